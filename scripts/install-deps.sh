@@ -1,0 +1,12 @@
+#!/bin/sh
+# Installs the Debian 12 packages Reelcatch needs to build, run and test.
+set -eu
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+$SUDO apt-get update
+$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
+    build-essential cmake ninja-build pkg-config git ca-certificates \
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6svg6-dev \
+    libarchive-dev libcanberra-dev \
+    yt-dlp ffmpeg python3 \
+    xvfb xauth
