@@ -1,0 +1,92 @@
+#pragma once
+
+#include "Preset.h"
+#include "VideoItem.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QUuid>
+
+#include <optional>
+
+// One download job: one video fetched with one preset by one yt-dlp process.
+// Shared by the model's list, the row that shows it and its process handlers;
+// written on the GUI thread only.
+class Download : public QObject {
+    Q_OBJECT
+public:
+    class Phase {
+    public:
+        enum class Kind { queued, downloading, processing, done, failed, cancelled };
+
+        static Phase queued() { return Phase(Kind::queued); }
+        static Phase downloading() { return Phase(Kind::downloading); }
+        static Phase processing() { return Phase(Kind::processing); }
+        static Phase done() { return Phase(Kind::done); }
+        static Phase failed(const QString& message) { return Phase(Kind::failed, message); }
+        static Phase cancelled() { return Phase(Kind::cancelled); }
+
+        Kind kind() const { return m_kind; }
+        // The failure message; empty for every other kind.
+        const QString& message() const { return m_message; }
+
+        friend bool operator==(const Phase& a, const Phase& b)
+        {
+            return a.m_kind == b.m_kind && a.m_message == b.m_message;
+        }
+        friend bool operator!=(const Phase& a, const Phase& b) { return !(a == b); }
+
+    private:
+        explicit Phase(Kind kind, QString message = {}) : m_kind(kind), m_message(std::move(message)) {}
+        Kind m_kind;
+        QString m_message;
+    };
+
+    Download(const VideoItem& video, Preset preset, QObject* parent = nullptr);
+
+    const QUuid& id() const { return m_id; }
+    const VideoItem& video() const { return m_video; }
+    Preset preset() const { return m_preset; }
+
+    const Phase& phase() const { return m_phase; }
+    void setPhase(const Phase& phase);
+    double fraction() const { return m_fraction; }
+    void setFraction(double fraction);
+    const QString& detail() const { return m_detail; }
+    void setDetail(const QString& detail);
+    // The final file yt-dlp reported after moving it into place.
+    const std::optional<QString>& file() const { return m_file; }
+    void setFile(const std::optional<QString>& file);
+
+    // Not published: changing these notifies nobody.
+    QProcess* process() const { return m_process; }
+    void setProcess(QProcess* process) { m_process = process; }
+    const QStringList& errorLines() const { return m_errorLines; }
+    QStringList& errorLines() { return m_errorLines; }
+    void setErrorLines(const QStringList& lines) { m_errorLines = lines; }
+
+    bool isActive() const;
+    bool isFinished() const;
+
+signals:
+    void phaseChanged();
+    void fractionChanged();
+    void detailChanged();
+    void fileChanged();
+    // After any published field changed.
+    void changed();
+
+private:
+    const QUuid m_id;
+    const VideoItem m_video;
+    const Preset m_preset;
+    Phase m_phase = Phase::queued();
+    double m_fraction = 0;
+    QString m_detail;
+    std::optional<QString> m_file;
+    QPointer<QProcess> m_process;
+    QStringList m_errorLines;
+};

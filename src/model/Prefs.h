@@ -1,0 +1,102 @@
+#pragma once
+
+#include "Preset.h"
+
+#include <QObject>
+#include <QSettings>
+#include <QString>
+#include <QVariant>
+#include <QVariantMap>
+
+#include <memory>
+#include <optional>
+
+// Shows the platform's folder chooser. The desktop build implements it with a
+// directory dialog; tests answer it themselves.
+class FolderChooser {
+public:
+    virtual ~FolderChooser() = default;
+    // Returns the chosen directory path, or nothing when the user cancelled.
+    virtual std::optional<QString> chooseDirectory(const QString& startIn,
+                                                   const QString& acceptLabel) = 0;
+};
+
+// The user-defaults keys.
+namespace PrefKey {
+inline const QString preset = QStringLiteral("preset");
+inline const QString h264 = QStringLiteral("h264");
+inline const QString embedMeta = QStringLiteral("embedMeta");
+inline const QString embedThumb = QStringLiteral("embedThumb");
+inline const QString subs = QStringLiteral("subs");
+inline const QString subLangs = QStringLiteral("subLangs");
+inline const QString sponsor = QStringLiteral("sponsor");
+inline const QString parallel = QStringLiteral("parallel");
+inline const QString autoPaste = QStringLiteral("autoPaste");
+inline const QString folder = QStringLiteral("folder");
+} // namespace PrefKey
+
+// The application's persistent settings: a per-user INI store plus defaults
+// registered in memory at every start (and never written to the file).
+// Values are read at the moment of use, so no caching happens here.
+class Prefs : public QObject {
+    Q_OBJECT
+public:
+    // The user's own store (~/.config/Reelcatch/Reelcatch.conf).
+    static std::unique_ptr<Prefs> forUser(QObject* parent = nullptr);
+
+    // A store in the given INI file. defaultFolder is the folder used while
+    // none is stored; empty means the user's Downloads directory.
+    explicit Prefs(const QString& settingsFile, const QString& defaultFolder = {},
+                   QObject* parent = nullptr);
+    ~Prefs() override;
+
+    // The nine registered defaults (every key but `folder`), typed.
+    static QVariantMap defaults();
+    // Registers the defaults; reads made before this fall back to the same values.
+    void registerDefaults();
+    bool isRegistered() const { return !m_registered.isEmpty(); }
+
+    // Typed reads. Nothing when neither a stored nor a registered value of
+    // that type exists.
+    std::optional<QString> string(const QString& key) const;
+    std::optional<bool> boolean(const QString& key) const;
+    std::optional<int> integer(const QString& key) const;
+
+    void setValue(const QString& key, const QVariant& value);
+    void remove(const QString& key);
+
+    // Reads with the readers' rules applied.
+    Preset preset() const;    // stored raw value, else p1080
+    bool h264() const;        // default true
+    bool embedMeta() const;   // default true
+    bool embedThumb() const;  // default true
+    bool subs() const;        // default false
+    QString subLangs() const; // "en.*" when the store yields no string
+    bool sponsor() const;     // default false
+    int parallel() const;     // at least 1
+    bool autoPaste() const;   // default true
+
+    // The download folder: the stored path, else the default folder. Not checked.
+    QString folder() const;
+    void setFolder(const QString& path);
+    // Shows the chooser starting in the current folder with the prompt
+    // "Use Folder"; stores and announces the chosen folder, if any.
+    void chooseFolder(FolderChooser& chooser);
+
+    QString fileName() const;
+    void sync();
+
+signals:
+    // The download folder has been changed by chooseFolder() or setFolder().
+    void folderChanged();
+    // Any key has been written through this object.
+    void valueChanged(const QString& key);
+
+private:
+    Prefs(std::unique_ptr<QSettings> settings, const QString& defaultFolder, QObject* parent);
+    std::optional<QVariant> raw(const QString& key) const;
+
+    std::unique_ptr<QSettings> m_settings;
+    QVariantMap m_registered;
+    QString m_defaultFolder;
+};
