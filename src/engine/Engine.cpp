@@ -1,0 +1,227 @@
+#include "Engine.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPointer>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <memory>
+#include <sys/utsname.h>
+#include <unistd.h>
+
+EngineConfig EngineConfig::forUser()
+{
+    EngineConfig config;
+    // ~/.local/share/Reelcatch on Linux, ~/Library/Application Support/Reelcatch on macOS.
+    config.supportDir =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+        QStringLiteral("/Reelcatch");
+#ifdef Q_OS_MACOS
+    config.binDirs = {QStringLiteral("/opt/homebrew/bin"), QStringLiteral("/usr/local/bin"),
+                      QStringLiteral("/usr/bin")};
+#else
+    config.binDirs = {QDir::homePath() + QStringLiteral("/.local/bin"),
+                      QStringLiteral("/usr/local/bin"), QStringLiteral("/usr/bin")};
+#endif
+    config.baseEnvironment = QProcessEnvironment::systemEnvironment();
+    config.now = [] { return QDateTime::currentDateTimeUtc(); };
+    return config;
+}
+
+Engine::Engine(EngineConfig config) : m_config(std::move(config))
+{
+    if (!m_config.now)
+        m_config.now = [] { return QDateTime::currentDateTimeUtc(); };
+}
+
+QString Engine::managedYtdlp() const { return m_config.supportDir + QStringLiteral("/yt-dlp"); }
+QString Engine::managedDeno() const { return m_config.supportDir + QStringLiteral("/deno"); }
+QString Engine::managedFfmpeg() const { return m_config.supportDir + QStringLiteral("/ffmpeg"); }
+QString Engine::managedFfprobe() const { return m_config.supportDir + QStringLiteral("/ffprobe"); }
+
+bool Engine::isExec(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return false;
+    return ::access(QFile::encodeName(path).constData(), X_OK) == 0;
+}
+
+std::optional<QString> Engine::which(const QString& name) const
+{
+    for (const QString& dir : m_config.binDirs) {
+        const QString candidate = dir + QLatin1Char('/') + name;
+        if (isExec(candidate))
+            return candidate;
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> Engine::ytdlp() const
+{
+    if (isExec(managedYtdlp()))
+        return managedYtdlp();
+    return which(QStringLiteral("yt-dlp"));
+}
+
+std::optional<QString> Engine::deno() const
+{
+    if (isExec(managedDeno()))
+        return managedDeno();
+    return which(QStringLiteral("deno"));
+}
+
+std::optional<QString> Engine::ffmpeg() const
+{
+    if (isExec(managedFfmpeg()) && isExec(managedFfprobe()))
+        return managedFfmpeg();
+    // Only the first system ffmpeg counts, and only with an ffprobe beside it.
+    const std::optional<QString> system = which(QStringLiteral("ffmpeg"));
+    if (system && isExec(QFileInfo(*system).path() + QStringLiteral("/ffprobe")))
+        return system;
+    return std::nullopt;
+}
+
+QString Engine::machineHardwareName()
+{
+    struct utsname info {};
+    if (::uname(&info) != 0)
+        return {};
+    return QString::fromLatin1(info.machine);
+}
+
+bool Engine::isArm()
+{
+    const QString machine = machineHardwareName();
+    return machine == QLatin1String("arm64") || machine == QLatin1String("aarch64");
+}
+
+QProcessEnvironment Engine::environment() const
+{
+    QProcessEnvironment env = m_config.baseEnvironment;
+    QStringList path{m_config.supportDir};
+    path += m_config.binDirs;
+    path += env.value(QStringLiteral("PATH"), QString());
+    env.insert(QStringLiteral("PATH"), path.join(QLatin1Char(':')));
+    return env;
+}
+
+QStringList Engine::commonArgs() const
+{
+    QStringList args{QStringLiteral("--no-colors")};
+    if (const std::optional<QString> denoPath = deno())
+        args << QStringLiteral("--js-runtimes") << QStringLiteral("deno:") + *denoPath;
+    return args;
+}
+
+void Engine::run(const QString& program, const QStringList& args, QObject* context,
+                 RunDone done) const
+{
+    Q_ASSERT(context);
+    // The process is owned by the context, so it cannot outlive the caller.
+    auto* process = new QProcess(context);
+    struct State {
+        QPointer<QObject> context;
+        RunDone done;
+        QByteArray out;
+        QByteArray err;
+        bool reported = false;
+    };
+    auto state = std::make_shared<State>(State{context, std::move(done), {}, {}, false});
+    auto report = [state, process](Result<RunResult> result) {
+        if (state->reported)
+            return;
+        state->reported = true;
+        process->deleteLater();
+        if (state->context)
+            state->done(std::move(result));
+    };
+
+    // Both pipes are drained as data arrives, so a child that fills one of
+    // them never blocks while we wait on the other.
+    QObject::connect(process, &QProcess::readyReadStandardOutput, process,
+                     [state, process] { state->out += process->readAllStandardOutput(); });
+    QObject::connect(process, &QProcess::readyReadStandardError, process,
+                     [state, process] { state->err += process->readAllStandardError(); });
+    QObject::connect(process, &QProcess::finished, process,
+                     [state, process, report](int exitCode, QProcess::ExitStatus exitStatus) {
+                         state->out += process->readAllStandardOutput();
+                         state->err += process->readAllStandardError();
+                         RunResult result;
+                         // A child killed by a signal has no exit code of its own.
+                         result.status = exitStatus == QProcess::CrashExit ? -1 : exitCode;
+                         result.out = std::move(state->out);
+                         result.err = QString::fromUtf8(state->err);
+                         report(std::move(result));
+                     });
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     [process, report](QProcess::ProcessError error) {
+                         if (error == QProcess::FailedToStart)
+                             report(AppError{process->errorString()});
+                     });
+
+    process->setProgram(program);
+    process->setArguments(args);
+    process->setProcessEnvironment(environment());
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->start();
+}
+
+void Engine::version(QObject* context, std::function<void(std::optional<QString>)> done) const
+{
+    const std::optional<QString> path = ytdlp();
+    if (!path) {
+        // Answer later, like every other path, so callers never see a re-entrant call.
+        QTimer::singleShot(0, context, [done = std::move(done)] { done(std::nullopt); });
+        return;
+    }
+    run(*path, {QStringLiteral("--version")}, context,
+        [done = std::move(done)](Result<RunResult> result) {
+            if (!result || result.value().status != 0) {
+                done(std::nullopt);
+                return;
+            }
+            done(QString::fromUtf8(result.value().out).trimmed());
+        });
+}
+
+std::optional<double> Engine::age(const QString& path) const
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return std::nullopt;
+    const QDateTime modified = info.lastModified();
+    if (!modified.isValid())
+        return std::nullopt;
+    return modified.msecsTo(m_config.now()) / 1000.0;
+}
+
+std::optional<QString> Engine::lastError(const QString& stderrText)
+{
+    static const QString prefix = QStringLiteral("ERROR:");
+    // Every line break yt-dlp or the platform may produce: LF, VT, FF, CR
+    // (and so CR LF), NEL, LINE SEPARATOR, PARAGRAPH SEPARATOR.
+    auto isBreak = [](QChar c) {
+        switch (c.unicode()) {
+        case 0x0A: case 0x0B: case 0x0C: case 0x0D: case 0x85: case 0x2028: case 0x2029:
+            return true;
+        default:
+            return false;
+        }
+    };
+    qsizetype end = stderrText.size();
+    while (end > 0) {
+        qsizetype begin = end;
+        while (begin > 0 && !isBreak(stderrText.at(begin - 1)))
+            --begin;
+        const QStringView line = QStringView(stderrText).mid(begin, end - begin);
+        if (line.startsWith(prefix))
+            return line.mid(prefix.size()).trimmed().toString();
+        end = begin - 1;
+    }
+    return std::nullopt;
+}
