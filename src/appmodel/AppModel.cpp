@@ -4,6 +4,8 @@ AppModel::AppModel(Engine& engine, Prefs& prefs, QObject* parent)
     : QObject(parent), m_engine(engine), m_prefs(prefs)
 {
     m_prefs.registerDefaults();
+    // A new download folder shows wherever the model is observed.
+    connect(&m_prefs, &Prefs::folderChanged, this, &AppModel::changed);
 }
 
 AppModel::~AppModel() = default;

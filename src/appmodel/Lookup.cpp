@@ -152,8 +152,9 @@ void AppModel::finishLookup(const QString& typed, const QString& target, Listing
 
     setIsFetching(false);
     setResults(std::move(listing.items));
-    setResultsTitle(target.startsWith(QLatin1String("ytsearch")) ? QStringLiteral("Search: ") + typed
-                                                                 : listing.title);
+    setResultsTitle(target.startsWith(QLatin1String("ytsearch"))
+                        ? QStringLiteral("Search: ") + typed
+                        : listing.title);
     setSelected(std::move(ids));
     if (empty)
         setFetchError(QStringLiteral("Nothing downloadable found there."));

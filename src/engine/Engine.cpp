@@ -15,9 +15,8 @@ EngineConfig EngineConfig::forUser()
 {
     EngineConfig config;
     // ~/.local/share/Reelcatch on Linux, ~/Library/Application Support/Reelcatch on macOS.
-    config.supportDir =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-        QStringLiteral("/Reelcatch");
+    config.supportDir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                        QStringLiteral("/Reelcatch");
 #ifdef Q_OS_MACOS
     config.binDirs = {QStringLiteral("/opt/homebrew/bin"), QStringLiteral("/usr/local/bin"),
                       QStringLiteral("/usr/bin")};
@@ -36,10 +35,22 @@ Engine::Engine(EngineConfig config) : m_config(std::move(config))
         m_config.now = [] { return QDateTime::currentDateTimeUtc(); };
 }
 
-QString Engine::managedYtdlp() const { return m_config.supportDir + QStringLiteral("/yt-dlp"); }
-QString Engine::managedDeno() const { return m_config.supportDir + QStringLiteral("/deno"); }
-QString Engine::managedFfmpeg() const { return m_config.supportDir + QStringLiteral("/ffmpeg"); }
-QString Engine::managedFfprobe() const { return m_config.supportDir + QStringLiteral("/ffprobe"); }
+QString Engine::managedYtdlp() const
+{
+    return m_config.supportDir + QStringLiteral("/yt-dlp");
+}
+QString Engine::managedDeno() const
+{
+    return m_config.supportDir + QStringLiteral("/deno");
+}
+QString Engine::managedFfmpeg() const
+{
+    return m_config.supportDir + QStringLiteral("/ffmpeg");
+}
+QString Engine::managedFfprobe() const
+{
+    return m_config.supportDir + QStringLiteral("/ffprobe");
+}
 
 bool Engine::isExec(const QString& path)
 {
@@ -207,7 +218,13 @@ std::optional<QString> Engine::lastError(const QString& stderrText)
     // (and so CR LF), NEL, LINE SEPARATOR, PARAGRAPH SEPARATOR.
     auto isBreak = [](QChar c) {
         switch (c.unicode()) {
-        case 0x0A: case 0x0B: case 0x0C: case 0x0D: case 0x85: case 0x2028: case 0x2029:
+        case 0x0A:
+        case 0x0B:
+        case 0x0C:
+        case 0x0D:
+        case 0x85:
+        case 0x2028:
+        case 0x2029:
             return true;
         default:
             return false;

@@ -74,8 +74,7 @@ public:
     // once, in `context`'s thread. A program that cannot be started is an
     // error; one that runs and fails is reported through its status. Nothing
     // is called if `context` is destroyed first.
-    void run(const QString& program, const QStringList& args, QObject* context,
-             RunDone done) const;
+    void run(const QString& program, const QStringList& args, QObject* context, RunDone done) const;
 
     // The version the yt-dlp in use prints, trimmed; nothing on any failure.
     void version(QObject* context, std::function<void(std::optional<QString>)> done) const;

@@ -40,7 +40,9 @@ public:
         friend bool operator!=(const Phase& a, const Phase& b) { return !(a == b); }
 
     private:
-        explicit Phase(Kind kind, QString message = {}) : m_kind(kind), m_message(std::move(message)) {}
+        explicit Phase(Kind kind, QString message = {})
+            : m_kind(kind), m_message(std::move(message))
+        {}
         Kind m_kind;
         QString m_message;
     };

@@ -10,9 +10,9 @@
 
 namespace {
 
-const QStringList lookupArgs{QStringLiteral("--no-colors"), QStringLiteral("-J"),
+const QStringList lookupArgs{QStringLiteral("--no-colors"),     QStringLiteral("-J"),
                              QStringLiteral("--flat-playlist"), QStringLiteral("--no-playlist"),
-                             QStringLiteral("--no-warnings"), QStringLiteral("--")};
+                             QStringLiteral("--no-warnings"),   QStringLiteral("--")};
 
 QJsonObject playlist(const QString& title, const QStringList& ids)
 {
@@ -78,7 +78,8 @@ private slots:
 void TestLookup::searchCommandLineAndHeading()
 {
     Fixture f;
-    f.fake.printJsonToStdout(playlist(QStringLiteral("ignored"), {QStringLiteral("a"), QStringLiteral("b")}));
+    f.fake.printJsonToStdout(
+        playlist(QStringLiteral("ignored"), {QStringLiteral("a"), QStringLiteral("b")}));
     QVERIFY(f.lookUp(QStringLiteral("   lofi  beats\n")));
 
     QCOMPARE(f.fake.calls().size(), 1);
@@ -100,8 +101,8 @@ void TestLookup::denoJoinsTheCommandLine()
     QVERIFY(f.lookUp(QStringLiteral("https://example.org/v")));
     QCOMPARE(f.fake.lastArgs(),
              (QStringList{QStringLiteral("--no-colors"), QStringLiteral("--js-runtimes"),
-                          QStringLiteral("deno:") + deno}
-              + lookupArgs.mid(1) + QStringList{QStringLiteral("https://example.org/v")}));
+                          QStringLiteral("deno:") + deno} +
+              lookupArgs.mid(1) + QStringList{QStringLiteral("https://example.org/v")}));
 }
 
 void TestLookup::optionLikeTargetStaysATarget()
@@ -124,7 +125,8 @@ void TestLookup::channelRunsOnItsVideoList()
     Fixture f;
     f.fake.printJsonToStdout(playlist(QStringLiteral("Chan - Videos"), {QStringLiteral("x")}));
     QVERIFY(f.lookUp(QStringLiteral("music.youtube.com/channel/UC42?si=1")));
-    QCOMPARE(f.fake.lastArgs().last(), QStringLiteral("https://www.youtube.com/channel/UC42/videos"));
+    QCOMPARE(f.fake.lastArgs().last(),
+             QStringLiteral("https://www.youtube.com/channel/UC42/videos"));
     QCOMPARE(f.model.resultsTitle(), QStringLiteral("Chan - Videos"));
 }
 
@@ -135,20 +137,23 @@ void TestLookup::failures_data()
 
     const QString couldNot = QStringLiteral("Couldn't load that link.");
     QTest::newRow("exit 1 with error lines: the last one")
-        << QStringLiteral("err WARNING: slow\nerr ERROR: first\nerr ERROR: [generic] missing: HTTP Error 404\n"
-                          "out null\nexit 1")
+        << QStringLiteral(
+               "err WARNING: slow\nerr ERROR: first\nerr ERROR: [generic] missing: HTTP Error 404\n"
+               "out null\nexit 1")
         << QStringLiteral("[generic] missing: HTTP Error 404");
-    QTest::newRow("exit 1 without error line") << QStringLiteral("err Traceback\nexit 1") << couldNot;
+    QTest::newRow("exit 1 without error line")
+        << QStringLiteral("err Traceback\nexit 1") << couldNot;
     QTest::newRow("exit 2 with valid JSON is still a failure")
         << QStringLiteral("out {\"id\":\"a\"}\nexit 2") << couldNot;
     QTest::newRow("exit 0 with null") << QStringLiteral("out null") << couldNot;
     QTest::newRow("exit 0, not JSON, error line on stderr")
         << QStringLiteral("out <html>\nerr ERROR: blocked") << QStringLiteral("blocked");
-    QTest::newRow("exit 0 with a top-level array") << QStringLiteral("out [{\"id\":\"a\"}]") << couldNot;
+    QTest::newRow("exit 0 with a top-level array")
+        << QStringLiteral("out [{\"id\":\"a\"}]") << couldNot;
     QTest::newRow("exit 0 with truncated JSON") << QStringLiteral("out {\"id\":\"a\",") << couldNot;
     QTest::newRow("exit 0 with nothing at all") << QString() << couldNot;
-    QTest::newRow("killed by a signal") << QStringLiteral("err ERROR: died\nraise KILL")
-                                        << QStringLiteral("died");
+    QTest::newRow("killed by a signal")
+        << QStringLiteral("err ERROR: died\nraise KILL") << QStringLiteral("died");
 }
 
 void TestLookup::failures()
@@ -169,7 +174,8 @@ void TestLookup::emptyListing()
         {QStringLiteral("entries"),
          QJsonArray{QJsonObject{{QStringLiteral("url"), QStringLiteral("http://h/a.mp4")}}}}});
     QVERIFY(f.lookUp(QStringLiteral("http://h/feed.xml")));
-    QCOMPARE(f.model.fetchError().value_or(QString()), QStringLiteral("Nothing downloadable found there."));
+    QCOMPARE(f.model.fetchError().value_or(QString()),
+             QStringLiteral("Nothing downloadable found there."));
     QVERIFY(f.model.results().isEmpty());
     QVERIFY(f.model.selected().isEmpty());
     QCOMPARE(f.model.resultsTitle(), QStringLiteral("Playlist"));
@@ -178,7 +184,8 @@ void TestLookup::emptyListing()
 void TestLookup::failureKeepsThePreviousList()
 {
     Fixture f;
-    f.fake.printJsonToStdout(playlist(QStringLiteral("Mix"), {QStringLiteral("a"), QStringLiteral("b")}));
+    f.fake.printJsonToStdout(
+        playlist(QStringLiteral("Mix"), {QStringLiteral("a"), QStringLiteral("b")}));
     QVERIFY(f.lookUp(QStringLiteral("https://www.youtube.com/playlist?list=PL1")));
     f.model.setSelected({QStringLiteral("b")});
 

@@ -64,7 +64,8 @@ void TestLookupRealPeer::init()
     // The system's yt-dlp stands in the last system bin directory.
     QVERIFY(QFile::link(systemYtdlp, m_env->binDirs().at(2) + QStringLiteral("/yt-dlp")));
     m_engine = std::make_unique<Engine>(m_env->engineConfig());
-    QCOMPARE(m_engine->ytdlp().value_or(QString()), m_env->binDirs().at(2) + QStringLiteral("/yt-dlp"));
+    QCOMPARE(m_engine->ytdlp().value_or(QString()),
+             m_env->binDirs().at(2) + QStringLiteral("/yt-dlp"));
     m_prefs = std::make_unique<Prefs>(m_env->settingsPath(), m_env->downloadsDir());
     m_model = std::make_unique<AppModel>(*m_engine, *m_prefs);
 }
@@ -82,8 +83,7 @@ bool TestLookupRealPeer::lookUp(const QString& input)
 {
     m_model->setInput(input);
     m_model->fetch();
-    return m_model->isFetching() &&
-           QTest::qWaitFor([&] { return !m_model->isFetching(); }, 120000);
+    return m_model->isFetching() && QTest::qWaitFor([&] { return !m_model->isFetching(); }, 120000);
 }
 
 void TestLookupRealPeer::singleClip()
@@ -108,11 +108,12 @@ void TestLookupRealPeer::missingAddress()
     QVERIFY(lookUp(address));
 
     // The same command run by hand tells what yt-dlp's last error line says.
-    const ProcessResult direct = runProcess(
-        systemYtdlp,
-        {QStringLiteral("--no-colors"), QStringLiteral("-J"), QStringLiteral("--flat-playlist"),
-         QStringLiteral("--no-playlist"), QStringLiteral("--no-warnings"), QStringLiteral("--"), address},
-        m_env->childEnvironment());
+    const ProcessResult direct =
+        runProcess(systemYtdlp,
+                   {QStringLiteral("--no-colors"), QStringLiteral("-J"),
+                    QStringLiteral("--flat-playlist"), QStringLiteral("--no-playlist"),
+                    QStringLiteral("--no-warnings"), QStringLiteral("--"), address},
+                   m_env->childEnvironment());
     QVERIFY(direct.finished);
     QCOMPARE(direct.exitCode, 1);
     const QString expected = lastErrorLine(direct.err);
@@ -128,7 +129,8 @@ void TestLookupRealPeer::optionLikeTarget()
     // Without "--" yt-dlp would print its version and exit 0.
     QVERIFY(lookUp(QStringLiteral("--version ://x")));
     const QString error = m_model->fetchError().value_or(QString());
-    QVERIFY2(error.contains(QStringLiteral("'--version ://x' is not a valid URL")), qPrintable(error));
+    QVERIFY2(error.contains(QStringLiteral("'--version ://x' is not a valid URL")),
+             qPrintable(error));
 }
 
 void TestLookupRealPeer::feedWithoutIds()
@@ -139,11 +141,11 @@ void TestLookupRealPeer::feedWithoutIds()
         "<?xml version=\"1.0\"?><rss version=\"2.0\"><channel><title>Test Feed</title>"
         "<link>http://127.0.0.1/</link><description>d</description>"
         "<item><title>First clip</title><link>" +
-            m_server->url(QStringLiteral("/clip.mp4")).toUtf8() +
-            "</link></item></channel></rss>",
+            m_server->url(QStringLiteral("/clip.mp4")).toUtf8() + "</link></item></channel></rss>",
         "application/rss+xml");
     QVERIFY(lookUp(m_server->url(QStringLiteral("/feed.xml"))));
-    QCOMPARE(m_model->fetchError().value_or(QString()), QStringLiteral("Nothing downloadable found there."));
+    QCOMPARE(m_model->fetchError().value_or(QString()),
+             QStringLiteral("Nothing downloadable found there."));
     QCOMPARE(m_model->resultsTitle(), QStringLiteral("Test Feed"));
     QVERIFY(m_model->results().isEmpty());
 }

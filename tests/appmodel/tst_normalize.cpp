@@ -45,8 +45,8 @@ void TestNormalizeAndParse::normalize_data()
     // Searches.
     QTest::newRow("words, trimmed, inner spaces kept")
         << QStringLiteral("  lofi  hip hop \n") << QStringLiteral("ytsearch30:lofi  hip hop");
-    QTest::newRow("bare handle is a search") << QStringLiteral("@SomeChannel")
-                                             << QStringLiteral("ytsearch30:@SomeChannel");
+    QTest::newRow("bare handle is a search")
+        << QStringLiteral("@SomeChannel") << QStringLiteral("ytsearch30:@SomeChannel");
     QTest::newRow("another site's domain without scheme is a search")
         << QStringLiteral("vimeo.com/12345") << QStringLiteral("ytsearch30:vimeo.com/12345");
     QTest::newRow("option-like words stay words")
@@ -82,19 +82,23 @@ void TestNormalizeAndParse::normalize_data()
 
     // Channel addresses rewritten to their video list on the main host.
     QTest::newRow("handle after bare domain without scheme")
-        << QStringLiteral("youtube.com/@name") << QStringLiteral("https://www.youtube.com/@name/videos");
+        << QStringLiteral("youtube.com/@name")
+        << QStringLiteral("https://www.youtube.com/@name/videos");
     QTest::newRow("handle with a query and fragment drops both")
         << QStringLiteral("https://www.youtube.com/@name?si=xyz#top")
         << QStringLiteral("https://www.youtube.com/@name/videos");
     QTest::newRow("handle with trailing slash")
-        << QStringLiteral("https://m.youtube.com/@name/") << QStringLiteral("https://www.youtube.com/@name/videos");
+        << QStringLiteral("https://m.youtube.com/@name/")
+        << QStringLiteral("https://www.youtube.com/@name/videos");
     QTest::newRow("channel id on the music host runs on the main host")
         << QStringLiteral("https://music.youtube.com/channel/UCabc")
         << QStringLiteral("https://www.youtube.com/channel/UCabc/videos");
     QTest::newRow("legacy c and user paths")
-        << QStringLiteral("http://youtube.com/c/Legacy") << QStringLiteral("https://www.youtube.com/c/Legacy/videos");
+        << QStringLiteral("http://youtube.com/c/Legacy")
+        << QStringLiteral("https://www.youtube.com/c/Legacy/videos");
     QTest::newRow("user path on the mobile host without scheme")
-        << QStringLiteral("m.youtube.com/user/Old") << QStringLiteral("https://www.youtube.com/user/Old/videos");
+        << QStringLiteral("m.youtube.com/user/Old")
+        << QStringLiteral("https://www.youtube.com/user/Old/videos");
 }
 
 void TestNormalizeAndParse::normalize()
@@ -113,26 +117,33 @@ void TestNormalizeAndParse::parse_data()
     QTest::newRow("playlist keeps order, first of repeated ids wins")
         << QByteArray(R"({"title":"Mix","entries":[{"id":"a","title":"A1"},{"id":"b"},)"
                       R"({"id":"a","title":"A2"},{"id":"c"},{"id":"a"}]})")
-        << QStringLiteral("Mix") << QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
+        << QStringLiteral("Mix")
+        << QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
     QTest::newRow("entries without ids skipped")
-        << QByteArray(R"({"title":"Feed","entries":[{"url":"http://x/a.mp4"},{"id":""},{"id":7},{"id":"ok"}]})")
+        << QByteArray(
+               R"({"title":"Feed","entries":[{"url":"http://x/a.mp4"},{"id":""},{"id":7},{"id":"ok"}]})")
         << QStringLiteral("Feed") << QStringList{QStringLiteral("ok")};
-    QTest::newRow("playlist without title") << QByteArray(R"({"entries":[{"id":"a"}]})")
-                                            << QStringLiteral("Playlist") << QStringList{QStringLiteral("a")};
-    QTest::newRow("playlist with empty title") << QByteArray(R"({"title":"","entries":[{"id":"a"}]})")
-                                               << QString() << QStringList{QStringLiteral("a")};
+    QTest::newRow("playlist without title")
+        << QByteArray(R"({"entries":[{"id":"a"}]})") << QStringLiteral("Playlist")
+        << QStringList{QStringLiteral("a")};
+    QTest::newRow("playlist with empty title")
+        << QByteArray(R"({"title":"","entries":[{"id":"a"}]})") << QString()
+        << QStringList{QStringLiteral("a")};
     QTest::newRow("playlist with a numeric title")
         << QByteArray(R"({"title":5,"entries":[]})") << QStringLiteral("Playlist") << QStringList{};
     QTest::newRow("null entries do not hide the others")
         << QByteArray(R"({"title":"P","entries":[null,{"id":"a"},null,{"id":"b"}]})")
         << QStringLiteral("P") << QStringList{QStringLiteral("a"), QStringLiteral("b")};
     QTest::newRow("nested playlist entry is one item")
-        << QByteArray(R"({"title":"Chan","entries":[{"_type":"playlist","id":"UCx - Videos","title":"Videos"}]})")
+        << QByteArray(
+               R"({"title":"Chan","entries":[{"_type":"playlist","id":"UCx - Videos","title":"Videos"}]})")
         << QStringLiteral("Chan") << QStringList{QStringLiteral("UCx - Videos")};
-    QTest::newRow("single video") << QByteArray(R"({"id":"clip","title":"clip","extractor_key":"Generic"})")
-                                  << QString() << QStringList{QStringLiteral("clip")};
+    QTest::newRow("single video")
+        << QByteArray(R"({"id":"clip","title":"clip","extractor_key":"Generic"})") << QString()
+        << QStringList{QStringLiteral("clip")};
     QTest::newRow("single video with a title does not use it as heading")
-        << QByteArray(R"({"id":"v","title":"My video"})") << QString() << QStringList{QStringLiteral("v")};
+        << QByteArray(R"({"id":"v","title":"My video"})") << QString()
+        << QStringList{QStringLiteral("v")};
     QTest::newRow("entries of another shape: taken as one video")
         << QByteArray(R"({"id":"v","title":"T","entries":{"id":"x"}})") << QString()
         << QStringList{QStringLiteral("v")};

@@ -31,13 +31,12 @@ void TestEngineUtils::lastError_data()
         << QStringLiteral("ERROR: real\nWARNING: later\n") << true << QStringLiteral("real");
     QTest::newRow("only the prefix") << QStringLiteral("ERROR:") << true << QString();
     QTest::newRow("prefix then spaces") << QStringLiteral("ERROR:   \n") << true << QString();
-    QTest::newRow("no error line") << QStringLiteral("WARNING: a\n[generic] b\n") << false
-                                   << QString();
+    QTest::newRow("no error line")
+        << QStringLiteral("WARNING: a\n[generic] b\n") << false << QString();
     QTest::newRow("empty text") << QString() << false << QString();
     QTest::newRow("indented prefix does not count")
         << QStringLiteral("  ERROR: indented\n") << false << QString();
-    QTest::newRow("lower case does not count") << QStringLiteral("error: x") << false
-                                               << QString();
+    QTest::newRow("lower case does not count") << QStringLiteral("error: x") << false << QString();
     QTest::newRow("prefix inside a line does not count")
         << QStringLiteral("WARNING: ERROR: x") << false << QString();
     QTest::newRow("CR LF lines") << QStringLiteral("ERROR: a\r\nERROR: b\r\n") << true
@@ -48,8 +47,10 @@ void TestEngineUtils::lastError_data()
     QTest::newRow("unicode line separators split")
         << QStringLiteral("ERROR: one\u2028ERROR: two\u2029x\u0085y") << true
         << QStringLiteral("two");
-    QTest::newRow("vertical tab and form feed split")
-        << QStringLiteral("ERROR: v\x0b" "ERROR: f\x0c" "z") << true << QStringLiteral("f");
+    QTest::newRow("vertical tab and form feed split") << QStringLiteral("ERROR: v\x0b"
+                                                                        "ERROR: f\x0c"
+                                                                        "z")
+                                                      << true << QStringLiteral("f");
     QTest::newRow("unicode spaces trimmed")
         << QStringLiteral("ERROR:\u00a0\u2003message\u3000") << true << QStringLiteral("message");
     QTest::newRow("message keeps inner colons")
@@ -76,8 +77,8 @@ void TestEngineUtils::version_data()
     QTest::addColumn<bool>("found");
     QTest::addColumn<QString>("version");
 
-    QTest::newRow("version and line feed") << QByteArray("echo 2026.08.19") << true
-                                           << QStringLiteral("2026.08.19");
+    QTest::newRow("version and line feed")
+        << QByteArray("echo 2026.08.19") << true << QStringLiteral("2026.08.19");
     QTest::newRow("surrounding blank lines and spaces")
         << QByteArray("printf '\\n  2023.03.04 \\r\\n\\n'") << true << QStringLiteral("2023.03.04");
     QTest::newRow("warnings on stderr do not matter")

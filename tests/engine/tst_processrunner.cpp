@@ -63,10 +63,9 @@ void TestProcessRunner::separatesOutputsAndStatus_data()
     QTest::newRow("failure status with both outputs")
         << QByteArray("printf 'null\\n'; printf 'ERROR: gone\\n' >&2; exit 1") << 1
         << QByteArray("null\n") << QStringLiteral("ERROR: gone\n");
-    QTest::newRow("status above 127") << QByteArray("exit 200") << 200 << QByteArray()
-                                      << QString();
-    QTest::newRow("binary stdout kept as bytes")
-        << QByteArray("printf '\\000\\377\\376x'") << 0 << QByteArray("\0\xff\xfex", 4) << QString();
+    QTest::newRow("status above 127") << QByteArray("exit 200") << 200 << QByteArray() << QString();
+    QTest::newRow("binary stdout kept as bytes") << QByteArray("printf '\\000\\377\\376x'") << 0
+                                                 << QByteArray("\0\xff\xfex", 4) << QString();
 }
 
 void TestProcessRunner::separatesOutputsAndStatus()
@@ -77,8 +76,8 @@ void TestProcessRunner::separatesOutputsAndStatus()
     QFETCH(QString, err);
     TestEnv env;
     const Engine engine(env.engineConfig());
-    const QString program = env.writeExecutable(env.root() + QStringLiteral("/child"),
-                                                "#!/bin/sh\n" + script + "\n");
+    const QString program =
+        env.writeExecutable(env.root() + QStringLiteral("/child"), "#!/bin/sh\n" + script + "\n");
     const Outcome o = runAndWait(engine, program);
     QVERIFY(o.result.has_value());
     QCOMPARE(o.calls, 1);
@@ -94,9 +93,9 @@ void TestProcessRunner::floodedStderrDoesNotBlock()
     // to its end before touching stderr would wait forever.
     TestEnv env;
     const Engine engine(env.engineConfig());
-    const QString program = env.writeExecutable(
-        env.root() + QStringLiteral("/child"),
-        "#!/bin/sh\nhead -c 8000000 /dev/zero | tr '\\0' e >&2\necho done\n");
+    const QString program =
+        env.writeExecutable(env.root() + QStringLiteral("/child"),
+                            "#!/bin/sh\nhead -c 8000000 /dev/zero | tr '\\0' e >&2\necho done\n");
     const Outcome o = runAndWait(engine, program);
     QVERIFY(o.result.has_value());
     QVERIFY(o.result->ok());
@@ -111,11 +110,11 @@ void TestProcessRunner::bothPipesFloodedAtOnce()
 {
     TestEnv env;
     const Engine engine(env.engineConfig());
-    const QString program = env.writeExecutable(
-        env.root() + QStringLiteral("/child"),
-        "#!/bin/sh\n"
-        "for i in 1 2 3 4 5 6; do head -c 1000000 /dev/zero | tr '\\0' o; "
-        "head -c 1000000 /dev/zero | tr '\\0' x >&2; done\n");
+    const QString program =
+        env.writeExecutable(env.root() + QStringLiteral("/child"),
+                            "#!/bin/sh\n"
+                            "for i in 1 2 3 4 5 6; do head -c 1000000 /dev/zero | tr '\\0' o; "
+                            "head -c 1000000 /dev/zero | tr '\\0' x >&2; done\n");
     const Outcome o = runAndWait(engine, program);
     QVERIFY(o.result.has_value());
     QVERIFY(o.result->ok());
@@ -127,8 +126,9 @@ void TestProcessRunner::invalidUtf8IsReplaced()
 {
     TestEnv env;
     const Engine engine(env.engineConfig());
-    const QString program = env.writeExecutable(env.root() + QStringLiteral("/child"),
-                                                "#!/bin/sh\nprintf 'ERROR: caf\\351 \\377\\n' >&2\n");
+    const QString program =
+        env.writeExecutable(env.root() + QStringLiteral("/child"),
+                            "#!/bin/sh\nprintf 'ERROR: caf\\351 \\377\\n' >&2\n");
     const Outcome o = runAndWait(engine, program);
     QVERIFY(o.result.has_value());
     QVERIFY(o.result->ok());
@@ -170,8 +170,9 @@ void TestProcessRunner::childGetsTheEngineEnvironment()
 {
     TestEnv env;
     const Engine engine(env.engineConfig());
-    const QString program = env.writeExecutable(env.root() + QStringLiteral("/child"),
-                                                "#!/bin/sh\nprintf '%s\\n%s\\n' \"$PATH\" \"$HOME\"\n");
+    const QString program =
+        env.writeExecutable(env.root() + QStringLiteral("/child"),
+                            "#!/bin/sh\nprintf '%s\\n%s\\n' \"$PATH\" \"$HOME\"\n");
     const Outcome o = runAndWait(engine, program);
     QVERIFY(o.result.has_value());
     QVERIFY(o.result->ok());
@@ -189,8 +190,8 @@ void TestProcessRunner::standardInputIsEmpty()
     // waiting on whatever the application was started with.
     TestEnv env;
     const Engine engine(env.engineConfig());
-    const QString program = env.writeExecutable(env.root() + QStringLiteral("/child"),
-                                                "#!/bin/sh\nwc -c\n");
+    const QString program =
+        env.writeExecutable(env.root() + QStringLiteral("/child"), "#!/bin/sh\nwc -c\n");
     const Outcome o = runAndWait(engine, program, {}, 10000);
     QVERIFY(o.result.has_value());
     QVERIFY(o.result->ok());
@@ -231,8 +232,8 @@ void TestProcessRunner::concurrentRunsKeepTheirOwnResults()
     TestEnv env;
     const Engine engine(env.engineConfig());
     const QString program = env.writeExecutable(
-        env.root() + QStringLiteral("/child"),
-        "#!/bin/sh\nsleep 0.$1\nhead -c ${1}00000 /dev/zero | tr '\\0' a\necho \"$1\" >&2\nexit $1\n");
+        env.root() + QStringLiteral("/child"), "#!/bin/sh\nsleep 0.$1\nhead -c ${1}00000 /dev/zero "
+                                               "| tr '\\0' a\necho \"$1\" >&2\nexit $1\n");
     QObject context;
     QMap<int, RunResult> results;
     for (int i = 1; i <= 5; ++i) {

@@ -135,17 +135,15 @@ void TestToolLookup::ffmpeg_data()
                        QStringLiteral("bin1/ffprobe")}
         << QString();
     QTest::newRow("ffprobe in another dir does not count")
-        << QStringList{QStringLiteral("bin1/ffmpeg"), QStringLiteral("bin2/ffprobe")}
-        << QString();
+        << QStringList{QStringLiteral("bin1/ffmpeg"), QStringLiteral("bin2/ffprobe")} << QString();
     QTest::newRow("ffprobe beside it but not executable")
-        << QStringList{QStringLiteral("bin0/ffmpeg"), QStringLiteral("bin0/ffprobe!")}
-        << QString();
+        << QStringList{QStringLiteral("bin0/ffmpeg"), QStringLiteral("bin0/ffprobe!")} << QString();
     QTest::newRow("system pair") << QStringList{QStringLiteral("bin2/ffmpeg"),
                                                 QStringLiteral("bin2/ffprobe")}
                                  << QStringLiteral("bin2/ffmpeg");
-    QTest::newRow("ffprobe alone") << QStringList{QStringLiteral("support/ffprobe"),
-                                                  QStringLiteral("bin0/ffprobe")}
-                                   << QString();
+    QTest::newRow("ffprobe alone")
+        << QStringList{QStringLiteral("support/ffprobe"), QStringLiteral("bin0/ffprobe")}
+        << QString();
 }
 
 void TestToolLookup::ffmpeg()
@@ -162,19 +160,21 @@ void TestToolLookup::environmentPath()
 {
     TestEnv env;
     EngineConfig config = env.engineConfig();
-    config.baseEnvironment.insert(QStringLiteral("PATH"), QStringLiteral("/inherited/a:/inherited/b"));
+    config.baseEnvironment.insert(QStringLiteral("PATH"),
+                                  QStringLiteral("/inherited/a:/inherited/b"));
     config.baseEnvironment.insert(QStringLiteral("REELCATCH_MARKER"), QStringLiteral("kept"));
     const Engine engine(config);
     const QProcessEnvironment childEnv = engine.environment();
 
     const QStringList path = childEnv.value(QStringLiteral("PATH")).split(QLatin1Char(':'));
-    const QStringList expectedPath = QStringList{env.supportDir()} + env.binDirs() +
-                                     QStringList{QStringLiteral("/inherited/a"),
-                                                 QStringLiteral("/inherited/b")};
+    const QStringList expectedPath =
+        QStringList{env.supportDir()} + env.binDirs() +
+        QStringList{QStringLiteral("/inherited/a"), QStringLiteral("/inherited/b")};
     QCOMPARE(path, expectedPath);
     // Everything else of the base environment is passed on.
     QCOMPARE(childEnv.value(QStringLiteral("REELCATCH_MARKER")), QStringLiteral("kept"));
-    QCOMPARE(childEnv.value(QStringLiteral("HOME")), config.baseEnvironment.value(QStringLiteral("HOME")));
+    QCOMPARE(childEnv.value(QStringLiteral("HOME")),
+             config.baseEnvironment.value(QStringLiteral("HOME")));
 }
 
 void TestToolLookup::environmentWithoutInheritedPath()
@@ -196,9 +196,10 @@ void TestToolLookup::commonArgs()
 
     // A system deno is handed over as one argument, path glued to "deno:".
     place(env, {QStringLiteral("bin1/deno")});
-    QCOMPARE(engine.commonArgs(),
-             (QStringList{QStringLiteral("--no-colors"), QStringLiteral("--js-runtimes"),
-                          QStringLiteral("deno:") + env.binDirs().at(1) + QStringLiteral("/deno")}));
+    QCOMPARE(
+        engine.commonArgs(),
+        (QStringList{QStringLiteral("--no-colors"), QStringLiteral("--js-runtimes"),
+                     QStringLiteral("deno:") + env.binDirs().at(1) + QStringLiteral("/deno")}));
 
     // The managed one wins as soon as it is there.
     place(env, {QStringLiteral("support/deno")});
