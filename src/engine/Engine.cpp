@@ -159,12 +159,12 @@ void Engine::run(const QString& program, const QStringList& args, QObject* conte
     QObject::connect(process, &QProcess::readyReadStandardError, process,
                      [state, process] { state->err += process->readAllStandardError(); });
     QObject::connect(process, &QProcess::finished, process,
-                     [state, process, report](int exitCode, QProcess::ExitStatus exitStatus) {
+                     [state, process, report](int exitCode) {
                          state->out += process->readAllStandardOutput();
                          state->err += process->readAllStandardError();
                          RunResult result;
-                         // A child killed by a signal has no exit code of its own.
-                         result.status = exitStatus == QProcess::CrashExit ? -1 : exitCode;
+                         // For a child killed by a signal, Qt reports the signal number.
+                         result.status = exitCode;
                          result.out = std::move(state->out);
                          result.err = QString::fromUtf8(state->err);
                          report(std::move(result));

@@ -1,0 +1,554 @@
+#include "Installer.h"
+
+#include "ArchiveUnpack.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFuture>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QPointer>
+#include <QProcess>
+#include <QThread>
+#include <QTimer>
+#include <QUuid>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <array>
+#include <atomic>
+#include <cerrno>
+#include <filesystem>
+#include <memory>
+#include <sys/stat.h>
+#include <system_error>
+#include <utility>
+
+namespace {
+
+// Read from the network in pieces of this size, so no download is ever held
+// whole in memory.
+constexpr qint64 chunkSize = 64 * 1024;
+
+QString newUuid()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+std::filesystem::path fsPath(const QString& path)
+{
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+// Calls `done` later in `context`'s thread, unless the context is gone by then.
+void deliver(const QPointer<QObject>& context, const ToolInstaller::Done& done, Status status)
+{
+    if (!context || !done)
+        return;
+    QMetaObject::invokeMethod(
+        context.data(), [done, status = std::move(status)] { done(status); }, Qt::QueuedConnection);
+}
+
+} // namespace
+
+InstallerConfig InstallerConfig::fromEnvironment()
+{
+    InstallerConfig config;
+    const QString release = qEnvironmentVariable("REELCATCH_RELEASE_HOST");
+    if (!release.isEmpty())
+        config.releaseHost = release;
+    const QString ffmpeg = qEnvironmentVariable("REELCATCH_FFMPEG_HOST");
+    if (!ffmpeg.isEmpty())
+        config.ffmpegHost = ffmpeg;
+    return config;
+}
+
+struct Installer::Tool {
+    // The bare tool name: the file inside the archive and in the support folder.
+    QString name;
+    QString url;
+    QString destination;
+    bool zipped = false;
+    // The version query that proves a new copy runs.
+    QStringList checkArgs;
+};
+
+// One tool, from the first byte downloaded to the swap. Every temporary file
+// it makes is gone before `onFinished` is called, and again if the job is
+// destroyed half-way.
+class Installer::Job : public QObject {
+public:
+    Job(QNetworkAccessManager* network, const Engine& engine, const InstallerConfig& config,
+        Tool which, QObject* parent);
+    ~Job() override;
+
+    // Called once, with the outcome; a cancelled job reports an error too.
+    std::function<void(Status)> onFinished;
+    std::function<void(qint64 received, qint64 total)> onProgress;
+
+    void start();
+    // Ends the job as soon as whatever it is waiting for can be stopped; a
+    // running unpack is awaited, so `onFinished` may come later.
+    void cancel();
+
+private:
+    enum class Stage { Idle, Downloading, Unpacking, Checking, Finished };
+
+    void download(const QString& file);
+    void readBody();
+    void downloaded();
+    void stalled();
+    void unpack(const QString& archive);
+    void check();
+    void checked(bool ran);
+    void place();
+    void fail(const QString& message) { finish(AppError{message}); }
+    void finish(Status status);
+    void dropReply();
+    void removeTemporaries();
+    int httpStatus() const;
+
+    QNetworkAccessManager* m_network;
+    const Engine& m_engine;
+    const InstallerConfig m_config;
+    const Tool m_tool;
+    Stage m_stage = Stage::Idle;
+    bool m_cancelled = false;
+
+    // The new copy, beside the old one so the final rename swaps in one step.
+    QString m_partPath;
+    // The work folder for an archive; empty for a plain download.
+    QString m_workDir;
+
+    QNetworkReply* m_reply = nullptr;
+    QFile m_file;
+    QTimer m_stallTimer;
+    std::shared_ptr<std::atomic_bool> m_unpackCancelled;
+    QProcess* m_process = nullptr;
+    QTimer m_checkTimer;
+};
+
+Installer::Job::Job(QNetworkAccessManager* network, const Engine& engine,
+                    const InstallerConfig& config, Tool which, QObject* parent)
+    : QObject(parent), m_network(network), m_engine(engine), m_config(config),
+      m_tool(std::move(which))
+{
+    m_stallTimer.setSingleShot(true);
+    connect(&m_stallTimer, &QTimer::timeout, this, &Job::stalled);
+    m_checkTimer.setSingleShot(true);
+    connect(&m_checkTimer, &QTimer::timeout, this, [this] {
+        if (m_process)
+            m_process->kill();
+    });
+}
+
+Installer::Job::~Job()
+{
+    if (m_stage == Stage::Finished)
+        return;
+    // Destroyed half-way (the installer is going away): stop the transfer and
+    // clean up without reporting. A running unpack sees the flag and removes
+    // whatever it has written itself.
+    if (m_unpackCancelled)
+        m_unpackCancelled->store(true);
+    dropReply();
+    removeTemporaries();
+}
+
+void Installer::Job::start()
+{
+    if (m_stage != Stage::Idle)
+        return;
+    const QString supportDir = QFileInfo(m_tool.destination).path();
+    if (!QDir().mkpath(supportDir))
+        return fail(QStringLiteral("Couldn't create the folder %1").arg(supportDir));
+    m_partPath = supportDir + QStringLiteral("/.") + m_tool.name + QLatin1Char('-') + newUuid() +
+                 QStringLiteral(".new");
+    if (!m_tool.zipped)
+        return download(m_partPath);
+
+    const QString tempBase = m_config.tempDir.isEmpty() ? QDir::tempPath() : m_config.tempDir;
+    const QString workDir = tempBase + QLatin1Char('/') + newUuid();
+    if (!QDir().mkpath(workDir))
+        return fail(QStringLiteral("Couldn't create the folder %1").arg(workDir));
+    m_workDir = workDir;
+    QString archiveName = QUrl(m_tool.url).fileName();
+    if (archiveName.isEmpty())
+        archiveName = m_tool.name + QStringLiteral(".zip");
+    download(m_workDir + QLatin1Char('/') + archiveName);
+}
+
+void Installer::Job::cancel()
+{
+    m_cancelled = true;
+    switch (m_stage) {
+    case Stage::Idle:
+    case Stage::Downloading:
+        fail(QStringLiteral("Cancelled"));
+        break;
+    case Stage::Unpacking:
+        // The worker stops at its next block; its continuation finishes the job.
+        m_unpackCancelled->store(true);
+        break;
+    case Stage::Checking:
+        m_process->kill();
+        break;
+    case Stage::Finished:
+        break;
+    }
+}
+
+void Installer::Job::download(const QString& file)
+{
+    m_stage = Stage::Downloading;
+    m_file.setFileName(file);
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return fail(QStringLiteral("Couldn't write %1: %2").arg(file, m_file.errorString()));
+
+    QNetworkRequest request{QUrl(m_tool.url)};
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::NoLessSafeRedirectPolicy);
+    m_reply = m_network->get(request);
+    // Back-pressure: the reply holds at most this much that we haven't written yet.
+    m_reply->setReadBufferSize(16 * chunkSize);
+    connect(m_reply, &QNetworkReply::readyRead, this, &Job::readBody);
+    connect(m_reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {
+        if (onProgress && httpStatus() == 200)
+            onProgress(received, qMax<qint64>(total, 0));
+    });
+    connect(m_reply, &QNetworkReply::finished, this, &Job::downloaded);
+    if (m_config.stallTimeoutMs > 0)
+        m_stallTimer.start(m_config.stallTimeoutMs);
+}
+
+int Installer::Job::httpStatus() const
+{
+    const QVariant status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    return status.isValid() ? status.toInt() : 0;
+}
+
+void Installer::Job::readBody()
+{
+    if (m_config.stallTimeoutMs > 0)
+        m_stallTimer.start(m_config.stallTimeoutMs);
+    // Only the final answer's body is the tool; an error page is read and dropped.
+    const bool keep = httpStatus() == 200;
+    while (m_reply->bytesAvailable() > 0) {
+        const QByteArray chunk = m_reply->read(chunkSize);
+        if (chunk.isEmpty())
+            break;
+        if (keep && m_file.write(chunk) != chunk.size()) {
+            return fail(QStringLiteral("Couldn't write %1: %2")
+                            .arg(m_file.fileName(), m_file.errorString()));
+        }
+    }
+}
+
+void Installer::Job::downloaded()
+{
+    m_stallTimer.stop();
+    readBody();
+    if (m_stage != Stage::Downloading)
+        return; // a write failure ended the job
+    const int status = httpStatus();
+    const QNetworkReply::NetworkError error = m_reply->error();
+    const QString errorText = m_reply->errorString();
+    dropReply();
+
+    const bool flushed = m_file.flush();
+    m_file.close();
+    if (status != 0 && status != 200)
+        return fail(QStringLiteral("Download failed (HTTP %1): %2").arg(status).arg(m_tool.url));
+    if (error != QNetworkReply::NoError)
+        return fail(errorText);
+    if (status != 200)
+        return fail(QStringLiteral("Download failed (HTTP 0): %1").arg(m_tool.url));
+    if (!flushed)
+        return fail(
+            QStringLiteral("Couldn't write %1: %2").arg(m_file.fileName(), m_file.errorString()));
+
+    if (m_tool.zipped)
+        unpack(m_file.fileName());
+    else
+        check();
+}
+
+void Installer::Job::stalled()
+{
+    if (m_stage != Stage::Downloading)
+        return;
+    fail(QStringLiteral("Download stalled (nothing received for %1 s): %2")
+             .arg(QString::number(m_config.stallTimeoutMs / 1000.0), m_tool.url));
+}
+
+void Installer::Job::unpack(const QString& archive)
+{
+    m_stage = Stage::Unpacking;
+    m_unpackCancelled = std::make_shared<std::atomic_bool>(false);
+    QtConcurrent::run(unpackArchiveFile, archive, m_tool.name, m_partPath,
+                      std::shared_ptr<const std::atomic_bool>(m_unpackCancelled))
+        .then(this, [this](const UnpackOutcome& outcome) {
+            if (m_cancelled || outcome.cancelled)
+                return fail(QStringLiteral("Cancelled"));
+            if (!outcome.ok)
+                return fail(QStringLiteral("Couldn't unpack ") + m_tool.name +
+                            QStringLiteral(": ") + outcome.error);
+            // The archive has served its purpose; don't keep it while the check runs.
+            QDir(m_workDir).removeRecursively();
+            check();
+        });
+}
+
+void Installer::Job::check()
+{
+    m_stage = Stage::Checking;
+    if (::chmod(QFile::encodeName(m_partPath).constData(), 0755) != 0)
+        return fail(
+            QStringLiteral("Couldn't make %1 executable: %2")
+                .arg(m_partPath, QString::fromStdString(std::generic_category().message(errno))));
+
+    m_process = new QProcess(this);
+    m_process->setProgram(m_partPath);
+    m_process->setArguments(m_tool.checkArgs);
+    m_process->setProcessEnvironment(m_engine.environment());
+    m_process->setStandardInputFile(QProcess::nullDevice());
+    m_process->setStandardOutputFile(QProcess::nullDevice());
+    m_process->setStandardErrorFile(QProcess::nullDevice());
+    connect(m_process, &QProcess::finished, this,
+            [this](int exitCode, QProcess::ExitStatus exitStatus) {
+                checked(exitStatus == QProcess::NormalExit && exitCode == 0);
+            });
+    connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            checked(false);
+    });
+    if (m_config.checkTimeoutMs > 0)
+        m_checkTimer.start(m_config.checkTimeoutMs);
+    m_process->start();
+}
+
+void Installer::Job::checked(bool ran)
+{
+    if (m_stage != Stage::Checking)
+        return;
+    m_checkTimer.stop();
+    m_process->deleteLater();
+    m_process = nullptr;
+    if (m_cancelled)
+        return fail(QStringLiteral("Cancelled"));
+    if (!ran)
+        return fail(QStringLiteral("The downloaded %1 doesn't run.").arg(m_tool.name));
+    place();
+}
+
+void Installer::Job::place()
+{
+    // rename(2) swaps the new copy in at once: the tool is never missing,
+    // and a failure leaves the old one as it was.
+    std::error_code error;
+    std::filesystem::rename(fsPath(m_partPath), fsPath(m_tool.destination), error);
+    if (error)
+        return fail(QStringLiteral("Couldn't install %1: %2")
+                        .arg(m_tool.name, QString::fromStdString(error.message())));
+    finish(::Done{});
+}
+
+void Installer::Job::finish(Status status)
+{
+    if (m_stage == Stage::Finished)
+        return;
+    m_stage = Stage::Finished;
+    m_stallTimer.stop();
+    m_checkTimer.stop();
+    dropReply();
+    removeTemporaries();
+    if (onFinished)
+        onFinished(std::move(status));
+}
+
+void Installer::Job::dropReply()
+{
+    if (!m_reply)
+        return;
+    QNetworkReply* reply = std::exchange(m_reply, nullptr);
+    disconnect(reply, nullptr, this, nullptr);
+    if (reply->isRunning())
+        reply->abort();
+    reply->deleteLater();
+}
+
+void Installer::Job::removeTemporaries()
+{
+    if (m_file.isOpen())
+        m_file.close();
+    // After a successful swap the new copy is no longer at m_partPath.
+    if (!m_partPath.isEmpty())
+        QFile::remove(m_partPath);
+    if (!m_workDir.isEmpty())
+        QDir(m_workDir).removeRecursively();
+}
+
+Installer::Installer(const Engine& engine, InstallerConfig config)
+    : m_engine(engine), m_config(std::move(config)), m_network(new QNetworkAccessManager),
+      m_jobs(new QObject)
+{}
+
+Installer::~Installer()
+{
+    delete m_jobs;
+    delete m_network;
+}
+
+QString Installer::host(const QString& configured) const
+{
+    QString host = configured;
+    while (host.endsWith(QLatin1Char('/')))
+        host.chop(1);
+    return host;
+}
+
+bool Installer::isArm() const
+{
+    const QString machine =
+        m_config.machine.isEmpty() ? Engine::machineHardwareName() : m_config.machine;
+    return machine == QLatin1String("arm64") || machine == QLatin1String("aarch64");
+}
+
+QString Installer::ytdlpUrl() const
+{
+#ifdef Q_OS_MACOS
+    const QString asset = QStringLiteral("yt-dlp_macos");
+#else
+    const QString asset =
+        isArm() ? QStringLiteral("yt-dlp_linux_aarch64") : QStringLiteral("yt-dlp_linux");
+#endif
+    return host(m_config.releaseHost) + QStringLiteral("/yt-dlp/yt-dlp/releases/latest/download/") +
+           asset;
+}
+
+QString Installer::denoUrl() const
+{
+#ifdef Q_OS_MACOS
+    const QString system = QStringLiteral("-apple-darwin.zip");
+#else
+    const QString system = QStringLiteral("-unknown-linux-gnu.zip");
+#endif
+    return host(m_config.releaseHost) +
+           QStringLiteral("/denoland/deno/releases/latest/download/deno-") +
+           (isArm() ? QStringLiteral("aarch64") : QStringLiteral("x86_64")) + system;
+}
+
+static QString ffmpegPrefix(const QString& host, bool arm)
+{
+#ifdef Q_OS_MACOS
+    const QString system = QStringLiteral("macos");
+#else
+    const QString system = QStringLiteral("linux");
+#endif
+    return host + QStringLiteral("/redirect/latest/") + system + QLatin1Char('/') +
+           (arm ? QStringLiteral("arm64") : QStringLiteral("amd64")) + QStringLiteral("/release");
+}
+
+QString Installer::ffmpegUrl() const
+{
+    return ffmpegPrefix(host(m_config.ffmpegHost), isArm()) + QStringLiteral("/ffmpeg.zip");
+}
+
+QString Installer::ffprobeUrl() const
+{
+    return ffmpegPrefix(host(m_config.ffmpegHost), isArm()) + QStringLiteral("/ffprobe.zip");
+}
+
+Installer::Tool Installer::tool(const QString& name, const QString& url, bool zipped) const
+{
+    Tool tool;
+    tool.name = name;
+    tool.url = url;
+    tool.destination = m_engine.supportDir() + QLatin1Char('/') + name;
+    tool.zipped = zipped;
+    // ffmpeg and ffprobe spell their version query with one dash.
+    const bool ffTool = name == QLatin1String("ffmpeg") || name == QLatin1String("ffprobe");
+    tool.checkArgs = {ffTool ? QStringLiteral("-version") : QStringLiteral("--version")};
+    return tool;
+}
+
+Installer::Job* Installer::makeJob(const Tool& tool)
+{
+    return new Job(m_network, m_engine, m_config, tool, m_jobs);
+}
+
+void Installer::runSingle(const Tool& tool, QObject* context, Done done, Progress progress)
+{
+    const QPointer<QObject> target(context);
+    Job* job = makeJob(tool);
+    if (progress) {
+        job->onProgress = [target, progress](qint64 received, qint64 total) {
+            if (!target)
+                return;
+            if (target->thread() == QThread::currentThread())
+                progress(received, total);
+            else
+                QMetaObject::invokeMethod(
+                    target.data(), [progress, received, total] { progress(received, total); },
+                    Qt::QueuedConnection);
+        };
+    }
+    job->onFinished = [job, target, done = std::move(done)](Status status) {
+        job->deleteLater();
+        deliver(target, done, std::move(status));
+    };
+    job->start();
+}
+
+void Installer::installYtdlp(QObject* context, Done done, Progress progress)
+{
+    runSingle(tool(QStringLiteral("yt-dlp"), ytdlpUrl(), false), context, std::move(done),
+              std::move(progress));
+}
+
+void Installer::installDeno(QObject* context, Done done, Progress progress)
+{
+    runSingle(tool(QStringLiteral("deno"), denoUrl(), true), context, std::move(done),
+              std::move(progress));
+}
+
+void Installer::installFfmpeg(QObject* context, Done done)
+{
+    // Both run at once. The first failure is the answer: the other job is
+    // cancelled, and `done` waits until it has cleaned up too.
+    struct Pair {
+        std::array<Job*, 2> jobs{};
+        int running = 2;
+        std::optional<AppError> error;
+        bool delivered = false;
+    };
+    auto pair = std::make_shared<Pair>();
+    const QPointer<QObject> target(context);
+    pair->jobs[0] = makeJob(tool(QStringLiteral("ffmpeg"), ffmpegUrl(), true));
+    pair->jobs[1] = makeJob(tool(QStringLiteral("ffprobe"), ffprobeUrl(), true));
+    for (size_t i = 0; i < pair->jobs.size(); ++i) {
+        Job* job = pair->jobs[i];
+        job->onFinished = [pair, i, job, target, done](Status status) {
+            job->deleteLater();
+            pair->jobs[i] = nullptr;
+            --pair->running;
+            if (!status.ok() && !pair->error) {
+                pair->error = status.error();
+                // May finish the sibling at once, re-entering this handler.
+                if (Job* sibling = pair->jobs[1 - i])
+                    sibling->cancel();
+            }
+            if (pair->running == 0 && !pair->delivered) {
+                pair->delivered = true;
+                deliver(target, done, pair->error ? Status(*pair->error) : Status(::Done{}));
+            }
+        };
+    }
+    // Held apart: the first start may already end both jobs.
+    const std::array<QPointer<Job>, 2> jobs{pair->jobs[0], pair->jobs[1]};
+    for (const QPointer<Job>& job : jobs) {
+        if (job)
+            job->start();
+    }
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "Engine.h"
+#include "ToolInstaller.h"
+
+#include <QString>
+#include <QUrl>
+
+class QNetworkAccessManager;
+
+// Where the tools are downloaded from. The real hosts by default; tests
+// point both at a local server.
+struct InstallerConfig {
+    // The code-hosting site serving the yt-dlp and deno release downloads.
+    QString releaseHost = QStringLiteral("https://github.com");
+    // The ffmpeg build redirect service.
+    QString ffmpegHost = QStringLiteral("https://ffmpeg.martin-riedl.de");
+    // A transfer that receives nothing for this long fails.
+    int stallTimeoutMs = 60000;
+    // A new copy that hasn't answered its version query by then doesn't run.
+    int checkTimeoutMs = 60000;
+    // Where work folders and partial downloads go; the system's temporary folder when empty.
+    QString tempDir;
+    // The machine field of uname(2); read from the system when empty.
+    QString machine;
+
+    // The defaults, with REELCATCH_RELEASE_HOST and REELCATCH_FFMPEG_HOST
+    // from the environment overriding the hosts.
+    static InstallerConfig fromEnvironment();
+};
+
+// Downloads yt-dlp, deno, ffmpeg and ffprobe and places them, mode 0755, in
+// the engine's support folder. A new copy replaces the old one only after it
+// has been checked to run. Lives on a thread with an event loop (the GUI
+// thread) and is called from that thread only.
+class Installer : public ToolInstaller {
+public:
+    Installer(const Engine& engine, InstallerConfig config = {});
+    ~Installer() override;
+
+    const InstallerConfig& config() const { return m_config; }
+
+    // The download locations for this machine.
+    QString ytdlpUrl() const;
+    QString denoUrl() const;
+    QString ffmpegUrl() const;
+    QString ffprobeUrl() const;
+
+    void installYtdlp(QObject* context, Done done, Progress progress = {}) override;
+    void installDeno(QObject* context, Done done, Progress progress = {}) override;
+    void installFfmpeg(QObject* context, Done done) override;
+
+private:
+    // One tool's download, unpacking, check and swap.
+    struct Tool;
+    class Job;
+    Tool tool(const QString& name, const QString& url, bool zipped) const;
+    QString host(const QString& configured) const;
+    bool isArm() const;
+    Job* makeJob(const Tool& tool);
+    void runSingle(const Tool& tool, QObject* context, Done done, Progress progress);
+
+    const Engine& m_engine;
+    InstallerConfig m_config;
+    QNetworkAccessManager* m_network = nullptr;
+    // Parent of the running jobs; deleted first, so no job outlives the network.
+    QObject* m_jobs = nullptr;
+};

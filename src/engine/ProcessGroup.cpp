@@ -1,0 +1,68 @@
+#include "ProcessGroup.h"
+
+#include <QProcess>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <unistd.h>
+#endif
+#ifdef Q_OS_LINUX
+#include <sys/prctl.h>
+#endif
+
+namespace ProcessGroup {
+
+void setUp(QProcess& process)
+{
+#ifdef Q_OS_UNIX
+    const pid_t parent = ::getpid();
+    // Runs in the child between fork and exec: async-signal-safe calls only.
+    process.setChildProcessModifier([parent] {
+        ::setpgid(0, 0);
+#ifdef Q_OS_LINUX
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        // The parent may have died before the request was made.
+        if (::getppid() != parent)
+            ::raise(SIGTERM);
+#else
+        (void)parent;
+#endif
+    });
+#else
+    (void)process;
+#endif
+}
+
+namespace {
+
+void signalGroup(QProcess& process, int signal)
+{
+#ifdef Q_OS_UNIX
+    const qint64 pid = process.processId();
+    if (pid <= 0)
+        return;
+    // The child made itself a group leader right after fork; should it not
+    // have got that far yet, the signal still reaches it directly.
+    if (::kill(-pid_t(pid), signal) != 0)
+        ::kill(pid_t(pid), signal);
+#else
+    if (signal == SIGKILL)
+        process.kill();
+    else
+        process.terminate();
+#endif
+}
+
+} // namespace
+
+void terminate(QProcess& process)
+{
+    signalGroup(process, SIGTERM);
+}
+
+void kill(QProcess& process)
+{
+    signalGroup(process, SIGKILL);
+}
+
+} // namespace ProcessGroup

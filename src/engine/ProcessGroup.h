@@ -1,0 +1,20 @@
+#pragma once
+
+class QProcess;
+
+// Children that start children of their own (yt-dlp runs ffmpeg) are run as
+// the leader of a process group, so stopping one stops everything it started.
+namespace ProcessGroup {
+
+// Call before start(): the child leads a new process group and, on Linux,
+// the kernel sends it SIGTERM should this application die first.
+void setUp(QProcess& process);
+
+// Sends SIGTERM to every process of the child's group (or to the child alone
+// where groups are not available). Harmless once the child has exited.
+void terminate(QProcess& process);
+
+// The same with SIGKILL.
+void kill(QProcess& process);
+
+} // namespace ProcessGroup
