@@ -1,0 +1,87 @@
+#include "LineReader.h"
+
+#include <QChar>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+bool isLineBreak(char c)
+{
+    return c == '\n' || c == '\r';
+}
+
+// Space, tab and the other Unicode space separators (all of them lie in the
+// Basic Multilingual Plane, so looking at single UTF-16 units is enough).
+bool isHorizontalSpace(QChar c)
+{
+    return c == u' ' || c == u'\t' || c.category() == QChar::Separator_Space;
+}
+
+} // namespace
+
+LineReader::LineReader(std::function<void(const QString&)> onLine) : m_onLine(std::move(onLine)) {}
+
+void LineReader::feed(QByteArrayView data)
+{
+    const char* pos = data.data();
+    const char* const end = pos + data.size();
+    while (pos != end) {
+        const char* brk = std::find_if(pos, end, isLineBreak);
+        if (brk == end) {
+            keep(QByteArrayView(pos, end));
+            return;
+        }
+        const QByteArrayView tail(pos, brk);
+        if (m_pending.isEmpty() && !m_overflowed) {
+            // The common case: the whole line arrived in this piece.
+            emitLine(tail);
+        } else {
+            keep(tail);
+            const QByteArray line = std::exchange(m_pending, {});
+            m_overflowed = false;
+            emitLine(line);
+        }
+        pos = brk + 1;
+    }
+}
+
+void LineReader::flush()
+{
+    const QByteArray line = std::exchange(m_pending, {});
+    m_overflowed = false;
+    emitLine(line);
+}
+
+void LineReader::keep(QByteArrayView bytes)
+{
+    const qsizetype room = maxPending - m_pending.size();
+    if (bytes.size() > room) {
+        bytes.truncate(room);
+        m_overflowed = true;
+    }
+    m_pending.append(bytes);
+}
+
+void LineReader::emitLine(QByteArrayView bytes)
+{
+    if (bytes.isEmpty())
+        return;
+    const QString text = QString::fromUtf8(bytes);
+    const QStringView line = trimmed(text);
+    if (line.isEmpty())
+        return;
+    m_onLine(line.size() == text.size() ? text : line.toString());
+}
+
+QStringView LineReader::trimmed(QStringView text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && isHorizontalSpace(text[first]))
+        ++first;
+    while (last > first && isHorizontalSpace(text[last - 1]))
+        --last;
+    return text.sliced(first, last - first);
+}

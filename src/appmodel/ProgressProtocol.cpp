@@ -1,0 +1,115 @@
+#include "ProgressProtocol.h"
+
+#include "Fmt.h"
+#include "LineReader.h"
+
+#include <QList>
+#include <QStringList>
+#include <QStringView>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <optional>
+
+namespace {
+
+// The whole field as a number in the C locale's notation ("1634.0", "0",
+// "2239746.4920859034", "1e3"). Empty fields, white space, yt-dlp's "NA"
+// placeholder and anything not finite count as absent.
+std::optional<double> number(QStringView field)
+{
+    // strtod's optional plus sign, which from_chars does not take.
+    if (field.startsWith(u'+') && !field.startsWith(u"+-"))
+        field = field.sliced(1);
+    // Longer than any number yt-dlp prints (and beyond any count that matters).
+    if (field.isEmpty() || field.size() > 64)
+        return std::nullopt;
+    char ascii[64];
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const char16_t c = field[i].unicode();
+        if (c > 0x7f)
+            return std::nullopt;
+        ascii[i] = char(c);
+    }
+    double value = 0;
+    const char* end = ascii + field.size();
+    const auto [ptr, ec] = std::from_chars(ascii, end, value, std::chars_format::general);
+    if (ec != std::errc() || ptr != end || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+const QString separator = QStringLiteral(" \u00b7 ");
+
+void handleProgress(QStringView line, Download& job)
+{
+    const QList<QStringView> fields = line.split(u'|', Qt::KeepEmptyParts);
+    if (fields.size() < 8)
+        return;
+    if (fields[1] == u"finished") {
+        job.setFraction(1);
+        return;
+    }
+    const double downloaded = number(fields[2]).value_or(0);
+    const double total = number(fields[3]).value_or(number(fields[4]).value_or(0));
+
+    job.setPhase(Download::Phase::downloading());
+    if (total > 0)
+        job.setFraction(std::min(downloaded / total, 1.0));
+
+    // yt-dlp fetches a video preset's picture and sound as separate streams;
+    // the sound stream has no video codec.
+    QStringList parts;
+    if (!job.preset().isAudio())
+        parts << (fields[7] == u"none" ? QStringLiteral("Audio") : QStringLiteral("Video"));
+    if (total > 0)
+        parts << Fmt::bytes(downloaded) + QStringLiteral(" of ") + Fmt::bytes(total);
+    if (const auto speed = number(fields[5]))
+        parts << Fmt::bytes(*speed) + QStringLiteral("/s");
+    if (const auto eta = number(fields[6]))
+        parts << Fmt::time(*eta) + QStringLiteral(" left");
+    job.setDetail(parts.join(separator));
+}
+
+bool isPostProcessorLine(const QString& line)
+{
+    static const QLatin1StringView tags[] = {
+        QLatin1StringView("[Merger]"),         QLatin1StringView("[ExtractAudio]"),
+        QLatin1StringView("[VideoRemuxer]"),   QLatin1StringView("[EmbedThumbnail]"),
+        QLatin1StringView("[Metadata]"),       QLatin1StringView("[SponsorBlock]"),
+        QLatin1StringView("[ModifyChapters]"), QLatin1StringView("[EmbedSubtitle]"),
+    };
+    return std::any_of(std::begin(tags), std::end(tags),
+                       [&](QLatin1StringView tag) { return line.startsWith(tag); });
+}
+
+} // namespace
+
+namespace ProgressProtocol {
+
+void handle(const QString& line, Download& job)
+{
+    // Once cancelled, the job's own process no longer moves it.
+    if (job.phase().kind() == Download::Phase::Kind::cancelled)
+        return;
+
+    if (line.startsWith(u"RC|")) {
+        handleProgress(line, job);
+    } else if (line.startsWith(u"RCFILE|")) {
+        // The path runs to the end of the line; spaces and brackets are part of it.
+        job.setFile(line.sliced(7));
+    } else if (line.startsWith(u"ERROR:")) {
+        // A bare "ERROR:" carries no message; keeping an empty one would make
+        // it the failure text instead of the exit status.
+        const QStringView message = LineReader::trimmed(QStringView(line).sliced(6));
+        if (!message.isEmpty())
+            job.errorLines().append(message.toString());
+    } else if (isPostProcessorLine(line)) {
+        job.setPhase(Download::Phase::processing());
+        job.setDetail(line.startsWith(u"[ExtractAudio]") ? QStringLiteral("Converting audio\u2026")
+                                                         : QStringLiteral("Finishing up\u2026"));
+    }
+}
+
+} // namespace ProgressProtocol
