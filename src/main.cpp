@@ -4,9 +4,12 @@
 // the app model: type a link or search words, press Return, see what is there.
 #include "AppModel.h"
 #include "Engine.h"
+#include "Installer.h"
 #include "Prefs.h"
+#include "SystemClipboard.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,8 +24,11 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Reelcatch"));
 
     Engine engine(EngineConfig::forUser());
+    Installer installer(engine, InstallerConfig::fromEnvironment());
     std::unique_ptr<Prefs> prefs = Prefs::forUser();
-    AppModel model(engine, *prefs);
+    SystemClipboard clipboard(QApplication::clipboard());
+    AppModel model(engine, *prefs, installer, Platform{&clipboard, nullptr, nullptr});
+    model.startEngineCheck();
 
     QWidget window;
     window.setWindowTitle(QStringLiteral("Reelcatch"));
@@ -32,10 +38,12 @@ int main(int argc, char* argv[])
     auto* input = new QLineEdit(&window);
     input->setPlaceholderText(QStringLiteral("Paste a YouTube link, or type to search"));
     auto* fetch = new QPushButton(QStringLiteral("Fetch"), &window);
+    auto* note = new QLabel(&window);
     auto* heading = new QLabel(&window);
     auto* error = new QLabel(&window);
     error->setStyleSheet(QStringLiteral("color: #c0392b"));
     auto* list = new QListWidget(&window);
+    layout->addWidget(note);
     layout->addWidget(input);
     layout->addWidget(fetch);
     layout->addWidget(heading);
@@ -49,6 +57,7 @@ int main(int argc, char* argv[])
         fetch->setEnabled(!model.isFetching() && !model.input().trimmed().isEmpty());
         fetch->setText(model.isFetching() ? QStringLiteral("Looking it up\u2026")
                                           : QStringLiteral("Fetch"));
+        note->setText(model.engineNote().value_or(QString()));
         heading->setText(model.resultsTitle());
         error->setText(model.fetchError().value_or(QString()));
     });
@@ -59,6 +68,12 @@ int main(int argc, char* argv[])
                               ? item.title()
                               : item.title() + QStringLiteral(" \u00B7 ") + item.channel());
     });
+    // A YouTube link copied elsewhere is picked up on coming back.
+    QObject::connect(&app, &QGuiApplication::applicationStateChanged, &model,
+                     [&model](Qt::ApplicationState state) {
+                         if (state == Qt::ApplicationActive)
+                             model.checkPasteboard();
+                     });
     fetch->setEnabled(false);
     input->setFocus();
     window.show();

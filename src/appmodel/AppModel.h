@@ -1,7 +1,10 @@
 #pragma once
 
+#include "Download.h"
 #include "Engine.h"
+#include "Platform.h"
 #include "Prefs.h"
+#include "ToolInstaller.h"
 #include "VideoItem.h"
 
 #include <QJsonObject>
@@ -10,20 +13,31 @@
 #include <QSet>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
-// The one observable model behind the windows: what a lookup found, and the
-// operations the interface triggers. Lives on the GUI thread; every field is
-// written there. Slow work (processes, JSON parsing) runs elsewhere and comes
-// back through queued calls before any field changes.
+using DownloadPtr = std::shared_ptr<Download>;
+
+// The one observable model behind the windows: lookups, the download queue
+// and the tool engine's state, and every operation the interface triggers.
+// Lives on the GUI thread; every field is written there. Slow work (child
+// processes, JSON parsing, tool downloads) runs elsewhere or asynchronously
+// and comes back through the event loop before any field changes.
 class AppModel : public QObject {
     Q_OBJECT
 public:
-    AppModel(Engine& engine, Prefs& prefs, QObject* parent = nullptr);
+    // Records the clipboard's change count (so whatever it held at launch
+    // counts as seen) and registers the settings' defaults. Nothing starts
+    // running until startEngineCheck().
+    AppModel(Engine& engine, Prefs& prefs, ToolInstaller& installer, Platform platform = {},
+             QObject* parent = nullptr);
     ~AppModel() override;
 
     Engine& engine() const { return m_engine; }
     Prefs& prefs() const { return m_prefs; }
+
+    // Starts the engine check the application makes once at start-up.
+    void startEngineCheck() { ensureEngine(false); }
 
     // Lookup state.
     const QString& input() const { return m_input; }
@@ -36,6 +50,14 @@ public:
     const QString& resultsTitle() const { return m_resultsTitle; }
     const QSet<QString>& selected() const { return m_selected; }
     void setSelected(QSet<QString> selected);
+
+    // Download jobs, newest first.
+    const QList<DownloadPtr>& downloads() const { return m_downloads; }
+
+    // Engine state.
+    const std::optional<QString>& engineNote() const { return m_engineNote; }
+    bool engineBusy() const { return m_engineBusy; }
+    const std::optional<QString>& engineVersion() const { return m_engineVersion; }
 
     // What yt-dlp is asked to look up for a user's text: a web address
     // (channel pages rewritten to their video list) or "ytsearch30:" and the words.
@@ -52,8 +74,32 @@ public:
     // lookup fields. Ignored while one is running.
     void fetch();
 
+    // Installs or updates yt-dlp and deno as needed (all of it when forced),
+    // then reads the version in use.
+    void ensureEngine(bool force);
+
+    // Takes a YouTube link copied since the last look into the input and
+    // looks it up.
+    void checkPasteboard();
+
+    // The queue.
+    void enqueue(const QList<VideoItem>& items, Preset preset);
+    void enqueueSelected(Preset preset);
+    void cancel(Download& job);
+    void retry(Download& job);
+    void remove(Download& job);
+    void clearFinished();
+    void cancelAll();
+
+    // Updates the icon badge with the jobs still to do and tells observers.
+    void refreshBadge();
+
+    // The yt-dlp release from which post-processor steps can be printed on
+    // lines of their own.
+    static constexpr const char* postprocessTemplateSince = "2023.06.21";
+
 signals:
-    // After any published field changed.
+    // After any published field changed (and after every badge refresh).
     void changed();
     void inputChanged();
     void isFetchingChanged();
@@ -61,15 +107,41 @@ signals:
     void resultsChanged();
     void resultsTitleChanged();
     void selectedChanged();
+    // The list itself changed: jobs added or taken out.
+    void downloadsChanged();
+    void engineNoteChanged();
+    void engineBusyChanged();
+    void engineVersionChanged();
 
 private:
+    // Lookup.
     void setIsFetching(bool fetching);
     void setResultsTitle(const QString& title);
     void finishLookup(const QString& typed, const QString& target, Listing listing);
     void failLookup(const QString& message);
 
+    // Queue and launch.
+    void pump();
+    void start(const DownloadPtr& job);
+    QStringList downloadArguments(const Download& job) const;
+    void handle(const QString& line, Download& job);
+    void finish(const DownloadPtr& job, int status);
+    void stopProcess(Download& job);
+    void removeIf(const std::function<bool(const Download&)>& predicate);
+
+    // Engine readiness.
+    struct EngineRun;
+    void runInstalls(const std::shared_ptr<EngineRun>& run);
+    void endEngineRun(const std::shared_ptr<EngineRun>& run, const Status& outcome);
+    void installFfmpeg();
+    void setEngineNote(const std::optional<QString>& note);
+    void setEngineBusy(bool busy);
+    void setEngineVersion(const std::optional<QString>& version);
+
     Engine& m_engine;
     Prefs& m_prefs;
+    ToolInstaller& m_installer;
+    Platform m_platform;
 
     QString m_input;
     bool m_isFetching = false;
@@ -77,4 +149,12 @@ private:
     QList<VideoItem> m_results;
     QString m_resultsTitle;
     QSet<QString> m_selected;
+    QList<DownloadPtr> m_downloads;
+    std::optional<QString> m_engineNote;
+    bool m_engineBusy = false;
+    std::optional<QString> m_engineVersion;
+    bool m_ffmpegInstalling = false;
+    bool m_ffmpegFailed = false;
+    bool m_holdPump = false;
+    int m_lastPasteboardChange = 0;
 };

@@ -1,5 +1,6 @@
 // The model's construction and what it passes on from the settings.
 #include "AppModel.h"
+#include "Fakes.h"
 #include "TestEnv.h"
 
 #include <QSignalSpy>
@@ -31,7 +32,8 @@ void TestAppModel::startsEmptyWithDefaultsRegistered()
     Engine engine(env.engineConfig());
     Prefs prefs(env.settingsPath(), env.downloadsDir());
     QVERIFY(!prefs.string(PrefKey::subLangs));
-    AppModel model(engine, prefs);
+    FakeInstaller installer;
+    AppModel model(engine, prefs, installer);
 
     QVERIFY(model.input().isEmpty());
     QVERIFY(!model.isFetching());
@@ -59,7 +61,8 @@ void TestAppModel::folderChoiceIsAnnounced()
     TestEnv env;
     Engine engine(env.engineConfig());
     Prefs prefs(env.settingsPath(), env.downloadsDir());
-    AppModel model(engine, prefs);
+    FakeInstaller installer;
+    AppModel model(engine, prefs, installer);
     QSignalSpy changed(&model, &AppModel::changed);
     ScriptedChooser chooser;
 

@@ -2,6 +2,7 @@
 // stand-in for yt-dlp that records how it was called.
 #include "AppModel.h"
 #include "FakeYtdlp.h"
+#include "Fakes.h"
 #include "TestEnv.h"
 
 #include <QJsonArray>
@@ -40,7 +41,8 @@ struct Fixture {
     FakeYtdlp fake{env.supportDir()};
     Engine engine{env.engineConfig()};
     Prefs prefs{env.settingsPath(), env.downloadsDir()};
-    AppModel model{engine, prefs};
+    FakeInstaller installer;
+    AppModel model{engine, prefs, installer};
 
     // Fetches `input` and waits for the lookup to end.
     bool lookUp(const QString& input)
@@ -263,7 +265,8 @@ void TestLookup::engineNotThereYet()
     TestEnv env;
     Engine engine(env.engineConfig());
     Prefs prefs(env.settingsPath(), env.downloadsDir());
-    AppModel model(engine, prefs);
+    FakeInstaller installer;
+    AppModel model(engine, prefs, installer);
     model.setInput(QStringLiteral("https://www.youtube.com/watch?v=a"));
     model.fetch();
     QVERIFY(!model.isFetching());
@@ -278,7 +281,8 @@ void TestLookup::engineCannotBeLaunched()
     Engine engine(env.engineConfig());
     TestEnv::writeExecutable(engine.managedYtdlp(), "#!/nonexistent/interpreter\n");
     Prefs prefs(env.settingsPath(), env.downloadsDir());
-    AppModel model(engine, prefs);
+    FakeInstaller installer;
+    AppModel model(engine, prefs, installer);
     model.setInput(QStringLiteral("words"));
     model.fetch();
     QVERIFY(model.isFetching());

@@ -1,6 +1,7 @@
 // Lookups run by Debian's own yt-dlp against a loopback HTTP server serving a
 // clip that ffmpeg makes here: nothing leaves 127.0.0.1.
 #include "AppModel.h"
+#include "Fakes.h"
 #include "HttpServer.h"
 #include "TestEnv.h"
 
@@ -42,6 +43,7 @@ private:
     std::unique_ptr<HttpServer> m_server;
     std::unique_ptr<Engine> m_engine;
     std::unique_ptr<Prefs> m_prefs;
+    FakeInstaller m_installer;
     std::unique_ptr<AppModel> m_model;
     QString m_clip;
 };
@@ -67,7 +69,7 @@ void TestLookupRealPeer::init()
     QCOMPARE(m_engine->ytdlp().value_or(QString()),
              m_env->binDirs().at(2) + QStringLiteral("/yt-dlp"));
     m_prefs = std::make_unique<Prefs>(m_env->settingsPath(), m_env->downloadsDir());
-    m_model = std::make_unique<AppModel>(*m_engine, *m_prefs);
+    m_model = std::make_unique<AppModel>(*m_engine, *m_prefs, m_installer);
 }
 
 void TestLookupRealPeer::cleanup()

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The desktop services the model uses, each behind a small interface: the
+// desktop build supplies real ones, tests supply recorders. A missing
+// service (nullptr) is simply not used.
+
+// The system clipboard, with a counter that rises on every change.
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    virtual int changeCount() const = 0;
+    // Plain text, or nothing when the clipboard holds none.
+    virtual std::optional<QString> text() const = 0;
+    virtual void setText(const QString& text) = 0;
+};
+
+// The count of downloads still to do, shown on the application's icon.
+class Badge {
+public:
+    virtual ~Badge() = default;
+    // 0 removes the badge.
+    virtual void setCount(int count) = 0;
+};
+
+// The cue given when a batch of downloads has ended.
+class CompletionCue {
+public:
+    virtual ~CompletionCue() = default;
+    // Plays the completion sound; nothing when there is none.
+    virtual void playSound() = 0;
+    // Asks once for the user's attention (informational level).
+    virtual void requestAttention() = 0;
+};
+
+struct Platform {
+    Clipboard* clipboard = nullptr;
+    Badge* badge = nullptr;
+    CompletionCue* cue = nullptr;
+};
