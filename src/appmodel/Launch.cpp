@@ -46,7 +46,8 @@ QStringList AppModel::downloadArguments(const Download& job) const
 
     if (!ffmpeg) {
         args << QStringLiteral("-f")
-             << (preset.isAudio() ? QStringLiteral("ba[ext=m4a]/ba/b") : QStringLiteral("b[ext=mp4]/b"));
+             << (preset.isAudio() ? QStringLiteral("ba[ext=m4a]/ba/b")
+                                  : QStringLiteral("b[ext=mp4]/b"));
     } else {
         args << QStringLiteral("--ffmpeg-location") << QFileInfo(*ffmpeg).path();
         args << preset.args(m_prefs.boolean(PrefKey::h264).value_or(false));
@@ -61,7 +62,8 @@ QStringList AppModel::downloadArguments(const Download& job) const
              << QStringLiteral("--embed-subs");
     }
     if (m_prefs.boolean(PrefKey::sponsor).value_or(false))
-        args << QStringLiteral("--sponsorblock-remove") << QStringLiteral("sponsor,selfpromo,interaction");
+        args << QStringLiteral("--sponsorblock-remove")
+             << QStringLiteral("sponsor,selfpromo,interaction");
     if (optionLike)
         args << QStringLiteral("--") << url;
     return args;
@@ -71,7 +73,8 @@ void AppModel::start(const DownloadPtr& job)
 {
     const std::optional<QString> ytdlp = m_engine.ytdlp();
     if (!ytdlp) {
-        job->setPhase(Download::Phase::failed(QStringLiteral("Download engine not installed yet.")));
+        job->setPhase(
+            Download::Phase::failed(QStringLiteral("Download engine not installed yet.")));
         return;
     }
 
@@ -85,8 +88,8 @@ void AppModel::start(const DownloadPtr& job)
     process->setStandardInputFile(QProcess::nullDevice());
     ProcessGroup::setUp(*process);
 
-    auto reader = std::make_shared<LineReader>(
-        [this, job](const QString& line) { handle(line, *job); });
+    auto reader =
+        std::make_shared<LineReader>([this, job](const QString& line) { handle(line, *job); });
     connect(process, &QProcess::readyReadStandardOutput, this,
             [process, reader] { reader->feed(process->readAllStandardOutput()); });
     connect(process, &QProcess::finished, this, [this, job, process, reader](int exitCode) {
@@ -97,18 +100,19 @@ void AppModel::start(const DownloadPtr& job)
         // For a child ended by a signal this is the signal's number.
         finish(job, exitCode);
     });
-    connect(process, &QProcess::errorOccurred, this, [this, job, process](QProcess::ProcessError error) {
-        if (error != QProcess::FailedToStart)
-            return;
-        process->deleteLater();
-        if (job->process() != process)
-            return;
-        job->setProcess(nullptr);
-        if (job->phase().kind() != Download::Phase::Kind::cancelled)
-            job->setPhase(Download::Phase::failed(process->errorString()));
-        // The slot it held is free again.
-        QMetaObject::invokeMethod(this, &AppModel::pump, Qt::QueuedConnection);
-    });
+    connect(process, &QProcess::errorOccurred, this,
+            [this, job, process](QProcess::ProcessError error) {
+                if (error != QProcess::FailedToStart)
+                    return;
+                process->deleteLater();
+                if (job->process() != process)
+                    return;
+                job->setProcess(nullptr);
+                if (job->phase().kind() != Download::Phase::Kind::cancelled)
+                    job->setPhase(Download::Phase::failed(process->errorString()));
+                // The slot it held is free again.
+                QMetaObject::invokeMethod(this, &AppModel::pump, Qt::QueuedConnection);
+            });
 
     job->errorLines().clear();
     job->setFraction(0);
@@ -131,8 +135,9 @@ void AppModel::finish(const DownloadPtr& job, int status)
         if (status == 0) {
             job->setPhase(Download::Phase::done());
             job->setFraction(1);
-            job->setDetail(job->file() ? QFileInfo(*job->file()).fileName()
-                                       : QStringLiteral("Saved to ") + QDir(m_prefs.folder()).dirName());
+            job->setDetail(job->file()
+                               ? QFileInfo(*job->file()).fileName()
+                               : QStringLiteral("Saved to ") + QDir(m_prefs.folder()).dirName());
         } else {
             const QString message =
                 job->errorLines().isEmpty()
@@ -144,12 +149,14 @@ void AppModel::finish(const DownloadPtr& job, int status)
     pump();
 
     // The cue for a drained batch with something to show for it.
-    const bool anyLeft = std::any_of(m_downloads.cbegin(), m_downloads.cend(), [](const DownloadPtr& d) {
-        return d->isActive() || d->phase().kind() == Download::Phase::Kind::queued;
-    });
-    const bool anyDone = std::any_of(m_downloads.cbegin(), m_downloads.cend(), [](const DownloadPtr& d) {
-        return d->phase().kind() == Download::Phase::Kind::done;
-    });
+    const bool anyLeft =
+        std::any_of(m_downloads.cbegin(), m_downloads.cend(), [](const DownloadPtr& d) {
+            return d->isActive() || d->phase().kind() == Download::Phase::Kind::queued;
+        });
+    const bool anyDone =
+        std::any_of(m_downloads.cbegin(), m_downloads.cend(), [](const DownloadPtr& d) {
+            return d->phase().kind() == Download::Phase::Kind::done;
+        });
     if (!anyLeft && anyDone && m_platform.cue) {
         m_platform.cue->playSound();
         m_platform.cue->requestAttention();

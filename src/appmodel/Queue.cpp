@@ -96,7 +96,8 @@ void AppModel::retry(Download& job)
 
 void AppModel::removeIf(const std::function<bool(const Download&)>& predicate)
 {
-    const auto removed = m_downloads.removeIf([&](const DownloadPtr& job) { return predicate(*job); });
+    const auto removed =
+        m_downloads.removeIf([&](const DownloadPtr& job) { return predicate(*job); });
     if (removed > 0)
         emit downloadsChanged();
     refreshBadge();
@@ -131,9 +132,9 @@ void AppModel::cancelAll()
 
 void AppModel::refreshBadge()
 {
-    const auto toDo = std::count_if(m_downloads.cbegin(), m_downloads.cend(), [](const DownloadPtr& job) {
-        return isWaiting(*job) || job->isActive();
-    });
+    const auto toDo =
+        std::count_if(m_downloads.cbegin(), m_downloads.cend(),
+                      [](const DownloadPtr& job) { return isWaiting(*job) || job->isActive(); });
     if (m_platform.badge)
         m_platform.badge->setCount(int(toDo));
     emit changed();

@@ -158,17 +158,16 @@ void Engine::run(const QString& program, const QStringList& args, QObject* conte
                      [state, process] { state->out += process->readAllStandardOutput(); });
     QObject::connect(process, &QProcess::readyReadStandardError, process,
                      [state, process] { state->err += process->readAllStandardError(); });
-    QObject::connect(process, &QProcess::finished, process,
-                     [state, process, report](int exitCode) {
-                         state->out += process->readAllStandardOutput();
-                         state->err += process->readAllStandardError();
-                         RunResult result;
-                         // For a child killed by a signal, Qt reports the signal number.
-                         result.status = exitCode;
-                         result.out = std::move(state->out);
-                         result.err = QString::fromUtf8(state->err);
-                         report(std::move(result));
-                     });
+    QObject::connect(process, &QProcess::finished, process, [state, process, report](int exitCode) {
+        state->out += process->readAllStandardOutput();
+        state->err += process->readAllStandardError();
+        RunResult result;
+        // For a child killed by a signal, Qt reports the signal number.
+        result.status = exitCode;
+        result.out = std::move(state->out);
+        result.err = QString::fromUtf8(state->err);
+        report(std::move(result));
+    });
     QObject::connect(process, &QProcess::errorOccurred, process,
                      [process, report](QProcess::ProcessError error) {
                          if (error == QProcess::FailedToStart)

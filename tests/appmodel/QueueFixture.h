@@ -73,8 +73,9 @@ struct QueueFixture {
     {
         return QTest::qWaitFor(
             [&] {
-                return std::all_of(model.downloads().cbegin(), model.downloads().cend(),
-                                   [](const DownloadPtr& j) { return j->isFinished() && !j->process(); });
+                return std::all_of(
+                    model.downloads().cbegin(), model.downloads().cend(),
+                    [](const DownloadPtr& j) { return j->isFinished() && !j->process(); });
             },
             timeoutMs);
     }

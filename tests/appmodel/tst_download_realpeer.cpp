@@ -71,14 +71,17 @@ void TestDownloadRealPeer::init()
     m_server = std::make_unique<HttpServer>();
     QVERIFY(m_server->isListening());
     m_clipDir = m_env->path(QStringLiteral("www"));
-    for (const QString& name : {QStringLiteral("clip1"), QStringLiteral("clip2"), QStringLiteral("clip3")}) {
+    for (const QString& name :
+         {QStringLiteral("clip1"), QStringLiteral("clip2"), QStringLiteral("clip3")}) {
         const QString clip = TestEnv::makeClip(m_clipDir, name + QStringLiteral(".mp4"), 2);
         QVERIFY(!clip.isEmpty());
         m_server->serveFile(QLatin1Char('/') + name + QStringLiteral(".mp4"), clip);
     }
     // The system's tools stand in the last system bin directory.
-    for (const QString& tool : {QStringLiteral("yt-dlp"), QStringLiteral("ffmpeg"), QStringLiteral("ffprobe")})
-        QVERIFY(QFile::link(QStringLiteral("/usr/bin/") + tool, m_env->binDirs().at(2) + QLatin1Char('/') + tool));
+    for (const QString& tool :
+         {QStringLiteral("yt-dlp"), QStringLiteral("ffmpeg"), QStringLiteral("ffprobe")})
+        QVERIFY(QFile::link(QStringLiteral("/usr/bin/") + tool,
+                            m_env->binDirs().at(2) + QLatin1Char('/') + tool));
     m_engine = std::make_unique<Engine>(m_env->engineConfig());
     QVERIFY(m_engine->ffmpeg());
     m_prefs = std::make_unique<Prefs>(m_env->settingsPath(), m_env->downloadsDir());
@@ -100,17 +103,19 @@ void TestDownloadRealPeer::cleanup()
 
 VideoItem TestDownloadRealPeer::item(const QString& name) const
 {
-    return *VideoItem::fromJson(QJsonObject{
-        {QStringLiteral("id"), name},
-        {QStringLiteral("webpage_url"), m_server->url(QLatin1Char('/') + name + QStringLiteral(".mp4"))}});
+    return *VideoItem::fromJson(
+        QJsonObject{{QStringLiteral("id"), name},
+                    {QStringLiteral("webpage_url"),
+                     m_server->url(QLatin1Char('/') + name + QStringLiteral(".mp4"))}});
 }
 
 bool TestDownloadRealPeer::allFinished() const
 {
     return QTest::qWaitFor(
         [&] {
-            return std::all_of(m_model->downloads().cbegin(), m_model->downloads().cend(),
-                               [](const DownloadPtr& j) { return j->isFinished() && !j->process(); });
+            return std::all_of(
+                m_model->downloads().cbegin(), m_model->downloads().cend(),
+                [](const DownloadPtr& j) { return j->isFinished() && !j->process(); });
         },
         120000);
 }
@@ -118,7 +123,8 @@ bool TestDownloadRealPeer::allFinished() const
 void TestDownloadRealPeer::threeClipsTwoAtATime()
 {
     m_prefs->setValue(PrefKey::parallel, 2);
-    m_model->enqueue({item(QStringLiteral("clip1")), item(QStringLiteral("clip2")), item(QStringLiteral("clip3"))},
+    m_model->enqueue({item(QStringLiteral("clip1")), item(QStringLiteral("clip2")),
+                      item(QStringLiteral("clip3"))},
                      Preset::p1080);
     int active = 0;
     for (const DownloadPtr& job : m_model->downloads())
@@ -129,7 +135,8 @@ void TestDownloadRealPeer::threeClipsTwoAtATime()
     for (const DownloadPtr& job : m_model->downloads()) {
         const QString id = job->video().id();
         const QString name = id + QStringLiteral(" [") + id + QStringLiteral("].mp4");
-        QVERIFY2(job->phase() == Download::Phase::done(), qPrintable(id + QLatin1Char(' ') + job->phase().message()));
+        QVERIFY2(job->phase() == Download::Phase::done(),
+                 qPrintable(id + QLatin1Char(' ') + job->phase().message()));
         QCOMPARE(job->detail(), name);
         QCOMPARE(job->fraction(), 1.0);
         QCOMPARE(job->file().value_or(QString()), m_env->downloadsDir() + QLatin1Char('/') + name);
@@ -154,7 +161,8 @@ void TestDownloadRealPeer::missingAddress()
     const DownloadPtr job = m_model->downloads().first();
     QCOMPARE(job->phase().kind(), Download::Phase::Kind::failed);
     // yt-dlp's own words, without its "ERROR:" prefix.
-    QVERIFY2(job->phase().message().contains(QStringLiteral("404")), qPrintable(job->phase().message()));
+    QVERIFY2(job->phase().message().contains(QStringLiteral("404")),
+             qPrintable(job->phase().message()));
     QVERIFY(!job->phase().message().startsWith(QStringLiteral("ERROR")));
     QCOMPARE(job->phase().message(), job->errorLines().last());
 }

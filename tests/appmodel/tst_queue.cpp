@@ -18,9 +18,14 @@ const QString progressTemplate = QStringLiteral(
 // The twelve arguments that follow the address.
 QStringList fixedArgs(const QString& folder)
 {
-    return {QStringLiteral("--no-playlist"), QStringLiteral("--newline"), QStringLiteral("--progress"),
-            QStringLiteral("-P"), folder, QStringLiteral("-o"),
-            QStringLiteral("%(title).180B [%(id)s].%(ext)s"), QStringLiteral("--progress-template"),
+    return {QStringLiteral("--no-playlist"),
+            QStringLiteral("--newline"),
+            QStringLiteral("--progress"),
+            QStringLiteral("-P"),
+            folder,
+            QStringLiteral("-o"),
+            QStringLiteral("%(title).180B [%(id)s].%(ext)s"),
+            QStringLiteral("--progress-template"),
             progressTemplate};
 }
 
@@ -82,18 +87,21 @@ void TestQueue::arguments_data()
         << QStringList{QStringLiteral("h264=false"), QStringLiteral("subs=true"),
                        QStringLiteral("subLangs=fr.*, ja"), QStringLiteral("sponsor=true")}
         << QString() << QString()
-        << (words("--ffmpeg-location BIN -f bv*+ba/b -S res,fps,acodec:m4a --merge-output-format mp4 "
-                  "--remux-video mp4 --embed-metadata --embed-thumbnail --write-subs --sub-langs")
+        << (words(
+                "--ffmpeg-location BIN -f bv*+ba/b -S res,fps,acodec:m4a --merge-output-format mp4 "
+                "--remux-video mp4 --embed-metadata --embed-thumbnail --write-subs --sub-langs")
             << QStringLiteral("fr.*, ja")
             << words("--embed-subs --sponsorblock-remove sponsor,selfpromo,interaction"));
     QTest::newRow("subtitles never for audio")
-        << QStringLiteral("mp3") << true << QStringList{QStringLiteral("subs=true"), QStringLiteral("embedThumb=false")}
-        << QString() << QString()
-        << words("--ffmpeg-location BIN -f ba/b -x --audio-format mp3 --audio-quality 0 --embed-metadata");
+        << QStringLiteral("mp3") << true
+        << QStringList{QStringLiteral("subs=true"), QStringLiteral("embedThumb=false")} << QString()
+        << QString()
+        << words("--ffmpeg-location BIN -f ba/b -x --audio-format mp3 --audio-quality 0 "
+                 "--embed-metadata");
     QTest::newRow("empty language list passed as it is")
         << QStringLiteral("p720") << true
-        << QStringList{QStringLiteral("subs=true"), QStringLiteral("subLangs="), QStringLiteral("embedMeta=false"),
-                       QStringLiteral("embedThumb=false")}
+        << QStringList{QStringLiteral("subs=true"), QStringLiteral("subLangs="),
+                       QStringLiteral("embedMeta=false"), QStringLiteral("embedThumb=false")}
         << QString() << QString()
         << (words("--ffmpeg-location BIN -f bv*+ba/b -S res:720,fps,vcodec:h264,acodec:m4a "
                   "--merge-output-format mp4 --remux-video mp4 --write-subs --sub-langs")
@@ -101,17 +109,19 @@ void TestQueue::arguments_data()
     QTest::newRow("no ffmpeg, audio: no format arguments, no thumbnail")
         << QStringLiteral("m4a") << false << QStringList() << QString() << QString()
         << words("-f ba[ext=m4a]/ba/b --embed-metadata");
-    QTest::newRow("no ffmpeg, video") << QStringLiteral("p2160") << false << QStringList{QStringLiteral("embedMeta=false")}
-                                      << QString() << QString() << words("-f b[ext=mp4]/b");
+    QTest::newRow("no ffmpeg, video")
+        << QStringLiteral("p2160") << false << QStringList{QStringLiteral("embedMeta=false")}
+        << QString() << QString() << words("-f b[ext=mp4]/b");
     QTest::newRow("current yt-dlp prints post-processor steps")
         << QStringLiteral("p480") << false << QStringList{QStringLiteral("embedMeta=false")}
         << QStringLiteral("2026.08.19") << QString() << words("-f b[ext=mp4]/b");
-    QTest::newRow("old yt-dlp does not") << QStringLiteral("p480") << false
-                                         << QStringList{QStringLiteral("embedMeta=false")}
-                                         << QStringLiteral("2023.03.04") << QString() << words("-f b[ext=mp4]/b");
+    QTest::newRow("old yt-dlp does not")
+        << QStringLiteral("p480") << false << QStringList{QStringLiteral("embedMeta=false")}
+        << QStringLiteral("2023.03.04") << QString() << words("-f b[ext=mp4]/b");
     QTest::newRow("address that looks like an option goes last")
-        << QStringLiteral("p480") << false << QStringList{QStringLiteral("embedMeta=false")} << QString()
-        << QStringLiteral("-x") << (words("-f b[ext=mp4]/b --") << QStringLiteral("-x"));
+        << QStringLiteral("p480") << false << QStringList{QStringLiteral("embedMeta=false")}
+        << QString() << QStringLiteral("-x")
+        << (words("-f b[ext=mp4]/b --") << QStringLiteral("-x"));
 }
 
 void TestQueue::arguments()
@@ -192,7 +202,9 @@ void TestQueue::progressThenDone()
     // The last line came without a line break and was still read before the end.
     QCOMPARE(job->detail(), QStringLiteral("My clip [a].mp4"));
     QVERIFY(seen.contains(QStringLiteral("Finishing up\u2026")));
-    QVERIFY(std::any_of(seen.cbegin(), seen.cend(), [](const QString& d) { return d.startsWith(QStringLiteral("Audio \u00B7 ")); }));
+    QVERIFY(std::any_of(seen.cbegin(), seen.cend(), [](const QString& d) {
+        return d.startsWith(QStringLiteral("Audio \u00B7 "));
+    }));
     QVERIFY(job->errorLines().isEmpty());
 }
 
@@ -202,15 +214,18 @@ void TestQueue::endings_data()
     QTest::addColumn<bool>("done");
     QTest::addColumn<QString>("text"); // detail when done, message when failed
 
-    QTest::newRow("no final file: the folder's name") << QString() << true << QStringLiteral("Saved to Downloads");
-    QTest::newRow("two errors: the second") << QStringLiteral("err ERROR:  first \nerr ERROR:   second  \nexit 1")
-                                            << false << QStringLiteral("second");
+    QTest::newRow("no final file: the folder's name")
+        << QString() << true << QStringLiteral("Saved to Downloads");
+    QTest::newRow("two errors: the second")
+        << QStringLiteral("err ERROR:  first \nerr ERROR:   second  \nexit 1") << false
+        << QStringLiteral("second");
     QTest::newRow("no error line") << QStringLiteral("out something\nexit 2") << false
                                    << QStringLiteral("yt-dlp exited with code 2");
-    QTest::newRow("killed by a signal") << QStringLiteral("raise KILL") << false
-                                        << QStringLiteral("yt-dlp exited with code 9");
-    QTest::newRow("error lines but success") << QStringLiteral("err ERROR: not fatal\nout RCFILE|/d/x [a].m4a")
-                                             << true << QStringLiteral("x [a].m4a");
+    QTest::newRow("killed by a signal")
+        << QStringLiteral("raise KILL") << false << QStringLiteral("yt-dlp exited with code 9");
+    QTest::newRow("error lines but success")
+        << QStringLiteral("err ERROR: not fatal\nout RCFILE|/d/x [a].m4a") << true
+        << QStringLiteral("x [a].m4a");
 }
 
 void TestQueue::endings()
@@ -239,7 +254,8 @@ void TestQueue::engineMissing()
     QVERIFY(QFile::remove(f.fake.path()));
     f.model.enqueue({videoItem(QStringLiteral("a")), videoItem(QStringLiteral("b"))}, Preset::p720);
     for (const DownloadPtr& job : f.model.downloads()) {
-        QCOMPARE(job->phase(), Download::Phase::failed(QStringLiteral("Download engine not installed yet.")));
+        QCOMPARE(job->phase(),
+                 Download::Phase::failed(QStringLiteral("Download engine not installed yet.")));
         QCOMPARE(job->detail(), QStringLiteral("Waiting\u2026"));
         QVERIFY(!job->process());
     }
@@ -266,16 +282,21 @@ void TestQueue::duplicatesAndPresets()
 {
     QueueFixture f;
     f.prefs.setValue(PrefKey::parallel, 1);
-    f.fake.onArgContaining(QStringLiteral("example.org/slow")).sleepMs(800).otherwise().err(QStringLiteral("ERROR: gone")).exitWith(1);
+    f.fake.onArgContaining(QStringLiteral("example.org/slow"))
+        .sleepMs(800)
+        .otherwise()
+        .err(QStringLiteral("ERROR: gone"))
+        .exitWith(1);
     const VideoItem slow = videoItem(QStringLiteral("slow"));
     const VideoItem a = videoItem(QStringLiteral("a"));
     f.model.enqueue({slow, a}, Preset::p1080);
-    f.model.enqueue({a}, Preset::p1080); // waiting: not again
+    f.model.enqueue({a}, Preset::p1080);    // waiting: not again
     f.model.enqueue({slow}, Preset::p1080); // running: not again
     f.model.enqueue({a}, Preset::mp3);      // another preset: a new job
     QCOMPARE(f.model.downloads().size(), 3);
     QVERIFY(f.allFinished());
-    QCOMPARE(f.started(), (QStringList{QStringLiteral("slow"), QStringLiteral("a"), QStringLiteral("a")}));
+    QCOMPARE(f.started(),
+             (QStringList{QStringLiteral("slow"), QStringLiteral("a"), QStringLiteral("a")}));
 
     // A failed job does not stand in the way of a new one, and stays.
     f.model.enqueue({a}, Preset::p1080);
@@ -302,8 +323,8 @@ void TestQueue::parallelLimitAndOrder()
     QueueFixture f;
     f.prefs.setValue(PrefKey::parallel, parallel);
     f.fake.sleepMs(150);
-    const QStringList ids{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d"),
-                          QStringLiteral("e")};
+    const QStringList ids{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
+                          QStringLiteral("d"), QStringLiteral("e")};
     QList<VideoItem> items;
     for (const QString& id : ids)
         items << videoItem(id);
@@ -375,9 +396,11 @@ void TestQueue::cancelStopsTheWholeGroup()
     // A yt-dlp that has started a child of its own, as it does with ffmpeg.
     QueueFixture f;
     const QString childPid = f.env.path(QStringLiteral("child.pid"));
-    TestEnv::writeExecutable(f.fake.path(), "#!/bin/sh\nsleep 30 &\necho $! > '" + childPid.toUtf8() +
-                                                "'\necho RC\\|downloading\\|1\\|2\\|NA\\|NA\\|NA\\|none\nwait\n");
-    f.model.enqueue({videoItem(QStringLiteral("a")), videoItem(QStringLiteral("b"))}, Preset::p1080);
+    TestEnv::writeExecutable(f.fake.path(),
+                             "#!/bin/sh\nsleep 30 &\necho $! > '" + childPid.toUtf8() +
+                                 "'\necho RC\\|downloading\\|1\\|2\\|NA\\|NA\\|NA\\|none\nwait\n");
+    f.model.enqueue({videoItem(QStringLiteral("a")), videoItem(QStringLiteral("b"))},
+                    Preset::p1080);
     QVERIFY(QTest::qWaitFor([&] { return f.job(QStringLiteral("a"))->fraction() > 0; }, 20000));
     QFile pidFile(childPid);
     QVERIFY(QTest::qWaitFor([&] { return pidFile.size() > 0; }, 5000));
@@ -410,7 +433,8 @@ void TestQueue::retryKeepsItsPlace()
     QCOMPARE(a->phase(), Download::Phase::failed(QStringLiteral("first try")));
 
     f.model.enqueue({videoItem(QStringLiteral("old"))}, Preset::p1080); // runs
-    f.model.enqueue({videoItem(QStringLiteral("b")), videoItem(QStringLiteral("c"))}, Preset::p1080);
+    f.model.enqueue({videoItem(QStringLiteral("b")), videoItem(QStringLiteral("c"))},
+                    Preset::p1080);
     f.model.retry(*a);
     QCOMPARE(kind(a), Download::Phase::Kind::queued);
     QCOMPARE(a->detail(), QStringLiteral("Waiting\u2026"));
@@ -423,28 +447,40 @@ void TestQueue::retryKeepsItsPlace()
     QVERIFY(a->errorLines().isEmpty());
     QVERIFY(!a->file());
     QVERIFY(f.allFinished());
-    QCOMPARE(f.started(), (QStringList{QStringLiteral("a"), QStringLiteral("old"), QStringLiteral("a"),
-                                       QStringLiteral("b"), QStringLiteral("c")}));
+    QCOMPARE(f.started(),
+             (QStringList{QStringLiteral("a"), QStringLiteral("old"), QStringLiteral("a"),
+                          QStringLiteral("b"), QStringLiteral("c")}));
 }
 
 void TestQueue::removeAndClearFinished()
 {
     QueueFixture f;
     f.prefs.setValue(PrefKey::parallel, 3);
-    f.fake.onArgContaining(QStringLiteral("example.org/run")).sleepMs(3000)
-        .otherwise().onArgContaining(QStringLiteral("example.org/proc")).out(QStringLiteral("[Merger] Merging")).sleepMs(3000)
-        .otherwise().onArgContaining(QStringLiteral("example.org/bad")).exitWith(1)
-        .otherwise().onArgContaining(QStringLiteral("example.org/gone")).sleepMs(3000)
+    f.fake.onArgContaining(QStringLiteral("example.org/run"))
+        .sleepMs(3000)
+        .otherwise()
+        .onArgContaining(QStringLiteral("example.org/proc"))
+        .out(QStringLiteral("[Merger] Merging"))
+        .sleepMs(3000)
+        .otherwise()
+        .onArgContaining(QStringLiteral("example.org/bad"))
+        .exitWith(1)
+        .otherwise()
+        .onArgContaining(QStringLiteral("example.org/gone"))
+        .sleepMs(3000)
         .otherwise();
-    f.model.enqueue({videoItem(QStringLiteral("ok")), videoItem(QStringLiteral("bad"))}, Preset::p1080);
+    f.model.enqueue({videoItem(QStringLiteral("ok")), videoItem(QStringLiteral("bad"))},
+                    Preset::p1080);
     QVERIFY(f.allFinished());
     f.model.enqueue({videoItem(QStringLiteral("x"))}, Preset::p1080);
     QVERIFY(f.allFinished());
     f.model.cancel(*f.job(QStringLiteral("x"))); // cancel of a finished job still marks it
-    f.model.enqueue({videoItem(QStringLiteral("run")), videoItem(QStringLiteral("proc")), videoItem(QStringLiteral("gone")),
-                     videoItem(QStringLiteral("wait"))},
+    f.model.enqueue({videoItem(QStringLiteral("run")), videoItem(QStringLiteral("proc")),
+                     videoItem(QStringLiteral("gone")), videoItem(QStringLiteral("wait"))},
                     Preset::p1080);
-    QVERIFY(QTest::qWaitFor([&] { return kind(f.job(QStringLiteral("proc"))) == Download::Phase::Kind::processing; }, 20000));
+    QVERIFY(QTest::qWaitFor(
+        [&] { return kind(f.job(QStringLiteral("proc"))) == Download::Phase::Kind::processing; },
+        20000));
 
     // Removing a running job takes it out at once and stops its process;
     // the freed slot goes to the waiting one.
@@ -456,14 +492,16 @@ void TestQueue::removeAndClearFinished()
     QVERIFY(!f.job(QStringLiteral("gone")));
     QCOMPARE(kind(gone), Download::Phase::Kind::cancelled);
     QVERIFY(QTest::qWaitFor([&] { return !gone->process(); }, 20000));
-    QVERIFY(f.job(QStringLiteral("wait"))->isActive() || f.job(QStringLiteral("wait"))->isFinished());
+    QVERIFY(f.job(QStringLiteral("wait"))->isActive() ||
+            f.job(QStringLiteral("wait"))->isFinished());
 
     f.model.clearFinished();
     QStringList left;
     for (const DownloadPtr& job : f.model.downloads())
         left << job->video().id();
     QVERIFY2(left == (QStringList{QStringLiteral("proc"), QStringLiteral("run")}) ||
-                 left == (QStringList{QStringLiteral("wait"), QStringLiteral("proc"), QStringLiteral("run")}),
+                 left == (QStringList{QStringLiteral("wait"), QStringLiteral("proc"),
+                                      QStringLiteral("run")}),
              qPrintable(left.join(QLatin1Char(','))));
     f.model.cancelAll();
     QVERIFY(f.allFinished());
@@ -472,7 +510,8 @@ void TestQueue::removeAndClearFinished()
 void TestQueue::ffmpegHold()
 {
     QueueFixture f(false);
-    f.model.enqueue({videoItem(QStringLiteral("a")), videoItem(QStringLiteral("b"))}, Preset::p1080);
+    f.model.enqueue({videoItem(QStringLiteral("a")), videoItem(QStringLiteral("b"))},
+                    Preset::p1080);
     f.model.enqueue({videoItem(QStringLiteral("c"))}, Preset::mp3);
     QCOMPARE(f.installer.calls, QStringList{QStringLiteral("ffmpeg")});
     for (const DownloadPtr& job : f.model.downloads()) {
@@ -499,10 +538,13 @@ void TestQueue::ffmpegFailureFallsBack()
 {
     QueueFixture f(false);
     f.model.enqueue({videoItem(QStringLiteral("a"))}, Preset::p1080);
-    QVERIFY(f.installer.finish(QStringLiteral("ffmpeg"), AppError{QStringLiteral("Download failed (HTTP 404): u")}));
-    QCOMPARE(f.model.engineNote().value_or(QString()),
-             QStringLiteral("Couldn't download ffmpeg (Download failed (HTTP 404): u). Downloads are limited to "
-                            "lower quality for now."));
+    QVERIFY(f.installer.finish(QStringLiteral("ffmpeg"),
+                               AppError{QStringLiteral("Download failed (HTTP 404): u")}));
+    QCOMPARE(
+        f.model.engineNote().value_or(QString()),
+        QStringLiteral(
+            "Couldn't download ffmpeg (Download failed (HTTP 404): u). Downloads are limited to "
+            "lower quality for now."));
     QVERIFY(f.allFinished());
     QVERIFY(f.fake.lastArgs().contains(QStringLiteral("b[ext=mp4]/b")));
     // No second attempt for the rest of the run.
@@ -516,8 +558,8 @@ void TestQueue::badgeAndCue()
     QueueFixture f;
     f.prefs.setValue(PrefKey::parallel, 1);
     f.fake.onArgContaining(QStringLiteral("example.org/bad")).exitWith(1).otherwise().sleepMs(100);
-    f.model.enqueue({videoItem(QStringLiteral("a")), videoItem(QStringLiteral("b")), videoItem(QStringLiteral("c")),
-                     videoItem(QStringLiteral("d"))},
+    f.model.enqueue({videoItem(QStringLiteral("a")), videoItem(QStringLiteral("b")),
+                     videoItem(QStringLiteral("c")), videoItem(QStringLiteral("d"))},
                     Preset::p1080);
     QCOMPARE(f.badge.counts.last(), 4); // one running, three waiting
     QVERIFY(QTest::qWaitFor([&] { return f.job(QStringLiteral("a"))->isFinished(); }, 20000));
