@@ -30,35 +30,33 @@ AppModel::~AppModel()
     }
 }
 
+template <typename T> void AppModel::publish(T& field, T value, void (AppModel::*fieldChanged)())
+{
+    if (field == value)
+        return;
+    field = std::move(value);
+    emit(this->*fieldChanged)();
+    emit changed();
+}
+
 void AppModel::setInput(const QString& input)
 {
-    if (m_input == input)
-        return;
-    m_input = input;
-    emit inputChanged();
-    emit changed();
+    publish(m_input, input, &AppModel::inputChanged);
 }
 
 void AppModel::setIsFetching(bool fetching)
 {
-    if (m_isFetching == fetching)
-        return;
-    m_isFetching = fetching;
-    emit isFetchingChanged();
-    emit changed();
+    publish(m_isFetching, fetching, &AppModel::isFetchingChanged);
 }
 
 void AppModel::setFetchError(const std::optional<QString>& error)
 {
-    if (m_fetchError == error)
-        return;
-    m_fetchError = error;
-    emit fetchErrorChanged();
-    emit changed();
+    publish(m_fetchError, error, &AppModel::fetchErrorChanged);
 }
 
 void AppModel::setResults(QList<VideoItem> results)
 {
+    // Always announced: comparing two long lists would cost more than a redraw.
     m_results = std::move(results);
     emit resultsChanged();
     emit changed();
@@ -66,45 +64,25 @@ void AppModel::setResults(QList<VideoItem> results)
 
 void AppModel::setResultsTitle(const QString& title)
 {
-    if (m_resultsTitle == title)
-        return;
-    m_resultsTitle = title;
-    emit resultsTitleChanged();
-    emit changed();
+    publish(m_resultsTitle, title, &AppModel::resultsTitleChanged);
 }
 
 void AppModel::setSelected(QSet<QString> selected)
 {
-    if (m_selected == selected)
-        return;
-    m_selected = std::move(selected);
-    emit selectedChanged();
-    emit changed();
+    publish(m_selected, std::move(selected), &AppModel::selectedChanged);
 }
 
 void AppModel::setEngineNote(const std::optional<QString>& note)
 {
-    if (m_engineNote == note)
-        return;
-    m_engineNote = note;
-    emit engineNoteChanged();
-    emit changed();
+    publish(m_engineNote, note, &AppModel::engineNoteChanged);
 }
 
 void AppModel::setEngineBusy(bool busy)
 {
-    if (m_engineBusy == busy)
-        return;
-    m_engineBusy = busy;
-    emit engineBusyChanged();
-    emit changed();
+    publish(m_engineBusy, busy, &AppModel::engineBusyChanged);
 }
 
 void AppModel::setEngineVersion(const std::optional<QString>& version)
 {
-    if (m_engineVersion == version)
-        return;
-    m_engineVersion = version;
-    emit engineVersionChanged();
-    emit changed();
+    publish(m_engineVersion, version, &AppModel::engineVersionChanged);
 }

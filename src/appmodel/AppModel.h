@@ -114,6 +114,9 @@ signals:
     void engineVersionChanged();
 
 private:
+    // Stores a published field and announces it, when it really changed.
+    template <typename T> void publish(T& field, T value, void (AppModel::*fieldChanged)());
+
     // Lookup.
     void setIsFetching(bool fetching);
     void setResultsTitle(const QString& title);
