@@ -1,0 +1,103 @@
+// Installing a real deno: the binary from deno's npm package, packed into a
+// zip and served from 127.0.0.1 where the release downloads would be.
+#include "Engine.h"
+#include "HttpServer.h"
+#include "Installer.h"
+#include "TestEnv.h"
+
+#include <QFile>
+#include <QTest>
+
+#include <archive.h>
+#include <archive_entry.h>
+
+namespace {
+
+// Copies "package/deno" out of the npm tarball into a zip holding it at the
+// top level, as deno's own release archives do. Returns an error text.
+QString repack(const QString& tarball, const QString& zip)
+{
+    archive* in = archive_read_new();
+    archive_read_support_filter_gzip(in);
+    archive_read_support_format_tar(in);
+    archive* out = archive_write_new();
+    archive_write_set_format_zip(out);
+    archive_write_set_options(out, "zip:compression=store");
+    QString error;
+    bool found = false;
+    if (archive_read_open_filename(in, QFile::encodeName(tarball).constData(), 1 << 16) != ARCHIVE_OK ||
+        archive_write_open_filename(out, QFile::encodeName(zip).constData()) != ARCHIVE_OK) {
+        error = QString::fromUtf8(archive_error_string(in));
+    }
+    archive_entry* entry = nullptr;
+    while (error.isEmpty() && !found && archive_read_next_header(in, &entry) == ARCHIVE_OK) {
+        if (qstrcmp(archive_entry_pathname(entry), "package/deno") != 0)
+            continue;
+        found = true;
+        archive_entry_set_pathname(entry, "deno");
+        archive_write_header(out, entry);
+        const void* block = nullptr;
+        size_t size = 0;
+        la_int64_t offset = 0;
+        while (archive_read_data_block(in, &block, &size, &offset) == ARCHIVE_OK)
+            archive_write_data(out, block, size);
+    }
+    if (error.isEmpty() && !found)
+        error = QStringLiteral("no package/deno in ") + tarball;
+    archive_write_close(out);
+    archive_write_free(out);
+    archive_read_free(in);
+    return error;
+}
+
+} // namespace
+
+class TestInstallerRealPeer : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { TestEnv::isolateProcess(); }
+    void installsRealDeno();
+};
+
+void TestInstallerRealPeer::installsRealDeno()
+{
+    // .ci/run fetches the package with `npm pack @deno/linux-x64-glibc`.
+    const QString tarball = qEnvironmentVariable("REELCATCH_DENO_PACKAGE");
+    if (tarball.isEmpty() || !QFile::exists(tarball))
+        QSKIP("Set REELCATCH_DENO_PACKAGE to the tarball of `npm pack @deno/linux-x64-glibc`.");
+    if (Engine::machineHardwareName() != QLatin1String("x86_64"))
+        QSKIP("The packaged deno is the x86_64 build.");
+
+    TestEnv env;
+    const QString zip = env.path(QStringLiteral("deno.zip"));
+    const QString error = repack(tarball, zip);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    HttpServer server;
+    QVERIFY(server.isListening());
+    server.serveFile(QStringLiteral("/denoland/deno/releases/latest/download/deno-x86_64-unknown-linux-gnu.zip"),
+                     zip);
+
+    const Engine engine(env.engineConfig());
+    QVERIFY(!engine.deno());
+    InstallerConfig config;
+    config.releaseHost = server.url(QString()).chopped(1);
+    config.tempDir = env.path(QStringLiteral("tmp"));
+    Installer installer(engine, config);
+    std::optional<Status> outcome;
+    QObject context;
+    installer.installDeno(&context, [&](Status s) { outcome = std::move(s); });
+    QVERIFY(QTest::qWaitFor([&] { return outcome.has_value(); }, 120000));
+    QVERIFY2(outcome->ok(), qPrintable(outcome->ok() ? QString() : outcome->error().message));
+
+    QCOMPARE(engine.deno().value_or(QString()), engine.managedDeno());
+    QCOMPARE(TestEnv::mode(engine.managedDeno()), 0755);
+    const ProcessResult run = runProcess(engine.managedDeno(), {QStringLiteral("--version")}, env.childEnvironment());
+    QVERIFY(run.ok());
+    QVERIFY2(run.out.startsWith("deno "), run.out.constData());
+    const QStringList args = engine.commonArgs();
+    QCOMPARE(args.mid(args.size() - 2),
+             (QStringList{QStringLiteral("--js-runtimes"), QStringLiteral("deno:") + engine.managedDeno()}));
+}
+
+QTEST_GUILESS_MAIN(TestInstallerRealPeer)
+#include "tst_installer_realpeer.moc"
