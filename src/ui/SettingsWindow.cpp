@@ -1,0 +1,419 @@
+#include "SettingsWindow.h"
+
+#include "AppModel.h"
+#include "Prefs.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QEvent>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+const char* const keyProperty = "reelcatchPrefKey";
+const char* const fallbackProperty = "reelcatchFallback";
+
+// What a key reads as when the store holds nothing usable for it.
+constexpr int parallelFallback = 2;
+const QString subLangsFallback = QStringLiteral("en.*,de.*");
+
+#ifdef Q_OS_MACOS
+const QString h264Text =
+    QStringLiteral("Prefer H.264 so files play in QuickTime and on any device");
+const QString h264NoteText = QStringLiteral("Above 1080p YouTube only offers VP9/AV1. Those play "
+                                            "in IINA or VLC, and in QuickTime on newer Macs.");
+#else
+const QString h264Text =
+    QStringLiteral("Prefer H.264 so files play in any player and on any device");
+const QString h264NoteText =
+    QStringLiteral("Above 1080p YouTube only offers VP9/AV1. Those play in VLC, mpv and current "
+                   "browsers, but not on every older device.");
+#endif
+
+// A small indeterminate progress indicator: ticks around a circle, the
+// brightest one running round while the widget is shown.
+class BusySpinner : public QWidget {
+public:
+    explicit BusySpinner(QWidget* parent) : QWidget(parent)
+    {
+        setFixedSize(16, 16);
+        m_timer.setInterval(80);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            m_step = (m_step + 1) % ticks;
+            update();
+        });
+    }
+
+protected:
+    void showEvent(QShowEvent*) override { m_timer.start(); }
+    void hideEvent(QHideEvent*) override { m_timer.stop(); }
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(width() / 2.0, height() / 2.0);
+        const double radius = std::min(width(), height()) / 2.0;
+        QPen pen;
+        pen.setWidthF(radius * 0.24);
+        pen.setCapStyle(Qt::RoundCap);
+        for (int i = 0; i < ticks; ++i) {
+            // The tick at the current step is opaque; those behind it fade.
+            const int behind = (m_step - i + ticks) % ticks;
+            QColor colour = palette().color(QPalette::WindowText);
+            colour.setAlphaF(float(1.0 - 0.8 * behind / ticks));
+            pen.setColor(colour);
+            painter.setPen(pen);
+            painter.save();
+            painter.rotate(360.0 * i / ticks);
+            painter.drawLine(QPointF(0, -radius * 0.45), QPointF(0, -radius * 0.85));
+            painter.restore();
+        }
+    }
+
+private:
+    static constexpr int ticks = 8;
+    QTimer m_timer;
+    int m_step = 0;
+};
+
+// The caption font: a step smaller than the window's own.
+QFont captionFont(QFont font)
+{
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(std::max(7.0, font.pointSizeF() * 0.9));
+    else if (font.pixelSize() > 0)
+        font.setPixelSize(std::max(9, int(font.pixelSize() * 0.9)));
+    return font;
+}
+
+QLabel* secondaryLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setForegroundRole(QPalette::PlaceholderText);
+    return label;
+}
+
+QLabel* captionLabel(const QString& text, QWidget* parent)
+{
+    QLabel* label = secondaryLabel(text, parent);
+    label->setFont(captionFont(label->font()));
+    label->setWordWrap(true);
+    return label;
+}
+
+// A labelled value, trailing like the values of a settings form.
+QLabel* valueLabel(const QString& name, QWidget* parent)
+{
+    QLabel* label = secondaryLabel(QString(), parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+QFormLayout* formLayout(QWidget* parent)
+{
+    auto* form = new QFormLayout(parent);
+    form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    form->setFormAlignment(Qt::AlignLeft | Qt::AlignTop);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    form->setRowWrapPolicy(QFormLayout::DontWrapRows);
+    form->setContentsMargins(12, 6, 12, 8);
+    form->setVerticalSpacing(6);
+    return form;
+}
+
+} // namespace
+
+SettingsWindow::SettingsWindow(AppModel& model, FolderChooser& chooser, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_model(model), m_prefs(model.prefs()), m_chooser(chooser)
+{
+    setWindowTitle(QStringLiteral("Settings"));
+    setFixedSize(fixedWidth, fixedHeight);
+
+    // The form scrolls only if a large font makes it taller than the window.
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* content = new QWidget(scroll);
+    auto* sections = new QVBoxLayout(content);
+    sections->setContentsMargins(14, 8, 14, 10);
+    sections->setSpacing(10);
+    sections->addWidget(buildSaving());
+    sections->addWidget(buildVideo());
+    sections->addWidget(buildTags());
+    sections->addWidget(buildEngine());
+    sections->addStretch(1);
+    scroll->setWidget(content);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+
+    connect(&m_prefs, &Prefs::valueChanged, this, &SettingsWindow::refreshSettings);
+    connect(&m_prefs, &Prefs::folderChanged, this, &SettingsWindow::refreshFolder);
+    connect(&m_model, &AppModel::engineBusyChanged, this, &SettingsWindow::refreshEngine);
+    connect(&m_model, &AppModel::engineVersionChanged, this, &SettingsWindow::refreshEngine);
+    // A tool installed for a download shows up with the model's next change.
+    connect(&m_model, &AppModel::changed, this, [this] {
+        if (isVisible())
+            refreshEngine();
+    });
+
+    refreshSettings();
+    refreshFolder();
+    refreshEngine();
+}
+
+SettingsWindow::~SettingsWindow() = default;
+
+QWidget* SettingsWindow::buildSaving()
+{
+    auto* group = new QGroupBox(QStringLiteral("Saving"));
+    QFormLayout* form = formLayout(group);
+
+    auto* folderRow = new QWidget(group);
+    auto* folderLayout = new QHBoxLayout(folderRow);
+    folderLayout->setContentsMargins(0, 0, 0, 0);
+    m_folderPath = secondaryLabel(QString(), folderRow);
+    m_folderPath->setObjectName(QStringLiteral("folderPath"));
+    m_folderPath->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // The path takes whatever width is left and is shortened in the middle.
+    m_folderPath->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_folderPath->installEventFilter(this);
+    auto* change = new QPushButton(QStringLiteral("Change\u2026"), folderRow);
+    change->setObjectName(QStringLiteral("changeFolder"));
+    connect(change, &QPushButton::clicked, this, [this] { m_prefs.chooseFolder(m_chooser); });
+    folderLayout->addWidget(m_folderPath, 1);
+    folderLayout->addWidget(change);
+    form->addRow(QStringLiteral("Download folder"), folderRow);
+
+    auto* parallelRow = new QWidget(group);
+    auto* parallelLayout = new QHBoxLayout(parallelRow);
+    parallelLayout->setContentsMargins(0, 0, 0, 0);
+    parallelLayout->setSpacing(2);
+    m_parallelLabel = new QLabel(parallelRow);
+    m_parallelLabel->setObjectName(QStringLiteral("parallelLabel"));
+    const auto stepButton = [parallelRow](const QString& name, Qt::ArrowType arrow,
+                                          const QString& tip) {
+        auto* button = new QToolButton(parallelRow);
+        button->setObjectName(name);
+        button->setArrowType(arrow);
+        button->setAutoRaise(false);
+        button->setToolTip(tip);
+        button->setAccessibleName(tip);
+        return button;
+    };
+    m_parallelDown = stepButton(QStringLiteral("parallelDown"), Qt::DownArrow,
+                                QStringLiteral("Fewer parallel downloads"));
+    m_parallelUp = stepButton(QStringLiteral("parallelUp"), Qt::UpArrow,
+                              QStringLiteral("More parallel downloads"));
+    connect(m_parallelDown, &QToolButton::clicked, this, [this] { stepParallel(-1); });
+    connect(m_parallelUp, &QToolButton::clicked, this, [this] { stepParallel(+1); });
+    parallelLayout->addWidget(m_parallelLabel, 1);
+    parallelLayout->addWidget(m_parallelDown);
+    parallelLayout->addWidget(m_parallelUp);
+    form->addRow(parallelRow);
+
+    form->addRow(addToggle(QStringLiteral("Load YouTube links from the clipboard automatically"),
+                           PrefKey::autoPaste));
+    return group;
+}
+
+QWidget* SettingsWindow::buildVideo()
+{
+    auto* group = new QGroupBox(QStringLiteral("Video"));
+    QFormLayout* form = formLayout(group);
+
+    QCheckBox* h264 = addToggle(h264Text, PrefKey::h264);
+    form->addRow(h264);
+    // The note sits under the toggle's text, not under its box.
+    QLabel* note = captionLabel(h264NoteText, group);
+    note->setObjectName(QStringLiteral("h264Note"));
+    const int indent = h264->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, h264) +
+                       h264->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, h264);
+    note->setIndent(indent);
+    form->addRow(note);
+
+    form->addRow(addToggle(QStringLiteral("Embed subtitles"), PrefKey::subs));
+
+    m_subLangsRow = new QWidget(group);
+    m_subLangsRow->setObjectName(QStringLiteral("subLangsRow"));
+    auto* langsLayout = new QHBoxLayout(m_subLangsRow);
+    langsLayout->setContentsMargins(indent, 0, 0, 0);
+    auto* langsLabel = new QLabel(QStringLiteral("Subtitle languages"), m_subLangsRow);
+    m_subLangs = new QLineEdit(m_subLangsRow);
+    m_subLangs->setObjectName(QStringLiteral("subLangs"));
+    langsLabel->setBuddy(m_subLangs);
+    // Stored as typed; yt-dlp judges the list.
+    connect(m_subLangs, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_prefs.setValue(PrefKey::subLangs, text); });
+    langsLayout->addWidget(langsLabel);
+    langsLayout->addWidget(m_subLangs, 1);
+    form->addRow(m_subLangsRow);
+
+    form->addRow(
+        addToggle(QStringLiteral("Cut sponsor segments (SponsorBlock)"), PrefKey::sponsor));
+    return group;
+}
+
+QWidget* SettingsWindow::buildTags()
+{
+    auto* group = new QGroupBox(QStringLiteral("Tags"));
+    QFormLayout* form = formLayout(group);
+    form->addRow(addToggle(QStringLiteral("Embed title, channel and date"), PrefKey::embedMeta));
+    form->addRow(addToggle(QStringLiteral("Embed thumbnail as cover art"), PrefKey::embedThumb));
+    return group;
+}
+
+QWidget* SettingsWindow::buildEngine()
+{
+    auto* group = new QGroupBox(QStringLiteral("Engine"));
+    QFormLayout* form = formLayout(group);
+
+    m_ytdlpVersion = valueLabel(QStringLiteral("ytdlpVersion"), group);
+    form->addRow(QStringLiteral("yt-dlp"), m_ytdlpVersion);
+    m_ffmpegState = valueLabel(QStringLiteral("ffmpegState"), group);
+    form->addRow(QStringLiteral("ffmpeg"), m_ffmpegState);
+    m_denoState = valueLabel(QStringLiteral("denoState"), group);
+    form->addRow(QStringLiteral("JS runtime (deno)"), m_denoState);
+
+    auto* updateRow = new QWidget(group);
+    auto* updateLayout = new QHBoxLayout(updateRow);
+    updateLayout->setContentsMargins(0, 4, 0, 0);
+    updateLayout->setSpacing(8);
+    QLabel* hint = captionLabel(
+        QStringLiteral("YouTube changes often. If downloads start failing, update the engine."),
+        updateRow);
+    m_spinner = new BusySpinner(updateRow);
+    m_spinner->setObjectName(QStringLiteral("engineSpinner"));
+    // Showing and hiding the indicator leaves the text where it is.
+    QSizePolicy keepSpace = m_spinner->sizePolicy();
+    keepSpace.setRetainSizeWhenHidden(true);
+    m_spinner->setSizePolicy(keepSpace);
+    m_updateNow = new QPushButton(QStringLiteral("Update Now"), updateRow);
+    m_updateNow->setObjectName(QStringLiteral("updateNow"));
+    connect(m_updateNow, &QPushButton::clicked, this, &SettingsWindow::updateEngine);
+    updateLayout->addWidget(hint, 1, Qt::AlignVCenter);
+    updateLayout->addWidget(m_spinner, 0, Qt::AlignVCenter);
+    updateLayout->addWidget(m_updateNow, 0, Qt::AlignVCenter);
+    form->addRow(updateRow);
+    return group;
+}
+
+QCheckBox* SettingsWindow::addToggle(const QString& text, const QString& key)
+{
+    auto* toggle = new QCheckBox(text);
+    toggle->setObjectName(key);
+    toggle->setProperty(keyProperty, key);
+    // Only subtitles and SponsorBlock are off until the user turns them on.
+    toggle->setProperty(fallbackProperty, key != PrefKey::subs && key != PrefKey::sponsor);
+    connect(toggle, &QCheckBox::toggled, this,
+            [this, key](bool checked) { m_prefs.setValue(key, checked); });
+    m_toggles.append(toggle);
+    return toggle;
+}
+
+void SettingsWindow::refreshSettings()
+{
+    for (QCheckBox* toggle : std::as_const(m_toggles)) {
+        const QString key = toggle->property(keyProperty).toString();
+        const bool fallback = toggle->property(fallbackProperty).toBool();
+        const QSignalBlocker quiet(toggle);
+        toggle->setChecked(m_prefs.boolean(key).value_or(fallback));
+    }
+
+    // Shown as stored, even outside what the stepper itself can set.
+    const int parallel = m_prefs.integer(PrefKey::parallel).value_or(parallelFallback);
+    m_parallelLabel->setText(QStringLiteral("Parallel downloads: ") + QString::number(parallel));
+    m_parallelDown->setEnabled(parallel > minParallel);
+    m_parallelUp->setEnabled(parallel < maxParallel);
+
+    // Turning subtitles off only hides the languages; they stay stored.
+    m_subLangsRow->setVisible(m_prefs.boolean(PrefKey::subs).value_or(false));
+    const QString langs = m_prefs.string(PrefKey::subLangs).value_or(subLangsFallback);
+    if (m_subLangs->text() != langs)
+        m_subLangs->setText(langs);
+}
+
+void SettingsWindow::refreshFolder()
+{
+    m_folder = QDir::toNativeSeparators(m_prefs.folder());
+    m_folderPath->setToolTip(m_folder);
+    m_folderPath->setAccessibleName(m_folder);
+    elideFolderPath();
+}
+
+void SettingsWindow::elideFolderPath()
+{
+    const int width = m_folderPath->contentsRect().width();
+    m_folderPath->setText(
+        m_folderPath->fontMetrics().elidedText(m_folder, Qt::ElideMiddle, std::max(width, 0)));
+}
+
+void SettingsWindow::refreshEngine()
+{
+    const Engine& engine = m_model.engine();
+    m_ytdlpVersion->setText(m_model.engineVersion().value_or(QStringLiteral("not installed")));
+    m_ffmpegState->setText(engine.ffmpeg() ? QStringLiteral("installed")
+                                           : QStringLiteral("installs with your first download"));
+    m_denoState->setText(engine.deno() ? QStringLiteral("installed") : QStringLiteral("missing"));
+
+    const bool busy = m_model.engineBusy();
+    m_spinner->setVisible(busy);
+    m_updateNow->setEnabled(!busy);
+}
+
+void SettingsWindow::stepParallel(int delta)
+{
+    const int current = m_prefs.integer(PrefKey::parallel).value_or(parallelFallback);
+    const int next = std::clamp(current + delta, minParallel, maxParallel);
+    if (next != current)
+        m_prefs.setValue(PrefKey::parallel, next);
+}
+
+void SettingsWindow::updateEngine()
+{
+    // The run publishes its own progress; a second one can't start meanwhile.
+    if (m_model.engineBusy())
+        return;
+    m_model.ensureEngine(true);
+}
+
+void SettingsWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    refreshSettings();
+    refreshFolder();
+    refreshEngine();
+}
+
+void SettingsWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // Tools may have come or gone while another window had the focus.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        refreshEngine();
+}
+
+bool SettingsWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_folderPath &&
+        (event->type() == QEvent::Resize || event->type() == QEvent::FontChange))
+        elideFolderPath();
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QWidget>
+
+class AppModel;
+class FolderChooser;
+class Prefs;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+
+// The settings window: the download folder, parallel downloads, clipboard
+// auto-load, the video, subtitle, SponsorBlock and tagging options, the state
+// of the tools and the engine update. A single non-modal top-level window of
+// fixed size; closing it only hides it, so the caller keeps one instance and
+// shows it again.
+//
+// Every control writes its settings key the moment it changes and is read
+// back from the store when the window is shown and whenever the store
+// announces a change, so nothing is cached here. The engine rows look at the
+// file system afresh whenever the model changes.
+//
+// Child object names, for the desktop's automation and the tests:
+// "folderPath", "changeFolder", "parallelLabel", "parallelDown", "parallelUp",
+// "autoPaste", "h264", "h264Note", "subs", "subLangsRow", "subLangs",
+// "sponsor", "embedMeta", "embedThumb", "ytdlpVersion", "ffmpegState",
+// "denoState", "engineSpinner", "updateNow".
+class SettingsWindow : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int fixedWidth = 520;
+    static constexpr int fixedHeight = 560;
+    // What the parallel-downloads stepper can set; a stored value outside
+    // this range is shown as it is.
+    static constexpr int minParallel = 1;
+    static constexpr int maxParallel = 6;
+
+    SettingsWindow(AppModel& model, FolderChooser& chooser, QWidget* parent = nullptr);
+    ~SettingsWindow() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* buildSaving();
+    QWidget* buildVideo();
+    QWidget* buildTags();
+    QWidget* buildEngine();
+    QCheckBox* addToggle(const QString& text, const QString& key);
+
+    // Reads every setting back into its control.
+    void refreshSettings();
+    void refreshFolder();
+    void refreshEngine();
+    void elideFolderPath();
+    void stepParallel(int delta);
+    void updateEngine();
+
+    AppModel& m_model;
+    Prefs& m_prefs;
+    FolderChooser& m_chooser;
+
+    QLabel* m_folderPath = nullptr;
+    QString m_folder;
+    QLabel* m_parallelLabel = nullptr;
+    QToolButton* m_parallelDown = nullptr;
+    QToolButton* m_parallelUp = nullptr;
+    QList<QCheckBox*> m_toggles;
+    QWidget* m_subLangsRow = nullptr;
+    QLineEdit* m_subLangs = nullptr;
+    QLabel* m_ytdlpVersion = nullptr;
+    QLabel* m_ffmpegState = nullptr;
+    QLabel* m_denoState = nullptr;
+    QWidget* m_spinner = nullptr;
+    QPushButton* m_updateNow = nullptr;
+};
