@@ -1,81 +1,54 @@
 // Reelcatch: the desktop front-end for yt-dlp.
 //
-// Until the full main window exists, this shows a minimal lookup window over
-// the app model: type a link or search words, press Return, see what is there.
+// main() builds the one model and everything it is handed (the tool engine,
+// the installer, the settings store and the desktop services), then the
+// shell with its main window, and runs the event loop.
+#include "AppIcon.h"
 #include "AppModel.h"
+#include "AppShell.h"
+#include "DesktopCues.h"
+#include "DesktopServices.h"
+#include "DialogFolderChooser.h"
 #include "Engine.h"
 #include "Installer.h"
+#include "MainWindow.h"
 #include "Prefs.h"
 #include "SystemClipboard.h"
+#include "ThumbnailCache.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QVBoxLayout>
-#include <QWidget>
+#include <QNetworkAccessManager>
+#include <QStandardPaths>
+#include <QSystemTrayIcon>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Reelcatch"));
     QApplication::setApplicationName(QStringLiteral("Reelcatch"));
+    // Ties the windows to the installed desktop entry (launcher, badge, icon).
+    QGuiApplication::setDesktopFileName(QStringLiteral("reelcatch"));
+    QApplication::setWindowIcon(AppIcon::icon());
 
     Engine engine(EngineConfig::forUser());
     Installer installer(engine, InstallerConfig::fromEnvironment());
     std::unique_ptr<Prefs> prefs = Prefs::forUser();
     SystemClipboard clipboard(QApplication::clipboard());
-    AppModel model(engine, *prefs, installer, Platform{&clipboard, nullptr, nullptr});
+    DesktopCues cues;
+    AppModel model(engine, *prefs, installer, Platform{&clipboard, &cues, &cues});
+
+    QNetworkAccessManager network;
+    ThumbnailCache thumbnails(&network,
+                              QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+                                  QStringLiteral("/thumbnails"));
+    DesktopServices desktop;
+    DialogFolderChooser chooser;
+    AppShell shell(model, thumbnails, desktop, chooser, &cues,
+                   QSystemTrayIcon::isSystemTrayAvailable());
+    chooser.setFallbackParent(&shell.window());
+    shell.showWindow();
+
     model.startEngineCheck();
-
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Reelcatch"));
-    window.resize(900, 720);
-    window.setMinimumSize(760, 560);
-    auto* layout = new QVBoxLayout(&window);
-    auto* input = new QLineEdit(&window);
-    input->setPlaceholderText(QStringLiteral("Paste a YouTube link, or type to search"));
-    auto* fetch = new QPushButton(QStringLiteral("Fetch"), &window);
-    auto* note = new QLabel(&window);
-    auto* heading = new QLabel(&window);
-    auto* error = new QLabel(&window);
-    error->setStyleSheet(QStringLiteral("color: #c0392b"));
-    auto* list = new QListWidget(&window);
-    layout->addWidget(note);
-    layout->addWidget(input);
-    layout->addWidget(fetch);
-    layout->addWidget(heading);
-    layout->addWidget(error);
-    layout->addWidget(list, 1);
-
-    QObject::connect(input, &QLineEdit::textChanged, &model, &AppModel::setInput);
-    QObject::connect(input, &QLineEdit::returnPressed, &model, &AppModel::fetch);
-    QObject::connect(fetch, &QPushButton::clicked, &model, &AppModel::fetch);
-    QObject::connect(&model, &AppModel::changed, &window, [&] {
-        fetch->setEnabled(!model.isFetching() && !model.input().trimmed().isEmpty());
-        fetch->setText(model.isFetching() ? QStringLiteral("Looking it up\u2026")
-                                          : QStringLiteral("Fetch"));
-        note->setText(model.engineNote().value_or(QString()));
-        heading->setText(model.resultsTitle());
-        error->setText(model.fetchError().value_or(QString()));
-    });
-    QObject::connect(&model, &AppModel::resultsChanged, &window, [&] {
-        list->clear();
-        for (const VideoItem& item : model.results())
-            list->addItem(item.channel().isEmpty()
-                              ? item.title()
-                              : item.title() + QStringLiteral(" \u00B7 ") + item.channel());
-    });
-    // A YouTube link copied elsewhere is picked up on coming back.
-    QObject::connect(&app, &QGuiApplication::applicationStateChanged, &model,
-                     [&model](Qt::ApplicationState state) {
-                         if (state == Qt::ApplicationActive)
-                             model.checkPasteboard();
-                     });
-    fetch->setEnabled(false);
-    input->setFocus();
-    window.show();
     return app.exec();
 }

@@ -1,0 +1,138 @@
+#include "AppShell.h"
+
+#include "AppIcon.h"
+#include "AppModel.h"
+#include "DesktopCues.h"
+#include "MainWindow.h"
+#include "SettingsWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSystemTrayIcon>
+
+AppShell::AppShell(AppModel& model, ThumbnailCache& thumbnails, DesktopActions& actions,
+                   FolderChooser& chooser, DesktopCues* cues, bool useTray, QObject* parent)
+    : QObject(parent), m_model(model), m_chooser(chooser),
+      m_window(std::make_unique<MainWindow>(model, thumbnails, actions, chooser)),
+      m_quit([] { QCoreApplication::quit(); })
+{
+    // The application outlives its window; the shell decides when to quit.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    m_window->installEventFilter(this);
+    connect(m_window->settingsAction(), &QAction::triggered, this, &AppShell::showSettings);
+    connect(m_window->quitAction(), &QAction::triggered, this, &AppShell::quit);
+    if (cues)
+        cues->setAttentionWindow(m_window.get());
+    if (useTray)
+        buildTray(cues);
+}
+
+AppShell::~AppShell()
+{
+    delete m_tray;
+}
+
+void AppShell::buildTray(DesktopCues* cues)
+{
+    m_tray = new QSystemTrayIcon(AppIcon::icon());
+    m_tray->setToolTip(DesktopCues::trayToolTip(0));
+    m_trayMenu = std::make_unique<QMenu>();
+    QAction* show = m_trayMenu->addAction(QStringLiteral("Show Reelcatch"));
+    connect(show, &QAction::triggered, this, &AppShell::showWindow);
+    m_trayMenu->addSeparator();
+    QAction* quit = m_trayMenu->addAction(QStringLiteral("Quit"));
+    connect(quit, &QAction::triggered, this, &AppShell::quit);
+    m_tray->setContextMenu(m_trayMenu.get());
+    connect(m_tray, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
+                    showWindow();
+            });
+    if (cues)
+        cues->setTrayIcon(m_tray, AppIcon::icon());
+    m_tray->show();
+}
+
+void AppShell::showWindow()
+{
+    if (m_window->isMinimized())
+        m_window->showNormal();
+    else
+        m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+void AppShell::showSettings()
+{
+    if (!m_settings)
+        m_settings = std::make_unique<SettingsWindow>(m_model, m_chooser);
+    m_settings->show();
+    m_settings->raise();
+    m_settings->activateWindow();
+}
+
+void AppShell::quit()
+{
+    if (m_quit)
+        m_quit();
+}
+
+int AppShell::unfinishedCount() const
+{
+    int count = 0;
+    for (const DownloadPtr& job : m_model.downloads())
+        count += !job->isFinished();
+    return count;
+}
+
+QString AppShell::quitDetail(int count)
+{
+    return (count == 1 ? QStringLiteral("1 download is")
+                       : QString::number(count) + QStringLiteral(" downloads are")) +
+           QStringLiteral(" still running or waiting. Quitting cancels ") +
+           (count == 1 ? QStringLiteral("it.") : QStringLiteral("them."));
+}
+
+bool AppShell::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_window.get() || event->type() != QEvent::Close || m_tray)
+        return QObject::eventFilter(watched, event);
+    // No tray to come back from: closing the window is quitting.
+    event->ignore();
+    const int count = unfinishedCount();
+    if (count == 0)
+        quit();
+    else
+        askBeforeQuitting(count);
+    return true;
+}
+
+void AppShell::askBeforeQuitting(int count)
+{
+    if (m_question) {
+        m_question->raise();
+        return;
+    }
+    auto* question =
+        new QMessageBox(QMessageBox::Question, QStringLiteral("Quit Reelcatch?"),
+                        QStringLiteral("Quit Reelcatch?"), QMessageBox::NoButton, m_window.get());
+    question->setObjectName(QStringLiteral("quitQuestion"));
+    question->setInformativeText(quitDetail(count));
+    question->addButton(QMessageBox::Cancel);
+    QPushButton* quitButton = question->addButton(QStringLiteral("Quit"), QMessageBox::AcceptRole);
+    question->setDefaultButton(quitButton);
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    m_question = question;
+    connect(question, &QMessageBox::finished, this, [this, question, quitButton] {
+        if (question->clickedButton() == quitButton)
+            quit();
+    });
+    // Window-modal and asynchronous: the event loop, and the downloads, go on.
+    question->open();
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+
+class AppModel;
+class DesktopActions;
+class DesktopCues;
+class FolderChooser;
+class MainWindow;
+class QAction;
+class QMenu;
+class QSystemTrayIcon;
+class SettingsWindow;
+class ThumbnailCache;
+
+// The application shell: the one main window, the one settings window
+// (opened from "Settings…"), the tray icon and what closing and quitting do.
+//
+// Closing the window doesn't quit while there is a tray icon to bring it
+// back; without a tray, closing quits, after asking when downloads are
+// running or waiting. Quitting cancels every download (the model does that
+// when the application is about to quit).
+class AppShell : public QObject {
+    Q_OBJECT
+public:
+    AppShell(AppModel& model, ThumbnailCache& thumbnails, DesktopActions& actions,
+             FolderChooser& chooser, DesktopCues* cues, bool useTray, QObject* parent = nullptr);
+    ~AppShell() override;
+
+    MainWindow& window() const { return *m_window; }
+    // Null until first opened.
+    SettingsWindow* settingsWindow() const { return m_settings.get(); }
+    QSystemTrayIcon* trayIcon() const { return m_tray; }
+    // The question asked before closing quits, while it is open.
+    QMessageBox* quitQuestion() const { return m_question; }
+
+    void showWindow();
+    void showSettings();
+    void quit();
+    // What quitting does; QCoreApplication::quit() unless a test says otherwise.
+    void setQuitHandler(std::function<void()> handler) { m_quit = std::move(handler); }
+
+    // Downloads running or waiting.
+    int unfinishedCount() const;
+    // "2 downloads are still running or waiting. Quitting cancels them."
+    static QString quitDetail(int count);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildTray(DesktopCues* cues);
+    void askBeforeQuitting(int count);
+
+    AppModel& m_model;
+    FolderChooser& m_chooser;
+    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<SettingsWindow> m_settings;
+    QSystemTrayIcon* m_tray = nullptr;
+    std::unique_ptr<QMenu> m_trayMenu;
+    QPointer<QMessageBox> m_question;
+    std::function<void()> m_quit;
+};

@@ -1,0 +1,32 @@
+#include "DialogFolderChooser.h"
+
+#include <QApplication>
+#include <QFileDialog>
+
+DialogFolderChooser::DialogFolderChooser(QWidget* fallbackParent) : m_fallbackParent(fallbackParent)
+{}
+
+std::optional<QString> DialogFolderChooser::chooseDirectory(const QString& startIn,
+                                                            const QString& acceptLabel)
+{
+    QWidget* parent = QApplication::activeWindow();
+    if (!parent)
+        parent = m_fallbackParent;
+    // On the heap: if the parent goes away while the dialog runs (the
+    // application quits), the dialog goes with it and is not deleted twice.
+    QPointer<QFileDialog> dialog = new QFileDialog(parent);
+    dialog->setObjectName(QStringLiteral("folderChooser"));
+    dialog->setFileMode(QFileDialog::Directory);
+    dialog->setOption(QFileDialog::ShowDirsOnly);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setLabelText(QFileDialog::Accept, acceptLabel);
+    dialog->setDirectory(startIn);
+    const int answer = dialog->exec();
+    if (!dialog)
+        return std::nullopt;
+    const QStringList chosen = dialog->selectedFiles();
+    delete dialog;
+    if (answer != QDialog::Accepted || chosen.isEmpty())
+        return std::nullopt;
+    return chosen.first();
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "Prefs.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// The folder chooser of the desktop build: a directory dialog opening in the
+// current folder, its accept button labelled as asked ("Use Folder"). The
+// dialog belongs to the active window, else to the fallback parent.
+class DialogFolderChooser : public FolderChooser {
+public:
+    explicit DialogFolderChooser(QWidget* fallbackParent = nullptr);
+
+    void setFallbackParent(QWidget* parent) { m_fallbackParent = parent; }
+
+    std::optional<QString> chooseDirectory(const QString& startIn,
+                                           const QString& acceptLabel) override;
+
+private:
+    QPointer<QWidget> m_fallbackParent;
+};

@@ -1,0 +1,196 @@
+#include "DownloadsList.h"
+
+#include "AppModel.h"
+#include "DesktopActions.h"
+#include "DownloadDelegate.h"
+#include "ThumbnailCache.h"
+
+#include <QContextMenuEvent>
+#include <QDesktopServices>
+#include <QHoverEvent>
+#include <QMenu>
+#include <QUrl>
+
+namespace {
+
+using Kind = Download::Phase::Kind;
+
+// About 30 frames a second for the indeterminate bars.
+constexpr int animationIntervalMs = 33;
+
+} // namespace
+
+DownloadsList::DownloadsList(AppModel& model, ThumbnailCache& thumbnails, DesktopActions& actions,
+                             QWidget* parent)
+    : QListView(parent), m_model(model), m_thumbnails(thumbnails), m_actions(actions),
+      m_openFile([](const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }),
+      m_downloads(new DownloadsModel(model, this)),
+      m_delegate(new DownloadDelegate(thumbnails, this))
+{
+    setModel(m_downloads);
+    setItemDelegate(m_delegate);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Rows are laid out again when the width changes: a failure message
+    // may take one line more or less.
+    setResizeMode(QListView::Adjust);
+    setWordWrap(true);
+    setFrameShape(QFrame::NoFrame);
+    setMouseTracking(true);
+    viewport()->setAttribute(Qt::WA_Hover);
+    setAccessibleName(QStringLiteral("Downloads"));
+
+    connect(m_delegate, &DownloadDelegate::buttonClicked, this,
+            [this](const QModelIndex& index, DownloadsModel::Action action) {
+                perform(action, m_downloads->job(index.row()));
+            });
+    connect(&m_thumbnails, &ThumbnailCache::loaded, viewport(), [this] { viewport()->update(); });
+
+    m_animation.setInterval(animationIntervalMs);
+    connect(&m_animation, &QTimer::timeout, this, &DownloadsList::animate);
+    // Rows whose phase changes height (the bar comes or goes, a failure
+    // message takes two lines) are laid out again by the view itself.
+    connect(m_downloads, &QAbstractItemModel::dataChanged, this, &DownloadsList::updateAnimation);
+    connect(m_downloads, &QAbstractItemModel::rowsInserted, this, &DownloadsList::updateAnimation);
+    connect(m_downloads, &QAbstractItemModel::rowsRemoved, this, &DownloadsList::updateAnimation);
+    connect(m_downloads, &QAbstractItemModel::modelReset, this, &DownloadsList::updateAnimation);
+    updateAnimation();
+}
+
+void DownloadsList::setFileOpener(std::function<void(const QString&)> opener)
+{
+    m_openFile = std::move(opener);
+}
+
+void DownloadsList::perform(DownloadsModel::Action action, const std::shared_ptr<Download>& job)
+{
+    if (!job)
+        return;
+    switch (action) {
+    case DownloadsModel::Action::cancel:
+        m_model.cancel(*job);
+        break;
+    case DownloadsModel::Action::open:
+        if (job->file() && m_openFile)
+            m_openFile(*job->file());
+        break;
+    case DownloadsModel::Action::reveal:
+        if (job->file())
+            m_actions.revealFile(*job->file());
+        break;
+    case DownloadsModel::Action::retry:
+        m_model.retry(*job);
+        break;
+    case DownloadsModel::Action::remove:
+        m_model.remove(*job);
+        break;
+    }
+}
+
+void DownloadsList::contextMenuEvent(QContextMenuEvent* event)
+{
+    const bool byMouse = event->reason() == QContextMenuEvent::Mouse;
+    const QModelIndex index = byMouse ? indexAt(event->pos()) : currentIndex();
+    const std::shared_ptr<Download> job = index.isValid() ? m_downloads->job(index.row()) : nullptr;
+    if (!job)
+        return;
+    const std::weak_ptr<Download> weak = job;
+    auto act = [this, weak](DownloadsModel::Action action) {
+        return [this, weak, action] { perform(action, weak.lock()); };
+    };
+
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (job->phase().kind() == Kind::done && job->file()) {
+        menu->addAction(DownloadsModel::openText(), this, act(DownloadsModel::Action::open));
+        menu->addAction(DownloadsModel::revealText(), this, act(DownloadsModel::Action::reveal));
+    }
+    const QString link = job->video().url();
+    menu->addAction(QStringLiteral("Copy Link"), this, [this, link] { m_actions.copyText(link); });
+    if (job->phase().kind() == Kind::failed) {
+        const QString message = job->phase().message();
+        menu->addAction(QStringLiteral("Copy Error"), this,
+                        [this, message] { m_actions.copyText(message); });
+    }
+    menu->addAction(QStringLiteral("Remove from List"), this, act(DownloadsModel::Action::remove));
+    const QPoint at =
+        byMouse ? event->globalPos() : viewport()->mapToGlobal(visualRect(index).center());
+    menu->popup(at);
+}
+
+void DownloadsList::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace) &&
+        event->modifiers() == Qt::NoModifier) {
+        const QModelIndexList rows = selectionModel()->selectedRows();
+        if (!rows.isEmpty()) {
+            const std::shared_ptr<Download> job = m_downloads->job(rows.first().row());
+            if (job && job->isFinished())
+                m_model.remove(*job);
+            return;
+        }
+    }
+    QListView::keyPressEvent(event);
+}
+
+void DownloadsList::setHoverPos(QPoint pos)
+{
+    if (pos == m_hoverPos)
+        return;
+    const QModelIndex before = indexAt(m_hoverPos);
+    const QModelIndex after = indexAt(pos);
+    m_hoverPos = pos;
+    m_delegate->setHoverPos(pos);
+    if (before.isValid())
+        viewport()->update(visualRect(before));
+    if (after.isValid() && after != before)
+        viewport()->update(visualRect(after));
+}
+
+bool DownloadsList::viewportEvent(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::HoverEnter:
+    case QEvent::HoverMove:
+        setHoverPos(static_cast<QHoverEvent*>(event)->position().toPoint());
+        break;
+    case QEvent::HoverLeave:
+    case QEvent::Leave:
+        setHoverPos(QPoint(-1, -1));
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+        viewport()->update(
+            visualRect(indexAt(static_cast<QMouseEvent*>(event)->position().toPoint())));
+        break;
+    default:
+        break;
+    }
+    return QListView::viewportEvent(event);
+}
+
+void DownloadsList::updateAnimation()
+{
+    bool processing = false;
+    for (int row = 0; row < m_downloads->rowCount() && !processing; ++row)
+        processing = m_downloads->job(row)->phase().kind() == Kind::processing;
+    if (processing && !m_animation.isActive())
+        m_animation.start();
+    else if (!processing)
+        m_animation.stop();
+}
+
+void DownloadsList::animate()
+{
+    if (!isVisible())
+        return;
+    for (int row = 0; row < m_downloads->rowCount(); ++row) {
+        if (m_downloads->job(row)->phase().kind() != Kind::processing)
+            continue;
+        const QRect rect = visualRect(m_downloads->index(row));
+        if (rect.intersects(viewport()->rect()))
+            viewport()->update(rect);
+    }
+}

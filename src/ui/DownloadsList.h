@@ -1,0 +1,56 @@
+#pragma once
+
+#include "DownloadsModel.h"
+
+#include <QListView>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+class AppModel;
+class DesktopActions;
+class DownloadDelegate;
+class ThumbnailCache;
+
+// The list of download jobs in the main window: one painted row per job of
+// AppModel::downloads(), newest first (DownloadDelegate). The row's icon
+// buttons and its context menu cancel, retry and remove the job through the
+// model, and open or reveal a finished file through the desktop; Delete
+// removes the selected row once its job has finished.
+class DownloadsList : public QListView {
+    Q_OBJECT
+public:
+    DownloadsList(AppModel& model, ThumbnailCache& thumbnails, DesktopActions& actions,
+                  QWidget* parent = nullptr);
+
+    // How a finished file is opened in its default application; by default
+    // through QDesktopServices.
+    void setFileOpener(std::function<void(const QString& path)> opener);
+
+    DownloadsModel* downloadsModel() const { return m_downloads; }
+    DownloadDelegate* downloadDelegate() const { return m_delegate; }
+
+    // Does what the row's button or menu item of that action does.
+    void perform(DownloadsModel::Action action, const std::shared_ptr<Download>& job);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+
+private:
+    void setHoverPos(QPoint pos);
+    // Runs the indeterminate bars' animation while any job is processing.
+    void updateAnimation();
+    void animate();
+
+    AppModel& m_model;
+    ThumbnailCache& m_thumbnails;
+    DesktopActions& m_actions;
+    std::function<void(const QString&)> m_openFile;
+    DownloadsModel* m_downloads;
+    DownloadDelegate* m_delegate;
+    QTimer m_animation;
+    QPoint m_hoverPos{-1, -1};
+};

@@ -1,0 +1,67 @@
+#include "EngineBanner.h"
+
+#include "AppModel.h"
+#include "Appearance.h"
+#include "BusyIndicator.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+
+namespace {
+constexpr int iconSize = 16;
+} // namespace
+
+EngineBanner::EngineBanner(AppModel& model, QWidget* parent) : QWidget(parent), m_model(model)
+{
+    setObjectName(QStringLiteral("engineBanner"));
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(14, 8, 14, 8);
+    row->setSpacing(8);
+    m_spinner = new BusyIndicator(iconSize, this);
+    m_warning = new QLabel(this);
+    m_warning->setFixedSize(iconSize, iconSize);
+    m_text = new QLabel(this);
+    m_text->setObjectName(QStringLiteral("engineNote"));
+    m_text->setFont(Appearance::font(Appearance::TextStyle::Callout, font()));
+    m_text->setWordWrap(true);
+    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    row->addWidget(m_spinner, 0, Qt::AlignVCenter);
+    row->addWidget(m_warning, 0, Qt::AlignVCenter);
+    row->addWidget(m_text, 1, Qt::AlignVCenter);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+
+    connect(&m_model, &AppModel::changed, this, &EngineBanner::refresh);
+    m_warning->setPixmap(Appearance::tinted(QStringLiteral("exclamationmark.triangle.fill"),
+                                            iconSize, Appearance::orange(), this));
+    refresh();
+}
+
+void EngineBanner::refresh()
+{
+    const auto& note = m_model.engineNote();
+    setVisible(note.has_value());
+    if (!note)
+        return;
+    if (m_text->text() != *note)
+        m_text->setText(*note);
+    m_spinner->setVisible(m_model.engineBusy());
+    m_warning->setVisible(!m_model.engineBusy());
+}
+
+void EngineBanner::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    QColor tint = Appearance::orange();
+    tint.setAlphaF(0.12f);
+    painter.fillRect(rect(), tint);
+}
+
+void EngineBanner::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        m_warning->setPixmap(Appearance::tinted(QStringLiteral("exclamationmark.triangle.fill"),
+                                                iconSize, Appearance::orange(), this));
+}

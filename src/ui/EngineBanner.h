@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWidget>
+
+class AppModel;
+class BusyIndicator;
+class QLabel;
+
+// The strip under the header that shows the engine's note (installing,
+// updating, or what went wrong), with a spinner while the engine is busy and
+// a warning sign otherwise. Hidden while there is no note.
+class EngineBanner : public QWidget {
+    Q_OBJECT
+public:
+    explicit EngineBanner(AppModel& model, QWidget* parent = nullptr);
+
+    QLabel* text() const { return m_text; }
+    QLabel* warningIcon() const { return m_warning; }
+    BusyIndicator* spinner() const { return m_spinner; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void refresh();
+
+    AppModel& m_model;
+    BusyIndicator* m_spinner = nullptr;
+    QLabel* m_warning = nullptr;
+    QLabel* m_text = nullptr;
+};

@@ -1,0 +1,199 @@
+#include "MainWindow.h"
+
+#include "AppIcon.h"
+#include "AppModel.h"
+#include "Appearance.h"
+#include "DownloadsList.h"
+#include "DownloadsPane.h"
+#include "EngineBanner.h"
+#include "HeaderBar.h"
+#include "ResultsList.h"
+#include "ResultsPane.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPainter>
+#include <QPushButton>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+namespace {
+
+// A one-pixel line in the separator colour.
+class Divider : public QWidget {
+public:
+    explicit Divider(QWidget* parent) : QWidget(parent)
+    {
+        setFixedHeight(1);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().color(QPalette::Window));
+        painter.fillRect(rect(), Appearance::separator(this));
+    }
+};
+
+QKeySequence standardOr(QKeySequence::StandardKey key, const QKeySequence& fallback)
+{
+    const QList<QKeySequence> bindings = QKeySequence::keyBindings(key);
+    return bindings.isEmpty() ? fallback : bindings.first();
+}
+
+bool canDrop(const QMimeData* data)
+{
+    return data && (data->hasUrls() || data->hasText());
+}
+
+} // namespace
+
+MainWindow::MainWindow(AppModel& model, ThumbnailCache& thumbnails, DesktopActions& actions,
+                       FolderChooser& chooser, QWidget* parent)
+    : QMainWindow(parent), m_model(model)
+{
+    setObjectName(QStringLiteral("main"));
+    setWindowTitle(QStringLiteral("Reelcatch"));
+    setWindowIcon(AppIcon::icon());
+    setAcceptDrops(true);
+
+    auto* content = new QWidget(this);
+    auto* column = new QVBoxLayout(content);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    m_header = new HeaderBar(m_model, chooser, content);
+    m_banner = new EngineBanner(m_model, content);
+    m_splitter = new QSplitter(Qt::Vertical, content);
+    m_splitter->setObjectName(QStringLiteral("split"));
+    m_splitter->setChildrenCollapsible(false);
+    m_results = new ResultsPane(
+        m_model, thumbnails, actions, [this] { return preset(); }, m_splitter);
+    m_downloads = new DownloadsPane(m_model, thumbnails, actions, m_splitter);
+    m_splitter->addWidget(m_results);
+    m_splitter->addWidget(m_downloads);
+    // The results take whatever room the downloads' initial height leaves.
+    m_splitter->setStretchFactor(0, 1);
+    m_splitter->setStretchFactor(1, 0);
+    m_splitter->setSizes({defaultSize.height(), downloadsInitialHeight});
+
+    column->addWidget(m_header);
+    column->addWidget(m_banner);
+    column->addWidget(new Divider(content));
+    column->addWidget(m_splitter, 1);
+    setCentralWidget(content);
+
+    buildMenu();
+    resize(defaultSize);
+    setMinimumSize(minimumContentSize.width(),
+                   minimumContentSize.height() + menuBar()->sizeHint().height());
+
+    QWidget::setTabOrder(m_header->input(), m_header->fetchButton());
+    QWidget::setTabOrder(m_header->fetchButton(), m_header->presetPicker());
+    QWidget::setTabOrder(m_header->presetPicker(), m_header->folderButton());
+    QWidget::setTabOrder(m_header->folderButton(), m_results->list());
+    QWidget::setTabOrder(m_results->list(), m_results->selectAllButton());
+    QWidget::setTabOrder(m_results->selectAllButton(), m_results->downloadButton());
+    QWidget::setTabOrder(m_results->downloadButton(), m_downloads->openFolderButton());
+    QWidget::setTabOrder(m_downloads->openFolderButton(), m_downloads->clearFinishedButton());
+    QWidget::setTabOrder(m_downloads->clearFinishedButton(), m_downloads->list());
+
+    // A YouTube link copied in another application is picked up on return.
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationActive)
+                    m_model.checkPasteboard();
+            });
+}
+
+void MainWindow::buildMenu()
+{
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&File"));
+    m_settingsAction = menu->addAction(QStringLiteral("Settings\u2026"));
+    m_settingsAction->setObjectName(QStringLiteral("settingsAction"));
+    m_settingsAction->setShortcut(
+        standardOr(QKeySequence::Preferences, QKeySequence(Qt::CTRL | Qt::Key_Comma)));
+    m_settingsAction->setMenuRole(QAction::PreferencesRole);
+    menu->addSeparator();
+    m_quitAction = menu->addAction(QStringLiteral("Quit"));
+    m_quitAction->setObjectName(QStringLiteral("quitAction"));
+    m_quitAction->setShortcut(standardOr(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
+    m_quitAction->setMenuRole(QAction::QuitRole);
+}
+
+Preset MainWindow::preset() const
+{
+    return m_header->preset();
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    m_model.checkPasteboard();
+    m_header->input()->setFocus(Qt::OtherFocusReason);
+}
+
+bool MainWindow::handleDrop(const QMimeData* data)
+{
+    if (!data || data->formats().isEmpty())
+        return false;
+    // The drop's data lives only as long as the event: read it now and hand
+    // the text to the model on the next turn of the event loop.
+    if (data->hasUrls()) {
+        const QList<QUrl> urls = data->urls();
+        if (!urls.isEmpty()) {
+            const QUrl& url = urls.first();
+            if (url.isValid())
+                deliverDrop(url.toString(QUrl::FullyEncoded));
+            return true;
+        }
+    }
+    if (data->hasText()) {
+        deliverDrop(data->text());
+        return true;
+    }
+    return false;
+}
+
+void MainWindow::deliverDrop(const QString& text)
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this, text] {
+            m_model.setInput(text);
+            m_model.fetch();
+        },
+        Qt::QueuedConnection);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (canDrop(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (canDrop(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    if (handleDrop(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "Preset.h"
+
+#include <QMainWindow>
+
+class AppModel;
+class DesktopActions;
+class DownloadsPane;
+class EngineBanner;
+class FolderChooser;
+class HeaderBar;
+class QMimeData;
+class QSplitter;
+class ResultsPane;
+class ThumbnailCache;
+
+// The application's one main window, "Reelcatch": the header bar, the engine
+// banner, a divider and a vertical splitter with the results above and the
+// downloads below. It keeps nothing of its own but the chosen preset (in the
+// settings store); all else is read from and written to the model.
+//
+// The whole window takes dropped links and text. The clipboard is looked at
+// when the window is first shown and whenever the application becomes active.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr QSize defaultSize{900, 720};
+    static constexpr QSize minimumContentSize{760, 560};
+    static constexpr int downloadsInitialHeight = 240;
+
+    MainWindow(AppModel& model, ThumbnailCache& thumbnails, DesktopActions& actions,
+               FolderChooser& chooser, QWidget* parent = nullptr);
+
+    // The preset new downloads from this window use.
+    Preset preset() const;
+
+    // Takes a dropped link or text into the input and looks it up (on the
+    // next turn of the event loop). Only the first URL counts; a URL wins
+    // over text. Returns whether the drop is accepted.
+    bool handleDrop(const QMimeData* data);
+
+    HeaderBar* header() const { return m_header; }
+    EngineBanner* banner() const { return m_banner; }
+    QSplitter* splitter() const { return m_splitter; }
+    ResultsPane* resultsPane() const { return m_results; }
+    DownloadsPane* downloadsPane() const { return m_downloads; }
+    // "Settings…" and "Quit" in the menu; the shell decides what they do.
+    QAction* settingsAction() const { return m_settingsAction; }
+    QAction* quitAction() const { return m_quitAction; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void buildMenu();
+    void deliverDrop(const QString& text);
+
+    AppModel& m_model;
+    HeaderBar* m_header = nullptr;
+    EngineBanner* m_banner = nullptr;
+    QSplitter* m_splitter = nullptr;
+    ResultsPane* m_results = nullptr;
+    DownloadsPane* m_downloads = nullptr;
+    QAction* m_settingsAction = nullptr;
+    QAction* m_quitAction = nullptr;
+    bool m_shown = false;
+};

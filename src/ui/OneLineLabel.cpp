@@ -1,0 +1,24 @@
+#include "OneLineLabel.h"
+
+#include <QPainter>
+#include <QStyle>
+
+OneLineLabel::OneLineLabel(QWidget* parent) : QLabel(parent)
+{
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+}
+
+QSize OneLineLabel::minimumSizeHint() const
+{
+    return {0, fontMetrics().height()};
+}
+
+void OneLineLabel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QRect area = contentsRect();
+    const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
+    setToolTip(shown == text() ? QString() : text());
+    style()->drawItemText(&painter, area, int(alignment()), palette(), isEnabled(), shown,
+                          foregroundRole());
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QLabel>
+
+// A label held to one line: text that doesn't fit ends in an ellipsis
+// instead of widening the window, and the whole text shows as its tooltip.
+class OneLineLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit OneLineLabel(QWidget* parent = nullptr);
+
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};

@@ -1,0 +1,291 @@
+#include "ResultDelegate.h"
+
+#include "ResultsModel.h"
+#include "RowStyle.h"
+#include "ThumbnailCache.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QFontInfo>
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QToolTip>
+
+#include <cmath>
+
+namespace {
+
+// The row's 3 points above and below its content, plus the inset list's
+// own spacing between rows.
+constexpr qreal verticalPadding = 3 + 4;
+constexpr qreal horizontalPadding = 12;
+constexpr qreal spacing = 12;
+constexpr qreal textLineSpacing = 3;
+constexpr qreal buttonSide = 30;
+constexpr qreal buttonSymbolSize = 18;
+constexpr qreal badgeInset = 4;
+
+QStyle* styleOf(const QWidget* widget)
+{
+    return widget ? widget->style() : QApplication::style();
+}
+
+QFont baseFont(const QWidget* widget)
+{
+    return widget ? widget->font() : QApplication::font();
+}
+
+QFont titleFont(const QWidget* widget)
+{
+    return RowStyle::font(baseFont(widget), 13, QFont::Medium);
+}
+
+QFont channelFont(const QWidget* widget)
+{
+    return RowStyle::font(baseFont(widget), 10);
+}
+
+QFont badgeFont(const QWidget* widget)
+{
+    return RowStyle::font(baseFont(widget), 10, QFont::DemiBold);
+}
+
+// The symbol's size in the design, scaled like the text.
+qreal symbolSize(const QWidget* widget)
+{
+    return QFontInfo(RowStyle::font(baseFont(widget), buttonSymbolSize)).pixelSize() * 1.4;
+}
+
+} // namespace
+
+ResultDelegate::ResultDelegate(ThumbnailCache& thumbnails, QObject* parent)
+    : QStyledItemDelegate(parent), m_thumbnails(thumbnails)
+{}
+
+QString ResultDelegate::buttonToolTip()
+{
+    return QStringLiteral("Download just this one");
+}
+
+QSize ResultDelegate::thumbnailPixels(const QWidget* widget)
+{
+    return RowStyle::thumbnailPixels(thumbnailWidth, widget ? widget->devicePixelRatioF() : 1.0);
+}
+
+ResultDelegate::Geometry ResultDelegate::geometry(const QRect& rowRect, const QWidget* widget) const
+{
+    const QRectF row(rowRect);
+    const qreal middle = row.center().y();
+    const QStyle* style = styleOf(widget);
+    const qreal checkWidth = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, widget);
+    const qreal checkHeight = style->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, widget);
+
+    Geometry g;
+    g.checkbox =
+        QRectF(row.left() + horizontalPadding, middle - checkHeight / 2, checkWidth, checkHeight);
+    const qreal thumbHeight = RowStyle::thumbnailHeight(thumbnailWidth);
+    g.thumbnail =
+        QRectF(g.checkbox.right() + spacing, middle - thumbHeight / 2, thumbnailWidth, thumbHeight);
+    g.button = QRectF(row.right() - horizontalPadding - buttonSide, middle - buttonSide / 2,
+                      buttonSide, buttonSide);
+    const qreal textLeft = g.thumbnail.right() + spacing;
+    g.text = QRectF(textLeft, g.thumbnail.top(),
+                    std::max<qreal>(0, g.button.left() - spacing - textLeft), thumbHeight);
+    return g;
+}
+
+ResultDelegate::Part ResultDelegate::partAt(const QRect& rowRect, const QWidget* widget,
+                                            QPoint pos) const
+{
+    if (!rowRect.contains(pos))
+        return Part::none;
+    const Geometry g = geometry(rowRect, widget);
+    const QPointF p(pos);
+    // The checkbox answers a little around its box, as a toggle's hit area does.
+    if (g.checkbox.adjusted(-4, -4, 4, 4).contains(p))
+        return Part::checkbox;
+    if (g.button.contains(p))
+        return Part::button;
+    if (g.thumbnail.contains(p))
+        return Part::thumbnail;
+    if (g.text.contains(p))
+        return Part::text;
+    return Part::none;
+}
+
+QSize ResultDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const
+{
+    const qreal height = RowStyle::thumbnailHeight(thumbnailWidth) + 2 * verticalPadding;
+    const QStyle* style = styleOf(option.widget);
+    const qreal minimumWidth =
+        2 * horizontalPadding +
+        style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, option.widget) + thumbnailWidth +
+        buttonSide + 3 * spacing + 80;
+    return QSize(int(std::ceil(minimumWidth)), int(std::ceil(height)));
+}
+
+void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                           const QModelIndex& index) const
+{
+    const QWidget* widget = option.widget;
+    const Geometry g = geometry(option.rect, widget);
+    painter->save();
+
+    // The keyboard's current row (Space ticks it) gets a ring; a fill
+    // would read as a selection, which the checkboxes already show.
+    if (option.state & QStyle::State_HasFocus) {
+        QColor focus = RowStyle::accent(option.palette);
+        focus.setAlphaF(0.6f);
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(focus, 1.5));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRoundedRect(QRectF(option.rect).adjusted(3, 2, -3, -2), 6, 6);
+    }
+
+    QStyleOptionButton check;
+    check.rect = g.checkbox.toAlignedRect();
+    check.state = QStyle::State_Enabled;
+    check.state |= index.data(Qt::CheckStateRole).toInt() == Qt::Checked ? QStyle::State_On
+                                                                         : QStyle::State_Off;
+    if (m_pressedIndex == index && m_pressedPart != Part::button)
+        check.state |= QStyle::State_Sunken;
+    check.palette = option.palette;
+    styleOf(widget)->drawPrimitive(QStyle::PE_IndicatorCheckBox, &check, painter, widget);
+
+    std::optional<QPixmap> image;
+    const QUrl url = index.data(ResultsModel::ThumbnailRole).toUrl();
+    if (!url.isEmpty())
+        image = m_thumbnails.pixmap(url, thumbnailPixels(widget));
+    RowStyle::paintThumbnail(painter, g.thumbnail, image, option.palette);
+
+    const QString duration = index.data(ResultsModel::DurationTextRole).toString();
+    if (!duration.isEmpty()) {
+        const QFont font = badgeFont(widget);
+        const QFontMetricsF metrics(font);
+        const QSizeF size(metrics.horizontalAdvance(duration) + 8, metrics.height() + 2);
+        const QRectF badge(g.thumbnail.right() - badgeInset - size.width(),
+                           g.thumbnail.bottom() - badgeInset - size.height(), size.width(),
+                           size.height());
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(QColor(0, 0, 0, 191));
+        painter->drawRoundedRect(badge, 3, 3);
+        painter->setFont(font);
+        painter->setPen(Qt::white);
+        painter->drawText(badge, Qt::AlignCenter | Qt::TextSingleLine, duration);
+    }
+
+    paintText(painter, option, g.thumbnail, g.text, index);
+
+    const bool hovered = g.button.contains(QPointF(m_hoverPos));
+    const bool pressed = hovered && m_pressedIndex == index && m_pressedPart == Part::button;
+    RowStyle::paintIconButton(painter, g.button, QStringLiteral("arrow.down.circle"),
+                              symbolSize(widget), RowStyle::accent(option.palette), hovered,
+                              pressed);
+    painter->restore();
+}
+
+void ResultDelegate::paintText(QPainter* painter, const QStyleOptionViewItem& option,
+                               const QRectF& thumbnail, const QRectF& text,
+                               const QModelIndex& index) const
+{
+    const QFont title = titleFont(option.widget);
+    const QFont caption = channelFont(option.widget);
+    const QFontMetricsF titleMetrics(title);
+    const QFontMetricsF captionMetrics(caption);
+    const QStringList lines =
+        RowStyle::wrap(index.data(Qt::DisplayRole).toString(), title, text.width(), 2);
+    const QString channel = index.data(ResultsModel::ChannelRole).toString();
+
+    qreal height = lines.size() * titleMetrics.lineSpacing();
+    if (!channel.isEmpty())
+        height += textLineSpacing + captionMetrics.height();
+    // The block is centred on the thumbnail, whether it has one line or three.
+    qreal y = thumbnail.center().y() - height / 2;
+
+    painter->setFont(title);
+    painter->setPen(option.palette.color(QPalette::Text));
+    for (const QString& line : lines) {
+        painter->drawText(QRectF(text.left(), y, text.width(), titleMetrics.height()),
+                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, line);
+        y += titleMetrics.lineSpacing();
+    }
+    if (!channel.isEmpty()) {
+        y += textLineSpacing;
+        painter->setFont(caption);
+        painter->setPen(RowStyle::secondary(option.palette));
+        const QString shown = captionMetrics.elidedText(channel, Qt::ElideRight, text.width());
+        painter->drawText(QRectF(text.left(), y, text.width(), captionMetrics.height()),
+                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
+    }
+}
+
+bool ResultDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
+                                 const QStyleOptionViewItem& option, const QModelIndex& index)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton)
+            return false;
+        m_pressedIndex = index;
+        m_pressedPart = partAt(option.rect, option.widget, mouse->position().toPoint());
+        return true;
+    }
+    case QEvent::MouseButtonRelease: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton)
+            return false;
+        const Part part = partAt(option.rect, option.widget, mouse->position().toPoint());
+        const bool onPressed = m_pressedIndex == index;
+        const Part pressedPart = m_pressedPart;
+        m_pressedIndex = QPersistentModelIndex();
+        m_pressedPart = Part::none;
+        if (!onPressed)
+            return true;
+        if (pressedPart == Part::button) {
+            // A press on the button counts only when released over it.
+            if (part == Part::button)
+                emit downloadClicked(index);
+        } else if (part != Part::button) {
+            // The whole row is the checkbox's label.
+            if (auto* results = qobject_cast<ResultsModel*>(model))
+                results->toggle(index.row());
+        }
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+bool ResultDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
+                               const QStyleOptionViewItem& option, const QModelIndex& index)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    const Geometry g = geometry(option.rect, option.widget);
+    QString tip;
+    if (g.button.contains(QPointF(event->pos()))) {
+        tip = buttonToolTip();
+    } else if (g.text.contains(QPointF(event->pos()))) {
+        // The whole title, when two lines were not enough for it.
+        const QString title = index.data(Qt::DisplayRole).toString();
+        const QStringList lines =
+            RowStyle::wrap(title, titleFont(option.widget), g.text.width(), 2);
+        if (!lines.isEmpty() && lines.constLast().endsWith(QChar(0x2026)) &&
+            !title.endsWith(QChar(0x2026)))
+            tip = title;
+    }
+    if (tip.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+        return false;
+    }
+    QToolTip::showText(event->globalPos(), tip, view->viewport());
+    return true;
+}

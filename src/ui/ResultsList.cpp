@@ -1,0 +1,202 @@
+#include "ResultsList.h"
+
+#include "AppModel.h"
+#include "DesktopActions.h"
+#include "ResultDelegate.h"
+#include "ResultsModel.h"
+#include "ThumbnailCache.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QHoverEvent>
+#include <QMenu>
+#include <QScrollBar>
+
+namespace {
+
+// Only web pages are handed to the browser.
+std::optional<QUrl> webAddress(const VideoItem& item)
+{
+    const QUrl url(item.url(), QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || url.host().isEmpty() ||
+        (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
+        return std::nullopt;
+    return url;
+}
+
+} // namespace
+
+ResultsList::ResultsList(AppModel& model, ThumbnailCache& thumbnails,
+                         std::function<Preset()> currentPreset, QWidget* parent)
+    : QListView(parent), m_model(model), m_thumbnails(thumbnails),
+      m_currentPreset(std::move(currentPreset)), m_results(new ResultsModel(model, this)),
+      m_delegate(new ResultDelegate(thumbnails, this))
+{
+    setModel(m_results);
+    setItemDelegate(m_delegate);
+    // Every row has the same height: layout stays O(1) however long the list.
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    verticalScrollBar()->setSingleStep(24);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFrameShape(QFrame::NoFrame);
+    setMouseTracking(true);
+    viewport()->setAttribute(Qt::WA_Hover);
+    setAccessibleName(QStringLiteral("Results"));
+
+    m_prefetch.setSingleShot(true);
+    m_prefetch.setInterval(0);
+    connect(&m_prefetch, &QTimer::timeout, this, &ResultsList::prefetch);
+    connect(m_results, &QAbstractItemModel::modelReset, this, &ResultsList::schedulePrefetch);
+    connect(m_delegate, &ResultDelegate::downloadClicked, this,
+            [this](const QModelIndex& index) { download(m_results->item(index.row())); });
+    connect(&m_thumbnails, &ThumbnailCache::loaded, viewport(), [this] { viewport()->update(); });
+}
+
+void ResultsList::download(const VideoItem& item)
+{
+    m_model.enqueue({item}, m_currentPreset ? m_currentPreset() : Preset());
+}
+
+void ResultsList::copyLink(const VideoItem& item)
+{
+    if (m_actions)
+        m_actions->copyText(item.url());
+    else if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->setText(item.url());
+}
+
+void ResultsList::openOnSite(const VideoItem& item)
+{
+    const std::optional<QUrl> url = webAddress(item);
+    if (!url)
+        return;
+    if (m_actions)
+        m_actions->openUrl(*url);
+    else
+        QDesktopServices::openUrl(*url);
+}
+
+void ResultsList::contextMenuEvent(QContextMenuEvent* event)
+{
+    const bool byMouse = event->reason() == QContextMenuEvent::Mouse;
+    const QModelIndex index = byMouse ? indexAt(event->pos()) : currentIndex();
+    if (!index.isValid())
+        return;
+    const VideoItem item = m_results->item(index.row());
+
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(QStringLiteral("Download"), this, [this, item] { download(item); });
+    QAction* open = menu->addAction(QStringLiteral("Open on YouTube"), this,
+                                    [this, item] { openOnSite(item); });
+    open->setEnabled(webAddress(item).has_value());
+    menu->addAction(QStringLiteral("Copy Link"), this, [this, item] { copyLink(item); });
+    const QPoint at =
+        byMouse ? event->globalPos() : viewport()->mapToGlobal(visualRect(index).center());
+    menu->popup(at);
+}
+
+void ResultsList::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier &&
+        currentIndex().isValid()) {
+        m_results->toggle(currentIndex().row());
+        return;
+    }
+    QListView::keyPressEvent(event);
+}
+
+void ResultsList::setHoverPos(QPoint pos)
+{
+    if (pos == m_hoverPos)
+        return;
+    const QModelIndex before = indexAt(m_hoverPos);
+    const QModelIndex after = indexAt(pos);
+    m_hoverPos = pos;
+    m_delegate->setHoverPos(pos);
+    if (before.isValid())
+        viewport()->update(visualRect(before));
+    if (after.isValid() && after != before)
+        viewport()->update(visualRect(after));
+}
+
+bool ResultsList::viewportEvent(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::HoverEnter:
+    case QEvent::HoverMove:
+        setHoverPos(static_cast<QHoverEvent*>(event)->position().toPoint());
+        break;
+    case QEvent::HoverLeave:
+    case QEvent::Leave:
+        setHoverPos(QPoint(-1, -1));
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+        // The pressed look of the button or checkbox follows the mouse.
+        viewport()->update(
+            visualRect(indexAt(static_cast<QMouseEvent*>(event)->position().toPoint())));
+        break;
+    default:
+        break;
+    }
+    return QListView::viewportEvent(event);
+}
+
+void ResultsList::showEvent(QShowEvent* event)
+{
+    QListView::showEvent(event);
+    schedulePrefetch();
+}
+
+void ResultsList::resizeEvent(QResizeEvent* event)
+{
+    QListView::resizeEvent(event);
+    schedulePrefetch();
+}
+
+void ResultsList::scrollContentsBy(int dx, int dy)
+{
+    QListView::scrollContentsBy(dx, dy);
+    schedulePrefetch();
+}
+
+void ResultsList::prefetch()
+{
+    const int count = m_results->rowCount();
+    if (count == 0 || !isVisible())
+        return;
+    // Every row has the same height, so the rows on screen follow from the
+    // scroll position alone, laid out or not.
+    const int rowHeight = std::max(1, sizeHintForRow(0));
+    const int top = verticalOffset();
+    const int firstVisible = std::clamp(top / rowHeight, 0, count - 1);
+    const int lastVisible =
+        std::clamp((top + viewport()->height() - 1) / rowHeight, firstVisible, count - 1);
+    const int from = std::max(0, firstVisible - prefetchRows);
+    const int to = std::min(count - 1, lastVisible + prefetchRows);
+
+    const QSize size = ResultDelegate::thumbnailPixels(viewport());
+    QSet<QUrl> wanted;
+    auto ask = [&](int row) {
+        if (const auto& url = m_results->item(row).thumbnail()) {
+            wanted.insert(*url);
+            m_thumbnails.pixmap(*url, size);
+        }
+    };
+    // The rows beyond the edges first, so that the visible ones are the
+    // newest requests and load first.
+    for (int row = from; row < firstVisible; ++row)
+        ask(row);
+    for (int row = to; row > lastVisible; --row)
+        ask(row);
+    for (int row = firstVisible; row <= lastVisible; ++row)
+        ask(row);
+    m_thumbnails.keepOnly(size, wanted);
+}

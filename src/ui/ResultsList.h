@@ -1,0 +1,67 @@
+#pragma once
+
+#include "Preset.h"
+
+#include <QListView>
+#include <QTimer>
+
+#include <functional>
+
+class AppModel;
+class DesktopActions;
+class ResultDelegate;
+class ResultsModel;
+class ThumbnailCache;
+class VideoItem;
+
+// The list of lookup results in the main window: one painted row per item
+// of AppModel::results() (ResultDelegate), ticked when its id is in
+// AppModel::selected(). Clicking a row ticks or unticks it, Space does the
+// same for the current row, the row's button downloads just that item with
+// the preset chosen at that moment, and the context menu offers "Download",
+// "Open on YouTube" and "Copy Link".
+//
+// Thumbnails are asked for only for the rows on screen and a few on either
+// side; queued loads for rows scrolled away are dropped.
+class ResultsList : public QListView {
+    Q_OBJECT
+public:
+    ResultsList(AppModel& model, ThumbnailCache& thumbnails, std::function<Preset()> currentPreset,
+                QWidget* parent = nullptr);
+
+    // Used by the context menu; without one, the system clipboard and
+    // browser are used directly.
+    void setDesktopActions(DesktopActions* actions) { m_actions = actions; }
+
+    ResultsModel* resultsModel() const { return m_results; }
+    ResultDelegate* resultDelegate() const { return m_delegate; }
+
+    // Rows on either side of the visible ones whose thumbnails are loaded ahead.
+    static constexpr int prefetchRows = 4;
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void download(const VideoItem& item);
+    void copyLink(const VideoItem& item);
+    void openOnSite(const VideoItem& item);
+    void setHoverPos(QPoint pos);
+    // Asks for the thumbnails around the visible rows and drops the rest.
+    void prefetch();
+    void schedulePrefetch() { m_prefetch.start(); }
+
+    AppModel& m_model;
+    ThumbnailCache& m_thumbnails;
+    std::function<Preset()> m_currentPreset;
+    DesktopActions* m_actions = nullptr;
+    ResultsModel* m_results;
+    ResultDelegate* m_delegate;
+    QTimer m_prefetch;
+    QPoint m_hoverPos{-1, -1};
+};

@@ -1,0 +1,107 @@
+#include "ResultsModel.h"
+
+#include "AppModel.h"
+#include "Fmt.h"
+
+ResultsModel::ResultsModel(AppModel& model, QObject* parent)
+    : QAbstractListModel(parent), m_model(model), m_items(model.results())
+{
+    connect(&model, &AppModel::resultsChanged, this, &ResultsModel::reload);
+    connect(&model, &AppModel::selectedChanged, this, &ResultsModel::selectionChanged);
+}
+
+void ResultsModel::reload()
+{
+    // A reset, whatever the size: the list is replaced as a whole and
+    // nothing is done per row.
+    beginResetModel();
+    m_items = m_model.results();
+    endResetModel();
+}
+
+void ResultsModel::selectionChanged()
+{
+    if (!m_items.isEmpty())
+        emit dataChanged(index(0), index(int(m_items.size()) - 1), {Qt::CheckStateRole});
+}
+
+int ResultsModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_items.size());
+}
+
+bool ResultsModel::isSelected(int row) const
+{
+    return m_model.selected().contains(m_items.at(row).id());
+}
+
+void ResultsModel::setSelected(int row, bool selected)
+{
+    if (row < 0 || row >= m_items.size() || isSelected(row) == selected)
+        return;
+    QSet<QString> ids = m_model.selected();
+    if (selected)
+        ids.insert(m_items.at(row).id());
+    else
+        ids.remove(m_items.at(row).id());
+    m_model.setSelected(std::move(ids));
+}
+
+QVariant ResultsModel::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const VideoItem& video = m_items.at(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole:
+        return video.title();
+    case Qt::AccessibleDescriptionRole: {
+        QStringList parts;
+        if (!video.channel().isEmpty())
+            parts << video.channel();
+        if (video.duration())
+            parts << Fmt::time(*video.duration());
+        return parts.join(QStringLiteral(" \u00b7 "));
+    }
+    case Qt::CheckStateRole:
+        return isSelected(index.row()) ? Qt::Checked : Qt::Unchecked;
+    case ItemRole:
+        return QVariant::fromValue(video);
+    case ThumbnailRole:
+        return video.thumbnail() ? QVariant(*video.thumbnail()) : QVariant();
+    case DurationTextRole:
+        return video.duration() ? QVariant(Fmt::time(*video.duration())) : QVariant();
+    case ChannelRole:
+        return video.channel();
+    default:
+        return {};
+    }
+}
+
+bool ResultsModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::CheckStateRole ||
+        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return false;
+    setSelected(index.row(), value.toInt() == Qt::Checked);
+    return true;
+}
+
+Qt::ItemFlags ResultsModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable |
+           Qt::ItemNeverHasChildren;
+}
+
+QHash<int, QByteArray> ResultsModel::roleNames() const
+{
+    QHash<int, QByteArray> names = QAbstractListModel::roleNames();
+    names.insert(ItemRole, "item");
+    names.insert(ThumbnailRole, "thumbnail");
+    names.insert(DurationTextRole, "durationText");
+    names.insert(ChannelRole, "channel");
+    return names;
+}

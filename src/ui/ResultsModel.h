@@ -1,0 +1,48 @@
+#pragma once
+
+#include "VideoItem.h"
+
+#include <QAbstractListModel>
+#include <QList>
+
+class AppModel;
+
+// The lookup results as a flat list model: one row per item of
+// AppModel::results(), in its order. The check state of a row is whether
+// the item's id is in AppModel::selected(); setting it writes the set back.
+class ResultsModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    enum Role {
+        // The VideoItem itself.
+        ItemRole = Qt::UserRole + 1,
+        // Its thumbnail address (a QUrl), absent when it has none.
+        ThumbnailRole,
+        // Its length as shown on the badge ("4:05"), absent without one.
+        DurationTextRole,
+        ChannelRole,
+    };
+
+    explicit ResultsModel(AppModel& model, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+    const VideoItem& item(int row) const { return m_items.at(row); }
+    bool isSelected(int row) const;
+    // Ticks or unticks one row: one change of the selected set.
+    void setSelected(int row, bool selected);
+    void toggle(int row) { setSelected(row, !isSelected(row)); }
+
+private:
+    void reload();
+    void selectionChanged();
+
+    AppModel& m_model;
+    // A shallow copy of the model's list, so rows stay consistent while a
+    // reset is under way.
+    QList<VideoItem> m_items;
+};

@@ -1,0 +1,234 @@
+#include "ResultsPane.h"
+
+#include "AppModel.h"
+#include "Appearance.h"
+#include "OneLineLabel.h"
+#include "ResultsList.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStackedLayout>
+#include <QVBoxLayout>
+
+using Appearance::TextStyle;
+
+namespace {
+
+QLabel* centredLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+} // namespace
+
+ResultsPane::ResultsPane(AppModel& model, ThumbnailCache& thumbnails, DesktopActions& actions,
+                         std::function<Preset()> currentPreset, QWidget* parent)
+    : QWidget(parent), m_model(model), m_currentPreset(std::move(currentPreset))
+{
+    setObjectName(QStringLiteral("resultsPane"));
+    setMinimumHeight(200);
+    m_stack = new QStackedLayout(this);
+    m_stack->addWidget(buildEmptyState());
+    m_stack->addWidget(buildResults(thumbnails, actions));
+    restyle();
+
+    connect(&m_model, &AppModel::changed, this, &ResultsPane::refresh);
+    refresh();
+}
+
+QWidget* ResultsPane::buildEmptyState()
+{
+    m_empty = new QWidget(this);
+    m_empty->setObjectName(QStringLiteral("resultsEmpty"));
+    auto* column = new QVBoxLayout(m_empty);
+    column->setContentsMargins(30, 30, 30, 30);
+    column->setSpacing(12);
+    m_emptyIcon = new QLabel(m_empty);
+    m_emptyIcon->setAlignment(Qt::AlignCenter);
+    m_emptyError = centredLabel(QString(), m_empty);
+    m_emptyError->setObjectName(QStringLiteral("emptyError"));
+    m_emptyError->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_emptyError->setCursor(Qt::IBeamCursor);
+    m_lookingUp = centredLabel(QStringLiteral("Looking it up\u2026"), m_empty);
+    m_lookingUp->setObjectName(QStringLiteral("lookingUp"));
+    m_startTitle = centredLabel(QStringLiteral("Paste a link to get started"), m_empty);
+    m_startTitle->setObjectName(QStringLiteral("startTitle"));
+    m_startTitle->setFont(Appearance::font(TextStyle::Title3, font()));
+    m_startHint = centredLabel(
+        QStringLiteral("Copy a YouTube link anywhere and switch back here, it loads "
+                       "automatically.\nYou can also drag a link onto this window, or type "
+                       "words to search YouTube."),
+        m_empty);
+    m_startHint->setObjectName(QStringLiteral("startHint"));
+    m_startHint->setFont(Appearance::font(TextStyle::Callout, font()));
+
+    auto* start = new QVBoxLayout;
+    start->setSpacing(6);
+    start->addWidget(m_startTitle);
+    start->addWidget(m_startHint);
+
+    column->addStretch(1);
+    column->addWidget(m_emptyIcon);
+    column->addWidget(m_emptyError);
+    column->addWidget(m_lookingUp);
+    column->addLayout(start);
+    column->addStretch(1);
+    return m_empty;
+}
+
+QWidget* ResultsPane::buildResults(ThumbnailCache& thumbnails, DesktopActions& actions)
+{
+    m_results = new QWidget(this);
+    m_results->setObjectName(QStringLiteral("resultsPage"));
+    auto* column = new QVBoxLayout(m_results);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    auto* bar = new QHBoxLayout;
+    bar->setContentsMargins(14, 8, 14, 8);
+    bar->setSpacing(10);
+    auto* heading = new QVBoxLayout;
+    heading->setSpacing(1);
+    m_title = new OneLineLabel(m_results);
+    m_title->setObjectName(QStringLiteral("resultsTitle"));
+    m_title->setFont(Appearance::font(TextStyle::Headline, font()));
+    m_count = new QLabel(m_results);
+    m_count->setObjectName(QStringLiteral("resultsCount"));
+    m_count->setFont(Appearance::font(TextStyle::Caption, font()));
+    heading->addWidget(m_title);
+    heading->addWidget(m_count);
+    bar->addLayout(heading, 1);
+    m_selectAll = new QPushButton(QStringLiteral("Select All"), m_results);
+    m_selectAll->setObjectName(QStringLiteral("selectAll"));
+    m_selectAll->setAutoDefault(false);
+    bar->addWidget(m_selectAll, 0, Qt::AlignVCenter);
+    m_download = new QPushButton(QStringLiteral("Download"), m_results);
+    m_download->setObjectName(QStringLiteral("download"));
+    m_download->setAutoDefault(false);
+    m_download->setIconSize(QSize(16, 16));
+    bar->addWidget(m_download, 0, Qt::AlignVCenter);
+    column->addLayout(bar);
+
+    m_error = new QLabel(m_results);
+    m_error->setObjectName(QStringLiteral("resultsError"));
+    m_error->setFont(Appearance::font(TextStyle::Caption, font()));
+    m_error->setWordWrap(true);
+    m_error->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_error->setContentsMargins(14, 0, 14, 6);
+    column->addWidget(m_error);
+
+    m_list = new ResultsList(m_model, thumbnails, m_currentPreset, m_results);
+    m_list->setDesktopActions(&actions);
+    column->addWidget(m_list, 1);
+
+    connect(m_selectAll, &QPushButton::clicked, this, &ResultsPane::toggleAll);
+    connect(m_download, &QPushButton::clicked, this,
+            [this] { m_model.enqueueSelected(m_currentPreset()); });
+    // Ctrl+Return presses Download, from anywhere in the window. A shortcut
+    // of its own, since a button's text change resets the button's shortcut;
+    // it lives on the results page, so it is off while no results show.
+    m_downloadShortcut = new QShortcut(m_results);
+    m_downloadShortcut->setKeys(
+        {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    m_downloadShortcut->setContext(Qt::WindowShortcut);
+    connect(m_downloadShortcut, &QShortcut::activated, m_download, &QPushButton::click);
+    return m_results;
+}
+
+QString ResultsPane::countLine(int results, int selected)
+{
+    return QString::number(results) + QStringLiteral(" video") +
+           (results == 1 ? QString() : QStringLiteral("s")) + QStringLiteral(" \u00B7 ") +
+           QString::number(selected) + QStringLiteral(" selected");
+}
+
+bool ResultsPane::showsResults() const
+{
+    return m_stack->currentWidget() == m_results;
+}
+
+void ResultsPane::toggleAll()
+{
+    // Counts only: the same test decides the button's title.
+    if (m_model.selected().size() == m_model.results().size()) {
+        m_model.setSelected({});
+        return;
+    }
+    QSet<QString> all;
+    for (const VideoItem& item : m_model.results())
+        all.insert(item.id());
+    m_model.setSelected(all);
+}
+
+void ResultsPane::refresh()
+{
+    const auto& error = m_model.fetchError();
+    const int results = int(m_model.results().size());
+    const int selected = int(m_model.selected().size());
+
+    if (results == 0) {
+        m_stack->setCurrentWidget(m_empty);
+        const bool fetching = m_model.isFetching();
+        m_emptyError->setVisible(error.has_value());
+        m_emptyError->setText(error.value_or(QString()));
+        m_lookingUp->setVisible(!error && fetching);
+        m_startTitle->setVisible(!error && !fetching);
+        m_startHint->setVisible(!error && !fetching);
+        return;
+    }
+
+    m_stack->setCurrentWidget(m_results);
+    m_title->setVisible(!m_model.resultsTitle().isEmpty());
+    m_title->setText(m_model.resultsTitle());
+    m_count->setText(countLine(results, selected));
+    m_selectAll->setVisible(results > 1);
+    m_selectAll->setText(selected == results ? QStringLiteral("Select None")
+                                             : QStringLiteral("Select All"));
+    m_download->setText(selected > 1 ? QStringLiteral("Download ") + QString::number(selected)
+                                     : QStringLiteral("Download"));
+    m_download->setEnabled(selected > 0);
+    m_downloadShortcut->setEnabled(selected > 0);
+    m_error->setVisible(error.has_value());
+    m_error->setText(error.value_or(QString()));
+}
+
+void ResultsPane::restyle()
+{
+    m_emptyIcon->setPixmap(Appearance::tinted(QStringLiteral("arrow.down.circle"), 52,
+                                              Appearance::secondary(this), this));
+    Appearance::setTextColor(m_emptyError, Appearance::red());
+    Appearance::setTextColor(m_lookingUp, Appearance::secondary(this));
+    Appearance::setTextColor(m_startHint, Appearance::secondary(this));
+    Appearance::setTextColor(m_count, Appearance::secondary(this));
+    Appearance::setTextColor(m_error, Appearance::red());
+
+    // The prominent button: filled with the accent colour.
+    const QPalette colours = palette();
+    const QColor accent = colours.color(QPalette::Highlight);
+    const QColor ink = colours.color(QPalette::HighlightedText);
+    QColor faded = accent;
+    faded.setAlphaF(0.35f);
+    m_download->setStyleSheet(
+        QStringLiteral("QPushButton { background-color: %1; color: %2; border: 1px solid %3;"
+                       " border-radius: 6px; padding: 4px 12px; font-weight: 600; }"
+                       "QPushButton:hover { background-color: %4; }"
+                       "QPushButton:pressed { background-color: %3; }"
+                       "QPushButton:disabled { background-color: %5; color: %6; }")
+            .arg(accent.name(), ink.name(), accent.darker(115).name(), accent.lighter(110).name(),
+                 faded.name(QColor::HexArgb), ink.name()));
+    m_download->setIcon(
+        QIcon(Appearance::tinted(QStringLiteral("arrow.down.circle.fill"), 16, ink, this)));
+}
+
+void ResultsPane::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        restyle();
+}

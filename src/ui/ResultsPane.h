@@ -1,0 +1,75 @@
+#pragma once
+
+#include "Preset.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class AppModel;
+class DesktopActions;
+class OneLineLabel;
+class QLabel;
+class QPushButton;
+class QShortcut;
+class QStackedLayout;
+class ResultsList;
+class ThumbnailCache;
+
+// The upper pane of the main window: a centred empty state (the error, the
+// lookup in progress, or how to start) while there are no results, else the
+// results bar (title, count line, Select All/None, Download), the lookup
+// error of a later attempt, and the checklist of results.
+class ResultsPane : public QWidget {
+    Q_OBJECT
+public:
+    ResultsPane(AppModel& model, ThumbnailCache& thumbnails, DesktopActions& actions,
+                std::function<Preset()> currentPreset, QWidget* parent = nullptr);
+
+    // "N video(s) · K selected".
+    static QString countLine(int results, int selected);
+
+    bool showsResults() const;
+    QWidget* emptyState() const { return m_empty; }
+    QLabel* emptyError() const { return m_emptyError; }
+    QLabel* lookingUp() const { return m_lookingUp; }
+    QLabel* startTitle() const { return m_startTitle; }
+    QLabel* startHint() const { return m_startHint; }
+    OneLineLabel* title() const { return m_title; }
+    QLabel* count() const { return m_count; }
+    QPushButton* selectAllButton() const { return m_selectAll; }
+    QPushButton* downloadButton() const { return m_download; }
+    QShortcut* downloadShortcut() const { return m_downloadShortcut; }
+    QLabel* errorLine() const { return m_error; }
+    ResultsList* list() const { return m_list; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    QWidget* buildEmptyState();
+    QWidget* buildResults(ThumbnailCache& thumbnails, DesktopActions& actions);
+    void toggleAll();
+    void refresh();
+    void restyle();
+
+    AppModel& m_model;
+    std::function<Preset()> m_currentPreset;
+    QStackedLayout* m_stack = nullptr;
+
+    QWidget* m_empty = nullptr;
+    QLabel* m_emptyIcon = nullptr;
+    QLabel* m_emptyError = nullptr;
+    QLabel* m_lookingUp = nullptr;
+    QLabel* m_startTitle = nullptr;
+    QLabel* m_startHint = nullptr;
+
+    QWidget* m_results = nullptr;
+    OneLineLabel* m_title = nullptr;
+    QLabel* m_count = nullptr;
+    QPushButton* m_selectAll = nullptr;
+    QPushButton* m_download = nullptr;
+    QShortcut* m_downloadShortcut = nullptr;
+    QLabel* m_error = nullptr;
+    ResultsList* m_list = nullptr;
+};
