@@ -22,7 +22,7 @@ constexpr int animationIntervalMs = 33;
 
 DownloadsList::DownloadsList(AppModel& model, ThumbnailCache& thumbnails, DesktopActions& actions,
                              QWidget* parent)
-    : QListView(parent), m_model(model), m_thumbnails(thumbnails), m_actions(actions),
+    : PaintedRowList(parent), m_model(model), m_thumbnails(thumbnails), m_actions(actions),
       m_openFile([](const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }),
       m_downloads(new DownloadsModel(model, this)),
       m_delegate(new DownloadDelegate(thumbnails, this))
@@ -135,40 +135,9 @@ void DownloadsList::keyPressEvent(QKeyEvent* event)
     QListView::keyPressEvent(event);
 }
 
-void DownloadsList::setHoverPos(QPoint pos)
+void DownloadsList::hoverMoved(QPoint pos)
 {
-    if (pos == m_hoverPos)
-        return;
-    const QModelIndex before = indexAt(m_hoverPos);
-    const QModelIndex after = indexAt(pos);
-    m_hoverPos = pos;
     m_delegate->setHoverPos(pos);
-    if (before.isValid())
-        viewport()->update(visualRect(before));
-    if (after.isValid() && after != before)
-        viewport()->update(visualRect(after));
-}
-
-bool DownloadsList::viewportEvent(QEvent* event)
-{
-    switch (event->type()) {
-    case QEvent::HoverEnter:
-    case QEvent::HoverMove:
-        setHoverPos(static_cast<QHoverEvent*>(event)->position().toPoint());
-        break;
-    case QEvent::HoverLeave:
-    case QEvent::Leave:
-        setHoverPos(QPoint(-1, -1));
-        break;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-        viewport()->update(
-            visualRect(indexAt(static_cast<QMouseEvent*>(event)->position().toPoint())));
-        break;
-    default:
-        break;
-    }
-    return QListView::viewportEvent(event);
 }
 
 void DownloadsList::updateAnimation()

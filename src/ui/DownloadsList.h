@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DownloadsModel.h"
+#include "PaintedRowList.h"
 
 #include <QListView>
 #include <QTimer>
@@ -18,7 +19,7 @@ class ThumbnailCache;
 // buttons and its context menu cancel, retry and remove the job through the
 // model, and open or reveal a finished file through the desktop; Delete
 // removes the selected row once its job has finished.
-class DownloadsList : public QListView {
+class DownloadsList : public PaintedRowList {
     Q_OBJECT
 public:
     DownloadsList(AppModel& model, ThumbnailCache& thumbnails, DesktopActions& actions,
@@ -37,10 +38,9 @@ public:
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    bool viewportEvent(QEvent* event) override;
+    void hoverMoved(QPoint pos) override;
 
 private:
-    void setHoverPos(QPoint pos);
     // Runs the indeterminate bars' animation while any job is processing.
     void updateAnimation();
     void animate();
@@ -52,5 +52,4 @@ private:
     DownloadsModel* m_downloads;
     DownloadDelegate* m_delegate;
     QTimer m_animation;
-    QPoint m_hoverPos{-1, -1};
 };

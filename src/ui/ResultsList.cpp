@@ -31,7 +31,7 @@ std::optional<QUrl> webAddress(const VideoItem& item)
 
 ResultsList::ResultsList(AppModel& model, ThumbnailCache& thumbnails,
                          std::function<Preset()> currentPreset, QWidget* parent)
-    : QListView(parent), m_model(model), m_thumbnails(thumbnails),
+    : PaintedRowList(parent), m_model(model), m_thumbnails(thumbnails),
       m_currentPreset(std::move(currentPreset)), m_results(new ResultsModel(model, this)),
       m_delegate(new ResultDelegate(thumbnails, this))
 {
@@ -112,41 +112,9 @@ void ResultsList::keyPressEvent(QKeyEvent* event)
     QListView::keyPressEvent(event);
 }
 
-void ResultsList::setHoverPos(QPoint pos)
+void ResultsList::hoverMoved(QPoint pos)
 {
-    if (pos == m_hoverPos)
-        return;
-    const QModelIndex before = indexAt(m_hoverPos);
-    const QModelIndex after = indexAt(pos);
-    m_hoverPos = pos;
     m_delegate->setHoverPos(pos);
-    if (before.isValid())
-        viewport()->update(visualRect(before));
-    if (after.isValid() && after != before)
-        viewport()->update(visualRect(after));
-}
-
-bool ResultsList::viewportEvent(QEvent* event)
-{
-    switch (event->type()) {
-    case QEvent::HoverEnter:
-    case QEvent::HoverMove:
-        setHoverPos(static_cast<QHoverEvent*>(event)->position().toPoint());
-        break;
-    case QEvent::HoverLeave:
-    case QEvent::Leave:
-        setHoverPos(QPoint(-1, -1));
-        break;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-        // The pressed look of the button or checkbox follows the mouse.
-        viewport()->update(
-            visualRect(indexAt(static_cast<QMouseEvent*>(event)->position().toPoint())));
-        break;
-    default:
-        break;
-    }
-    return QListView::viewportEvent(event);
 }
 
 void ResultsList::showEvent(QShowEvent* event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PaintedRowList.h"
 #include "Preset.h"
 
 #include <QListView>
@@ -23,7 +24,7 @@ class VideoItem;
 //
 // Thumbnails are asked for only for the rows on screen and a few on either
 // side; queued loads for rows scrolled away are dropped.
-class ResultsList : public QListView {
+class ResultsList : public PaintedRowList {
     Q_OBJECT
 public:
     ResultsList(AppModel& model, ThumbnailCache& thumbnails, std::function<Preset()> currentPreset,
@@ -42,7 +43,7 @@ public:
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    bool viewportEvent(QEvent* event) override;
+    void hoverMoved(QPoint pos) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
@@ -51,7 +52,6 @@ private:
     void download(const VideoItem& item);
     void copyLink(const VideoItem& item);
     void openOnSite(const VideoItem& item);
-    void setHoverPos(QPoint pos);
     // Asks for the thumbnails around the visible rows and drops the rest.
     void prefetch();
     void schedulePrefetch() { m_prefetch.start(); }
@@ -63,5 +63,4 @@ private:
     ResultsModel* m_results;
     ResultDelegate* m_delegate;
     QTimer m_prefetch;
-    QPoint m_hoverPos{-1, -1};
 };
