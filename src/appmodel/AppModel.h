@@ -120,7 +120,9 @@ private:
     // Lookup.
     void setIsFetching(bool fetching);
     void setResultsTitle(const QString& title);
-    void finishLookup(const QString& typed, const QString& target, Listing listing);
+    // `ids`: those of listing.items, gathered off the GUI thread.
+    void finishLookup(const QString& typed, const QString& target, Listing listing,
+                      QSet<QString> ids);
     void failLookup(const QString& message);
 
     // Queue and launch.

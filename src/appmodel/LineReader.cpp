@@ -68,11 +68,27 @@ void LineReader::emitLine(QByteArrayView bytes)
 {
     if (bytes.isEmpty())
         return;
-    const QString text = QString::fromUtf8(bytes);
+    // Most lines are ASCII: they are widened into a string whose room is
+    // kept from line to line, so a line costs no allocation. It is taken out
+    // of the reader meanwhile, so that the line stays as it is even if a
+    // receiver's nested event loop makes the reader emit another one; a
+    // receiver that keeps a copy keeps its own text (the next line detaches).
+    QString text = std::move(m_text);
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return c >= 0; });
+    if (ascii) {
+        text.resize(bytes.size());
+        char16_t* out = reinterpret_cast<char16_t*>(text.data());
+        for (qsizetype i = 0; i < bytes.size(); ++i)
+            out[i] = char16_t(bytes[i]);
+    } else {
+        text = QString::fromUtf8(bytes);
+    }
     const QStringView line = trimmed(text);
-    if (line.isEmpty())
-        return;
-    m_onLine(line.size() == text.size() ? text : line.toString());
+    if (!line.isEmpty())
+        m_onLine(line.size() == text.size() ? text : line.toString());
+    // The room of a very long line is not kept.
+    if (text.capacity() <= 4096)
+        m_text = std::move(text);
 }
 
 QStringView LineReader::trimmed(QStringView text)

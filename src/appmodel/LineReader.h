@@ -46,6 +46,8 @@ private:
 
     std::function<void(const QString&)> m_onLine;
     QByteArray m_pending;
+    // Room for the next line's text, reused.
+    QString m_text;
     // The unfinished line went past maxPending; its bytes are being dropped.
     bool m_overflowed = false;
 };

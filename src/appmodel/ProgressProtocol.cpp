@@ -3,11 +3,11 @@
 #include "Fmt.h"
 #include "LineReader.h"
 
-#include <QList>
-#include <QStringList>
+#include <QLocale>
 #include <QStringView>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -42,10 +42,42 @@ std::optional<double> number(QStringView field)
 
 const QString separator = QStringLiteral(" \u00b7 ");
 
+// The text `format` made for one of the last few values, in the locale it
+// was made in: a stream repeats its total on every line, and its time left
+// on many.
+template <QString (*format)(double)> QString remembered(double value, const QLocale& locale)
+{
+    struct Made {
+        double value = 0;
+        QLocale locale;
+        QString text;
+    };
+    thread_local std::array<Made, 8> made;
+    thread_local std::size_t next = 0;
+    for (const Made& m : made) {
+        if (!m.text.isNull() && m.value == value && m.locale == locale)
+            return m.text;
+    }
+    Made& m = made[next++ % made.size()];
+    m = Made{value, locale, format(value)};
+    return m.text;
+}
+
 void handleProgress(QStringView line, Download& job)
 {
-    const QList<QStringView> fields = line.split(u'|', Qt::KeepEmptyParts);
-    if (fields.size() < 8)
+    // The first eight '|'-separated fields; a ninth and more are ignored.
+    std::array<QStringView, 8> fields;
+    qsizetype count = 0;
+    for (qsizetype start = 0; count < qsizetype(fields.size());) {
+        const qsizetype bar = line.indexOf(u'|', start);
+        if (bar < 0) {
+            fields[count++] = line.sliced(start);
+            break;
+        }
+        fields[count++] = line.sliced(start, bar - start);
+        start = bar + 1;
+    }
+    if (count < qsizetype(fields.size()))
         return;
     if (fields[1] == u"finished") {
         job.setFraction(1);
@@ -59,17 +91,32 @@ void handleProgress(QStringView line, Download& job)
         job.setFraction(std::min(downloaded / total, 1.0));
 
     // yt-dlp fetches a video preset's picture and sound as separate streams;
-    // the sound stream has no video codec.
-    QStringList parts;
+    // the sound stream has no video codec. The parts are joined by the
+    // separator; none of them is ever empty.
+    const QLocale locale;
+    QString detail;
+    detail.reserve(64);
+    const auto part = [&detail](const QString& text) {
+        if (!detail.isEmpty())
+            detail += separator;
+        detail += text;
+    };
     if (!job.preset().isAudio())
-        parts << (fields[7] == u"none" ? QStringLiteral("Audio") : QStringLiteral("Video"));
-    if (total > 0)
-        parts << Fmt::bytes(downloaded) + QStringLiteral(" of ") + Fmt::bytes(total);
-    if (const auto speed = number(fields[5]))
-        parts << Fmt::bytes(*speed) + QStringLiteral("/s");
-    if (const auto eta = number(fields[6]))
-        parts << Fmt::time(*eta) + QStringLiteral(" left");
-    job.setDetail(parts.join(separator));
+        part(fields[7] == u"none" ? QStringLiteral("Audio") : QStringLiteral("Video"));
+    if (total > 0) {
+        part(Fmt::bytes(downloaded));
+        detail += QStringLiteral(" of ");
+        detail += remembered<Fmt::bytes>(total, locale);
+    }
+    if (const auto speed = number(fields[5])) {
+        part(Fmt::bytes(*speed));
+        detail += QStringLiteral("/s");
+    }
+    if (const auto eta = number(fields[6])) {
+        part(remembered<Fmt::time>(*eta, locale));
+        detail += QStringLiteral(" left");
+    }
+    job.setDetail(detail);
 }
 
 bool isPostProcessorLine(const QString& line)

@@ -8,18 +8,6 @@
 
 namespace {
 
-// A string key counts only when it holds a non-empty JSON string.
-std::optional<QString> nonEmptyString(const QJsonObject& json, QLatin1StringView key)
-{
-    const QJsonValue value = json.value(key);
-    if (!value.isString())
-        return std::nullopt;
-    QString text = value.toString();
-    if (text.isEmpty())
-        return std::nullopt;
-    return text;
-}
-
 // Anything QUrl accepts only tolerantly (spaces, broken escapes) or the empty
 // string is not an address.
 std::optional<QUrl> parseUrl(const QString& text)
@@ -30,62 +18,127 @@ std::optional<QUrl> parseUrl(const QString& text)
     return url;
 }
 
-// The last entry's "url" of a non-empty array made of objects only.
-std::optional<QUrl> lastListedThumbnail(const QJsonValue& value)
-{
-    if (!value.isArray())
-        return std::nullopt;
-    const QJsonArray list = value.toArray();
-    if (list.isEmpty())
-        return std::nullopt;
-    for (const QJsonValue& entry : list) {
-        if (!entry.isObject())
-            return std::nullopt;
-    }
-    const QJsonValue url = list.last().toObject().value(QLatin1StringView("url"));
-    if (!url.isString())
-        return std::nullopt;
-    return parseUrl(url.toString());
-}
-
 QUrl siteThumbnail(const QString& id)
 {
-    QUrl url;
-    url.setScheme(QStringLiteral("https"));
-    url.setHost(YouTubeHosts::thumbnailHost());
+    // Every copy shares the scheme and host of one address (and so their
+    // memory); only the path is each item's own.
+    static const QUrl site = [] {
+        QUrl url;
+        url.setScheme(QStringLiteral("https"));
+        url.setHost(YouTubeHosts::thumbnailHost());
+        return url;
+    }();
+    QUrl url = site;
     url.setPath(QStringLiteral("/vi/") + id + QStringLiteral("/mqdefault.jpg"), QUrl::DecodedMode);
     return url;
 }
+
+QLatin1StringView keyName(VideoItem::Source::Key key)
+{
+    using Key = VideoItem::Source::Key;
+    switch (key) {
+    case Key::id:
+        return QLatin1StringView("id");
+    case Key::title:
+        return QLatin1StringView("title");
+    case Key::channel:
+        return QLatin1StringView("channel");
+    case Key::uploader:
+        return QLatin1StringView("uploader");
+    case Key::ieKey:
+        return QLatin1StringView("ie_key");
+    case Key::extractorKey:
+        return QLatin1StringView("extractor_key");
+    case Key::webpageUrl:
+        return QLatin1StringView("webpage_url");
+    case Key::url:
+        return QLatin1StringView("url");
+    case Key::thumbnail:
+        return QLatin1StringView("thumbnail");
+    }
+    return {};
+}
+
+class JsonSource : public VideoItem::Source {
+public:
+    explicit JsonSource(const QJsonObject& json) : m_json(json) {}
+
+    // A string key counts only when it holds a non-empty JSON string.
+    std::optional<QString> nonEmptyString(Key key) const override
+    {
+        const QJsonValue value = m_json.value(keyName(key));
+        if (!value.isString())
+            return std::nullopt;
+        QString text = value.toString();
+        if (text.isEmpty())
+            return std::nullopt;
+        return text;
+    }
+
+    std::optional<double> duration() const override
+    {
+        const QJsonValue duration = m_json.value(QLatin1StringView("duration"));
+        if (!duration.isDouble())
+            return std::nullopt;
+        return duration.toDouble();
+    }
+
+    std::optional<QString> lastListedThumbnailUrl() const override
+    {
+        const QJsonValue value = m_json.value(QLatin1StringView("thumbnails"));
+        if (!value.isArray())
+            return std::nullopt;
+        const QJsonArray list = value.toArray();
+        if (list.isEmpty())
+            return std::nullopt;
+        for (const QJsonValue& entry : list) {
+            if (!entry.isObject())
+                return std::nullopt;
+        }
+        const QJsonValue url = list.last().toObject().value(QLatin1StringView("url"));
+        if (!url.isString())
+            return std::nullopt;
+        return url.toString();
+    }
+
+private:
+    const QJsonObject& m_json;
+};
 
 } // namespace
 
 std::optional<VideoItem> VideoItem::fromJson(const QJsonObject& json)
 {
-    const auto id = nonEmptyString(json, QLatin1StringView("id"));
+    return fromSource(JsonSource(json));
+}
+
+std::optional<VideoItem> VideoItem::fromSource(const Source& json)
+{
+    using Key = Source::Key;
+    const auto id = json.nonEmptyString(Key::id);
     if (!id)
         return std::nullopt;
 
     VideoItem item;
     item.m_id = *id;
-    item.m_title = nonEmptyString(json, QLatin1StringView("title")).value_or(*id);
-    item.m_channel =
-        nonEmptyString(json, QLatin1StringView("channel"))
-            .value_or(nonEmptyString(json, QLatin1StringView("uploader")).value_or(QString()));
-
-    const QJsonValue duration = json.value(QLatin1StringView("duration"));
-    if (duration.isDouble())
-        item.m_duration = duration.toDouble();
+    item.m_title = json.nonEmptyString(Key::title).value_or(*id);
+    if (auto channel = json.nonEmptyString(Key::channel))
+        item.m_channel = *channel;
+    else
+        item.m_channel = json.nonEmptyString(Key::uploader).value_or(QString());
+    item.m_duration = json.duration();
 
     // The extractor decides both the fallback page address and whether the
     // JSON's own thumbnails are used at all.
-    QString extractor =
-        nonEmptyString(json, QLatin1StringView("ie_key"))
-            .value_or(nonEmptyString(json, QLatin1StringView("extractor_key")).value_or(QString()));
-    const bool siteItem = extractor.startsWith(QLatin1StringView("Youtube"), Qt::CaseSensitive);
+    std::optional<QString> extractor = json.nonEmptyString(Key::ieKey);
+    if (!extractor)
+        extractor = json.nonEmptyString(Key::extractorKey);
+    const bool siteItem =
+        extractor && extractor->startsWith(QLatin1StringView("Youtube"), Qt::CaseSensitive);
 
-    if (auto page = nonEmptyString(json, QLatin1StringView("webpage_url"))) {
+    if (auto page = json.nonEmptyString(Key::webpageUrl)) {
         item.m_url = *page;
-    } else if (auto url = nonEmptyString(json, QLatin1StringView("url"));
+    } else if (auto url = json.nonEmptyString(Key::url);
                url && url->startsWith(QLatin1StringView("http"), Qt::CaseSensitive)) {
         item.m_url = *url;
     } else if (siteItem) {
@@ -97,10 +150,10 @@ std::optional<VideoItem> VideoItem::fromJson(const QJsonObject& json)
 
     if (siteItem) {
         item.m_thumbnail = siteThumbnail(*id);
-    } else if (auto thumbnail = nonEmptyString(json, QLatin1StringView("thumbnail"))) {
+    } else if (auto thumbnail = json.nonEmptyString(Key::thumbnail)) {
         item.m_thumbnail = parseUrl(*thumbnail);
-    } else {
-        item.m_thumbnail = lastListedThumbnail(json.value(QLatin1StringView("thumbnails")));
+    } else if (auto listed = json.lastListedThumbnailUrl()) {
+        item.m_thumbnail = parseUrl(*listed);
     }
 
     return item;

@@ -19,6 +19,35 @@ public:
     // (no non-empty string under "id").
     static std::optional<VideoItem> fromJson(const QJsonObject& json);
 
+    // The values of one JSON object that an item is built from, asked for
+    // only when needed. fromJson() reads them from a QJsonObject; a reader
+    // of the answer's text may supply them without building one.
+    class Source {
+    public:
+        enum class Key {
+            id,
+            title,
+            channel,
+            uploader,
+            ieKey,        // "ie_key"
+            extractorKey, // "extractor_key"
+            webpageUrl,   // "webpage_url"
+            url,
+            thumbnail,
+        };
+        virtual ~Source() = default;
+        // The key's value when it is a non-empty JSON string.
+        virtual std::optional<QString> nonEmptyString(Key key) const = 0;
+        // "duration" when it is a JSON number.
+        virtual std::optional<double> duration() const = 0;
+        // The "url" of the last entry of "thumbnails" when that is a
+        // non-empty array of objects only whose last "url" is a JSON string
+        // (even an empty one).
+        virtual std::optional<QString> lastListedThumbnailUrl() const = 0;
+    };
+    // The same rules as fromJson(), over any source.
+    static std::optional<VideoItem> fromSource(const Source& source);
+
     const QString& id() const { return m_id; }
     const QString& title() const { return m_title; }
     const QString& channel() const { return m_channel; }
@@ -39,5 +68,9 @@ private:
 };
 
 size_t qHash(const VideoItem& item, size_t seed = 0) noexcept;
+
+// Its members may be moved in memory as they are, so a growing list of a
+// big lookup's items is reallocated rather than copied item by item.
+Q_DECLARE_TYPEINFO(VideoItem, Q_RELOCATABLE_TYPE);
 
 Q_DECLARE_METATYPE(VideoItem)

@@ -1,0 +1,182 @@
+// One lookup of a large flat playlist through the app model: the time from
+// the fake yt-dlp's exit to the published results, the GUI thread's worst
+// lateness meanwhile, and this process's memory before, during and after.
+#include "AppModel.h"
+#include "Benches.h"
+#include "Common.h"
+#include "FakeYtdlp.h"
+#include "Fakes.h"
+#include "TestEnv.h"
+
+#if __has_include("ListingScanner.h")
+#include "ListingScanner.h"
+#define REELCATCH_HAS_SCANNER 1
+#endif
+
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QTimer>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+// Runs the event loop until the model's lookup has ended (or 120 s pass).
+bool waitForLookup(AppModel& model)
+{
+    if (!model.isFetching())
+        return true;
+    QEventLoop loop;
+    QObject::connect(&model, &AppModel::isFetchingChanged, &loop, [&] {
+        if (!model.isFetching())
+            loop.quit();
+    });
+    QTimer::singleShot(120000, &loop, &QEventLoop::quit);
+    loop.exec();
+    return !model.isFetching();
+}
+
+// Lets the event loop run for `ms` (deferred deletions, late signals).
+void settle(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+} // namespace
+
+int lookupBench(int count, const QString& answerFile)
+{
+    TestEnv env;
+    FakeYtdlp fake(env.supportDir());
+    // An answer written beforehand (by the report, once for every run) or a new one.
+    const QString answer =
+        answerFile.isEmpty() ? env.path(QStringLiteral("answer.json")) : answerFile;
+    const QString small = env.path(QStringLiteral("small.json"));
+    const qint64 bytes =
+        answerFile.isEmpty() ? Bench::writePlaylistAnswer(answer, count) : QFileInfo(answer).size();
+    if (bytes < 0 || Bench::writePlaylistAnswer(small, 10) < 0) {
+        std::fprintf(stderr, "lookup: cannot write the answers\n");
+        return 1;
+    }
+
+    Engine engine(env.engineConfig());
+    Prefs prefs(env.settingsPath(), env.downloadsDir());
+    FakeInstaller installer;
+    AppModel model(engine, prefs, installer);
+    model.setInput(QStringLiteral("https://www.youtube.com/@benchchannel"));
+
+    // A small lookup first, so that the thread pool, the process machinery
+    // and the parsers' first-use costs are paid before anything is measured.
+    fake.setScript(QStringLiteral("out-file ") + small);
+    model.fetch();
+    if (!waitForLookup(model) || model.results().size() != 10) {
+        std::fprintf(stderr, "lookup: the warm-up lookup failed\n");
+        return 1;
+    }
+    fake.setScript(QStringLiteral("out-file ") + answer);
+    settle(100);
+
+    const qint64 baseKb = Bench::statusKb("VmRSS");
+    const bool peakReset = Bench::resetPeak();
+    qint64 publishedNs = 0;
+    QObject::connect(&model, &AppModel::resultsChanged, &model,
+                     [&] { publishedNs = Bench::nowNs(); });
+
+    Bench::StallProbe probe(5);
+    probe.start();
+    const qint64 fetchNs = Bench::nowNs();
+    model.fetch();
+    QProcess* process = model.findChild<QProcess*>();
+    if (!process || process->processId() <= 0) {
+        std::fprintf(stderr, "lookup: no yt-dlp process was started\n");
+        return 1;
+    }
+    const auto watch = std::make_unique<Bench::ExitWatch>(process->processId());
+    // The exit as the GUI thread sees it, just before the model's own
+    // handler: on a busy machine the watching thread may wake up later.
+    qint64 endSeenNs = 0;
+    QObject::connect(process, &QProcess::stateChanged, &model, [&](QProcess::ProcessState state) {
+        if (state == QProcess::NotRunning)
+            endSeenNs = Bench::nowNs();
+    });
+    const bool ended = waitForLookup(model);
+    // The probe keeps running a little: the lookup's leftovers (the process
+    // object, the parsed answer) go away after the results are published.
+    settle(100);
+    probe.stop();
+    const qint64 peakKb = Bench::statusKb("VmHWM");
+    settle(200);
+    const qint64 afterKb = Bench::statusKb("VmRSS");
+
+    if (!ended || model.fetchError() || model.results().size() != count || publishedNs == 0 ||
+        watch->exitNs() == 0) {
+        std::fprintf(stderr, "lookup: the lookup did not publish %d items (error: %s)\n", count,
+                     qPrintable(model.fetchError().value_or(QStringLiteral("none"))));
+        return 1;
+    }
+    Bench::result("entries", count);
+    Bench::result("answer_mb", bytes / 1e6);
+    const qint64 exitNs = endSeenNs ? std::min(watch->exitNs(), endSeenNs) : watch->exitNs();
+    Bench::result("publish_ms", (publishedNs - exitNs) / 1e6);
+    Bench::result("fetch_to_exit_ms", (exitNs - fetchNs) / 1e6);
+    Bench::result("stall_ms", probe.worstMs());
+    Bench::result("stall_busy_ms", probe.worstBusyMs());
+    Bench::result("longest_busy_ms", probe.longestBusyMs());
+    Bench::result("base_mb", baseKb * 1024 / 1e6);
+    Bench::result("peak_over_mb", (peakKb - baseKb) * 1024 / 1e6);
+    Bench::result("after_over_mb", (afterKb - baseKb) * 1024 / 1e6);
+    Bench::result("peak_reset", peakReset ? 1 : 0);
+    return 0;
+}
+
+int scanBench(const QString& answerFile)
+{
+#ifndef REELCATCH_HAS_SCANNER
+    // A tree from before the scanner (for figures from before and after).
+    std::fprintf(stderr, "scan: no ListingScanner in this tree (%s)\n", qPrintable(answerFile));
+    return 1;
+#else
+    QFile file(answerFile);
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "scan: cannot read %s\n", qPrintable(answerFile));
+        return 1;
+    }
+    const QByteArray answer = file.readAll();
+    // Twice each, the first run paying for the memory's first use.
+    for (int round = 0; round < 2; ++round) {
+        qint64 start = Bench::nowNs();
+        ListingScanner scanner;
+        for (qsizetype at = 0; at < answer.size(); at += 65536)
+            scanner.feed(
+                QByteArrayView(answer).sliced(at, std::min<qsizetype>(65536, answer.size() - at)));
+        const std::optional<ListingScanner::Result> scanned = scanner.finish();
+        const double scanMs = (Bench::nowNs() - start) / 1e6;
+
+        start = Bench::nowNs();
+        const QJsonDocument doc = QJsonDocument::fromJson(answer);
+        const AppModel::Listing parsed = AppModel::parse(doc.object());
+        const double documentMs = (Bench::nowNs() - start) / 1e6;
+        if (!scanned || scanned->listing.items != parsed.items ||
+            scanned->listing.title != parsed.title) {
+            std::fprintf(stderr, "scan: the scanner and QJsonDocument disagree\n");
+            return 1;
+        }
+        if (round == 0) {
+            Bench::result("first_scanner_ms", scanMs);
+            Bench::result("first_document_ms", documentMs);
+        } else {
+            Bench::result("entries", double(parsed.items.size()));
+            Bench::result("scanner_ms", scanMs);
+            Bench::result("document_ms", documentMs);
+            Bench::result("scanner_mb_per_s", answer.size() / 1e3 / scanMs);
+        }
+    }
+    return 0;
+#endif
+}
