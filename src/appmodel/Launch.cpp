@@ -2,6 +2,7 @@
 // closing the job when the process has ended.
 #include "AppModel.h"
 #include "LineReader.h"
+#include "PacedOutput.h"
 #include "ProcessGroup.h"
 #include "ProgressProtocol.h"
 
@@ -19,6 +20,10 @@ const QString postprocessTemplate =
     QStringLiteral("postprocess:[%(progress.postprocessor)s] %(progress.status)s");
 const QString printTemplate = QStringLiteral("after_move:RCFILE|%(filepath)s");
 const QString outputTemplate = QStringLiteral("%(title).180B [%(id)s].%(ext)s");
+
+// yt-dlp prints a progress line every few milliseconds; a tenth of a second
+// between reads shows the same progress for a fraction of the wakeups.
+constexpr std::chrono::milliseconds outputPause(100);
 
 } // namespace
 
@@ -82,19 +87,18 @@ void AppModel::start(const DownloadPtr& job)
     process->setProgram(*ytdlp);
     process->setArguments(downloadArguments(*job));
     process->setProcessEnvironment(m_engine.environment());
-    // Progress (standard output) and errors (standard error) as one stream,
-    // in the order yt-dlp wrote them.
-    process->setProcessChannelMode(QProcess::MergedChannels);
     process->setStandardInputFile(QProcess::nullDevice());
     ProcessGroup::setUp(*process);
 
+    // Progress (standard output) and errors (standard error) as one stream,
+    // in the order yt-dlp wrote them.
     auto reader =
         std::make_shared<LineReader>([this, job](const QString& line) { handle(line, *job); });
-    connect(process, &QProcess::readyReadStandardOutput, this,
-            [process, reader] { reader->feed(process->readAllStandardOutput()); });
-    connect(process, &QProcess::finished, this, [this, job, process, reader](int exitCode) {
+    auto* output = new PacedOutput(*process, outputPause,
+                                   [reader](QByteArrayView bytes) { reader->feed(bytes); });
+    connect(process, &QProcess::finished, this, [this, job, process, output, reader](int exitCode) {
         // Every line of the run is handled before the job is closed.
-        reader->feed(process->readAllStandardOutput());
+        output->drain();
         reader->flush();
         process->deleteLater();
         // For a child ended by a signal this is the signal's number.
@@ -121,6 +125,7 @@ void AppModel::start(const DownloadPtr& job)
     job->setDetail(QStringLiteral("Starting\u2026"));
     job->setProcess(process);
     process->start();
+    output->started();
 }
 
 void AppModel::handle(const QString& line, Download& job)
