@@ -131,6 +131,7 @@ private:
     void run(bool force);
     void giveUp();
     Json::Step step();
+    Json::Step opening(char closer, Phase whenEmpty, Phase member);
     Json::Step topMember();
     Json::Step entry();
     Json::Step entryObject(Entry& entry);
@@ -226,15 +227,7 @@ Json::Step ListingScanner::Reader::step()
         m_phase = Phase::topFirst;
         return Json::Step::ok;
     case Phase::topFirst:
-        if (!m_in.skipSpace())
-            return Json::Step::more;
-        if (*m_in.p == '}') {
-            ++m_in.p;
-            m_phase = Phase::after;
-            return Json::Step::ok;
-        }
-        m_phase = Phase::topMember;
-        return topMember();
+        return opening('}', Phase::after, Phase::topMember);
     case Phase::topMember:
         return topMember();
     case Phase::topSeparator:
@@ -253,15 +246,7 @@ Json::Step ListingScanner::Reader::step()
         return Json::Step::ok;
     }
     case Phase::entriesFirst:
-        if (!m_in.skipSpace())
-            return Json::Step::more;
-        if (*m_in.p == ']') {
-            ++m_in.p;
-            m_phase = Phase::topSeparator;
-            return Json::Step::ok;
-        }
-        m_phase = Phase::entry;
-        return entry();
+        return opening(']', Phase::topSeparator, Phase::entry);
     case Phase::entry:
         return entry();
     case Phase::after:
@@ -271,6 +256,21 @@ Json::Step ListingScanner::Reader::step()
         break;
     }
     return Json::Step::unsure;
+}
+
+// Just inside an object or array: its end at once, or its first member,
+// which the next step reads.
+Json::Step ListingScanner::Reader::opening(char closer, Phase whenEmpty, Phase member)
+{
+    if (!m_in.skipSpace())
+        return Json::Step::more;
+    if (*m_in.p == closer) {
+        ++m_in.p;
+        m_phase = whenEmpty;
+    } else {
+        m_phase = member;
+    }
+    return Json::Step::ok;
 }
 
 Json::Step ListingScanner::Reader::topMember()
