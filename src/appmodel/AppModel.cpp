@@ -1,6 +1,7 @@
 #include "AppModel.h"
 
 #include <QCoreApplication>
+#include <QThreadPool>
 
 AppModel::AppModel(Engine& engine, Prefs& prefs, ToolInstaller& installer, Platform platform,
                    QObject* parent)
@@ -57,9 +58,13 @@ void AppModel::setFetchError(const std::optional<QString>& error)
 void AppModel::setResults(QList<VideoItem> results)
 {
     // Always announced: comparing two long lists would cost more than a redraw.
-    m_results = std::move(results);
+    QList<VideoItem> old = std::exchange(m_results, std::move(results));
     emit resultsChanged();
     emit changed();
+    // Freeing a channel's worth of items takes tens of milliseconds; the
+    // thread pool does it (their strings are shared thread-safely).
+    if (old.size() >= 1000)
+        QThreadPool::globalInstance()->start([old = std::move(old)]() mutable { old = {}; });
 }
 
 void AppModel::setResultsTitle(const QString& title)
