@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include <memory>
+
 namespace {
 
 const QString progressTemplate =
@@ -92,7 +94,13 @@ void AppModel::start(const DownloadPtr& job)
         std::make_shared<LineReader>([this, job](const QString& line) { handle(line, *job); });
     connect(process, &QProcess::readyReadStandardOutput, this,
             [process, reader] { reader->feed(process->readAllStandardOutput()); });
-    connect(process, &QProcess::finished, this, [this, job, process, reader](int exitCode) {
+    // The id is gone from the process once it has exited.
+    auto leader = std::make_shared<qint64>(0);
+    connect(process, &QProcess::started, this,
+            [process, leader] { *leader = process->processId(); });
+    connect(process, &QProcess::finished, this, [this, job, process, reader, leader](int exitCode) {
+        // Nothing the run started outlives it.
+        ProcessGroup::terminateRemains(*leader);
         // Every line of the run is handled before the job is closed.
         reader->feed(process->readAllStandardOutput());
         reader->flush();
