@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include <memory>
+
 namespace {
 
 const QString progressTemplate =
@@ -96,14 +98,21 @@ void AppModel::start(const DownloadPtr& job)
         std::make_shared<LineReader>([this, job](const QString& line) { handle(line, *job); });
     auto* output = new PacedOutput(*process, outputPause,
                                    [reader](QByteArrayView bytes) { reader->feed(bytes); });
-    connect(process, &QProcess::finished, this, [this, job, process, output, reader](int exitCode) {
-        // Every line of the run is handled before the job is closed.
-        output->drain();
-        reader->flush();
-        process->deleteLater();
-        // For a child ended by a signal this is the signal's number.
-        finish(job, exitCode);
-    });
+    // The id is gone from the process once it has exited.
+    auto leader = std::make_shared<qint64>(0);
+    connect(process, &QProcess::started, this,
+            [process, leader] { *leader = process->processId(); });
+    connect(process, &QProcess::finished, this,
+            [this, job, process, output, reader, leader](int exitCode) {
+                // Nothing the run started outlives it.
+                ProcessGroup::terminateRemains(*leader);
+                // Every line of the run is handled before the job is closed.
+                output->drain();
+                reader->flush();
+                process->deleteLater();
+                // For a child ended by a signal this is the signal's number.
+                finish(job, exitCode);
+            });
     connect(process, &QProcess::errorOccurred, this,
             [this, job, process](QProcess::ProcessError error) {
                 if (error != QProcess::FailedToStart)

@@ -21,6 +21,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <sys/stat.h>
 #include <system_error>
 #include <utility>
@@ -39,6 +40,18 @@ QString newUuid()
 std::filesystem::path fsPath(const QString& path)
 {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+// Creates `path` and its parents; the file system's description of the
+// failure, if any.
+std::optional<QString> makeFolder(const QString& path)
+{
+    std::error_code error;
+    std::filesystem::create_directories(fsPath(path), error);
+    if (!error)
+        return std::nullopt;
+    return QStringLiteral("Couldn't create the folder %1: %2")
+        .arg(path, QString::fromStdString(error.message()));
 }
 
 // Calls `done` later in `context`'s thread, unless the context is gone by then.
@@ -108,6 +121,8 @@ private:
     void dropReply();
     void removeTemporaries();
     int httpStatus() const;
+    // The body's length as the server announced it; -1 when it did not.
+    qint64 announcedLength() const;
 
     QNetworkAccessManager* m_network;
     const Engine& m_engine;
@@ -161,8 +176,8 @@ void Installer::Job::start()
     if (m_stage != Stage::Idle)
         return;
     const QString supportDir = QFileInfo(m_tool.destination).path();
-    if (!QDir().mkpath(supportDir))
-        return fail(QStringLiteral("Couldn't create the folder %1").arg(supportDir));
+    if (const std::optional<QString> error = makeFolder(supportDir))
+        return fail(*error);
     m_partPath = supportDir + QStringLiteral("/.") + m_tool.name + QLatin1Char('-') + newUuid() +
                  QStringLiteral(".new");
     if (!m_tool.zipped)
@@ -170,8 +185,8 @@ void Installer::Job::start()
 
     const QString tempBase = m_config.tempDir.isEmpty() ? QDir::tempPath() : m_config.tempDir;
     const QString workDir = tempBase + QLatin1Char('/') + newUuid();
-    if (!QDir().mkpath(workDir))
-        return fail(QStringLiteral("Couldn't create the folder %1").arg(workDir));
+    if (const std::optional<QString> error = makeFolder(workDir))
+        return fail(*error);
     m_workDir = workDir;
     QString archiveName = QUrl(m_tool.url).fileName();
     if (archiveName.isEmpty())
@@ -222,6 +237,17 @@ void Installer::Job::download(const QString& file)
         m_stallTimer.start(m_config.stallTimeoutMs);
 }
 
+qint64 Installer::Job::announcedLength() const
+{
+    // A compressed body is announced with its compressed length.
+    const QByteArray encoding = m_reply->rawHeader("Content-Encoding").trimmed().toLower();
+    if (!encoding.isEmpty() && encoding != "identity")
+        return -1;
+    bool ok = false;
+    const qint64 length = m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&ok);
+    return ok ? length : -1;
+}
+
 int Installer::Job::httpStatus() const
 {
     const QVariant status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
@@ -254,9 +280,11 @@ void Installer::Job::downloaded()
     const int status = httpStatus();
     const QNetworkReply::NetworkError error = m_reply->error();
     const QString errorText = m_reply->errorString();
+    const qint64 announced = announcedLength();
     dropReply();
 
     const bool flushed = m_file.flush();
+    const qint64 received = m_file.size();
     m_file.close();
     if (status != 0 && status != 200)
         return fail(QStringLiteral("Download failed (HTTP %1): %2").arg(status).arg(m_tool.url));
@@ -267,6 +295,13 @@ void Installer::Job::downloaded()
     if (!flushed)
         return fail(
             QStringLiteral("Couldn't write %1: %2").arg(m_file.fileName(), m_file.errorString()));
+    // Qt does not always notice a connection that closed before the whole
+    // body came, and a cut-off tool may still run.
+    if (announced >= 0 && received != announced)
+        return fail(QStringLiteral("Download incomplete (%1 of %2 bytes): %3")
+                        .arg(received)
+                        .arg(announced)
+                        .arg(m_tool.url));
 
     if (m_tool.zipped)
         unpack(m_file.fileName());

@@ -65,4 +65,16 @@ void kill(QProcess& process)
     signalGroup(process, SIGKILL);
 }
 
+void terminateRemains(long long leader)
+{
+#ifdef Q_OS_UNIX
+    // Only the group: the leader's own id may already belong to another
+    // process, but not while a group of that id still has members.
+    if (leader > 0)
+        ::kill(-pid_t(leader), SIGTERM);
+#else
+    (void)leader;
+#endif
+}
+
 } // namespace ProcessGroup

@@ -17,4 +17,9 @@ void terminate(QProcess& process);
 // The same with SIGKILL.
 void kill(QProcess& process);
 
+// Sends SIGTERM to whatever is left of the group that the child `leader`
+// (its process id, 0 for none) led, once the child itself has exited: a
+// yt-dlp killed from outside leaves its ffmpeg running otherwise.
+void terminateRemains(long long leader);
+
 } // namespace ProcessGroup

@@ -1,11 +1,24 @@
 #include "Prefs.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
+
+#ifdef __SANITIZE_ADDRESS__
+// A serialized list in the settings file may claim four billion entries, and
+// Qt then tries to reserve room for them. An allocator that says no is what
+// Qt expects there (and copes with); the sanitizer's default is to abort.
+extern "C" const char* __asan_default_options()
+{
+    return "allocator_may_return_null=1";
+}
+#endif
 
 namespace {
 
@@ -53,6 +66,8 @@ private slots:
     void defaultsAreNeverWritten();
     void valuesAsStoredInFile_data();
     void valuesAsStoredInFile();
+    void garbageReadsDefaults_data();
+    void garbageReadsDefaults();
     void chooseFolderStoresAndAnnounces();
     void chooseFolderCancelledChangesNothing_data();
     void chooseFolderCancelledChangesNothing();
@@ -158,6 +173,81 @@ void TestPrefs::valuesAsStoredInFile()
     Prefs prefs(settingsFile(), defaultFolder);
     prefs.registerDefaults();
     QCOMPARE(read(prefs, key), expected);
+}
+
+void TestPrefs::garbageReadsDefaults_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("parallel"); // the default, or what the clamp makes of it
+    const QStringList keys = Prefs::defaults().keys() << PrefKey::folder;
+    // Every key, each with a value of the given kind.
+    const auto everyKey = [&keys](const std::function<QByteArray(int)>& value) {
+        QByteArray text = "[General]\n";
+        for (int i = 0; i < keys.size(); ++i)
+            text += keys.at(i).toUtf8() + '=' + value(i) + '\n';
+        return text;
+    };
+    QRandomGenerator random(20240611);
+    const auto junk = [&random](int size) {
+        QByteArray bytes(size, '\0');
+        for (char& c : bytes)
+            c = char(random.bounded(256));
+        return bytes;
+    };
+
+    QTest::newRow("binary junk") << junk(64 * 1024) << 2;
+    // A string key takes any text as it is (a folder is not checked), so
+    // those two get a value that is no text at all.
+    const auto isText = [&keys](int i) {
+        return keys.at(i) == PrefKey::subLangs || keys.at(i) == PrefKey::folder;
+    };
+    QTest::newRow("binary junk as values")
+        << everyKey([&](int i) { return isText(i) ? "@Invalid()"_ba : junk(40); }) << 2;
+    QTest::newRow("broken INI syntax")
+        << "[General\nh264 false\n=true\nsubs==true\n[[General]]\nparallel\n"
+           "[General]\n\"preset\"=m4a\nembedMeta\nsponsor:true\nautoPaste\n"_ba
+        << 2;
+    QTest::newRow("text where numbers and booleans go")
+        << everyKey([&](int i) { return isText(i) ? "@Invalid()"_ba : "two"_ba; }) << 2;
+    QTest::newRow("out of range")
+        << "[General]\nparallel=-99999999999999999999\npreset=-1\nh264=2\nsubs=-1\n"_ba << 2;
+    QTest::newRow("lists and containers where strings go")
+        << "[General]\npreset=p720, mp3\nh264=true, false\nparallel=1, 2\n"
+           "subLangs=@Variant(\\0\\0\\0\\b\\0\\0\\0\\0)\nfolder=@Variant(\\0\\0\\0\\b\\0\\0\\0\\0)"
+           "\n"
+           "autoPaste=@Size(1 2)\nsponsor=@Rect(1 2 3 4)\n"_ba
+        << 2;
+    // Qt reads a serialized number cut short as 0, which counts as 1.
+    QTest::newRow("serialized values that claim too much")
+        << "[General]\npreset=@Variant(\\0\\0\\0\\v\\xff\\xff\\xff\\xff)\n"
+           "subLangs=@Variant(\\0\\0\\0\\b\\x7f\\xff\\xff\\xff)\n"
+           "folder=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x05junk!)\nparallel=@Variant(\\0\\0\\0\\x02)\n"
+           "h264=@ByteArray(\nsubs=@Variant(\n"_ba
+        << 1;
+}
+
+void TestPrefs::garbageReadsDefaults()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, parallel);
+    QFile file(settingsFile());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+
+    Prefs prefs(settingsFile(), defaultFolder);
+    prefs.registerDefaults();
+    const QVariantMap defaults = Prefs::defaults();
+    QCOMPARE(prefs.preset().rawValue(), defaults.value(PrefKey::preset).toString());
+    QCOMPARE(prefs.h264(), defaults.value(PrefKey::h264).toBool());
+    QCOMPARE(prefs.embedMeta(), defaults.value(PrefKey::embedMeta).toBool());
+    QCOMPARE(prefs.embedThumb(), defaults.value(PrefKey::embedThumb).toBool());
+    QCOMPARE(prefs.subs(), defaults.value(PrefKey::subs).toBool());
+    QCOMPARE(prefs.subLangs(), defaults.value(PrefKey::subLangs).toString());
+    QCOMPARE(prefs.sponsor(), defaults.value(PrefKey::sponsor).toBool());
+    QCOMPARE(prefs.parallel(), parallel);
+    QCOMPARE(prefs.autoPaste(), defaults.value(PrefKey::autoPaste).toBool());
+    QCOMPARE(prefs.folder(), defaultFolder);
 }
 
 void TestPrefs::chooseFolderStoresAndAnnounces()

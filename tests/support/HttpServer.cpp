@@ -322,7 +322,7 @@ private:
                 status = 206;
             }
         }
-        send(status, contentType, body, head, r.chunkBytes, r.intervalMs, r.stallAfter);
+        send(status, contentType, body, head, r.chunkBytes, r.intervalMs, r.stallAfter, r.cutAfter);
     }
 
     void addHeader(const QByteArray& name, const QByteArray& value)
@@ -333,11 +333,11 @@ private:
     void sendSimple(int status, const QByteArray& body, bool head = false)
     {
         m_answered = true;
-        send(status, "text/plain; charset=utf-8", body, head, 0, 0, -1);
+        send(status, "text/plain; charset=utf-8", body, head, 0, 0, -1, -1);
     }
 
     void send(int status, const QByteArray& contentType, const QByteArray& body, bool head,
-              int chunkBytes, int intervalMs, qint64 stallAfter)
+              int chunkBytes, int intervalMs, qint64 stallAfter, qint64 cutAfter)
     {
         QByteArray out = "HTTP/1.1 " + QByteArray::number(status) + ' ' + reason(status) + "\r\n";
         if (!contentType.isEmpty())
@@ -355,6 +355,12 @@ private:
             // Part of the body, then silence; the client has to give up.
             m_socket->write(body.left(stallAfter));
             m_socket->flush();
+            return;
+        }
+        if (cutAfter >= 0) {
+            // Part of the body, then the connection goes away.
+            m_socket->write(body.left(cutAfter));
+            m_socket->disconnectFromHost();
             return;
         }
         if (chunkBytes <= 0) {
@@ -554,6 +560,11 @@ bool HttpServer::setSlow(const QString& pathOrPrefix, int chunkBytes, int interv
 bool HttpServer::setStall(const QString& pathOrPrefix, qint64 bytes)
 {
     return changeRoute(pathOrPrefix, [&](Route& r) { r.stallAfter = bytes; });
+}
+
+bool HttpServer::setCutOff(const QString& pathOrPrefix, qint64 bytes)
+{
+    return changeRoute(pathOrPrefix, [&](Route& r) { r.cutAfter = bytes; });
 }
 
 bool HttpServer::setDelay(const QString& pathOrPrefix, int ms)

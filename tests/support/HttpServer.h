@@ -72,6 +72,9 @@ public:
     // Stall: the headers and the first `bytes` of the body, then nothing
     // until the client gives up; the response claims the full length.
     bool setStall(const QString& pathOrPrefix, qint64 bytes);
+    // Cut off: the headers and the first `bytes` of the body, then the
+    // connection is closed; the response claims the full length.
+    bool setCutOff(const QString& pathOrPrefix, qint64 bytes);
     // Waits `ms` before answering at all.
     bool setDelay(const QString& pathOrPrefix, int ms);
     // One more response header.
@@ -104,6 +107,7 @@ private:
         int chunkBytes = 0;
         int intervalMs = 0;
         qint64 stallAfter = -1;
+        qint64 cutAfter = -1;
         int delayMs = 0;
     };
     void setRoute(const QString& path, const Route& route);

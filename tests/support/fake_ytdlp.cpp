@@ -561,10 +561,11 @@ bool makeDirs(const std::string& path)
 
 std::string filler(long long n, bool lines)
 {
-    std::string s;
-    s.reserve(static_cast<size_t>(n));
-    for (long long i = 0; i < n; ++i)
-        s.push_back(lines && i % 80 == 79 ? '\n' : 'x');
+    std::string s(static_cast<size_t>(n), 'x');
+    if (lines) {
+        for (size_t i = 79; i < s.size(); i += 80)
+            s[i] = '\n';
+    }
     return s;
 }
 
