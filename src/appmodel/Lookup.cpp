@@ -18,6 +18,20 @@ namespace {
 
 const QString searchPrefix = QStringLiteral("ytsearch30:");
 
+// Only yt-dlp's last error line is wanted from its standard error; a child
+// that writes there without end must not fill the memory. Whole lines older
+// than the last mebibyte or so are dropped.
+void keepTail(QByteArray& err, QByteArrayView more)
+{
+    constexpr qsizetype keep = 1 << 20;
+    err += more;
+    if (err.size() <= 2 * keep)
+        return;
+    const qsizetype cut = err.size() - keep;
+    const qsizetype lineStart = err.indexOf('\n', cut);
+    err.remove(0, lineStart < 0 ? cut : lineStart + 1);
+}
+
 bool looksLikeAddress(const QString& text)
 {
     if (text.contains(QLatin1String("://")) || text.startsWith(QLatin1String("www.")))
@@ -236,11 +250,11 @@ void AppModel::fetch()
     connect(process, &QProcess::readyReadStandardOutput, process,
             [process, stream] { AnswerStream::hand(stream, process->readAllStandardOutput()); });
     connect(process, &QProcess::readyReadStandardError, process,
-            [process, err] { *err += process->readAllStandardError(); });
+            [process, err] { keepTail(*err, process->readAllStandardError()); });
     connect(process, &QProcess::finished, process,
             [this, process, stream, err, typed, target](int exitCode) {
                 AnswerStream::hand(stream, process->readAllStandardOutput());
-                *err += process->readAllStandardError();
+                keepTail(*err, process->readAllStandardError());
                 process->deleteLater();
                 const QString fallback = Engine::lastError(QString::fromUtf8(*err))
                                              .value_or(QStringLiteral("Couldn't load that link."));

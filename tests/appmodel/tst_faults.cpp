@@ -96,6 +96,7 @@ private slots:
     void invalidUtf8InAnswer();
     void unusableAnswers_data();
     void unusableAnswers();
+    void endlessErrorOutputOfALookup();
 };
 
 void TestFaults::initTestCase()
@@ -372,6 +373,28 @@ void TestFaults::unusableAnswers()
     // exit is noticed.
     if (big)
         QVERIFY2(ticksAfterExit >= 100, qPrintable(QString::number(ticksAfterExit)));
+}
+
+void TestFaults::endlessErrorOutputOfALookup()
+{
+    // 100 MB of warnings, then the reason the lookup failed.
+    QueueFixture f;
+    f.fake.line(QStringLiteral("err-fill %1").arg(hundredMb));
+    f.fake.err(QStringLiteral("ERROR: [generic] Unable to download webpage: HTTP Error 404"));
+    f.fake.exitWith(1);
+    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
+    if (clearRefs.open(QIODevice::WriteOnly))
+        clearRefs.write("5");
+    clearRefs.close();
+    const qint64 before = statusKb("VmHWM");
+
+    f.model.setInput(QStringLiteral("https://example.org/missing"));
+    f.model.fetch();
+    QVERIFY(spinUntil([&] { return !f.model.isFetching(); }, 120000));
+    const qint64 growth = statusKb("VmHWM") - before;
+    QVERIFY2(growth < peakGrowthLimitKb, qPrintable(QStringLiteral("%1 kB").arg(growth)));
+    QCOMPARE(f.model.fetchError(), std::optional<QString>(QStringLiteral(
+                                       "[generic] Unable to download webpage: HTTP Error 404")));
 }
 
 QTEST_GUILESS_MAIN(TestFaults)
