@@ -88,8 +88,12 @@ void AppModel::start(const DownloadPtr& job)
     process->setStandardInputFile(QProcess::nullDevice());
     ProcessGroup::setUp(*process);
 
-    auto reader =
-        std::make_shared<LineReader>([this, job](const QString& line) { handle(line, *job); });
+    // Only the job's current run speaks for it: a run that was cancelled and
+    // replaced by a retry may still be printing and ending.
+    auto reader = std::make_shared<LineReader>([this, job, process](const QString& line) {
+        if (job->process() == process)
+            handle(line, *job);
+    });
     connect(process, &QProcess::readyReadStandardOutput, this,
             [process, reader] { reader->feed(process->readAllStandardOutput()); });
     connect(process, &QProcess::finished, this, [this, job, process, reader](int exitCode) {
@@ -97,6 +101,8 @@ void AppModel::start(const DownloadPtr& job)
         reader->feed(process->readAllStandardOutput());
         reader->flush();
         process->deleteLater();
+        if (job->process() != process)
+            return;
         // For a child ended by a signal this is the signal's number.
         finish(job, exitCode);
     });

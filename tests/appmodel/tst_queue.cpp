@@ -63,6 +63,7 @@ private slots:
     void cancelledStaysCancelled();
     void cancelStopsTheWholeGroup();
     void retryKeepsItsPlace();
+    void retryWhileTheCancelledRunEnds();
     void removeAndClearFinished();
     void ffmpegHold();
     void ffmpegFailureFallsBack();
@@ -450,6 +451,47 @@ void TestQueue::retryKeepsItsPlace()
     QCOMPARE(f.started(),
              (QStringList{QStringLiteral("a"), QStringLiteral("old"), QStringLiteral("a"),
                           QStringLiteral("b"), QStringLiteral("c")}));
+}
+
+void TestQueue::retryWhileTheCancelledRunEnds()
+{
+    // A cancelled run that takes its time to go and still prints: the job,
+    // retried meanwhile, waits for a slot and then ends by its new run alone.
+    QueueFixture f;
+    f.prefs.setValue(PrefKey::parallel, 2);
+    f.fake
+        .onCall(2) // the first run of "a"
+        .ignoreSigtermFor(500)
+        .out(QStringLiteral("RC|downloading|10|100|NA|NA|NA|avc1"))
+        .sleepMs(300)
+        .out(QStringLiteral("[Merger] stale"))
+        .err(QStringLiteral("ERROR: stale"))
+        .out(QStringLiteral("RCFILE|/d/stale.mp4"))
+        .sleepMs(5000)
+        .onArgContaining(QStringLiteral("example.org/a"))
+        .out(QStringLiteral("RCFILE|/d/a.mp4"))
+        .otherwise()
+        .sleepMs(1500);
+    f.model.enqueue({videoItem(QStringLiteral("x")), videoItem(QStringLiteral("a"))},
+                    Preset::p1080);
+    const DownloadPtr a = f.job(QStringLiteral("a"));
+    QVERIFY(QTest::qWaitFor([&] { return a->fraction() > 0; }, 20000));
+    f.model.cancel(*a);
+    f.model.enqueue({videoItem(QStringLiteral("b"))}, Preset::p1080); // takes the free slot
+    QList<Download::Phase> phases;
+    connect(a.get(), &Download::phaseChanged, this, [&] { phases << a->phase(); });
+    f.model.retry(*a);
+    QCOMPARE(kind(a), Download::Phase::Kind::queued);
+
+    QVERIFY(f.allFinished());
+    QCOMPARE(phases,
+             (QList<Download::Phase>{Download::Phase::queued(), Download::Phase::downloading(),
+                                     Download::Phase::done()}));
+    QCOMPARE(a->file().value_or(QString()), QStringLiteral("/d/a.mp4"));
+    QVERIFY(a->errorLines().isEmpty());
+    QCOMPARE(f.fake.signalsReceived(), QStringList{QStringLiteral("TERM")});
+    QCOMPARE(f.started(), (QStringList{QStringLiteral("x"), QStringLiteral("a"),
+                                       QStringLiteral("b"), QStringLiteral("a")}));
 }
 
 void TestQueue::removeAndClearFinished()
