@@ -9,9 +9,11 @@
 #include "TestEnv.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 #include <csignal>
+#include <functional>
 
 namespace {
 
@@ -31,7 +33,7 @@ private slots:
     void endWithDownloadsRunning();
 
 private:
-    TestEnv m_env;
+    TestEnv m_env; // the server's files
     std::unique_ptr<HttpServer> m_server;
 };
 
@@ -42,10 +44,6 @@ void TestQuitRealPeer::initTestCase()
         if (!QFile::exists(QString::fromLatin1(tool)))
             QFAIL("Debian's yt-dlp and ffmpeg packages are needed (scripts/install-deps.sh)");
     }
-    for (const QString& tool :
-         {QStringLiteral("yt-dlp"), QStringLiteral("ffmpeg"), QStringLiteral("ffprobe")})
-        QVERIFY(QFile::link(QStringLiteral("/usr/bin/") + tool,
-                            m_env.binDirs().at(2) + QLatin1Char('/') + tool));
 
     m_server = std::make_unique<HttpServer>();
     QVERIFY(m_server->isListening());
@@ -78,7 +76,14 @@ void TestQuitRealPeer::endWithDownloadsRunning_data()
 void TestQuitRealPeer::endWithDownloadsRunning()
 {
     QFETCH(bool, killed);
-    QProcessEnvironment environment = m_env.childEnvironment();
+    // A fresh sandbox for the application; the system's tools stand in its
+    // last system bin directory.
+    TestEnv env;
+    for (const QString& tool :
+         {QStringLiteral("yt-dlp"), QStringLiteral("ffmpeg"), QStringLiteral("ffprobe")})
+        QVERIFY(QFile::link(QStringLiteral("/usr/bin/") + tool,
+                            env.binDirs().at(2) + QLatin1Char('/') + tool));
+    QProcessEnvironment environment = env.childEnvironment();
     // Tool installations the engine check tries go nowhere but here.
     environment.insert(QStringLiteral("REELCATCH_RELEASE_HOST"),
                        m_server->url(QStringLiteral("/")));
@@ -97,25 +102,33 @@ void TestQuitRealPeer::endWithDownloadsRunning()
         }
     });
     app.start(QStringLiteral(REELCATCH_QUIT_DRIVER),
-              {m_env.supportDir(), m_env.binDirs().at(2), m_env.settingsPath(),
-               m_env.downloadsDir(),
+              {env.supportDir(), env.binDirs().at(2), env.settingsPath(), env.downloadsDir(),
                QStringLiteral("p1080=") + m_server->url(QStringLiteral("/slow.mp4")),
                QStringLiteral("mp3=") + m_server->url(QStringLiteral("/hour.flac"))});
     QVERIFY(app.waitForStarted());
     const qint64 driver = app.processId();
 
-    // Both downloads under way, one of them in ffmpeg.
-    auto running = [&](const QString& name) {
-        return std::count_if(seen.cbegin(), seen.cend(),
-                             [&](const Seen& s) { return s.name == name && !processGone(s.pid); });
+    // Both downloads under way: one still receiving, the other in ffmpeg,
+    // converting to MP3 (past its start, once it has begun the file).
+    auto alive = [&](const std::function<bool(const Seen&)>& fits) {
+        QStringList found;
+        for (const Seen& s : std::as_const(seen)) {
+            if (fits(s) && !processGone(s.pid))
+                found << QStringLiteral("%1 %2").arg(s.pid).arg(s.name);
+        }
+        return found;
+    };
+    auto ytdlp = [](const Seen& s) { return s.name == QLatin1String("yt-dlp"); };
+    const QString mp3 = env.downloadsDir() + QStringLiteral("/hour [hour].mp3");
+    auto converting = [&](const Seen& s) {
+        return s.name == QLatin1String("ffmpeg") &&
+               processArguments(s.pid).contains(QStringLiteral("libmp3lame")) &&
+               QFileInfo(mp3).size() > 0;
     };
     QVERIFY2(QTest::qWaitFor(
-                 [&] {
-                     return running(QStringLiteral("yt-dlp")) == 2 &&
-                            running(QStringLiteral("ffmpeg")) == 1;
-                 },
-                 120000),
+                 [&] { return alive(ytdlp).size() == 2 && !alive(converting).isEmpty(); }, 120000),
              qPrintable(QStringLiteral("%1 processes seen").arg(seen.size())));
+    qInfo("running: %s", qPrintable(alive([](const Seen&) { return true; }).join(u", ")));
 
     if (killed)
         ::kill(pid_t(driver), SIGKILL);
@@ -140,6 +153,10 @@ void TestQuitRealPeer::endWithDownloadsRunning()
             return left.isEmpty();
         },
         5000);
+    if (!allGone) {
+        for (const qint64 group : std::as_const(groups))
+            ::kill(-pid_t(group), SIGKILL);
+    }
     QVERIFY2(allGone, qPrintable(left.join(QStringLiteral(", "))));
 }
 

@@ -68,6 +68,20 @@ QStringList processesLeft(qint64 ancestor, const QSet<qint64>& groups)
     return left;
 }
 
+QStringList processArguments(qint64 pid)
+{
+    QFile file(QStringLiteral("/proc/%1/cmdline").arg(pid));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList arguments;
+    const QList<QByteArray> parts = file.readAll().split('\0');
+    for (const QByteArray& part : parts) {
+        if (!part.isEmpty())
+            arguments << QString::fromLocal8Bit(part);
+    }
+    return arguments;
+}
+
 bool processGone(qint64 pid)
 {
     const std::optional<ProcessInfo> info = readStat(pid);

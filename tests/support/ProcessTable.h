@@ -23,5 +23,8 @@ QList<ProcessInfo> processTable();
 // `ancestor`, or that belong to one of `groups`, as "pid name (state)".
 QStringList processesLeft(qint64 ancestor, const QSet<qint64>& groups = {});
 
+// The command line of a running process, empty once it has gone.
+QStringList processArguments(qint64 pid);
+
 // Whether the process has ended (a zombie waiting to be reaped counts as ended).
 bool processGone(qint64 pid);
