@@ -16,6 +16,8 @@
 
 namespace {
 
+using Kind = Download::Phase::Kind;
+
 constexpr int limit = 6;
 const QString site = QStringLiteral("https://example.org/");
 
@@ -39,13 +41,194 @@ struct Soaked {
     bool cancelled = false;
     bool removed = false;
 };
+using SoakedPtr = std::shared_ptr<Soaked>;
 
-// yt-dlp for the soak: hands each run to the script of the job it is for.
-QByteArray dispatcher(const QString& jobsDir)
-{
-    return "#!/bin/sh\nfor a; do\n  case \"$a\" in\n    " + site.toUtf8() + "*) exec '" +
-           jobsDir.toUtf8() + "'/\"${a#" + site.toUtf8() + "}\" \"$@\" ;;\n  esac\ndone\nexit 99\n";
-}
+// The queue and the user's side of it: the jobs made, what was done to each,
+// and every broken rule seen on the way.
+class Workload : public QObject {
+    QRandomGenerator m_rng;
+
+public:
+    Workload(int jobCount, quint32 seed) : m_rng(seed), jobCount(jobCount)
+    {
+        f.prefs.setValue(PrefKey::parallel, limit);
+        // yt-dlp hands each run to the script of the job it is for.
+        const QByteArray dispatcher = "#!/bin/sh\nfor a; do\n  case \"$a\" in\n    " +
+                                      site.toUtf8() + "*) exec '" + jobsDir().toUtf8() +
+                                      "'/\"${a#" + site.toUtf8() +
+                                      "}\" \"$@\" ;;\n  esac\ndone\nexit 99\n";
+        TestEnv::writeExecutable(f.fake.path(), dispatcher);
+    }
+
+    QString jobsDir() const { return f.env.path(QStringLiteral("jobs")); }
+
+    void addJobs(int count)
+    {
+        QList<VideoItem> items;
+        QList<SoakedPtr> added;
+        for (int i = 0; i < count && jobs.size() < jobCount; ++i) {
+            auto s = std::make_shared<Soaked>();
+            s->id = QStringLiteral("j%1").arg(jobs.size());
+            s->fake = std::make_unique<FakeYtdlp>(jobsDir(), s->id);
+            scriptNextRun(*s);
+            items << videoItem(s->id);
+            jobs << s;
+            added << s;
+        }
+        if (items.isEmpty())
+            return;
+        f.model.enqueue(items, Preset::p1080);
+        for (const SoakedPtr& s : std::as_const(added)) {
+            s->job = f.job(s->id);
+            connect(s->job.get(), &Download::changed, this, [this, s = s.get()] {
+                check(*s);
+                countActive();
+            });
+        }
+    }
+
+    // A random moment between two actions, in milliseconds.
+    int pause() { return 1 + int(m_rng.bounded(12)); }
+
+    // One thing a user might do, chosen at random.
+    void act()
+    {
+        const int roll = int(m_rng.bounded(100));
+        if (roll < 15) {
+            addJobs(1 + int(m_rng.bounded(jobCount / 5 + 1)));
+        } else if (roll < 30) {
+            if (const SoakedPtr s = pick(unfinished))
+                cancel(*s);
+        } else if (roll < 40) {
+            // Cancel, then Retry where the button was: a new run at once.
+            if (const SoakedPtr s = pick(unfinished)) {
+                cancel(*s);
+                retry(*s);
+            }
+        } else if (roll < 90) {
+            if (const SoakedPtr s = pick([](const Soaked& s) {
+                    const Kind kind = s.job->phase().kind();
+                    return (kind == Kind::failed || kind == Kind::cancelled) && s.runs < 4;
+                }))
+                retry(*s);
+        } else if (removes < jobCount / 10) {
+            if (const SoakedPtr s = pick([](const Soaked&) { return true; })) {
+                s->cancelled = s->cancelled || !s->job->isFinished();
+                s->removed = true;
+                f.model.remove(*s->job);
+                ++removes;
+            }
+        }
+    }
+
+    // What a job may show, given what was last done to it.
+    void check(const Soaked& s)
+    {
+        const Download& job = *s.job;
+        const Kind kind = job.phase().kind();
+        QString wrong;
+        if (s.cancelled && kind != Kind::cancelled)
+            wrong = QStringLiteral("left its cancelled state");
+        else if (!s.cancelled && kind == Kind::cancelled)
+            wrong = QStringLiteral("cancelled by nobody");
+        else if (kind == Kind::done && (s.file.isEmpty() || job.file() != s.file))
+            wrong = QStringLiteral("done with ") + job.file().value_or(QStringLiteral("no file"));
+        else if (kind == Kind::failed && job.phase().message() != s.failure)
+            wrong = QStringLiteral("failed with \"") + job.phase().message() + QLatin1Char('"');
+        if (!wrong.isEmpty())
+            violations << QStringLiteral("%1 (run %2): %3").arg(s.id).arg(s.runs).arg(wrong);
+    }
+
+    // The process groups of every run that got as far as its first command.
+    QSet<qint64> groups() const
+    {
+        QSet<qint64> found;
+        for (const SoakedPtr& s : jobs) {
+            for (int run = 1; run <= s->runs; ++run) {
+                QFile pid(QStringLiteral("%1/%2-run%3.pid").arg(jobsDir(), s->id).arg(run));
+                if (pid.open(QIODevice::ReadOnly))
+                    found.insert(pid.readAll().trimmed().toLongLong());
+            }
+        }
+        return found;
+    }
+
+    const int jobCount;
+    QList<SoakedPtr> jobs;
+    QStringList violations;
+    int mostActive = 0;
+    int cancels = 0;
+    int retries = 0;
+    int removes = 0;
+    // Last, so the model goes first, while the jobs it ran are still here.
+    QueueFixture f;
+
+private:
+    // The next run of a job: a progress line, a random time, perhaps a
+    // post-processing step, then a file, an error or death by SIGKILL.
+    void scriptNextRun(Soaked& s)
+    {
+        const QString run = QStringLiteral("%1-run%2").arg(s.id).arg(++s.runs);
+        QStringList lines{QStringLiteral("pidfile ") + run + QStringLiteral(".pid"),
+                          QStringLiteral("out RC|downloading|10|100|NA|NA|NA|avc1"),
+                          QStringLiteral("sleep %1").arg(m_rng.bounded(300))};
+        if (m_rng.bounded(3) == 0)
+            lines << QStringLiteral("out [Merger] started")
+                  << QStringLiteral("sleep %1").arg(m_rng.bounded(150));
+        const int ending = int(m_rng.bounded(10));
+        s.file.clear();
+        s.failure.clear();
+        if (ending < 7) {
+            s.file = QStringLiteral("/soak/") + run + QStringLiteral(".mp4");
+            lines << QStringLiteral("out RCFILE|") + s.file;
+        } else if (ending < 9) {
+            s.failure = run + QStringLiteral(" failed");
+            lines << QStringLiteral("err ERROR: ") + s.failure << QStringLiteral("exit 1");
+        } else {
+            s.failure = QStringLiteral("yt-dlp exited with code 9");
+            lines << QStringLiteral("raise KILL");
+        }
+        s.fake->setScript(lines.join(QLatin1Char('\n')));
+    }
+
+    // The expectation changes first: the model announces the new state at once.
+    void cancel(Soaked& s)
+    {
+        s.cancelled = true;
+        f.model.cancel(*s.job);
+        ++cancels;
+    }
+
+    void retry(Soaked& s)
+    {
+        scriptNextRun(s);
+        s.cancelled = false;
+        f.model.retry(*s.job);
+        ++retries;
+    }
+
+    void countActive()
+    {
+        const auto active = std::count_if(f.model.downloads().cbegin(), f.model.downloads().cend(),
+                                          [](const DownloadPtr& j) { return j->isActive(); });
+        mostActive = std::max(mostActive, int(active));
+        if (active > limit)
+            violations << QStringLiteral("%1 jobs active").arg(active);
+    }
+
+    SoakedPtr pick(const std::function<bool(const Soaked&)>& fits)
+    {
+        QList<SoakedPtr> candidates;
+        for (const SoakedPtr& s : std::as_const(jobs)) {
+            if (!s->removed && fits(*s))
+                candidates << s;
+        }
+        return candidates.isEmpty() ? nullptr
+                                    : candidates.at(m_rng.bounded(int(candidates.size())));
+    }
+
+    static bool unfinished(const Soaked& s) { return !s.job->isFinished(); }
+};
 
 } // namespace
 
@@ -60,187 +243,46 @@ void TestSoak::randomUseOfABusyQueue()
     const int jobCount = setting("REELCATCH_SOAK_JOBS", 60);
     const auto seed = quint32(setting("REELCATCH_SOAK_SEED", 61803));
     qInfo("%d jobs, seed %u", jobCount, seed);
-    QRandomGenerator rng(seed);
+    Workload w(jobCount, seed);
 
-    QueueFixture f;
-    f.prefs.setValue(PrefKey::parallel, limit);
-    const QString jobsDir = f.env.path(QStringLiteral("jobs"));
-    QVERIFY(!TestEnv::writeExecutable(f.fake.path(), dispatcher(jobsDir)).isEmpty());
-
-    QList<std::shared_ptr<Soaked>> all;
-    QStringList violations;
-    int mostActive = 0;
-
-    // The next run of a job: a progress line, a random time, perhaps a
-    // post-processing step, then a file, an error or death by SIGKILL.
-    auto scriptNextRun = [&](Soaked& s) {
-        const QString run = QStringLiteral("%1-run%2").arg(s.id).arg(++s.runs);
-        QStringList lines{QStringLiteral("pidfile ") + run + QStringLiteral(".pid"),
-                          QStringLiteral("out RC|downloading|10|100|NA|NA|NA|avc1"),
-                          QStringLiteral("sleep %1").arg(rng.bounded(300))};
-        if (rng.bounded(3) == 0)
-            lines << QStringLiteral("out [Merger] started")
-                  << QStringLiteral("sleep %1").arg(rng.bounded(150));
-        const int ending = int(rng.bounded(10));
-        s.file.clear();
-        s.failure.clear();
-        if (ending < 7) {
-            s.file = QStringLiteral("/soak/") + run + QStringLiteral(".mp4");
-            lines << QStringLiteral("out RCFILE|") + s.file;
-        } else if (ending < 9) {
-            s.failure = run + QStringLiteral(" failed");
-            lines << QStringLiteral("err ERROR: ") + s.failure << QStringLiteral("exit 1");
-        } else {
-            s.failure = QStringLiteral("yt-dlp exited with code 9");
-            lines << QStringLiteral("raise KILL");
-        }
-        s.cancelled = false;
-        s.fake->setScript(lines.join(QLatin1Char('\n')));
-    };
-
-    auto countActive = [&] {
-        const auto active = std::count_if(f.model.downloads().cbegin(), f.model.downloads().cend(),
-                                          [](const DownloadPtr& j) { return j->isActive(); });
-        mostActive = std::max(mostActive, int(active));
-        if (active > limit)
-            violations << QStringLiteral("%1 jobs active").arg(active);
-    };
-
-    // What a job may show, given what was last done to it.
-    auto check = [&](const Soaked& s) {
-        const Download& job = *s.job;
-        const auto kind = job.phase().kind();
-        QString wrong;
-        if (s.cancelled && kind != Download::Phase::Kind::cancelled)
-            wrong = QStringLiteral("left its cancelled state");
-        else if (!s.cancelled && kind == Download::Phase::Kind::cancelled)
-            wrong = QStringLiteral("cancelled by nobody");
-        else if (kind == Download::Phase::Kind::done && (s.file.isEmpty() || job.file() != s.file))
-            wrong = QStringLiteral("done with ") + job.file().value_or(QStringLiteral("no file"));
-        else if (kind == Download::Phase::Kind::failed && job.phase().message() != s.failure)
-            wrong = QStringLiteral("failed with \"") + job.phase().message() + QLatin1Char('"');
-        if (!wrong.isEmpty())
-            violations << QStringLiteral("%1 (run %2): %3").arg(s.id).arg(s.runs).arg(wrong);
-    };
-
-    QObject watcher; // ends the checks before the locals they use go
-    auto addJobs = [&](int count) {
-        QList<VideoItem> items;
-        const qsizetype first = all.size();
-        for (int i = 0; i < count; ++i) {
-            auto s = std::make_shared<Soaked>();
-            s->id = QStringLiteral("j%1").arg(all.size());
-            s->fake = std::make_unique<FakeYtdlp>(jobsDir, s->id);
-            scriptNextRun(*s);
-            items << videoItem(s->id);
-            all << s;
-        }
-        f.model.enqueue(items, Preset::p1080);
-        for (qsizetype i = first; i < all.size(); ++i) {
-            const std::shared_ptr<Soaked> s = all.at(i);
-            s->job = f.job(s->id);
-            connect(s->job.get(), &Download::changed, &watcher, [&, s] {
-                check(*s);
-                countActive();
-            });
-        }
-    };
-    auto pick = [&](const std::function<bool(const Soaked&)>& fits) -> std::shared_ptr<Soaked> {
-        QList<std::shared_ptr<Soaked>> candidates;
-        for (const std::shared_ptr<Soaked>& s : std::as_const(all)) {
-            if (!s->removed && fits(*s))
-                candidates << s;
-        }
-        return candidates.isEmpty() ? nullptr : candidates.at(rng.bounded(int(candidates.size())));
-    };
-    auto unfinished = [](const Soaked& s) { return !s.job->isFinished(); };
-
-    int cancels = 0, retries = 0, removes = 0;
-    addJobs(std::min(jobCount, 2 * limit));
+    w.addJobs(2 * limit);
     for (int step = 0; step < 3 * jobCount; ++step) {
-        QTest::qWait(1 + int(rng.bounded(12)));
-        const int roll = int(rng.bounded(100));
-        if (roll < 15 && all.size() < jobCount) {
-            addJobs(std::min(int(jobCount - all.size()), 1 + int(rng.bounded(jobCount / 5 + 1))));
-        } else if (roll < 30) {
-            if (const auto s = pick(unfinished)) {
-                s->cancelled = true;
-                f.model.cancel(*s->job);
-                ++cancels;
-            }
-        } else if (roll < 40) {
-            // Cancel, then Retry where the button was: a new run at once.
-            if (const auto s = pick(unfinished)) {
-                s->cancelled = true;
-                f.model.cancel(*s->job);
-                scriptNextRun(*s);
-                f.model.retry(*s->job);
-                ++cancels;
-                ++retries;
-            }
-        } else if (roll < 90) {
-            if (const auto s = pick([](const Soaked& s) {
-                    const auto kind = s.job->phase().kind();
-                    return (kind == Download::Phase::Kind::failed ||
-                            kind == Download::Phase::Kind::cancelled) &&
-                           s.runs < 4;
-                })) {
-                scriptNextRun(*s);
-                f.model.retry(*s->job);
-                ++retries;
-            }
-        } else if (removes < jobCount / 10) {
-            if (const auto s = pick([](const Soaked&) { return true; })) {
-                s->cancelled = s->cancelled || !s->job->isFinished();
-                s->removed = true;
-                f.model.remove(*s->job);
-                ++removes;
-            }
-        }
+        QTest::qWait(w.pause());
+        w.act();
     }
-    if (all.size() < jobCount)
-        addJobs(int(jobCount - all.size()));
-
+    w.addJobs(jobCount);
     QVERIFY(QTest::qWaitFor(
         [&] {
-            return std::all_of(all.cbegin(), all.cend(), [](const std::shared_ptr<Soaked>& s) {
+            return std::all_of(w.jobs.cbegin(), w.jobs.cend(), [](const SoakedPtr& s) {
                 return s->job->isFinished() && !s->job->process();
             });
         },
         300000));
-    QVERIFY2(violations.isEmpty(), qPrintable(violations.mid(0, 10).join(QLatin1Char('\n'))));
-    QCOMPARE(mostActive, limit);
+    QCOMPARE(w.jobs.size(), jobCount);
+    QVERIFY2(w.violations.isEmpty(), qPrintable(w.violations.mid(0, 10).join(u'\n')));
+    QCOMPARE(w.mostActive, limit);
 
-    // Every job ended by its own history: the list holds exactly those not
-    // removed, and the last run (or the last cancel) decided each ending.
-    QSet<qint64> groups;
-    int kept = 0;
-    std::map<Download::Phase::Kind, int> endings;
-    for (const std::shared_ptr<Soaked>& s : std::as_const(all)) {
-        check(*s);
-        kept += !s->removed;
-        QCOMPARE(f.job(s->id) != nullptr, !s->removed);
+    // Every job ended by its own history (the last run, or the last cancel),
+    // and the list holds exactly those not removed.
+    std::map<Kind, int> endings;
+    for (const SoakedPtr& s : std::as_const(w.jobs)) {
+        w.check(*s);
+        QCOMPARE(w.f.job(s->id) != nullptr, !s->removed);
         ++endings[s->job->phase().kind()];
-        for (int run = 1; run <= s->runs; ++run) {
-            QFile pid(QStringLiteral("%1/%2-run%3.pid").arg(jobsDir, s->id).arg(run));
-            if (pid.open(QIODevice::ReadOnly))
-                groups.insert(pid.readAll().trimmed().toLongLong());
-        }
     }
-    QVERIFY2(violations.isEmpty(), qPrintable(violations.mid(0, 10).join(QLatin1Char('\n'))));
-    QCOMPARE(f.model.downloads().size(), kept);
-    QCOMPARE(f.badge.counts.last(), 0);
-    qInfo("%d cancels, %d retries, %d removes; %d done, %d failed, %d cancelled", cancels, retries,
-          removes, endings[Download::Phase::Kind::done], endings[Download::Phase::Kind::failed],
-          endings[Download::Phase::Kind::cancelled]);
+    QVERIFY2(w.violations.isEmpty(), qPrintable(w.violations.mid(0, 10).join(u'\n')));
+    QCOMPARE(w.f.model.downloads().size(), jobCount - w.removes);
+    QCOMPARE(w.f.badge.counts.last(), 0);
+    qInfo("%d cancels, %d retries, %d removes; %d done, %d failed, %d cancelled", w.cancels,
+          w.retries, w.removes, endings[Kind::done], endings[Kind::failed],
+          endings[Kind::cancelled]);
     // The workload really mixed its cases.
-    QVERIFY(cancels > 0 && retries > 0 && removes > 0);
-    QVERIFY(endings[Download::Phase::Kind::done] > 0 &&
-            endings[Download::Phase::Kind::failed] > 0 &&
-            endings[Download::Phase::Kind::cancelled] > 0);
+    QVERIFY(w.cancels > 0 && w.retries > 0 && w.removes > 0);
+    QVERIFY(endings[Kind::done] > 0 && endings[Kind::failed] > 0 && endings[Kind::cancelled] > 0);
 
     // No child of this process, nor anything in the downloads' process
     // groups, is left.
+    const QSet<qint64> groups = w.groups();
     QVERIFY(!groups.isEmpty());
     const qint64 self = QCoreApplication::applicationPid();
     QStringList left;
