@@ -37,10 +37,12 @@ int main(int argc, char* argv[])
         return 2;
     }
 
-    Engine engine(
-        EngineConfig{args.at(1), {args.at(2)}, QProcessEnvironment::systemEnvironment(), [] {
-                         return QDateTime::currentDateTime();
-                     }});
+    EngineConfig config;
+    config.supportDir = args.at(1);
+    config.binDirs = {args.at(2)};
+    config.baseEnvironment = QProcessEnvironment::systemEnvironment();
+    config.now = [] { return QDateTime::currentDateTime(); };
+    Engine engine(config);
     Installer installer(engine, InstallerConfig::fromEnvironment());
     Prefs prefs(args.at(3), args.at(4));
     AppModel model(engine, prefs, installer);
