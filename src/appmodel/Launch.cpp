@@ -93,9 +93,13 @@ void AppModel::start(const DownloadPtr& job)
     ProcessGroup::setUp(*process);
 
     // Progress (standard output) and errors (standard error) as one stream,
-    // in the order yt-dlp wrote them.
-    auto reader =
-        std::make_shared<LineReader>([this, job](const QString& line) { handle(line, *job); });
+    // in the order yt-dlp wrote them. Only the job's current run speaks for
+    // it: a run that was cancelled and replaced by a retry may still be
+    // printing and ending.
+    auto reader = std::make_shared<LineReader>([this, job, process](const QString& line) {
+        if (job->process() == process)
+            handle(line, *job);
+    });
     auto* output = new PacedOutput(*process, outputPause,
                                    [reader](QByteArrayView bytes) { reader->feed(bytes); });
     // The id is gone from the process once it has exited.
@@ -110,6 +114,8 @@ void AppModel::start(const DownloadPtr& job)
                 output->drain();
                 reader->flush();
                 process->deleteLater();
+                if (job->process() != process)
+                    return;
                 // For a child ended by a signal this is the signal's number.
                 finish(job, exitCode);
             });

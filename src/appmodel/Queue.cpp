@@ -88,6 +88,9 @@ void AppModel::cancel(Download& job)
 
 void AppModel::retry(Download& job)
 {
+    // A cancelled run may still be ending; from now on it has no say in the
+    // job (its end is ignored, and the stop already sent still reaches it).
+    job.setProcess(nullptr);
     job.setPhase(Download::Phase::queued());
     job.setFraction(0);
     job.setDetail(QStringLiteral("Waiting\u2026"));

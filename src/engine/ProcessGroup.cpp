@@ -20,10 +20,16 @@ void setUp(QProcess& process)
     process.setChildProcessModifier([parent] {
         ::setpgid(0, 0);
 #ifdef Q_OS_LINUX
-        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        // Should this application die, the kernel tells the child alone, so
+        // the signal is SIGINT: to yt-dlp that is Ctrl+C, on which it kills
+        // the ffmpeg it runs before exiting; after a SIGTERM that ffmpeg would
+        // carry on. An application started in the background inherits SIGINT
+        // ignored, which exec would pass on: its default action comes first.
+        ::signal(SIGINT, SIG_DFL);
+        ::prctl(PR_SET_PDEATHSIG, SIGINT);
         // The parent may have died before the request was made.
         if (::getppid() != parent)
-            ::raise(SIGTERM);
+            ::raise(SIGINT);
 #else
         (void)parent;
 #endif

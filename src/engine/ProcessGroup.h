@@ -7,7 +7,8 @@ class QProcess;
 namespace ProcessGroup {
 
 // Call before start(): the child leads a new process group and, on Linux,
-// the kernel sends it SIGTERM should this application die first.
+// the kernel sends it SIGINT should this application die first (yt-dlp then
+// stops its own children and exits).
 void setUp(QProcess& process);
 
 // Sends SIGTERM to every process of the child's group (or to the child alone

@@ -63,6 +63,7 @@ private slots:
     void cancelledStaysCancelled();
     void cancelStopsTheWholeGroup();
     void retryKeepsItsPlace();
+    void retryWhileTheCancelledRunEnds();
     void removeAndClearFinished();
     void ffmpegHold();
     void ffmpegFailureFallsBack();
@@ -450,6 +451,50 @@ void TestQueue::retryKeepsItsPlace()
     QCOMPARE(f.started(),
              (QStringList{QStringLiteral("a"), QStringLiteral("old"), QStringLiteral("a"),
                           QStringLiteral("b"), QStringLiteral("c")}));
+}
+
+void TestQueue::retryWhileTheCancelledRunEnds()
+{
+    // A cancelled run that takes its time to go and still prints: the job,
+    // retried meanwhile, waits for a slot and then ends by its new run alone.
+    QueueFixture f;
+    f.prefs.setValue(PrefKey::parallel, 2);
+    f.fake.onArgContaining(QStringLiteral("example.org/a"))
+        .ignoreSigtermFor(500)
+        .out(QStringLiteral("RC|downloading|10|100|NA|NA|NA|avc1"))
+        .sleepMs(300)
+        .out(QStringLiteral("[Merger] stale"))
+        .err(QStringLiteral("ERROR: stale"))
+        .out(QStringLiteral("RCFILE|/d/stale.mp4"))
+        .sleepMs(5000)
+        .otherwise()
+        .sleepMs(20000);
+    f.model.enqueue({videoItem(QStringLiteral("x")), videoItem(QStringLiteral("a"))},
+                    Preset::p1080);
+    const DownloadPtr a = f.job(QStringLiteral("a"));
+    QVERIFY(QTest::qWaitFor([&] { return a->fraction() > 0; }, 20000));
+    f.model.cancel(*a);
+    // The first run has read its script; the next one finishes at once.
+    f.fake.setScript(QStringLiteral("@arg-contains example.org/a\nout RCFILE|/d/a.mp4\n"
+                                    "@arg-contains example.org/x\nsleep 20000\n"
+                                    "@default\nsleep 1000\n"));
+    f.model.enqueue({videoItem(QStringLiteral("b"))}, Preset::p1080); // takes the free slot
+    QList<Download::Phase> phases;
+    connect(a.get(), &Download::phaseChanged, this, [&] { phases << a->phase(); });
+    f.model.retry(*a);
+    QCOMPARE(kind(a), Download::Phase::Kind::queued);
+
+    QVERIFY(QTest::qWaitFor([&] { return a->isFinished(); }, 20000));
+    QCOMPARE(phases,
+             (QList<Download::Phase>{Download::Phase::queued(), Download::Phase::downloading(),
+                                     Download::Phase::done()}));
+    QCOMPARE(a->file().value_or(QString()), QStringLiteral("/d/a.mp4"));
+    QVERIFY(a->errorLines().isEmpty());
+    QCOMPARE(f.started().count(QStringLiteral("a")), 2);
+    f.model.cancel(*f.job(QStringLiteral("x")));
+    QVERIFY(f.allFinished());
+    QCOMPARE(f.fake.signalsReceived(),
+             (QStringList{QStringLiteral("TERM"), QStringLiteral("TERM")}));
 }
 
 void TestQueue::removeAndClearFinished()

@@ -1,0 +1,105 @@
+// A stand-in for the application in tests of quitting: the model built the
+// way main() builds it (engine, installer, settings, the engine check at
+// start), on a sandbox's folders instead of the user's.
+//
+//   quit-driver SUPPORT_DIR BIN_DIR SETTINGS_FILE DOWNLOAD_DIR PRESET=URL...
+//
+// Once the engine check is over it queues one download per PRESET=URL (such
+// as "mp3=http://127.0.0.1:8080/a.flac") and from then on prints a line
+//   pid PID GROUP NAME
+// for every process it finds in a download's process group, once each. A
+// line "quit" on standard input (or its end) quits the application the way
+// the desktop does: QCoreApplication::quit(), and with it aboutToQuit.
+#include "AppModel.h"
+#include "Engine.h"
+#include "Installer.h"
+#include "Prefs.h"
+#include "ProcessTable.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QJsonObject>
+#include <QSet>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <cstdio>
+#include <unistd.h>
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() < 6) {
+        std::fputs("usage: quit-driver SUPPORT_DIR BIN_DIR SETTINGS_FILE DOWNLOAD_DIR "
+                   "PRESET=URL...\n",
+                   stderr);
+        return 2;
+    }
+
+    EngineConfig config;
+    config.supportDir = args.at(1);
+    config.binDirs = {args.at(2)};
+    config.baseEnvironment = QProcessEnvironment::systemEnvironment();
+    config.now = [] { return QDateTime::currentDateTime(); };
+    Engine engine(config);
+    Installer installer(engine, InstallerConfig::fromEnvironment());
+    Prefs prefs(args.at(3), args.at(4));
+    AppModel model(engine, prefs, installer);
+
+    QList<VideoItem> items;
+    QList<Preset> presets;
+    for (const QString& arg : args.mid(5)) {
+        const std::optional<Preset> preset =
+            Preset::fromRawValue(arg.section(QLatin1Char('='), 0, 0));
+        const QString url = arg.section(QLatin1Char('='), 1);
+        if (!preset || url.isEmpty()) {
+            std::fprintf(stderr, "quit-driver: not PRESET=URL: %s\n", qPrintable(arg));
+            return 2;
+        }
+        items << *VideoItem::fromJson(
+            QJsonObject{{QStringLiteral("id"), url.section(QLatin1Char('/'), -1)},
+                        {QStringLiteral("webpage_url"), url}});
+        presets << *preset;
+    }
+    QObject::connect(&model, &AppModel::engineBusyChanged, &model, [&] {
+        if (model.engineBusy() || !model.downloads().isEmpty())
+            return;
+        for (qsizetype i = 0; i < items.size(); ++i)
+            model.enqueue({items.at(i)}, presets.at(i));
+    });
+
+    // Every process of every running download, reported once.
+    QSet<qint64> reported;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, &model, [&] {
+        QSet<qint64> groups;
+        for (const DownloadPtr& job : model.downloads()) {
+            if (job->process() && job->process()->processId() > 0)
+                groups.insert(job->process()->processId());
+        }
+        if (groups.isEmpty())
+            return;
+        for (const ProcessInfo& p : processTable()) {
+            if (groups.contains(p.group) && p.state != "Z" && !reported.contains(p.pid)) {
+                reported.insert(p.pid);
+                std::printf("pid %lld %lld %s\n", p.pid, p.group, p.name.constData());
+                std::fflush(stdout);
+            }
+        }
+    });
+    watch.start(50);
+
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, &model, [&] {
+        char line[64];
+        const ssize_t n = ::read(STDIN_FILENO, line, sizeof line);
+        if (n <= 0 || QByteArray(line, int(n)).startsWith("quit")) {
+            input.setEnabled(false);
+            QCoreApplication::quit();
+        }
+    });
+
+    model.startEngineCheck();
+    return app.exec();
+}
