@@ -1,0 +1,81 @@
+// VideoItem::fromJson() on every JSON object of any document: the answer's
+// top-level object, its entries and everything nested in them.
+//
+// Properties beyond "no crash":
+// - an item exists exactly when the object has a non-empty string "id",
+//   and carries that id;
+// - its title and address are never empty (both fall back to the id);
+// - its duration is the object's "duration" exactly when that is a number;
+// - a thumbnail, when there is one, is a valid, non-empty address;
+// - equal items hash alike, and the object written out as JSON text and
+//   read back yields the same item.
+#include "FuzzCheck.h"
+#include "VideoItem.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cstddef>
+#include <cstdint>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void checkObject(const QJsonObject& json)
+{
+    const std::optional<VideoItem> item = VideoItem::fromJson(json);
+    const QJsonValue id = json.value(u"id"_s);
+    const bool hasId = id.isString() && !id.toString().isEmpty();
+    FUZZ_CHECK(item.has_value() == hasId);
+    if (!item)
+        return;
+
+    FUZZ_CHECK(item->id() == id.toString());
+    FUZZ_CHECK(!item->title().isEmpty());
+    FUZZ_CHECK(!item->url().isEmpty());
+    const QJsonValue duration = json.value(u"duration"_s);
+    FUZZ_CHECK(item->duration().has_value() == duration.isDouble());
+    if (item->duration())
+        FUZZ_CHECK(*item->duration() == duration.toDouble());
+    if (item->thumbnail())
+        FUZZ_CHECK(item->thumbnail()->isValid() && !item->thumbnail()->isEmpty(),
+                   shown(item->thumbnail()->toString()));
+
+    const VideoItem copy = *item;
+    FUZZ_CHECK(copy == *item && qHash(copy) == qHash(*item));
+
+    const QByteArray written = QJsonDocument(json).toJson(QJsonDocument::Compact);
+    const QJsonDocument reread = QJsonDocument::fromJson(written);
+    FUZZ_CHECK(reread.isObject(), QString::fromUtf8(written));
+    const std::optional<VideoItem> again = VideoItem::fromJson(reread.object());
+    FUZZ_CHECK(again && *again == *item && qHash(*again) == qHash(*item),
+               QString::fromUtf8(written));
+}
+
+void visit(const QJsonValue& value)
+{
+    if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        checkObject(object);
+        for (auto it = object.begin(); it != object.end(); ++it)
+            visit(it.value());
+    } else if (value.isArray()) {
+        for (const QJsonValue& element : value.toArray())
+            visit(element);
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QJsonDocument doc = QJsonDocument::fromJson(
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size)));
+    if (doc.isObject())
+        visit(doc.object());
+    else if (doc.isArray())
+        visit(doc.array());
+    return 0;
+}
