@@ -8,20 +8,42 @@
 // - its duration is the object's "duration" exactly when that is a number;
 // - a thumbnail, when there is one, is a valid, non-empty address;
 // - equal items hash alike, and the object written out as JSON text and
-//   read back yields the same item.
+//   read back yields the same item, unless some object in it holds one key
+//   twice. (QJsonDocument drops a raw byte order mark at the start of a
+//   string, so {"url": 1, "<BOM>url": 2} becomes an object with two "url"
+//   members whose first one counts, and once written out and read back the
+//   last one. yt-dlp escapes every non-ASCII character, and ListingScanner
+//   leaves any byte order mark to QJsonDocument, so nothing else sees it.)
 #include "FuzzCheck.h"
 #include "VideoItem.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+bool repeatsAKey(const QJsonValue& value)
+{
+    if (value.isArray()) {
+        const QJsonArray array = value.toArray();
+        return std::any_of(array.begin(), array.end(), repeatsAKey);
+    }
+    if (!value.isObject())
+        return false;
+    const QJsonObject object = value.toObject();
+    const QStringList keys = object.keys();
+    if (QSet<QString>(keys.begin(), keys.end()).size() != keys.size())
+        return true;
+    return std::any_of(object.begin(), object.end(), repeatsAKey);
+}
 
 void checkObject(const QJsonObject& json)
 {
@@ -46,6 +68,8 @@ void checkObject(const QJsonObject& json)
     const VideoItem copy = *item;
     FUZZ_CHECK(copy == *item && qHash(copy) == qHash(*item));
 
+    if (repeatsAKey(json))
+        return;
     const QByteArray written = QJsonDocument(json).toJson(QJsonDocument::Compact);
     const QJsonDocument reread = QJsonDocument::fromJson(written);
     FUZZ_CHECK(reread.isObject(), QString::fromUtf8(written));
