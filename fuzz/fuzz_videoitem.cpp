@@ -8,12 +8,12 @@
 // - its duration is the object's "duration" exactly when that is a number;
 // - a thumbnail, when there is one, is a valid, non-empty address;
 // - equal items hash alike, and the object written out as JSON text and
-//   read back yields the same item, unless some object in it is one that
-//   QJsonDocument cannot look its own members up in. (QJsonDocument drops a
-//   raw byte order mark at the start of a string but sorts the members by
-//   the key as written, so {"url": 1, "<BOM>url": 2} holds "url" twice and
-//   {"u\u00e9": 1, "<BOM>url": 2} holds "url" out of order, where looking it
-//   up misses; written out and read back, the same text reads differently.
+//   read back yields the same item, unless a byte order mark was involved.
+//   (QJsonDocument drops a raw byte order mark at the start of a string
+//   without escapes, but keeps it in one with escapes, and sorts members by
+//   the key as written: {"url": 1, "<BOM>url": 2} holds "url" twice, and
+//   {"u\u00e9": 1, "<BOM>url": 2} holds it out of order, where looking it
+//   up misses. Written out and read back, such text reads differently.
 //   yt-dlp escapes every non-ASCII character, and ListingScanner leaves any
 //   byte order mark to QJsonDocument, so nothing else sees such objects.)
 #include "FuzzCheck.h"
@@ -75,6 +75,8 @@ void checkObject(const QJsonObject& json)
     if (hasUnfindableMember(json))
         return;
     const QByteArray written = QJsonDocument(json).toJson(QJsonDocument::Compact);
+    if (written.contains("\xef\xbb\xbf"))
+        return;
     const QJsonDocument reread = QJsonDocument::fromJson(written);
     FUZZ_CHECK(reread.isObject(), QString::fromUtf8(written));
     const std::optional<VideoItem> again = VideoItem::fromJson(reread.object());
