@@ -9,4 +9,5 @@ $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recomme
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6svg6-dev \
     libarchive-dev libcanberra-dev \
     yt-dlp ffmpeg python3 \
-    xvfb xauth dbus-daemon
+    xvfb xauth dbus-daemon \
+    clang libclang-rt-14-dev

@@ -35,8 +35,9 @@ void LineReader::feed(QByteArrayView data)
         }
         const QByteArrayView tail(pos, brk);
         if (m_pending.isEmpty() && !m_overflowed) {
-            // The common case: the whole line arrived in this piece.
-            emitLine(tail);
+            // The common case: the whole line arrived in this piece. It is
+            // cut to the cap like a line that arrives in several.
+            emitLine(tail.first(std::min(tail.size(), maxPending)));
         } else {
             keep(tail);
             const QByteArray line = std::exchange(m_pending, {});

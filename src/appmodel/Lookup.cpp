@@ -176,8 +176,10 @@ QString AppModel::normalize(const QString& raw)
     if (!url.host().endsWith(YouTubeHosts::bareDomain()))
         return text;
 
-    const QStringList segments =
-        url.path(QUrl::FullyDecoded).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    // Escaped delimiters ("%2F", "%3F", "%23") and spaces stay escaped: the
+    // segments go back into an address, where they must mean what they did.
+    const QStringList segments = url.path(QUrl::EncodeDelimiters | QUrl::EncodeSpaces)
+                                     .split(QLatin1Char('/'), Qt::SkipEmptyParts);
     static const QStringList channelKinds{QStringLiteral("channel"), QStringLiteral("c"),
                                           QStringLiteral("user")};
     const bool isHandle = segments.size() == 1 && segments.first().startsWith(QLatin1Char('@'));

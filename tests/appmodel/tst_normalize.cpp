@@ -99,6 +99,20 @@ void TestNormalizeAndParse::normalize_data()
     QTest::newRow("user path on the mobile host without scheme")
         << QStringLiteral("m.youtube.com/user/Old")
         << QStringLiteral("https://www.youtube.com/user/Old/videos");
+    // The path goes back into an address: escaped delimiters must stay escaped
+    // there, or "%3F" would start a query and "%23" a fragment.
+    QTest::newRow("escaped question mark in a handle")
+        << QStringLiteral("youtube.com/@nam%3Fe")
+        << QStringLiteral("https://www.youtube.com/@nam%3Fe/videos");
+    QTest::newRow("escaped hash, percent and space in a channel name")
+        << QStringLiteral("https://www.youtube.com/c/a%23b%25c%20d?x=1")
+        << QStringLiteral("https://www.youtube.com/c/a%23b%25c%20d/videos");
+    QTest::newRow("escaped slash is not a segment break")
+        << QStringLiteral("https://www.youtube.com/channel%2FUCabc")
+        << QStringLiteral("https://www.youtube.com/channel%2FUCabc");
+    QTest::newRow("non-ASCII handle, typed or escaped, stays readable")
+        << QStringLiteral("https://www.youtube.com/@Caf%C3%A9")
+        << QStringLiteral("https://www.youtube.com/@Caf\u00e9/videos");
 }
 
 void TestNormalizeAndParse::normalize()
