@@ -10,12 +10,15 @@
 //   reelcatch-bench progress [JOBS LINES_PER_S SECONDS]
 //   reelcatch-bench lines TOTAL FILE...
 //   reelcatch-bench download [MEGABYTES ROUNDS]
+//   reelcatch-bench view [COUNT [ANSWER_FILE [PAUSE_MS]]]
+//   reelcatch-bench startup [RUNS]
 //       one measurement, printed as "RESULT key value" lines
 //   reelcatch-bench answer COUNT FILE
 //       writes a flat playlist answer of COUNT entries to FILE
 #include "Benches.h"
 #include "Common.h"
 #include "TestEnv.h"
+#include "UiBench.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -29,6 +32,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <sys/utsname.h>
 
@@ -255,6 +259,58 @@ Row downloadRow()
                QStringLiteral("≤ 1.03"), !d.isEmpty() && ratio <= 1.03};
 }
 
+QList<Row> uiRows(int repeat)
+{
+    QList<Row> rows;
+    const QString failed = QStringLiteral("failed");
+    QTemporaryDir fixtures;
+    const QString answer = fixtures.filePath(QStringLiteral("answer-view.json"));
+    const bool written = Bench::writePlaylistAnswer(answer, 100000) >= 0;
+    // The first paint in runs of their own; one more run pages through the list.
+    const QStringList view{QStringLiteral("view"), QStringLiteral("100000"), answer};
+    const Runs v =
+        written ? measure(view + QStringList{QStringLiteral("0"), QStringLiteral("0")}, repeat)
+                : Runs();
+    rows << Row{QStringLiteral("Results view, 100,000 rows (offscreen, software painting): "
+                               "`resultsChanged` to the end of the results list's first paint"),
+                v.isEmpty() ? failed : spread(v, "first_paint_ms", 0, QStringLiteral(" ms")),
+                QStringLiteral("≤ 100 ms"), !v.isEmpty() && v.median("first_paint_ms") <= 100};
+    const Runs p = written ? measure(view) : Runs();
+    const double worst = p.median("frame_worst_ms");
+    rows << Row{QStringLiteral("… worst frame paging from top to bottom (%1 steps: PageDown, "
+                               "then a forced repaint); the worst frame's own CPU time; 99th "
+                               "percentile")
+                    .arg(num(p.median("steps"))),
+                p.isEmpty() ? failed
+                            : QStringLiteral("%1 ms; CPU %2 ms; p99 %3 ms")
+                                  .arg(num(worst, 1), num(p.median("frame_worst_cpu_ms"), 1),
+                                       num(p.median("frame_p99_ms"), 1)),
+                QStringLiteral("≤ 16 ms"), !p.isEmpty() && worst <= 16};
+    const double requests = p.median("requests");
+    const double shown = p.median("rows_shown");
+    rows << Row{QStringLiteral("Thumbnail requests started while paging through those rows / "
+                               "rows shown (distinct rows on screen in a painted frame); "
+                               "requests for rows never shown"),
+                p.isEmpty()
+                    ? failed
+                    : QStringLiteral("%1 / %2; %3")
+                          .arg(num(requests), num(shown), num(p.median("requests_unshown"))),
+                QStringLiteral("≤ rows shown + 20"), !p.isEmpty() && requests <= shown + 20};
+    const Runs s = measure({QStringLiteral("startup"), QStringLiteral("9")});
+    const double ratio = s.median("ratio");
+    rows << Row{QStringLiteral("Start-up (offscreen): exec to the end of the main window's first "
+                               "paint, `reelcatch` / a bare Qt widget program (/ the same "
+                               "showing a line of text), medians of %1 runs each")
+                    .arg(num(s.median("runs"))),
+                s.isEmpty() ? failed
+                            : QStringLiteral("%1: %2 ms / %3 ms (%4: / %5 ms)")
+                                  .arg(num(ratio, 2), num(s.median("app_ms"), 1),
+                                       num(s.median("bare_ms"), 1), num(s.median("text_ratio"), 2),
+                                       num(s.median("text_ms"), 1)),
+                QStringLiteral("≤ 1.5"), !s.isEmpty() && ratio <= 1.5};
+    return rows;
+}
+
 int report(const QStringList& options)
 {
     QString writeTo;
@@ -281,6 +337,7 @@ int report(const QStringList& options)
     rows << streamRows(recordings, repeat);
     if (!skipDownload)
         rows << downloadRow();
+    rows << uiRows(repeat);
 
     utsname uts{};
     uname(&uts);
@@ -329,6 +386,9 @@ int report(const QStringList& options)
 
 int main(int argc, char** argv)
 {
+    // The windows' figure builds a QApplication of its own.
+    if (argc > 1 && std::strcmp(argv[1], "view") == 0)
+        return resultsViewBench(argc - 1, argv + 1);
     QCoreApplication app(argc, argv);
     // This process and its children stay inside sandboxes of their own.
     TestEnv::isolateProcess();
@@ -349,9 +409,11 @@ int main(int argc, char** argv)
         return linesBench(args.mid(1), arg(0, 2000000));
     if (mode == QLatin1String("download"))
         return downloadBench(arg(0, 200), int(arg(1, 5)));
+    if (mode == QLatin1String("startup"))
+        return startupBench(int(std::max<qint64>(1, arg(0, 9))));
     if (mode == QLatin1String("answer") && args.size() == 2)
         return Bench::writePlaylistAnswer(args[1], int(arg(0, 0))) < 0 ? 1 : 0;
     std::fprintf(stderr, "usage: reelcatch-bench "
-                         "[report|lookup|scan|progress|lines|download|answer] ...\n");
+                         "[report|lookup|scan|progress|lines|download|view|startup|answer] ...\n");
     return 2;
 }

@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QDateTime>
 #include <QFuture>
+#include <QFutureWatcher>
 #include <QImage>
 #include <QImageReader>
 #include <QNetworkAccessManager>
@@ -216,21 +217,28 @@ void ThumbnailCache::finishReply(QNetworkReply* reply, const QUrl& url)
 void ThumbnailCache::decode(const QUrl& url, const QByteArray& bytes)
 {
     const QList<QSize> sizes = m_running.value(url).sizes;
-    QtConcurrent::run(decodeAndScale, bytes, sizes)
-        .then(this, [this, url, sizes, bytes](const QList<QImage>& images) {
-            if (images.size() != sizes.size()) {
-                fail(url);
-                return;
-            }
-            for (qsizetype i = 0; i < sizes.size(); ++i) {
-                m_memory.insert(key(url, sizes[i]), new QPixmap(QPixmap::fromImage(images[i])),
-                                costKb(sizes[i]));
-            }
-            toDisk(url, bytes);
-            m_running.remove(url);
-            emit loaded(url);
-            pump();
-        });
+    // A watcher owned by the cache rather than QFuture::then(this, ...):
+    // Qt 6.4's context continuations now and then crash in
+    // QFutureInterfaceBase::reportStarted() when run on the GUI thread
+    // (seen once in some 90,000 loads while paging through a long list).
+    auto* watcher = new QFutureWatcher<QList<QImage>>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, url, sizes, bytes] {
+        watcher->deleteLater();
+        const QList<QImage> images = watcher->future().result();
+        if (images.size() != sizes.size()) {
+            fail(url);
+            return;
+        }
+        for (qsizetype i = 0; i < sizes.size(); ++i) {
+            m_memory.insert(key(url, sizes[i]), new QPixmap(QPixmap::fromImage(images[i])),
+                            costKb(sizes[i]));
+        }
+        toDisk(url, bytes);
+        m_running.remove(url);
+        emit loaded(url);
+        pump();
+    });
+    watcher->setFuture(QtConcurrent::run(decodeAndScale, bytes, sizes));
 }
 
 void ThumbnailCache::fail(const QUrl& url)
