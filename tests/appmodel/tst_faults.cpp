@@ -3,6 +3,7 @@
 // every kind of line and in a lookup answer, and lookup answers too deep or
 // too big to be a listing.
 #include "Fmt.h"
+#include "ProcessTable.h"
 #include "QueueFixture.h"
 
 #include <QEventLoop>
@@ -25,16 +26,6 @@ qint64 statusKb(const QByteArray& field)
             return line.mid(field.size() + 1).trimmed().split(' ').first().toLongLong();
     }
     return -1;
-}
-
-// Gone, or a zombie waiting for whoever inherited it.
-bool processGone(qint64 pid)
-{
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return true;
-    const QByteArray line = stat.readAll();
-    return line.mid(line.lastIndexOf(')') + 2, 1) == "Z";
 }
 
 // Freed blocks wait in the address sanitizer's quarantine before reuse.

@@ -1,6 +1,7 @@
 // The download queue over a scripted yt-dlp: command lines, progress,
 // completion, limits and order, cancel, retry, remove, the ffmpeg hold, the
 // badge and the completion cue.
+#include "ProcessTable.h"
 #include "QueueFixture.h"
 
 #include <QDir>
@@ -32,16 +33,6 @@ QStringList fixedArgs(const QString& folder)
 QStringList words(const char* text)
 {
     return QString::fromUtf8(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-}
-
-bool processGone(qint64 pid)
-{
-    // Gone, or a zombie waiting for whoever inherited it.
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return true;
-    const QByteArray line = stat.readAll();
-    return line.mid(line.lastIndexOf(')') + 2, 1) == "Z";
 }
 
 } // namespace
