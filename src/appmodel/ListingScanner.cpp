@@ -132,6 +132,7 @@ private:
     void giveUp();
     Json::Step step();
     Json::Step opening(char closer, Phase whenEmpty, Phase member);
+    Json::Step memberKey(Json::Span& key);
     Json::Step topMember();
     Json::Step entry();
     Json::Step entryObject(Entry& entry);
@@ -273,19 +274,25 @@ Json::Step ListingScanner::Reader::opening(char closer, Phase whenEmpty, Phase m
     return Json::Step::ok;
 }
 
+// A member's key and the colon after it. An escaped key might spell a name
+// that matters, so it is left to QJsonDocument.
+Json::Step ListingScanner::Reader::memberKey(Json::Span& key)
+{
+    if (*m_in.p != '"')
+        return Json::Step::unsure;
+    if (Json::Step s = m_in.string(key); s != Json::Step::ok)
+        return s;
+    if (key.escaped)
+        return Json::Step::unsure;
+    return m_in.colon();
+}
+
 Json::Step ListingScanner::Reader::topMember()
 {
     if (!m_in.skipSpace())
         return Json::Step::more;
     Json::Span key;
-    if (*m_in.p != '"')
-        return Json::Step::unsure;
-    if (Json::Step s = m_in.string(key); s != Json::Step::ok)
-        return s;
-    // An escaped key might spell a name that matters.
-    if (key.escaped)
-        return Json::Step::unsure;
-    if (Json::Step s = m_in.colon(); s != Json::Step::ok)
+    if (Json::Step s = memberKey(key); s != Json::Step::ok)
         return s;
 
     if (key.bytes() == "entries") {
@@ -356,13 +363,7 @@ Json::Step ListingScanner::Reader::entryObject(Entry& entry)
     }
     for (;;) {
         Json::Span key;
-        if (*m_in.p != '"')
-            return Json::Step::unsure;
-        if (Json::Step s = m_in.string(key); s != Json::Step::ok)
-            return s;
-        if (key.escaped)
-            return Json::Step::unsure;
-        if (Json::Step s = m_in.colon(); s != Json::Step::ok)
+        if (Json::Step s = memberKey(key); s != Json::Step::ok)
             return s;
 
         const int field = fieldOf(key.bytes());
@@ -423,13 +424,7 @@ Json::Step ListingScanner::Reader::thumbnails(Entry& entry)
                 return Json::Step::more;
             while (*m_in.p != '}') {
                 Json::Span key;
-                if (*m_in.p != '"')
-                    return Json::Step::unsure;
-                if (Json::Step s = m_in.string(key); s != Json::Step::ok)
-                    return s;
-                if (key.escaped)
-                    return Json::Step::unsure;
-                if (Json::Step s = m_in.colon(); s != Json::Step::ok)
+                if (Json::Step s = memberKey(key); s != Json::Step::ok)
                     return s;
                 Json::Step s = Json::Step::ok;
                 if (key.bytes() == "url") {
