@@ -48,7 +48,9 @@ void TestQuitRealPeer::initTestCase()
     m_server = std::make_unique<HttpServer>();
     QVERIFY(m_server->isListening());
     const QString www = m_env.path(QStringLiteral("www"));
-    const QString clip = TestEnv::makeClip(www, QStringLiteral("slow.mp4"), 4);
+    // Long enough that its slow transfer outlasts the other download's
+    // start, even on a busy machine (the test ends it as soon as both run).
+    const QString clip = TestEnv::makeClip(www, QStringLiteral("slow.mp4"), 30);
     QVERIFY(!clip.isEmpty());
     m_server->serveFile(QStringLiteral("/slow.mp4"), clip);
     QVERIFY(m_server->setSlow(QStringLiteral("/slow.mp4"), 1024, 250));
