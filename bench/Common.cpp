@@ -10,6 +10,8 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+using namespace reelcatch;
+
 namespace Bench {
 
 void result(const char* key, double value)

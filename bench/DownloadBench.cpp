@@ -20,6 +20,8 @@
 #include <algorithm>
 #include <cstdio>
 
+using namespace reelcatch;
+
 namespace {
 
 bool writeRandomFile(const QString& path, qint64 size)

@@ -23,6 +23,8 @@
 #include <cstdio>
 #include <memory>
 
+using namespace reelcatch;
+
 namespace {
 
 // Runs the event loop until the model's lookup has ended (or 120 s pass).

@@ -40,6 +40,8 @@
 #include <algorithm>
 #include <cstdio>
 
+using namespace reelcatch;
+
 namespace {
 
 bool waitForLookup(AppModel& model)

@@ -25,6 +25,8 @@
 #include <ctime>
 #include <sys/mman.h>
 
+using namespace reelcatch;
+
 namespace {
 
 struct Launch {

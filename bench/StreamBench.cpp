@@ -16,6 +16,8 @@
 
 #include <cstdio>
 
+using namespace reelcatch;
+
 namespace {
 
 VideoItem benchItem(const QString& id)

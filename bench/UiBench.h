@@ -10,6 +10,8 @@
 
 #include <functional>
 
+using namespace reelcatch;
+
 class QWidget;
 
 // The results list of the real main window (offscreen) after a lookup of

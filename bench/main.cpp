@@ -36,6 +36,8 @@
 #include <optional>
 #include <sys/utsname.h>
 
+using namespace reelcatch;
+
 namespace {
 
 // The RESULT lines of every successful run of one measurement.

@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+using namespace reelcatch;
+
 #define FUZZ_CHECK(condition, ...)                                                                 \
     do {                                                                                           \
         if (!(condition))                                                                          \

@@ -28,6 +28,8 @@
 #include <cstddef>
 #include <cstdint>
 
+using namespace reelcatch;
+
 using namespace Qt::StringLiterals;
 
 namespace {

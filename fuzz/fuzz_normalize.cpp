@@ -18,6 +18,8 @@
 #include <cstddef>
 #include <cstdint>
 
+using namespace reelcatch;
+
 using namespace Qt::StringLiterals;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

@@ -32,6 +32,8 @@
 #include <cstddef>
 #include <cstdint>
 
+using namespace reelcatch;
+
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -27,6 +27,8 @@
 #include <cstddef>
 #include <cstdint>
 
+using namespace reelcatch;
+
 using namespace Qt::StringLiterals;
 
 namespace {

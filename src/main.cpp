@@ -22,6 +22,8 @@
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
 
+using namespace reelcatch;
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QThreadPool>
 
+namespace reelcatch {
+
 AppModel::AppModel(Engine& engine, Prefs& prefs, ToolInstaller& installer, Platform platform,
                    QObject* parent)
     : QObject(parent), m_engine(engine), m_prefs(prefs), m_installer(installer),
@@ -91,3 +93,5 @@ void AppModel::setEngineVersion(const std::optional<QString>& version)
 {
     publish(m_engineVersion, version, &AppModel::engineVersionChanged);
 }
+
+} // namespace reelcatch

@@ -16,6 +16,8 @@
 #include <memory>
 #include <optional>
 
+namespace reelcatch {
+
 using DownloadPtr = std::shared_ptr<Download>;
 
 // The one observable model behind the windows: lookups, the download queue
@@ -163,3 +165,5 @@ private:
     bool m_holdPump = false;
     int m_lastPasteboardChange = 0;
 };
+
+} // namespace reelcatch

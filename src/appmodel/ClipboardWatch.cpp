@@ -5,6 +5,8 @@
 #include <QTextBoundaryFinder>
 #include <QUrl>
 
+namespace reelcatch {
+
 namespace {
 
 // Longest text taken, in user-perceived characters.
@@ -50,3 +52,5 @@ void AppModel::checkPasteboard()
     setInput(text);
     fetch();
 }
+
+} // namespace reelcatch

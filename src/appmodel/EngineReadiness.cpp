@@ -4,6 +4,8 @@
 
 #include <QTimer>
 
+namespace reelcatch {
+
 namespace {
 
 // The managed yt-dlp is refreshed when it is older than this.
@@ -119,3 +121,5 @@ void AppModel::installFfmpeg()
         pump();
     });
 }
+
+} // namespace reelcatch

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <limits>
 
+namespace reelcatch {
+
 namespace {
 
 // 2^63, the first double beyond the 64-bit signed range (exactly representable).
@@ -96,3 +98,5 @@ QString bytes(double count)
 }
 
 } // namespace Fmt
+
+} // namespace reelcatch

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace reelcatch {
+
 // Number formatting shared by the progress texts and the result rows.
 namespace Fmt {
 
@@ -18,3 +20,5 @@ QString time(double seconds);
 QString bytes(double count);
 
 } // namespace Fmt
+
+} // namespace reelcatch

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstring>
 
+namespace reelcatch {
+
 namespace Json {
 
 namespace {
@@ -351,3 +353,5 @@ Step Cursor::literal(const char* word, qsizetype size)
 }
 
 } // namespace Json
+
+} // namespace reelcatch

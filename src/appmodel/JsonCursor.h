@@ -11,6 +11,8 @@
 
 #include <optional>
 
+namespace reelcatch {
+
 namespace Json {
 
 enum class Step {
@@ -63,3 +65,5 @@ private:
 };
 
 } // namespace Json
+
+} // namespace reelcatch

@@ -12,6 +12,8 @@
 
 #include <memory>
 
+namespace reelcatch {
+
 namespace {
 
 const QString progressTemplate =
@@ -182,3 +184,5 @@ void AppModel::finish(const DownloadPtr& job, int status)
         m_platform.cue->requestAttention();
     }
 }
+
+} // namespace reelcatch

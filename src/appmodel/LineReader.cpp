@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <utility>
 
+namespace reelcatch {
+
 namespace {
 
 bool isLineBreak(char c)
@@ -102,3 +104,5 @@ QStringView LineReader::trimmed(QStringView text)
         --last;
     return text.sliced(first, last - first);
 }
+
+} // namespace reelcatch

@@ -7,6 +7,8 @@
 
 #include <functional>
 
+namespace reelcatch {
+
 // Cuts the byte stream of a running yt-dlp (standard output and standard
 // error merged) into lines. Both a line feed and a carriage return end a
 // line, so yt-dlp's carriage-return progress redraws become lines of their
@@ -51,3 +53,5 @@ private:
     // The unfinished line went past maxPending; its bytes are being dropped.
     bool m_overflowed = false;
 };
+
+} // namespace reelcatch

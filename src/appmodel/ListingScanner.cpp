@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace reelcatch {
+
 namespace {
 
 // The members of an entry that items are built from: VideoItem::Source's
@@ -501,3 +503,5 @@ std::optional<ListingScanner::Result> ListingScanner::scan(QByteArrayView answer
     scanner.feed(answer);
     return scanner.finish();
 }
+
+} // namespace reelcatch

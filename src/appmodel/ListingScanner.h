@@ -10,6 +10,8 @@
 #include <memory>
 #include <optional>
 
+namespace reelcatch {
+
 // Reads yt-dlp's answer to a playlist lookup ("-J --flat-playlist": one JSON
 // object whose "entries" array lists the videos) in the pieces it arrives
 // in, and builds the items as it goes: no JSON document of the whole answer
@@ -54,3 +56,5 @@ private:
     class Reader;
     std::unique_ptr<Reader> m_reader;
 };
+
+} // namespace reelcatch

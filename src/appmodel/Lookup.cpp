@@ -14,6 +14,8 @@
 
 #include <atomic>
 
+namespace reelcatch {
+
 namespace {
 
 const QString searchPrefix = QStringLiteral("ytsearch30:");
@@ -310,3 +312,5 @@ void AppModel::failLookup(const QString& message)
     setIsFetching(false);
     setFetchError(message);
 }
+
+} // namespace reelcatch

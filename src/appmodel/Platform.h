@@ -4,6 +4,8 @@
 
 #include <optional>
 
+namespace reelcatch {
+
 // The desktop services the model uses, each behind a small interface: the
 // desktop build supplies real ones, tests supply recorders. A missing
 // service (nullptr) is simply not used.
@@ -41,3 +43,5 @@ struct Platform {
     Badge* badge = nullptr;
     CompletionCue* cue = nullptr;
 };
+
+} // namespace reelcatch

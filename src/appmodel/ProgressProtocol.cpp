@@ -12,6 +12,8 @@
 #include <cmath>
 #include <optional>
 
+namespace reelcatch {
+
 namespace {
 
 // The whole field as a number in the C locale's notation ("1634.0", "0",
@@ -160,3 +162,5 @@ void handle(const QString& line, Download& job)
 }
 
 } // namespace ProgressProtocol
+
+} // namespace reelcatch

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace reelcatch {
+
 // The lines a download's yt-dlp prints, as asked for by the arguments of a
 // launch: progress lines "RC|status|downloaded|total|estimate|speed|eta|vcodec"
 // (the progress template), "RCFILE|path" once the final file is in place (the
@@ -17,3 +19,5 @@ namespace ProgressProtocol {
 void handle(const QString& line, Download& job);
 
 } // namespace ProgressProtocol
+
+} // namespace reelcatch

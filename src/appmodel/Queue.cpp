@@ -3,6 +3,8 @@
 #include "AppModel.h"
 #include "ProcessGroup.h"
 
+namespace reelcatch {
+
 namespace {
 
 bool isWaiting(const Download& job)
@@ -142,3 +144,5 @@ void AppModel::refreshBadge()
         m_platform.badge->setCount(int(toDo));
     emit changed();
 }
+
+} // namespace reelcatch

@@ -3,6 +3,8 @@
 #include <QClipboard>
 #include <QMimeData>
 
+namespace reelcatch {
+
 SystemClipboard::SystemClipboard(QClipboard* clipboard, QObject* parent)
     : QObject(parent), m_clipboard(clipboard)
 {
@@ -21,3 +23,5 @@ void SystemClipboard::setText(const QString& text)
 {
     m_clipboard->setText(text, QClipboard::Clipboard);
 }
+
+} // namespace reelcatch

@@ -6,6 +6,8 @@
 
 class QClipboard;
 
+namespace reelcatch {
+
 // The desktop clipboard. Qt has no change count of its own, so one is kept
 // here, raised on every change the clipboard reports.
 class SystemClipboard : public QObject, public Clipboard {
@@ -21,3 +23,5 @@ private:
     QClipboard* m_clipboard;
     int m_changes = 0;
 };
+
+} // namespace reelcatch

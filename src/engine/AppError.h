@@ -5,6 +5,8 @@
 #include <utility>
 #include <variant>
 
+namespace reelcatch {
+
 // The one error type of the application's own code: its message is also its
 // user-facing description.
 struct AppError {
@@ -30,3 +32,5 @@ private:
 // Success carries nothing.
 struct Done {};
 using Status = Result<Done>;
+
+} // namespace reelcatch

@@ -11,6 +11,8 @@
 #include <unistd.h>
 #include <vector>
 
+namespace reelcatch {
+
 namespace {
 
 constexpr size_t blockSize = 64 * 1024;
@@ -142,3 +144,5 @@ UnpackOutcome unpackArchiveFile(const QString& archivePath, const QString& name,
         return copyEntry(a, QFile::encodeName(outPath), *cancelled);
     }
 }
+
+} // namespace reelcatch

@@ -5,6 +5,8 @@
 #include <atomic>
 #include <memory>
 
+namespace reelcatch {
+
 // What became of one unpacked file.
 struct UnpackOutcome {
     bool ok = false;
@@ -24,3 +26,5 @@ struct UnpackOutcome {
 UnpackOutcome unpackArchiveFile(const QString& archivePath, const QString& name,
                                 const QString& outPath,
                                 std::shared_ptr<const std::atomic_bool> cancelled);
+
+} // namespace reelcatch

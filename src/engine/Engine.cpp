@@ -11,6 +11,8 @@
 #include <sys/utsname.h>
 #include <unistd.h>
 
+namespace reelcatch {
+
 EngineConfig EngineConfig::forUser()
 {
     EngineConfig config;
@@ -241,3 +243,5 @@ std::optional<QString> Engine::lastError(const QString& stderrText)
     }
     return std::nullopt;
 }
+
+} // namespace reelcatch

@@ -12,6 +12,8 @@
 #include <functional>
 #include <optional>
 
+namespace reelcatch {
+
 // Where the engine looks for things. The desktop uses forUser(); tests build
 // their own so they never touch the real home folder or system tools.
 struct EngineConfig {
@@ -88,3 +90,5 @@ public:
 private:
     EngineConfig m_config;
 };
+
+} // namespace reelcatch

@@ -26,6 +26,8 @@
 #include <system_error>
 #include <utility>
 
+namespace reelcatch {
+
 namespace {
 
 // Read from the network in pieces of this size, so no download is ever held
@@ -55,7 +57,7 @@ std::optional<QString> makeFolder(const QString& path)
 }
 
 // Calls `done` later in `context`'s thread, unless the context is gone by then.
-void deliver(const QPointer<QObject>& context, const ToolInstaller::Done& done, Status status)
+void deliver(const QPointer<QObject>& context, const ToolInstaller::OnDone& done, Status status)
 {
     if (!context || !done)
         return;
@@ -386,7 +388,7 @@ void Installer::Job::place()
     if (error)
         return fail(QStringLiteral("Couldn't install %1: %2")
                         .arg(m_tool.name, QString::fromStdString(error.message())));
-    finish(::Done{});
+    finish(Done{});
 }
 
 void Installer::Job::finish(Status status)
@@ -513,7 +515,7 @@ Installer::Job* Installer::makeJob(const Tool& tool)
     return new Job(m_network, m_engine, m_config, tool, m_jobs);
 }
 
-void Installer::runSingle(const Tool& tool, QObject* context, Done done, Progress progress)
+void Installer::runSingle(const Tool& tool, QObject* context, OnDone done, Progress progress)
 {
     const QPointer<QObject> target(context);
     Job* job = makeJob(tool);
@@ -536,19 +538,19 @@ void Installer::runSingle(const Tool& tool, QObject* context, Done done, Progres
     job->start();
 }
 
-void Installer::installYtdlp(QObject* context, Done done, Progress progress)
+void Installer::installYtdlp(QObject* context, OnDone done, Progress progress)
 {
     runSingle(tool(QStringLiteral("yt-dlp"), ytdlpUrl(), false), context, std::move(done),
               std::move(progress));
 }
 
-void Installer::installDeno(QObject* context, Done done, Progress progress)
+void Installer::installDeno(QObject* context, OnDone done, Progress progress)
 {
     runSingle(tool(QStringLiteral("deno"), denoUrl(), true), context, std::move(done),
               std::move(progress));
 }
 
-void Installer::installFfmpeg(QObject* context, Done done)
+void Installer::installFfmpeg(QObject* context, OnDone done)
 {
     // Both run at once. The first failure is the answer: the other job is
     // cancelled, and `done` waits until it has cleaned up too.
@@ -576,7 +578,7 @@ void Installer::installFfmpeg(QObject* context, Done done)
             }
             if (pair->running == 0 && !pair->delivered) {
                 pair->delivered = true;
-                deliver(target, done, pair->error ? Status(*pair->error) : Status(::Done{}));
+                deliver(target, done, pair->error ? Status(*pair->error) : Status(Done{}));
             }
         };
     }
@@ -587,3 +589,5 @@ void Installer::installFfmpeg(QObject* context, Done done)
             job->start();
     }
 }
+
+} // namespace reelcatch

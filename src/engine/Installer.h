@@ -8,6 +8,8 @@
 
 class QNetworkAccessManager;
 
+namespace reelcatch {
+
 // Where the tools are downloaded from. The real hosts by default; tests
 // point both at a local server.
 struct InstallerConfig {
@@ -46,9 +48,9 @@ public:
     QString ffmpegUrl() const;
     QString ffprobeUrl() const;
 
-    void installYtdlp(QObject* context, Done done, Progress progress = {}) override;
-    void installDeno(QObject* context, Done done, Progress progress = {}) override;
-    void installFfmpeg(QObject* context, Done done) override;
+    void installYtdlp(QObject* context, OnDone done, Progress progress = {}) override;
+    void installDeno(QObject* context, OnDone done, Progress progress = {}) override;
+    void installFfmpeg(QObject* context, OnDone done) override;
 
 private:
     // One tool's download, unpacking, check and swap.
@@ -58,7 +60,7 @@ private:
     QString host(const QString& configured) const;
     bool isArm() const;
     Job* makeJob(const Tool& tool);
-    void runSingle(const Tool& tool, QObject* context, Done done, Progress progress);
+    void runSingle(const Tool& tool, QObject* context, OnDone done, Progress progress);
 
     const Engine& m_engine;
     InstallerConfig m_config;
@@ -66,3 +68,5 @@ private:
     // Parent of the running jobs; deleted first, so no job outlives the network.
     QObject* m_jobs = nullptr;
 };
+
+} // namespace reelcatch

@@ -10,6 +10,8 @@
 #include <unistd.h>
 #endif
 
+namespace reelcatch {
+
 PacedOutput::PacedOutput(QProcess& process, std::chrono::milliseconds pause, Sink sink)
     : QObject(&process), m_process(process), m_sink(std::move(sink)), m_pause(pause)
 {
@@ -137,3 +139,5 @@ void PacedOutput::closeRead()
     }
 #endif
 }
+
+} // namespace reelcatch

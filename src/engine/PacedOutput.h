@@ -12,6 +12,8 @@
 class QProcess;
 class QSocketNotifier;
 
+namespace reelcatch {
+
 // Reads a child's standard output and standard error, merged in the order it
 // wrote them, through a pipe of its own rather than QProcess's channels.
 //
@@ -65,3 +67,5 @@ private:
     int m_readFd = -1;
     int m_writeFd = -1;
 };
+
+} // namespace reelcatch

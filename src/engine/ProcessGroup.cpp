@@ -10,6 +10,8 @@
 #include <sys/prctl.h>
 #endif
 
+namespace reelcatch {
+
 namespace ProcessGroup {
 
 void setUp(QProcess& process)
@@ -84,3 +86,5 @@ void terminateRemains(long long leader)
 }
 
 } // namespace ProcessGroup
+
+} // namespace reelcatch

@@ -2,6 +2,8 @@
 
 class QProcess;
 
+namespace reelcatch {
+
 // Children that start children of their own (yt-dlp runs ffmpeg) are run as
 // the leader of a process group, so stopping one stops everything it started.
 namespace ProcessGroup {
@@ -24,3 +26,5 @@ void kill(QProcess& process);
 void terminateRemains(long long leader);
 
 } // namespace ProcessGroup
+
+} // namespace reelcatch

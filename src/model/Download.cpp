@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace reelcatch {
+
 Download::Download(const VideoItem& video, Preset preset, QObject* parent)
     : QObject(parent), m_id(QUuid::createUuid()), m_video(video), m_preset(preset),
       m_detail(QStringLiteral("Waiting\u2026"))
@@ -61,3 +63,5 @@ bool Download::isFinished() const
     return kind == Phase::Kind::done || kind == Phase::Kind::failed ||
            kind == Phase::Kind::cancelled;
 }
+
+} // namespace reelcatch

@@ -12,6 +12,8 @@
 
 #include <optional>
 
+namespace reelcatch {
+
 // One download job: one video fetched with one preset by one yt-dlp process.
 // Shared by the model's list, the row that shows it and its process handlers;
 // written on the GUI thread only.
@@ -92,3 +94,5 @@ private:
     QPointer<QProcess> m_process;
     QStringList m_errorLines;
 };
+
+} // namespace reelcatch

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <limits>
 
+namespace reelcatch {
+
 namespace {
 
 // The conversions below accept what a value looks like both in memory (as it
@@ -279,3 +281,5 @@ void Prefs::sync()
 {
     m_settings->sync();
 }
+
+} // namespace reelcatch

@@ -11,6 +11,8 @@
 #include <memory>
 #include <optional>
 
+namespace reelcatch {
+
 // Shows the platform's folder chooser. The desktop build implements it with a
 // directory dialog; tests answer it themselves.
 class FolderChooser {
@@ -100,3 +102,5 @@ private:
     QVariantMap m_registered;
     QString m_defaultFolder;
 };
+
+} // namespace reelcatch

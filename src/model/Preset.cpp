@@ -2,6 +2,8 @@
 
 #include <QHashFunctions>
 
+namespace reelcatch {
+
 std::optional<Preset> Preset::fromRawValue(const QString& raw)
 {
     for (const Preset preset : allCases()) {
@@ -151,3 +153,5 @@ size_t qHash(Preset preset, size_t seed) noexcept
 {
     return qHash(preset.rawValue(), seed);
 }
+
+} // namespace reelcatch

@@ -6,6 +6,8 @@
 
 #include <optional>
 
+namespace reelcatch {
+
 // The closed list of quality and format choices a download can be made with.
 class Preset {
 public:
@@ -37,3 +39,5 @@ private:
 };
 
 size_t qHash(Preset preset, size_t seed = 0) noexcept;
+
+} // namespace reelcatch

@@ -6,6 +6,8 @@
 #include <QJsonArray>
 #include <QJsonValue>
 
+namespace reelcatch {
+
 namespace {
 
 // Anything QUrl accepts only tolerantly (spaces, broken escapes) or the empty
@@ -189,3 +191,5 @@ size_t qHash(const VideoItem& item, size_t seed) noexcept
     seed = hashOptional(item.thumbnail(), seed);
     return seed;
 }
+
+} // namespace reelcatch

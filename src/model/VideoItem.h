@@ -7,6 +7,9 @@
 
 #include <optional>
 
+
+namespace reelcatch {
+
 // One video found by a lookup: an immutable value built from one JSON object of
 // yt-dlp's answer (a flat playlist entry, or a whole single-video object).
 class VideoItem {
@@ -71,6 +74,9 @@ size_t qHash(const VideoItem& item, size_t seed = 0) noexcept;
 
 // Its members may be moved in memory as they are, so a growing list of a
 // big lookup's items is reallocated rather than copied item by item.
-Q_DECLARE_TYPEINFO(VideoItem, Q_RELOCATABLE_TYPE);
 
-Q_DECLARE_METATYPE(VideoItem)
+} // namespace reelcatch
+
+Q_DECLARE_TYPEINFO(reelcatch::VideoItem, Q_RELOCATABLE_TYPE);
+
+Q_DECLARE_METATYPE(reelcatch::VideoItem)

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace reelcatch {
+
 // YouTube's host names, in one place for the whole application.
 namespace YouTubeHosts {
 inline QString bareDomain()
@@ -29,3 +31,5 @@ inline QString thumbnailHost()
     return QStringLiteral("i.ytimg.com");
 }
 } // namespace YouTubeHosts
+
+} // namespace reelcatch

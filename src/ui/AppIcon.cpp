@@ -5,6 +5,8 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+namespace reelcatch {
+
 namespace AppIcon {
 
 // The geometry matches desktop/reelcatch.svg (a 128-unit square).
@@ -57,3 +59,5 @@ QIcon icon()
 }
 
 } // namespace AppIcon
+
+} // namespace reelcatch

@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QSystemTrayIcon>
 
+namespace reelcatch {
+
 AppShell::AppShell(AppModel& model, ThumbnailCache& thumbnails, DesktopActions& actions,
                    FolderChooser& chooser, DesktopCues* cues, bool useTray, QObject* parent)
     : QObject(parent), m_model(model), m_chooser(chooser),
@@ -136,3 +138,5 @@ void AppShell::askBeforeQuitting(int count)
     // Window-modal and asynchronous: the event loop, and the downloads, go on.
     question->open();
 }
+
+} // namespace reelcatch

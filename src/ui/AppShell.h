@@ -7,14 +7,17 @@
 #include <functional>
 #include <memory>
 
+class QAction;
+class QMenu;
+class QSystemTrayIcon;
+
+namespace reelcatch {
+
 class AppModel;
 class DesktopActions;
 class DesktopCues;
 class FolderChooser;
 class MainWindow;
-class QAction;
-class QMenu;
-class QSystemTrayIcon;
 class SettingsWindow;
 class ThumbnailCache;
 
@@ -66,3 +69,5 @@ private:
     QPointer<QMessageBox> m_question;
     std::function<void()> m_quit;
 };
+
+} // namespace reelcatch

@@ -6,6 +6,8 @@
 #include <QPalette>
 #include <QWidget>
 
+namespace reelcatch {
+
 namespace Appearance {
 
 namespace {
@@ -101,3 +103,5 @@ QPixmap tinted(const QString& symbol, int size, const QColor& color, const QWidg
 }
 
 } // namespace Appearance
+
+} // namespace reelcatch

@@ -8,6 +8,8 @@
 class QLabel;
 class QWidget;
 
+namespace reelcatch {
+
 // The window's look in one place: the text styles and semantic colours of the
 // design, mapped onto the desktop's font and palette.
 namespace Appearance {
@@ -36,3 +38,5 @@ void setTextColor(QWidget* widget, const QColor& color);
 QPixmap tinted(const QString& symbol, int size, const QColor& color, const QWidget* widget);
 
 } // namespace Appearance
+
+} // namespace reelcatch

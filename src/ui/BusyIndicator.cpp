@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+namespace reelcatch {
+
 namespace {
 constexpr int spokes = 8;
 } // namespace
@@ -61,3 +63,5 @@ void BusyIndicator::hideEvent(QHideEvent* event)
     QWidget::hideEvent(event);
     m_timer.stop();
 }
+
+} // namespace reelcatch

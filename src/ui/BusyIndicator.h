@@ -3,6 +3,8 @@
 #include <QTimer>
 #include <QWidget>
 
+namespace reelcatch {
+
 // A small indeterminate spinner: a ring of fading spokes that turns while the
 // widget is visible, and costs nothing while hidden.
 class BusyIndicator : public QWidget {
@@ -24,3 +26,5 @@ private:
     int m_step = 0;
     QTimer m_timer;
 };
+
+} // namespace reelcatch

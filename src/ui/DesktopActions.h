@@ -3,6 +3,8 @@
 #include <QString>
 #include <QUrl>
 
+namespace reelcatch {
+
 // What the rows and the window ask of the desktop. The desktop build uses
 // the file manager, the default browser and the clipboard; tests record.
 class DesktopActions {
@@ -17,3 +19,5 @@ public:
     // Puts plain text on the clipboard.
     virtual void copyText(const QString& text) = 0;
 };
+
+} // namespace reelcatch

@@ -10,6 +10,8 @@
 #include <canberra.h>
 #endif
 
+namespace reelcatch {
+
 DesktopCues::DesktopCues(QDBusConnection bus, QObject* parent)
     : QObject(parent), m_bus(std::move(bus))
 {
@@ -126,3 +128,5 @@ void DesktopCues::requestAttention()
     if (m_window)
         QApplication::alert(m_window, 0);
 }
+
+} // namespace reelcatch

@@ -11,6 +11,8 @@
 
 class QSystemTrayIcon;
 
+namespace reelcatch {
+
 // The badge and the completion cue on a Linux desktop.
 //
 // Badge: the launcher-entry signal (com.canonical.Unity.LauncherEntry,
@@ -60,3 +62,5 @@ private:
     void* m_context = nullptr;
     bool m_soundFailed = false;
 };
+
+} // namespace reelcatch

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
+namespace reelcatch {
+
 namespace {
 // A file manager that doesn't answer within this time counts as absent.
 constexpr int revealTimeoutMs = 5000;
@@ -67,3 +69,5 @@ void DesktopServices::copyText(const QString& text)
     if (QClipboard* clipboard = QGuiApplication::clipboard())
         clipboard->setText(text, QClipboard::Clipboard);
 }
+
+} // namespace reelcatch

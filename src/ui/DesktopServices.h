@@ -5,6 +5,8 @@
 #include <QDBusConnection>
 #include <QObject>
 
+namespace reelcatch {
+
 // The desktop's file manager, browser and clipboard. Revealing a file asks
 // the file manager over D-Bus (org.freedesktop.FileManager1.ShowItems) and
 // opens the containing folder instead when there is no session bus or the
@@ -30,3 +32,5 @@ signals:
 private:
     QDBusConnection m_bus;
 };
+
+} // namespace reelcatch

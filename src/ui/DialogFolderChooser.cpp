@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QFileDialog>
 
+namespace reelcatch {
+
 DialogFolderChooser::DialogFolderChooser(QWidget* fallbackParent) : m_fallbackParent(fallbackParent)
 {}
 
@@ -30,3 +32,5 @@ std::optional<QString> DialogFolderChooser::chooseDirectory(const QString& start
         return std::nullopt;
     return chosen.first();
 }
+
+} // namespace reelcatch

@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QWidget>
 
+namespace reelcatch {
+
 // The folder chooser of the desktop build: a directory dialog opening in the
 // current folder, its accept button labelled as asked ("Use Folder"). The
 // dialog belongs to the active window, else to the fallback parent.
@@ -20,3 +22,5 @@ public:
 private:
     QPointer<QWidget> m_fallbackParent;
 };
+
+} // namespace reelcatch

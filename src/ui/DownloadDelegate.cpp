@@ -13,6 +13,8 @@
 
 #include <cmath>
 
+namespace reelcatch {
+
 namespace {
 
 using Kind = Download::Phase::Kind;
@@ -360,3 +362,5 @@ bool DownloadDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
     QToolTip::showText(event->globalPos(), tip, view->viewport());
     return true;
 }
+
+} // namespace reelcatch

@@ -9,6 +9,8 @@
 #include <QRectF>
 #include <QStyledItemDelegate>
 
+namespace reelcatch {
+
 class ThumbnailCache;
 
 // Paints one download job (DownloadsModel) and hit-tests its icon buttons:
@@ -66,3 +68,5 @@ private:
     int m_pressedButton = -1;
     QElapsedTimer m_clock; // drives the indeterminate bar
 };
+
+} // namespace reelcatch

@@ -11,6 +11,8 @@
 #include <QMenu>
 #include <QUrl>
 
+namespace reelcatch {
+
 namespace {
 
 using Kind = Download::Phase::Kind;
@@ -163,3 +165,5 @@ void DownloadsList::animate()
             viewport()->update(rect);
     }
 }
+
+} // namespace reelcatch

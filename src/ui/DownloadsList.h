@@ -9,6 +9,8 @@
 #include <functional>
 #include <memory>
 
+namespace reelcatch {
+
 class AppModel;
 class DesktopActions;
 class DownloadDelegate;
@@ -53,3 +55,5 @@ private:
     DownloadDelegate* m_delegate;
     QTimer m_animation;
 };
+
+} // namespace reelcatch

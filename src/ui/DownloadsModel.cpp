@@ -2,6 +2,8 @@
 
 #include "AppModel.h"
 
+namespace reelcatch {
+
 namespace {
 
 using Kind = Download::Phase::Kind;
@@ -224,3 +226,5 @@ QHash<int, QByteArray> DownloadsModel::roleNames() const
     names.insert(ThumbnailRole, "thumbnail");
     return names;
 }
+
+} // namespace reelcatch

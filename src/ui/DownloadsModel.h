@@ -9,6 +9,8 @@
 
 #include <memory>
 
+namespace reelcatch {
+
 class AppModel;
 
 // The download jobs as a flat list model: one row per job of
@@ -72,3 +74,5 @@ private:
     QSet<Download*> m_dirty;
     QTimer m_flush;
 };
+
+} // namespace reelcatch

@@ -13,6 +13,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+namespace reelcatch {
+
 using Appearance::TextStyle;
 
 DownloadsPane::DownloadsPane(AppModel& model, ThumbnailCache& thumbnails, DesktopActions& actions,
@@ -112,3 +114,5 @@ void DownloadsPane::changeEvent(QEvent* event)
         Appearance::setTextColor(m_nothing, Appearance::secondary(this));
     }
 }
+
+} // namespace reelcatch

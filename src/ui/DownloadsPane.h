@@ -2,12 +2,15 @@
 
 #include <QWidget>
 
-class AppModel;
-class DesktopActions;
-class DownloadsList;
 class QLabel;
 class QPushButton;
 class QStackedLayout;
+
+namespace reelcatch {
+
+class AppModel;
+class DesktopActions;
+class DownloadsList;
 class ThumbnailCache;
 
 // The lower pane of the main window: the downloads bar (title, summary of
@@ -44,3 +47,5 @@ private:
     QLabel* m_nothing = nullptr;
     DownloadsList* m_list = nullptr;
 };
+
+} // namespace reelcatch

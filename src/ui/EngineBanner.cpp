@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QPainter>
 
+namespace reelcatch {
+
 namespace {
 constexpr int iconSize = 16;
 } // namespace
@@ -65,3 +67,5 @@ void EngineBanner::changeEvent(QEvent* event)
         m_warning->setPixmap(Appearance::tinted(QStringLiteral("exclamationmark.triangle.fill"),
                                                 iconSize, Appearance::orange(), this));
 }
+
+} // namespace reelcatch

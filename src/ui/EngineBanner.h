@@ -2,9 +2,12 @@
 
 #include <QWidget>
 
+class QLabel;
+
+namespace reelcatch {
+
 class AppModel;
 class BusyIndicator;
-class QLabel;
 
 // The strip under the header that shows the engine's note (installing,
 // updating, or what went wrong), with a spinner while the engine is busy and
@@ -30,3 +33,5 @@ private:
     QLabel* m_warning = nullptr;
     QLabel* m_text = nullptr;
 };
+
+} // namespace reelcatch

@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
+namespace reelcatch {
+
 namespace {
 
 constexpr int iconSize = 16;
@@ -235,3 +237,5 @@ void HeaderBar::changeEvent(QEvent* event)
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange)
         refreshIcons();
 }
+
+} // namespace reelcatch

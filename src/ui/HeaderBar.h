@@ -5,14 +5,17 @@
 #include <QFrame>
 #include <QWidget>
 
-class AppModel;
-class BusyIndicator;
-class FolderChooser;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
+
+namespace reelcatch {
+
+class AppModel;
+class BusyIndicator;
+class FolderChooser;
 
 // The rounded field around the input line: a text-background fill with a
 // thin separator-coloured outline.
@@ -69,3 +72,5 @@ private:
     QComboBox* m_picker = nullptr;
     QPushButton* m_folder = nullptr;
 };
+
+} // namespace reelcatch

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QHash>
 
+namespace reelcatch {
+
 namespace {
 
 // The freedesktop icon-theme name for each symbol of the design. Symbolic
@@ -46,3 +48,5 @@ QIcon icon(const QString& symbol)
 }
 
 } // namespace Icons
+
+} // namespace reelcatch

@@ -24,6 +24,8 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
+namespace reelcatch {
+
 namespace {
 
 // A one-pixel line in the separator colour.
@@ -197,3 +199,5 @@ void MainWindow::dropEvent(QDropEvent* event)
     else
         event->ignore();
 }
+
+} // namespace reelcatch

@@ -4,14 +4,17 @@
 
 #include <QMainWindow>
 
+class QMimeData;
+class QSplitter;
+
+namespace reelcatch {
+
 class AppModel;
 class DesktopActions;
 class DownloadsPane;
 class EngineBanner;
 class FolderChooser;
 class HeaderBar;
-class QMimeData;
-class QSplitter;
 class ResultsPane;
 class ThumbnailCache;
 
@@ -69,3 +72,5 @@ private:
     QAction* m_quitAction = nullptr;
     bool m_shown = false;
 };
+
+} // namespace reelcatch

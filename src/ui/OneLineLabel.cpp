@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QStyle>
 
+namespace reelcatch {
+
 OneLineLabel::OneLineLabel(QWidget* parent) : QLabel(parent)
 {
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -22,3 +24,5 @@ void OneLineLabel::paintEvent(QPaintEvent*)
     style()->drawItemText(&painter, area, int(alignment()), palette(), isEnabled(), shown,
                           foregroundRole());
 }
+
+} // namespace reelcatch

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+namespace reelcatch {
+
 // A label held to one line: text that doesn't fit ends in an ellipsis
 // instead of widening the window, and the whole text shows as its tooltip.
 class OneLineLabel : public QLabel {
@@ -14,3 +16,5 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
+
+} // namespace reelcatch

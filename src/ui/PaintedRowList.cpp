@@ -3,6 +3,8 @@
 #include <QHoverEvent>
 #include <QMouseEvent>
 
+namespace reelcatch {
+
 void PaintedRowList::setHoverPos(QPoint pos)
 {
     if (pos == m_hoverPos)
@@ -39,3 +41,5 @@ bool PaintedRowList::viewportEvent(QEvent* event)
     }
     return QListView::viewportEvent(event);
 }
+
+} // namespace reelcatch

@@ -2,6 +2,8 @@
 
 #include <QListView>
 
+namespace reelcatch {
+
 // A list whose rows a delegate paints, hover and pressed looks included: it
 // tracks the mouse over the viewport and repaints the rows it enters and
 // leaves.
@@ -20,3 +22,5 @@ private:
 
     QPoint m_hoverPos{-1, -1};
 };
+
+} // namespace reelcatch

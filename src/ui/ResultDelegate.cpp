@@ -16,6 +16,8 @@
 
 #include <cmath>
 
+namespace reelcatch {
+
 namespace {
 
 // The row's 3 points above and below its content, plus the inset list's
@@ -289,3 +291,5 @@ bool ResultDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
     QToolTip::showText(event->globalPos(), tip, view->viewport());
     return true;
 }
+
+} // namespace reelcatch

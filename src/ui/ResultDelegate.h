@@ -5,6 +5,8 @@
 #include <QRectF>
 #include <QStyledItemDelegate>
 
+namespace reelcatch {
+
 class ThumbnailCache;
 
 // Paints one lookup result (ResultsModel) and handles its clicks: a
@@ -58,3 +60,5 @@ private:
     QPersistentModelIndex m_pressedIndex;
     Part m_pressedPart = Part::none;
 };
+
+} // namespace reelcatch

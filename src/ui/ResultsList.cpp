@@ -14,6 +14,8 @@
 #include <QMenu>
 #include <QScrollBar>
 
+namespace reelcatch {
+
 namespace {
 
 // Only web pages are handed to the browser.
@@ -168,3 +170,5 @@ void ResultsList::prefetch()
         ask(row);
     m_thumbnails.keepOnly(size, wanted);
 }
+
+} // namespace reelcatch

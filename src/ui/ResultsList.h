@@ -8,6 +8,8 @@
 
 #include <functional>
 
+namespace reelcatch {
+
 class AppModel;
 class DesktopActions;
 class ResultDelegate;
@@ -64,3 +66,5 @@ private:
     ResultDelegate* m_delegate;
     QTimer m_prefetch;
 };
+
+} // namespace reelcatch

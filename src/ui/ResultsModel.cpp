@@ -3,6 +3,8 @@
 #include "AppModel.h"
 #include "Fmt.h"
 
+namespace reelcatch {
+
 ResultsModel::ResultsModel(AppModel& model, QObject* parent)
     : QAbstractListModel(parent), m_model(model), m_items(model.results())
 {
@@ -105,3 +107,5 @@ QHash<int, QByteArray> ResultsModel::roleNames() const
     names.insert(ChannelRole, "channel");
     return names;
 }
+
+} // namespace reelcatch

@@ -5,6 +5,8 @@
 #include <QAbstractListModel>
 #include <QList>
 
+namespace reelcatch {
+
 class AppModel;
 
 // The lookup results as a flat list model: one row per item of
@@ -46,3 +48,5 @@ private:
     // reset is under way.
     QList<VideoItem> m_items;
 };
+
+} // namespace reelcatch

@@ -13,6 +13,8 @@
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
+namespace reelcatch {
+
 using Appearance::TextStyle;
 
 namespace {
@@ -232,3 +234,5 @@ void ResultsPane::changeEvent(QEvent* event)
     if (event->type() == QEvent::PaletteChange)
         restyle();
 }
+
+} // namespace reelcatch

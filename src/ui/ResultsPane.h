@@ -6,13 +6,16 @@
 
 #include <functional>
 
-class AppModel;
-class DesktopActions;
-class OneLineLabel;
 class QLabel;
 class QPushButton;
 class QShortcut;
 class QStackedLayout;
+
+namespace reelcatch {
+
+class AppModel;
+class DesktopActions;
+class OneLineLabel;
 class ResultsList;
 class ThumbnailCache;
 
@@ -73,3 +76,5 @@ private:
     QLabel* m_error = nullptr;
     ResultsList* m_list = nullptr;
 };
+
+} // namespace reelcatch

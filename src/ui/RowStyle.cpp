@@ -12,6 +12,8 @@
 
 #include <cmath>
 
+namespace reelcatch {
+
 namespace {
 
 constexpr qreal designBody = 13;
@@ -179,3 +181,5 @@ QStringList wrap(const QString& text, const QFont& font, qreal width, int maxLin
 }
 
 } // namespace RowStyle
+
+} // namespace reelcatch

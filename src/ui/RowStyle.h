@@ -13,6 +13,8 @@
 class QFontMetricsF;
 class QPainter;
 
+namespace reelcatch {
+
 // Drawing helpers shared by the painted rows of the results and downloads
 // lists: the design's type sizes and colours, thumbnails and icon buttons.
 namespace RowStyle {
@@ -52,3 +54,5 @@ void paintIcon(QPainter* painter, const QRectF& rect, const QString& symbol, con
 QStringList wrap(const QString& text, const QFont& font, qreal width, int maxLines);
 
 } // namespace RowStyle
+
+} // namespace reelcatch

@@ -21,6 +21,8 @@
 
 #include <algorithm>
 
+namespace reelcatch {
+
 namespace {
 
 const char* const keyProperty = "reelcatchPrefKey";
@@ -417,3 +419,5 @@ bool SettingsWindow::eventFilter(QObject* watched, QEvent* event)
         elideFolderPath();
     return QWidget::eventFilter(watched, event);
 }
+
+} // namespace reelcatch

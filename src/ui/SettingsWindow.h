@@ -2,14 +2,17 @@
 
 #include <QWidget>
 
-class AppModel;
-class FolderChooser;
-class Prefs;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
+
+namespace reelcatch {
+
+class AppModel;
+class FolderChooser;
+class Prefs;
 
 // The settings window: the download folder, parallel downloads, clipboard
 // auto-load, the video, subtitle, SponsorBlock and tagging options, the state
@@ -78,3 +81,5 @@ private:
     QWidget* m_spinner = nullptr;
     QPushButton* m_updateNow = nullptr;
 };
+
+} // namespace reelcatch

@@ -16,6 +16,8 @@
 #include <algorithm>
 #include <utility>
 
+namespace reelcatch {
+
 namespace {
 
 // Thumbnails are a few dozen kilobytes; anything far larger is not one.
@@ -285,3 +287,5 @@ void ThumbnailCache::toDisk(const QUrl& url, const QByteArray& bytes)
     else
         m_disk->remove(url);
 }
+
+} // namespace reelcatch

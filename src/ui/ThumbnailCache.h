@@ -17,6 +17,8 @@ class QNetworkAccessManager;
 class QNetworkDiskCache;
 class QNetworkReply;
 
+namespace reelcatch {
+
 // Thumbnail images for the lists, loaded on demand.
 //
 // A row asks for its image with pixmap() each time it is painted; the first
@@ -93,3 +95,5 @@ private:
     int m_started = 0;
     bool m_pumpScheduled = false;
 };
+
+} // namespace reelcatch

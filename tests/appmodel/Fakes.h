@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QStringList>
 
+using namespace reelcatch;
+
 class FakeClipboard : public Clipboard {
 public:
     // Another application copies something.
@@ -43,15 +45,15 @@ public:
 // Holds every installation until the test finishes it.
 class FakeInstaller : public ToolInstaller {
 public:
-    void installYtdlp(QObject* context, Done done, Progress progress) override
+    void installYtdlp(QObject* context, OnDone done, Progress progress) override
     {
         hold(QStringLiteral("yt-dlp"), context, std::move(done), std::move(progress));
     }
-    void installDeno(QObject* context, Done done, Progress progress) override
+    void installDeno(QObject* context, OnDone done, Progress progress) override
     {
         hold(QStringLiteral("deno"), context, std::move(done), std::move(progress));
     }
-    void installFfmpeg(QObject* context, Done done) override
+    void installFfmpeg(QObject* context, OnDone done) override
     {
         hold(QStringLiteral("ffmpeg"), context, std::move(done), {});
     }
@@ -82,10 +84,10 @@ public:
 private:
     struct Pending {
         QPointer<QObject> context;
-        Done done;
+        OnDone done;
         Progress progress;
     };
-    void hold(const QString& tool, QObject* context, Done done, Progress progress)
+    void hold(const QString& tool, QObject* context, OnDone done, Progress progress)
     {
         calls.append(tool);
         m_pending.insert(tool, Pending{context, std::move(done), std::move(progress)});

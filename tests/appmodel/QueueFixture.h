@@ -10,6 +10,8 @@
 #include <QJsonObject>
 #include <QTest>
 
+using namespace reelcatch;
+
 inline VideoItem videoItem(const QString& id)
 {
     return *VideoItem::fromJson(

@@ -26,6 +26,8 @@
 #include <cstdio>
 #include <unistd.h>
 
+using namespace reelcatch;
+
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);

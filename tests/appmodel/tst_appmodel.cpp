@@ -6,6 +6,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace reelcatch;
+
 namespace {
 
 class ScriptedChooser : public FolderChooser {

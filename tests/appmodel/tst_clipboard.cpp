@@ -1,6 +1,8 @@
 // Picking up a YouTube link copied in another application.
 #include "QueueFixture.h"
 
+using namespace reelcatch;
+
 namespace {
 
 QString longLink(int graphemes, const QString& unit = QStringLiteral("a"))

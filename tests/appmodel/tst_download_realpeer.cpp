@@ -10,6 +10,8 @@
 #include <QJsonObject>
 #include <QTest>
 
+using namespace reelcatch;
+
 namespace {
 
 // The processes whose process group is `group`, read from /proc.

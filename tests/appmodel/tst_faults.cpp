@@ -13,6 +13,8 @@
 #include <csignal>
 #include <functional>
 
+using namespace reelcatch;
+
 namespace {
 
 // A field of /proc/self/status in kB ("VmRSS", "VmHWM"); -1 if unknown.

@@ -14,6 +14,8 @@
 #include <cerrno>
 #include <system_error>
 
+using namespace reelcatch;
+
 class TestFaultsRealPeer : public QObject {
     Q_OBJECT
 private slots:

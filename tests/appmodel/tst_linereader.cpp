@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <numeric>
 
+using namespace reelcatch;
+
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -16,6 +16,8 @@
 
 #include <cmath>
 
+using namespace reelcatch;
+
 using namespace Qt::StringLiterals;
 
 // Declared before the answers below: moc reads raw strings holding "//" as

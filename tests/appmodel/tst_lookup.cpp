@@ -9,6 +9,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace reelcatch;
+
 namespace {
 
 const QStringList lookupArgs{QStringLiteral("--no-colors"),     QStringLiteral("-J"),

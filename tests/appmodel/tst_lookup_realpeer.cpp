@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QTest>
 
+using namespace reelcatch;
+
 namespace {
 
 const QString systemYtdlp = QStringLiteral("/usr/bin/yt-dlp");

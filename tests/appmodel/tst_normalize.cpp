@@ -6,6 +6,8 @@
 #include <QJsonDocument>
 #include <QTest>
 
+using namespace reelcatch;
+
 namespace {
 
 QJsonObject json(const char* text)

@@ -10,6 +10,8 @@
 
 #include <limits>
 
+using namespace reelcatch;
+
 using namespace Qt::StringLiterals;
 
 using Kind = Download::Phase::Kind;

@@ -10,6 +10,8 @@
 
 #include <csignal>
 
+using namespace reelcatch;
+
 namespace {
 
 const QString progressTemplate = QStringLiteral(

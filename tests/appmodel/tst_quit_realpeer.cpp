@@ -15,6 +15,8 @@
 #include <csignal>
 #include <functional>
 
+using namespace reelcatch;
+
 namespace {
 
 struct Seen {

@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+using namespace reelcatch;
+
 namespace {
 
 const QString settingUp = QStringLiteral("Setting up the download engine (one-time, ~80 MB)\u2026");

@@ -14,6 +14,8 @@
 #include <functional>
 #include <map>
 
+using namespace reelcatch;
+
 namespace {
 
 using Kind = Download::Phase::Kind;

@@ -7,6 +7,8 @@
 #include <QTest>
 #include <QTimeZone>
 
+using namespace reelcatch;
+
 class TestEngineUtils : public QObject {
     Q_OBJECT
 private slots:

@@ -18,6 +18,8 @@
 #include <archive_entry.h>
 #include <memory>
 
+using namespace reelcatch;
+
 namespace {
 
 // A small stand-in for a tool: answers its version query, fails otherwise.
@@ -270,7 +272,7 @@ void TestInstaller::installsYtdlp()
     qint64 lastReceived = -1;
     qint64 lastTotal = -1;
     bool monotonic = true;
-    const Answer a = install([&](QObject* context, ToolInstaller::Done done) {
+    const Answer a = install([&](QObject* context, ToolInstaller::OnDone done) {
         installer->installYtdlp(context, done, [&](qint64 received, qint64 total) {
             monotonic = monotonic && received >= lastReceived;
             lastReceived = received;
@@ -340,7 +342,7 @@ void TestInstaller::failedYtdlpKeepsWorkingCopy()
     const QByteArray old = toolScript("2020.01.01");
     TestEnv::writeExecutable(rig.managed(QStringLiteral("yt-dlp")), old, 0750);
 
-    const Answer a = install([&](QObject* context, ToolInstaller::Done done) {
+    const Answer a = install([&](QObject* context, ToolInstaller::OnDone done) {
         installer->installYtdlp(context, done);
     });
     QCOMPARE(a.calls, 1);
@@ -445,7 +447,7 @@ void TestInstaller::badDenoArchives()
     TestEnv::writeExecutable(rig.managed(QStringLiteral("deno")), old);
 
     const Answer a = install(
-        [&](QObject* context, ToolInstaller::Done done) { installer->installDeno(context, done); });
+        [&](QObject* context, ToolInstaller::OnDone done) { installer->installDeno(context, done); });
     QCOMPARE(a.calls, 1);
     QVERIFY(!a.status->ok());
     if (expected.endsWith(u": ")) {
@@ -473,7 +475,7 @@ void TestInstaller::installsFfmpegPair()
                           makeZip({{"ffprobe", toolScript("ffprobe version 7")}}));
     TestEnv::writeFile(rig.managed(QStringLiteral("ffmpeg")), "old", 0600);
 
-    const Answer a = install([&](QObject* context, ToolInstaller::Done done) {
+    const Answer a = install([&](QObject* context, ToolInstaller::OnDone done) {
         installer->installFfmpeg(context, done);
     });
     QCOMPARE(a.calls, 1);
@@ -516,7 +518,7 @@ void TestInstaller::firstFfmpegFailureCancelsSibling()
     rig.server.serveBytes(slow, makeZip({{slowName.toUtf8(), toolScript("7") + noise(40000)}}));
     QVERIFY(rig.server.setSlow(slow, 32, 100));
 
-    const Answer a = install([&](QObject* context, ToolInstaller::Done done) {
+    const Answer a = install([&](QObject* context, ToolInstaller::OnDone done) {
         installer->installFfmpeg(context, done);
     });
     QCOMPARE(a.calls, 1);

@@ -15,6 +15,8 @@
 #include <cerrno>
 #include <system_error>
 
+using namespace reelcatch;
+
 namespace {
 
 QByteArray toolScript(const QByteArray& version)

@@ -11,6 +11,8 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+using namespace reelcatch;
+
 namespace {
 
 // Copies "package/deno" out of the npm tarball into a zip holding it at the

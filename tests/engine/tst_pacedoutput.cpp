@@ -12,6 +12,8 @@
 
 #include <csignal>
 
+using namespace reelcatch;
+
 using namespace std::chrono_literals;
 
 namespace {

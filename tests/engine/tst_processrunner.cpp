@@ -7,6 +7,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace reelcatch;
+
 namespace {
 
 // Runs a program through the engine and waits on the event loop for its end.

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QTest>
 
+using namespace reelcatch;
+
 namespace {
 
 // Places the files a case names. Each spec is "<where>/<name>" with <where>

@@ -8,6 +8,8 @@
 #include <functional>
 #include <limits>
 
+using namespace reelcatch;
+
 using namespace Qt::StringLiterals;
 
 using Phase = Download::Phase;

@@ -8,6 +8,8 @@
 
 #include <functional>
 
+using namespace reelcatch;
+
 using namespace Qt::StringLiterals;
 
 #ifdef __SANITIZE_ADDRESS__

@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+using namespace reelcatch;
+
 using namespace Qt::StringLiterals;
 
 namespace {

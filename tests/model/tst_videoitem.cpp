@@ -4,6 +4,8 @@
 #include <QJsonObject>
 #include <QTest>
 
+using namespace reelcatch;
+
 using namespace Qt::StringLiterals;
 
 namespace {

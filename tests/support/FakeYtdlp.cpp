@@ -7,6 +7,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+using namespace reelcatch;
+
 namespace {
 
 // A word for /bin/sh, quoted so that nothing in it is special.

@@ -70,6 +70,7 @@
 
 #include <optional>
 
+
 class FakeYtdlp {
 public:
     // Installs the wrapper `<dir>/<name>` with an empty script (exit 0, no

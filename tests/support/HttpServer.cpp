@@ -12,6 +12,7 @@
 #include <QThread>
 #include <QTimer>
 
+
 namespace {
 
 constexpr qsizetype kMaxHeaderBytes = 64 * 1024;

@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 
+
 class QThread;
 
 // One request as the server received it.

@@ -6,6 +6,7 @@
 
 #include <optional>
 
+
 namespace {
 
 std::optional<ProcessInfo> readStat(qint64 pid)

@@ -5,6 +5,7 @@
 #include <QSet>
 #include <QStringList>
 
+
 // The system's processes as /proc shows them, for tests that check what a
 // run left behind (Linux only).
 struct ProcessInfo {

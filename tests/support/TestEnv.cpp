@@ -17,6 +17,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace reelcatch;
+
 namespace {
 
 const QString kFfmpeg = QStringLiteral("/usr/bin/ffmpeg");

@@ -12,6 +12,8 @@
 
 #include <memory>
 
+using namespace reelcatch;
+
 // What a child run by runProcess() left behind.
 struct ProcessResult {
     bool started = false;

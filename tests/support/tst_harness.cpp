@@ -19,6 +19,8 @@
 
 #include <tuple>
 
+using namespace reelcatch;
+
 namespace {
 
 QStringList u8list(std::initializer_list<const char*> items)

@@ -17,6 +17,8 @@
 #include <QTest>
 #include <QToolTip>
 
+using namespace reelcatch;
+
 class RecordingActions : public DesktopActions {
 public:
     void revealFile(const QString& path) override { revealed << path; }

@@ -17,6 +17,8 @@
 #include <QNetworkAccessManager>
 #include <QPushButton>
 
+using namespace reelcatch;
+
 class ScriptedChooser : public FolderChooser {
 public:
     std::optional<QString> chooseDirectory(const QString& startIn,

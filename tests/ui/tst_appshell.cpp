@@ -10,6 +10,8 @@
 #include <QMessageBox>
 #include <QSystemTrayIcon>
 
+using namespace reelcatch;
+
 namespace {
 
 // The shell over a fixture's model; quitting is only counted.

@@ -19,6 +19,8 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+using namespace reelcatch;
+
 namespace {
 
 // What reaches the browser and the file manager through QDesktopServices.

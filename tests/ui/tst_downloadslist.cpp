@@ -19,6 +19,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace reelcatch;
+
 Q_DECLARE_METATYPE(Download::Phase::Kind)
 
 namespace {

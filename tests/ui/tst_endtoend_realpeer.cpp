@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+using namespace reelcatch;
+
 class TestEndToEndRealPeer : public QObject {
     Q_OBJECT
 private slots:

@@ -16,6 +16,8 @@
 #include <QStandardItemModel>
 #include <QToolButton>
 
+using namespace reelcatch;
+
 namespace {
 
 const QString dot = QStringLiteral(" \u00B7 ");

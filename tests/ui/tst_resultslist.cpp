@@ -20,6 +20,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace reelcatch;
+
 Q_DECLARE_METATYPE(ResultDelegate::Part)
 
 namespace {

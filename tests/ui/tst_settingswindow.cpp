@@ -20,6 +20,8 @@
 
 #include <memory>
 
+using namespace reelcatch;
+
 namespace {
 
 class ScriptedChooser : public FolderChooser {

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace reelcatch;
+
 namespace {
 
 const QSize rowSize(120, 68);

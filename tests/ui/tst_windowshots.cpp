@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QSplitter>
 
+using namespace reelcatch;
+
 namespace {
 
 QString shotPath(const QString& name)
