@@ -1,5 +1,5 @@
 // yt-dlp's lookup answer, read both ways: QJsonDocument with
-// AppModel::parse(), and the single-pass ListingScanner.
+// parse(), and the single-pass ListingScanner.
 //
 // The input is the answer's text, optionally followed by a NUL byte and cut
 // sizes: the bytes after the last NUL, each one piece length (1 to 256;
@@ -7,17 +7,17 @@
 // fixed sizes only.
 //
 // Properties beyond "no crash":
-// - AppModel::parse() lists items with non-empty, distinct ids, each item
+// - parse() lists items with non-empty, distinct ids, each item
 //   the first one built from an entry with that id, in the entries' order;
 //   a playlist's title is its "title" string or "Playlist", a single
 //   video's is empty;
 // - the scanner is sure of the text either however it is cut or not at
 //   all, and once unsure it stays unsure;
 // - whenever the scanner is sure, QJsonDocument reads the text as an
-//   object and the scanner's listing equals AppModel::parse()'s, item for
+//   object and the scanner's listing equals parse()'s, item for
 //   item (the sign of a zero duration and the hash included), with the ids
 //   of its items.
-#include "AppModel.h"
+#include "Listing.h"
 #include "FuzzCheck.h"
 #include "ListingScanner.h"
 
@@ -34,7 +34,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void checkParse(const QJsonObject& answer, const AppModel::Listing& listing)
+void checkParse(const QJsonObject& answer, const Listing& listing)
 {
     const QJsonValue entries = answer.value(u"entries"_s);
     if (!entries.isArray()) {
@@ -64,7 +64,7 @@ void checkParse(const QJsonObject& answer, const AppModel::Listing& listing)
     FUZZ_CHECK(next == listing.items.size());
 }
 
-void checkAgreement(const ListingScanner::Result& scanned, const AppModel::Listing& expected,
+void checkAgreement(const ListingScanner::Result& scanned, const Listing& expected,
                     qsizetype cut)
 {
     const QString where = u" (cut %1)"_s.arg(cut);
@@ -130,9 +130,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     QJsonParseError error{};
     const QJsonDocument doc = QJsonDocument::fromJson(text, &error);
-    std::optional<AppModel::Listing> expected;
+    std::optional<Listing> expected;
     if (error.error == QJsonParseError::NoError && doc.isObject()) {
-        expected = AppModel::parse(doc.object());
+        expected = parse(doc.object());
         checkParse(doc.object(), *expected);
         QSet<QString> ids;
         for (const VideoItem& item : std::as_const(expected->items)) {

@@ -1,4 +1,4 @@
-// AppModel::normalize() on any text: what the user typed, pasted or dropped.
+// normalize() on any text: what the user typed, pasted or dropped.
 //
 // Properties beyond "no crash":
 // - only the trimmed text counts, and the target has no white space at
@@ -11,7 +11,7 @@
 // - an address target is a fixed point: normalizing it again gives it back,
 //   so a target that is typed in again (from the history, say) looks up the
 //   same thing.
-#include "AppModel.h"
+#include "Listing.h"
 #include "FuzzCheck.h"
 #include "YouTubeHosts.h"
 
@@ -25,10 +25,10 @@ using namespace Qt::StringLiterals;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QString raw = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
-    const QString target = AppModel::normalize(raw);
+    const QString target = normalize(raw);
     const QString trimmed = raw.trimmed();
 
-    FUZZ_CHECK(AppModel::normalize(u" \t\n"_s + raw + u"\r\n "_s) == target, shown(target));
+    FUZZ_CHECK(normalize(u" \t\n"_s + raw + u"\r\n "_s) == target, shown(target));
     FUZZ_CHECK(!target.isEmpty() && target.trimmed() == target, shown(target));
 
     const QString search = u"ytsearch30:"_s + trimmed;
@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(target == typed ||
                    (target.startsWith(videoListPrefix) && target.endsWith(u"/videos"_s)),
                shown(typed) + u" -> "_s + shown(target));
-    const QString again = AppModel::normalize(target);
+    const QString again = normalize(target);
     FUZZ_CHECK(again == target, shown(raw) + u" -> "_s + shown(target) + u" -> "_s + shown(again));
     return 0;
 }

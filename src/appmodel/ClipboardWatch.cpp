@@ -1,5 +1,9 @@
 // Picking up a YouTube link the user copied in another application.
-#include "AppModel.h"
+#include "ClipboardWatch.h"
+
+#include "Lookup.h"
+#include "Platform.h"
+#include "Prefs.h"
 #include "YouTubeHosts.h"
 
 #include <QTextBoundaryFinder>
@@ -23,19 +27,25 @@ int graphemeCount(const QString& text)
 
 } // namespace
 
-void AppModel::checkPasteboard()
+ClipboardWatch::ClipboardWatch(Clipboard* clipboard, Prefs& prefs, Lookup& lookup,
+                               QObject* parent)
+    : QObject(parent), m_clipboard(clipboard), m_prefs(prefs), m_lookup(lookup),
+      m_lastChange(clipboard ? clipboard->changeCount() : 0)
+{}
+
+void ClipboardWatch::check()
 {
-    if (!m_platform.clipboard)
+    if (!m_clipboard)
         return;
-    const int changes = m_platform.clipboard->changeCount();
-    if (changes == m_lastPasteboardChange)
+    const int changes = m_clipboard->changeCount();
+    if (changes == m_lastChange)
         return;
     // From here on this copy counts as seen, whatever becomes of it.
-    m_lastPasteboardChange = changes;
-    if (!m_prefs.autoPaste() || m_isFetching)
+    m_lastChange = changes;
+    if (!m_prefs.autoPaste() || m_lookup.isFetching())
         return;
 
-    const std::optional<QString> content = m_platform.clipboard->text();
+    const std::optional<QString> content = m_clipboard->text();
     if (!content)
         return;
     const QString text = content->trimmed();
@@ -47,10 +57,10 @@ void AppModel::checkPasteboard()
     const QString host = url.host();
     if (!host.endsWith(YouTubeHosts::bareDomain()) && host != YouTubeHosts::shortLinkHost())
         return;
-    if (m_input == text)
+    if (m_lookup.input() == text)
         return;
-    setInput(text);
-    fetch();
+    m_lookup.setInput(text);
+    m_lookup.fetch();
 }
 
 } // namespace reelcatch

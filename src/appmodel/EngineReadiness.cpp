@@ -1,69 +1,113 @@
 // Keeping the download engine ready: yt-dlp and deno installed and fresh,
 // ffmpeg fetched the first time a download needs it.
-#include "AppModel.h"
+#include "EngineReadiness.h"
+
+#include "Engine.h"
+#include "Log.h"
+#include "ToolInstaller.h"
 
 #include <QTimer>
+
+#include <algorithm>
 
 namespace reelcatch {
 
 namespace {
 
-// The managed yt-dlp is refreshed when it is older than this.
-constexpr double updateAgeSeconds = 432000; // five days
-
 const QString settingUpNote =
     QStringLiteral("Setting up the download engine (one-time, ~80 MB)\u2026");
 const QString updatingNote = QStringLiteral("Updating the download engine\u2026");
-const QString gettingFfmpegDetail = QStringLiteral("Getting ffmpeg ready (one-time, ~56 MB)\u2026");
 
 } // namespace
 
-struct AppModel::EngineRun {
+struct EngineReadiness::Run {
     bool installYtdlp = false;
     bool installDeno = false;
     // The note shown while this run installs; empty for a silent update.
     QString note;
 };
 
-void AppModel::ensureEngine(bool force)
+EngineReadiness::EngineReadiness(Engine& engine, ToolInstaller& installer, QObject* parent)
+    : QObject(parent), m_engine(engine), m_installer(installer)
 {
-    setEngineBusy(true);
+    refreshTools();
+}
+
+EngineReadiness::~EngineReadiness() = default;
+
+void EngineReadiness::setNote(const std::optional<QString>& note)
+{
+    if (m_note == note)
+        return;
+    m_note = note;
+    emit noteChanged();
+}
+
+void EngineReadiness::setBusy(bool busy)
+{
+    if (m_busy == busy)
+        return;
+    m_busy = busy;
+    emit busyChanged();
+}
+
+void EngineReadiness::setVersion(const std::optional<QString>& version)
+{
+    if (m_version == version)
+        return;
+    m_version = version;
+    emit versionChanged();
+}
+
+void EngineReadiness::refreshTools()
+{
+    const Tools tools{m_engine.ffmpeg().has_value(), m_engine.deno().has_value()};
+    if (m_tools == tools)
+        return;
+    m_tools = tools;
+    emit toolsChanged();
+}
+
+void EngineReadiness::ensure(bool force)
+{
+    setBusy(true);
 
     const bool needYt = force || !Engine::isExec(m_engine.managedYtdlp());
     const std::optional<double> age = m_engine.age(m_engine.managedYtdlp());
     const bool stale = age && *age > updateAgeSeconds;
     const bool needDeno = force || !m_engine.deno();
 
-    auto run = std::make_shared<EngineRun>();
+    auto run = std::make_shared<Run>();
     if (needYt || needDeno) {
         run->note = m_engine.ytdlp() ? updatingNote : settingUpNote;
-        setEngineNote(run->note);
+        setNote(run->note);
         run->installYtdlp = needYt || stale;
         run->installDeno = needDeno;
     } else {
         // A stale copy is refreshed without a word; a fresh one is left alone.
         run->installYtdlp = stale;
     }
+    qCInfo(lcEngine) << "engine check: yt-dlp" << run->installYtdlp << "deno" << run->installDeno;
     runInstalls(run);
 }
 
-void AppModel::runInstalls(const std::shared_ptr<EngineRun>& run)
+void EngineReadiness::runInstalls(const std::shared_ptr<Run>& run)
 {
     // The note may carry the share of a large download already received.
     auto progress = [this, run](qint64 received, qint64 total) {
         if (run->note.isEmpty() || total <= 0)
             return;
         const int percent = int(std::clamp(received * 100 / total, qint64(0), qint64(100)));
-        setEngineNote(run->note + QLatin1Char(' ') + QString::number(percent) + QLatin1Char('%'));
+        setNote(run->note + QLatin1Char(' ') + QString::number(percent) + QLatin1Char('%'));
     };
     auto installDeno = [this, run, progress] {
         if (!run->installDeno) {
-            endEngineRun(run, Done{});
+            endRun(Done{});
             return;
         }
         run->installDeno = false;
         m_installer.installDeno(
-            this, [this, run](Status outcome) { endEngineRun(run, outcome); }, progress);
+            this, [this](Status outcome) { endRun(outcome); }, progress);
     };
     if (!run->installYtdlp) {
         installDeno();
@@ -71,54 +115,46 @@ void AppModel::runInstalls(const std::shared_ptr<EngineRun>& run)
     }
     m_installer.installYtdlp(
         this,
-        [this, run, installDeno](Status outcome) {
+        [this, installDeno](Status outcome) {
             // deno is not attempted once yt-dlp has failed.
             if (!outcome.ok())
-                endEngineRun(run, outcome);
+                endRun(outcome);
             else
                 installDeno();
         },
         progress);
 }
 
-void AppModel::endEngineRun(const std::shared_ptr<EngineRun>& run, const Status& outcome)
+void EngineReadiness::endRun(const Status& outcome)
 {
-    Q_UNUSED(run);
     // Without any yt-dlp the failure matters; with an old or system copy the
     // engine still works and nothing needs saying.
     if (!outcome.ok() && !m_engine.ytdlp())
-        setEngineNote(QStringLiteral("Couldn't install yt-dlp: ") + outcome.error().message);
+        setNote(QStringLiteral("Couldn't install yt-dlp: ") + outcome.error().message);
     else
-        setEngineNote(std::nullopt);
+        setNote(std::nullopt);
+    refreshTools();
 
     m_engine.version(this, [this](std::optional<QString> version) {
-        setEngineVersion(version);
-        QTimer::singleShot(0, this, [this] { setEngineBusy(false); });
+        setVersion(version);
+        QTimer::singleShot(0, this, [this] { setBusy(false); });
     });
 }
 
-void AppModel::installFfmpeg()
+void EngineReadiness::getFfmpeg()
 {
-    for (const DownloadPtr& job : std::as_const(m_downloads)) {
-        if (job->phase().kind() == Download::Phase::Kind::queued)
-            job->setDetail(gettingFfmpegDetail);
-    }
-    refreshBadge();
     if (m_ffmpegInstalling)
-        return; // the running installation pumps when it ends
+        return; // the running installation settles for everyone
     m_ffmpegInstalling = true;
     m_installer.installFfmpeg(this, [this](Status outcome) {
         m_ffmpegInstalling = false;
         if (!outcome.ok()) {
             m_ffmpegFailed = true;
-            setEngineNote(QStringLiteral("Couldn't download ffmpeg (") + outcome.error().message +
-                          QStringLiteral("). Downloads are limited to lower quality for now."));
+            setNote(QStringLiteral("Couldn't download ffmpeg (") + outcome.error().message +
+                    QStringLiteral("). Downloads are limited to lower quality for now."));
         }
-        for (const DownloadPtr& job : std::as_const(m_downloads)) {
-            if (job->phase().kind() == Download::Phase::Kind::queued)
-                job->setDetail(QStringLiteral("Waiting\u2026"));
-        }
-        pump();
+        refreshTools();
+        emit ffmpegSettled();
     });
 }
 

@@ -345,7 +345,7 @@ Json::Step ListingScanner::Reader::entry()
         return s;
     m_phase = Phase::entrySeparator;
 
-    // As AppModel::parse(): entries without an id and repeated ids are skipped.
+    // As parse(): entries without an id and repeated ids are skipped.
     std::optional<VideoItem> item = VideoItem::fromSource(EntrySource(fields, m_names));
     if (!item || m_result.ids.contains(item->id()))
         return Json::Step::ok;

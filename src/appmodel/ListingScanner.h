@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AppModel.h"
+#include "Listing.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -24,14 +24,14 @@ namespace reelcatch {
 // a string with a control character, a lone surrogate, invalid UTF-8, deep
 // nesting, a truncated answer, anything after the object ...) makes it
 // unsure, and the caller then parses the whole text with QJsonDocument and
-// AppModel::parse(), as if the scanner did not exist. When it is sure, its
-// listing equals what AppModel::parse() makes of the same text.
+// parse(), as if the scanner did not exist. When it is sure, its
+// listing equals what parse() makes of the same text.
 //
 // Used from one thread at a time; holds no lock.
 class ListingScanner {
 public:
     struct Result {
-        AppModel::Listing listing;
+        Listing listing;
         // The ids of listing.items.
         QSet<QString> ids;
     };

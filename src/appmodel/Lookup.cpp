@@ -1,15 +1,14 @@
-// Turning the user's text into a yt-dlp target, running the lookup and
-// publishing what it found.
-#include "AppModel.h"
+// Running a lookup and publishing what it found.
+#include "Lookup.h"
+
+#include "Engine.h"
 #include "ListingScanner.h"
-#include "YouTubeHosts.h"
+#include "YtdlpArgs.h"
 
 #include <QFuture>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QMutex>
-#include <QProcess>
-#include <QUrl>
+#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <atomic>
@@ -17,34 +16,6 @@
 namespace reelcatch {
 
 namespace {
-
-const QString searchPrefix = QStringLiteral("ytsearch30:");
-
-// Only yt-dlp's last error line is wanted from its standard error; a child
-// that writes there without end must not fill the memory. Whole lines older
-// than the last mebibyte or so are dropped.
-void keepTail(QByteArray& err, QByteArrayView more)
-{
-    constexpr qsizetype keep = 1 << 20;
-    err += more;
-    if (err.size() <= 2 * keep)
-        return;
-    const qsizetype cut = err.size() - keep;
-    const qsizetype lineStart = err.indexOf('\n', cut);
-    err.remove(0, lineStart < 0 ? cut : lineStart + 1);
-}
-
-bool looksLikeAddress(const QString& text)
-{
-    if (text.contains(QLatin1String("://")) || text.startsWith(QLatin1String("www.")))
-        return true;
-    for (const QString& host : {YouTubeHosts::bareDomain(), YouTubeHosts::shortLinkHost(),
-                                YouTubeHosts::mobileHost(), YouTubeHosts::musicHost()}) {
-        if (text.startsWith(host))
-            return true;
-    }
-    return false;
-}
 
 // The answer's top-level object, or nothing when it is not one.
 std::optional<QJsonObject> topLevelObject(const QByteArray& out)
@@ -58,7 +29,7 @@ std::optional<QJsonObject> topLevelObject(const QByteArray& out)
 
 // What a lookup's answer has become: the listing and the ids of its items.
 struct Parsed {
-    AppModel::Listing listing;
+    Listing listing;
     QSet<QString> ids;
 };
 
@@ -143,7 +114,7 @@ private:
         out.clear();
         if (!answer)
             return std::nullopt;
-        Parsed parsed{AppModel::parse(*answer), {}};
+        Parsed parsed{parse(*answer), {}};
         parsed.ids.reserve(parsed.listing.items.size());
         for (const VideoItem& item : std::as_const(parsed.listing.items))
             parsed.ids.insert(item.id());
@@ -164,67 +135,65 @@ private:
 
 } // namespace
 
-QString AppModel::normalize(const QString& raw)
+Lookup::Lookup(Engine& engine, QObject* parent) : QObject(parent), m_engine(engine) {}
+
+Lookup::~Lookup() = default;
+
+template <typename T> void Lookup::publish(T& field, T value, void (Lookup::*fieldChanged)())
 {
-    QString text = raw.trimmed();
-    if (!looksLikeAddress(text))
-        return searchPrefix + text;
-    if (!text.contains(QLatin1String("://")))
-        text.prepend(QStringLiteral("https://"));
-
-    const QUrl url(text, QUrl::StrictMode);
-    if (!url.isValid())
-        return text;
-    if (!url.host().endsWith(YouTubeHosts::bareDomain()))
-        return text;
-
-    // Escaped delimiters ("%2F", "%3F", "%23") and spaces stay escaped: the
-    // segments go back into an address, where they must mean what they did.
-    const QStringList segments = url.path(QUrl::EncodeDelimiters | QUrl::EncodeSpaces)
-                                     .split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    static const QStringList channelKinds{QStringLiteral("channel"), QStringLiteral("c"),
-                                          QStringLiteral("user")};
-    const bool isHandle = segments.size() == 1 && segments.first().startsWith(QLatin1Char('@'));
-    const bool isChannel = segments.size() == 2 && channelKinds.contains(segments.first());
-    if (!isHandle && !isChannel)
-        return text;
-    // A channel's own page lists its tabs; its video list is what the user wants.
-    return QStringLiteral("https://") + YouTubeHosts::mainHost() + QLatin1Char('/') +
-           segments.join(QLatin1Char('/')) + QStringLiteral("/videos");
+    if (field == value)
+        return;
+    field = std::move(value);
+    emit(this->*fieldChanged)();
 }
 
-AppModel::Listing AppModel::parse(const QJsonObject& answer)
+void Lookup::setInput(const QString& input)
 {
-    Listing listing;
-    const QJsonValue entries = answer.value(QLatin1String("entries"));
-    if (!entries.isArray()) {
-        // A single video answers with its own object.
-        if (std::optional<VideoItem> item = VideoItem::fromJson(answer))
-            listing.items.append(std::move(*item));
-        return listing;
-    }
-
-    // yt-dlp writes null for an entry it could not list; such entries are
-    // skipped like entries without an id, and the rest of the playlist stays.
-    const QJsonArray array = entries.toArray();
-    listing.items.reserve(array.size());
-    QSet<QString> seen;
-    seen.reserve(array.size());
-    for (const QJsonValue& entry : array) {
-        if (!entry.isObject())
-            continue;
-        std::optional<VideoItem> item = VideoItem::fromJson(entry.toObject());
-        if (!item || seen.contains(item->id()))
-            continue;
-        seen.insert(item->id());
-        listing.items.append(std::move(*item));
-    }
-    const QJsonValue title = answer.value(QLatin1String("title"));
-    listing.title = title.isString() ? title.toString() : QStringLiteral("Playlist");
-    return listing;
+    publish(m_input, input, &Lookup::inputChanged);
 }
 
-void AppModel::fetch()
+void Lookup::setIsFetching(bool fetching)
+{
+    publish(m_isFetching, fetching, &Lookup::isFetchingChanged);
+}
+
+void Lookup::setFetchError(const std::optional<QString>& error)
+{
+    publish(m_fetchError, error, &Lookup::fetchErrorChanged);
+}
+
+void Lookup::setResults(QList<VideoItem> results)
+{
+    // Always announced: comparing two long lists would cost more than a redraw.
+    QList<VideoItem> old = std::exchange(m_results, std::move(results));
+    emit resultsChanged();
+    // Freeing a channel's worth of items takes tens of milliseconds; the
+    // thread pool does it (their strings are shared thread-safely).
+    if (old.size() >= 1000)
+        QThreadPool::globalInstance()->start([old = std::move(old)]() mutable { old = {}; });
+}
+
+void Lookup::setResultsTitle(const QString& title)
+{
+    publish(m_resultsTitle, title, &Lookup::resultsTitleChanged);
+}
+
+void Lookup::setSelected(QSet<QString> selected)
+{
+    publish(m_selected, std::move(selected), &Lookup::selectedChanged);
+}
+
+QList<VideoItem> Lookup::selectedItems() const
+{
+    QList<VideoItem> chosen;
+    for (const VideoItem& item : m_results) {
+        if (m_selected.contains(item.id()))
+            chosen.append(item);
+    }
+    return chosen;
+}
+
+void Lookup::fetch()
 {
     const QString typed = m_input.trimmed();
     if (typed.isEmpty() || m_isFetching)
@@ -239,61 +208,63 @@ void AppModel::fetch()
     setFetchError(std::nullopt);
 
     const QString target = normalize(typed);
-    // "--" keeps a target that begins with "-" from being read as an option.
-    const QStringList args = m_engine.commonArgs()
-                             << QStringLiteral("-J") << QStringLiteral("--flat-playlist")
-                             << QStringLiteral("--no-playlist") << QStringLiteral("--no-warnings")
-                             << QStringLiteral("--") << target;
-
-    // The process is run here rather than through Engine::run(), so that its
-    // answer can be read while it arrives; otherwise it is the same run: the
-    // engine's environment, no standard input, both pipes drained.
-    auto* process = new QProcess(this);
+    const quint64 generation = ++m_generation;
+    Child* child = m_engine.spawn({*ytdlp, YtdlpArgs::lookup(m_engine, target), {},
+                                   ChildSpec::Output::stream, {}, inactivityLimit},
+                                  this);
+    m_child = child;
     auto stream = std::make_shared<AnswerStream>();
-    auto err = std::make_shared<QByteArray>();
-    connect(process, &QProcess::readyReadStandardOutput, process,
-            [process, stream] { AnswerStream::hand(stream, process->readAllStandardOutput()); });
-    connect(process, &QProcess::readyReadStandardError, process,
-            [process, err] { keepTail(*err, process->readAllStandardError()); });
-    connect(process, &QProcess::finished, process,
-            [this, process, stream, err, typed, target](int exitCode) {
-                AnswerStream::hand(stream, process->readAllStandardOutput());
-                keepTail(*err, process->readAllStandardError());
-                process->deleteLater();
-                const QString fallback = Engine::lastError(QString::fromUtf8(*err))
-                                             .value_or(QStringLiteral("Couldn't load that link."));
-                // For a child killed by a signal, Qt reports the signal number.
-                if (exitCode != 0) {
+    connect(child, &Child::output, this,
+            [stream](const QByteArray& bytes) { AnswerStream::hand(stream, bytes); });
+    connect(child, &Child::ended, this,
+            [this, child, stream, generation, typed, target](const ChildExit& exit) {
+                child->deleteLater();
+                if (generation != m_generation) {
                     stream->abandon();
-                    failLookup(fallback);
+                    return; // stopped, or replaced by a newer lookup
+                }
+                m_child = nullptr;
+                if (!exit.succeeded()) {
+                    stream->abandon();
+                    if (exit.kind == ChildExit::Kind::inactive)
+                        fail(QStringLiteral("yt-dlp stopped answering."));
+                    else if (exit.kind == ChildExit::Kind::failedToStart)
+                        fail(exit.message);
+                    else
+                        fail(Engine::lastError(QString::fromUtf8(child->errorTail()))
+                                 .value_or(QStringLiteral("Couldn't load that link.")));
                     return;
                 }
+                const QString fallback = Engine::lastError(QString::fromUtf8(child->errorTail()))
+                                             .value_or(QStringLiteral("Couldn't load that link."));
                 AnswerStream::parsed(stream).then(
-                    this, [this, typed, target, fallback](std::optional<Parsed> parsed) {
+                    this, [this, generation, typed, target, fallback](std::optional<Parsed> parsed) {
+                        if (generation != m_generation)
+                            return;
                         if (!parsed)
-                            failLookup(fallback);
+                            fail(fallback);
                         else
-                            finishLookup(typed, target, std::move(parsed->listing),
-                                         std::move(parsed->ids));
+                            finish(typed, target, std::move(parsed->listing),
+                                   std::move(parsed->ids));
                     });
             });
-    connect(process, &QProcess::errorOccurred, process,
-            [this, process, stream](QProcess::ProcessError error) {
-                if (error != QProcess::FailedToStart)
-                    return;
-                stream->abandon();
-                process->deleteLater();
-                failLookup(process->errorString());
-            });
-    process->setProgram(*ytdlp);
-    process->setArguments(args);
-    process->setProcessEnvironment(m_engine.environment());
-    process->setStandardInputFile(QProcess::nullDevice());
-    process->start();
+    child->start();
 }
 
-void AppModel::finishLookup(const QString& typed, const QString& target, Listing listing,
-                            QSet<QString> ids)
+void Lookup::stop()
+{
+    if (!m_isFetching)
+        return;
+    // Whatever the stopped lookup still delivers is ignored from now on.
+    ++m_generation;
+    if (m_child)
+        m_child->stop();
+    m_child = nullptr;
+    setIsFetching(false);
+}
+
+void Lookup::finish(const QString& typed, const QString& target, Listing listing,
+                    QSet<QString> ids)
 {
     const bool empty = listing.items.isEmpty();
 
@@ -307,7 +278,7 @@ void AppModel::finishLookup(const QString& typed, const QString& target, Listing
         setFetchError(QStringLiteral("Nothing downloadable found there."));
 }
 
-void AppModel::failLookup(const QString& message)
+void Lookup::fail(const QString& message)
 {
     setIsFetching(false);
     setFetchError(message);

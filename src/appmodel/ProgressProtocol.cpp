@@ -137,11 +137,11 @@ bool isPostProcessorLine(const QString& line)
 
 namespace ProgressProtocol {
 
-void handle(const QString& line, Download& job)
+std::optional<QString> handle(const QString& line, Download& job)
 {
     // Once cancelled, the job's own process no longer moves it.
     if (job.phase().kind() == Download::Phase::Kind::cancelled)
-        return;
+        return std::nullopt;
 
     if (line.startsWith(u"RC|")) {
         handleProgress(line, job);
@@ -153,12 +153,13 @@ void handle(const QString& line, Download& job)
         // it the failure text instead of the exit status.
         const QStringView message = LineReader::trimmed(QStringView(line).sliced(6));
         if (!message.isEmpty())
-            job.errorLines().append(message.toString());
+            return message.toString();
     } else if (isPostProcessorLine(line)) {
         job.setPhase(Download::Phase::processing());
         job.setDetail(line.startsWith(u"[ExtractAudio]") ? QStringLiteral("Converting audio\u2026")
                                                          : QStringLiteral("Finishing up\u2026"));
     }
+    return std::nullopt;
 }
 
 } // namespace ProgressProtocol

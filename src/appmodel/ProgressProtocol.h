@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace reelcatch {
 
 // The lines a download's yt-dlp prints, as asked for by the arguments of a
@@ -14,9 +16,10 @@ namespace reelcatch {
 namespace ProgressProtocol {
 
 // Applies one trimmed, non-empty line to the job. Lines for a cancelled job,
-// malformed progress lines and everything unrecognised change nothing.
-// GUI thread only.
-void handle(const QString& line, Download& job);
+// malformed progress lines and everything unrecognised change nothing. An
+// "ERROR:" line changes nothing either: its message is returned, for the
+// caller to keep should the run fail. GUI thread only.
+std::optional<QString> handle(const QString& line, Download& job);
 
 } // namespace ProgressProtocol
 

@@ -2,12 +2,9 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QPointer>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTimer>
 
-#include <memory>
 #include <sys/utsname.h>
 #include <unistd.h>
 
@@ -35,6 +32,8 @@ Engine::Engine(EngineConfig config) : m_config(std::move(config))
 {
     if (!m_config.now)
         m_config.now = [] { return QDateTime::currentDateTimeUtc(); };
+    if (!m_config.runner)
+        m_config.runner = std::make_shared<SystemRunner>();
 }
 
 QString Engine::managedYtdlp() const
@@ -123,64 +122,32 @@ QProcessEnvironment Engine::environment() const
     return env;
 }
 
-QStringList Engine::commonArgs() const
+Child* Engine::spawn(ChildSpec spec, QObject* parent) const
 {
-    QStringList args{QStringLiteral("--no-colors")};
-    if (const std::optional<QString> denoPath = deno())
-        args << QStringLiteral("--js-runtimes") << QStringLiteral("deno:") + *denoPath;
-    return args;
+    spec.environment = environment();
+    return m_config.runner->create(spec, parent);
 }
 
 void Engine::run(const QString& program, const QStringList& args, QObject* context,
                  RunDone done) const
 {
     Q_ASSERT(context);
-    // The process is owned by the context, so it cannot outlive the caller.
-    auto* process = new QProcess(context);
-    struct State {
-        QPointer<QObject> context;
-        RunDone done;
-        QByteArray out;
-        QByteArray err;
-        bool reported = false;
-    };
-    auto state = std::make_shared<State>(State{context, std::move(done), {}, {}, false});
-    auto report = [state, process](Result<RunResult> result) {
-        if (state->reported)
-            return;
-        state->reported = true;
-        process->deleteLater();
-        if (state->context)
-            state->done(std::move(result));
-    };
-
-    // Both pipes are drained as data arrives, so a child that fills one of
-    // them never blocks while we wait on the other.
-    QObject::connect(process, &QProcess::readyReadStandardOutput, process,
-                     [state, process] { state->out += process->readAllStandardOutput(); });
-    QObject::connect(process, &QProcess::readyReadStandardError, process,
-                     [state, process] { state->err += process->readAllStandardError(); });
-    QObject::connect(process, &QProcess::finished, process, [state, process, report](int exitCode) {
-        state->out += process->readAllStandardOutput();
-        state->err += process->readAllStandardError();
-        RunResult result;
-        // For a child killed by a signal, Qt reports the signal number.
-        result.status = exitCode;
-        result.out = std::move(state->out);
-        result.err = QString::fromUtf8(state->err);
-        report(std::move(result));
-    });
-    QObject::connect(process, &QProcess::errorOccurred, process,
-                     [process, report](QProcess::ProcessError error) {
-                         if (error == QProcess::FailedToStart)
-                             report(AppError{process->errorString()});
+    // The child belongs to the context, so it cannot outlive the caller.
+    Child* child = spawn({program, args, {}, ChildSpec::Output::stream}, context);
+    auto out = std::make_shared<QByteArray>();
+    QObject::connect(child, &Child::output, child,
+                     [out](const QByteArray& bytes) { *out += bytes; });
+    QObject::connect(child, &Child::ended, child,
+                     [child, out, done = std::move(done)](const ChildExit& exit) {
+                         child->deleteLater();
+                         if (exit.kind == ChildExit::Kind::failedToStart) {
+                             done(AppError{exit.message});
+                             return;
+                         }
+                         done(RunResult{exit.code, std::move(*out),
+                                        QString::fromUtf8(child->errorTail())});
                      });
-
-    process->setProgram(program);
-    process->setArguments(args);
-    process->setProcessEnvironment(environment());
-    process->setStandardInputFile(QProcess::nullDevice());
-    process->start();
+    child->start();
 }
 
 void Engine::version(QObject* context, std::function<void(std::optional<QString>)> done) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AppError.h"
+#include "ChildProcess.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -10,6 +11,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace reelcatch {
@@ -25,6 +27,8 @@ struct EngineConfig {
     QProcessEnvironment baseEnvironment;
     // The clock used for file ages.
     std::function<QDateTime()> now;
+    // What starts the children; a SystemRunner when none is given.
+    std::shared_ptr<ProcessRunner> runner;
 
     static EngineConfig forUser();
 };
@@ -67,15 +71,17 @@ public:
     // The environment for every child: the base environment with PATH led by
     // the support folder and the bin directories.
     QProcessEnvironment environment() const;
-    // The arguments that begin every yt-dlp command line.
-    QStringList commonArgs() const;
+    // A child of `program` in the engine's environment, not started yet,
+    // owned by `parent`.
+    Child* spawn(ChildSpec spec, QObject* parent) const;
 
     using RunDone = std::function<void(Result<RunResult>)>;
-    // Runs a program to completion on the event loop of the calling thread,
-    // draining standard output and standard error together, and calls `done`
-    // once, in `context`'s thread. A program that cannot be started is an
-    // error; one that runs and fails is reported through its status. Nothing
-    // is called if `context` is destroyed first.
+    // Runs a program to completion on the event loop of the calling thread
+    // and calls `done` once, in `context`'s thread, with its standard output
+    // and the tail of its standard error. A program that cannot be started
+    // is an error; one that runs and fails is reported through its status.
+    // Nothing is called if `context` is destroyed first (the child is then
+    // stopped with it).
     void run(const QString& program, const QStringList& args, QObject* context, RunDone done) const;
 
     // The version the yt-dlp in use prints, trimmed; nothing on any failure.

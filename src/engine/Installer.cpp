@@ -1,6 +1,7 @@
 #include "Installer.h"
 
 #include "ArchiveUnpack.h"
+#include "Log.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +11,6 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPointer>
-#include <QProcess>
 #include <QThread>
 #include <QTimer>
 #include <QUuid>
@@ -142,7 +142,7 @@ private:
     QFile m_file;
     QTimer m_stallTimer;
     std::shared_ptr<std::atomic_bool> m_unpackCancelled;
-    QProcess* m_process = nullptr;
+    Child* m_process = nullptr;
     QTimer m_checkTimer;
 };
 
@@ -156,7 +156,7 @@ Installer::Job::Job(QNetworkAccessManager* network, const Engine& engine,
     m_checkTimer.setSingleShot(true);
     connect(&m_checkTimer, &QTimer::timeout, this, [this] {
         if (m_process)
-            m_process->kill();
+            m_process->stop();
     });
 }
 
@@ -209,7 +209,7 @@ void Installer::Job::cancel()
         m_unpackCancelled->store(true);
         break;
     case Stage::Checking:
-        m_process->kill();
+        m_process->stop();
         break;
     case Stage::Finished:
         break;
@@ -226,6 +226,7 @@ void Installer::Job::download(const QString& file)
     QNetworkRequest request{QUrl(m_tool.url)};
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::NoLessSafeRedirectPolicy);
+    qCInfo(lcEngine) << "downloading" << m_tool.name << "from" << m_tool.url;
     m_reply = m_network->get(request);
     // Back-pressure: the reply holds at most this much that we haven't written yet.
     m_reply->setReadBufferSize(16 * chunkSize);
@@ -321,6 +322,7 @@ void Installer::Job::stalled()
 
 void Installer::Job::unpack(const QString& archive)
 {
+    qCInfo(lcEngine) << "unpacking" << m_tool.name << "from" << archive;
     m_stage = Stage::Unpacking;
     m_unpackCancelled = std::make_shared<std::atomic_bool>(false);
     QtConcurrent::run(unpackArchiveFile, archive, m_tool.name, m_partPath,
@@ -345,21 +347,10 @@ void Installer::Job::check()
             QStringLiteral("Couldn't make %1 executable: %2")
                 .arg(m_partPath, QString::fromStdString(std::generic_category().message(errno))));
 
-    m_process = new QProcess(this);
-    m_process->setProgram(m_partPath);
-    m_process->setArguments(m_tool.checkArgs);
-    m_process->setProcessEnvironment(m_engine.environment());
-    m_process->setStandardInputFile(QProcess::nullDevice());
-    m_process->setStandardOutputFile(QProcess::nullDevice());
-    m_process->setStandardErrorFile(QProcess::nullDevice());
-    connect(m_process, &QProcess::finished, this,
-            [this](int exitCode, QProcess::ExitStatus exitStatus) {
-                checked(exitStatus == QProcess::NormalExit && exitCode == 0);
-            });
-    connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            checked(false);
-    });
+    qCInfo(lcEngine) << "checking" << m_partPath << m_tool.checkArgs;
+    m_process = m_engine.spawn({m_partPath, m_tool.checkArgs, {}, ChildSpec::Output::stream}, this);
+    connect(m_process, &Child::ended, this,
+            [this](const ChildExit& exit) { checked(exit.succeeded()); });
     if (m_config.checkTimeoutMs > 0)
         m_checkTimer.start(m_config.checkTimeoutMs);
     m_process->start();
@@ -396,6 +387,8 @@ void Installer::Job::finish(Status status)
     if (m_stage == Stage::Finished)
         return;
     m_stage = Stage::Finished;
+    qCInfo(lcEngine) << "installing" << m_tool.name
+                     << (status.ok() ? QStringLiteral("done") : status.error().message);
     m_stallTimer.stop();
     m_checkTimer.stop();
     dropReply();

@@ -85,6 +85,26 @@ void terminateRemains(long long leader)
 #endif
 }
 
+bool hasRemains(long long leader)
+{
+#ifdef Q_OS_UNIX
+    return leader > 0 && ::kill(-pid_t(leader), 0) == 0;
+#else
+    (void)leader;
+    return false;
+#endif
+}
+
+void killRemains(long long leader)
+{
+#ifdef Q_OS_UNIX
+    if (leader > 0)
+        ::kill(-pid_t(leader), SIGKILL);
+#else
+    (void)leader;
+#endif
+}
+
 } // namespace ProcessGroup
 
 } // namespace reelcatch

@@ -25,6 +25,12 @@ void kill(QProcess& process);
 // yt-dlp killed from outside leaves its ffmpeg running otherwise.
 void terminateRemains(long long leader);
 
+// Whether the group that `leader` led still has members.
+bool hasRemains(long long leader);
+
+// Sends SIGKILL to whatever is left of that group.
+void killRemains(long long leader);
+
 } // namespace ProcessGroup
 
 } // namespace reelcatch

@@ -4,19 +4,16 @@
 #include "VideoItem.h"
 
 #include <QObject>
-#include <QPointer>
-#include <QProcess>
 #include <QString>
-#include <QStringList>
 #include <QUuid>
 
 #include <optional>
 
 namespace reelcatch {
 
-// One download job: one video fetched with one preset by one yt-dlp process.
-// Shared by the model's list, the row that shows it and its process handlers;
-// written on the GUI thread only.
+// One download job: one video fetched with one preset, as its row shows it.
+// Shared by the queue and the list that shows it; written on the GUI thread
+// only.
 class Download : public QObject {
     Q_OBJECT
 public:
@@ -65,13 +62,6 @@ public:
     const std::optional<QString>& file() const { return m_file; }
     void setFile(const std::optional<QString>& file);
 
-    // Not published: changing these notifies nobody.
-    QProcess* process() const { return m_process; }
-    void setProcess(QProcess* process) { m_process = process; }
-    const QStringList& errorLines() const { return m_errorLines; }
-    QStringList& errorLines() { return m_errorLines; }
-    void setErrorLines(const QStringList& lines) { m_errorLines = lines; }
-
     bool isActive() const;
     bool isFinished() const;
 
@@ -91,8 +81,6 @@ private:
     double m_fraction = 0;
     QString m_detail;
     std::optional<QString> m_file;
-    QPointer<QProcess> m_process;
-    QStringList m_errorLines;
 };
 
 } // namespace reelcatch

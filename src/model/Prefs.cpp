@@ -131,9 +131,9 @@ Prefs::Prefs(std::unique_ptr<QSettings> settings, const QString& defaultFolder, 
 
 Prefs::~Prefs() = default;
 
-QVariantMap Prefs::defaults()
+const QVariantMap& Prefs::defaults()
 {
-    return {
+    static const QVariantMap table{
         {PrefKey::preset, Preset(Preset::p1080).rawValue()},
         {PrefKey::h264, true},
         {PrefKey::embedMeta, true},
@@ -144,6 +144,7 @@ QVariantMap Prefs::defaults()
         {PrefKey::parallel, 2},
         {PrefKey::autoPaste, true},
     };
+    return table;
 }
 
 void Prefs::registerDefaults()
@@ -208,44 +209,24 @@ Preset Prefs::preset() const
     return Preset::p1080;
 }
 
-bool Prefs::h264() const
+bool Prefs::flag(const QString& key) const
 {
-    return boolean(PrefKey::h264).value_or(true);
-}
-
-bool Prefs::embedMeta() const
-{
-    return boolean(PrefKey::embedMeta).value_or(true);
-}
-
-bool Prefs::embedThumb() const
-{
-    return boolean(PrefKey::embedThumb).value_or(true);
-}
-
-bool Prefs::subs() const
-{
-    return boolean(PrefKey::subs).value_or(false);
+    return boolean(key).value_or(defaults().value(key).toBool());
 }
 
 QString Prefs::subLangs() const
 {
-    return string(PrefKey::subLangs).value_or(QStringLiteral("en.*"));
+    return string(PrefKey::subLangs).value_or(defaults().value(PrefKey::subLangs).toString());
 }
 
-bool Prefs::sponsor() const
+int Prefs::parallelAsStored() const
 {
-    return boolean(PrefKey::sponsor).value_or(false);
+    return integer(PrefKey::parallel).value_or(defaults().value(PrefKey::parallel).toInt());
 }
 
 int Prefs::parallel() const
 {
-    return std::max(integer(PrefKey::parallel).value_or(2), 1);
-}
-
-bool Prefs::autoPaste() const
-{
-    return boolean(PrefKey::autoPaste).value_or(true);
+    return std::max(parallelAsStored(), 1);
 }
 
 QString Prefs::folder() const

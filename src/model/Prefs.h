@@ -52,8 +52,9 @@ public:
                    QObject* parent = nullptr);
     ~Prefs() override;
 
-    // The nine registered defaults (every key but `folder`), typed.
-    static QVariantMap defaults();
+    // The nine registered defaults (every key but `folder`), typed: the one
+    // place a setting's default is written down.
+    static const QVariantMap& defaults();
     // Registers the defaults; reads made before this fall back to the same values.
     void registerDefaults();
     bool isRegistered() const { return !m_registered.isEmpty(); }
@@ -67,16 +68,21 @@ public:
     void setValue(const QString& key, const QVariant& value);
     void remove(const QString& key);
 
-    // Reads with the readers' rules applied.
-    Preset preset() const;    // stored raw value, else p1080
-    bool h264() const;        // default true
-    bool embedMeta() const;   // default true
-    bool embedThumb() const;  // default true
-    bool subs() const;        // default false
-    QString subLangs() const; // "en.*" when the store yields no string
-    bool sponsor() const;     // default false
-    int parallel() const;     // at least 1
-    bool autoPaste() const;   // default true
+    // Reads with the readers' rules applied, falling back to defaults().
+    // A switch (h264, embedMeta, embedThumb, subs, sponsor, autoPaste).
+    bool flag(const QString& key) const;
+    Preset preset() const; // stored raw value, else p1080
+    bool h264() const { return flag(PrefKey::h264); }
+    bool embedMeta() const { return flag(PrefKey::embedMeta); }
+    bool embedThumb() const { return flag(PrefKey::embedThumb); }
+    bool subs() const { return flag(PrefKey::subs); }
+    QString subLangs() const;
+    bool sponsor() const { return flag(PrefKey::sponsor); }
+    // The stored number of parallel downloads, as stored.
+    int parallelAsStored() const;
+    // The same, at least 1.
+    int parallel() const;
+    bool autoPaste() const { return flag(PrefKey::autoPaste); }
 
     // The download folder: the stored path, else the default folder. Not checked.
     QString folder() const;

@@ -87,10 +87,7 @@ void AppShell::quit()
 
 int AppShell::unfinishedCount() const
 {
-    int count = 0;
-    for (const DownloadPtr& job : m_model.downloads())
-        count += !job->isFinished();
-    return count;
+    return m_model.queue().toDo();
 }
 
 QString AppShell::quitDetail(int count)

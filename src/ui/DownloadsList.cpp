@@ -26,7 +26,7 @@ DownloadsList::DownloadsList(AppModel& model, ThumbnailCache& thumbnails, Deskto
                              QWidget* parent)
     : PaintedRowList(parent), m_model(model), m_thumbnails(thumbnails), m_actions(actions),
       m_openFile([](const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }),
-      m_downloads(new DownloadsModel(model, this)),
+      m_downloads(new DownloadsModel(model.queue(), this)),
       m_delegate(new DownloadDelegate(thumbnails, this))
 {
     setModel(m_downloads);
@@ -72,7 +72,7 @@ void DownloadsList::perform(DownloadsModel::Action action, const std::shared_ptr
         return;
     switch (action) {
     case DownloadsModel::Action::cancel:
-        m_model.cancel(*job);
+        m_model.queue().cancel(*job);
         break;
     case DownloadsModel::Action::open:
         if (job->file() && m_openFile)
@@ -83,10 +83,10 @@ void DownloadsList::perform(DownloadsModel::Action action, const std::shared_ptr
             m_actions.revealFile(*job->file());
         break;
     case DownloadsModel::Action::retry:
-        m_model.retry(*job);
+        m_model.queue().retry(*job);
         break;
     case DownloadsModel::Action::remove:
-        m_model.remove(*job);
+        m_model.queue().remove(*job);
         break;
     }
 }
@@ -130,7 +130,7 @@ void DownloadsList::keyPressEvent(QKeyEvent* event)
         if (!rows.isEmpty()) {
             const std::shared_ptr<Download> job = m_downloads->job(rows.first().row());
             if (job && job->isFinished())
-                m_model.remove(*job);
+                m_model.queue().remove(*job);
             return;
         }
     }

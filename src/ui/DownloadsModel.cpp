@@ -1,6 +1,6 @@
 #include "DownloadsModel.h"
 
-#include "AppModel.h"
+#include "DownloadQueue.h"
 
 namespace reelcatch {
 
@@ -13,15 +13,39 @@ constexpr int repaintIntervalMs = 16;
 
 } // namespace
 
-DownloadsModel::DownloadsModel(AppModel& model, QObject* parent)
-    : QAbstractListModel(parent), m_model(model), m_jobs(model.downloads())
+DownloadsModel::DownloadsModel(DownloadQueue& queue, QObject* parent)
+    : QAbstractListModel(parent), m_queue(queue)
 {
-    for (const auto& job : std::as_const(m_jobs))
-        watch(job);
+    for (const auto& job : queue.downloads())
+        watch(job.get());
     m_flush.setSingleShot(true);
     m_flush.setInterval(repaintIntervalMs);
     connect(&m_flush, &QTimer::timeout, this, &DownloadsModel::flush);
-    connect(&model, &AppModel::downloadsChanged, this, &DownloadsModel::sync);
+
+    // The queue's own changes of its list, passed on as they are.
+    connect(&queue, &DownloadQueue::jobsAboutToBeAdded, this,
+            [this](int first, int last) {
+                m_adding = {first, last};
+                beginInsertRows({}, first, last);
+            });
+    connect(&queue, &DownloadQueue::jobsAdded, this, [this] {
+        for (int row = m_adding.first; row <= m_adding.second; ++row)
+            watch(m_queue.downloads().at(row).get());
+        m_rowsStale = true;
+        endInsertRows();
+    });
+    connect(&queue, &DownloadQueue::jobsAboutToBeRemoved, this, [this](int first, int last) {
+        beginRemoveRows({}, first, last);
+        for (int row = first; row <= last; ++row) {
+            Download* job = m_queue.downloads().at(row).get();
+            disconnect(job, nullptr, this, nullptr);
+            m_dirty.remove(job);
+        }
+    });
+    connect(&queue, &DownloadQueue::jobsRemoved, this, [this] {
+        m_rowsStale = true;
+        endRemoveRows();
+    });
 }
 
 QString DownloadsModel::openText()
@@ -65,17 +89,26 @@ QString DownloadsModel::statusText(const Download& job)
 
 int DownloadsModel::rowOf(const Download* job) const
 {
-    for (qsizetype row = 0; row < m_jobs.size(); ++row) {
-        if (m_jobs[row].get() == job)
-            return int(row);
+    // Rebuilt only after the list itself changed, not on every job's change.
+    if (m_rowsStale) {
+        m_rows.clear();
+        const QList<DownloadPtr>& jobs = m_queue.downloads();
+        m_rows.reserve(jobs.size());
+        for (qsizetype row = 0; row < jobs.size(); ++row)
+            m_rows.insert(jobs.at(row).get(), int(row));
+        m_rowsStale = false;
     }
-    return -1;
+    return m_rows.value(job, -1);
 }
 
-void DownloadsModel::watch(const std::shared_ptr<Download>& job)
+std::shared_ptr<Download> DownloadsModel::job(int row) const
 {
-    Download* raw = job.get();
-    connect(raw, &Download::changed, this, [this, raw] { markDirty(raw); });
+    return m_queue.downloads().value(row);
+}
+
+void DownloadsModel::watch(Download* job)
+{
+    connect(job, &Download::changed, this, [this, job] { markDirty(job); });
 }
 
 void DownloadsModel::markDirty(Download* job)
@@ -95,77 +128,16 @@ void DownloadsModel::flush()
     }
 }
 
-// Brings the rows in line with the model's list. The queue only puts new
-// jobs in front and takes jobs out, which become insertions and removals;
-// anything else (a reordering) resets the list.
-void DownloadsModel::sync()
-{
-    const QList<std::shared_ptr<Download>>& next = m_model.downloads();
-    QSet<const Download*> kept;
-    for (const auto& job : next)
-        kept.insert(job.get());
-
-    for (int row = int(m_jobs.size()) - 1; row >= 0; --row) {
-        if (kept.contains(m_jobs[row].get()))
-            continue;
-        const int last = row;
-        while (row > 0 && !kept.contains(m_jobs[row - 1].get()))
-            --row;
-        beginRemoveRows({}, row, last);
-        for (int i = row; i <= last; ++i) {
-            disconnect(m_jobs[i].get(), nullptr, this, nullptr);
-            m_dirty.remove(m_jobs[i].get());
-        }
-        m_jobs.remove(row, last - row + 1);
-        endRemoveRows();
-    }
-
-    QSet<const Download*> present;
-    for (const auto& job : std::as_const(m_jobs))
-        present.insert(job.get());
-    qsizetype at = 0;
-    for (qsizetype i = 0; i < next.size();) {
-        if (at < m_jobs.size() && m_jobs[at] == next[i]) {
-            ++at;
-            ++i;
-            continue;
-        }
-        if (present.contains(next[i].get()))
-            break; // moved: handled by the reset below
-        const qsizetype start = i;
-        while (i < next.size() && !present.contains(next[i].get()))
-            ++i;
-        beginInsertRows({}, int(at), int(at + (i - start) - 1));
-        for (qsizetype k = start; k < i; ++k) {
-            m_jobs.insert(at + (k - start), next[k]);
-            watch(next[k]);
-        }
-        endInsertRows();
-        at += i - start;
-    }
-
-    if (m_jobs != next) {
-        beginResetModel();
-        for (const auto& job : std::as_const(m_jobs))
-            disconnect(job.get(), nullptr, this, nullptr);
-        m_dirty.clear();
-        m_jobs = next;
-        for (const auto& job : std::as_const(m_jobs))
-            watch(job);
-        endResetModel();
-    }
-}
-
 int DownloadsModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(m_jobs.size());
+    return parent.isValid() ? 0 : int(m_queue.downloads().size());
 }
 
 QVariant DownloadsModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
-    const Download& job = *m_jobs.at(index.row());
+    const Download& job = *m_queue.downloads().at(index.row());
     switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
@@ -181,7 +153,7 @@ QVariant DownloadsModel::data(const QModelIndex& index, int role) const
         return parts.join(QStringLiteral(" \u00b7 "));
     }
     case JobRole:
-        return QVariant::fromValue(static_cast<QObject*>(m_jobs.at(index.row()).get()));
+        return QVariant::fromValue(static_cast<QObject*>(m_queue.downloads().at(index.row()).get()));
     case PhaseRole:
         return int(job.phase().kind());
     case ProgressRole:

@@ -3,20 +3,22 @@
 #include "Download.h"
 
 #include <QAbstractListModel>
+#include <QHash>
 #include <QList>
 #include <QSet>
 #include <QTimer>
 
 #include <memory>
+#include <utility>
 
 namespace reelcatch {
 
-class AppModel;
+class DownloadQueue;
 
-// The download jobs as a flat list model: one row per job of
-// AppModel::downloads(), newest first. Jobs added or taken out become row
-// insertions and removals; a change of a job's own fields repaints its row,
-// at most once per frame however often the job changes.
+// The download jobs as a flat list model: one row per job of the queue,
+// newest first. Jobs added or taken out become row insertions and removals;
+// a change of a job's own fields repaints its row alone, at most once per
+// frame however often the job changes.
 class DownloadsModel : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -52,25 +54,28 @@ public:
     static QString openText();
     static QString revealText();
 
-    explicit DownloadsModel(AppModel& model, QObject* parent = nullptr);
+    explicit DownloadsModel(DownloadQueue& queue, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     QHash<int, QByteArray> roleNames() const override;
 
-    std::shared_ptr<Download> job(int row) const { return m_jobs.value(row); }
+    std::shared_ptr<Download> job(int row) const;
     // The row of a job, -1 when it is not listed.
     int rowOf(const Download* job) const;
 
 private:
-    void sync();
-    void watch(const std::shared_ptr<Download>& job);
+    void watch(Download* job);
     void markDirty(Download* job);
     void flush();
 
-    AppModel& m_model;
-    QList<std::shared_ptr<Download>> m_jobs;
+    DownloadQueue& m_queue;
+    // The rows being inserted.
+    std::pair<int, int> m_adding{0, -1};
+    // Each job's row, rebuilt after the list changed.
+    mutable QHash<const Download*, int> m_rows;
+    mutable bool m_rowsStale = true;
     QSet<Download*> m_dirty;
     QTimer m_flush;
 };

@@ -1,6 +1,7 @@
 #include "DownloadsPane.h"
 
 #include "AppModel.h"
+#include "Prefs.h"
 #include "Appearance.h"
 #include "DesktopActions.h"
 #include "DownloadsList.h"
@@ -65,11 +66,11 @@ DownloadsPane::DownloadsPane(AppModel& model, ThumbnailCache& thumbnails, Deskto
 
     connect(m_openFolder, &QPushButton::clicked, this,
             [this] { m_actions.openFolder(m_model.prefs().folder()); });
-    connect(m_clearFinished, &QPushButton::clicked, &m_model, &AppModel::clearFinished);
+    DownloadQueue& queue = m_model.queue();
+    connect(m_clearFinished, &QPushButton::clicked, &queue, &DownloadQueue::clearFinished);
     // Phases change without the list changing; the model's change signal
     // (sent on every start, finish and badge refresh) covers both.
-    connect(&m_model, &AppModel::changed, this, &DownloadsPane::refresh);
-    connect(&m_model, &AppModel::downloadsChanged, this, &DownloadsPane::refresh);
+    connect(&queue, &DownloadQueue::countsChanged, this, &DownloadsPane::refresh);
     refresh();
 }
 
@@ -90,19 +91,16 @@ bool DownloadsPane::showsList() const
 
 void DownloadsPane::refresh()
 {
-    int active = 0;
-    int queued = 0;
-    bool anyFinished = false;
-    for (const DownloadPtr& job : m_model.downloads()) {
-        active += job->isActive();
-        queued += job->phase().kind() == Download::Phase::Kind::queued;
-        anyFinished = anyFinished || job->isFinished();
-    }
+    const DownloadQueue& queue = m_model.queue();
+    using Kind = Download::Phase::Kind;
+    const int active = queue.count(Kind::downloading) + queue.count(Kind::processing);
+    const int queued = queue.count(Kind::queued);
+    const bool anyFinished = queue.finishedCount() > 0;
     const QString text = summary(active, queued);
     m_summary->setText(text);
     m_summary->setVisible(!text.isEmpty());
     m_clearFinished->setEnabled(anyFinished);
-    m_stack->setCurrentWidget(m_model.downloads().isEmpty() ? static_cast<QWidget*>(m_nothing)
+    m_stack->setCurrentWidget(queue.downloads().isEmpty() ? static_cast<QWidget*>(m_nothing)
                                                             : m_list);
 }
 

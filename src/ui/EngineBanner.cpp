@@ -34,7 +34,9 @@ EngineBanner::EngineBanner(AppModel& model, QWidget* parent) : QWidget(parent), 
     row->addWidget(m_text, 1, Qt::AlignVCenter);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
 
-    connect(&m_model, &AppModel::changed, this, &EngineBanner::refresh);
+    const EngineReadiness& readiness = m_model.readiness();
+    connect(&readiness, &EngineReadiness::noteChanged, this, &EngineBanner::refresh);
+    connect(&readiness, &EngineReadiness::busyChanged, this, &EngineBanner::refresh);
     m_warning->setPixmap(Appearance::tinted(QStringLiteral("exclamationmark.triangle.fill"),
                                             iconSize, Appearance::orange(), this));
     refresh();
@@ -42,14 +44,14 @@ EngineBanner::EngineBanner(AppModel& model, QWidget* parent) : QWidget(parent), 
 
 void EngineBanner::refresh()
 {
-    const auto& note = m_model.engineNote();
+    const auto& note = m_model.readiness().note();
     setVisible(note.has_value());
     if (!note)
         return;
     if (m_text->text() != *note)
         m_text->setText(*note);
-    m_spinner->setVisible(m_model.engineBusy());
-    m_warning->setVisible(!m_model.engineBusy());
+    m_spinner->setVisible(m_model.readiness().isBusy());
+    m_warning->setVisible(!m_model.readiness().isBusy());
 }
 
 void EngineBanner::paintEvent(QPaintEvent*)

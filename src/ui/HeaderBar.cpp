@@ -1,6 +1,7 @@
 #include "HeaderBar.h"
 
 #include "AppModel.h"
+#include "Prefs.h"
 #include "Appearance.h"
 #include "BusyIndicator.h"
 #include "Icons.h"
@@ -16,6 +17,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QShortcut>
 #include <QToolButton>
 
 namespace reelcatch {
@@ -109,13 +111,28 @@ HeaderBar::HeaderBar(AppModel& model, FolderChooser& chooser, QWidget* parent)
 
     refreshIcons();
 
-    connect(m_input, &QLineEdit::textEdited, &m_model, &AppModel::setInput);
-    connect(&m_model, &AppModel::inputChanged, this, [this] {
-        if (m_input->text() != m_model.input())
-            m_input->setText(m_model.input());
+    // Escape anywhere in the window stops a lookup under way.
+    m_stop = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    m_stop->setContext(Qt::WindowShortcut);
+    m_stop->setEnabled(false);
+
+    Lookup& lookup = m_model.lookup();
+    connect(m_input, &QLineEdit::textEdited, &lookup, &Lookup::setInput);
+    connect(&lookup, &Lookup::inputChanged, this, [this] {
+        if (m_input->text() != m_model.lookup().input())
+            m_input->setText(m_model.lookup().input());
+        refresh();
     });
+    connect(&lookup, &Lookup::isFetchingChanged, this, &HeaderBar::refresh);
     connect(m_clear, &QToolButton::clicked, this, &HeaderBar::clear);
-    connect(m_fetch, &QPushButton::clicked, &m_model, &AppModel::fetch);
+    connect(m_fetch, &QPushButton::clicked, this, [this] {
+        Lookup& current = m_model.lookup();
+        if (current.isFetching())
+            current.stop();
+        else
+            current.fetch();
+    });
+    connect(m_stop, &QShortcut::activated, &lookup, &Lookup::stop);
     connect(m_picker, &QComboBox::currentIndexChanged, this, &HeaderBar::storePreset);
     connect(&m_model.prefs(), &Prefs::valueChanged, this, [this](const QString& key) {
         if (key == PrefKey::preset)
@@ -123,9 +140,9 @@ HeaderBar::HeaderBar(AppModel& model, FolderChooser& chooser, QWidget* parent)
     });
     connect(m_folder, &QPushButton::clicked, this,
             [this] { m_model.prefs().chooseFolder(m_chooser); });
-    connect(&m_model, &AppModel::changed, this, &HeaderBar::refresh);
+    connect(&m_model.prefs(), &Prefs::folderChanged, this, &HeaderBar::refresh);
 
-    m_input->setText(m_model.input());
+    m_input->setText(lookup.input());
     refresh();
 }
 
@@ -180,17 +197,24 @@ void HeaderBar::storePreset()
 
 void HeaderBar::clear()
 {
-    m_model.setInput(QString());
-    m_model.setResults({});
-    m_model.setFetchError(std::nullopt);
+    Lookup& lookup = m_model.lookup();
+    lookup.setInput(QString());
+    lookup.setResults({});
+    lookup.setFetchError(std::nullopt);
 }
 
 void HeaderBar::refresh()
 {
-    const bool fetching = m_model.isFetching();
+    const Lookup& lookup = m_model.lookup();
+    const bool fetching = lookup.isFetching();
     m_spinner->setVisible(fetching);
-    m_clear->setVisible(!fetching && !m_model.input().isEmpty());
-    m_fetch->setEnabled(!fetching && !trimmedOfSpaces(m_model.input()).isEmpty());
+    m_clear->setVisible(!fetching && !lookup.input().isEmpty());
+    // While a lookup runs the button stops it.
+    const QString action = fetching ? QStringLiteral("Stop") : QStringLiteral("Fetch");
+    if (m_fetch->text() != action)
+        m_fetch->setText(action);
+    m_fetch->setEnabled(fetching || !trimmedOfSpaces(lookup.input()).isEmpty());
+    m_stop->setEnabled(fetching);
 
     const QString folder = QDir::cleanPath(m_model.prefs().folder());
     QString name = QFileInfo(folder).fileName();
@@ -224,7 +248,7 @@ bool HeaderBar::eventFilter(QObject* watched, QEvent* event)
             // Return looks up whatever is typed, even when Fetch is disabled;
             // Ctrl+Return belongs to the Download button, never to the lookup.
             if (!(key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier)))
-                m_model.fetch();
+                m_model.lookup().fetch();
             return true;
         }
     }

@@ -9,6 +9,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QShortcut;
 class QToolButton;
 
 namespace reelcatch {
@@ -71,6 +72,7 @@ private:
     QPushButton* m_fetch = nullptr;
     QComboBox* m_picker = nullptr;
     QPushButton* m_folder = nullptr;
+    QShortcut* m_stop = nullptr;
 };
 
 } // namespace reelcatch

@@ -113,7 +113,7 @@ MainWindow::MainWindow(AppModel& model, ThumbnailCache& thumbnails, DesktopActio
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 if (state == Qt::ApplicationActive)
-                    m_model.checkPasteboard();
+                    m_model.clipboard().check();
             });
 }
 
@@ -143,7 +143,7 @@ void MainWindow::showEvent(QShowEvent* event)
     if (m_shown)
         return;
     m_shown = true;
-    m_model.checkPasteboard();
+    m_model.clipboard().check();
     m_header->input()->setFocus(Qt::OtherFocusReason);
 }
 
@@ -174,8 +174,8 @@ void MainWindow::deliverDrop(const QString& text)
     QMetaObject::invokeMethod(
         this,
         [this, text] {
-            m_model.setInput(text);
-            m_model.fetch();
+            m_model.lookup().setInput(text);
+            m_model.lookup().fetch();
         },
         Qt::QueuedConnection);
 }

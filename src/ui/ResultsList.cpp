@@ -62,7 +62,7 @@ ResultsList::ResultsList(AppModel& model, ThumbnailCache& thumbnails,
 
 void ResultsList::download(const VideoItem& item)
 {
-    m_model.enqueue({item}, m_currentPreset ? m_currentPreset() : Preset());
+    m_model.queue().enqueue({item}, m_currentPreset ? m_currentPreset() : Preset());
 }
 
 void ResultsList::copyLink(const VideoItem& item)

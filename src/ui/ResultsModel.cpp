@@ -6,10 +6,10 @@
 namespace reelcatch {
 
 ResultsModel::ResultsModel(AppModel& model, QObject* parent)
-    : QAbstractListModel(parent), m_model(model), m_items(model.results())
+    : QAbstractListModel(parent), m_model(model), m_items(model.lookup().results())
 {
-    connect(&model, &AppModel::resultsChanged, this, &ResultsModel::reload);
-    connect(&model, &AppModel::selectedChanged, this, &ResultsModel::selectionChanged);
+    connect(&model.lookup(), &Lookup::resultsChanged, this, &ResultsModel::reload);
+    connect(&model.lookup(), &Lookup::selectedChanged, this, &ResultsModel::selectionChanged);
 }
 
 void ResultsModel::reload()
@@ -17,7 +17,7 @@ void ResultsModel::reload()
     // A reset, whatever the size: the list is replaced as a whole and
     // nothing is done per row.
     beginResetModel();
-    m_items = m_model.results();
+    m_items = m_model.lookup().results();
     endResetModel();
 }
 
@@ -34,19 +34,19 @@ int ResultsModel::rowCount(const QModelIndex& parent) const
 
 bool ResultsModel::isSelected(int row) const
 {
-    return m_model.selected().contains(m_items.at(row).id());
+    return m_model.lookup().selected().contains(m_items.at(row).id());
 }
 
 void ResultsModel::setSelected(int row, bool selected)
 {
     if (row < 0 || row >= m_items.size() || isSelected(row) == selected)
         return;
-    QSet<QString> ids = m_model.selected();
+    QSet<QString> ids = m_model.lookup().selected();
     if (selected)
         ids.insert(m_items.at(row).id());
     else
         ids.remove(m_items.at(row).id());
-    m_model.setSelected(std::move(ids));
+    m_model.lookup().setSelected(std::move(ids));
 }
 
 QVariant ResultsModel::data(const QModelIndex& index, int role) const

@@ -1,6 +1,7 @@
 #include "ResultsPane.h"
 
 #include "AppModel.h"
+#include "Prefs.h"
 #include "Appearance.h"
 #include "OneLineLabel.h"
 #include "ResultsList.h"
@@ -40,7 +41,11 @@ ResultsPane::ResultsPane(AppModel& model, ThumbnailCache& thumbnails, DesktopAct
     m_stack->addWidget(buildResults(thumbnails, actions));
     restyle();
 
-    connect(&m_model, &AppModel::changed, this, &ResultsPane::refresh);
+    const Lookup& lookup = m_model.lookup();
+    for (auto signal : {&Lookup::isFetchingChanged, &Lookup::fetchErrorChanged,
+                        &Lookup::resultsChanged, &Lookup::resultsTitleChanged,
+                        &Lookup::selectedChanged})
+        connect(&lookup, signal, this, &ResultsPane::refresh);
     refresh();
 }
 
@@ -158,25 +163,25 @@ bool ResultsPane::showsResults() const
 void ResultsPane::toggleAll()
 {
     // Counts only: the same test decides the button's title.
-    if (m_model.selected().size() == m_model.results().size()) {
-        m_model.setSelected({});
+    if (m_model.lookup().selected().size() == m_model.lookup().results().size()) {
+        m_model.lookup().setSelected({});
         return;
     }
     QSet<QString> all;
-    for (const VideoItem& item : m_model.results())
+    for (const VideoItem& item : m_model.lookup().results())
         all.insert(item.id());
-    m_model.setSelected(all);
+    m_model.lookup().setSelected(all);
 }
 
 void ResultsPane::refresh()
 {
-    const auto& error = m_model.fetchError();
-    const int results = int(m_model.results().size());
-    const int selected = int(m_model.selected().size());
+    const auto& error = m_model.lookup().fetchError();
+    const int results = int(m_model.lookup().results().size());
+    const int selected = int(m_model.lookup().selected().size());
 
     if (results == 0) {
         m_stack->setCurrentWidget(m_empty);
-        const bool fetching = m_model.isFetching();
+        const bool fetching = m_model.lookup().isFetching();
         m_emptyError->setVisible(error.has_value());
         m_emptyError->setText(error.value_or(QString()));
         m_lookingUp->setVisible(!error && fetching);
@@ -186,8 +191,8 @@ void ResultsPane::refresh()
     }
 
     m_stack->setCurrentWidget(m_results);
-    m_title->setVisible(!m_model.resultsTitle().isEmpty());
-    m_title->setText(m_model.resultsTitle());
+    m_title->setVisible(!m_model.lookup().resultsTitle().isEmpty());
+    m_title->setText(m_model.lookup().resultsTitle());
     m_count->setText(countLine(results, selected));
     m_selectAll->setVisible(results > 1);
     m_selectAll->setText(selected == results ? QStringLiteral("Select None")

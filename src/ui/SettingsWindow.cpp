@@ -26,11 +26,8 @@ namespace reelcatch {
 namespace {
 
 const char* const keyProperty = "reelcatchPrefKey";
-const char* const fallbackProperty = "reelcatchFallback";
 
 // What a key reads as when the store holds nothing usable for it.
-constexpr int parallelFallback = 2;
-const QString subLangsFallback = QStringLiteral("en.*,de.*");
 
 #ifdef Q_OS_MACOS
 const QString h264Text =
@@ -168,13 +165,10 @@ SettingsWindow::SettingsWindow(AppModel& model, FolderChooser& chooser, QWidget*
 
     connect(&m_prefs, &Prefs::valueChanged, this, &SettingsWindow::refreshSettings);
     connect(&m_prefs, &Prefs::folderChanged, this, &SettingsWindow::refreshFolder);
-    connect(&m_model, &AppModel::engineBusyChanged, this, &SettingsWindow::refreshEngine);
-    connect(&m_model, &AppModel::engineVersionChanged, this, &SettingsWindow::refreshEngine);
-    // A tool installed for a download shows up with the model's next change.
-    connect(&m_model, &AppModel::changed, this, [this] {
-        if (isVisible())
-            refreshEngine();
-    });
+    const EngineReadiness& readiness = m_model.readiness();
+    for (auto signal : {&EngineReadiness::busyChanged, &EngineReadiness::versionChanged,
+                        &EngineReadiness::toolsChanged})
+        connect(&readiness, signal, this, &SettingsWindow::refreshEngine);
 
     refreshSettings();
     refreshFolder();
@@ -323,7 +317,6 @@ QCheckBox* SettingsWindow::addToggle(const QString& text, const QString& key)
     toggle->setObjectName(key);
     toggle->setProperty(keyProperty, key);
     // Only subtitles and SponsorBlock are off until the user turns them on.
-    toggle->setProperty(fallbackProperty, key != PrefKey::subs && key != PrefKey::sponsor);
     connect(toggle, &QCheckBox::toggled, this,
             [this, key](bool checked) { m_prefs.setValue(key, checked); });
     m_toggles.append(toggle);
@@ -334,20 +327,19 @@ void SettingsWindow::refreshSettings()
 {
     for (QCheckBox* toggle : std::as_const(m_toggles)) {
         const QString key = toggle->property(keyProperty).toString();
-        const bool fallback = toggle->property(fallbackProperty).toBool();
         const QSignalBlocker quiet(toggle);
-        toggle->setChecked(m_prefs.boolean(key).value_or(fallback));
+        toggle->setChecked(m_prefs.flag(key));
     }
 
     // Shown as stored, even outside what the stepper itself can set.
-    const int parallel = m_prefs.integer(PrefKey::parallel).value_or(parallelFallback);
+    const int parallel = m_prefs.parallelAsStored();
     m_parallelLabel->setText(QStringLiteral("Parallel downloads: ") + QString::number(parallel));
     m_parallelDown->setEnabled(parallel > minParallel);
     m_parallelUp->setEnabled(parallel < maxParallel);
 
     // Turning subtitles off only hides the languages; they stay stored.
-    m_subLangsRow->setVisible(m_prefs.boolean(PrefKey::subs).value_or(false));
-    const QString langs = m_prefs.string(PrefKey::subLangs).value_or(subLangsFallback);
+    m_subLangsRow->setVisible(m_prefs.subs());
+    const QString langs = m_prefs.subLangs();
     if (m_subLangs->text() != langs)
         m_subLangs->setText(langs);
 }
@@ -369,20 +361,22 @@ void SettingsWindow::elideFolderPath()
 
 void SettingsWindow::refreshEngine()
 {
-    const Engine& engine = m_model.engine();
-    m_ytdlpVersion->setText(m_model.engineVersion().value_or(QStringLiteral("not installed")));
-    m_ffmpegState->setText(engine.ffmpeg() ? QStringLiteral("installed")
-                                           : QStringLiteral("installs with your first download"));
-    m_denoState->setText(engine.deno() ? QStringLiteral("installed") : QStringLiteral("missing"));
+    const EngineReadiness& readiness = m_model.readiness();
+    m_ytdlpVersion->setText(readiness.version().value_or(QStringLiteral("not installed")));
+    m_ffmpegState->setText(readiness.tools().ffmpeg
+                               ? QStringLiteral("installed")
+                               : QStringLiteral("installs with your first download"));
+    m_denoState->setText(readiness.tools().deno ? QStringLiteral("installed")
+                                                : QStringLiteral("missing"));
 
-    const bool busy = m_model.engineBusy();
+    const bool busy = readiness.isBusy();
     m_spinner->setVisible(busy);
     m_updateNow->setEnabled(!busy);
 }
 
 void SettingsWindow::stepParallel(int delta)
 {
-    const int current = m_prefs.integer(PrefKey::parallel).value_or(parallelFallback);
+    const int current = m_prefs.parallelAsStored();
     const int next = std::clamp(current + delta, minParallel, maxParallel);
     if (next != current)
         m_prefs.setValue(PrefKey::parallel, next);
@@ -391,9 +385,9 @@ void SettingsWindow::stepParallel(int delta)
 void SettingsWindow::updateEngine()
 {
     // The run publishes its own progress; a second one can't start meanwhile.
-    if (m_model.engineBusy())
+    if (m_model.readiness().isBusy())
         return;
-    m_model.ensureEngine(true);
+    m_model.readiness().ensure(true);
 }
 
 void SettingsWindow::showEvent(QShowEvent* event)
@@ -402,14 +396,6 @@ void SettingsWindow::showEvent(QShowEvent* event)
     refreshSettings();
     refreshFolder();
     refreshEngine();
-}
-
-void SettingsWindow::changeEvent(QEvent* event)
-{
-    QWidget::changeEvent(event);
-    // Tools may have come or gone while another window had the focus.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        refreshEngine();
 }
 
 bool SettingsWindow::eventFilter(QObject* watched, QEvent* event)

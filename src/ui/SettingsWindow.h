@@ -45,7 +45,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

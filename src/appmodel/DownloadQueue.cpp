@@ -1,0 +1,297 @@
+// The download queue: jobs are added at the front of the list and started
+// from its end, oldest first, up to the parallel limit; each runs its own
+// yt-dlp, whose lines move the job along.
+#include "DownloadQueue.h"
+
+#include "ChildProcess.h"
+#include "Engine.h"
+#include "EngineReadiness.h"
+#include "Prefs.h"
+#include "ProgressProtocol.h"
+#include "YtdlpArgs.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace reelcatch {
+
+namespace {
+
+using Kind = Download::Phase::Kind;
+
+const QString waitingDetail = QStringLiteral("Waiting\u2026");
+const QString gettingFfmpegDetail = QStringLiteral("Getting ffmpeg ready (one-time, ~56 MB)\u2026");
+
+bool isWaiting(const Download& job)
+{
+    return job.phase().kind() == Kind::queued;
+}
+
+} // namespace
+
+DownloadQueue::DownloadQueue(Engine& engine, Prefs& prefs, EngineReadiness& readiness,
+                             Platform platform, QObject* parent)
+    : QObject(parent), m_engine(engine), m_prefs(prefs), m_readiness(readiness),
+      m_platform(platform)
+{
+    connect(&m_readiness, &EngineReadiness::ffmpegSettled, this, [this] {
+        for (const DownloadPtr& job : std::as_const(m_downloads)) {
+            if (isWaiting(*job))
+                job->setDetail(waitingDetail);
+        }
+        pump();
+    });
+}
+
+DownloadQueue::~DownloadQueue()
+{
+    // Runs still going belong to this queue: they end with it (their process
+    // groups are killed), and their last signals must not reach it.
+    for (const Run& run : std::as_const(m_runs))
+        run.child->disconnect(this);
+}
+
+int DownloadQueue::toDo() const
+{
+    return count(Kind::queued) + count(Kind::downloading) + count(Kind::processing);
+}
+
+int DownloadQueue::finishedCount() const
+{
+    return count(Kind::done) + count(Kind::failed) + count(Kind::cancelled);
+}
+
+void DownloadQueue::watch(const DownloadPtr& job)
+{
+    const Download* raw = job.get();
+    m_counted.insert(raw, job->phase().kind());
+    ++m_counts[std::size_t(job->phase().kind())];
+    connect(raw, &Download::phaseChanged, this, [this, raw] { phaseMoved(raw); });
+}
+
+void DownloadQueue::phaseMoved(const Download* job)
+{
+    const auto counted = m_counted.find(job);
+    if (counted == m_counted.end() || *counted == job->phase().kind())
+        return;
+    --m_counts[std::size_t(*counted)];
+    *counted = job->phase().kind();
+    ++m_counts[std::size_t(*counted)];
+    emit countsChanged();
+    updateBadge();
+}
+
+void DownloadQueue::updateBadge()
+{
+    if (m_platform.badge)
+        m_platform.badge->setCount(toDo());
+}
+
+void DownloadQueue::enqueue(const QList<VideoItem>& items, Preset preset)
+{
+    QList<DownloadPtr> added;
+    for (const VideoItem& item : items) {
+        const auto same = [&](const DownloadPtr& job) {
+            return job->video().id() == item.id() && job->preset() == preset &&
+                   (isWaiting(*job) || job->isActive());
+        };
+        if (std::any_of(m_downloads.cbegin(), m_downloads.cend(), same) ||
+            std::any_of(added.cbegin(), added.cend(), same))
+            continue;
+        added.append(std::make_shared<Download>(item, preset));
+    }
+    if (!added.isEmpty()) {
+        // The newest first: the last item added leads the list.
+        std::reverse(added.begin(), added.end());
+        emit jobsAboutToBeAdded(0, int(added.size()) - 1);
+        m_downloads = added + m_downloads;
+        for (const DownloadPtr& job : std::as_const(added))
+            watch(job);
+        emit jobsAdded();
+        emit countsChanged();
+        updateBadge();
+    }
+    pump();
+}
+
+void DownloadQueue::pump()
+{
+    if (m_holdPump || count(Kind::queued) == 0)
+        return;
+    // Merging and conversion need ffmpeg: get it first, once.
+    if (!m_readiness.ffmpegFailed() && !m_engine.ffmpeg()) {
+        for (const DownloadPtr& job : std::as_const(m_downloads)) {
+            if (isWaiting(*job))
+                job->setDetail(gettingFfmpegDetail);
+        }
+        m_readiness.getFfmpeg();
+        return;
+    }
+
+    const int limit = m_prefs.parallel();
+    // A copy: a start may fail at once, but the list must not shift under the walk.
+    const QList<DownloadPtr> jobs = m_downloads;
+    for (auto it = jobs.crbegin(); it != jobs.crend(); ++it) {
+        if (count(Kind::downloading) + count(Kind::processing) >= limit)
+            break;
+        if (isWaiting(**it))
+            start(*it);
+    }
+}
+
+void DownloadQueue::start(const DownloadPtr& job)
+{
+    const std::optional<QString> ytdlp = m_engine.ytdlp();
+    if (!ytdlp) {
+        job->setPhase(
+            Download::Phase::failed(QStringLiteral("Download engine not installed yet.")));
+        return;
+    }
+    const YtdlpArgs::Download request{job->video().url(), job->preset(), m_prefs.folder(),
+                                      m_readiness.version()};
+    Child* child = m_engine.spawn({*ytdlp, YtdlpArgs::download(m_engine, m_prefs, request), {},
+                                   ChildSpec::Output::lines, outputPause},
+                                  this);
+    // Only the job's current run speaks for it: a run that was cancelled and
+    // replaced by a retry may still be printing and ending.
+    const Download* key = job.get();
+    auto current = [this, key, child] {
+        const auto run = m_runs.constFind(key);
+        return run != m_runs.cend() && run->child == child;
+    };
+    connect(child, &Child::line, this, [this, job, key, current](const QString& line) {
+        if (!current())
+            return;
+        if (std::optional<QString> error = ProgressProtocol::handle(line, *job))
+            m_runs[key].lastError = std::move(*error);
+    });
+    connect(child, &Child::ended, this, [this, job, child, current](const ChildExit& exit) {
+        child->deleteLater();
+        if (!current())
+            return;
+        if (exit.kind == ChildExit::Kind::failedToStart) {
+            m_runs.remove(job.get());
+            if (job->phase().kind() != Kind::cancelled)
+                job->setPhase(Download::Phase::failed(exit.message));
+            pump();
+            return;
+        }
+        finish(job, exit.code);
+    });
+
+    m_runs.insert(key, Run{child, {}});
+    job->setFraction(0);
+    job->setFile(std::nullopt);
+    job->setPhase(Download::Phase::downloading());
+    job->setDetail(QStringLiteral("Starting\u2026"));
+    child->start();
+}
+
+void DownloadQueue::finish(const DownloadPtr& job, int status)
+{
+    const Run run = m_runs.take(job.get());
+    if (job->phase().kind() != Kind::cancelled) {
+        if (status == 0) {
+            job->setPhase(Download::Phase::done());
+            job->setFraction(1);
+            job->setDetail(job->file()
+                               ? QFileInfo(*job->file()).fileName()
+                               : QStringLiteral("Saved to ") + QDir(m_prefs.folder()).dirName());
+        } else {
+            // For a child ended by a signal the status is the signal's number.
+            job->setPhase(Download::Phase::failed(
+                run.lastError.isEmpty()
+                    ? QStringLiteral("yt-dlp exited with code ") + QString::number(status)
+                    : run.lastError));
+        }
+    }
+    pump();
+
+    // The cue for a drained batch with something to show for it.
+    if (toDo() == 0 && count(Kind::done) > 0 && m_platform.cue) {
+        m_platform.cue->playSound();
+        m_platform.cue->requestAttention();
+    }
+}
+
+void DownloadQueue::cancel(Download& job)
+{
+    job.setPhase(Download::Phase::cancelled());
+    job.setDetail(QStringLiteral("Cancelled"));
+    const auto run = m_runs.constFind(&job);
+    if (run != m_runs.cend())
+        run->child->stop(); // its end reaches finish(), which pumps
+    else
+        pump();
+}
+
+void DownloadQueue::retry(Download& job)
+{
+    // A cancelled run may still be ending; from now on it has no say in the
+    // job (its end is ignored, and the stop already sent still reaches it).
+    m_runs.remove(&job);
+    job.setPhase(Download::Phase::queued());
+    job.setFraction(0);
+    job.setDetail(waitingDetail);
+    pump();
+}
+
+void DownloadQueue::removeIf(const std::function<bool(const Download&)>& predicate)
+{
+    bool removed = false;
+    // From the end, in runs of neighbouring rows, so rows before a run keep
+    // their numbers while it goes.
+    for (qsizetype last = m_downloads.size() - 1; last >= 0; --last) {
+        if (!predicate(*m_downloads.at(last)))
+            continue;
+        qsizetype first = last;
+        while (first > 0 && predicate(*m_downloads.at(first - 1)))
+            --first;
+        emit jobsAboutToBeRemoved(int(first), int(last));
+        for (qsizetype row = first; row <= last; ++row) {
+            const Download* job = m_downloads.at(row).get();
+            --m_counts[std::size_t(m_counted.take(job))];
+            m_runs.remove(job);
+            m_downloads.at(row)->disconnect(this);
+        }
+        m_downloads.remove(first, last - first + 1);
+        emit jobsRemoved();
+        removed = true;
+        last = first;
+    }
+    if (removed) {
+        emit countsChanged();
+        updateBadge();
+    }
+}
+
+void DownloadQueue::remove(Download& job)
+{
+    if (isWaiting(job) || job.isActive())
+        cancel(job);
+    const QUuid id = job.id();
+    removeIf([&id](const Download& other) { return other.id() == id; });
+}
+
+void DownloadQueue::clearFinished()
+{
+    removeIf([](const Download& job) { return job.isFinished(); });
+}
+
+void DownloadQueue::cancelAll()
+{
+    // Each cancel frees a slot; pumping between them would launch the next
+    // waiting job only to stop it a moment later.
+    const QList<DownloadPtr> jobs = m_downloads;
+    m_holdPump = true;
+    for (const DownloadPtr& job : jobs) {
+        if (isWaiting(*job) || job->isActive())
+            cancel(*job);
+    }
+    m_holdPump = false;
+    pump();
+}
+
+} // namespace reelcatch

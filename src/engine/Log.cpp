@@ -1,0 +1,7 @@
+#include "Log.h"
+
+namespace reelcatch {
+
+Q_LOGGING_CATEGORY(lcEngine, "reelcatch.engine", QtWarningMsg)
+
+} // namespace reelcatch

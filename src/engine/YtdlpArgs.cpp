@@ -1,0 +1,85 @@
+#include "YtdlpArgs.h"
+
+#include "Engine.h"
+#include "Prefs.h"
+
+#include <QFileInfo>
+
+namespace reelcatch::YtdlpArgs {
+
+namespace {
+
+const QString progressTemplate =
+    QStringLiteral("download:RC|%(progress.status)s|%(progress.downloaded_bytes)s|"
+                   "%(progress.total_bytes)s|%(progress.total_bytes_estimate)s|"
+                   "%(progress.speed)s|%(progress.eta)s|%(info.vcodec)s");
+const QString postprocessTemplate =
+    QStringLiteral("postprocess:[%(progress.postprocessor)s] %(progress.status)s");
+const QString printTemplate = QStringLiteral("after_move:RCFILE|%(filepath)s");
+const QString outputTemplate = QStringLiteral("%(title).180B [%(id)s].%(ext)s");
+
+} // namespace
+
+QStringList common(const Engine& engine)
+{
+    QStringList args{QStringLiteral("--no-colors")};
+    if (const std::optional<QString> denoPath = engine.deno())
+        args << QStringLiteral("--js-runtimes") << QStringLiteral("deno:") + *denoPath;
+    return args;
+}
+
+QStringList lookup(const Engine& engine, const QString& target)
+{
+    // "--" keeps a target that begins with "-" from being read as an option.
+    return common(engine) << QStringLiteral("-J") << QStringLiteral("--flat-playlist")
+                          << QStringLiteral("--no-playlist") << QStringLiteral("--no-warnings")
+                          << QStringLiteral("--") << target;
+}
+
+QStringList download(const Engine& engine, const Prefs& prefs, const Download& request)
+{
+    const Preset preset = request.preset;
+    const std::optional<QString> ffmpeg = engine.ffmpeg();
+    const QString& url = request.url;
+    // An address that begins with "-" would be read as an option: it then
+    // goes last, behind "--".
+    const bool optionLike = url.startsWith(QLatin1Char('-'));
+
+    QStringList args = common(engine);
+    if (!optionLike)
+        args << url;
+    args << QStringLiteral("--no-playlist") << QStringLiteral("--newline")
+         << QStringLiteral("--progress") << QStringLiteral("-P") << request.folder
+         << QStringLiteral("-o") << outputTemplate << QStringLiteral("--progress-template")
+         << progressTemplate;
+    // "--print" makes yt-dlp quiet, so post-processor steps only show when
+    // asked for; releases before this one print them without line breaks.
+    if (request.version && *request.version >= QLatin1String(postprocessTemplateSince))
+        args << QStringLiteral("--progress-template") << postprocessTemplate;
+    args << QStringLiteral("--print") << printTemplate;
+
+    if (!ffmpeg) {
+        args << QStringLiteral("-f")
+             << (preset.isAudio() ? QStringLiteral("ba[ext=m4a]/ba/b")
+                                  : QStringLiteral("b[ext=mp4]/b"));
+    } else {
+        args << QStringLiteral("--ffmpeg-location") << QFileInfo(*ffmpeg).path();
+        args << preset.args(prefs.h264());
+    }
+    if (prefs.embedMeta())
+        args << QStringLiteral("--embed-metadata");
+    if (prefs.embedThumb() && ffmpeg)
+        args << QStringLiteral("--embed-thumbnail");
+    if (prefs.subs() && !preset.isAudio()) {
+        args << QStringLiteral("--write-subs") << QStringLiteral("--sub-langs")
+             << prefs.subLangs() << QStringLiteral("--embed-subs");
+    }
+    if (prefs.sponsor())
+        args << QStringLiteral("--sponsorblock-remove")
+             << QStringLiteral("sponsor,selfpromo,interaction");
+    if (optionLike)
+        args << QStringLiteral("--") << url;
+    return args;
+}
+
+} // namespace reelcatch::YtdlpArgs
