@@ -3,6 +3,8 @@
 // What every measurement of the bench shares: memory and CPU readings of this
 // process, a probe for the GUI thread's lateness, a watch on a child's exit,
 // and the answers and lines the measurements feed the model.
+#include "ToolInstaller.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -91,5 +93,17 @@ qint64 writePlaylistAnswer(const QString& path, int count);
 // Recorded yt-dlp download transcripts: their output lines, the argument and
 // status lines ("# ...") left out. Empty when none can be read.
 QList<QByteArray> recordedLines(const QStringList& files);
+
+} // namespace Bench
+
+namespace Bench {
+
+// An installer that is never needed: the bench provides every tool.
+class IdleInstaller final : public reelcatch::ToolInstaller {
+public:
+    void installYtdlp(QObject*, OnDone, Progress) override {}
+    void installDeno(QObject*, OnDone, Progress) override {}
+    void installFfmpeg(QObject*, OnDone) override {}
+};
 
 } // namespace Bench

@@ -2,10 +2,11 @@
 // once through the app model and once as the same command line run alone,
 // alternately, to see what the model adds to a download's wall time.
 #include "AppModel.h"
+#include "ChildProcess.h"
 #include "Benches.h"
 #include "Common.h"
 #include "FakeYtdlp.h"
-#include "Fakes.h"
+
 #include "HttpServer.h"
 #include "TestEnv.h"
 
@@ -99,14 +100,15 @@ int downloadBench(qint64 megabytes, int rounds)
     // Random bytes are no video: nothing may ask ffmpeg to read them.
     prefs.setValue(PrefKey::embedMeta, false);
     prefs.setValue(PrefKey::embedThumb, false);
-    FakeInstaller installer;
+    Bench::IdleInstaller installer;
     AppModel model(engine, prefs, installer);
     const VideoItem item = *VideoItem::fromJson(
         QJsonObject{{QStringLiteral("id"), QStringLiteral("video")},
                     {QStringLiteral("webpage_url"), server.url(QStringLiteral("/video.mp4"))}});
     const auto lastJobEnded = [&] {
-        return !model.downloads().isEmpty() && model.downloads().first()->isFinished() &&
-               !model.downloads().first()->process();
+        return !model.queue().downloads().isEmpty() &&
+               model.queue().downloads().first()->isFinished() &&
+               model.queue().findChildren<ChildProcess*>().isEmpty();
     };
 
     // The command line the model runs, as a managed fake copy records it; the
@@ -114,7 +116,7 @@ int downloadBench(qint64 megabytes, int rounds)
     QStringList args;
     {
         FakeYtdlp fake(env.supportDir());
-        model.enqueue({item}, Preset::p1080);
+        model.queue().enqueue({item}, Preset::p1080);
         if (!waitUntil(lastJobEnded, 30000) || fake.calls().isEmpty()) {
             std::fprintf(stderr, "download: the fake was not run\n");
             return 1;
@@ -128,11 +130,11 @@ int downloadBench(qint64 megabytes, int rounds)
     const auto throughModel = [&]() -> double {
         emptyFolder(env.downloadsDir());
         const qint64 start = Bench::nowNs();
-        model.enqueue({item}, Preset::p1080);
+        model.queue().enqueue({item}, Preset::p1080);
         if (!waitUntil(lastJobEnded, 600000))
             return -1;
         const double seconds = (Bench::nowNs() - start) / 1e9;
-        const DownloadPtr job = model.downloads().first();
+        const DownloadPtr job = model.queue().downloads().first();
         if (job->phase() != Download::Phase::done() || QFileInfo(target).size() != size) {
             std::fprintf(stderr, "download: the model's download failed: %s\n",
                          qPrintable(job->phase().message()));

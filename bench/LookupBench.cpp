@@ -5,7 +5,7 @@
 #include "Benches.h"
 #include "Common.h"
 #include "FakeYtdlp.h"
-#include "Fakes.h"
+
 #include "TestEnv.h"
 
 #if __has_include("ListingScanner.h")
@@ -28,18 +28,18 @@ using namespace reelcatch;
 namespace {
 
 // Runs the event loop until the model's lookup has ended (or 120 s pass).
-bool waitForLookup(AppModel& model)
+bool waitForLookup(Lookup& lookup)
 {
-    if (!model.isFetching())
+    if (!lookup.isFetching())
         return true;
     QEventLoop loop;
-    QObject::connect(&model, &AppModel::isFetchingChanged, &loop, [&] {
-        if (!model.isFetching())
+    QObject::connect(&lookup, &Lookup::isFetchingChanged, &loop, [&] {
+        if (!lookup.isFetching())
             loop.quit();
     });
     QTimer::singleShot(120000, &loop, &QEventLoop::quit);
     loop.exec();
-    return !model.isFetching();
+    return !lookup.isFetching();
 }
 
 // Lets the event loop run for `ms` (deferred deletions, late signals).
@@ -69,15 +69,15 @@ int lookupBench(int count, const QString& answerFile)
 
     Engine engine(env.engineConfig());
     Prefs prefs(env.settingsPath(), env.downloadsDir());
-    FakeInstaller installer;
+    Bench::IdleInstaller installer;
     AppModel model(engine, prefs, installer);
-    model.setInput(QStringLiteral("https://www.youtube.com/@benchchannel"));
+    model.lookup().setInput(QStringLiteral("https://www.youtube.com/@benchchannel"));
 
     // A small lookup first, so that the thread pool, the process machinery
     // and the parsers' first-use costs are paid before anything is measured.
     fake.setScript(QStringLiteral("out-file ") + small);
-    model.fetch();
-    if (!waitForLookup(model) || model.results().size() != 10) {
+    model.lookup().fetch();
+    if (!waitForLookup(model.lookup()) || model.lookup().results().size() != 10) {
         std::fprintf(stderr, "lookup: the warm-up lookup failed\n");
         return 1;
     }
@@ -87,14 +87,14 @@ int lookupBench(int count, const QString& answerFile)
     const qint64 baseKb = Bench::statusKb("VmRSS");
     const bool peakReset = Bench::resetPeak();
     qint64 publishedNs = 0;
-    QObject::connect(&model, &AppModel::resultsChanged, &model,
+    QObject::connect(&model.lookup(), &Lookup::resultsChanged, &model,
                      [&] { publishedNs = Bench::nowNs(); });
 
     Bench::StallProbe probe(5);
     probe.start();
     const qint64 fetchNs = Bench::nowNs();
-    model.fetch();
-    QProcess* process = model.findChild<QProcess*>();
+    model.lookup().fetch();
+    QProcess* process = model.lookup().findChild<QProcess*>();
     if (!process || process->processId() <= 0) {
         std::fprintf(stderr, "lookup: no yt-dlp process was started\n");
         return 1;
@@ -107,7 +107,7 @@ int lookupBench(int count, const QString& answerFile)
         if (state == QProcess::NotRunning)
             endSeenNs = Bench::nowNs();
     });
-    const bool ended = waitForLookup(model);
+    const bool ended = waitForLookup(model.lookup());
     // The probe keeps running a little: the lookup's leftovers (the process
     // object, the parsed answer) go away after the results are published.
     settle(100);
@@ -116,10 +116,10 @@ int lookupBench(int count, const QString& answerFile)
     settle(200);
     const qint64 afterKb = Bench::statusKb("VmRSS");
 
-    if (!ended || model.fetchError() || model.results().size() != count || publishedNs == 0 ||
+    if (!ended || model.lookup().fetchError() || model.lookup().results().size() != count || publishedNs == 0 ||
         watch->exitNs() == 0) {
         std::fprintf(stderr, "lookup: the lookup did not publish %d items (error: %s)\n", count,
-                     qPrintable(model.fetchError().value_or(QStringLiteral("none"))));
+                     qPrintable(model.lookup().fetchError().value_or(QStringLiteral("none"))));
         return 1;
     }
     Bench::result("entries", count);
@@ -162,7 +162,7 @@ int scanBench(const QString& answerFile)
 
         start = Bench::nowNs();
         const QJsonDocument doc = QJsonDocument::fromJson(answer);
-        const AppModel::Listing parsed = AppModel::parse(doc.object());
+        const Listing parsed = parse(doc.object());
         const double documentMs = (Bench::nowNs() - start) / 1e6;
         if (!scanned || scanned->listing.items != parsed.items ||
             scanned->listing.title != parsed.title) {

@@ -15,7 +15,7 @@
 #include "DesktopServices.h"
 #include "DialogFolderChooser.h"
 #include "FakeYtdlp.h"
-#include "Fakes.h"
+
 #include "HttpServer.h"
 #include "MainWindow.h"
 #include "ResultsList.h"
@@ -44,9 +44,9 @@ using namespace reelcatch;
 
 namespace {
 
-bool waitForLookup(AppModel& model)
+bool waitForLookup(Lookup& lookup)
 {
-    return QTest::qWaitFor([&] { return !model.isFetching(); }, 120000);
+    return QTest::qWaitFor([&] { return !lookup.isFetching(); }, 120000);
 }
 
 void settle(int ms)
@@ -134,12 +134,12 @@ int resultsViewBench(int argc, char** argv)
 
     Engine engine(env.engineConfig());
     Prefs prefs(env.settingsPath(), env.downloadsDir());
-    FakeInstaller installer;
+    Bench::IdleInstaller installer;
     AppModel model(engine, prefs, installer);
     // Connected before any window exists, so this comes before the list's
     // own handling of the new results.
     qint64 publishedNs = 0;
-    QObject::connect(&model, &AppModel::resultsChanged, &model,
+    QObject::connect(&model.lookup(), &Lookup::resultsChanged, &model,
                      [&] { publishedNs = Bench::nowNs(); });
 
     ThumbnailCache thumbnails(&network, env.path(QStringLiteral("thumbnails")));
@@ -158,10 +158,10 @@ int resultsViewBench(int argc, char** argv)
 
     // The warm-up: a small lookup shown and its thumbnails loaded, so that
     // fonts, styles and the thread pool have been used once.
-    model.setInput(QStringLiteral("https://www.youtube.com/@benchchannel"));
+    model.lookup().setInput(QStringLiteral("https://www.youtube.com/@benchchannel"));
     fake.setScript(QStringLiteral("out-file ") + small);
-    model.fetch();
-    if (!waitForLookup(model) || model.results().size() != 10) {
+    model.lookup().fetch();
+    if (!waitForLookup(model.lookup()) || model.lookup().results().size() != 10) {
         std::fprintf(stderr, "view: the warm-up lookup failed\n");
         return 1;
     }
@@ -197,8 +197,8 @@ int resultsViewBench(int argc, char** argv)
             shown.setBit(row);
     };
 
-    model.fetch();
-    if (!waitForLookup(model) || model.results().size() != count || publishedNs == 0) {
+    model.lookup().fetch();
+    if (!waitForLookup(model.lookup()) || model.lookup().results().size() != count || publishedNs == 0) {
         std::fprintf(stderr, "view: the lookup did not publish %d items\n", count);
         return 1;
     }
@@ -263,7 +263,7 @@ int resultsViewBench(int argc, char** argv)
     // Each request's row, and whether that row was ever on screen.
     QHash<QUrl, int> rowOf;
     rowOf.reserve(count);
-    const QList<VideoItem> items = model.results();
+    const QList<VideoItem> items = model.lookup().results();
     for (int row = 0; row < count; ++row) {
         if (const auto& url = items[row].thumbnail())
             rowOf.insert(*url, row);

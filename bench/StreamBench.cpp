@@ -2,10 +2,11 @@
 // fake downloads print progress lines at yt-dlp's pace, and the raw speed of
 // cutting recorded output into lines and applying them to a job.
 #include "AppModel.h"
+#include "ChildProcess.h"
 #include "Benches.h"
 #include "Common.h"
 #include "FakeYtdlp.h"
-#include "Fakes.h"
+
 #include "LineReader.h"
 #include "ProgressProtocol.h"
 #include "TestEnv.h"
@@ -63,7 +64,7 @@ int progressBench(int jobs, int linesPerSecond, int seconds)
     Engine engine(env.engineConfig());
     Prefs prefs(env.settingsPath(), env.downloadsDir());
     prefs.setValue(PrefKey::parallel, jobs);
-    FakeInstaller installer;
+    Bench::IdleInstaller installer;
     AppModel model(engine, prefs, installer);
 
     QList<VideoItem> items;
@@ -71,13 +72,14 @@ int progressBench(int jobs, int linesPerSecond, int seconds)
         items << benchItem(QStringLiteral("job%1").arg(i));
 
     const auto allDone = [&] {
-        return !model.downloads().isEmpty() &&
-               std::all_of(model.downloads().cbegin(), model.downloads().cend(),
-                           [](const DownloadPtr& j) { return j->isFinished() && !j->process(); });
+        return !model.queue().downloads().isEmpty() &&
+               std::all_of(model.queue().downloads().cbegin(), model.queue().downloads().cend(),
+                           [](const DownloadPtr& j) { return j->isFinished(); }) &&
+               model.queue().findChildren<ChildProcess*>().isEmpty();
     };
     const double cpuBefore = Bench::cpuSeconds();
     const qint64 startNs = Bench::nowNs();
-    model.enqueue(items, Preset::p1080);
+    model.queue().enqueue(items, Preset::p1080);
     QEventLoop loop;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
@@ -91,7 +93,7 @@ int progressBench(int jobs, int linesPerSecond, int seconds)
     const double cpu = Bench::cpuSeconds() - cpuBefore;
 
     int succeeded = 0;
-    for (const DownloadPtr& job : model.downloads())
+    for (const DownloadPtr& job : model.queue().downloads())
         succeeded += job->phase() == Download::Phase::done();
     if (succeeded != jobs) {
         std::fprintf(stderr, "progress: %d of %d downloads ended well\n", succeeded, jobs);

@@ -3,6 +3,7 @@
 // yt-dlp, whose lines move the job along.
 #include "DownloadQueue.h"
 
+#include "AppLog.h"
 #include "ChildProcess.h"
 #include "Engine.h"
 #include "EngineReadiness.h"
@@ -181,6 +182,7 @@ void DownloadQueue::start(const DownloadPtr& job)
         finish(job, exit.code);
     });
 
+    qCInfo(lcAppModel) << "download of" << job->video().id() << "in" << job->preset().rawValue();
     m_runs.insert(key, Run{child, {}});
     job->setFraction(0);
     job->setFile(std::nullopt);
@@ -192,6 +194,7 @@ void DownloadQueue::start(const DownloadPtr& job)
 void DownloadQueue::finish(const DownloadPtr& job, int status)
 {
     const Run run = m_runs.take(job.get());
+    qCInfo(lcAppModel) << "download of" << job->video().id() << "ended with" << status;
     if (job->phase().kind() != Kind::cancelled) {
         if (status == 0) {
             job->setPhase(Download::Phase::done());

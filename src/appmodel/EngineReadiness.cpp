@@ -3,7 +3,7 @@
 #include "EngineReadiness.h"
 
 #include "Engine.h"
-#include "Log.h"
+#include "AppLog.h"
 #include "ToolInstaller.h"
 
 #include <QTimer>
@@ -87,7 +87,7 @@ void EngineReadiness::ensure(bool force)
         // A stale copy is refreshed without a word; a fresh one is left alone.
         run->installYtdlp = stale;
     }
-    qCInfo(lcEngine) << "engine check: yt-dlp" << run->installYtdlp << "deno" << run->installDeno;
+    qCInfo(lcAppModel) << "engine check: yt-dlp" << run->installYtdlp << "deno" << run->installDeno;
     runInstalls(run);
 }
 

@@ -1,6 +1,7 @@
 // Running a lookup and publishing what it found.
 #include "Lookup.h"
 
+#include "AppLog.h"
 #include "Engine.h"
 #include "ListingScanner.h"
 #include "YtdlpArgs.h"
@@ -208,6 +209,7 @@ void Lookup::fetch()
     setFetchError(std::nullopt);
 
     const QString target = normalize(typed);
+    qCInfo(lcAppModel) << "looking up" << target;
     const quint64 generation = ++m_generation;
     Child* child = m_engine.spawn({*ytdlp, YtdlpArgs::lookup(m_engine, target), {},
                                    ChildSpec::Output::stream, {}, inactivityLimit},
@@ -224,6 +226,7 @@ void Lookup::fetch()
                     return; // stopped, or replaced by a newer lookup
                 }
                 m_child = nullptr;
+                qCInfo(lcAppModel) << "lookup ended" << int(exit.kind) << exit.code;
                 if (!exit.succeeded()) {
                     stream->abandon();
                     if (exit.kind == ChildExit::Kind::inactive)
@@ -255,6 +258,7 @@ void Lookup::stop()
 {
     if (!m_isFetching)
         return;
+    qCInfo(lcAppModel) << "lookup stopped";
     // Whatever the stopped lookup still delivers is ignored from now on.
     ++m_generation;
     if (m_child)

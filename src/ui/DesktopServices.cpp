@@ -1,5 +1,7 @@
 #include "DesktopServices.h"
 
+#include "UiLog.h"
+
 #include <QClipboard>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -40,8 +42,10 @@ void DesktopServices::revealFile(const QString& path)
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, folder, watcher] {
         watcher->deleteLater();
         const bool shown = !watcher->isError();
-        if (!shown)
+        if (!shown) {
+            qCInfo(lcUi) << "the file manager did not answer:" << watcher->error().message();
             openFolder(folder);
+        }
         emit revealAnswered(shown);
     });
 }

@@ -1,5 +1,7 @@
 #include "ThumbnailCache.h"
 
+#include "UiLog.h"
+
 #include <QBuffer>
 #include <QDateTime>
 #include <QFuture>
@@ -207,6 +209,7 @@ void ThumbnailCache::finishReply(QNetworkReply* reply, const QUrl& url)
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const bool httpOk = status == 0 || (status >= 200 && status < 300);
     if (reply->error() != QNetworkReply::NoError || !httpOk) {
+        qCDebug(lcUi) << "thumbnail not loaded:" << url << status << reply->errorString();
         fail(url);
         return;
     }

@@ -1,0 +1,7 @@
+#include "AppLog.h"
+
+namespace reelcatch {
+
+Q_LOGGING_CATEGORY(lcAppModel, "reelcatch.appmodel", QtWarningMsg)
+
+} // namespace reelcatch

@@ -1,0 +1,7 @@
+#include "UiLog.h"
+
+namespace reelcatch {
+
+Q_LOGGING_CATEGORY(lcUi, "reelcatch.ui", QtWarningMsg)
+
+} // namespace reelcatch
