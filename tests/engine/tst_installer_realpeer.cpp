@@ -4,6 +4,7 @@
 #include "HttpServer.h"
 #include "Installer.h"
 #include "TestEnv.h"
+#include "YtdlpArgs.h"
 
 #include <QFile>
 #include <QTest>
@@ -93,11 +94,13 @@ void TestInstallerRealPeer::installsRealDeno()
 
     QCOMPARE(engine.deno().value_or(QString()), engine.managedDeno());
     QCOMPARE(TestEnv::mode(engine.managedDeno()), 0755);
-    const ProcessResult run = runProcess(engine.managedDeno(), {QStringLiteral("--version")}, env.childEnvironment());
-    QVERIFY(run.ok());
-    QVERIFY2(run.out.startsWith("deno "), run.out.constData());
-    const QStringList args = engine.commonArgs();
-    QCOMPARE(args.mid(args.size() - 2),
+    std::optional<Result<RunResult>> run;
+    engine.run(engine.managedDeno(), {QStringLiteral("--version")}, &context,
+               [&](Result<RunResult> r) { run = std::move(r); });
+    QVERIFY(QTest::qWaitFor([&] { return run.has_value(); }, 60000));
+    QVERIFY(run->ok() && run->value().status == 0);
+    QVERIFY2(run->value().out.startsWith("deno "), run->value().out.constData());
+    QCOMPARE(YtdlpArgs::common(engine).mid(1),
              (QStringList{QStringLiteral("--js-runtimes"), QStringLiteral("deno:") + engine.managedDeno()}));
 }
 
