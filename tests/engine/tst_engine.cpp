@@ -70,7 +70,7 @@ void TestEngine::toolLookup_data()
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<QString>("expect");
 
-    for (const QString tool : {QStringLiteral("yt-dlp"), QStringLiteral("deno")}) {
+    for (const QString& tool : {QStringLiteral("yt-dlp"), QStringLiteral("deno")}) {
         auto row = [&](const char* name, const char* files, const char* expect) {
             QTest::addRow("%s: %s", qPrintable(tool), name)
                 << tool << specs(files).replaceInStrings(QStringLiteral("TOOL"), tool)
@@ -129,7 +129,8 @@ void TestEngine::environmentPath()
         config.baseEnvironment.insert(QStringLiteral("PATH"), inherited);
     const QProcessEnvironment childEnv = Engine(config).environment();
     const QString front = (QStringList{env.supportDir()} + env.binDirs()).join(u':') + u':';
-    QCOMPARE(childEnv.value(QStringLiteral("PATH")), front + (inherited == u"-" ? QString() : inherited));
+    QCOMPARE(childEnv.value(QStringLiteral("PATH")),
+             front + (inherited == u"-" ? QString() : inherited));
     QCOMPARE(childEnv.value(QStringLiteral("REELCATCH_MARKER")), QStringLiteral("kept"));
 }
 
@@ -163,9 +164,8 @@ void TestEngine::lastError_data()
         << QStringLiteral("  ERROR: x\nWARNING: ERROR: y\nerror: z") << QString();
     QTest::newRow("CR, CR LF and Unicode breaks end lines")
         << QStringLiteral("5%\rERROR: a\r\nERROR: b\u2028ERROR: c\u2029x") << QStringLiteral("c");
-    QTest::newRow("inner colons kept")
-        << QStringLiteral("ERROR: [generic] None: HTTP Error 404")
-        << QStringLiteral("[generic] None: HTTP Error 404");
+    QTest::newRow("inner colons kept") << QStringLiteral("ERROR: [generic] None: HTTP Error 404")
+                                       << QStringLiteral("[generic] None: HTTP Error 404");
 }
 
 void TestEngine::lastError()
@@ -187,9 +187,10 @@ void TestEngine::version_data()
     QTest::addColumn<QString>("version"); // null for none
 
     const auto exited = ChildExit::Kind::exited;
-    QTest::newRow("printed, trimmed") << true << QByteArray("\n 2026.08.19 \r\n") << 0 << exited
-                                      << QStringLiteral("2026.08.19");
-    QTest::newRow("non-zero status") << true << QByteArray("2026.08.19\n") << 1 << exited << QString();
+    QTest::newRow("printed, trimmed")
+        << true << QByteArray("\n 2026.08.19 \r\n") << 0 << exited << QStringLiteral("2026.08.19");
+    QTest::newRow("non-zero status")
+        << true << QByteArray("2026.08.19\n") << 1 << exited << QString();
     QTest::newRow("failed to start")
         << true << QByteArray() << -1 << ChildExit::Kind::failedToStart << QString();
     QTest::newRow("no yt-dlp") << false << QByteArray() << 0 << exited << QString();

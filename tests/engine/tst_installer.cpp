@@ -18,7 +18,8 @@ namespace {
 // A stand-in for a tool: answers its version query, fails otherwise.
 QByteArray tool(const QByteArray& version)
 {
-    return "#!/bin/sh\ncase \"$1\" in --version|-version) echo " + version + "; exit 0;; esac\nexit 3\n";
+    return "#!/bin/sh\ncase \"$1\" in --version|-version) echo " + version +
+           "; exit 0;; esac\nexit 3\n";
 }
 
 // A zip archive of files named by the even items, their contents the odd ones.
@@ -108,9 +109,10 @@ struct Rig {
     {
         std::optional<QByteArray> out;
         QObject context;
-        engine->run(managed(name), {QStringLiteral("--version")}, &context, [&](Result<RunResult> r) {
-            out = r && r.value().status == 0 ? r.value().out.trimmed() : QByteArray();
-        });
+        engine->run(managed(name), {QStringLiteral("--version")}, &context,
+                    [&](Result<RunResult> r) {
+                        out = r && r.value().status == 0 ? r.value().out.trimmed() : QByteArray();
+                    });
         return QTest::qWaitFor([&] { return out.has_value(); }, 20000) ? *out : QByteArray("hang");
     }
 };
@@ -205,7 +207,8 @@ void TestInstaller::failureKeepsTheEarlierCopy()
         .replace(QStringLiteral("FULL"), QString::number(body.size()));
     const QStringList allowed = expected.split(u'|');
     if (expected.endsWith(u": "))
-        QVERIFY2(message.startsWith(expected) && message.size() > expected.size(), qPrintable(message));
+        QVERIFY2(message.startsWith(expected) && message.size() > expected.size(),
+                 qPrintable(message));
     else
         QVERIFY2(allowed.contains(message), qPrintable(message));
 
@@ -221,14 +224,19 @@ void TestInstaller::unpacksDenoAndTheFfmpegPair()
     rig.server.serveBytes(Rig::pathOf(rig.installer->denoUrl()),
                           zip({"README.md", "deno\n", "bin/deno", tool("decoy"), "deno",
                                tool("deno 9.9.9"), "LICENSE", QByteArray(4000, 'L')}));
-    rig.server.serveBytes(Rig::pathOf(rig.installer->ffmpegUrl()), zip({"ffmpeg", tool("ffmpeg 7")}));
-    rig.server.serveBytes(Rig::pathOf(rig.installer->ffprobeUrl()), zip({"ffprobe", tool("ffprobe 7")}));
+    rig.server.serveBytes(Rig::pathOf(rig.installer->ffmpegUrl()),
+                          zip({"ffmpeg", tool("ffmpeg 7")}));
+    rig.server.serveBytes(Rig::pathOf(rig.installer->ffprobeUrl()),
+                          zip({"ffprobe", tool("ffprobe 7")}));
 
     QCOMPARE(rig.install(QStringLiteral("deno")), QString());
     QCOMPARE(rig.install(QStringLiteral("ffmpeg")), QString());
-    for (const QString name : {QStringLiteral("deno"), QStringLiteral("ffmpeg"), QStringLiteral("ffprobe")}) {
+    for (const QString& name :
+         {QStringLiteral("deno"), QStringLiteral("ffmpeg"), QStringLiteral("ffprobe")}) {
         QCOMPARE(TestEnv::mode(rig.managed(name)), 0755);
-        QCOMPARE(rig.versionOf(name), (name == u"deno" ? QStringLiteral("deno 9.9.9") : name + QStringLiteral(" 7")).toUtf8());
+        QCOMPARE(rig.versionOf(name),
+                 (name == u"deno" ? QStringLiteral("deno 9.9.9") : name + QStringLiteral(" 7"))
+                     .toUtf8());
     }
     QCOMPARE(rig.engine->ffmpeg(), std::optional(rig.managed(QStringLiteral("ffmpeg"))));
     QCOMPARE(entries(rig.installer->config().tempDir), QStringList());

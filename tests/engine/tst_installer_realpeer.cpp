@@ -28,7 +28,8 @@ QString repack(const QString& tarball, const QString& zip)
     archive_write_set_options(out, "zip:compression=store");
     QString error;
     bool found = false;
-    if (archive_read_open_filename(in, QFile::encodeName(tarball).constData(), 1 << 16) != ARCHIVE_OK ||
+    if (archive_read_open_filename(in, QFile::encodeName(tarball).constData(), 1 << 16) !=
+            ARCHIVE_OK ||
         archive_write_open_filename(out, QFile::encodeName(zip).constData()) != ARCHIVE_OK) {
         error = QString::fromUtf8(archive_error_string(in));
     }
@@ -77,8 +78,9 @@ void TestInstallerRealPeer::installsRealDeno()
     QVERIFY2(error.isEmpty(), qPrintable(error));
     HttpServer server;
     QVERIFY(server.isListening());
-    server.serveFile(QStringLiteral("/denoland/deno/releases/latest/download/deno-x86_64-unknown-linux-gnu.zip"),
-                     zip);
+    server.serveFile(
+        QStringLiteral("/denoland/deno/releases/latest/download/deno-x86_64-unknown-linux-gnu.zip"),
+        zip);
 
     const Engine engine(env.engineConfig());
     QVERIFY(!engine.deno());
@@ -101,7 +103,8 @@ void TestInstallerRealPeer::installsRealDeno()
     QVERIFY(run->ok() && run->value().status == 0);
     QVERIFY2(run->value().out.startsWith("deno "), run->value().out.constData());
     QCOMPARE(YtdlpArgs::common(engine).mid(1),
-             (QStringList{QStringLiteral("--js-runtimes"), QStringLiteral("deno:") + engine.managedDeno()}));
+             (QStringList{QStringLiteral("--js-runtimes"),
+                          QStringLiteral("deno:") + engine.managedDeno()}));
 }
 
 QTEST_GUILESS_MAIN(TestInstallerRealPeer)

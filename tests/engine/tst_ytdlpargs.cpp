@@ -44,12 +44,12 @@ void TestYtdlpArgs::lookup()
     // deno is handed over only once there is one, the managed copy first.
     TestEnv::writeExecutable(env.binDirs().at(1) + QStringLiteral("/deno"), "#!/bin/sh\n");
     QCOMPARE(YtdlpArgs::lookup(engine, QStringLiteral("-x")),
-             words("--no-colors --js-runtimes") << QStringLiteral("deno:") + env.binDirs().at(1) +
-                                                       QStringLiteral("/deno")
-                                                << tail);
+             words("--no-colors --js-runtimes")
+                 << QStringLiteral("deno:") + env.binDirs().at(1) + QStringLiteral("/deno")
+                 << tail);
     TestEnv::writeExecutable(engine.managedDeno(), "#!/bin/sh\n");
-    QCOMPARE(YtdlpArgs::common(engine),
-             words("--no-colors --js-runtimes") << QStringLiteral("deno:") + engine.managedDeno());
+    QCOMPARE(YtdlpArgs::common(engine), words("--no-colors --js-runtimes")
+                                            << QStringLiteral("deno:") + engine.managedDeno());
 }
 
 void TestYtdlpArgs::download_data()
@@ -62,21 +62,24 @@ void TestYtdlpArgs::download_data()
     QTest::addColumn<QStringList>("tail");
 
     const QVariantMap defaults;
-    const QVariantMap toggled{{PrefKey::h264, false},       {PrefKey::embedMeta, false},
-                              {PrefKey::embedThumb, false}, {PrefKey::subs, true},
+    const QVariantMap toggled{{PrefKey::h264, false},
+                              {PrefKey::embedMeta, false},
+                              {PrefKey::embedThumb, false},
+                              {PrefKey::subs, true},
                               {PrefKey::subLangs, QStringLiteral("fr.*")},
                               {PrefKey::sponsor, true}};
     const char* video = "-f bv*+ba/b -S res:1080,fps,vcodec:h264,acodec:m4a "
                         "--merge-output-format mp4 --remux-video mp4";
-    QTest::newRow("1080p, ffmpeg")
-        << Preset(Preset::p1080) << true << defaults
-        << words("--ffmpeg-location FF") + words(video) + words("--embed-metadata --embed-thumbnail");
+    QTest::newRow("1080p, ffmpeg") << Preset(Preset::p1080) << true << defaults
+                                   << words("--ffmpeg-location FF") + words(video) +
+                                          words("--embed-metadata --embed-thumbnail");
     QTest::newRow("1080p, no ffmpeg: one file, no thumbnail")
         << Preset(Preset::p1080) << false << defaults << words("-f b[ext=mp4]/b --embed-metadata");
-    QTest::newRow("best, ffmpeg") << Preset(Preset::best) << true << defaults
-                                  << words("--ffmpeg-location FF -f bv*+ba/b -S "
-                                           "res,fps,vcodec:h264,acodec:m4a --merge-output-format "
-                                           "mp4 --remux-video mp4 --embed-metadata --embed-thumbnail");
+    QTest::newRow("best, ffmpeg")
+        << Preset(Preset::best) << true << defaults
+        << words("--ffmpeg-location FF -f bv*+ba/b -S "
+                 "res,fps,vcodec:h264,acodec:m4a --merge-output-format "
+                 "mp4 --remux-video mp4 --embed-metadata --embed-thumbnail");
     QTest::newRow("mp3, ffmpeg")
         << Preset(Preset::mp3) << true << defaults
         << words("--ffmpeg-location FF -f ba/b -x --audio-format mp3 --audio-quality 0 "
@@ -114,19 +117,22 @@ void TestYtdlpArgs::download()
 
     QStringList expected{QStringLiteral("--no-colors"), url};
     expected << words("--no-playlist --newline --progress -P") << folder << QStringLiteral("-o")
-             << QStringLiteral("%(title).180B [%(id)s].%(ext)s") << QStringLiteral("--progress-template")
-             << progress << QStringLiteral("--progress-template") << postprocess
-             << QStringLiteral("--print") << QStringLiteral("after_move:RCFILE|%(filepath)s")
+             << QStringLiteral("%(title).180B [%(id)s].%(ext)s")
+             << QStringLiteral("--progress-template") << progress
+             << QStringLiteral("--progress-template") << postprocess << QStringLiteral("--print")
+             << QStringLiteral("after_move:RCFILE|%(filepath)s")
              << tail.replaceInStrings(QStringLiteral("FF"), env.binDirs().at(2));
-    QCOMPARE(YtdlpArgs::download(engine, prefs, {url, preset, folder, QStringLiteral("2025.01.01")}),
-             expected);
+    QCOMPARE(
+        YtdlpArgs::download(engine, prefs, {url, preset, folder, QStringLiteral("2025.01.01")}),
+        expected);
 }
 
 void TestYtdlpArgs::postprocessStepsByVersion_data()
 {
     QTest::addColumn<std::optional<QString>>("version");
     QTest::addColumn<bool>("printed");
-    QTest::newRow("the first release that can") << std::optional(QStringLiteral("2023.06.21")) << true;
+    QTest::newRow("the first release that can")
+        << std::optional(QStringLiteral("2023.06.21")) << true;
     QTest::newRow("a later nightly") << std::optional(QStringLiteral("2024.11.04.232950")) << true;
     QTest::newRow("the release before") << std::optional(QStringLiteral("2023.06.20")) << false;
     QTest::newRow("version unknown") << std::optional<QString>() << false;

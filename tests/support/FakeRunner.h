@@ -11,7 +11,7 @@ namespace reelcatch::test {
 class FakeChild final : public Child {
     Q_OBJECT
 public:
-    FakeChild(ChildSpec spec, QObject* parent) : Child(parent), spec(std::move(spec)) {}
+    FakeChild(ChildSpec what, QObject* parent) : Child(parent), spec(std::move(what)) {}
 
     void start() override { started = true; }
     void stop() override { ++stops; }
