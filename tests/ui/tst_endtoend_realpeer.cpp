@@ -1,56 +1,47 @@
 // The whole way through the window with Debian's own yt-dlp and ffmpeg: a
 // clip made here and served on 127.0.0.1 is typed into the input, looked up
 // with Return, downloaded with Ctrl+Return, and lands on disk.
-#include "DownloadsList.h"
+#include "DownloadsPane.h"
+#include "HeaderBar.h"
 #include "HttpServer.h"
-#include "WindowFixture.h"
+#include "ResultsPane.h"
+#include "UiFixture.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
 
 using namespace reelcatch;
+using namespace reelcatch::test;
 
 class TestEndToEndRealPeer : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
+    void initTestCase() { TestEnv::isolateProcess(); }
     void typeLookUpAndDownload();
 };
-
-void TestEndToEndRealPeer::initTestCase()
-{
-    TestEnv::isolateProcess();
-    for (const char* tool : {"/usr/bin/yt-dlp", "/usr/bin/ffmpeg", "/usr/bin/ffprobe"}) {
-        if (!QFile::exists(QString::fromLatin1(tool)))
-            QFAIL("Debian's yt-dlp and ffmpeg packages are needed (scripts/install-deps.sh)");
-    }
-}
 
 void TestEndToEndRealPeer::typeLookUpAndDownload()
 {
     TestEnv env;
     HttpServer server;
     QVERIFY(server.isListening());
-    const QString clip =
-        TestEnv::makeClip(env.path(QStringLiteral("www")), QStringLiteral("clip.mp4"), 2);
+    const QString clip = TestEnv::makeClip(env.path(u"www"_s), u"clip.mp4"_s, 2);
     QVERIFY(!clip.isEmpty());
-    server.serveFile(QStringLiteral("/clip.mp4"), clip);
+    server.serveFile(u"/clip.mp4"_s, clip);
     // The system's tools stand in the last system bin directory.
-    for (const QString& tool :
-         {QStringLiteral("yt-dlp"), QStringLiteral("ffmpeg"), QStringLiteral("ffprobe")})
-        QVERIFY(QFile::link(QStringLiteral("/usr/bin/") + tool,
-                            env.binDirs().at(2) + QLatin1Char('/') + tool));
-
+    for (const QString& tool : {u"yt-dlp"_s, u"ffmpeg"_s, u"ffprobe"_s})
+        QVERIFY(QFile::link(u"/usr/bin/"_s + tool, env.binDirs().at(2) + u'/' + tool));
     Engine engine(env.engineConfig());
     QVERIFY(engine.ytdlp() && engine.ffmpeg());
     Prefs prefs(env.settingsPath(), env.downloadsDir());
-    FakeInstaller installer;
-    FakeClipboard clipboard;
-    AppModel model(engine, prefs, installer, Platform{&clipboard, nullptr, nullptr});
+    HeldInstaller installer;
+    AppModel model(engine, prefs, installer);
     QNetworkAccessManager network;
-    ThumbnailCache thumbnails(&network, env.path(QStringLiteral("thumbnails")));
+    ThumbnailCache thumbnails(&network, env.path(u"thumbnails"_s));
     RecordingActions actions;
-    ScriptedChooser chooser;
+    NoChooser chooser;
     MainWindow window(model, thumbnails, actions, chooser);
     window.show();
     window.activateWindow();
@@ -58,30 +49,23 @@ void TestEndToEndRealPeer::typeLookUpAndDownload()
 
     QLineEdit* input = window.header()->input();
     QTRY_VERIFY(input->hasFocus());
-    QTest::keyClicks(input, server.url(QStringLiteral("/clip.mp4")));
+    QTest::keyClicks(input, server.url(u"/clip.mp4"_s));
     QTest::keyClick(input, Qt::Key_Return);
-    QTRY_VERIFY_WITH_TIMEOUT(!model.isFetching(), 60000);
-    QVERIFY2(!model.fetchError(), qPrintable(model.fetchError().value_or(QString())));
-    QCOMPARE(model.results().size(), 1);
-    QVERIFY(window.resultsPane()->showsResults());
-    QCOMPARE(window.resultsPane()->downloadButton()->text(), QStringLiteral("Download"));
-    QVERIFY(window.resultsPane()->downloadButton()->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(!model.lookup().isFetching(), 60000);
+    QVERIFY2(!model.lookup().fetchError(), qPrintable(*model.lookup().fetchError()));
+    QCOMPARE(model.lookup().results().size(), 1);
+    QCOMPARE(window.resultsPane()->downloadButton()->text(), u"Download"_s);
 
     QTest::keyClick(input, Qt::Key_Return, Qt::ControlModifier);
-    QCOMPARE(model.downloads().size(), 1);
-    const DownloadPtr job = model.downloads().first();
+    QCOMPARE(model.queue().downloads().size(), 1);
+    const DownloadPtr job = model.queue().downloads().first();
     QCOMPARE(job->preset(), window.preset());
-    QVERIFY(window.downloadsPane()->showsList());
-    QTRY_VERIFY_WITH_TIMEOUT(job->isFinished() && !job->process(), 120000);
+    QTRY_VERIFY_WITH_TIMEOUT(job->isFinished(), 120000);
     QVERIFY2(job->phase() == Download::Phase::done(), qPrintable(job->phase().message()));
-
-    const QString file = job->file().value_or(QString());
-    QCOMPARE(QFileInfo(file).absolutePath(), env.downloadsDir());
-    QVERIFY(QFileInfo(file).size() > 1000);
-    QCOMPARE(job->detail(), QFileInfo(file).fileName());
-    // The row shows the finished job, and the bar has nothing left to report.
-    QCOMPARE(window.downloadsPane()->list()->model()->rowCount(), 1);
-    QVERIFY(window.downloadsPane()->summaryLabel()->isHidden());
+    const QFileInfo file(job->file().value_or(QString()));
+    QCOMPARE(file.absolutePath(), env.downloadsDir());
+    QVERIFY(file.size() > 1000);
+    QCOMPARE(job->detail(), file.fileName());
     QVERIFY(window.downloadsPane()->clearFinishedButton()->isEnabled());
 }
 

@@ -1,0 +1,181 @@
+// The model's values: video items read from yt-dlp's JSON, the presets'
+// format arguments, the settings store's readers, a job's progress.
+#include "Download.h"
+#include "Prefs.h"
+#include "Preset.h"
+#include "TestEnv.h"
+#include "VideoItem.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <cmath>
+
+using namespace reelcatch;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+class Chooser : public FolderChooser {
+public:
+    std::optional<QString> chooseDirectory(const QString& startIn, const QString& label) override
+    {
+        asked << startIn << label;
+        return answer;
+    }
+    std::optional<QString> answer;
+    QStringList asked;
+};
+
+} // namespace
+
+class TestModel : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { TestEnv::isolateProcess(); }
+    void videoItem_data();
+    void videoItem();
+    void presetArguments();
+    void prefsDefaultsAndGarbage();
+    void prefsFolder();
+    void fractionIsClamped();
+};
+
+void TestModel::videoItem_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<QStringList>("expected"); // id, title, channel, url, thumbnail; empty: none
+    QTest::addColumn<double>("duration");      // -1: none
+    const QString watch = u"https://www.youtube.com/watch?v=abc"_s;
+    const QString site = u"https://i.ytimg.com/vi/abc/mqdefault.jpg"_s;
+    QTest::newRow("no id") << QByteArray(R"({"title":"t"})") << QStringList() << -1.0;
+    QTest::newRow("empty id") << QByteArray(R"({"id":""})") << QStringList() << -1.0;
+    QTest::newRow("number id") << QByteArray(R"({"id":5})") << QStringList() << -1.0;
+    QTest::newRow("bare") << QByteArray(R"({"id":"x","duration":"9"})")
+                          << QStringList{u"x"_s, u"x"_s, {}, u"x"_s, {}} << -1.0;
+    QTest::newRow("uploader") << QByteArray(R"({"id":"x","title":"","channel":"","uploader":"U"})")
+                              << QStringList{u"x"_s, u"x"_s, u"U"_s, u"x"_s, {}} << -1.0;
+    QTest::newRow("site entry") << QByteArray(R"({"id":"abc","ie_key":"Youtube","url":"abc",
+        "thumbnail":"https://e.org/t.jpg"})") << QStringList{u"abc"_s, u"abc"_s, {}, watch, site} << -1.0;
+    QTest::newRow("site by extractor") << QByteArray(R"({"id":"abc","extractor_key":"YoutubeTab"})")
+                                       << QStringList{u"abc"_s, u"abc"_s, {}, watch, site} << -1.0;
+    QTest::newRow("other site") << QByteArray(R"({"id":"x","title":"T","channel":"C","duration":61.5,
+        "url":"https://e.org/x","thumbnail":"https://e.org/t.jpg"})")
+        << QStringList{u"x"_s, u"T"_s, u"C"_s, u"https://e.org/x"_s, u"https://e.org/t.jpg"_s} << 61.5;
+    QTest::newRow("page wins") << QByteArray(R"({"id":"x","webpage_url":"https://p.org/x","url":"https://e.org/x"})")
+                               << QStringList{u"x"_s, u"x"_s, {}, u"https://p.org/x"_s, {}} << -1.0;
+    QTest::newRow("relative url") << QByteArray(R"({"id":"x","url":"x.mp4"})")
+                                  << QStringList{u"x"_s, u"x"_s, {}, u"x"_s, {}} << -1.0;
+    QTest::newRow("last listed") << QByteArray(R"({"id":"x","thumbnails":[{"url":"https://e.org/1"},{"url":"https://e.org/2"}]})")
+                                 << QStringList{u"x"_s, u"x"_s, {}, u"x"_s, u"https://e.org/2"_s} << -1.0;
+    QTest::newRow("list with a non-object") << QByteArray(R"({"id":"x","thumbnails":[1,{"url":"https://e.org/2"}]})")
+                                            << QStringList{u"x"_s, u"x"_s, {}, u"x"_s, {}} << -1.0;
+    QTest::newRow("no address") << QByteArray(R"({"id":"x","thumbnail":"a b c"})")
+                                << QStringList{u"x"_s, u"x"_s, {}, u"x"_s, {}} << -1.0;
+}
+
+void TestModel::videoItem()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(QStringList, expected);
+    QFETCH(double, duration);
+    const auto item = VideoItem::fromJson(QJsonDocument::fromJson(json).object());
+    QCOMPARE(item.has_value(), !expected.isEmpty());
+    if (!item)
+        return;
+    const QString thumbnail = item->thumbnail() ? item->thumbnail()->toString() : QString();
+    QCOMPARE((QStringList{item->id(), item->title(), item->channel(), item->url(), thumbnail}),
+             expected);
+    QCOMPARE(item->duration().value_or(-1), duration);
+}
+
+void TestModel::presetArguments()
+{
+    for (const Preset preset : Preset::allCases()) {
+        const QStringList h264 = preset.args(true), any = preset.args(false);
+        if (preset.isAudio()) {
+            // Audio is extracted; the codec preference is for video only.
+            QCOMPARE(h264, any);
+            QVERIFY(h264.contains(u"-x"_s) && h264.contains(preset.rawValue()));
+            continue;
+        }
+        const QString sort = h264.at(h264.indexOf(u"-S"_s) + 1);
+        const QString height = preset.height() ? u":"_s + QString::number(*preset.height()) : QString();
+        QCOMPARE(sort, u"res"_s + height + u",fps,vcodec:h264,acodec:m4a"_s);
+        QCOMPARE(any.at(any.indexOf(u"-S"_s) + 1), u"res"_s + height + u",fps,acodec:m4a"_s);
+    }
+}
+
+void TestModel::prefsDefaultsAndGarbage()
+{
+    TestEnv env;
+    const auto readAll = [](const Prefs& prefs) {
+        return QVariantMap{{PrefKey::preset, prefs.preset().rawValue()}, {PrefKey::h264, prefs.h264()},
+                           {PrefKey::embedMeta, prefs.embedMeta()}, {PrefKey::embedThumb, prefs.embedThumb()},
+                           {PrefKey::subs, prefs.subs()}, {PrefKey::subLangs, prefs.subLangs()},
+                           {PrefKey::sponsor, prefs.sponsor()}, {PrefKey::parallel, prefs.parallel()},
+                           {PrefKey::autoPaste, prefs.autoPaste()}};
+    };
+    {
+        Prefs fresh(env.settingsPath());
+        QCOMPARE(readAll(fresh), Prefs::defaults());
+        fresh.registerDefaults();
+        fresh.sync();
+        QVERIFY(!QFile::exists(env.settingsPath())); // defaults are never written
+    }
+    TestEnv::writeFile(env.settingsPath(), "[General]\npreset=P720\nh264=no\nembedMeta=0\n"
+        "embedThumb=\nsubs=maybe\nsponsor=@Invalid()\nparallel=two\nautoPaste=2\n");
+    Prefs garbage(env.settingsPath());
+    QCOMPARE(readAll(garbage), Prefs::defaults());
+
+    TestEnv::writeFile(env.settingsPath(), "[General]\npreset=m4a\nh264=FALSE\nparallel= 0 \nsubLangs=fr, it\n");
+    Prefs stored(env.settingsPath());
+    QCOMPARE(stored.preset(), Preset(Preset::m4a));
+    QCOMPARE(stored.h264(), false);
+    QCOMPARE(stored.parallelAsStored(), 0);
+    QCOMPARE(stored.parallel(), 1);
+    QCOMPARE(stored.subLangs(), u"fr,it"_s);
+}
+
+void TestModel::prefsFolder()
+{
+    TestEnv env;
+    Prefs prefs(env.settingsPath(), env.downloadsDir());
+    QSignalSpy changed(&prefs, &Prefs::folderChanged);
+    QCOMPARE(prefs.folder(), env.downloadsDir());
+    prefs.setValue(PrefKey::folder, QString());
+    QCOMPARE(prefs.folder(), env.downloadsDir()); // an empty path names no folder
+
+    Chooser chooser;
+    for (const std::optional<QString>& cancelled : {std::optional<QString>(), std::optional(QString())}) {
+        chooser.answer = cancelled;
+        prefs.chooseFolder(chooser);
+    }
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(chooser.asked.mid(0, 2), (QStringList{env.downloadsDir(), u"Use Folder"_s}));
+    chooser.answer = env.path(u"Clips"_s);
+    prefs.chooseFolder(chooser);
+    QCOMPARE(changed.size(), 2);
+    QCOMPARE(prefs.folder(), env.path(u"Clips"_s));
+    prefs.sync();
+    QCOMPARE(Prefs(env.settingsPath()).folder(), env.path(u"Clips"_s));
+}
+
+void TestModel::fractionIsClamped()
+{
+    Download job(*VideoItem::fromJson({{u"id"_s, u"x"_s}}), Preset::p720);
+    QSignalSpy changed(&job, &Download::changed);
+    const double cases[][2] = {{0.25, 0.25}, {std::nan(""), 0}, {1.5, 1}, {-3, 0}, {INFINITY, 1}};
+    for (const auto& [given, kept] : cases) {
+        job.setFraction(given);
+        QCOMPARE(job.fraction(), kept);
+    }
+    QCOMPARE(changed.size(), 5);
+    job.setFraction(1); // no change, no signal
+    QCOMPARE(changed.size(), 5);
+}
+
+QTEST_MAIN(TestModel)
+#include "tst_model.moc"

@@ -1,0 +1,139 @@
+#pragma once
+
+// The real main window over a model whose children are FakeRunner's, in a
+// TestEnv sandbox, with an installer that holds each installation until the
+// test ends it and recording desktop services.
+#include "AppModel.h"
+#include "DesktopActions.h"
+#include "Engine.h"
+#include "FakeRunner.h"
+#include "MainWindow.h"
+#include "Prefs.h"
+#include "TestEnv.h"
+#include "ThumbnailCache.h"
+#include "ToolInstaller.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMap>
+#include <QNetworkAccessManager>
+#include <QPointer>
+#include <QTest>
+
+namespace reelcatch::test {
+
+using namespace Qt::Literals::StringLiterals;
+
+class HeldInstaller final : public ToolInstaller {
+public:
+    struct Held {
+        QPointer<QObject> context;
+        OnDone done;
+        Progress progress;
+    };
+    void installYtdlp(QObject* c, OnDone d, Progress p) override { held[u"yt-dlp"_s] = {c, d, p}; }
+    void installDeno(QObject* c, OnDone d, Progress p) override { held[u"deno"_s] = {c, d, p}; }
+    void installFfmpeg(QObject* c, OnDone d) override { held[u"ffmpeg"_s] = {c, d, {}}; }
+    bool finish(const QString& tool, const Status& outcome)
+    {
+        const Held h = held.take(tool);
+        if (h.context)
+            h.done(outcome);
+        return h.done != nullptr;
+    }
+    QMap<QString, Held> held;
+};
+
+class RecordingActions final : public DesktopActions {
+public:
+    void revealFile(const QString& path) override { revealed << path; }
+    void openFolder(const QString& path) override { folders << path; }
+    void openUrl(const QUrl& url) override { urls << url; }
+    void copyText(const QString& text) override { copied << text; }
+    QStringList revealed, folders, copied;
+    QList<QUrl> urls;
+};
+
+class NoChooser final : public FolderChooser {
+public:
+    std::optional<QString> chooseDirectory(const QString&, const QString&) override { return {}; }
+};
+
+// yt-dlp's flat answer for a playlist of these ids (titled "Title <id>").
+inline QByteArray playlist(const QString& title, const QStringList& ids)
+{
+    QJsonArray entries;
+    for (const QString& id : ids)
+        entries.append(QJsonObject{{u"id"_s, id},
+                                   {u"title"_s, u"Title "_s + id},
+                                   {u"channel"_s, u"Channel"_s},
+                                   {u"webpage_url"_s, u"https://example.org/"_s + id}});
+    return QJsonDocument(QJsonObject{{u"_type"_s, u"playlist"_s},
+                                     {u"title"_s, title},
+                                     {u"entries"_s, entries}})
+        .toJson(QJsonDocument::Compact);
+}
+
+inline VideoItem video(const QString& id)
+{
+    return *VideoItem::fromJson(QJsonObject{{u"id"_s, id},
+                                            {u"title"_s, u"Title "_s + id},
+                                            {u"webpage_url"_s, u"https://example.org/"_s + id}});
+}
+
+// Placeholder tools in the sandbox (FakeRunner never runs them): the managed
+// yt-dlp, and ffmpeg with ffprobe when asked for; deno is missing.
+inline EngineConfig sandboxConfig(const TestEnv& env, std::shared_ptr<ProcessRunner> runner,
+                                  bool ffmpeg)
+{
+    QStringList tools{u"yt-dlp"_s};
+    if (ffmpeg)
+        tools << u"ffmpeg"_s << u"ffprobe"_s;
+    for (const QString& tool : tools)
+        TestEnv::writeExecutable(env.supportDir() + u'/' + tool, "#!/bin/sh\nexit 1\n");
+    EngineConfig config = env.engineConfig();
+    config.runner = std::move(runner);
+    return config;
+}
+
+struct Ui {
+    explicit Ui(bool ffmpeg = true) : engine(sandboxConfig(env, runner, ffmpeg)) {}
+
+    bool showActive()
+    {
+        window.show();
+        window.activateWindow();
+        return QTest::qWaitForWindowActive(&window);
+    }
+    // The last child started for that video's download.
+    FakeChild* childFor(const QString& id) const
+    {
+        for (auto it = runner->children.crbegin(); it != runner->children.crend(); ++it)
+            if (*it && (*it)->spec.arguments.contains(u"https://example.org/"_s + id))
+                return *it;
+        return nullptr;
+    }
+    // Ends the lookup under way with this playlist; true once it is listed.
+    bool answer(const QString& title, const QStringList& ids)
+    {
+        FakeChild* child = runner->last();
+        child->print(playlist(title, ids));
+        child->end(0);
+        return QTest::qWaitFor([this] { return !model.lookup().isFetching(); }, 20000);
+    }
+
+    TestEnv env;
+    std::shared_ptr<FakeRunner> runner = std::make_shared<FakeRunner>();
+    Engine engine;
+    Prefs prefs{env.settingsPath(), env.downloadsDir()};
+    HeldInstaller installer;
+    AppModel model{engine, prefs, installer};
+    QNetworkAccessManager network;
+    ThumbnailCache thumbnails{&network, env.path(u"thumbnails"_s)};
+    RecordingActions actions;
+    NoChooser chooser;
+    MainWindow window{model, thumbnails, actions, chooser};
+};
+
+} // namespace reelcatch::test
