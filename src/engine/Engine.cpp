@@ -117,7 +117,9 @@ QProcessEnvironment Engine::environment() const
     QProcessEnvironment env = m_config.baseEnvironment;
     QStringList path{m_config.supportDir};
     path += m_config.binDirs;
-    path += env.value(QStringLiteral("PATH"), QString());
+    // An empty entry would stand for the working folder.
+    if (const QString inherited = env.value(QStringLiteral("PATH")); !inherited.isEmpty())
+        path += inherited;
     env.insert(QStringLiteral("PATH"), path.join(QLatin1Char(':')));
     return env;
 }
