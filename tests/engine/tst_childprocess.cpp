@@ -78,11 +78,8 @@ private slots:
     void floodIsNotSlowedByThePacing();
     void trickleIsReadInFewPieces();
     void failureToStartEndsOnceAndLater();
-    void stopEndsTheGroup_data();
-    void stopEndsTheGroup();
-    void destroyingKillsTheGroup();
-    void remainsOfAnEndedChildAreEnded_data();
-    void remainsOfAnEndedChildAreEnded();
+    void theWholeGroupEnds_data();
+    void theWholeGroupEnds();
     void inactivityLimit_data();
     void inactivityLimit();
     void childrenDieWithTheirParent();
@@ -192,67 +189,47 @@ void TestChildProcess::failureToStartEndsOnceAndLater()
     QCOMPARE(cost(ChildSpec::Output::lines), plain);
 }
 
-void TestChildProcess::stopEndsTheGroup_data()
+void TestChildProcess::theWholeGroupEnds_data()
 {
-    QTest::addColumn<bool>("ignoreTerm");
-    QTest::newRow("child and grandchild stop on SIGTERM") << false;
-    QTest::newRow("both ignore SIGTERM: SIGKILL after the grace period") << true;
+    QTest::addColumn<QString>("how");     // "stop", "destroy" or "exit" (the child's own)
+    QTest::addColumn<bool>("ignoreTerm"); // child and grandchild alike
+    QTest::newRow("stopped") << QStringLiteral("stop") << false;
+    QTest::newRow("stopped, SIGTERM ignored: SIGKILL after the grace period")
+        << QStringLiteral("stop") << true;
+    QTest::newRow("destroyed, SIGTERM ignored") << QStringLiteral("destroy") << true;
+    QTest::newRow("child exits, grandchild left") << QStringLiteral("exit") << false;
+    // The grandchild holds the pipe meanwhile: the end must not wait for it.
+    QTest::newRow("child exits, grandchild ignores SIGTERM") << QStringLiteral("exit") << true;
 }
 
-void TestChildProcess::stopEndsTheGroup()
+void TestChildProcess::theWholeGroupEnds()
 {
+    QFETCH(QString, how);
     QFETCH(bool, ignoreTerm);
-    QStringList steps{QStringLiteral("grandchild"), QStringLiteral("pid"),
-                      QStringLiteral("sleep:60000")};
+    QStringList steps{QStringLiteral("grandchild"), QStringLiteral("pid")};
     if (ignoreTerm)
         steps.prepend(QStringLiteral("ignore-term"));
-    Run run(steps);
+    if (how != u"exit")
+        steps << QStringLiteral("sleep:60000");
+    Run run(steps, ChildSpec::Output::lines, 0ms, 100ms);
     QTRY_VERIFY_WITH_TIMEOUT(run.reported(QStringLiteral("pid")) > 0, 10000);
     const qint64 grandchild = run.reported(QStringLiteral("grandchild"));
     QElapsedTimer clock;
     clock.start();
-    run.child->stop();
-    QVERIFY(run.waitEnd());
-    QCOMPARE(run.exits.size(), 1);
-    QCOMPARE(run.exits.first().kind, ChildExit::Kind::exited);
-    QCOMPARE(run.exits.first().code, ignoreTerm ? SIGKILL : SIGTERM);
-    if (ignoreTerm)
-        QVERIFY2(clock.elapsed() >= 2500, QByteArray::number(clock.elapsed()));
-    QTRY_VERIFY_WITH_TIMEOUT(processGone(grandchild), 10000);
-}
-
-void TestChildProcess::destroyingKillsTheGroup()
-{
-    Run run({QStringLiteral("ignore-term"), QStringLiteral("grandchild"), QStringLiteral("pid"),
-             QStringLiteral("sleep:60000")});
-    QTRY_VERIFY_WITH_TIMEOUT(run.reported(QStringLiteral("pid")) > 0, 10000);
-    const qint64 grandchild = run.reported(QStringLiteral("grandchild"));
-    const qint64 pid = run.reported(QStringLiteral("pid"));
-    run.child.reset();
-    QVERIFY(processGone(pid));
-    QTRY_VERIFY_WITH_TIMEOUT(processGone(grandchild), 10000);
-}
-
-void TestChildProcess::remainsOfAnEndedChildAreEnded_data()
-{
-    QTest::addColumn<bool>("ignoreTerm");
-    QTest::newRow("grandchild stops on SIGTERM") << false;
-    // It holds the pipe meanwhile: the end must not wait for it.
-    QTest::newRow("grandchild ignores SIGTERM") << true;
-}
-
-void TestChildProcess::remainsOfAnEndedChildAreEnded()
-{
-    QFETCH(bool, ignoreTerm);
-    QStringList steps{QStringLiteral("grandchild"), QStringLiteral("1:done")};
-    if (ignoreTerm)
-        steps.prepend(QStringLiteral("ignore-term"));
-    Run run(steps, ChildSpec::Output::lines, 0ms, 100ms);
-    QVERIFY(run.waitEnd());
-    QVERIFY(run.exits.first().succeeded());
-    QCOMPARE(run.lines.last(), QStringLiteral("done"));
-    const qint64 grandchild = run.reported(QStringLiteral("grandchild"));
-    QVERIFY(grandchild > 0);
+    if (how == u"destroy") {
+        const qint64 pid = run.reported(QStringLiteral("pid"));
+        run.child.reset();
+        QVERIFY(processGone(pid));
+    } else {
+        if (how == u"stop")
+            run.child->stop();
+        QVERIFY(run.waitEnd());
+        QCOMPARE(run.exits.size(), 1);
+        QCOMPARE(run.exits.first().kind, ChildExit::Kind::exited);
+        QCOMPARE(run.exits.first().code, how == u"exit" ? 0 : ignoreTerm ? SIGKILL : SIGTERM);
+        if (how == u"stop" && ignoreTerm)
+            QVERIFY2(clock.elapsed() >= 2500, QByteArray::number(clock.elapsed()));
+    }
     QTRY_VERIFY_WITH_TIMEOUT(processGone(grandchild), 15000);
 }
 
