@@ -55,7 +55,10 @@ void ClipboardWatch::check()
     if (!url.isValid() || url.host().isEmpty())
         return;
     const QString host = url.host();
-    if (!host.endsWith(YouTubeHosts::bareDomain()) && host != YouTubeHosts::shortLinkHost())
+    const QString domain = YouTubeHosts::bareDomain();
+    const bool youtube = host == domain || host.endsWith(QLatin1Char('.') + domain) ||
+                         host == YouTubeHosts::shortLinkHost();
+    if (!youtube)
         return;
     if (m_lookup.input() == text)
         return;

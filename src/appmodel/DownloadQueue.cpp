@@ -276,6 +276,8 @@ void DownloadQueue::remove(Download& job)
         cancel(job);
     const QUuid id = job.id();
     removeIf([&id](const Download& other) { return other.id() == id; });
+    // The run it had no longer counts (its end is ignored): its slot is free.
+    pump();
 }
 
 void DownloadQueue::clearFinished()

@@ -2,14 +2,16 @@
 // way main() builds it (engine, installer, settings, the engine check at
 // start), on a sandbox's folders instead of the user's.
 //
-//   quit-driver SUPPORT_DIR BIN_DIR SETTINGS_FILE DOWNLOAD_DIR PRESET=URL...
+//   quit-driver SUPPORT_DIR BIN_DIR SETTINGS_FILE DOWNLOAD_DIR WHAT=URL...
 //
 // Once the engine check is over it queues one download per PRESET=URL (such
-// as "mp3=http://127.0.0.1:8080/a.flac") and from then on prints a line
+// as "mp3=http://127.0.0.1:8080/a.flac") and looks up the URL of
+// "lookup=URL", printing "lookup" as it starts. From then on it prints a line
 //   pid PID GROUP NAME
-// for every process it finds in a download's process group, once each. A
-// line "quit" on standard input (or its end) quits the application the way
-// the desktop does: QCoreApplication::quit(), and with it aboutToQuit.
+// for every process it finds in the process group of one of its children,
+// once each. A line "quit" on standard input (or its end) quits the
+// application the way the desktop does: QCoreApplication::quit(), and with
+// it aboutToQuit.
 #include "AppModel.h"
 #include "Engine.h"
 #include "Installer.h"
@@ -34,7 +36,7 @@ int main(int argc, char* argv[])
     const QStringList args = QCoreApplication::arguments();
     if (args.size() < 6) {
         std::fputs("usage: quit-driver SUPPORT_DIR BIN_DIR SETTINGS_FILE DOWNLOAD_DIR "
-                   "PRESET=URL...\n",
+                   "WHAT=URL...\n",
                    stderr);
         return 2;
     }
@@ -49,40 +51,53 @@ int main(int argc, char* argv[])
     Prefs prefs(args.at(3), args.at(4));
     AppModel model(engine, prefs, installer);
 
-    QList<VideoItem> items;
-    QList<Preset> presets;
+    QString lookup;
+    QList<QPair<VideoItem, Preset>> downloads;
     for (const QString& arg : args.mid(5)) {
-        const std::optional<Preset> preset =
-            Preset::fromRawValue(arg.section(QLatin1Char('='), 0, 0));
+        const QString what = arg.section(QLatin1Char('='), 0, 0);
         const QString url = arg.section(QLatin1Char('='), 1);
+        const std::optional<Preset> preset = Preset::fromRawValue(what);
+        if (what == QLatin1String("lookup") && !url.isEmpty()) {
+            lookup = url;
+            continue;
+        }
         if (!preset || url.isEmpty()) {
-            std::fprintf(stderr, "quit-driver: not PRESET=URL: %s\n", qPrintable(arg));
+            std::fprintf(stderr, "quit-driver: not WHAT=URL: %s\n", qPrintable(arg));
             return 2;
         }
-        items << *VideoItem::fromJson(
-            QJsonObject{{QStringLiteral("id"), url.section(QLatin1Char('/'), -1)},
-                        {QStringLiteral("webpage_url"), url}});
-        presets << *preset;
+        downloads.append({*VideoItem::fromJson(
+                              QJsonObject{{QStringLiteral("id"), url.section(QLatin1Char('/'), -1)},
+                                          {QStringLiteral("webpage_url"), url}}),
+                          *preset});
     }
-    QObject::connect(&model, &AppModel::engineBusyChanged, &model, [&] {
-        if (model.engineBusy() || !model.downloads().isEmpty())
+    bool begun = false;
+    QObject::connect(&model.readiness(), &EngineReadiness::busyChanged, &model, [&] {
+        if (model.readiness().isBusy() || begun)
             return;
-        for (qsizetype i = 0; i < items.size(); ++i)
-            model.enqueue({items.at(i)}, presets.at(i));
+        begun = true;
+        for (const auto& [item, preset] : std::as_const(downloads))
+            model.queue().enqueue({item}, preset);
+        if (!lookup.isEmpty()) {
+            model.lookup().setInput(lookup);
+            model.lookup().fetch();
+            std::puts("lookup");
+            std::fflush(stdout);
+        }
     });
 
-    // Every process of every running download, reported once.
+    // Every process in the group of one of this process's children (each
+    // child leads a group of its own), reported once.
+    const qint64 self = QCoreApplication::applicationPid();
     QSet<qint64> reported;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, &model, [&] {
+        const QList<ProcessInfo> table = processTable();
         QSet<qint64> groups;
-        for (const DownloadPtr& job : model.downloads()) {
-            if (job->process() && job->process()->processId() > 0)
-                groups.insert(job->process()->processId());
+        for (const ProcessInfo& p : table) {
+            if (p.parent == self && p.group == p.pid)
+                groups.insert(p.pid);
         }
-        if (groups.isEmpty())
-            return;
-        for (const ProcessInfo& p : processTable()) {
+        for (const ProcessInfo& p : table) {
             if (groups.contains(p.group) && p.state != "Z" && !reported.contains(p.pid)) {
                 reported.insert(p.pid);
                 std::printf("pid %lld %lld %s\n", p.pid, p.group, p.name.constData());
@@ -96,7 +111,7 @@ int main(int argc, char* argv[])
     QObject::connect(&input, &QSocketNotifier::activated, &model, [&] {
         char line[64];
         const ssize_t n = ::read(STDIN_FILENO, line, sizeof line);
-        if (n <= 0 || QByteArray(line, int(n)).startsWith("quit")) {
+        if (n <= 0 || QByteArray(line, static_cast<int>(n)).startsWith("quit")) {
             input.setEnabled(false);
             QCoreApplication::quit();
         }

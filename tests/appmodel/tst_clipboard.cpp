@@ -1,17 +1,21 @@
-// Picking up a YouTube link copied in another application.
-#include "QueueFixture.h"
+// Picking up YouTube links copied in other applications: which texts are
+// taken, and that each copy is looked at once.
+#include "Fixture.h"
+
+#include <QTest>
 
 using namespace reelcatch;
+using namespace reelcatch::test;
 
 namespace {
 
-QString longLink(int graphemes, const QString& unit = QStringLiteral("a"))
+// The targets looked up so far.
+QStringList lookedUp(const Fixture& f)
 {
-    const QString prefix = QStringLiteral("https://youtu.be/");
-    QString link = prefix;
-    for (int i = prefix.size(); i < graphemes; ++i)
-        link += unit;
-    return link;
+    QStringList targets;
+    for (const QPointer<FakeChild>& child : f.runner->children)
+        targets << child->spec.arguments.last();
+    return targets;
 }
 
 } // namespace
@@ -19,132 +23,98 @@ QString longLink(int graphemes, const QString& unit = QStringLiteral("a"))
 class TestClipboard : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { TestEnv::isolateProcess(); }
     void whatIsTaken_data();
     void whatIsTaken();
-    void eachCopyOnlyOnce();
-    void copyDuringLookupIsPassedOver();
-    void sameAsInputIsNotLookedUpAgain();
-    void switchedOffCopiesStaySeen();
-    void whatWasThereAtLaunchIsSeen();
+    void eachCopyOnce();
 };
 
 void TestClipboard::whatIsTaken_data()
 {
-    QTest::addColumn<std::optional<QString>>("content");
-    QTest::addColumn<QString>("taken"); // the input afterwards, empty when nothing was taken
-
-    const QString watch = QStringLiteral("https://www.youtube.com/watch?v=abc123");
-    QTest::newRow("watch link, trimmed")
-        << std::optional<QString>(QStringLiteral("  ") + watch + QStringLiteral("\n")) << watch;
-    QTest::newRow("short link host")
-        << std::optional<QString>(QStringLiteral("https://youtu.be/abc"))
-        << QStringLiteral("https://youtu.be/abc");
-    QTest::newRow("music host") << std::optional<QString>(
-                                       QStringLiteral("https://music.youtube.com/watch?v=x"))
-                                << QStringLiteral("https://music.youtube.com/watch?v=x");
-    QTest::newRow("bare domain inside another host")
-        << std::optional<QString>(QStringLiteral("https://youtube.com.example.org/watch?v=x"))
-        << QString();
-    QTest::newRow("short link host as a prefix only")
-        << std::optional<QString>(QStringLiteral("https://youtu.be.example.org/x")) << QString();
-    QTest::newRow("no scheme, no host")
-        << std::optional<QString>(QStringLiteral("youtube.com/watch?v=x")) << QString();
-    QTest::newRow("two links on two lines")
-        << std::optional<QString>(watch + QStringLiteral("\n") + watch) << QString();
-    QTest::newRow("words") << std::optional<QString>(QStringLiteral("lofi beats")) << QString();
-    QTest::newRow("no text at all") << std::optional<QString>() << QString();
-    QTest::newRow("499 characters") << std::optional<QString>(longLink(499)) << longLink(499);
-    QTest::newRow("500 characters") << std::optional<QString>(longLink(500)) << QString();
-    // Accented letters written as letter plus combining mark count once each.
-    QTest::newRow("499 characters of two code points each")
-        << std::optional<QString>(longLink(499, QStringLiteral("e\u0301")))
-        << longLink(499, QStringLiteral("e\u0301"));
+    QTest::addColumn<std::optional<QString>>("copied");
+    QTest::addColumn<bool>("taken");
+    const QString shortLink = QStringLiteral("https://youtu.be/");
+    const auto row = [](const char* name, const std::optional<QString>& text, bool taken) {
+        QTest::newRow(name) << text << taken;
+    };
+    row("watch page", QStringLiteral("https://www.youtube.com/watch?v=a"), true);
+    row("trimmed", QStringLiteral("  https://youtu.be/a \n"), true);
+    row("music host", QStringLiteral("https://music.youtube.com/watch?v=a"), true);
+    row("bare domain", QStringLiteral("http://youtube.com/@name"), true);
+    row("another site", QStringLiteral("https://example.com/watch?v=a"), false);
+    row("a look-alike host", QStringLiteral("https://notyoutube.com/watch?v=a"), false);
+    row("a host merely containing it", QStringLiteral("https://youtube.com.evil.org/x"), false);
+    row("no scheme", QStringLiteral("youtube.com/watch?v=a"), false);
+    row("words", QStringLiteral("lofi beats"), false);
+    row("two lines", QStringLiteral("https://youtu.be/a\nhttps://youtu.be/b"), false);
+    row("no text", std::nullopt, false);
+    row("499 characters", shortLink + QString(482, QLatin1Char('a')), true);
+    row("500 characters", shortLink + QString(483, QLatin1Char('a')), false);
+    // Counted as the user sees them: an emoji is one, not two.
+    QString emoji;
+    for (int i = 0; i < 482; ++i)
+        emoji += QStringLiteral("\U0001F600");
+    row("499 emoji-long", shortLink + emoji, true);
 }
 
 void TestClipboard::whatIsTaken()
 {
-    QFETCH(std::optional<QString>, content);
-    QFETCH(QString, taken);
-    QueueFixture f;
-    f.clipboard.copy(content);
-    f.model.checkPasteboard();
-    QCOMPARE(f.model.input(), taken);
-    QCOMPARE(f.model.isFetching(), !taken.isEmpty());
-    QVERIFY(QTest::qWaitFor([&] { return !f.model.isFetching(); }, 20000));
-    QCOMPARE(f.fake.callCount(), taken.isEmpty() ? 0 : 1);
-}
-
-void TestClipboard::eachCopyOnlyOnce()
-{
-    QueueFixture f;
-    f.clipboard.copy(QStringLiteral("https://youtu.be/one"));
-    f.model.checkPasteboard();
-    QVERIFY(QTest::qWaitFor([&] { return !f.model.isFetching(); }, 20000));
-    f.model.setInput(QString());
-    f.model.checkPasteboard(); // activated again, nothing copied since
-    QVERIFY(f.model.input().isEmpty());
-    QCOMPARE(f.fake.callCount(), 1);
-}
-
-void TestClipboard::copyDuringLookupIsPassedOver()
-{
-    QueueFixture f;
-    f.fake.sleepMs(300);
-    f.model.setInput(QStringLiteral("words"));
-    f.model.fetch();
-    f.clipboard.copy(QStringLiteral("https://youtu.be/late"));
-    f.model.checkPasteboard();
-    QCOMPARE(f.model.input(), QStringLiteral("words"));
-    QVERIFY(QTest::qWaitFor([&] { return !f.model.isFetching(); }, 20000));
-    f.model.checkPasteboard();
-    QCOMPARE(f.model.input(), QStringLiteral("words"));
-    QCOMPARE(f.fake.callCount(), 1);
-}
-
-void TestClipboard::sameAsInputIsNotLookedUpAgain()
-{
-    QueueFixture f;
-    f.model.setInput(QStringLiteral("https://youtu.be/same"));
-    f.clipboard.copy(QStringLiteral("https://youtu.be/same\n"));
-    f.model.checkPasteboard();
-    QVERIFY(!f.model.isFetching());
-    QCOMPARE(f.fake.callCount(), 0);
-}
-
-void TestClipboard::switchedOffCopiesStaySeen()
-{
-    QueueFixture f;
-    f.prefs.setValue(PrefKey::autoPaste, false);
-    f.clipboard.copy(QStringLiteral("https://youtu.be/off"));
-    f.model.checkPasteboard();
-    QVERIFY(f.model.input().isEmpty());
+    QFETCH(std::optional<QString>, copied);
+    QFETCH(bool, taken);
+    Fixture f;
     f.prefs.setValue(PrefKey::autoPaste, true);
-    f.model.checkPasteboard();
-    QVERIFY(f.model.input().isEmpty());
-    // A new copy is taken again.
-    f.clipboard.copy(QStringLiteral("https://youtu.be/on"));
-    f.model.checkPasteboard();
-    QCOMPARE(f.model.input(), QStringLiteral("https://youtu.be/on"));
-    QVERIFY(QTest::qWaitFor([&] { return !f.model.isFetching(); }, 20000));
+    f.clipboard.copy(copied);
+    f.model.clipboard().check();
+    QCOMPARE(f.lookup().isFetching(), taken);
+    if (taken) {
+        QCOMPARE(f.lookup().input(), copied->trimmed());
+        QCOMPARE(lookedUp(f), QStringList{normalize(*copied)});
+    } else {
+        QVERIFY(f.runner->children.isEmpty());
+        QCOMPARE(f.lookup().input(), QString());
+    }
 }
 
-void TestClipboard::whatWasThereAtLaunchIsSeen()
+void TestClipboard::eachCopyOnce()
 {
-    TestEnv env;
-    FakeYtdlp fake(env.supportDir());
-    Engine engine(env.engineConfig());
-    Prefs prefs(env.settingsPath(), env.downloadsDir());
-    FakeInstaller installer;
-    FakeClipboard clipboard;
-    clipboard.copy(QStringLiteral("https://youtu.be/before"));
-    AppModel model(engine, prefs, installer, Platform{&clipboard, nullptr, nullptr});
-    model.checkPasteboard();
-    QVERIFY(model.input().isEmpty());
-    // The same link copied again after launch is a new copy.
-    clipboard.copy(QStringLiteral("https://youtu.be/before"));
-    model.checkPasteboard();
-    QCOMPARE(model.input(), QStringLiteral("https://youtu.be/before"));
-    QVERIFY(QTest::qWaitFor([&] { return !model.isFetching(); }, 20000));
+    const QString a = QStringLiteral("https://youtu.be/a");
+    const QString b = QStringLiteral("https://youtu.be/b");
+    const QString c = QStringLiteral("https://youtu.be/c");
+    Fixture f;
+    f.prefs.setValue(PrefKey::autoPaste, true);
+    // What the clipboard held when the watch began counts as seen.
+    f.clipboard.copy(a);
+    Fixture late;
+    late.clipboard.copy(a);
+    ClipboardWatch watch(&late.clipboard, late.prefs, late.lookup());
+    watch.check();
+    QVERIFY(late.runner->children.isEmpty());
+
+    f.model.clipboard().check();
+    f.model.clipboard().check();
+    QCOMPARE(lookedUp(f), QStringList{a});
+    // A copy while a lookup runs is passed over for good.
+    f.clipboard.copy(b);
+    f.model.clipboard().check();
+    f.runner->last()->end(1);
+    QTRY_VERIFY_WITH_TIMEOUT(!f.lookup().isFetching(), 30000);
+    f.model.clipboard().check();
+    QCOMPARE(lookedUp(f), QStringList{a});
+    // The text already in the field is not looked up again.
+    f.clipboard.copy(a);
+    f.lookup().setInput(a);
+    f.model.clipboard().check();
+    QCOMPARE(lookedUp(f), QStringList{a});
+    // With the setting off, copies are seen but not taken, even once it is on.
+    f.prefs.setValue(PrefKey::autoPaste, false);
+    f.clipboard.copy(c);
+    f.model.clipboard().check();
+    f.prefs.setValue(PrefKey::autoPaste, true);
+    f.model.clipboard().check();
+    QCOMPARE(lookedUp(f), QStringList{a});
+    f.clipboard.copy(c);
+    f.model.clipboard().check();
+    QCOMPARE(lookedUp(f), (QStringList{a, c}));
 }
 
 QTEST_GUILESS_MAIN(TestClipboard)

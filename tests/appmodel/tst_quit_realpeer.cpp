@@ -23,6 +23,7 @@ struct Seen {
     qint64 pid = 0;
     qint64 group = 0;
     QString name;
+    friend bool operator==(const Seen&, const Seen&) = default;
 };
 
 } // namespace
@@ -31,8 +32,8 @@ class TestQuitRealPeer : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void endWithDownloadsRunning_data();
-    void endWithDownloadsRunning();
+    void end_data();
+    void end();
 
 private:
     TestEnv m_env; // the server's files
@@ -68,17 +69,23 @@ void TestQuitRealPeer::initTestCase()
                    m_env.childEnvironment(), 120000);
     QVERIFY2(made.ok(), made.err.constData());
     m_server->serveFile(QStringLiteral("/hour.flac"), sound);
+    // A page that keeps a lookup waiting.
+    m_server->serveBytes(QStringLiteral("/silent.mp4"), "x");
+    QVERIFY(m_server->setDelay(QStringLiteral("/silent.mp4"), 120000));
 }
 
-void TestQuitRealPeer::endWithDownloadsRunning_data()
+void TestQuitRealPeer::end_data()
 {
+    QTest::addColumn<bool>("lookup");
     QTest::addColumn<bool>("killed");
-    QTest::newRow("quit") << false;
-    QTest::newRow("killed") << true;
+    QTest::newRow("quit while downloading") << false << false;
+    QTest::newRow("killed while downloading") << false << true;
+    QTest::newRow("killed while looking up") << true << true;
 }
 
-void TestQuitRealPeer::endWithDownloadsRunning()
+void TestQuitRealPeer::end()
 {
+    QFETCH(bool, lookup);
     QFETCH(bool, killed);
     // A fresh sandbox for the application; the system's tools stand in its
     // last system bin directory.
@@ -97,18 +104,25 @@ void TestQuitRealPeer::endWithDownloadsRunning()
     app.setProcessEnvironment(environment);
     app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     QList<Seen> seen;
+    qsizetype seenBeforeLookup = -1;
     connect(&app, &QProcess::readyReadStandardOutput, this, [&] {
         while (app.canReadLine()) {
             const QList<QByteArray> words = app.readLine().trimmed().split(' ');
+            if (words == QList<QByteArray>{"lookup"})
+                seenBeforeLookup = seen.size();
             if (words.size() == 4 && words.at(0) == "pid")
                 seen << Seen{words.at(1).toLongLong(), words.at(2).toLongLong(),
                              QString::fromUtf8(words.at(3))};
         }
     });
-    app.start(QStringLiteral(REELCATCH_QUIT_DRIVER),
-              {env.supportDir(), env.binDirs().at(2), env.settingsPath(), env.downloadsDir(),
-               QStringLiteral("p1080=") + m_server->url(QStringLiteral("/slow.mp4")),
-               QStringLiteral("mp3=") + m_server->url(QStringLiteral("/hour.flac"))});
+    QStringList arguments{env.supportDir(), env.binDirs().at(2), env.settingsPath(),
+                          env.downloadsDir()};
+    if (lookup)
+        arguments << QStringLiteral("lookup=") + m_server->url(QStringLiteral("/silent.mp4"));
+    else
+        arguments << QStringLiteral("p1080=") + m_server->url(QStringLiteral("/slow.mp4"))
+                  << QStringLiteral("mp3=") + m_server->url(QStringLiteral("/hour.flac"));
+    app.start(QStringLiteral(REELCATCH_QUIT_DRIVER), arguments);
     QVERIFY(app.waitForStarted());
     const qint64 driver = app.processId();
 
@@ -129,8 +143,19 @@ void TestQuitRealPeer::endWithDownloadsRunning()
                processArguments(s.pid).contains(QStringLiteral("libmp3lame")) &&
                QFileInfo(mp3).size() > 0;
     };
+    // Or the lookup's yt-dlp, started after the engine check, waiting for
+    // the server's answer.
+    auto looking = [&](const Seen& s) {
+        return ytdlp(s) && seenBeforeLookup >= 0 && seen.indexOf(s) >= seenBeforeLookup;
+    };
     QVERIFY2(QTest::qWaitFor(
-                 [&] { return alive(ytdlp).size() == 2 && !alive(converting).isEmpty(); }, 120000),
+                 [&] {
+                     if (lookup)
+                         return !alive(looking).isEmpty() &&
+                                m_server->requestCount(QStringLiteral("/silent.mp4")) > 0;
+                     return alive(ytdlp).size() == 2 && !alive(converting).isEmpty();
+                 },
+                 120000),
              qPrintable(QStringLiteral("%1 processes seen").arg(seen.size())));
     qInfo("running: %s", qPrintable(alive([](const Seen&) { return true; }).join(u", ")));
 
@@ -156,7 +181,7 @@ void TestQuitRealPeer::endWithDownloadsRunning()
             left = processesLeft(driver, groups);
             return left.isEmpty();
         },
-        5000);
+        15000);
     if (!allGone) {
         for (const qint64 group : std::as_const(groups))
             ::kill(-pid_t(group), SIGKILL);

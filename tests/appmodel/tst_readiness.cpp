@@ -1,63 +1,49 @@
-// Keeping the download engine ready: when yt-dlp and deno are installed or
-// refreshed, what the note says meanwhile, and what a failure leaves.
-#include "QueueFixture.h"
+// Keeping the engine ready: what ensure() installs for each state of the
+// support folder, what the note says meanwhile, and the version read after.
+#include "Fixture.h"
 
-#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
 
 using namespace reelcatch;
+using namespace reelcatch::test;
 
 namespace {
 
 const QString settingUp = QStringLiteral("Setting up the download engine (one-time, ~80 MB)\u2026");
 const QString updating = QStringLiteral("Updating the download engine\u2026");
-const QDateTime now = QDateTime::fromSecsSinceEpoch(1'800'000'000, Qt::UTC);
+const QDateTime now = QDateTime(QDate(2025, 3, 1), QTime(12, 0), Qt::UTC);
 
-// A sandbox whose yt-dlp, when it exists, is a fake that knows its version.
-struct Engineroom {
-    TestEnv env;
-    FakeYtdlp fake{env.path(QStringLiteral("fakebin"))};
-    Engine engine{env.engineConfig()};
-    Prefs prefs{env.settingsPath(), env.downloadsDir()};
-    FakeInstaller installer;
-    AppModel model{engine, prefs, installer};
-    QStringList notes;
-
-    Engineroom()
+struct ReadyFixture : Fixture {
+    // `age`: of the managed yt-dlp in seconds, negative for none.
+    ReadyFixture(int age, bool systemYtdlp, bool deno) : Fixture(systemYtdlp, true)
     {
         env.setNow(now);
-        fake.answerVersion(QStringLiteral("2026.08.19"));
-        QObject::connect(&model, &AppModel::engineNoteChanged, &model,
-                         [this] { notes << model.engineNote().value_or(QStringLiteral("-")); });
+        if (age >= 0)
+            TestEnv::writeFileWithMtime(engine.managedYtdlp(), "#!/bin/sh\n", now.addSecs(-age),
+                                        0755);
+        if (deno)
+            placeTool(QStringLiteral("deno"));
     }
-    // Puts the fake where a managed (or system) copy belongs, this old.
-    void placeYtdlp(const QString& path, qint64 ageSeconds = 60)
+    EngineReadiness& ready() { return model.readiness(); }
+    // Succeeds the installation under way, putting the tool in place.
+    bool install(const QString& tool)
     {
-        QFile wrapper(fake.path());
-        QVERIFY(wrapper.open(QIODevice::ReadOnly));
-        TestEnv::writeExecutable(path, wrapper.readAll());
-        QVERIFY(TestEnv::setMtime(path, now.addSecs(-ageSeconds)));
+        const QString path =
+            tool == QLatin1String("deno") ? engine.managedDeno() : engine.managedYtdlp();
+        return installer.finish(tool, Done{},
+                                [&] { TestEnv::writeExecutable(path, "#!/bin/sh\n"); });
     }
-    void placeDeno(const QString& dir)
+    // Answers the version query; false when none was made.
+    bool answerVersion(const QByteArray& version)
     {
-        TestEnv::writeExecutable(dir + QStringLiteral("/deno"), "#!/bin/sh\necho deno 2\n");
-    }
-    // Ends the pending installations in order, each succeeding and placing its tool.
-    void succeed(const QStringList& tools)
-    {
-        for (const QString& tool : tools) {
-            QVERIFY2(installer.finish(tool, Done{},
-                                      [&] {
-                                          if (tool == QLatin1String("yt-dlp"))
-                                              placeYtdlp(engine.managedYtdlp());
-                                          else
-                                              placeDeno(engine.supportDir());
-                                      }),
-                     qPrintable(tool));
-        }
-    }
-    bool idle()
-    {
-        return QTest::qWaitFor([&] { return !model.engineBusy(); }, 20000);
+        FakeChild* child = runner->last();
+        if (!child || child->hasEnded ||
+            child->spec.arguments != QStringList{QStringLiteral("--version")})
+            return false;
+        child->print(version);
+        child->end(0);
+        return true;
     }
 };
 
@@ -66,140 +52,109 @@ struct Engineroom {
 class TestReadiness : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { TestEnv::isolateProcess(); }
     void decisions_data();
     void decisions();
-    void failedFirstInstall();
-    void failedUpdateKeepsTheOldCopy();
-    void notePercentDuringDownload();
-    void laterRunClearsTheFfmpegNote();
+    void progressInTheNote();
+    void failedInstall_data();
+    void failedInstall();
 };
 
 void TestReadiness::decisions_data()
 {
-    QTest::addColumn<QString>("ytdlp"); // "", "managed", "system"
     QTest::addColumn<int>("age");
+    QTest::addColumn<bool>("systemYtdlp");
     QTest::addColumn<bool>("deno");
     QTest::addColumn<bool>("force");
-    QTest::addColumn<QString>("note");
     QTest::addColumn<QStringList>("installs");
-
-    const QStringList yt{QStringLiteral("yt-dlp")};
+    QTest::addColumn<QString>("note");
     const QStringList both{QStringLiteral("yt-dlp"), QStringLiteral("deno")};
-    QTest::newRow("fresh machine") << QString() << 0 << false << false << settingUp << both;
-    QTest::newRow("no yt-dlp, deno there") << QString() << 0 << true << false << settingUp << yt;
-    QTest::newRow("only a system yt-dlp")
-        << QStringLiteral("system") << 0 << true << false << updating << yt;
-    QTest::newRow("all fresh") << QStringLiteral("managed") << 60 << true << false << QString()
-                               << QStringList();
-    QTest::newRow("exactly five days is not stale")
-        << QStringLiteral("managed") << 432000 << true << false << QString() << QStringList();
-    QTest::newRow("one second more: silent update")
-        << QStringLiteral("managed") << 432001 << true << false << QString() << yt;
-    QTest::newRow("deno missing") << QStringLiteral("managed") << 60 << false << false << updating
-                                  << QStringList{QStringLiteral("deno")};
-    QTest::newRow("stale and deno missing")
-        << QStringLiteral("managed") << 600000 << false << false << updating << both;
-    QTest::newRow("forced with everything fresh")
-        << QStringLiteral("managed") << 60 << true << true << updating << both;
+    const QStringList yt{QStringLiteral("yt-dlp")};
+    QTest::newRow("nothing yet") << -1 << false << false << false << both << settingUp;
+    QTest::newRow("only a system yt-dlp") << -1 << true << true << false << yt << updating;
+    QTest::newRow("fresh") << 432000 << false << true << false << QStringList{} << QString();
+    QTest::newRow("stale: silent update") << 432001 << false << true << false << yt << QString();
+    QTest::newRow("fresh, no deno")
+        << 10 << false << false << false << QStringList{QStringLiteral("deno")} << updating;
+    QTest::newRow("stale, no deno") << 500000 << false << false << false << both << updating;
+    QTest::newRow("forced") << 10 << false << true << true << both << updating;
 }
 
 void TestReadiness::decisions()
 {
-    QFETCH(QString, ytdlp);
     QFETCH(int, age);
+    QFETCH(bool, systemYtdlp);
     QFETCH(bool, deno);
     QFETCH(bool, force);
-    QFETCH(QString, note);
     QFETCH(QStringList, installs);
+    QFETCH(QString, note);
 
-    Engineroom r;
-    if (ytdlp == QLatin1String("managed"))
-        r.placeYtdlp(r.engine.managedYtdlp(), age);
-    else if (ytdlp == QLatin1String("system"))
-        r.placeYtdlp(r.env.binDirs().at(2) + QStringLiteral("/yt-dlp"));
-    if (deno)
-        r.placeDeno(r.env.binDirs().at(0));
-
-    r.model.ensureEngine(force);
-    QVERIFY(r.model.engineBusy());
-    QCOMPARE(r.model.engineNote().value_or(QString()), note);
-    // One installation at a time, in order.
-    for (int i = 0; i < installs.size(); ++i) {
-        QCOMPARE(r.installer.calls, installs.mid(0, i + 1));
-        r.succeed({installs.at(i)});
+    ReadyFixture f(age, systemYtdlp, deno);
+    QSignalSpy tools(&f.ready(), &EngineReadiness::toolsChanged);
+    f.ready().ensure(force);
+    QVERIFY(f.ready().isBusy());
+    for (const QString& tool : std::as_const(installs)) {
+        QCOMPARE(f.installer.calls.last(), tool);
+        QCOMPARE(f.ready().note().value_or(QString()), note);
+        QVERIFY(f.install(tool));
     }
-    QVERIFY(r.idle());
-    QCOMPARE(r.installer.calls, installs);
-    QVERIFY(!r.model.engineNote());
-    QCOMPARE(r.model.engineVersion().value_or(QString()), QStringLiteral("2026.08.19"));
-    // A silent update never shows anything.
-    if (note.isEmpty())
-        QVERIFY(r.notes.isEmpty());
+    QCOMPARE(f.installer.calls, installs);
+    QCOMPARE(f.ready().note(), std::nullopt);
+    QCOMPARE(f.ready().tools().deno, true);
+    QCOMPARE(tools.count(), 1); // deno was placed after the start
+    // Busy until the version of the yt-dlp in use is known.
+    QVERIFY(f.ready().isBusy());
+    QVERIFY(f.answerVersion("2025.02.19\n"));
+    QTRY_VERIFY_WITH_TIMEOUT(!f.ready().isBusy(), 30000);
+    QCOMPARE(f.ready().version(), std::optional(QStringLiteral("2025.02.19")));
 }
 
-void TestReadiness::failedFirstInstall()
+void TestReadiness::progressInTheNote()
 {
-    Engineroom r;
-    r.model.ensureEngine(false);
-    QVERIFY(r.installer.finish(QStringLiteral("yt-dlp"),
+    ReadyFixture f(-1, false, false);
+    f.ready().ensure(false);
+    f.installer.progress(QStringLiteral("yt-dlp"), 50, 200);
+    QCOMPARE(f.ready().note().value_or(QString()), settingUp + QStringLiteral(" 25%"));
+    f.installer.progress(QStringLiteral("yt-dlp"), 10, 0); // total unknown: unchanged
+    QCOMPARE(f.ready().note().value_or(QString()), settingUp + QStringLiteral(" 25%"));
+    QVERIFY(f.install(QStringLiteral("yt-dlp")));
+    f.installer.progress(QStringLiteral("deno"), 999, 1000);
+    QCOMPARE(f.ready().note().value_or(QString()), settingUp + QStringLiteral(" 99%"));
+
+    // A silent update stays silent.
+    ReadyFixture stale(500000, false, true);
+    stale.ready().ensure(false);
+    stale.installer.progress(QStringLiteral("yt-dlp"), 50, 100);
+    QCOMPARE(stale.ready().note(), std::nullopt);
+}
+
+void TestReadiness::failedInstall_data()
+{
+    QTest::addColumn<int>("age");
+    QTest::addColumn<bool>("systemYtdlp");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("no yt-dlp at all")
+        << -1 << false << QStringLiteral("Couldn't install yt-dlp: Host github.com not found");
+    QTest::newRow("a system copy works") << -1 << true << QString();
+    QTest::newRow("the old copy stays") << 500000 << false << QString();
+}
+
+void TestReadiness::failedInstall()
+{
+    QFETCH(int, age);
+    QFETCH(bool, systemYtdlp);
+    QFETCH(QString, note);
+    ReadyFixture f(age, systemYtdlp, false);
+    f.ready().ensure(false);
+    QVERIFY(f.installer.finish(QStringLiteral("yt-dlp"),
                                AppError{QStringLiteral("Host github.com not found")}));
-    QVERIFY(r.idle());
-    QCOMPARE(r.model.engineNote().value_or(QString()),
-             QStringLiteral("Couldn't install yt-dlp: Host github.com not found"));
-    // deno is not tried after yt-dlp failed.
-    QCOMPARE(r.installer.calls, QStringList{QStringLiteral("yt-dlp")});
-    QVERIFY(!r.model.engineVersion());
-
-    // The next run that works clears the note.
-    r.model.ensureEngine(true);
-    QCOMPARE(r.model.engineNote().value_or(QString()), settingUp);
-    r.succeed({QStringLiteral("yt-dlp"), QStringLiteral("deno")});
-    QVERIFY(r.idle());
-    QVERIFY(!r.model.engineNote());
-    QVERIFY(r.model.engineVersion());
-}
-
-void TestReadiness::failedUpdateKeepsTheOldCopy()
-{
-    Engineroom r;
-    r.placeYtdlp(r.engine.managedYtdlp(), 700000);
-    r.model.ensureEngine(false);
-    QVERIFY(r.installer.finish(QStringLiteral("yt-dlp"),
-                               AppError{QStringLiteral("Download failed (HTTP 503): u")}));
-    QVERIFY(r.idle());
-    // The old copy still works: nothing to say.
-    QVERIFY(!r.model.engineNote());
-    QCOMPARE(r.model.engineVersion().value_or(QString()), QStringLiteral("2026.08.19"));
-}
-
-void TestReadiness::notePercentDuringDownload()
-{
-    Engineroom r;
-    r.model.ensureEngine(false);
-    r.installer.progress(QStringLiteral("yt-dlp"), 0, 0); // total unknown: nothing added
-    QCOMPARE(r.model.engineNote().value_or(QString()), settingUp);
-    r.installer.progress(QStringLiteral("yt-dlp"), 42, 100);
-    QCOMPARE(r.model.engineNote().value_or(QString()), settingUp + QStringLiteral(" 42%"));
-    r.succeed({QStringLiteral("yt-dlp")});
-    r.installer.progress(QStringLiteral("deno"), 100, 100);
-    QCOMPARE(r.model.engineNote().value_or(QString()), settingUp + QStringLiteral(" 100%"));
-    r.succeed({QStringLiteral("deno")});
-    QVERIFY(r.idle());
-    QVERIFY(!r.model.engineNote());
-}
-
-void TestReadiness::laterRunClearsTheFfmpegNote()
-{
-    Engineroom r;
-    r.placeYtdlp(r.engine.managedYtdlp());
-    r.placeDeno(r.engine.supportDir());
-    r.model.enqueue({videoItem(QStringLiteral("a"))}, Preset::p1080);
-    QVERIFY(r.installer.finish(QStringLiteral("ffmpeg"), AppError{QStringLiteral("offline")}));
-    QVERIFY(r.model.engineNote());
-    r.model.ensureEngine(false);
-    QVERIFY(r.idle());
-    QVERIFY(!r.model.engineNote());
-    QVERIFY(QTest::qWaitFor([&] { return r.model.downloads().first()->isFinished(); }, 20000));
+    // deno is not attempted after yt-dlp failed.
+    QCOMPARE(f.installer.calls, QStringList{QStringLiteral("yt-dlp")});
+    QCOMPARE(f.ready().note().value_or(QString()), note);
+    QVERIFY(f.ready().isBusy());
+    QCOMPARE(f.answerVersion("2023.03.04\n"), note.isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(!f.ready().isBusy(), 30000);
+    QCOMPARE(f.ready().version().has_value(), note.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestReadiness)
