@@ -60,13 +60,11 @@ void TestQuitRealPeer::initTestCase()
     // An hour of silence: half a megabyte of FLAC, many seconds of work for
     // the MP3 encoder.
     const QString sound = www + QStringLiteral("/hour.flac");
-    const ProcessResult made =
-        runProcess(QStringLiteral("/usr/bin/ffmpeg"),
-                   {QStringLiteral("-nostdin"), QStringLiteral("-loglevel"),
-                    QStringLiteral("error"), QStringLiteral("-f"), QStringLiteral("lavfi"),
-                    QStringLiteral("-i"), QStringLiteral("anullsrc=r=44100:cl=stereo"),
-                    QStringLiteral("-t"), QStringLiteral("3600"), QStringLiteral("-y"), sound},
-                   m_env.childEnvironment(), 120000);
+    const QString make = QStringLiteral("-nostdin -loglevel error -f lavfi -i "
+                                        "anullsrc=r=44100:cl=stereo -t 3600 -y");
+    const ProcessResult made = runProcess(QStringLiteral("/usr/bin/ffmpeg"),
+                                          make.split(QLatin1Char(' ')) << sound,
+                                          m_env.childEnvironment(), 120000);
     QVERIFY2(made.ok(), made.err.constData());
     m_server->serveFile(QStringLiteral("/hour.flac"), sound);
     // A page that keeps a lookup waiting.
