@@ -1,5 +1,4 @@
-// The model's values: video items read from yt-dlp's JSON, the presets'
-// format arguments, the settings store's readers, a job's progress.
+// Video items from yt-dlp's JSON, format arguments, settings readers, job progress.
 #include "Download.h"
 #include "Prefs.h"
 #include "Preset.h"
@@ -11,25 +10,17 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <cmath>
-
 using namespace reelcatch;
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-class Chooser : public FolderChooser {
-public:
+struct Chooser : FolderChooser {
     std::optional<QString> chooseDirectory(const QString& startIn, const QString& label) override
     {
-        asked << startIn << label;
-        return answer;
+        return asked << startIn << label, answer;
     }
     std::optional<QString> answer;
     QStringList asked;
 };
-
-} // namespace
 
 class TestModel : public QObject {
     Q_OBJECT
@@ -50,9 +41,7 @@ void TestModel::videoItem_data()
     QTest::addColumn<double>("duration");      // -1: none
     const QString watch = u"https://www.youtube.com/watch?v=abc"_s;
     const QString site = u"https://i.ytimg.com/vi/abc/mqdefault.jpg"_s;
-    QTest::newRow("no id") << QByteArray(R"({"title":"t"})") << QStringList() << -1.0;
     QTest::newRow("empty id") << QByteArray(R"({"id":""})") << QStringList() << -1.0;
-    QTest::newRow("number id") << QByteArray(R"({"id":5})") << QStringList() << -1.0;
     QTest::newRow("bare") << QByteArray(R"({"id":"x","duration":"9"})")
                           << QStringList{u"x"_s, u"x"_s, {}, u"x"_s, {}} << -1.0;
     QTest::newRow("uploader") << QByteArray(R"({"id":"x","title":"","channel":"","uploader":"U"})")
@@ -66,8 +55,6 @@ void TestModel::videoItem_data()
         << QStringList{u"x"_s, u"T"_s, u"C"_s, u"https://e.org/x"_s, u"https://e.org/t.jpg"_s} << 61.5;
     QTest::newRow("page wins") << QByteArray(R"({"id":"x","webpage_url":"https://p.org/x","url":"https://e.org/x"})")
                                << QStringList{u"x"_s, u"x"_s, {}, u"https://p.org/x"_s, {}} << -1.0;
-    QTest::newRow("relative url") << QByteArray(R"({"id":"x","url":"x.mp4"})")
-                                  << QStringList{u"x"_s, u"x"_s, {}, u"x"_s, {}} << -1.0;
     QTest::newRow("last listed") << QByteArray(R"({"id":"x","thumbnails":[{"url":"https://e.org/1"},{"url":"https://e.org/2"}]})")
                                  << QStringList{u"x"_s, u"x"_s, {}, u"x"_s, u"https://e.org/2"_s} << -1.0;
     QTest::newRow("list with a non-object") << QByteArray(R"({"id":"x","thumbnails":[1,{"url":"https://e.org/2"}]})")
@@ -96,7 +83,6 @@ void TestModel::presetArguments()
     for (const Preset preset : Preset::allCases()) {
         const QStringList h264 = preset.args(true), any = preset.args(false);
         if (preset.isAudio()) {
-            // Audio is extracted; the codec preference is for video only.
             QCOMPARE(h264, any);
             QVERIFY(h264.contains(u"-x"_s) && h264.contains(preset.rawValue()));
             continue;
@@ -122,9 +108,8 @@ void TestModel::prefsDefaultsAndGarbage()
         Prefs fresh(env.settingsPath());
         QCOMPARE(readAll(fresh), Prefs::defaults());
         fresh.registerDefaults();
-        fresh.sync();
-        QVERIFY(!QFile::exists(env.settingsPath())); // defaults are never written
-    }
+    } // defaults are never written
+    QVERIFY(!QFile::exists(env.settingsPath()));
     TestEnv::writeFile(env.settingsPath(), "[General]\npreset=P720\nh264=no\nembedMeta=0\n"
         "embedThumb=\nsubs=maybe\nsponsor=@Invalid()\nparallel=two\nautoPaste=2\n");
     Prefs garbage(env.settingsPath());
@@ -149,10 +134,9 @@ void TestModel::prefsFolder()
     QCOMPARE(prefs.folder(), env.downloadsDir()); // an empty path names no folder
 
     Chooser chooser;
-    for (const std::optional<QString>& cancelled : {std::optional<QString>(), std::optional(QString())}) {
-        chooser.answer = cancelled;
-        prefs.chooseFolder(chooser);
-    }
+    prefs.chooseFolder(chooser); // cancelled
+    chooser.answer = QString();
+    prefs.chooseFolder(chooser); // nothing chosen
     QCOMPARE(changed.size(), 1);
     QCOMPARE(chooser.asked.mid(0, 2), (QStringList{env.downloadsDir(), u"Use Folder"_s}));
     chooser.answer = env.path(u"Clips"_s);
@@ -167,13 +151,11 @@ void TestModel::fractionIsClamped()
 {
     Download job(*VideoItem::fromJson({{u"id"_s, u"x"_s}}), Preset::p720);
     QSignalSpy changed(&job, &Download::changed);
-    const double cases[][2] = {{0.25, 0.25}, {std::nan(""), 0}, {1.5, 1}, {-3, 0}, {INFINITY, 1}};
+    const double cases[][2] = {{0.25, 0.25}, {qQNaN(), 0}, {1.5, 1}, {-3, 0}, {qInf(), 1}};
     for (const auto& [given, kept] : cases) {
         job.setFraction(given);
         QCOMPARE(job.fraction(), kept);
     }
-    QCOMPARE(changed.size(), 5);
-    job.setFraction(1); // no change, no signal
     QCOMPARE(changed.size(), 5);
 }
 

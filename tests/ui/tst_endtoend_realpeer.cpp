@@ -52,7 +52,8 @@ void TestEndToEndRealPeer::typeLookUpAndDownload()
     QTest::keyClicks(input, server.url(u"/clip.mp4"_s));
     QTest::keyClick(input, Qt::Key_Return);
     QTRY_VERIFY_WITH_TIMEOUT(!model.lookup().isFetching(), 60000);
-    QVERIFY2(!model.lookup().fetchError(), qPrintable(*model.lookup().fetchError()));
+    const Lookup& lookup = model.lookup();
+    QVERIFY2(!lookup.fetchError(), qPrintable(lookup.fetchError().value_or(QString())));
     QCOMPARE(model.lookup().results().size(), 1);
     QCOMPARE(window.resultsPane()->downloadButton()->text(), u"Download"_s);
 

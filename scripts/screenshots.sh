@@ -1,0 +1,17 @@
+#!/bin/sh
+# Builds the screenshot writer in BUILD_DIR (default build-screenshots/) and
+# writes pictures of the main window in its usual states, light and dark, and
+# light at twice the scale, into BUILD_DIR/screenshots/ (printed at the end).
+#   scripts/screenshots.sh [BUILD_DIR]
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="${1:-$root/build-screenshots}"
+out="$build/screenshots"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DREELCATCH_BUILD_SCREENSHOTS=ON >/dev/null
+ninja -C "$build" reelcatch-screenshots
+rm -rf "$out"
+export QT_QPA_PLATFORM=offscreen
+"$build/tools/screenshots/reelcatch-screenshots" "$out" light
+"$build/tools/screenshots/reelcatch-screenshots" "$out" dark
+QT_SCALE_FACTOR=2 "$build/tools/screenshots/reelcatch-screenshots" "$out/scale2" light
+echo "$out"
