@@ -5,7 +5,7 @@
 #include "TestEnv.h"
 
 #include <QDir>
-#include <QSignalSpy>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace reelcatch;
@@ -13,34 +13,17 @@ using namespace reelcatch::test;
 
 namespace {
 
-// Places files named "<where>/<name>", <where> being "support" or "binN"; a
+// Places files named "support/NAME" or "binN/NAME" in the sandbox; a
 // trailing "!" makes the file not executable, a trailing "/" a folder.
 void place(const TestEnv& env, const QStringList& specs)
 {
-    for (QString spec : specs) {
-        const QChar kind = spec.back();
-        if (kind == u'!' || kind == u'/')
-            spec.chop(1);
-        const QString where = spec.section(u'/', 0, 0);
-        const QString dir =
-            where == u"support" ? env.supportDir() : env.binDirs().at(where.mid(3).toInt());
-        const QString path = dir + u'/' + spec.section(u'/', 1);
-        if (kind == u'/')
+    for (const QString& spec : specs) {
+        const QString path = env.path(spec).remove(QRegularExpression(QStringLiteral("[!/]$")));
+        if (spec.endsWith(u'/'))
             QDir().mkpath(path);
         else
-            TestEnv::writeFile(path, "#!/bin/sh\n", kind == u'!' ? 0644 : 0755);
+            TestEnv::writeFile(path, "#!/bin/sh\n", spec.endsWith(u'!') ? 0644 : 0755);
     }
-}
-
-// The full path a case expects, written like a spec; empty for none.
-QString expected(const TestEnv& env, const QString& spec)
-{
-    if (spec.isEmpty())
-        return {};
-    const QString where = spec.section(u'/', 0, 0);
-    const QString dir =
-        where == u"support" ? env.supportDir() : env.binDirs().at(where.mid(3).toInt());
-    return dir + u'/' + spec.section(u'/', 1);
 }
 
 QStringList specs(const char* spaced)
@@ -107,7 +90,7 @@ void TestEngine::toolLookup()
     const std::optional<QString> found = tool == u"yt-dlp" ? engine.ytdlp()
                                          : tool == u"deno" ? engine.deno()
                                                            : engine.ffmpeg();
-    QCOMPARE(found.value_or(QString()), expected(env, expect));
+    QCOMPARE(found.value_or(QString()), expect.isEmpty() ? QString() : env.path(expect));
 }
 
 void TestEngine::environmentPath_data()

@@ -29,8 +29,6 @@ private slots:
     void lookup();
     void download_data();
     void download();
-    void postprocessStepsByVersion_data();
-    void postprocessStepsByVersion();
     void optionLikeAddressGoesLast();
 };
 
@@ -57,43 +55,49 @@ void TestYtdlpArgs::download_data()
     QTest::addColumn<Preset>("preset");
     QTest::addColumn<bool>("ffmpeg");
     QTest::addColumn<QVariantMap>("settings");
+    QTest::addColumn<std::optional<QString>>("version");
+    QTest::addColumn<bool>("steps"); // the post-processor template
     // What follows "--print after_move:RCFILE|%(filepath)s"; FF stands for
     // the folder of ffmpeg.
     QTest::addColumn<QStringList>("tail");
 
-    const QVariantMap defaults;
-    const QVariantMap toggled{{PrefKey::h264, false},
-                              {PrefKey::embedMeta, false},
-                              {PrefKey::embedThumb, false},
-                              {PrefKey::subs, true},
-                              {PrefKey::subLangs, QStringLiteral("fr.*")},
-                              {PrefKey::sponsor, true}};
-    const char* video = "-f bv*+ba/b -S res:1080,fps,vcodec:h264,acodec:m4a "
-                        "--merge-output-format mp4 --remux-video mp4";
-    QTest::newRow("1080p, ffmpeg") << Preset(Preset::p1080) << true << defaults
-                                   << words("--ffmpeg-location FF") + words(video) +
-                                          words("--embed-metadata --embed-thumbnail");
-    QTest::newRow("1080p, no ffmpeg: one file, no thumbnail")
-        << Preset(Preset::p1080) << false << defaults << words("-f b[ext=mp4]/b --embed-metadata");
-    QTest::newRow("best, ffmpeg")
-        << Preset(Preset::best) << true << defaults
-        << words("--ffmpeg-location FF -f bv*+ba/b -S "
-                 "res,fps,vcodec:h264,acodec:m4a --merge-output-format "
-                 "mp4 --remux-video mp4 --embed-metadata --embed-thumbnail");
-    QTest::newRow("mp3, ffmpeg")
-        << Preset(Preset::mp3) << true << defaults
-        << words("--ffmpeg-location FF -f ba/b -x --audio-format mp3 --audio-quality 0 "
-                 "--embed-metadata --embed-thumbnail");
-    QTest::newRow("mp3, no ffmpeg") << Preset(Preset::mp3) << false << defaults
-                                    << words("-f ba[ext=m4a]/ba/b --embed-metadata");
-    QTest::newRow("720p, every setting turned")
-        << Preset(Preset::p720) << true << toggled
-        << words("--ffmpeg-location FF -f bv*+ba/b -S res:720,fps,acodec:m4a "
-                 "--merge-output-format mp4 --remux-video mp4 --write-subs --sub-langs fr.* "
-                 "--embed-subs --sponsorblock-remove sponsor,selfpromo,interaction");
-    QTest::newRow("m4a, every setting turned: no subtitles for audio")
-        << Preset(Preset::m4a) << false << toggled
-        << words("-f ba[ext=m4a]/ba/b --sponsorblock-remove sponsor,selfpromo,interaction");
+    const QVariantMap none;
+    const QVariantMap turned{{PrefKey::h264, false},
+                             {PrefKey::embedMeta, false},
+                             {PrefKey::embedThumb, false},
+                             {PrefKey::subs, true},
+                             {PrefKey::subLangs, QStringLiteral("fr.*")},
+                             {PrefKey::sponsor, true}};
+    const auto v = [](const char* version) { return std::optional(QString::fromLatin1(version)); };
+    auto row = [](const char* tag, Preset preset, bool ffmpeg, const QVariantMap& settings,
+                  std::optional<QString> version, bool steps, const char* tail) {
+        QTest::newRow(tag) << preset << ffmpeg << settings << version << steps
+                           << QString::fromLatin1(tail)
+                                  .replace(
+                                      QStringLiteral("MERGE"),
+                                      QStringLiteral("--merge-output-format mp4 --remux-video mp4"))
+                                  .split(u' ', Qt::SkipEmptyParts);
+    };
+    row("1080p, ffmpeg, yt-dlp 2023.06.21", Preset::p1080, true, none, v("2023.06.21"), true,
+        "--ffmpeg-location FF -f bv*+ba/b -S res:1080,fps,vcodec:h264,acodec:m4a MERGE "
+        "--embed-metadata --embed-thumbnail");
+    row("1080p, no ffmpeg: one file, no thumbnail; yt-dlp 2023.06.20", Preset::p1080, false, none,
+        v("2023.06.20"), false, "-f b[ext=mp4]/b --embed-metadata");
+    row("best, ffmpeg, a nightly yt-dlp", Preset::best, true, none, v("2024.11.04.232950"), true,
+        "--ffmpeg-location FF -f bv*+ba/b -S res,fps,vcodec:h264,acodec:m4a MERGE --embed-metadata "
+        "--embed-thumbnail");
+    row("mp3, ffmpeg, version unknown", Preset::mp3, true, none, std::nullopt, false,
+        "--ffmpeg-location FF -f ba/b -x --audio-format mp3 --audio-quality 0 "
+        "--embed-metadata --embed-thumbnail");
+    row("mp3, no ffmpeg", Preset::mp3, false, none, v("2025.01.01"), true,
+        "-f ba[ext=m4a]/ba/b --embed-metadata");
+    row("720p, every setting turned", Preset::p720, true, turned, v("2025.01.01"), true,
+        "--ffmpeg-location FF -f bv*+ba/b -S res:720,fps,acodec:m4a MERGE --write-subs --sub-langs "
+        "fr.* --embed-subs"
+        " --sponsorblock-remove sponsor,selfpromo,interaction");
+    row("m4a, every setting turned: no subtitles for audio", Preset::m4a, false, turned,
+        v("2025.01.01"), true,
+        "-f ba[ext=m4a]/ba/b --sponsorblock-remove sponsor,selfpromo,interaction");
 }
 
 void TestYtdlpArgs::download()
@@ -101,12 +105,14 @@ void TestYtdlpArgs::download()
     QFETCH(Preset, preset);
     QFETCH(bool, ffmpeg);
     QFETCH(QVariantMap, settings);
+    QFETCH(std::optional<QString>, version);
+    QFETCH(bool, steps);
     QFETCH(QStringList, tail);
     TestEnv env;
     const Engine engine(env.engineConfig());
     if (ffmpeg) {
-        TestEnv::writeExecutable(env.binDirs().at(2) + QStringLiteral("/ffmpeg"), "#!/bin/sh\n");
-        TestEnv::writeExecutable(env.binDirs().at(2) + QStringLiteral("/ffprobe"), "#!/bin/sh\n");
+        TestEnv::writeExecutable(env.path(QStringLiteral("bin2/ffmpeg")), "#!/bin/sh\n");
+        TestEnv::writeExecutable(env.path(QStringLiteral("bin2/ffprobe")), "#!/bin/sh\n");
     }
     Prefs prefs(env.settingsPath(), env.downloadsDir());
     prefs.registerDefaults();
@@ -118,37 +124,12 @@ void TestYtdlpArgs::download()
     QStringList expected{QStringLiteral("--no-colors"), url};
     expected << words("--no-playlist --newline --progress -P") << folder << QStringLiteral("-o")
              << QStringLiteral("%(title).180B [%(id)s].%(ext)s")
-             << QStringLiteral("--progress-template") << progress
-             << QStringLiteral("--progress-template") << postprocess << QStringLiteral("--print")
-             << QStringLiteral("after_move:RCFILE|%(filepath)s")
-             << tail.replaceInStrings(QStringLiteral("FF"), env.binDirs().at(2));
-    QCOMPARE(
-        YtdlpArgs::download(engine, prefs, {url, preset, folder, QStringLiteral("2025.01.01")}),
-        expected);
-}
-
-void TestYtdlpArgs::postprocessStepsByVersion_data()
-{
-    QTest::addColumn<std::optional<QString>>("version");
-    QTest::addColumn<bool>("printed");
-    QTest::newRow("the first release that can")
-        << std::optional(QStringLiteral("2023.06.21")) << true;
-    QTest::newRow("a later nightly") << std::optional(QStringLiteral("2024.11.04.232950")) << true;
-    QTest::newRow("the release before") << std::optional(QStringLiteral("2023.06.20")) << false;
-    QTest::newRow("version unknown") << std::optional<QString>() << false;
-}
-
-void TestYtdlpArgs::postprocessStepsByVersion()
-{
-    QFETCH(std::optional<QString>, version);
-    QFETCH(bool, printed);
-    TestEnv env;
-    const Engine engine(env.engineConfig());
-    Prefs prefs(env.settingsPath(), env.downloadsDir());
-    const QStringList args =
-        YtdlpArgs::download(engine, prefs, {QStringLiteral("https://x/"), {}, {}, version});
-    QCOMPARE(args.count(QStringLiteral("--progress-template")), printed ? 2 : 1);
-    QCOMPARE(args.contains(postprocess), printed);
+             << QStringLiteral("--progress-template") << progress;
+    if (steps)
+        expected << QStringLiteral("--progress-template") << postprocess;
+    expected << QStringLiteral("--print") << QStringLiteral("after_move:RCFILE|%(filepath)s")
+             << tail.replaceInStrings(QStringLiteral("FF"), env.path(QStringLiteral("bin2")));
+    QCOMPARE(YtdlpArgs::download(engine, prefs, {url, preset, folder, version}), expected);
 }
 
 void TestYtdlpArgs::optionLikeAddressGoesLast()
