@@ -18,16 +18,22 @@
 
 using namespace reelcatch;
 using namespace std::chrono_literals;
+using Output = ChildSpec::Output;
 
 namespace {
 
 const QString fakeChild = QStringLiteral(REELCATCH_FAKE_CHILD);
 
+// The fake child's steps, "|" between them.
+QStringList steps(const char* text)
+{
+    return QString::fromUtf8(text).split(u'|');
+}
+
 int openDescriptors()
 {
-    return static_cast<int>(QDir(QStringLiteral("/proc/self/fd"))
-                                .entryList(QDir::NoDotAndDotDot | QDir::AllEntries)
-                                .size());
+    return static_cast<int>(
+        QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::System).size());
 }
 
 // One ChildProcess running the fake child and everything it reported.
@@ -37,33 +43,27 @@ struct Run {
     QStringList lines;
     QList<ChildExit> exits;
 
-    explicit Run(const QStringList& steps, ChildSpec::Output mode = ChildSpec::Output::stream,
-                 std::chrono::milliseconds inactivityLimit = 0ms,
-                 std::chrono::milliseconds pause = 0ms)
+    Run(const QStringList& steps, Output mode, std::chrono::milliseconds pause = 0ms,
+        std::chrono::milliseconds inactivityLimit = 0ms)
+        : child(std::make_unique<ChildProcess>(ChildSpec{fakeChild, steps,
+                                                         QProcessEnvironment::systemEnvironment(),
+                                                         mode, pause, inactivityLimit}))
     {
-        ChildSpec spec{fakeChild, steps, QProcessEnvironment::systemEnvironment(), mode};
-        spec.pause = pause;
-        spec.inactivityLimit = inactivityLimit;
-        child = std::make_unique<ChildProcess>(spec);
-        QObject::connect(child.get(), &Child::output, child.get(),
-                         [this](const QByteArray& b) { out += b; });
-        QObject::connect(child.get(), &Child::line, child.get(),
-                         [this](const QString& l) { lines << l; });
-        QObject::connect(child.get(), &Child::ended, child.get(),
-                         [this](const ChildExit& e) { exits << e; });
+        QObject::connect(child.get(), &Child::output, child.get(), [this](auto b) { out += b; });
+        QObject::connect(child.get(), &Child::line, child.get(), [this](auto l) { lines << l; });
+        QObject::connect(child.get(), &Child::ended, child.get(), [this](auto e) { exits << e; });
         child->start();
     }
     bool waitEnd(int timeoutMs = 30000)
     {
         return QTest::qWaitFor([this] { return !exits.isEmpty(); }, timeoutMs);
     }
-    // The pid the child reported as "WHAT PID" ("pid" or "grandchild"), 0 until then.
+    // The pid a line "WHAT PID" reported ("pid" or "grandchild"), 0 until then.
     qint64 reported(const QString& what) const
     {
-        const QStringList all = lines + QString::fromUtf8(out).split(QLatin1Char('\n'));
-        for (const QString& l : all)
-            if (l.startsWith(what + QLatin1Char(' ')))
-                return l.section(QLatin1Char(' '), 1).toLongLong();
+        for (const QString& l : lines)
+            if (l.startsWith(what + u' '))
+                return l.section(u' ', 1).toLongLong();
         return 0;
     }
 };
@@ -90,15 +90,11 @@ void TestChildProcess::linesMergeBothStreamsInOrder()
     const int descriptors = openDescriptors();
     {
         // A pause longer than the child's whole run: everything arrives at the end.
-        Run run({QStringLiteral("1:one\\n"), QStringLiteral("2:ERROR: two\\n"),
-                 QStringLiteral("sleep:30"), QStringLiteral("1:  three\\r"),
-                 QStringLiteral("2:\\nfour\\n"), QStringLiteral("1:five, no line break"),
-                 QStringLiteral("exit:3")},
-                ChildSpec::Output::lines, 0ms, 10s);
+        Run run(steps("1:one\\n|2:ERROR: two\\n|sleep:30|1:  three\\r|2:\\nfour\\n|1:five, no "
+                      "line break|exit:3"),
+                Output::lines, 10s);
         QVERIFY(run.waitEnd());
-        QCOMPARE(run.lines, (QStringList{QStringLiteral("one"), QStringLiteral("ERROR: two"),
-                                         QStringLiteral("three"), QStringLiteral("four"),
-                                         QStringLiteral("five, no line break")}));
+        QCOMPARE(run.lines, steps("one|ERROR: two|three|four|five, no line break"));
         QCOMPARE(run.exits.size(), 1);
         QCOMPARE(run.exits.first().kind, ChildExit::Kind::exited);
         QCOMPARE(run.exits.first().code, 3);
@@ -109,30 +105,23 @@ void TestChildProcess::linesMergeBothStreamsInOrder()
 
 void TestChildProcess::streamHandsOutputAndBoundsTheErrorTail()
 {
-    // Three megabytes of standard error: only the last one or two are kept,
-    // cut at a line start; standard output comes whole.
-    const qint64 errBytes = 3200000;
-    Run run({QStringLiteral("1:first\\n"), QStringLiteral("fill:2:%1").arg(errBytes),
-             QStringLiteral("2:last error\\n"), QStringLiteral("fill:1:800000"),
-             QStringLiteral("1:end")});
+    // 3.2 MB of standard error: the last mebibyte or so is kept, from a line
+    // start; standard output comes whole.
+    Run run(steps("1:first\\n|fill:2:3200000|2:last error\\n|fill:1:800000|1:end"), Output::stream);
     QVERIFY(run.waitEnd());
     QVERIFY(run.exits.first().succeeded());
     QCOMPARE(run.out.size(), 6 + 800000 + 3);
-    QVERIFY(run.out.startsWith("first\nxxx"));
-    QVERIFY(run.out.endsWith("x\nend"));
+    QVERIFY(run.out.startsWith("first\nxxx") && run.out.endsWith("x\nend"));
     const QByteArray tail = run.child->errorTail();
     QVERIFY2(tail.size() > (1 << 20) - 100 && tail.size() <= (2 << 20),
              QByteArray::number(tail.size()));
-    QVERIFY(tail.endsWith("x\nlast error\n"));
-    QVERIFY(tail.startsWith(QByteArray(79, 'x') + '\n'));
+    QVERIFY(tail.startsWith(QByteArray(79, 'x') + '\n') && tail.endsWith("x\nlast error\n"));
 }
 
 void TestChildProcess::floodIsNotSlowedByThePacing()
 {
-    // 200,000 lines at once. Read 64 KiB every pause, they would take more
-    // than a minute.
-    Run run({QStringLiteral("fill:1:16000000"), QStringLiteral("1:done")}, ChildSpec::Output::lines,
-            0ms, 300ms);
+    // 200,000 lines at once; read 64 KiB a pause, they would take a minute.
+    Run run(steps("fill:1:16000000|1:done"), Output::lines, 300ms);
     QVERIFY2(run.waitEnd(40000), "the flood was slowed down");
     QCOMPARE(run.lines.size(), 200001);
     QCOMPARE(run.lines.last(), QStringLiteral("done"));
@@ -140,23 +129,17 @@ void TestChildProcess::floodIsNotSlowedByThePacing()
 
 void TestChildProcess::trickleIsReadInFewPieces()
 {
-    // 200 lines, one every 5 ms: read as they come, that would be ~200 reads.
-    QStringList steps;
-    for (int i = 0; i < 200; ++i)
-        steps << QStringLiteral("1:RC|downloading|%1|1000000\\n").arg(i)
-              << QStringLiteral("sleep:5");
+    // 200 lines, one every 5 ms: read as they come, that would be 200 reads.
     QProcess process;
     process.setProgram(fakeChild);
-    process.setArguments(steps);
+    for (int i = 0; i < 200; ++i)
+        process.setArguments(process.arguments()
+                             << QStringLiteral("1:RC|%1\\n").arg(i) << QStringLiteral("sleep:5"));
     QByteArray bytes;
     int reads = 0;
-    auto* paced = new PacedOutput(process, 100ms, [&](QByteArrayView b) {
-        bytes.append(b);
-        ++reads;
-    });
+    auto* paced = new PacedOutput(process, 100ms, [&](QByteArrayView b) { bytes += b, ++reads; });
     process.start();
     paced->started();
-    QVERIFY(process.waitForStarted());
     QTRY_COMPARE_WITH_TIMEOUT(process.state(), QProcess::NotRunning, 30000);
     paced->drain();
     QCOMPARE(bytes.count('\n'), 200);
@@ -167,26 +150,23 @@ void TestChildProcess::failureToStartEndsOnceAndLater()
 {
     // Qt itself keeps a descriptor of a failed start; the lines mode's own
     // pipe must add nothing to that.
-    auto cost = [](ChildSpec::Output mode) {
+    auto cost = [](Output mode) {
         const int before = openDescriptors();
         ChildProcess child({QDir::tempPath() + QStringLiteral("/no such program"), {}, {}, mode});
         QSignalSpy ended(&child, &Child::ended);
         child.start();
-        if (!ended.isEmpty())
+        if (!ended.isEmpty() || !ended.wait(10000))
             return -1000;
-        if (!ended.wait(10000))
-            return -2000;
         QCoreApplication::processEvents();
         const auto exit = ended.first().first().value<ChildExit>();
         if (ended.size() != 1 || exit.kind != ChildExit::Kind::failedToStart ||
             exit.message.isEmpty() || child.isRunning())
-            return -3000;
+            return -2000;
         return openDescriptors() - before;
     };
-    cost(ChildSpec::Output::stream);
-    const int plain = cost(ChildSpec::Output::stream);
+    const int plain = (cost(Output::stream), cost(Output::stream));
     QVERIFY(plain >= 0);
-    QCOMPARE(cost(ChildSpec::Output::lines), plain);
+    QCOMPARE(cost(Output::lines), plain);
 }
 
 void TestChildProcess::theWholeGroupEnds_data()
@@ -206,12 +186,12 @@ void TestChildProcess::theWholeGroupEnds()
 {
     QFETCH(QString, how);
     QFETCH(bool, ignoreTerm);
-    QStringList steps{QStringLiteral("grandchild"), QStringLiteral("pid")};
+    QStringList list = steps("grandchild|pid");
     if (ignoreTerm)
-        steps.prepend(QStringLiteral("ignore-term"));
+        list.prepend(QStringLiteral("ignore-term"));
     if (how != u"exit")
-        steps << QStringLiteral("sleep:60000");
-    Run run(steps, ChildSpec::Output::lines, 0ms, 100ms);
+        list << QStringLiteral("sleep:60000");
+    Run run(list, Output::lines, 100ms);
     QTRY_VERIFY_WITH_TIMEOUT(run.reported(QStringLiteral("pid")) > 0, 10000);
     const qint64 grandchild = run.reported(QStringLiteral("grandchild"));
     QElapsedTimer clock;
@@ -236,31 +216,27 @@ void TestChildProcess::theWholeGroupEnds()
 void TestChildProcess::inactivityLimit_data()
 {
     QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<ChildSpec::Output>("mode");
+    QTest::addColumn<Output>("mode");
     QTest::addColumn<bool>("inactive");
+    // 2.4 s, longer than the limit, but never quiet that long.
     QStringList chatty;
     for (int i = 0; i < 12; ++i)
-        chatty << QStringLiteral("sleep:200") << QStringLiteral("2:still here\\n");
-    QTest::newRow("quiet child") << QStringList{QStringLiteral("1:hello\\n"),
-                                                QStringLiteral("sleep:60000")}
-                                 << ChildSpec::Output::stream << true;
-    QTest::newRow("chatty on standard error, stream")
-        << chatty << ChildSpec::Output::stream << false;
-    QTest::newRow("chatty, lines") << chatty << ChildSpec::Output::lines << false;
+        chatty << steps("sleep:200|2:still here\\n");
+    QTest::newRow("quiet") << steps("1:hello\\n|sleep:60000") << Output::stream << true;
+    QTest::newRow("chatty on standard error, stream") << chatty << Output::stream << false;
+    QTest::newRow("chatty, lines") << chatty << Output::lines << false;
 }
 
 void TestChildProcess::inactivityLimit()
 {
     QFETCH(QStringList, steps);
-    QFETCH(ChildSpec::Output, mode);
+    QFETCH(Output, mode);
     QFETCH(bool, inactive);
-    // The chatty child runs 2.4 s, longer than the limit, never quiet that long.
-    Run run(steps, mode, 1500ms, 50ms);
+    Run run(steps, mode, 50ms, 1500ms);
     QVERIFY(run.waitEnd());
     QCOMPARE(run.exits.first().kind,
              inactive ? ChildExit::Kind::inactive : ChildExit::Kind::exited);
-    if (!inactive)
-        QCOMPARE(run.exits.first().code, 0);
+    QCOMPARE(run.exits.first().code, inactive ? SIGTERM : 0);
 }
 
 void TestChildProcess::childrenDieWithTheirParent()
@@ -269,37 +245,29 @@ void TestChildProcess::childrenDieWithTheirParent()
     // the kernel's parent-death signal ends the child all the same.
     QProcess helper;
     helper.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--helper")});
-    QVERIFY(helper.waitForStarted());
     QByteArray out;
     QTRY_VERIFY_WITH_TIMEOUT((out += helper.readAllStandardOutput()).contains('\n'), 20000);
     const qint64 pid = out.mid(out.indexOf("pid ") + 4).trimmed().toLongLong();
-    QVERIFY(pid > 0);
-    QVERIFY(!processGone(pid));
+    QVERIFY(pid > 0 && !processGone(pid));
     ::kill(static_cast<pid_t>(helper.processId()), SIGKILL);
     QVERIFY(helper.waitForFinished());
     QTRY_VERIFY_WITH_TIMEOUT(processGone(pid), 10000);
 }
 
-// The helper: runs a quiet child and passes its report on.
-static int helperMain(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    ChildProcess child({fakeChild,
-                        {QStringLiteral("pid"), QStringLiteral("sleep:60000")},
-                        QProcessEnvironment::systemEnvironment()});
-    QObject::connect(&child, &Child::output, &child, [](const QByteArray& bytes) {
-        fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
-        fflush(stdout);
-    });
-    child.start();
-    return QCoreApplication::exec();
-}
-
 int main(int argc, char** argv)
 {
-    if (argc > 1 && qstrcmp(argv[1], "--helper") == 0)
-        return helperMain(argc, argv);
     QCoreApplication app(argc, argv);
+    if (argc > 1 && qstrcmp(argv[1], "--helper") == 0) {
+        // The helper: runs a quiet child and passes its report on.
+        ChildProcess child(
+            {fakeChild, steps("pid|sleep:60000"), QProcessEnvironment::systemEnvironment()});
+        QObject::connect(&child, &Child::output, &child, [](const QByteArray& bytes) {
+            std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+            std::fflush(stdout);
+        });
+        child.start();
+        return QCoreApplication::exec();
+    }
     TestChildProcess test;
     return QTest::qExec(&test, argc, argv);
 }
