@@ -90,7 +90,7 @@ void TestChildProcess::linesMergeBothStreamsInOrder()
     const int descriptors = openDescriptors();
     {
         // A pause longer than the child's whole run: everything arrives at the end.
-        Run run(steps("1:one\\n|2:ERROR: two\\n|sleep:30|1:  three\\r|2:\\nfour\\n|1:five, no "
+        Run run(steps("1:one\n|2:ERROR: two\n|sleep:30|1:  three\r|2:\nfour\n|1:five, no "
                       "line break|exit:3"),
                 Output::lines, 10s);
         QVERIFY(run.waitEnd());
@@ -107,7 +107,7 @@ void TestChildProcess::streamHandsOutputAndBoundsTheErrorTail()
 {
     // 3.2 MB of standard error: the last mebibyte or so is kept, from a line
     // start; standard output comes whole.
-    Run run(steps("1:first\\n|fill:2:3200000|2:last error\\n|fill:1:800000|1:end"), Output::stream);
+    Run run(steps("1:first\n|fill:2:3200000|2:last error\n|fill:1:800000|1:end"), Output::stream);
     QVERIFY(run.waitEnd());
     QVERIFY(run.exits.first().succeeded());
     QCOMPARE(run.out.size(), 6 + 800000 + 3);
@@ -134,7 +134,7 @@ void TestChildProcess::trickleIsReadInFewPieces()
     process.setProgram(fakeChild);
     for (int i = 0; i < 200; ++i)
         process.setArguments(process.arguments()
-                             << QStringLiteral("1:RC|%1\\n").arg(i) << QStringLiteral("sleep:5"));
+                             << QStringLiteral("1:RC|%1\n").arg(i) << QStringLiteral("sleep:5"));
     QByteArray bytes;
     int reads = 0;
     auto* paced = new PacedOutput(process, 100ms, [&](QByteArrayView b) { bytes += b, ++reads; });
@@ -221,8 +221,8 @@ void TestChildProcess::inactivityLimit_data()
     // 2.4 s, longer than the limit, but never quiet that long.
     QStringList chatty;
     for (int i = 0; i < 12; ++i)
-        chatty << steps("sleep:200|2:still here\\n");
-    QTest::newRow("quiet") << steps("1:hello\\n|sleep:60000") << Output::stream << true;
+        chatty << steps("sleep:200|2:still here\n");
+    QTest::newRow("quiet") << steps("1:hello\n|sleep:60000") << Output::stream << true;
     QTest::newRow("chatty on standard error, stream") << chatty << Output::stream << false;
     QTest::newRow("chatty, lines") << chatty << Output::lines << false;
 }

@@ -1,6 +1,6 @@
 // A child process for the tests of process handling, free of Qt so that it
 // starts fast. Each argument is one step, run in order:
-//   1:TEXT / 2:TEXT   TEXT (with \n and \r decoded) to standard output / error
+//   1:TEXT / 2:TEXT   TEXT to standard output / error
 //   fill:FD:N         N bytes to FD, in lines of 79 "x" and "\n"
 //   sleep:MS          sleeps MS milliseconds
 //   pid               writes "pid PID\n" to standard output
@@ -29,18 +29,6 @@ void put(int fd, const std::string& text)
     }
 }
 
-std::string decode(std::string_view text)
-{
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\\' && i + 1 < text.size() && (text[i + 1] == 'n' || text[i + 1] == 'r'))
-            out.push_back(text[++i] == 'n' ? '\n' : '\r');
-        else
-            out.push_back(text[i]);
-    }
-    return out;
-}
-
 void sleepMs(long ms)
 {
     timespec left{ms / 1000, (ms % 1000) * 1000000};
@@ -56,7 +44,7 @@ int main(int argc, char** argv)
         const std::string_view step = argv[i];
         const std::string_view arg = step.substr(step.find(':') + 1);
         if (step.starts_with("1:") || step.starts_with("2:")) {
-            put(step[0] - '0', decode(arg));
+            put(step[0] - '0', std::string(arg));
         } else if (step.starts_with("fill:")) {
             const int fd = arg[0] - '0';
             long left = std::atol(std::string(arg.substr(2)).c_str());
