@@ -6,6 +6,7 @@
 #include "TestEnv.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTest>
 
 #include <archive.h>
@@ -94,16 +95,10 @@ struct Rig {
                : status->ok() ? QString()
                               : status->error().message;
     }
-    // What a tool answers to its version query, empty if it doesn't run.
-    QByteArray versionOf(const QString& name)
+    QByteArray contents(const QString& name) const
     {
-        std::optional<QByteArray> out;
-        QObject context;
-        engine->run(managed(name), {QStringLiteral("--version")}, &context,
-                    [&](Result<RunResult> r) {
-                        out = r && r.value().status == 0 ? r.value().out.trimmed() : QByteArray();
-                    });
-        return QTest::qWaitFor([&] { return out.has_value(); }, 20000) ? *out : QByteArray("hang");
+        QFile file(managed(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 };
 
@@ -141,11 +136,10 @@ void TestInstaller::installsEveryTool()
     QCOMPARE(rig.install(QStringLiteral("ffmpeg"), &received), QString());
     const QStringList names{QStringLiteral("deno"), QStringLiteral("ffmpeg"),
                             QStringLiteral("ffprobe"), QStringLiteral("yt-dlp")};
-    const QStringList versions{QStringLiteral("deno 9.9.9"), QStringLiteral("ffmpeg 7"),
-                               QStringLiteral("ffprobe 7"), QStringLiteral("2099.01.01")};
+    const QList<QByteArray> versions{"deno 9.9.9", "ffmpeg 7", "ffprobe 7"};
     for (qsizetype i = 0; i < names.size(); ++i) {
         QCOMPARE(TestEnv::mode(rig.managed(names[i])), 0755);
-        QCOMPARE(rig.versionOf(names[i]), versions[i].toUtf8());
+        QCOMPARE(rig.contents(names[i]), i < 3 ? tool(versions[i]) : body);
     }
     QCOMPARE(entries(rig.engine->supportDir()), names);
     QCOMPARE(rig.engine->ffmpeg(), std::optional(rig.managed(QStringLiteral("ffmpeg"))));
@@ -218,7 +212,7 @@ void TestInstaller::failureKeepsTheEarlierCopy()
         QVERIFY2(allowed.contains(message), qPrintable(message));
 
     QCOMPARE(TestEnv::mode(rig.managed(name)), 0750);
-    QCOMPARE(rig.versionOf(name), QByteArray("2020.01.01"));
+    QCOMPARE(rig.contents(name), old);
     QCOMPARE(entries(rig.engine->supportDir()), QStringList{name});
     QCOMPARE(entries(rig.installer->config().tempDir), QStringList());
 }

@@ -6,7 +6,6 @@
 
 #include <optional>
 
-
 namespace {
 
 std::optional<ProcessInfo> readStat(qint64 pid)
@@ -18,12 +17,10 @@ std::optional<ProcessInfo> readStat(qint64 pid)
     const QByteArray line = file.readAll();
     const qsizetype open = line.indexOf('(');
     const qsizetype close = line.lastIndexOf(')');
-    if (open < 0 || close < open)
-        return std::nullopt;
     const QList<QByteArray> fields = line.mid(close + 2).split(' ');
-    if (fields.size() < 3)
+    if (open < 0 || close < open || fields.size() < 3)
         return std::nullopt;
-    return ProcessInfo{pid, fields.at(1).toLongLong(), fields.at(2).toLongLong(), fields.at(0),
+    return ProcessInfo{pid, fields[1].toLongLong(), fields[2].toLongLong(), fields[0],
                        line.mid(open + 1, close - open - 1)};
 }
 
@@ -33,14 +30,9 @@ QList<ProcessInfo> processTable()
 {
     QList<ProcessInfo> table;
     const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
-    for (const QString& entry : entries) {
-        bool number = false;
-        const qint64 pid = entry.toLongLong(&number);
-        if (!number)
-            continue;
-        if (const std::optional<ProcessInfo> info = readStat(pid))
+    for (const QString& entry : entries)
+        if (const std::optional<ProcessInfo> info = readStat(entry.toLongLong()))
             table.append(*info);
-    }
     return table;
 }
 
@@ -52,16 +44,13 @@ QStringList processesLeft(qint64 ancestor, const QSet<qint64>& groups)
         parents.insert(p.pid, p.parent);
     QStringList left;
     for (const ProcessInfo& p : table) {
-        if (p.pid == ancestor)
-            continue;
         bool descends = false;
         // Bounded: a snapshot taken while processes come and go may hold a loop.
-        qint64 up = p.parent;
-        for (int depth = 0; depth < 64 && up > 1 && !descends; ++depth) {
+        for (qint64 up = p.parent, depth = 0; depth < 64 && up > 1 && !descends; ++depth) {
             descends = up == ancestor;
             up = parents.value(up, 0);
         }
-        if (descends || groups.contains(p.group))
+        if (p.pid != ancestor && (descends || groups.contains(p.group)))
             left << QStringLiteral("%1 %2 (%3)")
                         .arg(p.pid)
                         .arg(QString::fromUtf8(p.name), QString::fromLatin1(p.state));
@@ -76,10 +65,9 @@ QStringList processArguments(qint64 pid)
         return {};
     QStringList arguments;
     const QList<QByteArray> parts = file.readAll().split('\0');
-    for (const QByteArray& part : parts) {
+    for (const QByteArray& part : parts)
         if (!part.isEmpty())
             arguments << QString::fromLocal8Bit(part);
-    }
     return arguments;
 }
 

@@ -12,36 +12,29 @@
 
 #include <memory>
 
-using namespace reelcatch;
-
 // What a child run by runProcess() left behind.
 struct ProcessResult {
-    bool started = false;
-    // False when the time ran out (the child was then killed).
+    // False when it didn't start or the time ran out (it was then killed).
     bool finished = false;
     int exitCode = -1;
     QProcess::ExitStatus exitStatus = QProcess::NormalExit;
     QByteArray out;
     QByteArray err;
-    qint64 elapsedMs = 0;
 
     bool ok() const { return finished && exitStatus == QProcess::NormalExit && exitCode == 0; }
 };
 
-// Runs a program to its end on a local event loop (so an HttpServer or
+// Runs a program to its end on a local event loop (an HttpServer and the
 // timers of the calling thread keep working), killing it after `timeoutMs`.
 ProcessResult runProcess(const QString& program, const QStringList& args,
                          const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(),
-                         int timeoutMs = 60000, const QString& workingDir = {},
-                         const QByteArray& input = {});
+                         int timeoutMs = 60000);
 
 // A per-test sandbox in a temporary folder, removed with the object:
-//   <root>/support             the managed-tools folder
-//   <root>/bin0, bin1, bin2    stand-ins for the system bin directories
-//   <root>/home                HOME, with .config, .cache, .local/share and
-//                              .local/state as the XDG folders
-//   <root>/home/Downloads      the downloads folder
-//   <root>/home/.config/Reelcatch/settings.ini   the settings file (not created)
+//   <root>/support          the managed-tools folder
+//   <root>/bin0, bin1, bin2 stand-ins for the system bin directories
+//   <root>/home             HOME, with the XDG folders below it
+//   <root>/home/Downloads   the downloads folder
 class TestEnv {
 public:
     TestEnv();
@@ -49,61 +42,57 @@ public:
     TestEnv& operator=(const TestEnv&) = delete;
 
     bool isValid() const { return m_dir.isValid(); }
-    QString root() const { return m_root; }
+    QString root() const { return m_dir.path(); }
     // `<root>/relative`, for files of a test's own.
-    QString path(const QString& relative) const;
-    QString supportDir() const;
+    QString path(const QString& relative) const { return root() + u'/' + relative; }
+    QString supportDir() const { return path(QStringLiteral("support")); }
     QStringList binDirs() const;
-    QString homeDir() const;
-    QString configHome() const;
-    QString cacheHome() const;
-    QString dataHome() const;
-    QString stateHome() const;
-    QString downloadsDir() const;
-    QString settingsPath() const;
+    QString homeDir() const { return path(QStringLiteral("home")); }
+    QString configHome() const { return path(QStringLiteral("home/.config")); }
+    QString dataHome() const { return path(QStringLiteral("home/.local/share")); }
+    QString downloadsDir() const { return path(QStringLiteral("home/Downloads")); }
+    // The settings file (not created).
+    QString settingsPath() const
+    {
+        return path(QStringLiteral("home/.config/Reelcatch/settings.ini"));
+    }
 
-    // The system environment with HOME and XDG_* inside the sandbox (other
-    // XDG_* variables removed), PATH "/usr/bin:/bin", LANG and LC_ALL
-    // "C.UTF-8", every *_proxy/*_PROXY variable removed and no_proxy
-    // "127.0.0.1,localhost".
+    // The system environment with HOME and XDG_* inside the sandbox, PATH
+    // "/usr/bin:/bin", LANG and LC_ALL "C.UTF-8", no proxy variables and
+    // no_proxy "127.0.0.1,localhost".
     QProcessEnvironment childEnvironment() const;
 
     // supportDir, binDirs, childEnvironment() and a clock that reads the
-    // real time until setNow() fixes it (shared by every config handed out).
-    EngineConfig engineConfig() const;
-    void setNow(const QDateTime& now);
-    void clearNow();
+    // real time until setNow() fixes it (for every config handed out).
+    reelcatch::EngineConfig engineConfig() const;
+    void setNow(const QDateTime& now) { *m_now = now; }
 
     // Writes `content` to `path` (parents created; replaced atomically, so a
-    // running program never sees half a file) and sets the mode. Returns the
+    // running program never sees half a file) with that mode. Returns the
     // path, or an empty string on failure.
     static QString writeFile(const QString& path, const QByteArray& content, int mode = 0644);
-    static QString writeExecutable(const QString& path, const QByteArray& content, int mode = 0755);
-    // writeFile() and then the modification time.
+    static QString writeExecutable(const QString& path, const QByteArray& content, int mode = 0755)
+    {
+        return writeFile(path, content, mode);
+    }
     static QString writeFileWithMtime(const QString& path, const QByteArray& content,
                                       const QDateTime& mtime, int mode = 0644);
     static bool setMtime(const QString& path, const QDateTime& mtime);
     // The permission bits (07777) of a file, -1 if it can't be read.
     static int mode(const QString& path);
 
-    // A small mp4 made by /usr/bin/ffmpeg: 640x360 test pattern at 25 fps,
-    // H.264 video and AAC audio (a 440 Hz tone), `seconds` long. Made once
-    // per process and copied; returns the path, or empty if ffmpeg failed.
+    // An mp4 made by /usr/bin/ffmpeg (a 640x360 test pattern, H.264, and a
+    // tone, AAC), `seconds` long, made once per process and copied to
+    // `dir`/`fileName`. Returns the path, or empty if ffmpeg failed.
     static QString makeClip(const QString& dir,
                             const QString& fileName = QStringLiteral("clip.mp4"), int seconds = 4);
-    // The DASH variant: `dir`/manifest.mpd plus its init and media segments
-    // (video and audio in separate adaptation sets, 2 s segments). Returns
-    // the manifest's path, or empty if ffmpeg failed.
-    static QString makeDash(const QString& dir, int seconds = 6);
 
-    // For a test's initTestCase(): points this process's HOME and XDG_* at a
-    // private temporary folder, removes its proxy variables and turns on
-    // QStandardPaths' test mode, so code running in the test itself can't
-    // touch the user's files or leave 127.0.0.1.
+    // For initTestCase(): points this process's HOME and XDG_* at a private
+    // temporary folder, drops its proxy variables and turns on
+    // QStandardPaths' test mode.
     static void isolateProcess();
 
 private:
     QTemporaryDir m_dir;
-    QString m_root;
-    std::shared_ptr<QDateTime> m_now;
+    std::shared_ptr<QDateTime> m_now = std::make_shared<QDateTime>();
 };
