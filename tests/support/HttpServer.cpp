@@ -19,92 +19,40 @@ QByteArray typeOf(const QString& file)
     return "application/octet-stream";
 }
 
-HttpServer::Route notFound()
+// Answers on `socket` as the route says (a 404 without one), then closes.
+void answer(QTcpSocket* socket, std::optional<HttpServer::Route> route, bool head)
 {
-    HttpServer::Route route;
-    route.status = 404;
-    return route;
+    HttpServer::Route r = route.value_or(HttpServer::Route{});
+    QFile file(r.file);
+    if (!route || (!r.file.isEmpty() && !file.open(QIODevice::ReadOnly)))
+        r.status = 404, r.file.clear();
+    if (!r.file.isEmpty())
+        r.body = file.readAll(),
+        r.contentType = r.contentType.isEmpty() ? typeOf(r.file) : r.contentType;
+    socket->write("HTTP/1.1 " + QByteArray::number(r.status) + (r.status < 400 ? " OK" : " Error") +
+                  "\r\nContent-Type: " + (r.contentType.isEmpty() ? "text/plain" : r.contentType) +
+                  "\r\nContent-Length: " + QByteArray::number(r.body.size()) +
+                  (r.location.isEmpty() ? QByteArray() : "\r\nLocation: " + r.location) +
+                  "\r\nConnection: close\r\n\r\n");
+    if (head)
+        r.body.clear();
+    if (r.stallAfter >= 0)
+        return (void)socket->write(r.body.left(r.stallAfter));
+    if (r.cutAfter >= 0)
+        r.body.truncate(r.cutAfter);
+    if (r.chunkBytes <= 0) {
+        socket->write(r.body);
+        return socket->disconnectFromHost();
+    }
+    auto* timer = new QTimer(socket);
+    QObject::connect(timer, &QTimer::timeout, socket, [socket, timer, r]() mutable {
+        socket->write(r.body.left(r.chunkBytes));
+        r.body.remove(0, qMin<qsizetype>(r.chunkBytes, r.body.size()));
+        if (r.body.isEmpty())
+            timer->stop(), socket->disconnectFromHost();
+    });
+    timer->start(r.intervalMs);
 }
-
-// One connection: reads the request head, answers, closes.
-class Connection : public QObject {
-public:
-    Connection(QTcpSocket* socket, HttpServer* server)
-        : QObject(socket), m_socket(socket), m_server(server)
-    {
-        connect(socket, &QTcpSocket::readyRead, this, &Connection::read);
-        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-    }
-
-private:
-    void read()
-    {
-        m_head += m_socket->readAll();
-        const qsizetype end = m_head.indexOf("\r\n\r\n");
-        if (m_answered || end < 0)
-            return;
-        m_answered = true;
-        const QList<QByteArray> lines = m_head.left(end).split('\n');
-        const QList<QByteArray> first = lines.value(0).trimmed().split(' ');
-        QByteArray target = first.value(1);
-        target.truncate(target.indexOf('?') < 0 ? target.size() : target.indexOf('?'));
-        const bool head = first.value(0) == "HEAD";
-        const std::optional<HttpServer::Route> route =
-            m_server->take(QUrl::fromPercentEncoding(target));
-        QTimer::singleShot(route ? route->delayMs : 0, this,
-                           [this, route, head] { answer(route.value_or(notFound()), head); });
-    }
-
-    void answer(HttpServer::Route r, bool head)
-    {
-        QByteArray location;
-        if (!r.file.isEmpty()) {
-            QFile file(r.file);
-            if (!file.open(QIODevice::ReadOnly))
-                r = notFound();
-            else
-                r.body = file.readAll();
-            if (r.contentType.isEmpty())
-                r.contentType = typeOf(r.file);
-        }
-        if (!r.location.isEmpty())
-            location = "Location: " + r.location + "\r\n";
-        m_socket->write(
-            "HTTP/1.1 " + QByteArray::number(r.status) + (r.status < 400 ? " OK" : " Error") +
-            "\r\nContent-Type: " + (r.contentType.isEmpty() ? "text/plain" : r.contentType) +
-            "\r\nContent-Length: " + QByteArray::number(r.body.size()) +
-            "\r\nConnection: close\r\n" + location + "\r\n");
-        if (head)
-            r.body.clear();
-        if (r.stallAfter >= 0) {
-            m_socket->write(r.body.left(r.stallAfter));
-            return;
-        }
-        if (r.cutAfter >= 0)
-            r.body.truncate(r.cutAfter);
-        if (r.chunkBytes <= 0) {
-            m_socket->write(r.body);
-            m_socket->disconnectFromHost();
-            return;
-        }
-        auto* timer = new QTimer(this);
-        connect(timer, &QTimer::timeout, this,
-                [this, timer, body = r.body, chunk = r.chunkBytes]() mutable {
-                    m_socket->write(body.left(chunk));
-                    body.remove(0, qMin<qsizetype>(chunk, body.size()));
-                    if (body.isEmpty()) {
-                        timer->stop();
-                        m_socket->disconnectFromHost();
-                    }
-                });
-        timer->start(r.intervalMs);
-    }
-
-    QTcpSocket* m_socket;
-    HttpServer* m_server;
-    QByteArray m_head;
-    bool m_answered = false;
-};
 
 } // namespace
 
@@ -121,7 +69,7 @@ HttpServer::HttpServer(QObject* parent)
                 m_port = tcp->serverPort();
             connect(tcp, &QTcpServer::newConnection, tcp, [this, tcp] {
                 while (QTcpSocket* socket = tcp->nextPendingConnection())
-                    new Connection(socket, this);
+                    accept(socket);
             });
         },
         Qt::BlockingQueuedConnection);
@@ -134,6 +82,25 @@ HttpServer::~HttpServer()
     m_thread->quit();
     m_thread->wait();
     delete m_thread;
+}
+
+void HttpServer::accept(QTcpSocket* socket)
+{
+    connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+    auto request = std::make_shared<QByteArray>();
+    connect(socket, &QTcpSocket::readyRead, socket, [this, socket, request] {
+        const bool complete = request->contains("\r\n\r\n");
+        *request += socket->readAll();
+        if (complete || !request->contains("\r\n\r\n"))
+            return;
+        // "GET /path?query HTTP/1.1"
+        const QList<QByteArray> words = request->left(request->indexOf('\r')).split(' ');
+        const QByteArray target = words.value(1).split('?').value(0);
+        const std::optional<Route> route = take(QUrl::fromPercentEncoding(target));
+        QTimer::singleShot(route ? route->delayMs : 0, socket, [socket, route, words] {
+            answer(socket, route, words.value(0) == "HEAD");
+        });
+    });
 }
 
 QString HttpServer::url(const QString& path) const
@@ -157,10 +124,9 @@ bool HttpServer::change(const QString& path, const std::function<void(Route&)>& 
 {
     QMutexLocker lock(&m_mutex);
     const auto it = m_routes.find(path);
-    if (it == m_routes.end())
-        return false;
-    how(*it);
-    return true;
+    if (it != m_routes.end())
+        how(*it);
+    return it != m_routes.end();
 }
 
 std::optional<HttpServer::Route> HttpServer::take(const QString& path)

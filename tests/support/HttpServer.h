@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 
+class QTcpSocket;
 class QThread;
 
 // A small HTTP/1.1 server on 127.0.0.1, port chosen by the system, on a
@@ -85,10 +86,11 @@ public:
 
     // Requests for that decoded path.
     int requestCount(const QString& path) const;
-    // For the server's thread: records a request and finds its route.
-    std::optional<Route> take(const QString& path);
 
 private:
+    // On the server's thread: reads a request, records it and answers.
+    void accept(QTcpSocket* socket);
+    std::optional<Route> take(const QString& path);
     void set(const QString& path, int status, const QByteArray& body, const QString& file = {},
              const QByteArray& contentType = {}, const QByteArray& location = {});
     bool change(const QString& path, const std::function<void(Route&)>& how);
