@@ -283,6 +283,8 @@ void DownloadQueue::remove(Download& job)
 void DownloadQueue::clearFinished()
 {
     removeIf([](const Download& job) { return job.isFinished(); });
+    // A cancelled job's run may still be ending: it no longer counts either.
+    pump();
 }
 
 void DownloadQueue::cancelAll()
