@@ -37,7 +37,9 @@ QString normalize(const QString& raw)
     const QUrl url(text, QUrl::StrictMode);
     if (!url.isValid())
         return text;
-    if (!url.host().endsWith(YouTubeHosts::bareDomain()))
+    const QString host = url.host();
+    if (host != YouTubeHosts::bareDomain() &&
+        !host.endsWith(QLatin1Char('.') + YouTubeHosts::bareDomain()))
         return text;
 
     // Escaped delimiters ("%2F", "%3F", "%23") and spaces stay escaped: the
