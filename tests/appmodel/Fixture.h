@@ -11,26 +11,18 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QJsonObject>
-#include <QPointer>
 #include <QThreadPool>
 
 namespace reelcatch::test {
 
-class FakeClipboard : public Clipboard {
-public:
-    // Another application copies something.
-    void copy(const std::optional<QString>& content)
-    {
-        m_content = content;
-        ++m_changes;
-    }
-    int changeCount() const override { return m_changes; }
-    std::optional<QString> text() const override { return m_content; }
+struct FakeClipboard : Clipboard {
+    int changeCount() const override { return changes; }
+    std::optional<QString> text() const override { return content; }
     void setText(const QString& text) override { copy(text); }
-
-private:
-    int m_changes = 7;
-    std::optional<QString> m_content;
+    // Another application copies something.
+    void copy(const std::optional<QString>& text) { content = text, ++changes; }
+    int changes = 7;
+    std::optional<QString> content;
 };
 
 struct RecordingPlatform : Badge, CompletionCue {
@@ -43,60 +35,45 @@ struct RecordingPlatform : Badge, CompletionCue {
 };
 
 // Holds every installation until the test finishes it.
-class FakeInstaller : public ToolInstaller {
-public:
-    void installYtdlp(QObject* context, OnDone done, Progress progress) override
+struct FakeInstaller : ToolInstaller {
+    void installYtdlp(QObject*, OnDone done, Progress progress) override
     {
-        hold(QStringLiteral("yt-dlp"), context, std::move(done), std::move(progress));
+        hold(QStringLiteral("yt-dlp"), std::move(done), std::move(progress));
     }
-    void installDeno(QObject* context, OnDone done, Progress progress) override
+    void installDeno(QObject*, OnDone done, Progress progress) override
     {
-        hold(QStringLiteral("deno"), context, std::move(done), std::move(progress));
+        hold(QStringLiteral("deno"), std::move(done), std::move(progress));
     }
-    void installFfmpeg(QObject* context, OnDone done) override
+    void installFfmpeg(QObject*, OnDone done) override
     {
-        hold(QStringLiteral("ffmpeg"), context, std::move(done), {});
+        hold(QStringLiteral("ffmpeg"), std::move(done), {});
     }
-    void progress(const QString& tool, qint64 received, qint64 total)
-    {
-        if (const Progress& report = m_pending[tool].progress)
-            report(received, total);
-    }
-    // Ends a pending installation; `place` runs first (to put files in place).
-    bool finish(const QString& tool, Status outcome, const std::function<void()>& place = {})
-    {
-        if (!m_pending.contains(tool))
-            return false;
-        Pending p = m_pending.take(tool);
-        if (place)
-            place();
-        if (p.context)
-            p.done(std::move(outcome));
-        return true;
-    }
-    // Every installation asked for, oldest first.
-    QStringList calls;
-
-private:
-    struct Pending {
-        QPointer<QObject> context;
-        OnDone done;
-        Progress progress;
-    };
-    void hold(const QString& tool, QObject* context, OnDone done, Progress progress)
+    void hold(const QString& tool, OnDone done, Progress progress)
     {
         calls.append(tool);
-        m_pending.insert(tool, Pending{context, std::move(done), std::move(progress)});
+        pending.insert(tool, {std::move(done), std::move(progress)});
     }
-    QHash<QString, Pending> m_pending;
+    // Ends a pending installation, first writing `files` as executables.
+    bool finish(const QString& tool, Status outcome, const QStringList& files = {})
+    {
+        if (!pending.contains(tool))
+            return false;
+        const OnDone done = pending.take(tool).first;
+        for (const QString& file : files)
+            TestEnv::writeExecutable(file, "#!/bin/sh\n");
+        done(std::move(outcome));
+        return true;
+    }
+    QStringList calls; // every installation asked for, oldest first
+    QHash<QString, std::pair<OnDone, Progress>> pending;
 };
 
 inline VideoItem videoItem(const QString& id)
 {
-    return *VideoItem::fromJson(
-        QJsonObject{{QStringLiteral("id"), id},
-                    {QStringLiteral("title"), QStringLiteral("Title ") + id},
-                    {QStringLiteral("webpage_url"), QStringLiteral("https://example.org/") + id}});
+    return *VideoItem::fromJson(QJsonObject{{QStringLiteral("id"), id},
+                                            {QStringLiteral("title"), id},
+                                            {QStringLiteral("webpage_url"),
+                                             QStringLiteral("https://example.org/") + id}});
 }
 
 // Lets the thread pool's work and the events it posts run their course.
@@ -111,36 +88,28 @@ inline void settle()
 struct Fixture {
     TestEnv env;
     std::shared_ptr<FakeRunner> runner = std::make_shared<FakeRunner>();
-    Engine engine{config()};
+    Engine engine{[this] {
+        EngineConfig c = env.engineConfig();
+        c.runner = runner;
+        return c;
+    }()};
     Prefs prefs{env.settingsPath(), env.downloadsDir()};
     FakeInstaller installer;
     FakeClipboard clipboard;
     RecordingPlatform platform;
     AppModel model{engine, prefs, installer, Platform{&clipboard, &platform, &platform}};
 
-    // `ytdlp` and `ffmpeg`: stand-ins in the first system bin directory.
+    // Stand-ins for the tools in the first system bin directory.
     explicit Fixture(bool ytdlp = true, bool ffmpeg = true)
     {
         if (ytdlp)
-            placeTool(QStringLiteral("yt-dlp"));
+            place(QStringLiteral("yt-dlp"));
         if (ffmpeg)
-            placeFfmpeg();
+            place(QStringLiteral("ffmpeg")), place(QStringLiteral("ffprobe"));
     }
-    EngineConfig config() const
+    void place(const QString& tool) const
     {
-        EngineConfig c = env.engineConfig();
-        c.runner = runner;
-        return c;
-    }
-    QString placeTool(const QString& name) const
-    {
-        return TestEnv::writeExecutable(env.binDirs().at(0) + QLatin1Char('/') + name,
-                                        "#!/bin/sh\n");
-    }
-    void placeFfmpeg() const
-    {
-        placeTool(QStringLiteral("ffmpeg"));
-        placeTool(QStringLiteral("ffprobe"));
+        TestEnv::writeExecutable(env.binDirs().at(0) + QLatin1Char('/') + tool, "#!/bin/sh\n");
     }
     DownloadQueue& queue() { return model.queue(); }
     Lookup& lookup() { return model.lookup(); }

@@ -1,61 +1,55 @@
-// Lookups and downloads run by Debian's own yt-dlp and ffmpeg against a
-// loopback HTTP server serving clips that ffmpeg makes here: nothing leaves
-// 127.0.0.1.
+// Debian's own yt-dlp and ffmpeg against a loopback HTTP server serving clips
+// that ffmpeg makes here (nothing leaves 127.0.0.1): lookups, downloads,
+// cancelling, and the application quitting or killed while they run, which
+// must leave none of its yt-dlp and ffmpeg processes behind.
 #include "Fixture.h"
 #include "HttpServer.h"
 #include "ProcessTable.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QTest>
 
-#include <cerrno>
-#include <system_error>
+#include <csignal>
 
 using namespace reelcatch;
 using namespace reelcatch::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
 using Kind = Download::Phase::Kind;
 constexpr int patience = 180000; // two slow cores, maybe under ASan
 
-// The model with the system's tools in its last bin directory.
+// The system's tools in the sandbox's last system bin directory.
+bool linkTools(const TestEnv& env)
+{
+    bool ok = true;
+    for (const QString& tool : {u"yt-dlp"_s, u"ffmpeg"_s, u"ffprobe"_s})
+        ok = ok && QFile::link(u"/usr/bin/"_s + tool, env.binDirs().at(2) + u'/' + tool);
+    return ok;
+}
+
 struct RealFixture {
     TestEnv env;
     HttpServer server;
-    bool linked = [this] {
-        bool ok = true;
-        for (const char* tool : {"yt-dlp", "ffmpeg", "ffprobe"})
-            ok = ok && QFile::link(QStringLiteral("/usr/bin/") + QLatin1String(tool),
-                                   env.binDirs().at(2) + QLatin1Char('/') + QLatin1String(tool));
-        return ok;
-    }();
+    bool linked = linkTools(env);
     Engine engine{env.engineConfig()};
     Prefs prefs{env.settingsPath(), env.downloadsDir()};
     FakeInstaller installer;
     AppModel model{engine, prefs, installer};
 
-    QString serveClip(const QString& name, int seconds = 2)
+    QString serve(const QString& name, int seconds = 2)
     {
-        const QString clip =
-            TestEnv::makeClip(env.path(QStringLiteral("www")), name + QStringLiteral(".mp4"), seconds);
-        server.serveFile(QLatin1Char('/') + name + QStringLiteral(".mp4"), clip);
+        const QString clip = TestEnv::makeClip(env.path(u"www"_s), name + u".mp4"_s, seconds);
+        server.serveFile(u'/' + name + u".mp4"_s, clip);
         return clip;
     }
-    VideoItem item(const QString& name) const
+    DownloadPtr enqueue(const QString& name, Preset preset = Preset::p1080)
     {
-        return *VideoItem::fromJson(QJsonObject{
-            {QStringLiteral("id"), name},
-            {QStringLiteral("webpage_url"), server.url(QLatin1Char('/') + name + QStringLiteral(".mp4"))}});
-    }
-    DownloadPtr job(const QString& id)
-    {
-        for (const DownloadPtr& j : model.queue().downloads()) {
-            if (j->video().id() == id)
-                return j;
-        }
-        return nullptr;
+        model.queue().enqueue({*VideoItem::fromJson(QJsonObject{
+                                  {u"id"_s, name}, {u"webpage_url"_s, server.url(u'/' + name + u".mp4"_s)}})},
+                              preset);
+        return model.queue().downloads().first();
     }
     // Every job ended and no process of this test left running.
     bool settled()
@@ -73,6 +67,12 @@ struct RealFixture {
     }
 };
 
+struct Seen {
+    qint64 pid = 0;
+    qint64 group = 0;
+    QString name;
+};
+
 } // namespace
 
 class TestRealPeer : public QObject {
@@ -82,40 +82,51 @@ private slots:
     void lookups();
     void downloads();
     void cancelMidTransferThenRetry();
-    void downloadFolder_data();
-    void downloadFolder();
+    void quit_data();
+    void quit();
+
+private:
+    TestEnv m_env; // the quit tests' server files
+    HttpServer m_server;
 };
 
 void TestRealPeer::initTestCase()
 {
     TestEnv::isolateProcess();
-    for (const char* tool : {"/usr/bin/yt-dlp", "/usr/bin/ffmpeg", "/usr/bin/ffprobe"}) {
-        if (!QFile::exists(QString::fromLatin1(tool)))
-            QFAIL("Debian's yt-dlp and ffmpeg packages are needed (scripts/install-deps.sh)");
-    }
+    for (const char* tool : {"/usr/bin/yt-dlp", "/usr/bin/ffmpeg", "/usr/bin/ffprobe"})
+        QVERIFY2(QFile::exists(QString::fromLatin1(tool)), "Debian's yt-dlp and ffmpeg are needed");
+    // A transfer slow enough to outlast the other download's start, an hour
+    // of silence (many seconds of work for the MP3 encoder), and a page that
+    // keeps a lookup waiting.
+    const QString www = m_env.path(u"www"_s);
+    const QString clip = TestEnv::makeClip(www, u"slow.mp4"_s, 30);
+    QVERIFY(!clip.isEmpty());
+    m_server.serveFile(u"/slow.mp4"_s, clip);
+    QVERIFY(m_server.setSlow(u"/slow.mp4"_s, 1024, 250));
+    const QStringList make = u"-nostdin -loglevel error -f lavfi -i anullsrc=r=44100:cl=stereo "
+                             u"-t 3600 -y"_s.split(u' ') << www + u"/hour.flac"_s;
+    const ProcessResult made = runProcess(u"/usr/bin/ffmpeg"_s, make, m_env.childEnvironment(), 120000);
+    QVERIFY2(made.ok(), made.err.constData());
+    m_server.serveFile(u"/hour.flac"_s, www + u"/hour.flac"_s);
+    m_server.serveBytes(u"/silent.mp4"_s, "x");
+    QVERIFY(m_server.setDelay(u"/silent.mp4"_s, 120000));
 }
 
 void TestRealPeer::lookups()
 {
     RealFixture f;
-    QVERIFY(f.linked);
-    QVERIFY(!f.serveClip(QStringLiteral("clip")).isEmpty());
-    const QString address = f.server.url(QStringLiteral("/clip.mp4"));
+    QVERIFY(f.linked && !f.serve(u"clip"_s).isEmpty());
+    const QString address = f.server.url(u"/clip.mp4"_s);
     QVERIFY(f.lookUp(address));
-    QVERIFY2(!f.model.lookup().fetchError(),
-             qPrintable(f.model.lookup().fetchError().value_or(QString())));
+    QVERIFY2(!f.model.lookup().fetchError(), qPrintable(*f.model.lookup().fetchError()));
     QCOMPARE(f.model.lookup().results().size(), 1);
-    const VideoItem& item = f.model.lookup().results().first();
-    QCOMPARE(item.id(), QStringLiteral("clip"));
-    QCOMPARE(item.url(), address);
+    QCOMPARE(f.model.lookup().results().first().id(), u"clip"_s);
+    QCOMPARE(f.model.lookup().results().first().url(), address);
     QCOMPARE(f.model.lookup().resultsTitle(), QString());
-    QCOMPARE(f.model.lookup().selected(), QSet<QString>{QStringLiteral("clip")});
-
     // yt-dlp's own words, without its "ERROR:" prefix; the list stays.
-    QVERIFY(f.lookUp(f.server.url(QStringLiteral("/missing.mp4"))));
+    QVERIFY(f.lookUp(f.server.url(u"/missing.mp4"_s)));
     const QString error = f.model.lookup().fetchError().value_or(QString());
-    QVERIFY2(error.contains(QStringLiteral("404")) && !error.startsWith(QStringLiteral("ERROR")),
-             qPrintable(error));
+    QVERIFY2(error.contains(u"404"_s) && !error.startsWith(u"ERROR"_s), qPrintable(error));
     QCOMPARE(f.model.lookup().results().size(), 1);
     QVERIFY(f.settled());
 }
@@ -124,110 +135,139 @@ void TestRealPeer::downloads()
 {
     RealFixture f;
     QVERIFY(f.linked);
-    for (const char* name : {"clip1", "clip2", "clip3", "sound"})
-        QVERIFY(!f.serveClip(QString::fromLatin1(name)).isEmpty());
-    f.prefs.setValue(PrefKey::parallel, 2);
-    f.model.queue().enqueue({f.item(QStringLiteral("clip1")), f.item(QStringLiteral("clip2")),
-                             f.item(QStringLiteral("clip3"))},
-                            Preset::p1080);
+    for (const QString& name : {u"clip1"_s, u"clip2"_s, u"sound"_s})
+        QVERIFY(!f.serve(name).isEmpty());
+    // The folder is read as a job starts, and made when missing.
+    const QString deeper = f.env.path(u"new/deeper"_s);
+    f.enqueue(u"clip1"_s);
+    f.prefs.setFolder(deeper);
+    f.enqueue(u"clip2"_s);
+    f.prefs.setFolder(f.env.downloadsDir());
     QCOMPARE(f.model.queue().count(Kind::downloading), 2);
     // (Its own clip: extracting the sound removes the video it came from.)
-    f.model.queue().enqueue({f.item(QStringLiteral("sound"))}, Preset::mp3);
-    f.model.queue().enqueue({f.item(QStringLiteral("missing"))}, Preset::p720);
+    f.enqueue(u"sound"_s, Preset::mp3);
+    const DownloadPtr missing = f.enqueue(u"missing"_s, Preset::p720);
     QVERIFY(f.settled());
-
     for (const DownloadPtr& job : f.model.queue().downloads()) {
-        const QString id = job->video().id();
-        if (id == QLatin1String("missing"))
+        if (job == missing)
             continue;
-        const QString name = id + QStringLiteral(" [") + id +
-                             (job->preset().isAudio() ? QStringLiteral("].mp3") : QStringLiteral("].mp4"));
-        QVERIFY2(job->phase() == Download::Phase::done(),
-                 qPrintable(id + QLatin1Char(' ') + job->phase().message()));
+        const QString id = job->video().id();
+        const QString name = id + u" ["_s + id + (job->preset().isAudio() ? u"].mp3"_s : u"].mp4"_s);
+        QVERIFY2(job->phase() == Download::Phase::done(), qPrintable(id + job->phase().message()));
         QCOMPARE(job->detail(), name);
-        QCOMPARE(job->file().value_or(QString()), f.env.downloadsDir() + QLatin1Char('/') + name);
+        QCOMPARE(job->file().value_or(QString()),
+                 (id == u"clip2"_s ? deeper : f.env.downloadsDir()) + u'/' + name);
         QVERIFY2(QFileInfo(*job->file()).size() > 1000, qPrintable(name));
     }
-    const DownloadPtr missing = f.job(QStringLiteral("missing"));
+    const QString message = missing->phase().message();
     QCOMPARE(missing->phase().kind(), Kind::failed);
-    QVERIFY2(missing->phase().message().contains(QStringLiteral("404")) &&
-                 !missing->phase().message().startsWith(QStringLiteral("ERROR")),
-             qPrintable(missing->phase().message()));
+    QVERIFY2(message.contains(u"404"_s) && !message.startsWith(u"ERROR"_s), qPrintable(message));
 }
 
 void TestRealPeer::cancelMidTransferThenRetry()
 {
     RealFixture f;
-    QVERIFY(f.linked);
-    const QString big = f.serveClip(QStringLiteral("slow"), 8);
-    QVERIFY(!big.isEmpty());
-    QVERIFY(f.server.setSlow(QStringLiteral("/slow.mp4"), 2048, 100));
-    f.model.queue().enqueue({f.item(QStringLiteral("slow"))}, Preset::p1080);
-    const DownloadPtr job = f.job(QStringLiteral("slow"));
+    const QString big = f.serve(u"slow"_s, 8);
+    QVERIFY(f.linked && !big.isEmpty());
+    QVERIFY(f.server.setSlow(u"/slow.mp4"_s, 2048, 100));
+    const DownloadPtr job = f.enqueue(u"slow"_s);
     QVERIFY(QTest::qWaitFor([&] { return job->fraction() > 0 && job->fraction() < 1; }, patience));
-    const qint64 self = QCoreApplication::applicationPid();
-    QVERIFY(!processesLeft(self).isEmpty());
-
+    QVERIFY(!processesLeft(QCoreApplication::applicationPid()).isEmpty());
     f.model.queue().cancel(*job);
-    QVERIFY(f.settled());
+    QVERIFY(f.settled()); // no process of its group left
     QCOMPARE(job->phase(), Download::Phase::cancelled());
-    QCOMPARE(job->detail(), QStringLiteral("Cancelled"));
 
-    f.server.serveFile(QStringLiteral("/slow.mp4"), big);
+    f.server.serveFile(u"/slow.mp4"_s, big);
     f.model.queue().retry(*job);
     QVERIFY(f.settled());
     QVERIFY2(job->phase() == Download::Phase::done(), qPrintable(job->phase().message()));
-    QCOMPARE(job->detail(), QStringLiteral("slow [slow].mp4"));
     // The whole clip arrived (give or take what embedding the metadata adds).
     QVERIFY(QFileInfo(*job->file()).size() >= QFileInfo(big).size() * 9 / 10);
 }
 
-void TestRealPeer::downloadFolder_data()
+void TestRealPeer::quit_data()
 {
-    // "ROOT" stands for the sandbox; "ROOT/file" is a regular file. The
-    // super-user may write anywhere permission bits guard, so a folder is
-    // made unwritable by the file system itself.
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<int>("error"); // what yt-dlp reports; 0: the download succeeds
-    QTest::newRow("missing: made by yt-dlp") << QStringLiteral("ROOT/new/deeper") << 0;
-    QTest::newRow("below a regular file") << QStringLiteral("ROOT/file/videos") << ENOTDIR;
-    QTest::newRow("a folder of /proc") << QStringLiteral("/proc/self") << ENOENT;
+    QTest::addColumn<bool>("lookup");
+    QTest::addColumn<bool>("killed");
+    QTest::newRow("quit while downloading") << false << false;
+    QTest::newRow("killed while downloading") << false << true;
+    QTest::newRow("killed while looking up") << true << true;
 }
 
-void TestRealPeer::downloadFolder()
+// The application is quit-driver, downloading a slow transfer and converting
+// an hour of sound to MP3, or looking up a page that does not answer.
+void TestRealPeer::quit()
 {
-    QFETCH(QString, folder);
-    QFETCH(int, error);
-    RealFixture f;
-    QVERIFY(f.linked);
-    folder.replace(QStringLiteral("ROOT"), f.env.root());
-    TestEnv::writeFile(f.env.path(QStringLiteral("file")), "data\n");
-    QVERIFY(!f.serveClip(QStringLiteral("a"), 1).isEmpty());
-    QVERIFY(!f.serveClip(QStringLiteral("b"), 1).isEmpty());
-    // The folder is read as a job starts: the one waiting gets the usual one.
-    f.prefs.setValue(PrefKey::parallel, 1);
-    f.prefs.setFolder(folder);
-    f.model.queue().enqueue({f.item(QStringLiteral("a"))}, Preset::p720);
-    f.prefs.setFolder(f.env.downloadsDir());
-    f.model.queue().enqueue({f.item(QStringLiteral("b"))}, Preset::p720);
-    QVERIFY(f.settled());
+    QFETCH(bool, lookup);
+    QFETCH(bool, killed);
+    TestEnv env;
+    QVERIFY(linkTools(env));
+    QProcessEnvironment environment = env.childEnvironment();
+    // Tool installations the engine check tries go nowhere but here.
+    environment.insert(u"REELCATCH_RELEASE_HOST"_s, m_server.url());
+    environment.insert(u"REELCATCH_FFMPEG_HOST"_s, m_server.url());
+    QProcess app;
+    app.setProcessEnvironment(environment);
+    app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QList<Seen> seen;
+    qsizetype seenBeforeLookup = -1;
+    connect(&app, &QProcess::readyReadStandardOutput, this, [&] {
+        while (app.canReadLine()) {
+            const QList<QByteArray> words = app.readLine().trimmed().split(' ');
+            if (words.size() == 1 && words.at(0) == "lookup")
+                seenBeforeLookup = seen.size();
+            if (words.size() == 4 && words.at(0) == "pid")
+                seen << Seen{words.at(1).toLongLong(), words.at(2).toLongLong(),
+                             QString::fromUtf8(words.at(3))};
+        }
+    });
+    app.start(QStringLiteral(REELCATCH_QUIT_DRIVER),
+              QStringList{env.supportDir(), env.binDirs().at(2), env.settingsPath(), env.downloadsDir()}
+                  << (lookup ? QStringList{u"lookup="_s + m_server.url(u"/silent.mp4"_s)}
+                             : QStringList{u"p1080="_s + m_server.url(u"/slow.mp4"_s),
+                                           u"mp3="_s + m_server.url(u"/hour.flac"_s)}));
+    QVERIFY(app.waitForStarted());
 
-    const DownloadPtr a = f.job(QStringLiteral("a"));
-    if (error == 0) {
-        QVERIFY2(a->phase() == Download::Phase::done(), qPrintable(a->phase().message()));
-        QCOMPARE(a->file(), std::optional(folder + QStringLiteral("/a [a].mp4")));
-    } else {
-        // yt-dlp's own words: what it tried, the system's reason, the path.
-        const QString message = a->phase().message();
-        QCOMPARE(a->phase().kind(), Kind::failed);
-        QVERIFY2(message.startsWith(QStringLiteral("unable to ")) &&
-                     message.contains(QString::fromStdString(std::generic_category().message(error))) &&
-                     message.contains(folder),
-                 qPrintable(message));
-    }
-    const DownloadPtr b = f.job(QStringLiteral("b"));
-    QVERIFY2(b->phase() == Download::Phase::done(), qPrintable(b->phase().message()));
-    QCOMPARE(b->file(), std::optional(f.env.downloadsDir() + QStringLiteral("/b [b].mp4")));
+    // Both downloads under way, one receiving, the other in ffmpeg making the
+    // MP3; or the lookup's yt-dlp waiting for the server.
+    const auto alive = [&](const char* name, qsizetype from = 0, const QString& argument = {}) {
+        qsizetype n = 0;
+        for (const Seen& s : seen.sliced(std::max<qsizetype>(from, 0)))
+            n += s.name == QLatin1String(name) && !processGone(s.pid) &&
+                 (argument.isEmpty() || processArguments(s.pid).contains(argument));
+        return n;
+    };
+    const QString mp3 = env.downloadsDir() + u"/hour [hour].mp3"_s;
+    QVERIFY2(QTest::qWaitFor(
+                 [&] {
+                     if (lookup)
+                         return seenBeforeLookup >= 0 && alive("yt-dlp", seenBeforeLookup) > 0 &&
+                                m_server.requestCount(u"/silent.mp4"_s) > 0;
+                     return alive("yt-dlp") == 2 && QFileInfo(mp3).size() > 0 &&
+                            alive("ffmpeg", 0, u"libmp3lame"_s) > 0;
+                 },
+                 120000),
+             qPrintable(u"%1 processes seen"_s.arg(seen.size())));
+
+    if (killed)
+        ::kill(pid_t(app.processId()), SIGKILL);
+    else
+        app.write("quit\n");
+    QVERIFY(app.waitForFinished(60000));
+    QCOMPARE(app.exitStatus(), killed ? QProcess::CrashExit : QProcess::NormalExit);
+    QVERIFY(killed || app.exitCode() == 0);
+    // Signalled processes take a moment to go; none may stay.
+    QSet<qint64> groups;
+    for (const Seen& s : std::as_const(seen))
+        groups.insert(s.group);
+    QStringList left;
+    const bool allGone = QTest::qWaitFor(
+        [&] { return (left = processesLeft(QCoreApplication::applicationPid(), groups)).isEmpty(); },
+        15000);
+    for (const qint64 group : std::as_const(groups))
+        if (!allGone)
+            ::kill(-pid_t(group), SIGKILL);
+    QVERIFY2(allGone, qPrintable(left.join(u", "_s)));
 }
 
 QTEST_GUILESS_MAIN(TestRealPeer)

@@ -1,0 +1,482 @@
+// The model around the queue, yt-dlp played by FakeRunner children: looking
+// up the user's text (the target given, the answer read both streaming and
+// whole, errors and stopping), links picked up from the clipboard, and what
+// keeping the engine ready installs and says.
+#include "Fixture.h"
+#include "ListingScanner.h"
+
+#include <QJsonDocument>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace reelcatch;
+using namespace reelcatch::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList ids(const QList<VideoItem>& items)
+{
+    QStringList list;
+    for (const VideoItem& item : items)
+        list << item.id();
+    return list;
+}
+
+QStringList targets(const Fixture& f) // the last argument of every child
+{
+    QStringList list;
+    for (const QPointer<FakeChild>& child : f.runner->children)
+        list << child->spec.arguments.last();
+    return list;
+}
+
+// Starts a lookup of `input`; its child, or null when none started.
+FakeChild* start(Fixture& f, const QString& input)
+{
+    const qsizetype before = f.runner->children.size();
+    f.lookup().setInput(input);
+    f.lookup().fetch();
+    return f.runner->children.size() > before ? f.runner->last() : nullptr;
+}
+
+bool lookUp(Fixture& f, const QString& input, const QByteArray& out)
+{
+    FakeChild* child = start(f, input);
+    if (!child)
+        return false;
+    child->print(out.left(out.size() / 2));
+    child->print(out.mid(out.size() / 2));
+    child->end(0);
+    return QTest::qWaitFor([&] { return !f.lookup().isFetching(); }, 30000);
+}
+
+const QByteArray mix = R"({"title":"Mix","entries":[{"id":"a"},{"id":"b"}]})";
+const QString playlist = u"https://www.youtube.com/playlist?list=PL1"_s;
+const QString settingUp = u"Setting up the download engine (one-time, ~80 MB)\u2026"_s;
+const QString updating = u"Updating the download engine\u2026"_s;
+
+} // namespace
+
+class TestAppModel : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { TestEnv::isolateProcess(); }
+    void normalizes_data();
+    void normalizes();
+    void answers_data();
+    void answers();
+    void errors_data();
+    void errors();
+    void refusedFetches();
+    void stopKeepsThePreviousOutcome();
+    void clipboard_data();
+    void clipboard();
+    void clipboardCopiesOnce();
+    void readiness_data();
+    void readiness();
+    void failedInstall_data();
+    void failedInstall();
+};
+
+void TestAppModel::normalizes_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("target");
+    const auto row = [](const char* input, const char* target) {
+        QTest::newRow(QByteArray(input).trimmed().constData()) << QString::fromUtf8(input) << QString::fromUtf8(target);
+    };
+    row("  lofi  hip hop \n", "ytsearch30:lofi  hip hop");
+    row("--version", "ytsearch30:--version");
+    row("vimeo.com/12345", "ytsearch30:vimeo.com/12345");
+    row("YouTube.com/@x", "ytsearch30:YouTube.com/@x");
+    row("www.youtube.com/watch?v=abc&list=PL9", "https://www.youtube.com/watch?v=abc&list=PL9");
+    row("youtu.be/abc?t=5", "https://youtu.be/abc?t=5");
+    row("www.example.com/@x", "https://www.example.com/@x");
+    row("https://notyoutube.com/@x", "https://notyoutube.com/@x");
+    row("https://www.youtube.com/@n/shorts", "https://www.youtube.com/@n/shorts");
+    row("https://www.youtube.com/channel/UC1/videos", "https://www.youtube.com/channel/UC1/videos");
+    row("youtube.com/@name", "https://www.youtube.com/@name/videos");
+    row("https://m.youtube.com/@n/?si=x#t", "https://www.youtube.com/@n/videos");
+    row("https://music.youtube.com/channel/UCa", "https://www.youtube.com/channel/UCa/videos");
+    row("m.youtube.com/user/Old", "https://www.youtube.com/user/Old/videos");
+    row("http://youtube.com/c/a%3Fb%23c%20d?x=1", "https://www.youtube.com/c/a%3Fb%23c%20d/videos");
+    row("https://www.youtube.com/channel%2FUCa", "https://www.youtube.com/channel%2FUCa");
+}
+
+void TestAppModel::normalizes()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, target);
+    QCOMPARE(normalize(input), target);
+    // The target goes to yt-dlp last, behind "--", in a stream child that
+    // is given up after five minutes of silence.
+    Fixture f;
+    FakeChild* child = start(f, input);
+    QVERIFY(child && child->started);
+    QCOMPARE(child->spec.program, f.env.binDirs().at(0) + u"/yt-dlp"_s);
+    QCOMPARE(child->spec.arguments.sliced(child->spec.arguments.size() - 2),
+             (QStringList{u"--"_s, target}));
+    QVERIFY(child->spec.arguments.contains(u"--flat-playlist"_s));
+    QCOMPARE(child->spec.output, ChildSpec::Output::stream);
+    QCOMPARE(child->spec.inactivityLimit, std::chrono::milliseconds(std::chrono::minutes(5)));
+}
+
+void TestAppModel::answers_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("ids"); // none: "Nothing downloadable found there."
+    const auto row = [&](const char* name, const QByteArray& answer, const char* title,
+                         const char* expected, const QString& input = playlist) {
+        QTest::newRow(name) << input << answer << QString::fromUtf8(title)
+                            << QString::fromLatin1(expected).split(u' ', Qt::SkipEmptyParts);
+    };
+    row("single video: no heading", R"({"id":"v","title":"My video"})", "", "v", u"youtu.be/v"_s);
+    row("playlist in order", mix, "Mix", "a b");
+    row("nulls, repeats, bad ids",
+        R"({"title":"P","entries":[null,{"id":"b"},{"url":"u"},{"id":""},{"id":7},{"id":"a"},{"id":"b"}]})",
+        "P", "b a");
+    row("title not a string", R"({"title":null,"entries":[{"id":"a"}]})", "Playlist", "a");
+    row("empty title", R"({"title":"","entries":[{"id":"a"}]})", "", "a");
+    row("entries of another shape: one video", R"({"id":"v","entries":{"id":"x"}})", "", "v");
+    row("search heading", R"({"title":"x","entries":[{"id":"a"}]})", "Search: lofi  beats", "a",
+        u"  lofi  beats "_s);
+    row("empty playlist", R"({"title":"Chan - Videos","entries":[]})", "Chan - Videos", "");
+    row("empty object", "{}", "", "");
+}
+
+void TestAppModel::answers()
+{
+    QFETCH(QString, input);
+    QFETCH(QByteArray, answer);
+    QFETCH(QStringList, ids);
+    // Whenever the scanner is sure, it reads what parse() reads, however the
+    // answer is cut.
+    const Listing parsed = parse(QJsonDocument::fromJson(answer).object());
+    QCOMPARE(ListingScanner::scan(answer).has_value(), answer.contains("\"entries\":["));
+    for (int round = 0; round < 20 && answer.contains("\"entries\":["); ++round) {
+        ListingScanner scanner;
+        for (qsizetype at = 0, n = 0; at < answer.size(); at += n) {
+            n = std::min<qsizetype>(QRandomGenerator::global()->bounded(1, 8), answer.size() - at);
+            scanner.feed(QByteArrayView(answer).sliced(at, n));
+        }
+        const std::optional<ListingScanner::Result> pieces = scanner.finish();
+        QVERIFY(pieces);
+        QCOMPARE(pieces->listing.title, parsed.title);
+        QCOMPARE(pieces->listing.items, parsed.items);
+        QCOMPARE(pieces->ids, QSet<QString>(ids.cbegin(), ids.cend()));
+    }
+
+    Fixture f;
+    QSignalSpy results(&f.lookup(), &Lookup::resultsChanged);
+    QVERIFY(lookUp(f, input, answer));
+    QCOMPARE(::ids(f.lookup().results()), ids);
+    QTEST(f.lookup().resultsTitle(), "title");
+    QCOMPARE(f.lookup().selected(), QSet<QString>(ids.cbegin(), ids.cend()));
+    QCOMPARE(f.lookup().fetchError(), ids.isEmpty() ? std::optional(u"Nothing downloadable found there."_s)
+                                                    : std::nullopt);
+    QCOMPARE(results.count(), 1);
+}
+
+void TestAppModel::errors_data()
+{
+    QTest::addColumn<QByteArray>("out");
+    QTest::addColumn<QByteArray>("err");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<ChildExit::Kind>("kind");
+    QTest::addColumn<QString>("expected");
+    const QString couldNot = u"Couldn't load that link."_s;
+    using K = ChildExit::Kind;
+    QTest::newRow("last ERROR line") << QByteArray("null")
+                                     << QByteArray("WARNING: w\nERROR: 1\nERROR: [generic] 2\n")
+                                     << 1 << K::exited << u"[generic] 2"_s;
+    QTest::newRow("failure without ERROR line")
+        << QByteArray() << QByteArray("Traceback\n") << 1 << K::exited << couldNot;
+    QTest::newRow("success, but not an object")
+        << QByteArray("null") << QByteArray() << 0 << K::exited << couldNot;
+    QTest::newRow("success, not JSON, an ERROR line") << QByteArray("{\"id\":")
+                                                      << QByteArray("ERROR: Private video\n") << 0
+                                                      << K::exited << u"Private video"_s;
+    QTest::newRow("failed to start")
+        << QByteArray() << QByteArray() << 0 << K::failedToStart << u"Permission denied"_s;
+    QTest::newRow("silent too long") << QByteArray(R"({"entries":[)") << QByteArray() << 15
+                                     << K::inactive << u"yt-dlp stopped answering."_s;
+}
+
+void TestAppModel::errors()
+{
+    QFETCH(QByteArray, out);
+    QFETCH(QByteArray, err);
+    QFETCH(int, code);
+    QFETCH(ChildExit::Kind, kind);
+    QFETCH(QString, expected);
+    // An earlier list stays as it was, ticks included.
+    Fixture f;
+    QVERIFY(lookUp(f, playlist, mix));
+    f.lookup().setSelected({u"b"_s});
+    FakeChild* child = start(f, u"https://youtu.be/zz"_s);
+    QVERIFY(child && f.lookup().isFetching());
+    child->print(out);
+    child->stderrTail = err;
+    child->end(code, kind, kind == ChildExit::Kind::failedToStart ? expected : QString());
+    QTRY_VERIFY_WITH_TIMEOUT(!f.lookup().isFetching(), 30000);
+    QCOMPARE(f.lookup().fetchError(), std::optional(expected));
+    QCOMPARE(ids(f.lookup().results()), (QStringList{u"a"_s, u"b"_s}));
+    QCOMPARE(f.lookup().resultsTitle(), u"Mix"_s);
+    QCOMPARE(f.lookup().selected(), QSet<QString>{u"b"_s});
+    // The next lookup clears the error as it starts.
+    QVERIFY(start(f, u"words"_s));
+    QCOMPARE(f.lookup().fetchError(), std::nullopt);
+}
+
+void TestAppModel::refusedFetches()
+{
+    Fixture none(false);
+    QCOMPARE(start(none, u"words"_s), nullptr);
+    QVERIFY(!none.lookup().isFetching());
+    QCOMPARE(none.lookup().fetchError().value_or(QString()),
+             u"The download engine is still being set up. Try again in a moment."_s);
+    Fixture f;
+    QCOMPARE(start(f, u" \n\t "_s), nullptr);
+    // A second fetch while one runs starts nothing; the heading names what
+    // was looked up, not what the field holds now.
+    FakeChild* child = start(f, u"cats"_s);
+    QVERIFY(child);
+    QSignalSpy fetching(&f.lookup(), &Lookup::isFetchingChanged);
+    QCOMPARE(start(f, u"dogs"_s), nullptr);
+    QCOMPARE(fetching.count(), 0);
+    child->print(mix);
+    child->end(0);
+    QTRY_VERIFY_WITH_TIMEOUT(!f.lookup().isFetching(), 30000);
+    QCOMPARE(f.lookup().resultsTitle(), u"Search: cats"_s);
+    QCOMPARE(child->stops, 0);
+}
+
+void TestAppModel::stopKeepsThePreviousOutcome()
+{
+    Fixture f;
+    QVERIFY(lookUp(f, playlist, mix));
+    f.lookup().setSelected({u"a"_s});
+    QSignalSpy fetching(&f.lookup(), &Lookup::isFetchingChanged);
+    f.lookup().stop(); // nothing running: nothing happens
+    QCOMPARE(fetching.count(), 0);
+
+    FakeChild* child = start(f, u"dogs"_s);
+    QVERIFY(child);
+    child->print(R"({"title":"Dogs","entr)");
+    QSignalSpy results(&f.lookup(), &Lookup::resultsChanged);
+    QSignalSpy errors(&f.lookup(), &Lookup::fetchErrorChanged);
+    f.lookup().stop();
+    QVERIFY(!f.lookup().isFetching());
+    QCOMPARE(child->stops, 1);
+    // What the stopped run still says, and how it ends, well or not, is ignored.
+    child->print(R"(ies":[{"id":"d"}]})");
+    child->end(0);
+    FakeChild* next = start(f, u"birds"_s);
+    QVERIFY(next && next != child);
+    f.lookup().stop();
+    next->stderrTail = "ERROR: gone\n";
+    next->end(1);
+    settle();
+    QCOMPARE(results.count(), 0);
+    QCOMPARE(errors.count(), 0);
+    QCOMPARE(f.lookup().fetchError(), std::nullopt);
+    QCOMPARE(ids(f.lookup().results()), (QStringList{u"a"_s, u"b"_s}));
+    QCOMPARE(f.lookup().resultsTitle(), u"Mix"_s);
+    QCOMPARE(f.lookup().selected(), QSet<QString>{u"a"_s});
+    QVERIFY(lookUp(f, u"birds"_s, R"({"title":"B","entries":[{"id":"x"}]})"));
+    QCOMPARE(f.lookup().resultsTitle(), u"Search: birds"_s);
+}
+
+void TestAppModel::clipboard_data()
+{
+    QTest::addColumn<std::optional<QString>>("copied");
+    QTest::addColumn<bool>("taken");
+    const auto row = [](const char* name, const std::optional<QString>& text, bool taken) {
+        QTest::newRow(name) << text << taken;
+    };
+    row("watch page, trimmed", u"  https://www.youtube.com/watch?v=a \n"_s, true);
+    row("short link", u"https://youtu.be/a"_s, true);
+    row("music host", u"https://music.youtube.com/watch?v=a"_s, true);
+    row("bare domain", u"http://youtube.com/@name"_s, true);
+    row("another site", u"https://example.com/watch?v=a"_s, false);
+    row("a look-alike host", u"https://notyoutube.com/watch?v=a"_s, false);
+    row("a host merely containing it", u"https://youtube.com.evil.org/x"_s, false);
+    row("no scheme", u"youtube.com/watch?v=a"_s, false);
+    row("words", u"lofi beats"_s, false);
+    row("two lines", u"https://youtu.be/a\nhttps://youtu.be/b"_s, false);
+    row("no text", std::nullopt, false);
+    row("499 characters", u"https://youtu.be/"_s + QString(482, u'a'), true);
+    row("500 characters", u"https://youtu.be/"_s + QString(483, u'a'), false);
+    // Counted as the user sees them: an emoji is one, not two.
+    row("499 emoji-long", u"https://youtu.be/"_s + u"\U0001F600"_s.repeated(482), true);
+}
+
+void TestAppModel::clipboard()
+{
+    QFETCH(std::optional<QString>, copied);
+    QFETCH(bool, taken);
+    Fixture f;
+    f.prefs.setValue(PrefKey::autoPaste, true);
+    f.clipboard.copy(copied);
+    f.model.clipboard().check();
+    QCOMPARE(f.lookup().isFetching(), taken);
+    QCOMPARE(f.lookup().input(), taken ? copied->trimmed() : QString());
+    QCOMPARE(targets(f), taken ? QStringList{normalize(*copied)} : QStringList{});
+}
+
+void TestAppModel::clipboardCopiesOnce()
+{
+    const QString a = u"https://youtu.be/a"_s, b = u"https://youtu.be/b"_s, c = u"https://youtu.be/c"_s;
+    Fixture f;
+    f.prefs.setValue(PrefKey::autoPaste, true);
+    // What the clipboard held when the watch began counts as seen.
+    f.clipboard.copy(a);
+    ClipboardWatch late(&f.clipboard, f.prefs, f.lookup());
+    late.check();
+    QVERIFY(f.runner->children.isEmpty());
+
+    f.model.clipboard().check();
+    f.model.clipboard().check();
+    QCOMPARE(targets(f), QStringList{a});
+    // A copy while a lookup runs is passed over for good.
+    f.clipboard.copy(b);
+    f.model.clipboard().check();
+    f.runner->last()->end(1);
+    QTRY_VERIFY_WITH_TIMEOUT(!f.lookup().isFetching(), 30000);
+    f.model.clipboard().check();
+    // The text already in the field is not looked up again.
+    f.clipboard.copy(a);
+    f.lookup().setInput(a);
+    f.model.clipboard().check();
+    // With the setting off, copies are seen but not taken, even once it is on.
+    f.prefs.setValue(PrefKey::autoPaste, false);
+    f.clipboard.copy(c);
+    f.model.clipboard().check();
+    f.prefs.setValue(PrefKey::autoPaste, true);
+    f.model.clipboard().check();
+    QCOMPARE(targets(f), QStringList{a});
+    f.clipboard.copy(c);
+    f.model.clipboard().check();
+    QCOMPARE(targets(f), (QStringList{a, c}));
+}
+
+namespace {
+
+const QDateTime now = QDateTime(QDate(2025, 3, 1), QTime(12, 0), Qt::UTC);
+
+// `age`: of the managed yt-dlp in seconds, negative for none.
+struct ReadyFixture : Fixture {
+    ReadyFixture(int age, bool systemYtdlp, bool deno) : Fixture(systemYtdlp, true)
+    {
+        env.setNow(now);
+        if (age >= 0)
+            TestEnv::writeFileWithMtime(engine.managedYtdlp(), "#!/bin/sh\n", now.addSecs(-age), 0755);
+        if (deno)
+            place(u"deno"_s);
+    }
+    bool install(const QString& tool)
+    {
+        return installer.finish(tool, Done{},
+                                {tool == u"deno"_s ? engine.managedDeno() : engine.managedYtdlp()});
+    }
+    // Answers the version query; false when none was made.
+    bool answerVersion(const QByteArray& version)
+    {
+        FakeChild* child = runner->last();
+        if (!child || child->hasEnded || child->spec.arguments != QStringList{u"--version"_s})
+            return false;
+        child->print(version);
+        child->end(0);
+        return true;
+    }
+};
+
+} // namespace
+
+void TestAppModel::readiness_data()
+{
+    QTest::addColumn<int>("age");
+    QTest::addColumn<bool>("systemYtdlp");
+    QTest::addColumn<bool>("deno");
+    QTest::addColumn<bool>("force");
+    QTest::addColumn<QStringList>("installs");
+    QTest::addColumn<QString>("note");
+    const QStringList both{u"yt-dlp"_s, u"deno"_s}, yt{u"yt-dlp"_s};
+    QTest::newRow("nothing yet") << -1 << false << false << false << both << settingUp;
+    QTest::newRow("only a system yt-dlp") << -1 << true << true << false << yt << updating;
+    QTest::newRow("fresh") << 432000 << false << true << false << QStringList{} << QString();
+    QTest::newRow("stale: silent update") << 432001 << false << true << false << yt << QString();
+    QTest::newRow("fresh, no deno") << 10 << false << false << false << QStringList{u"deno"_s}
+                                    << updating;
+    QTest::newRow("stale, no deno") << 500000 << false << false << false << both << updating;
+    QTest::newRow("forced") << 10 << false << true << true << both << updating;
+}
+
+void TestAppModel::readiness()
+{
+    QFETCH(int, age);
+    QFETCH(bool, systemYtdlp);
+    QFETCH(bool, deno);
+    QFETCH(bool, force);
+    QFETCH(QStringList, installs);
+    QFETCH(QString, note);
+    ReadyFixture f(age, systemYtdlp, deno);
+    EngineReadiness& ready = f.model.readiness();
+    QSignalSpy tools(&ready, &EngineReadiness::toolsChanged);
+    ready.ensure(force);
+    QVERIFY(ready.isBusy());
+    for (const QString& tool : std::as_const(installs)) {
+        QCOMPARE(f.installer.calls.last(), tool);
+        QCOMPARE(ready.note().value_or(QString()), note);
+        if (tool == installs.last()) { // progress shows in the note, if any, when known
+            f.installer.pending[tool].second(50, 200);
+            f.installer.pending[tool].second(10, 0);
+            QCOMPARE(ready.note().value_or(QString()), note.isEmpty() ? note : note + u" 25%"_s);
+        }
+        QVERIFY(f.install(tool));
+    }
+    QCOMPARE(f.installer.calls, installs);
+    QCOMPARE(ready.note(), std::nullopt);
+    QVERIFY(ready.tools().deno);
+    QCOMPARE(tools.count(), 1); // deno was placed after the start
+    // Busy until the version of the yt-dlp in use is known.
+    QVERIFY(ready.isBusy());
+    QVERIFY(f.answerVersion("2025.02.19\n"));
+    QTRY_VERIFY_WITH_TIMEOUT(!ready.isBusy(), 30000);
+    QCOMPARE(ready.version(), std::optional(u"2025.02.19"_s));
+}
+
+void TestAppModel::failedInstall_data()
+{
+    QTest::addColumn<int>("age");
+    QTest::addColumn<bool>("systemYtdlp");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("no yt-dlp at all")
+        << -1 << false << u"Couldn't install yt-dlp: Host github.com not found"_s;
+    QTest::newRow("a system copy works") << -1 << true << QString();
+    QTest::newRow("the old copy stays") << 500000 << false << QString();
+}
+
+void TestAppModel::failedInstall()
+{
+    QFETCH(int, age);
+    QFETCH(bool, systemYtdlp);
+    QFETCH(QString, note);
+    ReadyFixture f(age, systemYtdlp, false);
+    EngineReadiness& ready = f.model.readiness();
+    ready.ensure(false);
+    QVERIFY(f.installer.finish(u"yt-dlp"_s, AppError{u"Host github.com not found"_s}));
+    QCOMPARE(f.installer.calls, QStringList{u"yt-dlp"_s}); // no deno after that
+    QCOMPARE(ready.note().value_or(QString()), note);
+    QVERIFY(ready.isBusy());
+    QCOMPARE(f.answerVersion("2023.03.04\n"), note.isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(!ready.isBusy(), 30000);
+    QCOMPARE(ready.version().has_value(), note.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestAppModel)
+#include "tst_appmodel.moc"
