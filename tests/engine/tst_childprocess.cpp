@@ -30,12 +30,6 @@ QStringList steps(const char* text)
     return QString::fromUtf8(text).split(u'|');
 }
 
-int openDescriptors()
-{
-    return static_cast<int>(
-        QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::System).size());
-}
-
 // One ChildProcess running the fake child and everything it reported.
 struct Run {
     std::unique_ptr<ChildProcess> child;
@@ -87,7 +81,10 @@ private slots:
 
 void TestChildProcess::linesMergeBothStreamsInOrder()
 {
-    const int descriptors = openDescriptors();
+    const auto descriptors = [] {
+        return QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::System);
+    };
+    const QStringList before = descriptors();
     {
         // A pause longer than the child's whole run: everything arrives at the end.
         Run run(steps("1:one\n|2:ERROR: two\n|sleep:30|1:  three\r|2:\nfour\n|1:five, no "
@@ -100,7 +97,7 @@ void TestChildProcess::linesMergeBothStreamsInOrder()
         QCOMPARE(run.exits.first().code, 3);
         QVERIFY(run.out.isEmpty());
     }
-    QCOMPARE(openDescriptors(), descriptors);
+    QCOMPARE(descriptors(), before);
 }
 
 void TestChildProcess::streamHandsOutputAndBoundsTheErrorTail()

@@ -1,8 +1,11 @@
 // The engine: where it finds yt-dlp, deno and ffmpeg, the environment of
-// every child, file ages, yt-dlp's last error line and the version query.
+// every child, file ages, yt-dlp's last error line, the version query, and
+// the yt-dlp command lines (by preset, ffmpeg, settings, version and deno).
 #include "Engine.h"
 #include "FakeRunner.h"
+#include "Prefs.h"
 #include "TestEnv.h"
+#include "YtdlpArgs.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -26,10 +29,16 @@ void place(const TestEnv& env, const QStringList& specs)
     }
 }
 
-QStringList specs(const char* spaced)
+QStringList words(const char* spaced)
 {
     return QString::fromLatin1(spaced).split(u' ', Qt::SkipEmptyParts);
 }
+
+const QString progress = QStringLiteral(
+    "download:RC|%(progress.status)s|%(progress.downloaded_bytes)s|%(progress.total_bytes)s|"
+    "%(progress.total_bytes_estimate)s|%(progress.speed)s|%(progress.eta)s|%(info.vcodec)s");
+const QString postprocess =
+    QStringLiteral("postprocess:[%(progress.postprocessor)s] %(progress.status)s");
 
 } // namespace
 
@@ -44,6 +53,10 @@ private slots:
     void lastError();
     void version_data();
     void version();
+    void lookupCommand();
+    void downloadCommand_data();
+    void downloadCommand();
+    void optionLikeAddressGoesLast();
 };
 
 void TestEngine::toolLookup_data()
@@ -52,20 +65,20 @@ void TestEngine::toolLookup_data()
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<QString>("expect");
 
-    for (const QString& tool : {QStringLiteral("yt-dlp"), QStringLiteral("deno")}) {
-        auto row = [&](const char* name, const char* files, const char* expect) {
-            QTest::addRow("%s: %s", qPrintable(tool), name)
-                << tool << specs(files).replaceInStrings(QStringLiteral("TOOL"), tool)
-                << QString::fromLatin1(expect).replace(QStringLiteral("TOOL"), tool);
-        };
-        row("managed copy first", "support/TOOL bin0/TOOL", "support/TOOL");
-        row("managed copy not executable", "support/TOOL! bin1/TOOL bin2/TOOL", "bin1/TOOL");
-        row("non-executables skipped", "bin0/TOOL! bin1/TOOL/ bin2/TOOL", "bin2/TOOL");
-        row("nowhere", "support/TOOL/", "");
+    auto row = [](const char* tool, const char* name, const char* files, const char* expect) {
+        const QString t = QString::fromLatin1(tool);
+        QTest::addRow("%s: %s", tool, name)
+            << t << words(files).replaceInStrings(QStringLiteral("TOOL"), t)
+            << QString::fromLatin1(expect).replace(QStringLiteral("TOOL"), t);
+    };
+    for (const char* tool : {"yt-dlp", "deno"}) {
+        row(tool, "managed copy first", "support/TOOL bin0/TOOL", "support/TOOL");
+        row(tool, "managed copy not executable", "support/TOOL! bin1/TOOL bin2/TOOL", "bin1/TOOL");
+        row(tool, "non-executables skipped", "bin0/TOOL! bin1/TOOL/ bin2/TOOL", "bin2/TOOL");
+        row(tool, "nowhere", "support/TOOL/", "");
     }
-    auto ffmpeg = [](const char* name, const char* files, const char* expect) {
-        QTest::addRow("ffmpeg: %s", name)
-            << QStringLiteral("ffmpeg") << specs(files) << QString::fromLatin1(expect);
+    const auto ffmpeg = [&](const char* name, const char* files, const char* expect) {
+        row("ffmpeg", name, files, expect);
     };
     ffmpeg("managed pair first", "support/ffmpeg support/ffprobe bin0/ffmpeg bin0/ffprobe",
            "support/ffmpeg");
@@ -206,6 +219,115 @@ void TestEngine::version()
     QCOMPARE(got.has_value(), !version.isNull());
     if (got)
         QCOMPARE(*got, version);
+}
+
+void TestEngine::lookupCommand()
+{
+    TestEnv env;
+    const Engine engine(env.engineConfig());
+    const QStringList tail = words("-J --flat-playlist --no-playlist --no-warnings -- -x");
+    QCOMPARE(YtdlpArgs::lookup(engine, QStringLiteral("-x")), words("--no-colors") + tail);
+
+    // deno is handed over only once there is one, the managed copy first.
+    TestEnv::writeExecutable(env.binDirs().at(1) + QStringLiteral("/deno"), "#!/bin/sh\n");
+    QCOMPARE(YtdlpArgs::lookup(engine, QStringLiteral("-x")),
+             words("--no-colors --js-runtimes")
+                 << QStringLiteral("deno:") + env.binDirs().at(1) + QStringLiteral("/deno")
+                 << tail);
+    TestEnv::writeExecutable(engine.managedDeno(), "#!/bin/sh\n");
+    QCOMPARE(YtdlpArgs::common(engine), words("--no-colors --js-runtimes")
+                                            << QStringLiteral("deno:") + engine.managedDeno());
+}
+
+void TestEngine::downloadCommand_data()
+{
+    QTest::addColumn<Preset>("preset");
+    QTest::addColumn<bool>("ffmpeg");
+    QTest::addColumn<QString>("settings"); // key=value, as the settings file has them
+    QTest::addColumn<std::optional<QString>>("version");
+    QTest::addColumn<bool>("steps"); // the post-processor template
+    // What follows "--print after_move:RCFILE|%(filepath)s"; FF stands for
+    // the folder of ffmpeg.
+    QTest::addColumn<QStringList>("tail");
+
+    const char* none = "";
+    const char* turned =
+        "h264=false embedMeta=false embedThumb=false subs=true subLangs=fr.* sponsor=true";
+    const auto v = [](const char* version) { return std::optional(QString::fromLatin1(version)); };
+    auto row = [](const char* tag, Preset preset, bool ffmpeg, const char* settings,
+                  std::optional<QString> version, bool steps, const char* tail) {
+        QTest::newRow(tag) << preset << ffmpeg << QString::fromLatin1(settings) << version << steps
+                           << QString::fromLatin1(tail)
+                                  .replace(
+                                      QStringLiteral("MERGE"),
+                                      QStringLiteral("--merge-output-format mp4 --remux-video mp4"))
+                                  .split(u' ', Qt::SkipEmptyParts);
+    };
+    row("1080p, ffmpeg, yt-dlp 2023.06.21", Preset::p1080, true, none, v("2023.06.21"), true,
+        "--ffmpeg-location FF -f bv*+ba/b -S res:1080,fps,vcodec:h264,acodec:m4a MERGE "
+        "--embed-metadata --embed-thumbnail");
+    row("1080p, no ffmpeg: one file, no thumbnail; yt-dlp 2023.06.20", Preset::p1080, false, none,
+        v("2023.06.20"), false, "-f b[ext=mp4]/b --embed-metadata");
+    row("best, ffmpeg, a nightly yt-dlp", Preset::best, true, none, v("2024.11.04.232950"), true,
+        "--ffmpeg-location FF -f bv*+ba/b -S res,fps,vcodec:h264,acodec:m4a MERGE --embed-metadata "
+        "--embed-thumbnail");
+    row("mp3, ffmpeg, version unknown", Preset::mp3, true, none, std::nullopt, false,
+        "--ffmpeg-location FF -f ba/b -x --audio-format mp3 --audio-quality 0 "
+        "--embed-metadata --embed-thumbnail");
+    row("mp3, no ffmpeg", Preset::mp3, false, none, v("2025.01.01"), true,
+        "-f ba[ext=m4a]/ba/b --embed-metadata");
+    row("720p, every setting turned", Preset::p720, true, turned, v("2025.01.01"), true,
+        "--ffmpeg-location FF -f bv*+ba/b -S res:720,fps,acodec:m4a MERGE --write-subs --sub-langs "
+        "fr.* --embed-subs"
+        " --sponsorblock-remove sponsor,selfpromo,interaction");
+    row("m4a, every setting turned: no subtitles for audio", Preset::m4a, false, turned,
+        v("2025.01.01"), true,
+        "-f ba[ext=m4a]/ba/b --sponsorblock-remove sponsor,selfpromo,interaction");
+}
+
+void TestEngine::downloadCommand()
+{
+    QFETCH(Preset, preset);
+    QFETCH(bool, ffmpeg);
+    QFETCH(QString, settings);
+    QFETCH(std::optional<QString>, version);
+    QFETCH(bool, steps);
+    QFETCH(QStringList, tail);
+    TestEnv env;
+    const Engine engine(env.engineConfig());
+    if (ffmpeg) {
+        TestEnv::writeExecutable(env.path(QStringLiteral("bin2/ffmpeg")), "#!/bin/sh\n");
+        TestEnv::writeExecutable(env.path(QStringLiteral("bin2/ffprobe")), "#!/bin/sh\n");
+    }
+    Prefs prefs(env.settingsPath(), env.downloadsDir());
+    prefs.registerDefaults();
+    for (const QString& pair : settings.split(u' ', Qt::SkipEmptyParts))
+        prefs.setValue(pair.section(u'=', 0, 0), pair.section(u'=', 1));
+    const QString url = QStringLiteral("https://www.youtube.com/watch?v=abc");
+    const QString folder = env.path(QStringLiteral("my videos"));
+
+    QStringList expected{QStringLiteral("--no-colors"), url};
+    expected << words("--no-playlist --newline --progress -P") << folder << QStringLiteral("-o")
+             << QStringLiteral("%(title).180B [%(id)s].%(ext)s")
+             << QStringLiteral("--progress-template") << progress;
+    if (steps)
+        expected << QStringLiteral("--progress-template") << postprocess;
+    expected << QStringLiteral("--print") << QStringLiteral("after_move:RCFILE|%(filepath)s")
+             << tail.replaceInStrings(QStringLiteral("FF"), env.path(QStringLiteral("bin2")));
+    QCOMPARE(YtdlpArgs::download(engine, prefs, {url, preset, folder, version}), expected);
+}
+
+void TestEngine::optionLikeAddressGoesLast()
+{
+    TestEnv env;
+    const Engine engine(env.engineConfig());
+    Prefs prefs(env.settingsPath(), env.downloadsDir());
+    const QString url = QStringLiteral("--exec=rm -rf ~");
+    const QStringList args = YtdlpArgs::download(engine, prefs, {url, {}, {}, {}});
+    QCOMPARE(args.indexOf(url), args.size() - 1);
+    QCOMPARE(args.at(args.size() - 2), QStringLiteral("--"));
+    QCOMPARE(args.count(url), 1);
+    QCOMPARE(args.at(1), QStringLiteral("--no-playlist"));
 }
 
 QTEST_GUILESS_MAIN(TestEngine)

@@ -149,61 +149,59 @@ void TestInstaller::installsEveryTool()
 void TestInstaller::failureKeepsTheEarlierCopy_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<qint64>("stallAt"); // -1 for none
+    QTest::addColumn<qint64>("cutAt");   // -1 for none
     // The message, or the first of the ones allowed ("|" between them); URL
     // stands for the download's location.
     QTest::addColumn<QString>("expected");
 
-    auto row = [](const char* tag, const char* name, const char* kind, const char* expected) {
-        QTest::newRow(tag) << QString::fromLatin1(name) << QString::fromLatin1(kind)
-                           << QString::fromUtf8(expected);
+    const QByteArray html = "<!DOCTYPE html>\n<html><body>Rate limited</body></html>\n";
+    const QByteArray big = tool("2099.01.01") + "# " + QByteArray(300000, 'x') + "\n";
+    auto row = [](const char* tag, const char* name, int status, const QByteArray& body,
+                  qint64 stallAt, qint64 cutAt, const char* expected) {
+        QTest::newRow(tag) << QString::fromLatin1(name) << status << body << stallAt << cutAt
+                           << QString::fromUtf8(expected)
+                                  .replace(QStringLiteral("FULL"), QString::number(body.size()))
+                                  .replace(QStringLiteral("SHORT"), QString::number(cutAt));
     };
-    row("HTTP error", "yt-dlp", "404", "Download failed (HTTP 404): URL");
-    row("cut off one byte short", "yt-dlp", "cut",
+    row("HTTP error", "yt-dlp", 404, "Not Found", -1, -1, "Download failed (HTTP 404): URL");
+    row("cut off one byte short", "yt-dlp", 200, big, -1, big.size() - 1,
         "Download incomplete (SHORT of FULL bytes): URL|Connection closed");
-    row("stalled", "yt-dlp", "stall", "Download stalled (nothing received for 0.5 s): URL");
-    row("not a program", "yt-dlp", "html", "The downloaded yt-dlp doesn't run.");
-    row("never answers", "yt-dlp", "hang", "The downloaded yt-dlp doesn't run.");
-    row("deno: not an archive", "deno", "html", "Couldn't unpack deno: ");
-    row("deno: only in a subfolder", "deno", "subfolder", "Couldn't unpack deno: ");
-    row("deno doesn't run", "deno", "zipped html", "The downloaded deno doesn't run.");
+    row("stalled", "yt-dlp", 200, big, 1000, -1,
+        "Download stalled (nothing received for 0.5 s): URL");
+    row("not a program", "yt-dlp", 200, html, -1, -1, "The downloaded yt-dlp doesn't run.");
+    row("never answers", "yt-dlp", 200, "#!/bin/sh\nexec " REELCATCH_FAKE_CHILD " sleep:60000\n",
+        -1, -1, "The downloaded yt-dlp doesn't run.");
+    row("deno: not an archive", "deno", 200, html, -1, -1, "Couldn't unpack deno: ");
+    row("deno: only in a subfolder", "deno", 200, zip({"bin/deno", tool("9.9.9")}), -1, -1,
+        "Couldn't unpack deno: ");
+    row("deno doesn't run", "deno", 200, zip({"deno", html}), -1, -1,
+        "The downloaded deno doesn't run.");
 }
 
 void TestInstaller::failureKeepsTheEarlierCopy()
 {
     QFETCH(QString, name);
-    QFETCH(QString, kind);
+    QFETCH(int, status);
+    QFETCH(QByteArray, body);
+    QFETCH(qint64, stallAt);
+    QFETCH(qint64, cutAt);
     QFETCH(QString, expected);
     Rig rig;
     const QString url = name == u"deno" ? rig.installer->denoUrl() : rig.installer->ytdlpUrl();
-    const QString path = Rig::pathOf(url);
-    const QByteArray html = "<!DOCTYPE html>\n<html><body>Rate limited</body></html>\n";
-    const QByteArray body = tool("2099.01.01") + "# " + QByteArray(300000, 'x') + "\n";
-    if (kind == u"404") {
-        rig.server.serveStatus(path, 404, "Not Found");
-    } else if (kind == u"cut") {
-        rig.server.serveBytes(path, body);
-        QVERIFY(rig.server.setCutOff(path, body.size() - 1));
-    } else if (kind == u"stall") {
-        rig.server.serveBytes(path, body);
-        QVERIFY(rig.server.setStall(path, 1000));
-    } else if (kind == u"html") {
-        rig.server.serveBytes(path, html, "text/html");
-    } else if (kind == u"hang") {
-        rig.server.serveBytes(path, "#!/bin/sh\nexec sleep 60\n");
-    } else if (kind == u"subfolder") {
-        rig.server.serveBytes(path, zip({"bin/deno", tool("9.9.9")}));
-    } else {
-        rig.server.serveBytes(path, zip({"deno", html}));
-    }
+    rig.server.serveStatus(Rig::pathOf(url), status, body);
+    if (stallAt >= 0)
+        rig.server.setStall(Rig::pathOf(url), stallAt);
+    if (cutAt >= 0)
+        rig.server.setCutOff(Rig::pathOf(url), cutAt);
     const QByteArray old = tool("2020.01.01");
     TestEnv::writeExecutable(rig.managed(name), old, 0750);
 
     qint64 received = 0;
     const QString message = rig.install(name, &received);
-    expected.replace(QStringLiteral("URL"), url)
-        .replace(QStringLiteral("SHORT"), QString::number(body.size() - 1))
-        .replace(QStringLiteral("FULL"), QString::number(body.size()));
+    expected.replace(QStringLiteral("URL"), url);
     const QStringList allowed = expected.split(u'|');
     if (expected.endsWith(u": "))
         QVERIFY2(message.startsWith(expected) && message.size() > expected.size(),

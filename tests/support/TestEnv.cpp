@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -13,27 +14,24 @@
 
 namespace {
 
+// The system environment with the proxy and XDG_* variables replaced.
 QProcessEnvironment sandboxEnvironment(const QString& home)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     const QStringList keys = env.keys();
     for (const QString& key : keys)
-        if (key.endsWith(QLatin1String("_proxy"), Qt::CaseInsensitive) ||
-            key.startsWith(QLatin1String("XDG_")))
+        if (key.endsWith(QLatin1String("_proxy"), Qt::CaseInsensitive) || key.startsWith(u"XDG_"))
             env.remove(key);
-    const QStringList dirs{QStringLiteral("CONFIG=.config"), QStringLiteral("CACHE=.cache"),
-                           QStringLiteral("DATA=.local/share"),
-                           QStringLiteral("STATE=.local/state")};
-    for (const QString& dir : dirs) {
-        const QString folder = home + u'/' + dir.section(u'=', 1);
-        QDir().mkpath(folder);
-        env.insert(QStringLiteral("XDG_%1_HOME").arg(dir.section(u'=', 0, 0)), folder);
+    for (const char* folder : {"HOME=", "XDG_CONFIG_HOME=/.config", "XDG_CACHE_HOME=/.cache",
+                               "XDG_DATA_HOME=/.local/share", "XDG_STATE_HOME=/.local/state"}) {
+        const QStringList pair = QString::fromLatin1(folder).split(u'=');
+        env.insert(pair[0], home + pair[1]);
+        QDir().mkpath(home + pair[1]);
     }
-    env.insert(QStringLiteral("HOME"), home);
-    env.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin:/bin"));
-    env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    env.insert(QStringLiteral("no_proxy"), QStringLiteral("127.0.0.1,localhost"));
+    for (const char* value :
+         {"PATH=/usr/bin:/bin", "LANG=C.UTF-8", "LC_ALL=C.UTF-8", "no_proxy=127.0.0.1,localhost"})
+        env.insert(QString::fromLatin1(value).section(u'=', 0, 0),
+                   QString::fromLatin1(value).section(u'=', 1));
     return env;
 }
 
@@ -42,7 +40,6 @@ QProcessEnvironment sandboxEnvironment(const QString& home)
 ProcessResult runProcess(const QString& program, const QStringList& args,
                          const QProcessEnvironment& env, int timeoutMs)
 {
-    ProcessResult r;
     QProcess p;
     p.setProcessEnvironment(env);
     p.setStandardInputFile(QProcess::nullDevice());
@@ -53,17 +50,11 @@ ProcessResult runProcess(const QString& program, const QStringList& args,
     p.start(program, args);
     if (p.state() != QProcess::NotRunning)
         loop.exec();
-    if (p.state() != QProcess::NotRunning) {
-        p.kill();
-        p.waitForFinished(5000);
-    } else if (p.error() != QProcess::FailedToStart) {
-        r.finished = true;
-        r.exitCode = p.exitCode();
-        r.exitStatus = p.exitStatus();
-    }
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
+    const bool ended = p.state() == QProcess::NotRunning && p.error() != QProcess::FailedToStart;
+    if (!ended)
+        p.kill(), p.waitForFinished(5000);
+    return {ended && p.exitStatus() == QProcess::NormalExit, p.exitCode(),
+            p.readAllStandardOutput(), p.readAllStandardError()};
 }
 
 TestEnv::TestEnv()
@@ -96,18 +87,11 @@ reelcatch::EngineConfig TestEnv::engineConfig() const
 
 QString TestEnv::writeFile(const QString& path, const QByteArray& content, int mode)
 {
-    static int counter = 0;
     QDir().mkpath(QFileInfo(path).absolutePath());
-    const QString part = path + QStringLiteral(".part%1").arg(++counter);
-    QFile file(part);
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-    file.close();
-    if (!written || ::chmod(QFile::encodeName(part).constData(), static_cast<mode_t>(mode)) != 0 ||
-        ::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) != 0) {
-        QFile::remove(part);
-        return {};
-    }
-    return path;
+    QSaveFile file(path);
+    const bool done = file.open(QIODevice::WriteOnly) && file.write(content) == content.size() &&
+                      ::fchmod(file.handle(), static_cast<mode_t>(mode)) == 0 && file.commit();
+    return done ? path : QString();
 }
 
 QString TestEnv::writeFileWithMtime(const QString& path, const QByteArray& content,
@@ -165,8 +149,8 @@ void TestEnv::isolateProcess()
     for (const QString& key : keys)
         if (!env.contains(key))
             qunsetenv(key.toLocal8Bit().constData());
-    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME",
-                             "XDG_STATE_HOME", "no_proxy"})
-        qputenv(name, env.value(QLatin1String(name)).toLocal8Bit());
+    for (const QString& key : env.keys())
+        if (key == u"HOME" || key == u"no_proxy" || key.startsWith(u"XDG_"))
+            qputenv(key.toLocal8Bit().constData(), env.value(key).toLocal8Bit());
     QStandardPaths::setTestModeEnabled(true);
 }
