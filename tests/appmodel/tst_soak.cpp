@@ -51,7 +51,7 @@ class Workload : public QObject {
     QRandomGenerator m_rng;
 
 public:
-    Workload(int jobCount, quint32 seed) : m_rng(seed), jobCount(jobCount)
+    Workload(int count, quint32 seed) : m_rng(seed), jobCount(count)
     {
         f.prefs.setValue(PrefKey::parallel, limit);
         // yt-dlp hands each run to the script of the job it is for.
@@ -108,11 +108,11 @@ public:
                 retry(*s);
             }
         } else if (roll < 90) {
-            if (const SoakedPtr s = pick([](const Soaked& s) {
+            if (const SoakedPtr ended = pick([](const Soaked& s) {
                     const Kind kind = s.job->phase().kind();
                     return (kind == Kind::failed || kind == Kind::cancelled) && s.runs < 4;
                 }))
-                retry(*s);
+                retry(*ended);
         } else if (removes < jobCount / 10) {
             if (const SoakedPtr s = pick([](const Soaked&) { return true; })) {
                 s->cancelled = s->cancelled || !s->job->isFinished();

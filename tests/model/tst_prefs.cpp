@@ -28,7 +28,7 @@ const QString defaultFolder = u"/data/videos"_s;
 
 // Answers the folder chooser as told, and remembers how it was asked.
 struct FakeChooser : FolderChooser {
-    explicit FakeChooser(std::optional<QString> answer) : answer(std::move(answer)) {}
+    explicit FakeChooser(std::optional<QString> told) : answer(std::move(told)) {}
     std::optional<QString> chooseDirectory(const QString& start, const QString& label) override
     {
         ++calls;

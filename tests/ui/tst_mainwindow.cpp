@@ -492,7 +492,7 @@ void TestMainWindow::engineBanner()
         QVERIFY(f.showActive());
         EngineBanner& banner = *f.window.banner();
         f.model.enqueue({videoItem(QStringLiteral("a"))}, Preset::p1080);
-        QVERIFY(f.installer.finish(QStringLiteral("ffmpeg"), AppError(QStringLiteral("offline"))));
+        QVERIFY(f.installer.finish(QStringLiteral("ffmpeg"), AppError{QStringLiteral("offline")}));
         QTRY_VERIFY(banner.isVisible());
         QVERIFY(
             banner.text()->text().startsWith(QStringLiteral("Couldn't download ffmpeg (offline)")));

@@ -171,7 +171,7 @@ void TestWindowShots::engineBanner()
         QVERIFY(f.showActive());
         f.model.enqueue({videoItem(QStringLiteral("a"))}, Preset::p1080);
         QVERIFY(f.installer.finish(QStringLiteral("ffmpeg"),
-                                   AppError(QStringLiteral("HTTP status 503"))));
+                                   AppError{QStringLiteral("HTTP status 503")}));
         QTRY_VERIFY(f.window.banner()->isVisible());
         QVERIFY(f.allFinished());
         save(f.window, QStringLiteral("window-banner-warning"));
