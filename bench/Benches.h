@@ -4,8 +4,6 @@
 // prints "RESULT key value" lines and returns the process's exit status.
 #include <QStringList>
 
-using namespace reelcatch;
-
 // One lookup of `count` entries through the app model; the answer is read
 // from `answerFile` when given (as written by Bench::writePlaylistAnswer).
 int lookupBench(int count, const QString& answerFile = {});

@@ -10,8 +10,6 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
-using namespace reelcatch;
-
 namespace Bench {
 
 void result(const char* key, double value)

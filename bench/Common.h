@@ -15,8 +15,6 @@
 #include <cstdint>
 #include <thread>
 
-using namespace reelcatch;
-
 namespace Bench {
 
 // One result line: "RESULT key value", read back by the report.

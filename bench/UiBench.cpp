@@ -11,8 +11,6 @@
 #include <QPainter>
 #include <QWidget>
 
-using namespace reelcatch;
-
 namespace Bench {
 
 PaintTimer::PaintTimer(QWidget* widget) : QObject(widget), m_widget(widget)

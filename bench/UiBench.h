@@ -10,8 +10,6 @@
 
 #include <functional>
 
-using namespace reelcatch;
-
 class QWidget;
 
 // The results list of the real main window (offscreen) after a lookup of

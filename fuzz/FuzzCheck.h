@@ -9,8 +9,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-using namespace reelcatch;
-
 #define FUZZ_CHECK(condition, ...)                                                                 \
     do {                                                                                           \
         if (!(condition))                                                                          \

@@ -10,4 +10,4 @@ $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recomme
     libarchive-dev libcanberra-dev \
     yt-dlp ffmpeg python3 \
     xvfb xauth dbus-daemon \
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-tidy

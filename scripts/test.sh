@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs what Reelcatch needs, builds it and runs every test.
-# Usage: scripts/test.sh [default|asan]   (asan: AddressSanitizer + UBSan build)
+# Usage: scripts/test.sh [default|clang|asan]
+#   clang: the same build with clang; asan: AddressSanitizer + UBSan build
 set -eu
 cd "$(dirname "$0")/.."
 preset="${1:-default}"

@@ -107,7 +107,7 @@ void EngineReadiness::runInstalls(const std::shared_ptr<Run>& run)
         }
         run->installDeno = false;
         m_installer.installDeno(
-            this, [this](Status outcome) { endRun(outcome); }, progress);
+            this, [this](const Status& outcome) { endRun(outcome); }, progress);
     };
     if (!run->installYtdlp) {
         installDeno();
@@ -115,7 +115,7 @@ void EngineReadiness::runInstalls(const std::shared_ptr<Run>& run)
     }
     m_installer.installYtdlp(
         this,
-        [this, installDeno](Status outcome) {
+        [this, installDeno](const Status& outcome) {
             // deno is not attempted once yt-dlp has failed.
             if (!outcome.ok())
                 endRun(outcome);
@@ -135,7 +135,7 @@ void EngineReadiness::endRun(const Status& outcome)
         setNote(std::nullopt);
     refreshTools();
 
-    m_engine.version(this, [this](std::optional<QString> version) {
+    m_engine.version(this, [this](const std::optional<QString>& version) {
         setVersion(version);
         QTimer::singleShot(0, this, [this] { setBusy(false); });
     });
@@ -146,7 +146,7 @@ void EngineReadiness::getFfmpeg()
     if (m_ffmpegInstalling)
         return; // the running installation settles for everyone
     m_ffmpegInstalling = true;
-    m_installer.installFfmpeg(this, [this](Status outcome) {
+    m_installer.installFfmpeg(this, [this](const Status& outcome) {
         m_ffmpegInstalling = false;
         if (!outcome.ok()) {
             m_ffmpegFailed = true;

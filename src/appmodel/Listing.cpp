@@ -74,7 +74,7 @@ Listing parse(const QJsonObject& answer)
     listing.items.reserve(array.size());
     QSet<QString> seen;
     seen.reserve(array.size());
-    for (const QJsonValue& entry : array) {
+    for (const auto& entry : array) {
         if (!entry.isObject())
             continue;
         std::optional<VideoItem> item = VideoItem::fromJson(entry.toObject());

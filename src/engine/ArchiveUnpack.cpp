@@ -110,7 +110,7 @@ UnpackOutcome copyEntry(archive* a, const QByteArray& out, const std::atomic_boo
 
 UnpackOutcome unpackArchiveFile(const QString& archivePath, const QString& name,
                                 const QString& outPath,
-                                std::shared_ptr<const std::atomic_bool> cancelled)
+                                const std::shared_ptr<const std::atomic_bool>& cancelled)
 {
     struct Reader {
         archive* a = archive_read_new();

@@ -25,6 +25,6 @@ struct UnpackOutcome {
 // Blocking: call it on a worker thread.
 UnpackOutcome unpackArchiveFile(const QString& archivePath, const QString& name,
                                 const QString& outPath,
-                                std::shared_ptr<const std::atomic_bool> cancelled);
+                                const std::shared_ptr<const std::atomic_bool>& cancelled);
 
 } // namespace reelcatch

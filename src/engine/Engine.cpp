@@ -92,7 +92,7 @@ std::optional<QString> Engine::ffmpeg() const
     if (isExec(managedFfmpeg()) && isExec(managedFfprobe()))
         return managedFfmpeg();
     // Only the first system ffmpeg counts, and only with an ffprobe beside it.
-    const std::optional<QString> system = which(QStringLiteral("ffmpeg"));
+    std::optional<QString> system = which(QStringLiteral("ffmpeg"));
     if (system && isExec(QFileInfo(*system).path() + QStringLiteral("/ffprobe")))
         return system;
     return std::nullopt;

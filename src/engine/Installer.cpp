@@ -513,7 +513,7 @@ void Installer::runSingle(const Tool& tool, QObject* context, OnDone done, Progr
     const QPointer<QObject> target(context);
     Job* job = makeJob(tool);
     if (progress) {
-        job->onProgress = [target, progress](qint64 received, qint64 total) {
+        job->onProgress = [target, progress = std::move(progress)](qint64 received, qint64 total) {
             if (!target)
                 return;
             if (target->thread() == QThread::currentThread())
@@ -559,7 +559,7 @@ void Installer::installFfmpeg(QObject* context, OnDone done)
     pair->jobs[1] = makeJob(tool(QStringLiteral("ffprobe"), ffprobeUrl(), true));
     for (size_t i = 0; i < pair->jobs.size(); ++i) {
         Job* job = pair->jobs[i];
-        job->onFinished = [pair, i, job, target, done](Status status) {
+        job->onFinished = [pair, i, job, target, done](const Status& status) {
             job->deleteLater();
             pair->jobs[i] = nullptr;
             --pair->running;

@@ -93,7 +93,7 @@ public:
         const QJsonArray list = value.toArray();
         if (list.isEmpty())
             return std::nullopt;
-        for (const QJsonValue& entry : list) {
+        for (const auto& entry : list) {
             if (!entry.isObject())
                 return std::nullopt;
         }

@@ -40,7 +40,7 @@ namespace Icons {
 QIcon icon(const QString& symbol)
 {
     const QString bundled = QStringLiteral(":/icons/") + symbol + QStringLiteral(".svg");
-    const QIcon fallback = QFile::exists(bundled) ? QIcon(bundled) : QIcon();
+    QIcon fallback = QFile::exists(bundled) ? QIcon(bundled) : QIcon();
     const QString theme = themeNames().value(symbol);
     if (theme.isEmpty())
         return fallback;

@@ -147,14 +147,14 @@ void MainWindow::showEvent(QShowEvent* event)
     m_header->input()->setFocus(Qt::OtherFocusReason);
 }
 
-bool MainWindow::handleDrop(const QMimeData* data)
+bool MainWindow::handleDrop(const QMimeData* mime)
 {
-    if (!data || data->formats().isEmpty())
+    if (!mime || mime->formats().isEmpty())
         return false;
     // The drop's data lives only as long as the event: read it now and hand
     // the text to the model on the next turn of the event loop.
-    if (data->hasUrls()) {
-        const QList<QUrl> urls = data->urls();
+    if (mime->hasUrls()) {
+        const QList<QUrl> urls = mime->urls();
         if (!urls.isEmpty()) {
             const QUrl& url = urls.first();
             if (url.isValid())
@@ -162,8 +162,8 @@ bool MainWindow::handleDrop(const QMimeData* data)
             return true;
         }
     }
-    if (data->hasText()) {
-        deliverDrop(data->text());
+    if (mime->hasText()) {
+        deliverDrop(mime->text());
         return true;
     }
     return false;

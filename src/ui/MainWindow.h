@@ -41,7 +41,7 @@ public:
     // Takes a dropped link or text into the input and looks it up (on the
     // next turn of the event loop). Only the first URL counts; a URL wins
     // over text. Returns whether the drop is accepted.
-    bool handleDrop(const QMimeData* data);
+    bool handleDrop(const QMimeData* mime);
 
     HeaderBar* header() const { return m_header; }
     EngineBanner* banner() const { return m_banner; }

@@ -174,7 +174,8 @@ void ThumbnailCache::pump()
         auto newest =
             std::max_element(m_queue.begin(), m_queue.end(),
                              [](const Queued& a, const Queued& b) { return a.ticket < b.ticket; });
-        const QUrl url = newest.key();
+        // Copies: erase() below frees the entry they come from.
+        const QUrl url = newest.key(); // NOLINT(performance-unnecessary-copy-initialization)
         const QList<QSize> sizes = newest->sizes;
         m_queue.erase(newest);
         start(url, sizes);
