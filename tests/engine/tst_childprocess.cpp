@@ -102,8 +102,7 @@ void TestChildProcess::linesMergeBothStreamsInOrder()
 
 void TestChildProcess::streamHandsOutputAndBoundsTheErrorTail()
 {
-    // 3.2 MB of standard error: the last mebibyte or so is kept, from a line
-    // start; standard output comes whole.
+    // Of 3.2 MB on standard error the last MiB or so is kept; standard output comes whole.
     Run run(steps("1:first\n|fill:2:3200000|2:last error\n|fill:1:800000|1:end"), Output::stream);
     QVERIFY(run.waitEnd());
     QVERIFY(run.exits.first().succeeded());
@@ -230,8 +229,7 @@ void TestChildProcess::inactivityLimit()
 
 void TestChildProcess::childrenDieWithTheirParent()
 {
-    // A helper process (this program) runs a child and is killed outright:
-    // the kernel's parent-death signal ends the child all the same.
+    // A helper (this program) runs a child and is killed: the parent-death signal ends it.
     QProcess helper;
     helper.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--helper")});
     QByteArray out;

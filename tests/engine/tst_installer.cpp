@@ -52,8 +52,7 @@ QStringList entries(const QString& dir)
     return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-// A sandbox, a server standing in for both download hosts, an engine and
-// an installer on them.
+// A sandbox, a server for both download hosts, an engine and its installer.
 struct Rig {
     TestEnv env;
     HttpServer server;
@@ -153,8 +152,7 @@ void TestInstaller::failureKeepsTheEarlierCopy_data()
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<qint64>("stallAt"); // -1 for none
     QTest::addColumn<qint64>("cutAt");   // -1 for none
-    // The message, or the first of the ones allowed ("|" between them); URL
-    // stands for the download's location.
+    // The message, or those allowed ("|" between them); URL: the download's.
     QTest::addColumn<QString>("expected");
 
     const QByteArray html = "<!DOCTYPE html>\n<html><body>Rate limited</body></html>\n";

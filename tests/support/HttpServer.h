@@ -14,10 +14,9 @@
 class QTcpSocket;
 class QThread;
 
-// A small HTTP/1.1 server on 127.0.0.1, port chosen by the system, on a
-// thread of its own (it answers while the test's thread blocks). Routes are
-// exact decoded paths without the query; anything else is a 404. Every
-// answer closes the connection; HEAD gets the headers alone.
+// A small HTTP/1.1 server on 127.0.0.1 (a port chosen by the system), on a thread of its
+// own, so it answers while the test's thread blocks. Routes are exact decoded paths
+// without the query, anything else is a 404; every answer closes the connection.
 class HttpServer : public QObject {
     Q_OBJECT
 public:

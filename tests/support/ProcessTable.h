@@ -5,9 +5,7 @@
 #include <QSet>
 #include <QStringList>
 
-
-// The system's processes as /proc shows them, for tests that check what a
-// run left behind (Linux only).
+// The system's processes as /proc shows them (Linux only).
 struct ProcessInfo {
     qint64 pid = 0;
     qint64 parent = 0;

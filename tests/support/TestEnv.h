@@ -38,15 +38,12 @@ class TestEnv {
 public:
     TestEnv();
 
-    bool isValid() const { return m_dir.isValid(); }
     QString root() const { return m_dir.path(); }
     // `<root>/relative`, for files of a test's own.
     QString path(const QString& relative) const { return root() + u'/' + relative; }
     QString supportDir() const { return path(QStringLiteral("support")); }
     QStringList binDirs() const;
     QString homeDir() const { return path(QStringLiteral("home")); }
-    QString configHome() const { return path(QStringLiteral("home/.config")); }
-    QString dataHome() const { return path(QStringLiteral("home/.local/share")); }
     QString downloadsDir() const { return path(QStringLiteral("home/Downloads")); }
     // The settings file (not created).
     QString settingsPath() const
@@ -54,9 +51,8 @@ public:
         return path(QStringLiteral("home/.config/Reelcatch/settings.ini"));
     }
 
-    // The system environment with HOME and XDG_* inside the sandbox, PATH
-    // "/usr/bin:/bin", LANG and LC_ALL "C.UTF-8", no proxy variables and
-    // no_proxy "127.0.0.1,localhost".
+    // The system environment with HOME and XDG_* in the sandbox, PATH "/usr/bin:/bin",
+    // LANG and LC_ALL "C.UTF-8", no proxies and no_proxy "127.0.0.1,localhost".
     QProcessEnvironment childEnvironment() const;
 
     // supportDir, binDirs, childEnvironment() and a clock that reads the
@@ -64,9 +60,8 @@ public:
     reelcatch::EngineConfig engineConfig() const;
     void setNow(const QDateTime& now) { *m_now = now; }
 
-    // Writes `content` to `path` (parents created; replaced atomically, so a
-    // running program never sees half a file) with that mode. Returns the
-    // path, or an empty string on failure.
+    // Writes `content` to `path` (parents created; replaced atomically, so a running
+    // program never sees half a file) with that mode. Returns the path, empty on failure.
     static QString writeFile(const QString& path, const QByteArray& content, int mode = 0644);
     static QString writeExecutable(const QString& path, const QByteArray& content, int mode = 0755)
     {
@@ -78,15 +73,13 @@ public:
     // The permission bits (07777) of a file, -1 if it can't be read.
     static int mode(const QString& path);
 
-    // An mp4 made by /usr/bin/ffmpeg (a 640x360 test pattern, H.264, and a
-    // tone, AAC), `seconds` long, made once per process and copied to
-    // `dir`/`fileName`. Returns the path, or empty if ffmpeg failed.
+    // An mp4 by /usr/bin/ffmpeg (640x360 test pattern, H.264, a tone, AAC), `seconds`
+    // long, made once per process, copied to `dir`/`fileName`. Empty if ffmpeg failed.
     static QString makeClip(const QString& dir,
                             const QString& fileName = QStringLiteral("clip.mp4"), int seconds = 4);
 
-    // For initTestCase(): points this process's HOME and XDG_* at a private
-    // temporary folder, drops its proxy variables and turns on
-    // QStandardPaths' test mode.
+    // For initTestCase(): this process's HOME and XDG_* in a private temporary folder,
+    // no proxy variables, QStandardPaths' test mode on.
     static void isolateProcess();
 
 private:
