@@ -19,8 +19,7 @@ struct FakeClipboard : Clipboard {
     int changeCount() const override { return changes; }
     std::optional<QString> text() const override { return content; }
     void setText(const QString& text) override { copy(text); }
-    // Another application copies something.
-    void copy(const std::optional<QString>& text) { content = text, ++changes; }
+    void copy(const std::optional<QString>& text) { content = text, ++changes; } // by another application
     int changes = 7;
     std::optional<QString> content;
 };
@@ -30,29 +29,15 @@ struct RecordingPlatform : Badge, CompletionCue {
     void playSound() override { ++sounds; }
     void requestAttention() override { ++attentions; }
     QList<int> badge;
-    int sounds = 0;
-    int attentions = 0;
+    int sounds = 0, attentions = 0;
 };
 
 // Holds every installation until the test finishes it.
 struct FakeInstaller : ToolInstaller {
-    void installYtdlp(QObject*, OnDone done, Progress progress) override
-    {
-        hold(QStringLiteral("yt-dlp"), std::move(done), std::move(progress));
-    }
-    void installDeno(QObject*, OnDone done, Progress progress) override
-    {
-        hold(QStringLiteral("deno"), std::move(done), std::move(progress));
-    }
-    void installFfmpeg(QObject*, OnDone done) override
-    {
-        hold(QStringLiteral("ffmpeg"), std::move(done), {});
-    }
-    void hold(const QString& tool, OnDone done, Progress progress)
-    {
-        calls.append(tool);
-        pending.insert(tool, {std::move(done), std::move(progress)});
-    }
+    void installYtdlp(QObject*, OnDone done, Progress p) override { hold("yt-dlp", done, p); }
+    void installDeno(QObject*, OnDone done, Progress p) override { hold("deno", done, p); }
+    void installFfmpeg(QObject*, OnDone done) override { hold("ffmpeg", done, {}); }
+    void hold(const char* tool, const OnDone& done, const Progress& p) { pending.insert(calls.emplaceBack(QLatin1String(tool)), {done, p}); }
     // Ends a pending installation, first writing `files` as executables.
     bool finish(const QString& tool, Status outcome, const QStringList& files = {})
     {
@@ -71,18 +56,24 @@ struct FakeInstaller : ToolInstaller {
 inline VideoItem videoItem(const QString& id)
 {
     return *VideoItem::fromJson(QJsonObject{{QStringLiteral("id"), id},
-                                            {QStringLiteral("title"), id},
-                                            {QStringLiteral("webpage_url"),
-                                             QStringLiteral("https://example.org/") + id}});
+                                            {QStringLiteral("webpage_url"), QStringLiteral("https://example.org/") + id}});
+}
+
+// What `part` gives for each item of `list`.
+template <typename List, typename Part>
+QStringList each(const List& list, Part part)
+{
+    QStringList parts;
+    for (const auto& item : list)
+        parts << part(item);
+    return parts;
 }
 
 // Lets the thread pool's work and the events it posts run their course.
 inline void settle()
 {
-    for (int i = 0; i < 3; ++i) {
-        QThreadPool::globalInstance()->waitForDone();
-        QCoreApplication::processEvents();
-    }
+    for (int i = 0; i < 3; ++i)
+        QThreadPool::globalInstance()->waitForDone(), QCoreApplication::processEvents();
 }
 
 struct Fixture {
@@ -102,10 +93,9 @@ struct Fixture {
     // Stand-ins for the tools in the first system bin directory.
     explicit Fixture(bool ytdlp = true, bool ffmpeg = true)
     {
-        if (ytdlp)
-            place(QStringLiteral("yt-dlp"));
-        if (ffmpeg)
-            place(QStringLiteral("ffmpeg")), place(QStringLiteral("ffprobe"));
+        for (const char* tool : {"yt-dlp", "ffmpeg", "ffprobe"})
+            if (tool[0] == 'y' ? ytdlp : ffmpeg)
+                place(QLatin1String(tool));
     }
     void place(const QString& tool) const
     {

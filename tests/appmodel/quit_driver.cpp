@@ -1,10 +1,9 @@
-// The application in tests of quitting: the model built as main() builds it,
-// on a sandbox's folders.
+// The application in tests of quitting, the model built as main() builds it:
 //   quit-driver SUPPORT_DIR BIN_DIR SETTINGS_FILE DOWNLOAD_DIR PRESET=URL|lookup=URL...
-// Once the engine check is over it queues the downloads and starts the
-// lookup, printing "lookup". It prints "pid PID GROUP NAME" once for every
-// process in the group of one of its children. "quit" on standard input (or
-// its end) quits as the desktop does, with aboutToQuit.
+// After the engine check it queues the downloads and starts the lookup
+// (printing "lookup"); it prints "pid PID GROUP NAME" once for every process
+// in its children's groups. "quit" on standard input (or its end) quits as
+// the desktop does, with aboutToQuit.
 #include "AppModel.h"
 #include "Installer.h"
 #include "Prefs.h"
@@ -12,7 +11,7 @@
 
 #include <QCoreApplication>
 #include <QJsonObject>
-#include <QSet>
+#include <QHash>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -42,10 +41,8 @@ int main(int argc, char* argv[])
         for (const QString& arg : args.mid(5)) {
             const QString what = arg.section(u'=', 0, 0), url = arg.section(u'=', 1);
             if (const std::optional<Preset> preset = Preset::fromRawValue(what)) {
-                model.queue().enqueue({*VideoItem::fromJson(QJsonObject{
-                                          {QStringLiteral("id"), url.section(u'/', -1)},
-                                          {QStringLiteral("webpage_url"), url}})},
-                                      *preset);
+                const QJsonObject item{{QStringLiteral("id"), url.section(u'/', -1)}, {QStringLiteral("webpage_url"), url}};
+                model.queue().enqueue({*VideoItem::fromJson(item)}, *preset);
             } else {
                 model.lookup().setInput(url);
                 model.lookup().fetch();
@@ -55,22 +52,17 @@ int main(int argc, char* argv[])
         std::fflush(stdout);
     });
 
-    const qint64 self = QCoreApplication::applicationPid();
-    QSet<qint64> reported;
+    QHash<qint64, bool> reported;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, &model, [&] {
         const QList<ProcessInfo> table = processTable();
         QSet<qint64> groups; // each child leads a group of its own
         for (const ProcessInfo& p : table)
-            if (p.parent == self && p.group == p.pid)
+            if (p.parent == QCoreApplication::applicationPid() && p.group == p.pid)
                 groups.insert(p.pid);
-        for (const ProcessInfo& p : table) {
-            if (groups.contains(p.group) && p.state != "Z" && !reported.contains(p.pid)) {
-                reported.insert(p.pid);
-                std::printf("pid %lld %lld %s\n", p.pid, p.group, p.name.constData());
-                std::fflush(stdout);
-            }
-        }
+        for (const ProcessInfo& p : table)
+            if (groups.contains(p.group) && p.state != "Z" && !std::exchange(reported[p.pid], true))
+                std::printf("pid %lld %lld %s\n", p.pid, p.group, p.name.constData()), std::fflush(stdout);
     });
     watch.start(50);
 
