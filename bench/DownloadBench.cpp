@@ -2,6 +2,7 @@
 // once through the app model and once as the same command line run alone,
 // alternately, to see what the model adds to a download's wall time.
 #include "AppModel.h"
+#include "Prefs.h"
 #include "ChildProcess.h"
 #include "Benches.h"
 #include "Common.h"

@@ -2,6 +2,7 @@
 // the fake yt-dlp's exit to the published results, the GUI thread's worst
 // lateness meanwhile, and this process's memory before, during and after.
 #include "AppModel.h"
+#include "Prefs.h"
 #include "Benches.h"
 #include "Common.h"
 #include "FakeYtdlp.h"

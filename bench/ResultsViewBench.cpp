@@ -10,6 +10,7 @@
 // Thumbnails are asked for at their real addresses; the network manager
 // counts each request and answers it from the loopback server.
 #include "AppModel.h"
+#include "Prefs.h"
 #include "AppShell.h"
 #include "Common.h"
 #include "DesktopServices.h"
