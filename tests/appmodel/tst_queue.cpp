@@ -58,6 +58,7 @@ private slots:
     void soak();
     void lineReader_data();
     void lineReader();
+    void lineReaderCap();
     void lines_data();
     void lines();
 };
@@ -373,6 +374,23 @@ void TestQueue::lineReader()
         reader.flush();
         QCOMPARE(got, lines + flushed);
         QCOMPARE(reader.pending(), 0);
+    }
+}
+
+void TestQueue::lineReaderCap()
+{
+    // A child that never ends its line must not make the reader grow: the
+    // line is cut at the cap, whether it comes whole or in pieces.
+    for (const qsizetype piece : {qsizetype(3) * LineReader::maxPending, qsizetype(4096)}) {
+        QStringList got;
+        LineReader reader([&](const QString& line) { got << line; });
+        const QByteArray flood(3 * LineReader::maxPending, 'x');
+        for (qsizetype at = 0; at < flood.size(); at += piece) {
+            reader.feed(QByteArrayView(flood).sliced(at, std::min(piece, flood.size() - at)));
+            QVERIFY(reader.pending() <= LineReader::maxPending);
+        }
+        reader.feed("\nok\n");
+        QCOMPARE(got, (QStringList{QString(LineReader::maxPending, u'x'), u"ok"_s}));
     }
 }
 
