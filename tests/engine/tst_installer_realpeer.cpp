@@ -1,10 +1,12 @@
 // Installing a real deno: the binary from deno's npm package, packed into a
-// zip and served from 127.0.0.1 where the release download would be.
+// zip and served from 127.0.0.1 where the release download would be, with
+// its checksum beside it.
 #include "HttpServer.h"
 #include "Installer.h"
 #include "TestEnv.h"
 #include "YtdlpArgs.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QTest>
 
@@ -66,9 +68,14 @@ void TestInstallerRealPeer::installsRealDeno()
     HttpServer server;
     const QString zip = env.path(QStringLiteral("deno.zip"));
     QVERIFY(repack(tarball, zip));
-    server.serveFile(
-        QStringLiteral("/denoland/deno/releases/latest/download/deno-x86_64-unknown-linux-gnu.zip"),
-        zip);
+    const QString path =
+        QStringLiteral("/denoland/deno/releases/latest/download/deno-x86_64-unknown-linux-gnu.zip");
+    server.serveFile(path, zip);
+    QFile packed(zip);
+    QCryptographicHash sum(QCryptographicHash::Sha256);
+    QVERIFY(packed.open(QIODevice::ReadOnly) && sum.addData(&packed));
+    server.serveBytes(path + QStringLiteral(".sha256sum"),
+                      sum.result().toHex() + "  deno-x86_64-unknown-linux-gnu.zip\n");
     const Engine engine(env.engineConfig());
     InstallerConfig config;
     config.releaseHost = server.url(QString()).chopped(1);
