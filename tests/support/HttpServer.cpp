@@ -29,12 +29,11 @@ void answer(QTcpSocket* socket, std::optional<HttpServer::Route> route, bool hea
     if (!r.file.isEmpty())
         r.body = file.readAll(),
         r.contentType = r.contentType.isEmpty() ? typeOf(r.file) : r.contentType;
-    socket->write(
-        "HTTP/1.1 " + QByteArray::number(r.status) + (r.status < 400 ? " OK" : " Error") +
-        "\r\nContent-Type: " + (r.contentType.isEmpty() ? "text/plain" : r.contentType) +
-        (r.unsized ? QByteArray() : "\r\nContent-Length: " + QByteArray::number(r.body.size())) +
-        (r.location.isEmpty() ? QByteArray() : "\r\nLocation: " + r.location) +
-        "\r\nConnection: close\r\n\r\n");
+    socket->write("HTTP/1.1 " + QByteArray::number(r.status) + (r.status < 400 ? " OK" : " Error") +
+                  "\r\nContent-Type: " + (r.contentType.isEmpty() ? "text/plain" : r.contentType) +
+                  (r.unsized ? "" : "\r\nContent-Length: " + QByteArray::number(r.body.size())) +
+                  (r.location.isEmpty() ? QByteArray() : "\r\nLocation: " + r.location) +
+                  "\r\nConnection: close\r\n\r\n");
     if (head)
         r.body.clear();
     if (r.stallAfter >= 0)
