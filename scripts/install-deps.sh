@@ -8,6 +8,6 @@ $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recomme
     build-essential cmake ninja-build pkg-config git ca-certificates \
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6svg6-dev \
     libarchive-dev libcanberra-dev \
-    yt-dlp ffmpeg python3 \
+    yt-dlp ffmpeg python3 gpgv gnupg \
     xvfb xauth dbus-daemon \
     clang libclang-rt-14-dev clang-tidy

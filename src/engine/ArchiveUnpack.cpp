@@ -66,7 +66,8 @@ bool writeAll(int fd, const char* data, size_t size)
 }
 
 // Streams the current entry's data to a new file at `out`.
-UnpackOutcome copyEntry(archive* a, const QByteArray& out, const std::atomic_bool& cancelled)
+UnpackOutcome copyEntry(archive* a, const QByteArray& out, qint64 maxBytes,
+                        const std::atomic_bool& cancelled)
 {
     const int fd =
         ::open(out.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0700);
@@ -79,6 +80,7 @@ UnpackOutcome copyEntry(archive* a, const QByteArray& out, const std::atomic_boo
     };
 
     std::vector<char> buffer(blockSize);
+    qint64 written = 0;
     for (;;) {
         // Checked once the file exists too, so whoever set the flag and then
         // removed the file can rely on it being gone.
@@ -89,6 +91,12 @@ UnpackOutcome copyEntry(archive* a, const QByteArray& out, const std::atomic_boo
             break;
         if (n < 0)
             return discard(failure(archiveError(a)));
+        written += n;
+        if (written > maxBytes) {
+            UnpackOutcome outcome;
+            outcome.tooLarge = true;
+            return discard(outcome);
+        }
         if (!writeAll(fd, buffer.data(), static_cast<size_t>(n)))
             return discard(failure(systemError(errno)));
     }
@@ -109,7 +117,7 @@ UnpackOutcome copyEntry(archive* a, const QByteArray& out, const std::atomic_boo
 } // namespace
 
 UnpackOutcome unpackArchiveFile(const QString& archivePath, const QString& name,
-                                const QString& outPath,
+                                const QString& outPath, qint64 maxBytes,
                                 const std::shared_ptr<const std::atomic_bool>& cancelled)
 {
     struct Reader {
@@ -141,7 +149,7 @@ UnpackOutcome unpackArchiveFile(const QString& archivePath, const QString& name,
             continue; // the next header call skips the data
         if (archive_entry_filetype(entry) != AE_IFREG || archive_entry_hardlink(entry))
             return failure(QStringLiteral("%1 in the archive is not a regular file").arg(name));
-        return copyEntry(a, QFile::encodeName(outPath), *cancelled);
+        return copyEntry(a, QFile::encodeName(outPath), maxBytes, *cancelled);
     }
 }
 

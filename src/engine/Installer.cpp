@@ -3,7 +3,10 @@
 #include "ArchiveUnpack.h"
 #include "Log.h"
 
+#include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QFuture>
@@ -11,7 +14,10 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPointer>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QThread>
+#include <QThreadPool>
 #include <QTimer>
 #include <QUuid>
 #include <QtConcurrent/QtConcurrentRun>
@@ -33,6 +39,10 @@ namespace {
 // Read from the network in pieces of this size, so no download is ever held
 // whole in memory.
 constexpr qint64 chunkSize = 64 * 1024;
+// Checksum lists and signatures are read into memory, up to this size.
+constexpr qint64 smallFileLimit = 1024 * 1024;
+// The key built in for yt-dlp's checksum list.
+const char* const builtInKey = ":/reelcatch/keys/yt-dlp-public.key";
 
 QString newUuid()
 {
@@ -56,6 +66,15 @@ std::optional<QString> makeFolder(const QString& path)
         .arg(path, QString::fromStdString(error.message()));
 }
 
+// Writes `bytes` to a new file at `path`; the failure, if any.
+std::optional<QString> writeWhole(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush())
+        return std::nullopt;
+    return QStringLiteral("Couldn't write %1: %2").arg(path, file.errorString());
+}
+
 // Calls `done` later in `context`'s thread, unless the context is gone by then.
 void deliver(const QPointer<QObject>& context, const ToolInstaller::OnDone& done, Status status)
 {
@@ -63,6 +82,65 @@ void deliver(const QPointer<QObject>& context, const ToolInstaller::OnDone& done
         return;
     QMetaObject::invokeMethod(
         context.data(), [done, status = std::move(status)] { done(status); }, Qt::QueuedConnection);
+}
+
+// The binary form of an ASCII-armoured key: the base64 lines between the
+// armour header's blank line and the checksum line. Empty when malformed.
+QByteArray dearmor(const QByteArray& armoured)
+{
+    enum { before, headers, body } where = before;
+    QByteArray base64;
+    for (const QByteArray& raw : armoured.split('\n')) {
+        const QByteArray line = raw.trimmed();
+        if (line.startsWith("-----"))
+            where = where == before ? headers : before;
+        else if (where == headers && line.isEmpty())
+            where = body;
+        else if (where == body && line.startsWith('='))
+            where = before; // the checksum line ends the body
+        else if (where == body)
+            base64 += line;
+    }
+    const auto decoded =
+        QByteArray::fromBase64Encoding(base64, QByteArray::AbortOnBase64DecodingErrors);
+    return decoded ? *decoded : QByteArray();
+}
+
+// The lower-case SHA-256 that a checksum file gives for `name` (lines of
+// "<hex>  <name>", a "*" before binary names). With no name, the first sum
+// counts: deno and ffmpeg publish one file per download. Empty when none.
+QByteArray publishedSum(const QByteArray& sums, const QString& name)
+{
+    static const QRegularExpression hex(QStringLiteral("^[0-9a-fA-F]{64}$"));
+    for (const QByteArray& line : sums.split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (!hex.match(QString::fromLatin1(fields[0])).hasMatch())
+            continue;
+        QByteArray file = fields.value(1);
+        if (file.startsWith('*'))
+            file.remove(0, 1);
+        if (name.isEmpty() || file == name.toUtf8())
+            return fields[0].toLower();
+    }
+    return {};
+}
+
+// Removes what an install killed half-way left in the support folder: only
+// ".TOOL-<uuid>.new" files untouched for an hour, so a running install of
+// another instance keeps its own.
+void sweepTemporaries(const QString& supportDir)
+{
+    static const QRegularExpression ours(QStringLiteral(
+        "^\\.(yt-dlp|deno|ffmpeg|ffprobe)-[0-9a-f]{8}(-[0-9a-f]{4}){3}-[0-9a-f]{12}\\.new$"));
+    const QDateTime cutoff = QDateTime::currentDateTimeUtc().addSecs(-3600);
+    QDirIterator it(supportDir, QDir::Files | QDir::Hidden | QDir::System);
+    while (it.hasNext()) {
+        it.next();
+        const QFileInfo info = it.fileInfo();
+        if (ours.match(info.fileName()).hasMatch() && info.lastModified() < cutoff &&
+            QFile::remove(info.filePath()))
+            qCInfo(lcEngine) << "removed the leftover" << info.filePath();
+    }
 }
 
 } // namespace
@@ -85,11 +163,17 @@ struct Installer::Tool {
     QString url;
     QString destination;
     bool zipped = false;
-    // The version query that proves a new copy runs.
+    // The version query that proves a new copy runs, and what its answer begins with.
     QStringList checkArgs;
+    QRegularExpression version;
+    // The published checksum file; the download's name in it (empty for a
+    // file of one sum); the URL of the file's signature (empty for none).
+    QString sumsUrl;
+    QString sumsName;
+    QString signatureUrl;
 };
 
-// One tool, from the first byte downloaded to the swap. Every temporary file
+// One tool, from its published checksum to the swap. Every temporary file
 // it makes is gone before `onFinished` is called, and again if the job is
 // destroyed half-way.
 class Installer::Job : public QObject {
@@ -108,17 +192,31 @@ public:
     void cancel();
 
 private:
-    enum class Stage { Idle, Downloading, Unpacking, Checking, Finished };
+    enum class Stage { Idle, Downloading, Verifying, Unpacking, Checking, Finished };
 
-    void download(const QString& file);
+    // Fetches `url` into `file`, or into m_small when `file` is empty, then
+    // calls `next`. A checksum or signature that can't be fetched is a mismatch.
+    void download(const QString& url, const QString& file, std::function<void()> next);
     void readBody();
     void downloaded();
     void stalled();
+    void checkRate();
+    void verifySignature(const QByteArray& signature);
+    void downloadTool();
     void unpack(const QString& archive);
     void check();
-    void checked(bool ran);
+    void checked(const ChildExit& exit);
     void place();
     void fail(const QString& message) { finish(AppError{message}); }
+    void mismatch()
+    {
+        fail(QStringLiteral("The downloaded %1 doesn't match its published checksum.")
+                 .arg(m_tool.name));
+    }
+    void tooLarge()
+    {
+        fail(QStringLiteral("The downloaded %1 is larger than expected.").arg(m_tool.name));
+    }
     void finish(Status status);
     void dropReply();
     void removeTemporaries();
@@ -135,14 +233,22 @@ private:
 
     // The new copy, beside the old one so the final rename swaps in one step.
     QString m_partPath;
-    // The work folder for an archive; empty for a plain download.
+    // The work folder: checksums, signature, keyring and any archive.
     QString m_workDir;
 
     QNetworkReply* m_reply = nullptr;
+    QString m_url;
+    std::function<void()> m_next;
     QFile m_file;
+    QByteArray m_small;
+    QCryptographicHash m_hash{QCryptographicHash::Sha256};
+    QByteArray m_expectedSum;
+    qint64 m_windowBytes = 0;
     QTimer m_stallTimer;
+    QTimer m_rateTimer;
     std::shared_ptr<std::atomic_bool> m_unpackCancelled;
     Child* m_process = nullptr;
+    QByteArray m_checkOutput;
     QTimer m_checkTimer;
 };
 
@@ -153,6 +259,7 @@ Installer::Job::Job(QNetworkAccessManager* network, const Engine& engine,
 {
     m_stallTimer.setSingleShot(true);
     connect(&m_stallTimer, &QTimer::timeout, this, &Job::stalled);
+    connect(&m_rateTimer, &QTimer::timeout, this, &Job::checkRate);
     m_checkTimer.setSingleShot(true);
     connect(&m_checkTimer, &QTimer::timeout, this, [this] {
         if (m_process)
@@ -182,18 +289,24 @@ void Installer::Job::start()
         return fail(*error);
     m_partPath = supportDir + QStringLiteral("/.") + m_tool.name + QLatin1Char('-') + newUuid() +
                  QStringLiteral(".new");
-    if (!m_tool.zipped)
-        return download(m_partPath);
-
     const QString tempBase = m_config.tempDir.isEmpty() ? QDir::tempPath() : m_config.tempDir;
     const QString workDir = tempBase + QLatin1Char('/') + newUuid();
     if (const std::optional<QString> error = makeFolder(workDir))
         return fail(*error);
     m_workDir = workDir;
-    QString archiveName = QUrl(m_tool.url).fileName();
-    if (archiveName.isEmpty())
-        archiveName = m_tool.name + QStringLiteral(".zip");
-    download(m_workDir + QLatin1Char('/') + archiveName);
+    // The small files first: a download that can't be checked isn't made.
+    download(m_tool.sumsUrl, {}, [this] {
+        const QByteArray sums = std::exchange(m_small, {});
+        m_expectedSum = publishedSum(sums, m_tool.sumsName);
+        if (m_expectedSum.isEmpty())
+            return mismatch();
+        if (m_tool.signatureUrl.isEmpty())
+            return downloadTool();
+        if (const std::optional<QString> error =
+                writeWhole(m_workDir + QStringLiteral("/sums"), sums))
+            return fail(*error);
+        download(m_tool.signatureUrl, {}, [this] { verifySignature(std::exchange(m_small, {})); });
+    });
 }
 
 void Installer::Job::cancel()
@@ -202,6 +315,7 @@ void Installer::Job::cancel()
     switch (m_stage) {
     case Stage::Idle:
     case Stage::Downloading:
+    case Stage::Verifying:
         fail(QStringLiteral("Cancelled"));
         break;
     case Stage::Unpacking:
@@ -216,28 +330,38 @@ void Installer::Job::cancel()
     }
 }
 
-void Installer::Job::download(const QString& file)
+void Installer::Job::download(const QString& url, const QString& file, std::function<void()> next)
 {
     m_stage = Stage::Downloading;
-    m_file.setFileName(file);
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return fail(QStringLiteral("Couldn't write %1: %2").arg(file, m_file.errorString()));
+    m_url = url;
+    m_next = std::move(next);
+    m_small.clear();
+    m_windowBytes = 0;
+    if (!file.isEmpty()) {
+        m_file.setFileName(file);
+        if (!m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return fail(QStringLiteral("Couldn't write %1: %2").arg(file, m_file.errorString()));
+    }
 
-    QNetworkRequest request{QUrl(m_tool.url)};
+    QNetworkRequest request{QUrl(url)};
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::NoLessSafeRedirectPolicy);
-    qCInfo(lcEngine) << "downloading" << m_tool.name << "from" << m_tool.url;
+    qCInfo(lcEngine) << "downloading" << url;
     m_reply = m_network->get(request);
     // Back-pressure: the reply holds at most this much that we haven't written yet.
     m_reply->setReadBufferSize(16 * chunkSize);
     connect(m_reply, &QNetworkReply::readyRead, this, &Job::readBody);
-    connect(m_reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {
-        if (onProgress && httpStatus() == 200)
-            onProgress(received, qMax<qint64>(total, 0));
-    });
+    if (!file.isEmpty())
+        connect(m_reply, &QNetworkReply::downloadProgress, this,
+                [this](qint64 received, qint64 total) {
+                    if (onProgress && httpStatus() == 200)
+                        onProgress(received, qMax<qint64>(total, 0));
+                });
     connect(m_reply, &QNetworkReply::finished, this, &Job::downloaded);
     if (m_config.stallTimeoutMs > 0)
         m_stallTimer.start(m_config.stallTimeoutMs);
+    if (m_config.rateWindowMs > 0)
+        m_rateTimer.start(m_config.rateWindowMs);
 }
 
 qint64 Installer::Job::announcedLength() const
@@ -261,13 +385,25 @@ void Installer::Job::readBody()
 {
     if (m_config.stallTimeoutMs > 0)
         m_stallTimer.start(m_config.stallTimeoutMs);
-    // Only the final answer's body is the tool; an error page is read and dropped.
+    // Only the final answer's body counts; an error page is read and dropped.
     const bool keep = httpStatus() == 200;
     while (m_reply->bytesAvailable() > 0) {
         const QByteArray chunk = m_reply->read(chunkSize);
         if (chunk.isEmpty())
             break;
-        if (keep && m_file.write(chunk) != chunk.size()) {
+        m_windowBytes += chunk.size();
+        if (!keep)
+            continue;
+        if (!m_file.isOpen()) {
+            m_small += chunk;
+            if (m_small.size() > smallFileLimit)
+                return mismatch();
+            continue;
+        }
+        if (m_file.pos() + chunk.size() > m_config.maxToolBytes)
+            return tooLarge();
+        m_hash.addData(chunk);
+        if (m_file.write(chunk) != chunk.size()) {
             return fail(QStringLiteral("Couldn't write %1: %2")
                             .arg(m_file.fileName(), m_file.errorString()));
         }
@@ -277,6 +413,7 @@ void Installer::Job::readBody()
 void Installer::Job::downloaded()
 {
     m_stallTimer.stop();
+    m_rateTimer.stop();
     readBody();
     if (m_stage != Stage::Downloading)
         return; // a write failure ended the job
@@ -286,30 +423,32 @@ void Installer::Job::downloaded()
     const qint64 announced = announcedLength();
     dropReply();
 
+    if (!m_file.isOpen()) {
+        if (status != 200 || error != QNetworkReply::NoError ||
+            (announced >= 0 && m_small.size() != announced))
+            return mismatch();
+        return std::exchange(m_next, {})();
+    }
     const bool flushed = m_file.flush();
     const qint64 received = m_file.size();
     m_file.close();
     if (status != 0 && status != 200)
-        return fail(QStringLiteral("Download failed (HTTP %1): %2").arg(status).arg(m_tool.url));
+        return fail(QStringLiteral("Download failed (HTTP %1): %2").arg(status).arg(m_url));
     if (error != QNetworkReply::NoError)
         return fail(errorText);
     if (status != 200)
-        return fail(QStringLiteral("Download failed (HTTP 0): %1").arg(m_tool.url));
+        return fail(QStringLiteral("Download failed (HTTP 0): %1").arg(m_url));
     if (!flushed)
         return fail(
             QStringLiteral("Couldn't write %1: %2").arg(m_file.fileName(), m_file.errorString()));
     // Qt does not always notice a connection that closed before the whole
-    // body came, and a cut-off tool may still run.
+    // body came; the checksum below catches what this can't.
     if (announced >= 0 && received != announced)
         return fail(QStringLiteral("Download incomplete (%1 of %2 bytes): %3")
                         .arg(received)
                         .arg(announced)
-                        .arg(m_tool.url));
-
-    if (m_tool.zipped)
-        unpack(m_file.fileName());
-    else
-        check();
+                        .arg(m_url));
+    std::exchange(m_next, {})();
 }
 
 void Installer::Job::stalled()
@@ -317,7 +456,75 @@ void Installer::Job::stalled()
     if (m_stage != Stage::Downloading)
         return;
     fail(QStringLiteral("Download stalled (nothing received for %1 s): %2")
-             .arg(QString::number(m_config.stallTimeoutMs / 1000.0), m_tool.url));
+             .arg(QString::number(m_config.stallTimeoutMs / 1000.0), m_url));
+}
+
+void Installer::Job::checkRate()
+{
+    const qint64 least = m_config.minBytesPerSecond * m_config.rateWindowMs / 1000;
+    if (m_stage != Stage::Downloading || std::exchange(m_windowBytes, 0) >= least)
+        return;
+    fail(QStringLiteral("Download too slow (under %1 bytes/s for %2 s): %3")
+             .arg(m_config.minBytesPerSecond)
+             .arg(QString::number(m_config.rateWindowMs / 1000.0), m_url));
+}
+
+void Installer::Job::verifySignature(const QByteArray& signature)
+{
+    m_stage = Stage::Verifying;
+    const QString gpgv = m_config.gpgv.isEmpty()
+                             ? QStandardPaths::findExecutable(QStringLiteral("gpgv"))
+                             : m_config.gpgv;
+    if (!Engine::isExec(gpgv))
+        return fail(QStringLiteral("Can't check the downloaded %1: gpgv is missing (install "
+                                   "the package gpgv).")
+                        .arg(m_tool.name));
+    QFile key(m_config.signingKey.isEmpty() ? QString::fromLatin1(builtInKey)
+                                            : m_config.signingKey);
+    const QByteArray keyring =
+        key.open(QIODevice::ReadOnly) ? dearmor(key.readAll()) : QByteArray();
+    if (keyring.isEmpty())
+        return fail(QStringLiteral("Couldn't read the signing key %1").arg(key.fileName()));
+    const QString keyringPath = m_workDir + QStringLiteral("/keyring.gpg");
+    const QString signaturePath = m_workDir + QStringLiteral("/sums.sig");
+    std::optional<QString> error = writeWhole(keyringPath, keyring);
+    if (!error)
+        error = writeWhole(signaturePath, signature);
+    if (error)
+        return fail(*error);
+    m_engine.run(gpgv,
+                 {QStringLiteral("--keyring"), keyringPath, signaturePath,
+                  m_workDir + QStringLiteral("/sums")},
+                 this, [this](const Result<RunResult>& result) {
+                     if (m_stage != Stage::Verifying)
+                         return;
+                     if (!result.ok() || result.value().status != 0) {
+                         qCInfo(lcEngine)
+                             << "gpgv:"
+                             << (result.ok() ? result.value().err : result.error().message);
+                         return mismatch();
+                     }
+                     downloadTool();
+                 });
+}
+
+void Installer::Job::downloadTool()
+{
+    QString file = m_partPath;
+    if (m_tool.zipped) {
+        QString archiveName = QUrl(m_tool.url).fileName();
+        if (archiveName.isEmpty())
+            archiveName = m_tool.name + QStringLiteral(".zip");
+        file = m_workDir + QLatin1Char('/') + archiveName;
+    }
+    download(m_tool.url, file, [this] {
+        if (m_hash.result().toHex() != m_expectedSum)
+            return mismatch();
+        if (m_tool.zipped)
+            unpack(m_file.fileName());
+        else
+            check();
+    });
 }
 
 void Installer::Job::unpack(const QString& archive)
@@ -325,16 +532,18 @@ void Installer::Job::unpack(const QString& archive)
     qCInfo(lcEngine) << "unpacking" << m_tool.name << "from" << archive;
     m_stage = Stage::Unpacking;
     m_unpackCancelled = std::make_shared<std::atomic_bool>(false);
-    QtConcurrent::run(unpackArchiveFile, archive, m_tool.name, m_partPath,
+    QtConcurrent::run(unpackArchiveFile, archive, m_tool.name, m_partPath, m_config.maxToolBytes,
                       std::shared_ptr<const std::atomic_bool>(m_unpackCancelled))
-        .then(this, [this](const UnpackOutcome& outcome) {
+        .then(this, [this, archive](const UnpackOutcome& outcome) {
             if (m_cancelled || outcome.cancelled)
                 return fail(QStringLiteral("Cancelled"));
+            if (outcome.tooLarge)
+                return tooLarge();
             if (!outcome.ok)
                 return fail(QStringLiteral("Couldn't unpack ") + m_tool.name +
                             QStringLiteral(": ") + outcome.error);
             // The archive has served its purpose; don't keep it while the check runs.
-            QDir(m_workDir).removeRecursively();
+            QFile::remove(archive);
             check();
         });
 }
@@ -349,14 +558,17 @@ void Installer::Job::check()
 
     qCInfo(lcEngine) << "checking" << m_partPath << m_tool.checkArgs;
     m_process = m_engine.spawn({m_partPath, m_tool.checkArgs, {}, ChildSpec::Output::stream}, this);
-    connect(m_process, &Child::ended, this,
-            [this](const ChildExit& exit) { checked(exit.succeeded()); });
+    connect(m_process, &Child::output, this, [this](const QByteArray& bytes) {
+        if (m_checkOutput.size() < 4096)
+            m_checkOutput += bytes;
+    });
+    connect(m_process, &Child::ended, this, &Job::checked);
     if (m_config.checkTimeoutMs > 0)
         m_checkTimer.start(m_config.checkTimeoutMs);
     m_process->start();
 }
 
-void Installer::Job::checked(bool ran)
+void Installer::Job::checked(const ChildExit& exit)
 {
     if (m_stage != Stage::Checking)
         return;
@@ -365,7 +577,8 @@ void Installer::Job::checked(bool ran)
     m_process = nullptr;
     if (m_cancelled)
         return fail(QStringLiteral("Cancelled"));
-    if (!ran)
+    // Exiting 0 isn't enough: the answer must look like the tool's version.
+    if (!exit.succeeded() || !m_tool.version.match(QString::fromUtf8(m_checkOutput)).hasMatch())
         return fail(QStringLiteral("The downloaded %1 doesn't run.").arg(m_tool.name));
     place();
 }
@@ -390,6 +603,7 @@ void Installer::Job::finish(Status status)
     qCInfo(lcEngine) << "installing" << m_tool.name
                      << (status.ok() ? QStringLiteral("done") : status.error().message);
     m_stallTimer.stop();
+    m_rateTimer.stop();
     m_checkTimer.stop();
     dropReply();
     removeTemporaries();
@@ -422,7 +636,10 @@ void Installer::Job::removeTemporaries()
 Installer::Installer(const Engine& engine, InstallerConfig config)
     : m_engine(engine), m_config(std::move(config)), m_network(new QNetworkAccessManager),
       m_jobs(new QObject)
-{}
+{
+    // Off the calling thread: the folder may be on a slow disk.
+    QThreadPool::globalInstance()->start([dir = m_engine.supportDir()] { sweepTemporaries(dir); });
+}
 
 Installer::~Installer()
 {
@@ -490,16 +707,25 @@ QString Installer::ffprobeUrl() const
     return ffmpegPrefix(host(m_config.ffmpegHost), isArm()) + QStringLiteral("/ffprobe.zip");
 }
 
-Installer::Tool Installer::tool(const QString& name, const QString& url, bool zipped) const
+Installer::Tool Installer::tool(const QString& name, const QString& url, bool zipped,
+                                const QString& sumsUrl) const
 {
     Tool tool;
     tool.name = name;
     tool.url = url;
     tool.destination = m_engine.supportDir() + QLatin1Char('/') + name;
     tool.zipped = zipped;
-    // ffmpeg and ffprobe spell their version query with one dash.
+    tool.sumsUrl = sumsUrl;
+    // ffmpeg and ffprobe spell their version query with one dash and answer
+    // "ffmpeg version 7.1 …"; deno says "deno 2.1.4 (…)"; yt-dlp "2025.01.15" or "2025.01.15.1".
     const bool ffTool = name == QLatin1String("ffmpeg") || name == QLatin1String("ffprobe");
     tool.checkArgs = {ffTool ? QStringLiteral("-version") : QStringLiteral("--version")};
+    if (ffTool)
+        tool.version.setPattern(QStringLiteral("^") + name + QStringLiteral(" version \\S"));
+    else if (name == QLatin1String("deno"))
+        tool.version.setPattern(QStringLiteral("^deno \\d+\\.\\d+\\.\\d+"));
+    else
+        tool.version.setPattern(QStringLiteral("^\\d{4}\\.\\d{2}\\.\\d{2}(\\.\\d+)*\\s*$"));
     return tool;
 }
 
@@ -533,14 +759,22 @@ void Installer::runSingle(const Tool& tool, QObject* context, OnDone done, Progr
 
 void Installer::installYtdlp(QObject* context, OnDone done, Progress progress)
 {
-    runSingle(tool(QStringLiteral("yt-dlp"), ytdlpUrl(), false), context, std::move(done),
-              std::move(progress));
+    // yt-dlp signs the list of its downloads' checksums.
+    const QString url = ytdlpUrl();
+    const QString folder = url.left(url.lastIndexOf(QLatin1Char('/')) + 1);
+    Tool ytdlp =
+        tool(QStringLiteral("yt-dlp"), url, false, folder + QStringLiteral("SHA2-256SUMS"));
+    ytdlp.sumsName = QUrl(url).fileName();
+    ytdlp.signatureUrl = ytdlp.sumsUrl + QStringLiteral(".sig");
+    runSingle(ytdlp, context, std::move(done), std::move(progress));
 }
 
 void Installer::installDeno(QObject* context, OnDone done, Progress progress)
 {
-    runSingle(tool(QStringLiteral("deno"), denoUrl(), true), context, std::move(done),
-              std::move(progress));
+    // Each deno download has "<download>.sha256sum" beside it.
+    runSingle(
+        tool(QStringLiteral("deno"), denoUrl(), true, denoUrl() + QStringLiteral(".sha256sum")),
+        context, std::move(done), std::move(progress));
 }
 
 void Installer::installFfmpeg(QObject* context, OnDone done)
@@ -555,8 +789,11 @@ void Installer::installFfmpeg(QObject* context, OnDone done)
     };
     auto pair = std::make_shared<Pair>();
     const QPointer<QObject> target(context);
-    pair->jobs[0] = makeJob(tool(QStringLiteral("ffmpeg"), ffmpegUrl(), true));
-    pair->jobs[1] = makeJob(tool(QStringLiteral("ffprobe"), ffprobeUrl(), true));
+    // The build service publishes "<download>.sha256" beside each download.
+    pair->jobs[0] = makeJob(
+        tool(QStringLiteral("ffmpeg"), ffmpegUrl(), true, ffmpegUrl() + QStringLiteral(".sha256")));
+    pair->jobs[1] = makeJob(tool(QStringLiteral("ffprobe"), ffprobeUrl(), true,
+                                 ffprobeUrl() + QStringLiteral(".sha256")));
     for (size_t i = 0; i < pair->jobs.size(); ++i) {
         Job* job = pair->jobs[i];
         job->onFinished = [pair, i, job, target, done](const Status& status) {

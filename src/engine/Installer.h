@@ -19,8 +19,19 @@ struct InstallerConfig {
     QString ffmpegHost = QStringLiteral("https://ffmpeg.martin-riedl.de");
     // A transfer that receives nothing for this long fails.
     int stallTimeoutMs = 60000;
+    // A transfer that averages less than minBytesPerSecond over any window of
+    // rateWindowMs fails, so a slow drip can't hold an install forever.
+    qint64 minBytesPerSecond = 1024;
+    int rateWindowMs = 60000;
+    // A download or unpacked tool larger than this is refused.
+    qint64 maxToolBytes = 512LL * 1024 * 1024;
     // A new copy that hasn't answered its version query by then doesn't run.
     int checkTimeoutMs = 60000;
+    // The ASCII-armoured key that must have signed yt-dlp's checksum list;
+    // the one built into the application when empty.
+    QString signingKey;
+    // gpgv, which checks that signature; looked up on the system's PATH when empty.
+    QString gpgv;
     // Where work folders and partial downloads go; the system's temporary folder when empty.
     QString tempDir;
     // The machine field of uname(2); read from the system when empty.
@@ -32,9 +43,12 @@ struct InstallerConfig {
 };
 
 // Downloads yt-dlp, deno, ffmpeg and ffprobe and places them, mode 0755, in
-// the engine's support folder. A new copy replaces the old one only after it
-// has been checked to run. Lives on a thread with an event loop (the GUI
-// thread) and is called from that thread only.
+// the engine's support folder. A new copy replaces the old one only after its
+// SHA-256 matched the one its publisher gives (for yt-dlp, in a checksum list
+// whose signature gpgv verified) and its version query printed a version.
+// Temporaries that an interrupted install left in the support folder are
+// swept away in the background when the installer is made. Lives on a thread with an event loop
+// (the GUI thread) and is called from that thread only.
 class Installer : public ToolInstaller {
 public:
     Installer(const Engine& engine, InstallerConfig config = {});
@@ -56,7 +70,7 @@ private:
     // One tool's download, unpacking, check and swap.
     struct Tool;
     class Job;
-    Tool tool(const QString& name, const QString& url, bool zipped) const;
+    Tool tool(const QString& name, const QString& url, bool zipped, const QString& sumsUrl) const;
     QString host(const QString& configured) const;
     bool isArm() const;
     Job* makeJob(const Tool& tool);

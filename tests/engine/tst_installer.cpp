@@ -5,6 +5,7 @@
 #include "Installer.h"
 #include "TestEnv.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -13,8 +14,21 @@
 #include <archive_entry.h>
 
 using namespace reelcatch;
+using namespace Qt::StringLiterals;
 
 namespace {
+
+// gpg in a home of the test's own, and what it printed.
+QTemporaryDir gnupg;
+QByteArray gpg(const QString& args)
+{
+    return runProcess(u"gpg"_s, (u"--batch --homedir "_s + gnupg.path() + u' ' + args).split(u' '))
+        .out;
+}
+QByteArray signature(const QByteArray& data)
+{
+    return gpg(u"-o - --detach-sign "_s + TestEnv::writeFile(gnupg.filePath(u"data"_s), data));
+}
 
 // A stand-in for a tool: answers its version query, fails otherwise.
 QByteArray tool(const QByteArray& version)
@@ -59,19 +73,39 @@ struct Rig {
     std::unique_ptr<Engine> engine;
     std::unique_ptr<Installer> installer;
 
-    Rig() : engine(std::make_unique<Engine>(env.engineConfig()))
+    explicit Rig(const QString& how = {}) : engine(std::make_unique<Engine>(env.engineConfig()))
     {
         InstallerConfig install;
+        install.signingKey = how == u"foreign key" ? QString() : gnupg.filePath(u"key.asc"_s);
+        install.rateWindowMs = 1500, install.minBytesPerSecond = 1000;
+        install.maxToolBytes = 1 << 20;
         install.releaseHost = install.ffmpegHost = server.url(QString()).chopped(1);
         install.machine = QStringLiteral("x86_64");
         install.tempDir = env.path(QStringLiteral("tmp"));
         install.stallTimeoutMs = 500;
         install.checkTimeoutMs = 5000;
         QDir().mkpath(install.tempDir);
+        if (how == u"no gpgv")
+            install.gpgv = install.tempDir + u"/gpgv"_s;
         installer = std::make_unique<Installer>(*engine, install);
     }
     QString managed(const QString& name) const { return engine->supportDir() + u'/' + name; }
     static QString pathOf(const QString& url) { return QUrl(url).path(); }
+    // Serves `body` at `url` with its published checksum (for yt-dlp, a signed list).
+    void publish(const QString& url, const QByteArray& body)
+    {
+        const QString path = pathOf(url);
+        const QByteArray sum = QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex();
+        server.serveBytes(path, body);
+        if (path.endsWith(u".zip"))
+            return server.serveBytes(path +
+                                         (path.contains(u"deno") ? u".sha256sum"_s : u".sha256"_s),
+                                     sum + "  " + QUrl(url).fileName().toUtf8() + "\n");
+        const QString list = path.left(path.lastIndexOf(u'/')) + u"/SHA2-256SUMS"_s;
+        const QByteArray sums = QByteArray(64, 'a') + "  yt-dlp.exe\n" + sum + "  yt-dlp_linux\n";
+        server.serveBytes(list, sums);
+        server.serveBytes(list + u".sig"_s, signature(sums));
+    }
 
     // Runs one install to its answer; the message, empty on success.
     QString install(const QString& name, qint64* received)
@@ -106,10 +140,22 @@ struct Rig {
 class TestInstaller : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { TestEnv::isolateProcess(); }
+    void initTestCase()
+    {
+        TestEnv::isolateProcess();
+        gpg(u"--passphrase= --quick-gen-key test@example.invalid ed25519 sign never"_s);
+        const QByteArray key = gpg(u"--armor --export"_s);
+        QVERIFY(key.startsWith("-----BEGIN PGP PUBLIC KEY BLOCK-----"));
+        TestEnv::writeFile(gnupg.filePath(u"key.asc"_s), key);
+    }
+    void cleanupTestCase()
+    {
+        runProcess(u"gpgconf"_s, {u"--homedir"_s, gnupg.path(), u"--kill"_s, u"all"_s});
+    }
     void installsEveryTool();
     void failureKeepsTheEarlierCopy_data();
     void failureKeepsTheEarlierCopy();
+    void sweepsWhatKilledInstallsLeft();
 };
 
 void TestInstaller::installsEveryTool()
@@ -117,16 +163,15 @@ void TestInstaller::installsEveryTool()
     Rig rig;
     // yt-dlp large enough to arrive in pieces, through a redirect; the others zipped.
     const QByteArray body = tool("2099.01.01") + "# " + QByteArray(300000, 'x') + "\n";
+    rig.publish(rig.installer->ytdlpUrl(), body);
     rig.server.serveRedirect(Rig::pathOf(rig.installer->ytdlpUrl()), QStringLiteral("/m/yt-dlp"));
     rig.server.serveBytes(QStringLiteral("/m/yt-dlp"), body);
     TestEnv::writeFile(rig.managed(QStringLiteral("yt-dlp")), tool("2020.01.01"), 0700);
-    rig.server.serveBytes(Rig::pathOf(rig.installer->denoUrl()),
-                          zip({"README.md", "deno\n", "bin/deno", tool("decoy"), "deno",
-                               tool("deno 9.9.9"), "LICENSE", QByteArray(4000, 'L')}));
-    rig.server.serveBytes(Rig::pathOf(rig.installer->ffmpegUrl()),
-                          zip({"ffmpeg", tool("ffmpeg 7")}));
-    rig.server.serveBytes(Rig::pathOf(rig.installer->ffprobeUrl()),
-                          zip({"ffprobe", tool("ffprobe 7")}));
+    rig.publish(rig.installer->denoUrl(),
+                zip({"README.md", "deno\n", "bin/deno", tool("decoy"), "deno",
+                     tool("deno 9.9.9 stable"), "LICENSE", QByteArray(4000, 'L')}));
+    rig.publish(rig.installer->ffmpegUrl(), zip({"ffmpeg", tool("ffmpeg version 7")}));
+    rig.publish(rig.installer->ffprobeUrl(), zip({"ffprobe", tool("ffprobe version 7")}));
 
     qint64 received = 0;
     QCOMPARE(rig.install(QStringLiteral("yt-dlp"), &received), QString());
@@ -135,7 +180,7 @@ void TestInstaller::installsEveryTool()
     QCOMPARE(rig.install(QStringLiteral("ffmpeg"), &received), QString());
     const QStringList names{QStringLiteral("deno"), QStringLiteral("ffmpeg"),
                             QStringLiteral("ffprobe"), QStringLiteral("yt-dlp")};
-    const QList<QByteArray> versions{"deno 9.9.9", "ffmpeg 7", "ffprobe 7"};
+    const QList<QByteArray> versions{"deno 9.9.9 stable", "ffmpeg version 7", "ffprobe version 7"};
     for (qsizetype i = 0; i < names.size(); ++i) {
         QCOMPARE(TestEnv::mode(rig.managed(names[i])), 0755);
         QCOMPARE(rig.contents(names[i]), i < 3 ? tool(versions[i]) : body);
@@ -150,33 +195,54 @@ void TestInstaller::failureKeepsTheEarlierCopy_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<qint64>("stallAt"); // -1 for none
-    QTest::addColumn<qint64>("cutAt");   // -1 for none
+    // What else goes wrong ("cut:LAST": one byte short; "404:PATH": that file is missing).
+    QTest::addColumn<QString>("how");
     // The message, or those allowed ("|" between them); URL: the download's.
     QTest::addColumn<QString>("expected");
 
     const QByteArray html = "<!DOCTYPE html>\n<html><body>Rate limited</body></html>\n";
     const QByteArray big = tool("2099.01.01") + "# " + QByteArray(300000, 'x') + "\n";
     auto row = [](const char* tag, const char* name, int status, const QByteArray& body,
-                  qint64 stallAt, qint64 cutAt, const char* expected) {
-        QTest::newRow(tag) << QString::fromLatin1(name) << status << body << stallAt << cutAt
+                  const char* how, const char* expected) {
+        QTest::newRow(tag) << QString::fromLatin1(name) << status << body
+                           << QString::fromLatin1(how).replace(u"LAST"_s,
+                                                               QString::number(body.size() - 1))
                            << QString::fromUtf8(expected)
                                   .replace(QStringLiteral("FULL"), QString::number(body.size()))
-                                  .replace(QStringLiteral("SHORT"), QString::number(cutAt));
+                                  .replace(QStringLiteral("SHORT"),
+                                           QString::number(body.size() - 1));
     };
-    row("HTTP error", "yt-dlp", 404, "Not Found", -1, -1, "Download failed (HTTP 404): URL");
-    row("cut off one byte short", "yt-dlp", 200, big, -1, big.size() - 1,
+    const char* mismatch = "The downloaded yt-dlp doesn't match its published checksum.";
+    row("HTTP error", "yt-dlp", 404, "Not Found", "", "Download failed (HTTP 404): URL");
+    row("cut off one byte short", "yt-dlp", 200, big, "cut:LAST",
         "Download incomplete (SHORT of FULL bytes): URL|Connection closed");
-    row("stalled", "yt-dlp", 200, big, 1000, -1,
+    row("cut short, no length announced", "yt-dlp", 200, big, "cut:LAST unsized", mismatch);
+    row("stalled", "yt-dlp", 200, big, "stall:1000",
         "Download stalled (nothing received for 0.5 s): URL");
-    row("not a program", "yt-dlp", 200, html, -1, -1, "The downloaded yt-dlp doesn't run.");
+    row("a slow drip", "yt-dlp", 200, big, "slow",
+        "Download too slow (under 1000 bytes/s for 1.5 s): URL");
+    row("larger than any tool", "yt-dlp", 200, big.repeated(4), "",
+        "The downloaded yt-dlp is larger than expected.");
+    row("not what was published", "yt-dlp", 200, big, "tampered", mismatch);
+    row("no signature", "yt-dlp", 200, big,
+        "404:/yt-dlp/yt-dlp/releases/latest/download/SHA2-256SUMS.sig", mismatch);
+    row("signed by another key", "yt-dlp", 200, big, "foreign key", mismatch);
+    row("no gpgv", "yt-dlp", 200, big, "no gpgv",
+        "Can't check the downloaded yt-dlp: gpgv is missing (install the package gpgv).");
+    row("not a program", "yt-dlp", 200, html, "", "The downloaded yt-dlp doesn't run.");
+    row("says no version", "yt-dlp", 200, "#!/bin/sh\necho ready\n", "",
+        "The downloaded yt-dlp doesn't run.");
     row("never answers", "yt-dlp", 200, "#!/bin/sh\nexec " REELCATCH_FAKE_CHILD " sleep:60000\n",
-        -1, -1, "The downloaded yt-dlp doesn't run.");
-    row("deno: not an archive", "deno", 200, html, -1, -1, "Couldn't unpack deno: ");
-    row("deno: only in a subfolder", "deno", 200, zip({"bin/deno", tool("9.9.9")}), -1, -1,
+        "", "The downloaded yt-dlp doesn't run.");
+    row("deno: not an archive", "deno", 200, html, "", "Couldn't unpack deno: ");
+    row("deno: only in a subfolder", "deno", 200, zip({"bin/deno", tool("deno 9.9.9")}), "",
         "Couldn't unpack deno: ");
-    row("deno doesn't run", "deno", 200, zip({"deno", html}), -1, -1,
+    row("deno doesn't run", "deno", 200, zip({"deno", html}), "",
         "The downloaded deno doesn't run.");
+    row("deno: not what was published", "deno", 200, zip({"deno", tool("deno 9.9.9")}), "tampered",
+        "The downloaded deno doesn't match its published checksum.");
+    row("deno: unpacks past the limit", "deno", 200, zip({"deno", QByteArray(3 << 20, 'x')}), "",
+        "The downloaded deno is larger than expected.");
 }
 
 void TestInstaller::failureKeepsTheEarlierCopy()
@@ -184,16 +250,26 @@ void TestInstaller::failureKeepsTheEarlierCopy()
     QFETCH(QString, name);
     QFETCH(int, status);
     QFETCH(QByteArray, body);
-    QFETCH(qint64, stallAt);
-    QFETCH(qint64, cutAt);
+    QFETCH(QString, how);
     QFETCH(QString, expected);
-    Rig rig;
+    Rig rig(how);
     const QString url = name == u"deno" ? rig.installer->denoUrl() : rig.installer->ytdlpUrl();
-    rig.server.serveStatus(Rig::pathOf(url), status, body);
-    if (stallAt >= 0)
-        rig.server.setStall(Rig::pathOf(url), stallAt);
-    if (cutAt >= 0)
-        rig.server.setCutOff(Rig::pathOf(url), cutAt);
+    const QString path = Rig::pathOf(url);
+    rig.publish(url, body);
+    rig.server.serveStatus(path, status, body);
+    const QString arg = how.section(u':', 1).section(u' ', 0, 0);
+    if (how.startsWith(u"stall:"))
+        rig.server.setStall(path, arg.toLongLong());
+    if (how.startsWith(u"cut:"))
+        rig.server.setCutOff(path, arg.toLongLong());
+    if (how.endsWith(u"unsized"))
+        rig.server.setUnsized(path);
+    if (how == u"slow")
+        rig.server.setSlow(path, 10, 100);
+    if (how == u"tampered")
+        rig.server.serveBytes(path, body + "\n");
+    if (how.startsWith(u"404:"))
+        rig.server.serveStatus(arg, 404);
     const QByteArray old = tool("2020.01.01");
     TestEnv::writeExecutable(rig.managed(name), old, 0750);
 
@@ -211,6 +287,22 @@ void TestInstaller::failureKeepsTheEarlierCopy()
     QCOMPARE(rig.contents(name), old);
     QCOMPARE(entries(rig.engine->supportDir()), QStringList{name});
     QCOMPARE(entries(rig.installer->config().tempDir), QStringList());
+}
+
+void TestInstaller::sweepsWhatKilledInstallsLeft()
+{
+    Rig rig;
+    const QString id = u"0d4f1c2e-7b3a-4e59-9c61-2f8a5b7d3e10"_s;
+    // Only our own temporaries untouched for long go; a fresh one is a running install's.
+    const QStringList kept{u".ffprobe-"_s + id + u".new"_s, u".mpv-"_s + id + u".new"_s,
+                           u".yt-dlp-"_s + id + u".new.txt"_s, u".yt-dlp-x.new"_s, u"yt-dlp"_s};
+    for (const QString& name :
+         kept + QStringList{u".deno-"_s + id + u".new"_s, u".yt-dlp-"_s + id + u".new"_s})
+        TestEnv::writeFileWithMtime(
+            rig.engine->supportDir() + u'/' + name, "x",
+            QDateTime::currentDateTime().addDays(name.startsWith(u".ff") ? 0 : -1));
+    const Installer installer(*rig.engine);
+    QTRY_COMPARE_WITH_TIMEOUT(entries(rig.engine->supportDir()), kept, 30000);
 }
 
 QTEST_GUILESS_MAIN(TestInstaller)

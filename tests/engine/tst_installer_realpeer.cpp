@@ -5,6 +5,7 @@
 #include "TestEnv.h"
 #include "YtdlpArgs.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QTest>
 
@@ -69,6 +70,12 @@ void TestInstallerRealPeer::installsRealDeno()
     server.serveFile(
         QStringLiteral("/denoland/deno/releases/latest/download/deno-x86_64-unknown-linux-gnu.zip"),
         zip);
+    QFile packed(zip);
+    QVERIFY(packed.open(QIODevice::ReadOnly));
+    server.serveBytes(
+        QStringLiteral(
+            "/denoland/deno/releases/latest/download/deno-x86_64-unknown-linux-gnu.zip.sha256sum"),
+        QCryptographicHash::hash(packed.readAll(), QCryptographicHash::Sha256).toHex());
     const Engine engine(env.engineConfig());
     InstallerConfig config;
     config.releaseHost = server.url(QString()).chopped(1);

@@ -31,7 +31,7 @@ void answer(QTcpSocket* socket, std::optional<HttpServer::Route> route, bool hea
         r.contentType = r.contentType.isEmpty() ? typeOf(r.file) : r.contentType;
     socket->write("HTTP/1.1 " + QByteArray::number(r.status) + (r.status < 400 ? " OK" : " Error") +
                   "\r\nContent-Type: " + (r.contentType.isEmpty() ? "text/plain" : r.contentType) +
-                  "\r\nContent-Length: " + QByteArray::number(r.body.size()) +
+                  (r.unsized ? "" : "\r\nContent-Length: " + QByteArray::number(r.body.size())) +
                   (r.location.isEmpty() ? QByteArray() : "\r\nLocation: " + r.location) +
                   "\r\nConnection: close\r\n\r\n");
     if (head)

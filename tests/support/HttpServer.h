@@ -38,6 +38,7 @@ public:
         int intervalMs = 0;
         qint64 stallAfter = -1;
         qint64 cutAfter = -1;
+        bool unsized = false;
         int delayMs = 0;
     };
 
@@ -76,6 +77,11 @@ public:
     bool setCutOff(const QString& p, qint64 n)
     {
         return change(p, [=](Route& r) { r.cutAfter = n; });
+    }
+    // no Content-Length: the body ends where the connection closes;
+    bool setUnsized(const QString& p)
+    {
+        return change(p, [](Route& r) { r.unsized = true; });
     }
     // nothing at all for `ms` first.
     bool setDelay(const QString& p, int ms)
