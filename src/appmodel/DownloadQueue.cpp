@@ -134,11 +134,12 @@ void DownloadQueue::pump()
     const int limit = m_prefs.parallel();
     // A copy: a start may fail at once, but the list must not shift under the walk.
     const QList<DownloadPtr> jobs = m_downloads;
-    for (auto it = jobs.crbegin(); it != jobs.crend(); ++it) {
+    // From the end: the oldest first.
+    for (qsizetype row = jobs.size() - 1; row >= 0; --row) {
         if (count(Kind::downloading) + count(Kind::processing) >= limit)
             break;
-        if (isWaiting(**it))
-            start(*it);
+        if (isWaiting(*jobs.at(row)))
+            start(jobs.at(row));
     }
 }
 

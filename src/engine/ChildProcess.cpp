@@ -150,7 +150,7 @@ void ChildProcess::activity()
         m_inactivity.start(m_spec.inactivityLimit);
 }
 
-void ChildProcess::finish(ChildExit exit)
+void ChildProcess::finish(const ChildExit& exit)
 {
     if (m_ended)
         return;

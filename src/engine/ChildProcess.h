@@ -110,7 +110,7 @@ public:
 
 private:
     void activity();
-    void finish(ChildExit exit);
+    void finish(const ChildExit& exit);
 
     ChildSpec m_spec;
     QProcess* m_process = nullptr;
