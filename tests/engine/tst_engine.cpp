@@ -223,17 +223,21 @@ void TestEngine::lookupCommand()
     TestEnv env;
     const Engine engine(env.engineConfig());
     const QStringList tail = words("-J --flat-playlist --no-playlist --no-warnings -- -x");
-    QCOMPARE(YtdlpArgs::lookup(engine, QStringLiteral("-x")), words("--no-colors") + tail);
+    const std::optional<QString> takesDeno = QString::fromLatin1(YtdlpArgs::jsRuntimesSince);
+    QCOMPARE(YtdlpArgs::lookup(engine, QStringLiteral("-x"), takesDeno), words("--no-colors") + tail);
 
-    // deno is handed over only once there is one, the managed copy first.
+    // deno is handed over only once there is one, the managed copy first, and
+    // only to a yt-dlp known to take it (older ones refuse to run).
     TestEnv::writeExecutable(env.binDirs().at(1) + QStringLiteral("/deno"), "#!/bin/sh\n");
-    QCOMPARE(YtdlpArgs::lookup(engine, QStringLiteral("-x")),
+    QCOMPARE(YtdlpArgs::lookup(engine, QStringLiteral("-x"), takesDeno),
              words("--no-colors --js-runtimes")
                  << QStringLiteral("deno:") + env.binDirs().at(1) + QStringLiteral("/deno")
                  << tail);
+    for (const char* old : {"", "2023.03.04", "2025.11.11.235959"}) // "": not known
+        QCOMPARE(YtdlpArgs::common(engine, *old ? std::optional(QString::fromLatin1(old)) : std::nullopt), words("--no-colors"));
     TestEnv::writeExecutable(engine.managedDeno(), "#!/bin/sh\n");
-    QCOMPARE(YtdlpArgs::common(engine), words("--no-colors --js-runtimes")
-                                            << QStringLiteral("deno:") + engine.managedDeno());
+    QCOMPARE(YtdlpArgs::common(engine, QStringLiteral("2026.01.02.120000")),
+             words("--no-colors --js-runtimes") << QStringLiteral("deno:") + engine.managedDeno());
 }
 
 void TestEngine::downloadCommand_data()
@@ -243,6 +247,7 @@ void TestEngine::downloadCommand_data()
     QTest::addColumn<QString>("settings"); // key=value, as the settings file has them
     QTest::addColumn<std::optional<QString>>("version");
     QTest::addColumn<bool>("steps"); // the post-processor template
+    QTest::addColumn<QString>("label"); // in the file name, for a video also in another preset
     // What follows "--print after_move:RCFILE|%(filepath)s"; FF stands for
     // the folder of ffmpeg.
     QTest::addColumn<QStringList>("tail");
@@ -252,8 +257,9 @@ void TestEngine::downloadCommand_data()
         "h264=false embedMeta=false embedThumb=false subs=true subLangs=fr.* sponsor=true";
     const auto v = [](const char* version) { return std::optional(QString::fromLatin1(version)); };
     auto row = [](const char* tag, Preset preset, bool ffmpeg, const char* settings,
-                  std::optional<QString> version, bool steps, const char* tail) {
+                  std::optional<QString> version, bool steps, const char* tail, const char* label = "") {
         QTest::newRow(tag) << preset << ffmpeg << QString::fromLatin1(settings) << version << steps
+                           << QString::fromLatin1(label)
                            << QString::fromLatin1(tail)
                                   .replace(
                                       QStringLiteral("MERGE"),
@@ -271,12 +277,12 @@ void TestEngine::downloadCommand_data()
     row("mp3, ffmpeg, version unknown", Preset::mp3, true, none, std::nullopt, false,
         "--ffmpeg-location FF -f ba/b -x --audio-format mp3 --audio-quality 0 "
         "--embed-metadata --embed-thumbnail");
-    row("mp3, no ffmpeg", Preset::mp3, false, none, v("2025.01.01"), true,
-        "-f ba[ext=m4a]/ba/b --embed-metadata");
-    row("720p, every setting turned", Preset::p720, true, turned, v("2025.01.01"), true,
+    row("mp3, no ffmpeg, beside another preset", Preset::mp3, false, none, v("2025.01.01"), true,
+        "-f ba[ext=m4a]/ba/b --embed-metadata", " [MP3]");
+    row("720p, every setting turned, beside another preset", Preset::p720, true, turned, v("2025.01.01"), true,
         "--ffmpeg-location FF -f bv*+ba/b -S res:720,fps,acodec:m4a MERGE --write-subs --sub-langs "
         "fr.* --embed-subs"
-        " --sponsorblock-remove sponsor,selfpromo,interaction");
+        " --sponsorblock-remove sponsor,selfpromo,interaction", " [720p]");
     row("m4a, every setting turned: no subtitles for audio", Preset::m4a, false, turned,
         v("2025.01.01"), true,
         "-f ba[ext=m4a]/ba/b --sponsorblock-remove sponsor,selfpromo,interaction");
@@ -289,6 +295,7 @@ void TestEngine::downloadCommand()
     QFETCH(QString, settings);
     QFETCH(std::optional<QString>, version);
     QFETCH(bool, steps);
+    QFETCH(QString, label);
     QFETCH(QStringList, tail);
     TestEnv env;
     const Engine engine(env.engineConfig());
@@ -301,17 +308,17 @@ void TestEngine::downloadCommand()
     for (const QString& pair : settings.split(u' ', Qt::SkipEmptyParts))
         prefs.setValue(pair.section(u'=', 0, 0), pair.section(u'=', 1));
     const QString url = QStringLiteral("https://www.youtube.com/watch?v=abc");
-    const QString folder = env.path(QStringLiteral("my videos"));
 
+    // No folder: yt-dlp works in it. Title and id are cut to leave room for suffixes.
     QStringList expected{QStringLiteral("--no-colors"), url};
-    expected << words("--no-playlist --newline --progress -P") << folder << QStringLiteral("-o")
-             << QStringLiteral("%(title).180B [%(id)s].%(ext)s")
+    expected << words("--no-playlist --newline --progress -o")
+             << QStringLiteral("%(title).180B [%(id).32B]") + label + QStringLiteral(".%(ext)s")
              << QStringLiteral("--progress-template") << progress;
     if (steps)
         expected << QStringLiteral("--progress-template") << postprocess;
     expected << QStringLiteral("--print") << QStringLiteral("after_move:RCFILE|%(filepath)s")
              << tail.replaceInStrings(QStringLiteral("FF"), env.path(QStringLiteral("bin2")));
-    QCOMPARE(YtdlpArgs::download(engine, prefs, {url, preset, folder, version}), expected);
+    QCOMPARE(YtdlpArgs::download(engine, prefs, {url, preset, version, !label.isEmpty()}), expected);
 }
 
 void TestEngine::optionLikeAddressGoesLast()
@@ -320,7 +327,7 @@ void TestEngine::optionLikeAddressGoesLast()
     const Engine engine(env.engineConfig());
     Prefs prefs(env.settingsPath(), env.downloadsDir());
     const QString url = QStringLiteral("--exec=rm -rf ~");
-    const QStringList args = YtdlpArgs::download(engine, prefs, {url, {}, {}, {}});
+    const QStringList args = YtdlpArgs::download(engine, prefs, {url, {}, {}, false});
     QCOMPARE(args.indexOf(url), args.size() - 1);
     QCOMPARE(args.at(args.size() - 2), QStringLiteral("--"));
     QCOMPARE(args.count(url), 1);
