@@ -247,7 +247,6 @@ void TestEngine::downloadCommand_data()
     QTest::addColumn<QString>("settings"); // key=value, as the settings file has them
     QTest::addColumn<std::optional<QString>>("version");
     QTest::addColumn<bool>("steps"); // the post-processor template
-    QTest::addColumn<QString>("label"); // in the file name, for a video also in another preset
     // What follows "--print after_move:RCFILE|%(filepath)s"; FF stands for
     // the folder of ffmpeg.
     QTest::addColumn<QStringList>("tail");
@@ -257,9 +256,8 @@ void TestEngine::downloadCommand_data()
         "h264=false embedMeta=false embedThumb=false subs=true subLangs=fr.* sponsor=true";
     const auto v = [](const char* version) { return std::optional(QString::fromLatin1(version)); };
     auto row = [](const char* tag, Preset preset, bool ffmpeg, const char* settings,
-                  std::optional<QString> version, bool steps, const char* tail, const char* label = "") {
+                  std::optional<QString> version, bool steps, const char* tail) {
         QTest::newRow(tag) << preset << ffmpeg << QString::fromLatin1(settings) << version << steps
-                           << QString::fromLatin1(label)
                            << QString::fromLatin1(tail)
                                   .replace(
                                       QStringLiteral("MERGE"),
@@ -277,12 +275,12 @@ void TestEngine::downloadCommand_data()
     row("mp3, ffmpeg, version unknown", Preset::mp3, true, none, std::nullopt, false,
         "--ffmpeg-location FF -f ba/b -x --audio-format mp3 --audio-quality 0 "
         "--embed-metadata --embed-thumbnail");
-    row("mp3, no ffmpeg, beside another preset", Preset::mp3, false, none, v("2025.01.01"), true,
-        "-f ba[ext=m4a]/ba/b --embed-metadata", " [MP3]");
-    row("720p, every setting turned, beside another preset", Preset::p720, true, turned, v("2025.01.01"), true,
+    row("mp3, no ffmpeg", Preset::mp3, false, none, v("2025.01.01"), true,
+        "-f ba[ext=m4a]/ba/b --embed-metadata");
+    row("720p, every setting turned", Preset::p720, true, turned, v("2025.01.01"), true,
         "--ffmpeg-location FF -f bv*+ba/b -S res:720,fps,acodec:m4a MERGE --write-subs --sub-langs "
         "fr.* --embed-subs"
-        " --sponsorblock-remove sponsor,selfpromo,interaction", " [720p]");
+        " --sponsorblock-remove sponsor,selfpromo,interaction");
     row("m4a, every setting turned: no subtitles for audio", Preset::m4a, false, turned,
         v("2025.01.01"), true,
         "-f ba[ext=m4a]/ba/b --sponsorblock-remove sponsor,selfpromo,interaction");
@@ -295,7 +293,6 @@ void TestEngine::downloadCommand()
     QFETCH(QString, settings);
     QFETCH(std::optional<QString>, version);
     QFETCH(bool, steps);
-    QFETCH(QString, label);
     QFETCH(QStringList, tail);
     TestEnv env;
     const Engine engine(env.engineConfig());
@@ -312,13 +309,13 @@ void TestEngine::downloadCommand()
     // No folder: yt-dlp works in it. Title and id are cut to leave room for suffixes.
     QStringList expected{QStringLiteral("--no-colors"), url};
     expected << words("--no-playlist --newline --progress -o")
-             << QStringLiteral("%(title).180B [%(id).32B]") + label + QStringLiteral(".%(ext)s")
+             << QStringLiteral("%(title).180B [%(id).32B].%(ext)s")
              << QStringLiteral("--progress-template") << progress;
     if (steps)
         expected << QStringLiteral("--progress-template") << postprocess;
     expected << QStringLiteral("--print") << QStringLiteral("after_move:RCFILE|%(filepath)s")
              << tail.replaceInStrings(QStringLiteral("FF"), env.path(QStringLiteral("bin2")));
-    QCOMPARE(YtdlpArgs::download(engine, prefs, {url, preset, version, !label.isEmpty()}), expected);
+    QCOMPARE(YtdlpArgs::download(engine, prefs, {url, preset, version}), expected);
 }
 
 void TestEngine::optionLikeAddressGoesLast()
@@ -327,7 +324,7 @@ void TestEngine::optionLikeAddressGoesLast()
     const Engine engine(env.engineConfig());
     Prefs prefs(env.settingsPath(), env.downloadsDir());
     const QString url = QStringLiteral("--exec=rm -rf ~");
-    const QStringList args = YtdlpArgs::download(engine, prefs, {url, {}, {}, false});
+    const QStringList args = YtdlpArgs::download(engine, prefs, {url, {}, {}, {}});
     QCOMPARE(args.indexOf(url), args.size() - 1);
     QCOMPARE(args.at(args.size() - 2), QStringLiteral("--"));
     QCOMPARE(args.count(url), 1);
