@@ -152,8 +152,8 @@ void DownloadQueue::start(const DownloadPtr& job)
             Download::Phase::failed(QStringLiteral("Download engine not installed yet.")));
         return;
     }
-    // yt-dlp works in the folder, which it is not told: it would read "~" and
-    // "$NAME" in it. It made a missing folder; now it is made here.
+    // yt-dlp works in the folder and is not told it, as it would expand "~"
+    // and "$NAME" in it; a missing folder, which it used to make, is made here.
     const QString folder = m_prefs.folder();
     if (!QDir().mkpath(folder)) {
         job->setPhase(Download::Phase::failed(QStringLiteral("Couldn't create the folder \u201c") +

@@ -226,8 +226,7 @@ void TestEngine::lookupCommand()
     const std::optional<QString> takesDeno = QString::fromLatin1(YtdlpArgs::jsRuntimesSince);
     QCOMPARE(YtdlpArgs::lookup(engine, QStringLiteral("-x"), takesDeno), words("--no-colors") + tail);
 
-    // deno is handed over only once there is one, the managed copy first, and
-    // only to a yt-dlp known to take it (older ones refuse to run).
+    // deno goes only to a yt-dlp known to take it, once there is one, the managed copy first.
     TestEnv::writeExecutable(env.binDirs().at(1) + QStringLiteral("/deno"), "#!/bin/sh\n");
     QCOMPARE(YtdlpArgs::lookup(engine, QStringLiteral("-x"), takesDeno),
              words("--no-colors --js-runtimes")
