@@ -132,7 +132,7 @@ int linesBench(const QStringList& recordings, qint64 totalLines)
     Download job(benchItem(QStringLiteral("lines")), Preset::p1080);
     qint64 handled = 0;
     LineReader reader([&](const QString& line) {
-        ProgressProtocol::handle(line, job);
+        ProgressProtocol::handle(line, job, QStringLiteral("/bench"));
         ++handled;
     });
     const qsizetype piece = 4096;

@@ -16,7 +16,8 @@
 //   preset it never starts with "Audio" or "Video", and it never holds the
 //   field separator "|" (it is made of formatted numbers, not of the
 //   line's text);
-// - the file changes only on an "RCFILE|" line, to the rest of that line;
+// - the file changes only on an "RCFILE|" line, to a clean path inside the
+//   folder the job's yt-dlp works in, or to none;
 // - an "ERROR:" line adds at most one message, non-empty and trimmed; no
 //   other line adds one;
 // - nothing at all changes for a cancelled job.
@@ -25,6 +26,7 @@
 #include "LineReader.h"
 #include "ProgressProtocol.h"
 
+#include <QDir>
 #include <QJsonObject>
 #include <QLocale>
 
@@ -63,7 +65,7 @@ bool isPostProcessorLine(const QString& line)
 void checkLine(const QString& line, Download& job)
 {
     const Snapshot before(job);
-    const std::optional<QString> error = ProgressProtocol::handle(line, job);
+    const std::optional<QString> error = ProgressProtocol::handle(line, job, u"/f"_s);
     const Snapshot after(job);
     const QString at = u" at "_s + shown(line.left(200));
 
@@ -98,7 +100,10 @@ void checkLine(const QString& line, Download& job)
                        shown(after.detail) + at);
     }
     if (after.file != before.file)
-        FUZZ_CHECK(line.startsWith(u"RCFILE|") && after.file == line.sliced(7), at);
+        FUZZ_CHECK(line.startsWith(u"RCFILE|") &&
+                       (!after.file || (after.file->startsWith(u"/f/"_s) && after.file->size() > 3 &&
+                                        QDir::cleanPath(*after.file) == *after.file)),
+                   at);
 
     FUZZ_CHECK(!error || line.startsWith(u"ERROR:"), at);
     if (error) {

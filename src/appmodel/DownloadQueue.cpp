@@ -101,6 +101,8 @@ void DownloadQueue::enqueue(const QList<VideoItem>& items, Preset preset)
         if (std::any_of(m_downloads.cbegin(), m_downloads.cend(), same) ||
             std::any_of(added.cbegin(), added.cend(), same))
             continue;
+        if (!m_plainPreset.contains(item.id()))
+            m_plainPreset.insert(item.id(), preset);
         added.append(std::make_shared<Download>(item, preset));
     }
     if (!added.isEmpty()) {
@@ -151,10 +153,20 @@ void DownloadQueue::start(const DownloadPtr& job)
             Download::Phase::failed(QStringLiteral("Download engine not installed yet.")));
         return;
     }
-    const YtdlpArgs::Download request{job->video().url(), job->preset(), m_prefs.folder(),
-                                      m_readiness.version()};
+    // yt-dlp works in the folder and is not told it, as it would expand "~"
+    // and "$NAME" in it; a missing folder, which it used to make, is made here.
+    const QString folder = m_prefs.folder();
+    if (!QDir().mkpath(folder)) {
+        job->setPhase(Download::Phase::failed(QStringLiteral("Couldn't create the folder \u201c") +
+                                              QDir::toNativeSeparators(folder) +
+                                              QStringLiteral("\u201d.")));
+        return;
+    }
+    const YtdlpArgs::Download request{
+        job->video().url(), job->preset(), m_readiness.version(),
+        m_plainPreset.value(job->video().id(), job->preset()) != job->preset()};
     Child* child = m_engine.spawn({*ytdlp, YtdlpArgs::download(m_engine, m_prefs, request), {},
-                                   ChildSpec::Output::lines, outputPause},
+                                   ChildSpec::Output::lines, outputPause, {}, folder},
                                   this);
     // Only the job's current run speaks for it: a run that was cancelled and
     // replaced by a retry may still be printing and ending.
@@ -163,10 +175,10 @@ void DownloadQueue::start(const DownloadPtr& job)
         const auto run = m_runs.constFind(key);
         return run != m_runs.cend() && run->child == child;
     };
-    connect(child, &Child::line, this, [this, job, key, current](const QString& line) {
+    connect(child, &Child::line, this, [this, job, key, current, folder](const QString& line) {
         if (!current())
             return;
-        if (std::optional<QString> error = ProgressProtocol::handle(line, *job))
+        if (std::optional<QString> error = ProgressProtocol::handle(line, *job, folder))
             m_runs[key].lastError = std::move(*error);
     });
     connect(child, &Child::ended, this, [this, job, child, current](const ChildExit& exit) {
@@ -184,7 +196,7 @@ void DownloadQueue::start(const DownloadPtr& job)
     });
 
     qCInfo(lcAppModel) << "download of" << job->video().id() << "in" << job->preset().rawValue();
-    m_runs.insert(key, Run{child, {}});
+    m_runs.insert(key, Run{child, folder, {}});
     job->setFraction(0);
     job->setFile(std::nullopt);
     job->setPhase(Download::Phase::downloading());
@@ -202,7 +214,7 @@ void DownloadQueue::finish(const DownloadPtr& job, int status)
             job->setFraction(1);
             job->setDetail(job->file()
                                ? QFileInfo(*job->file()).fileName()
-                               : QStringLiteral("Saved to ") + QDir(m_prefs.folder()).dirName());
+                               : QStringLiteral("Saved to ") + QDir(run.folder).dirName());
         } else {
             // For a child ended by a signal the status is the signal's number.
             job->setPhase(Download::Phase::failed(

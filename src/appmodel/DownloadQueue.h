@@ -63,6 +63,8 @@ signals:
 private:
     struct Run {
         Child* child = nullptr;
+        // The folder the run's yt-dlp works in.
+        QString folder;
         // The message of the last "ERROR:" line of the run.
         QString lastError;
     };
@@ -86,6 +88,9 @@ private:
     // The phase each job was last counted in.
     QHash<const Download*, Download::Phase::Kind> m_counted;
     std::array<int, 6> m_counts{};
+    // The preset each video was first queued in: its file's name is the plain
+    // one, those of the video's other presets carry the preset.
+    QHash<QString, Preset> m_plainPreset;
     bool m_holdPump = false;
 };
 

@@ -3,6 +3,7 @@
 
 #include "AppLog.h"
 #include "Engine.h"
+#include "EngineReadiness.h"
 #include "ListingScanner.h"
 #include "YtdlpArgs.h"
 
@@ -136,7 +137,9 @@ private:
 
 } // namespace
 
-Lookup::Lookup(Engine& engine, QObject* parent) : QObject(parent), m_engine(engine) {}
+Lookup::Lookup(Engine& engine, const EngineReadiness& readiness, QObject* parent)
+    : QObject(parent), m_engine(engine), m_readiness(readiness)
+{}
 
 Lookup::~Lookup() = default;
 
@@ -211,9 +214,10 @@ void Lookup::fetch()
     const QString target = normalize(typed);
     qCInfo(lcAppModel) << "looking up" << target;
     const quint64 generation = ++m_generation;
-    Child* child = m_engine.spawn({*ytdlp, YtdlpArgs::lookup(m_engine, target), {},
-                                   ChildSpec::Output::stream, {}, inactivityLimit},
-                                  this);
+    Child* child =
+        m_engine.spawn({*ytdlp, YtdlpArgs::lookup(m_engine, target, m_readiness.version()), {},
+                        ChildSpec::Output::stream, {}, inactivityLimit},
+                       this);
     m_child = child;
     auto stream = std::make_shared<AnswerStream>();
     connect(child, &Child::output, this,

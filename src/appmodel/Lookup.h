@@ -17,6 +17,7 @@ namespace reelcatch {
 
 class Child;
 class Engine;
+class EngineReadiness;
 
 // Looking up what is behind the user's text: the input, the lookup under way
 // and what the last one found. Lives on the GUI thread; the answer is read on
@@ -24,7 +25,8 @@ class Engine;
 class Lookup : public QObject {
     Q_OBJECT
 public:
-    explicit Lookup(Engine& engine, QObject* parent = nullptr);
+    // `readiness` tells the version of the yt-dlp in use.
+    Lookup(Engine& engine, const EngineReadiness& readiness, QObject* parent = nullptr);
     ~Lookup() override;
 
     const QString& input() const { return m_input; }
@@ -68,6 +70,7 @@ private:
     void fail(const QString& message);
 
     Engine& m_engine;
+    const EngineReadiness& m_readiness;
     QString m_input;
     bool m_isFetching = false;
     std::optional<QString> m_fetchError;

@@ -3,6 +3,7 @@
 #include "Fmt.h"
 #include "LineReader.h"
 
+#include <QDir>
 #include <QLocale>
 #include <QStringView>
 
@@ -121,6 +122,19 @@ void handleProgress(QStringView line, Download& job)
     job.setDetail(detail);
 }
 
+// `path`, taken relative to `folder`, when it lies inside `folder` once "."
+// and ".." are resolved in both as written; the disk is not looked at.
+std::optional<QString> inside(const QString& folder, const QString& path)
+{
+    const QDir dir(folder);
+    const QString root = QDir::cleanPath(dir.absolutePath());
+    const QString file = QDir::cleanPath(dir.absoluteFilePath(path));
+    const QString prefix = root.endsWith(u'/') ? root : root + u'/';
+    if (file.size() > prefix.size() && file.startsWith(prefix))
+        return file;
+    return std::nullopt;
+}
+
 bool isPostProcessorLine(const QString& line)
 {
     static const QLatin1StringView tags[] = {
@@ -137,7 +151,7 @@ bool isPostProcessorLine(const QString& line)
 
 namespace ProgressProtocol {
 
-std::optional<QString> handle(const QString& line, Download& job)
+std::optional<QString> handle(const QString& line, Download& job, const QString& folder)
 {
     // Once cancelled, the job's own process no longer moves it.
     if (job.phase().kind() == Download::Phase::Kind::cancelled)
@@ -147,7 +161,7 @@ std::optional<QString> handle(const QString& line, Download& job)
         handleProgress(line, job);
     } else if (line.startsWith(u"RCFILE|")) {
         // The path runs to the end of the line; spaces and brackets are part of it.
-        job.setFile(line.sliced(7));
+        job.setFile(inside(folder, line.sliced(7)));
     } else if (line.startsWith(u"ERROR:")) {
         // A bare "ERROR:" carries no message; keeping an empty one would make
         // it the failure text instead of the exit status.

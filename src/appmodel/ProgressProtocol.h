@@ -15,11 +15,13 @@ namespace reelcatch {
 // "[Merger] started". The only place that parses them.
 namespace ProgressProtocol {
 
-// Applies one trimmed, non-empty line to the job. Lines for a cancelled job,
-// malformed progress lines and everything unrecognised change nothing. An
-// "ERROR:" line changes nothing either: its message is returned, for the
-// caller to keep should the run fail. GUI thread only.
-std::optional<QString> handle(const QString& line, Download& job);
+// Applies one trimmed, non-empty line to the job of a yt-dlp that was given
+// `folder` to work in. Lines for a cancelled job, malformed progress lines and
+// everything unrecognised change nothing. A file is taken (relative to
+// `folder`) only when it lies inside `folder`. An "ERROR:" line changes
+// nothing either: its message is returned, for the caller to keep should the
+// run fail. GUI thread only.
+std::optional<QString> handle(const QString& line, Download& job, const QString& folder);
 
 } // namespace ProgressProtocol
 

@@ -40,6 +40,7 @@ ChildProcess::ChildProcess(ChildSpec spec, QObject* parent)
     m_process->setArguments(m_spec.arguments);
     m_process->setProcessEnvironment(m_spec.environment);
     m_process->setStandardInputFile(QProcess::nullDevice());
+    m_process->setWorkingDirectory(m_spec.workingDirectory);
     ProcessGroup::setUp(*m_process);
 
     if (m_spec.output == ChildSpec::Output::lines) {

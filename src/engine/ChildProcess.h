@@ -36,6 +36,8 @@ struct ChildSpec {
     // The child is stopped, and ends as inactive, once it has written nothing
     // on either stream for this long; zero for no limit.
     std::chrono::milliseconds inactivityLimit{0};
+    // Where the child starts; empty for the application's own. It must exist.
+    QString workingDirectory{};
 };
 
 // How a child ended.

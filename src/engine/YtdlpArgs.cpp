@@ -16,24 +16,44 @@ const QString progressTemplate =
 const QString postprocessTemplate =
     QStringLiteral("postprocess:[%(progress.postprocessor)s] %(progress.status)s");
 const QString printTemplate = QStringLiteral("after_move:RCFILE|%(filepath)s");
-const QString outputTemplate = QStringLiteral("%(title).180B [%(id)s].%(ext)s");
+
+// The title and id are cut (in bytes, on a character's edge) so that the
+// name, the preset and yt-dlp's longest suffixes (".f137.mp4.part-Frag12",
+// ".en-US.vtt") stay within the 255 bytes a file name may have. A YouTube id
+// has 11 characters: such names are as they have always been.
+QString outputTemplate(const Download& request)
+{
+    QString name = QStringLiteral("%(title).180B [%(id).32B]");
+    if (request.presetInName)
+        name += QStringLiteral(" [") + request.preset.shortLabel() + QLatin1Char(']');
+    return name + QStringLiteral(".%(ext)s");
+}
+
+bool since(const std::optional<QString>& version, const char* release)
+{
+    return version && *version >= QLatin1String(release);
+}
 
 } // namespace
 
-QStringList common(const Engine& engine)
+QStringList common(const Engine& engine, const std::optional<QString>& version)
 {
     QStringList args{QStringLiteral("--no-colors")};
+    if (!since(version, jsRuntimesSince))
+        return args;
     if (const std::optional<QString> denoPath = engine.deno())
         args << QStringLiteral("--js-runtimes") << QStringLiteral("deno:") + *denoPath;
     return args;
 }
 
-QStringList lookup(const Engine& engine, const QString& target)
+QStringList lookup(const Engine& engine, const QString& target,
+                   const std::optional<QString>& version)
 {
     // "--" keeps a target that begins with "-" from being read as an option.
-    return common(engine) << QStringLiteral("-J") << QStringLiteral("--flat-playlist")
-                          << QStringLiteral("--no-playlist") << QStringLiteral("--no-warnings")
-                          << QStringLiteral("--") << target;
+    return common(engine, version)
+           << QStringLiteral("-J") << QStringLiteral("--flat-playlist")
+           << QStringLiteral("--no-playlist") << QStringLiteral("--no-warnings")
+           << QStringLiteral("--") << target;
 }
 
 QStringList download(const Engine& engine, const Prefs& prefs, const Download& request)
@@ -45,16 +65,15 @@ QStringList download(const Engine& engine, const Prefs& prefs, const Download& r
     // goes last, behind "--".
     const bool optionLike = url.startsWith(QLatin1Char('-'));
 
-    QStringList args = common(engine);
+    QStringList args = common(engine, request.version);
     if (!optionLike)
         args << url;
     args << QStringLiteral("--no-playlist") << QStringLiteral("--newline")
-         << QStringLiteral("--progress") << QStringLiteral("-P") << request.folder
-         << QStringLiteral("-o") << outputTemplate << QStringLiteral("--progress-template")
-         << progressTemplate;
+         << QStringLiteral("--progress") << QStringLiteral("-o") << outputTemplate(request)
+         << QStringLiteral("--progress-template") << progressTemplate;
     // "--print" makes yt-dlp quiet, so post-processor steps only show when
     // asked for; releases before this one print them without line breaks.
-    if (request.version && *request.version >= QLatin1String(postprocessTemplateSince))
+    if (since(request.version, postprocessTemplateSince))
         args << QStringLiteral("--progress-template") << postprocessTemplate;
     args << QStringLiteral("--print") << printTemplate;
 

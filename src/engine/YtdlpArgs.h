@@ -18,23 +18,30 @@ namespace YtdlpArgs {
 // The yt-dlp release from which post-processor steps can be printed on
 // lines of their own.
 inline constexpr const char* postprocessTemplateSince = "2023.06.21";
+// The yt-dlp release that takes "--js-runtimes"; older ones refuse to run
+// with it.
+inline constexpr const char* jsRuntimesSince = "2025.11.12";
 
-// What begins every command line: no colours, and deno when there is one.
-QStringList common(const Engine& engine);
+// What begins every command line: no colours, and deno when there is one and
+// the yt-dlp in use (of `version`, when known) takes it.
+QStringList common(const Engine& engine, const std::optional<QString>& version);
 
 // Lists what is behind `target` as one JSON document (a playlist flat).
-QStringList lookup(const Engine& engine, const QString& target);
+QStringList lookup(const Engine& engine, const QString& target,
+                   const std::optional<QString>& version);
 
 // What a download needs besides the engine: the video, its preset, the
-// settings of the moment and the version of the yt-dlp in use.
+// version of the yt-dlp in use, and whether the file name carries the preset
+// (for a video also fetched in another one).
 struct Download {
     QString url;
     Preset preset;
-    QString folder;
     std::optional<QString> version;
+    bool presetInName = false;
 };
-// Downloads one video, printing progress lines "RC|…", post-processor steps
-// and "RCFILE|path" once the file is in place.
+// Downloads one video into the working folder (yt-dlp would expand "~" and
+// "$NAME" in a folder given on the command line), printing progress lines
+// "RC|…", post-processor steps and "RCFILE|path" once the file is in place.
 QStringList download(const Engine& engine, const Prefs& prefs, const Download& request);
 
 } // namespace YtdlpArgs

@@ -388,9 +388,13 @@ void TestAppModel::readiness()
     const bool usable = !fails || note.isEmpty();
     QCOMPARE(query && !query->hasEnded && query->spec.arguments == QStringList{u"--version"_s}, usable);
     if (usable)
-        query->print("2025.02.19\n"), query->end(0);
+        query->print("2025.11.12\n"), query->end(0);
     QTRY_VERIFY_WITH_TIMEOUT(!ready.isBusy(), 30000);
-    QCOMPARE(ready.version(), usable ? std::optional(u"2025.02.19"_s) : std::nullopt);
+    QCOMPARE(ready.version(), usable ? std::optional(u"2025.11.12"_s) : std::nullopt);
+    // A lookup hands deno to the yt-dlp of that version, which takes it.
+    f.lookup().setInput(u"x"_s);
+    f.lookup().fetch();
+    QVERIFY(!usable || f.runner->last()->spec.arguments.contains(u"--js-runtimes"_s) == ready.tools().deno);
 }
 
 QTEST_GUILESS_MAIN(TestAppModel)

@@ -10,6 +10,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <unistd.h>
+
 using namespace reelcatch;
 using namespace reelcatch::test;
 using namespace Qt::StringLiterals;
@@ -22,6 +24,11 @@ using Chunks = QList<QByteArray>;
 const QString site = u"https://example.org/"_s;
 const QString starting = u"Starting\u2026"_s;
 
+qint64 resident()
+{
+    QFile statm(u"/proc/self/statm"_s);
+    return statm.open(QIODevice::ReadOnly) ? statm.readAll().split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE) : 0;
+}
 QStringList L(const char* ids) { return QString::fromLatin1(ids).split(u' ', Qt::SkipEmptyParts); } // "a b c"
 
 struct QueueFixture : Fixture {
@@ -51,6 +58,7 @@ private slots:
     void limitAndOrder();
     void endings_data();
     void endings();
+    void namesByPreset();
     void cancelAndRetry();
     void removeAndClearFinished();
     void ffmpeg();
@@ -73,7 +81,7 @@ void TestQueue::limitAndOrder()
     const ChildSpec& spec = f.run("a")->spec;
     QCOMPARE(spec.output, ChildSpec::Output::lines);
     QCOMPARE(spec.pause, DownloadQueue::outputPause);
-    QVERIFY(spec.arguments.contains(f.prefs.folder()));
+    QCOMPARE(spec.workingDirectory, f.prefs.folder()); // yt-dlp is not told it
     QCOMPARE(f.job("a")->detail(), starting);
     f.run("b")->end(1);
     QCOMPARE(f.started(), L("a b c"));
@@ -89,11 +97,32 @@ void TestQueue::limitAndOrder()
     QCOMPARE(f.started(), L("a b c d e"));
     QCOMPARE(f.queue().count(Kind::cancelled), 4);
     QCOMPARE(f.queue().toDo(), 0);
+    // A folder that cannot be made fails the job, naming the folder.
+    const QString folder = TestEnv::writeFile(f.env.path(u"file"_s), "x") + u"/sub"_s;
+    f.prefs.setFolder(folder);
+    f.enqueue(L("g"));
+    QCOMPARE(f.job("g")->phase(), P::failed(u"Couldn't create the folder \u201c"_s + folder + u"\u201d."_s));
 
     // No yt-dlp at all: a job fails as it would start.
     Fixture bare(false);
     bare.queue().enqueue({videoItem(u"a"_s)}, Preset::p1080);
     QCOMPARE(bare.queue().downloads().at(0)->phase(), P::failed(u"Download engine not installed yet."_s));
+}
+
+void TestQueue::namesByPreset()
+{
+    // A video's first preset has the plain name; its others (also once the first job is gone) their own.
+    QueueFixture f(8);
+    f.enqueue(L("a b"));
+    f.enqueue(L("a b"), Preset::mp3);
+    f.runner->children.at(0)->end(0);
+    f.queue().clearFinished();
+    f.enqueue(L("a"));
+    f.enqueue(L("c b"), Preset::p720);
+    QCOMPARE(f.started(), L("a b a b a c b"));
+    const QStringList labels{{}, {}, u" [MP3]"_s, u" [MP3]"_s, {}, {}, u" [720p]"_s};
+    for (qsizetype i = 0; i < labels.size(); ++i)
+        QVERIFY(f.runner->children.at(i)->spec.arguments.contains(u"%(title).180B [%(id).32B]%1.%(ext)s"_s.arg(labels[i])));
 }
 
 void TestQueue::endings_data()
@@ -102,11 +131,15 @@ void TestQueue::endings_data()
     QTest::addColumn<int>("code"); // -1: failed to start
     QTest::addColumn<Download::Phase>("phase");
     QTest::addColumn<QString>("detail");
-    QTest::newRow("done, file named") << L("RC|downloading|1|2|NA|NA|NA|avc1 RCFILE|/d/clip.mp4") << 0
+    QTest::newRow("done, file named") << L("RC|downloading|1|2|NA|NA|NA|avc1 RCFILE|clip.mp4") << 0
                                       << P::done() << u"clip.mp4"_s;
     QTest::newRow("an error line, then success") << L("ERROR:passing") << 0 << P::done() << u"Saved to Downloads"_s;
     QTest::newRow("the last error line") << L("ERROR:first RC|downloading|1|2|NA|NA|NA|avc1 ERROR:[x]second") << 1
                                          << P::failed(u"[x]second"_s) << QString();
+    QStringList flood; // 40 MB of distinct lines
+    for (int i = 0; i < 20000; ++i)
+        flood << u"ERROR: %1 "_s.arg(i) + QString(1000, u'x');
+    QTest::newRow("only the last of an error flood is kept") << flood << 1 << P::failed(flood.last().mid(7)) << QString();
     QTest::newRow("a bare ERROR: says nothing") << L("ERROR:") << 9 << P::failed(u"yt-dlp exited with code 9"_s) << QString();
     QTest::newRow("failed to start") << QStringList{} << -1 << P::failed(u"No such file"_s) << QString();
 }
@@ -120,8 +153,12 @@ void TestQueue::endings()
     QueueFixture f(1);
     f.enqueue(L("a b"));
     const DownloadPtr job = f.job("a");
+    const qint64 before = resident();
     for (const QString& line : std::as_const(lines))
         f.run("a")->say(line);
+#ifndef __SANITIZE_ADDRESS__ // which holds on to freed memory
+    QCOMPARE_LT(resident() - before, 16 << 20);
+#endif
     f.run("a")->end(code, code < 0 ? ChildExit::Kind::failedToStart : ChildExit::Kind::exited, u"No such file"_s);
     QTEST(job->phase(), "phase");
     QVERIFY(detail.isEmpty() || (job->detail() == detail && job->fraction() == 1.0));
@@ -137,7 +174,7 @@ void TestQueue::cancelAndRetry()
     const DownloadPtr a = f.job("a"), b = f.job("b");
     const auto late = [](FakeChild* child, int code) {
         for (const char* line : {"RC|downloading|900|1000|NA|NA|NA|avc1", "[Merger] started",
-                                 "ERROR: late", "RCFILE|/d/late.mp4"})
+                                 "ERROR: late", "RCFILE|late.mp4"})
             child->say(QString::fromLatin1(line));
         child->end(code);
     };
@@ -163,7 +200,7 @@ void TestQueue::cancelAndRetry()
     QCOMPARE(b->fraction(), 0.0);
     QCOMPARE(b->file(), std::nullopt);
     QCOMPARE(f.started(), L("a b b"));
-    f.run("b")->say(u"RCFILE|/d/b.mp4"_s);
+    f.run("b")->say(u"RCFILE|b.mp4"_s);
     f.run("b")->end(0);
     QCOMPARE(b->detail(), u"b.mp4"_s);
     QCOMPARE(f.run("b")->stops, 0);
@@ -428,6 +465,11 @@ void TestQueue::lines_data()
         u"0 bytes of 9.22 EB \u00b7 2 bytes/s \u00b7 -0:03 left"_s);
     row("final file", v, d, "RCFILE|/My Videos/A [x] (1).mp4", dl, 0.4, starting,
         u"/My Videos/A [x] (1).mp4"_s);
+    for (const char* line : {"RCFILE|sub/../A.mp4", "RCFILE|/My Videos/../My Videos/./A.mp4"}) // in "/My Videos"
+        row(line, v, d, line, dl, 0.4, starting, u"/My Videos/A.mp4"_s);
+    for (const char* line : {"RCFILE|/etc/passwd", "RCFILE|../A.mp4", "RCFILE|/My Videos/../A.mp4",
+                             "RCFILE|/My Videos2/A.mp4", "RCFILE|/My Videos", "RCFILE|."})
+        row(line, v, d, line, dl, 0.4, starting);
     row("padded error", v, d, "ERROR:  \t disk full \t", dl, 0.4, starting, {}, u"disk full"_s);
     row("bare error", v, d, "ERROR:", dl, 0.4, starting);
     row("[ExtractAudio]", mp3, d, "[ExtractAudio] started", pr, 0.4, u"Converting audio\u2026"_s);
@@ -435,7 +477,7 @@ void TestQueue::lines_data()
     for (const char* line : {"[merger] started", "[MoveFiles] finished", "x [Merger] y", "error: x"})
         row(line, v, d, line, dl, 0.4, starting);
     // Only a cancelled job is deaf to its process.
-    row("done, file", v, P::done(), "RCFILE|/a.mp4", Kind::done, 0.4, starting, u"/a.mp4"_s);
+    row("done, file", v, P::done(), "RCFILE|a.mp4", Kind::done, 0.4, starting, u"/My Videos/a.mp4"_s);
     for (const char* line : {"RC|downloading|1|2|NA|NA|NA|none", "RCFILE|/a.mp4"})
         row(line, v, P::cancelled(), line, Kind::cancelled, 0.4, starting);
 }
@@ -451,7 +493,7 @@ void TestQueue::lines()
     job.setDetail(starting);
     QFETCH(Download::Phase, start);
     job.setPhase(start);
-    const std::optional<QString> returned = ProgressProtocol::handle(line, job);
+    const std::optional<QString> returned = ProgressProtocol::handle(line, job, u"/My Videos"_s);
     QTEST(job.phase().kind(), "phase");
     QTEST(job.fraction(), "fraction");
     QTEST(job.detail(), "detail");

@@ -105,6 +105,12 @@ void TestRealPeer::lookups()
 {
     RealFixture f;
     QVERIFY(f.linked && !f.serve(u"clip"_s).isEmpty());
+    // A deno, and the version of this yt-dlp known: too old to be told of deno.
+    TestEnv::writeExecutable(f.env.binDirs().at(0) + u"/deno"_s, "#!/bin/sh\n");
+    f.model.startEngineCheck();
+    QVERIFY(f.installer.finish(u"yt-dlp"_s, AppError{u"offline"_s}));
+    QVERIFY(QTest::qWaitFor([&] { return !f.model.readiness().isBusy(); }, patience));
+    QVERIFY(f.model.readiness().version());
     const QString address = f.server.url(u"/clip.mp4"_s);
     QVERIFY(f.lookUp(address));
     QVERIFY2(!f.model.lookup().fetchError(), qPrintable(f.model.lookup().fetchError().value_or(QString())));
@@ -122,21 +128,26 @@ void TestRealPeer::downloads()
 {
     RealFixture f;
     QVERIFY(f.linked);
-    for (const QString& name : {u"clip1"_s, u"clip2"_s, u"sound"_s})
+    const QString longName(124, u'v'); // a direct link's id and title are its file's name
+    for (const QString& name : {u"clip1"_s, u"clip2"_s, u"sound"_s, longName})
         QVERIFY(!f.serve(name).isEmpty());
-    // The folder is read as a job starts, and made when missing.
-    const QString deeper = f.env.path(u"new/deeper"_s);
+    // The folder is read as a job starts, made when missing, and taken as written.
+    const QString deeper = f.env.path(u"new/$PATH/deeper"_s);
     f.enqueue(u"clip1"_s);
     f.prefs.setFolder(deeper);
     f.enqueue(u"clip2"_s);
     f.prefs.setFolder(f.env.downloadsDir());
+    f.enqueue(u"clip1"_s, Preset::p720); // a file of its own
+    f.enqueue(longName);
     // (Its own clip: extracting the sound removes the video it came from.)
     f.enqueue(u"sound"_s, Preset::mp3);
     const DownloadPtr missing = f.enqueue(u"missing"_s, Preset::p720);
     QVERIFY(f.settled());
     for (const DownloadPtr& job : f.model.queue().downloads().sliced(1)) {
         const QString id = job->video().id();
-        const QString name = id + u" ["_s + id + (job->preset().isAudio() ? u"].mp3"_s : u"].mp4"_s);
+        const QString name = id + u" ["_s + id.left(32) + u']' +
+                             (job->preset() == Preset::p720 ? u" [720p]"_s : QString()) +
+                             (job->preset().isAudio() ? u".mp3"_s : u".mp4"_s);
         QVERIFY2(job->phase() == Download::Phase::done(), qPrintable(id + job->phase().message()));
         QCOMPARE(job->detail(), name);
         QCOMPARE(job->file().value_or(QString()), (id == u"clip2"_s ? deeper : f.env.downloadsDir()) + u'/' + name);

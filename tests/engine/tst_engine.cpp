@@ -223,17 +223,20 @@ void TestEngine::lookupCommand()
     TestEnv env;
     const Engine engine(env.engineConfig());
     const QStringList tail = words("-J --flat-playlist --no-playlist --no-warnings -- -x");
-    QCOMPARE(YtdlpArgs::lookup(engine, QStringLiteral("-x")), words("--no-colors") + tail);
+    const std::optional<QString> takesDeno = QString::fromLatin1(YtdlpArgs::jsRuntimesSince);
+    QCOMPARE(YtdlpArgs::lookup(engine, QStringLiteral("-x"), takesDeno), words("--no-colors") + tail);
 
-    // deno is handed over only once there is one, the managed copy first.
+    // deno goes only to a yt-dlp known to take it, once there is one, the managed copy first.
     TestEnv::writeExecutable(env.binDirs().at(1) + QStringLiteral("/deno"), "#!/bin/sh\n");
-    QCOMPARE(YtdlpArgs::lookup(engine, QStringLiteral("-x")),
+    QCOMPARE(YtdlpArgs::lookup(engine, QStringLiteral("-x"), takesDeno),
              words("--no-colors --js-runtimes")
                  << QStringLiteral("deno:") + env.binDirs().at(1) + QStringLiteral("/deno")
                  << tail);
+    for (const char* old : {"", "2023.03.04", "2025.11.11.235959"}) // "": not known
+        QCOMPARE(YtdlpArgs::common(engine, *old ? std::optional(QString::fromLatin1(old)) : std::nullopt), words("--no-colors"));
     TestEnv::writeExecutable(engine.managedDeno(), "#!/bin/sh\n");
-    QCOMPARE(YtdlpArgs::common(engine), words("--no-colors --js-runtimes")
-                                            << QStringLiteral("deno:") + engine.managedDeno());
+    QCOMPARE(YtdlpArgs::common(engine, QStringLiteral("2026.01.02.120000")),
+             words("--no-colors --js-runtimes") << QStringLiteral("deno:") + engine.managedDeno());
 }
 
 void TestEngine::downloadCommand_data()
@@ -301,17 +304,17 @@ void TestEngine::downloadCommand()
     for (const QString& pair : settings.split(u' ', Qt::SkipEmptyParts))
         prefs.setValue(pair.section(u'=', 0, 0), pair.section(u'=', 1));
     const QString url = QStringLiteral("https://www.youtube.com/watch?v=abc");
-    const QString folder = env.path(QStringLiteral("my videos"));
 
+    // No folder: yt-dlp works in it. Title and id are cut to leave room for suffixes.
     QStringList expected{QStringLiteral("--no-colors"), url};
-    expected << words("--no-playlist --newline --progress -P") << folder << QStringLiteral("-o")
-             << QStringLiteral("%(title).180B [%(id)s].%(ext)s")
+    expected << words("--no-playlist --newline --progress -o")
+             << QStringLiteral("%(title).180B [%(id).32B].%(ext)s")
              << QStringLiteral("--progress-template") << progress;
     if (steps)
         expected << QStringLiteral("--progress-template") << postprocess;
     expected << QStringLiteral("--print") << QStringLiteral("after_move:RCFILE|%(filepath)s")
              << tail.replaceInStrings(QStringLiteral("FF"), env.path(QStringLiteral("bin2")));
-    QCOMPARE(YtdlpArgs::download(engine, prefs, {url, preset, folder, version}), expected);
+    QCOMPARE(YtdlpArgs::download(engine, prefs, {url, preset, version}), expected);
 }
 
 void TestEngine::optionLikeAddressGoesLast()

@@ -77,7 +77,7 @@ int main(int argc, char** argv)
         ui.model.queue().enqueue(
             {video(u"done"_s), video(u"failed"_s), video(u"running"_s), video(u"merging"_s)},
             Preset::p1080);
-        ui.childFor(u"done"_s)->say(u"RCFILE|/home/me/Downloads/Title done.mp4"_s);
+        ui.childFor(u"done"_s)->say(u"RCFILE|Title done.mp4"_s);
         ui.childFor(u"done"_s)->end(0);
         ui.childFor(u"failed"_s)->say(u"ERROR: Video unavailable. This video is private"_s);
         ui.childFor(u"failed"_s)->end(1);
