@@ -159,11 +159,12 @@ void TestChildProcess::failureToStartEndsOnceAndLater()
 
 void TestChildProcess::theWholeGroupEnds_data()
 {
-    QTest::addColumn<QString>("how");     // "stop", "destroy" or "exit" (the child's own)
+    QTest::addColumn<QString>("how"); // "stop", "quit", "destroy" or "exit" (the child's own)
     QTest::addColumn<bool>("ignoreTerm"); // child and grandchild alike
     QTest::newRow("stopped") << QStringLiteral("stop") << false;
     QTest::newRow("stopped, SIGTERM ignored: SIGKILL after the grace period")
         << QStringLiteral("stop") << true;
+    QTest::newRow("the application quits") << QStringLiteral("quit") << false;
     QTest::newRow("destroyed, SIGTERM ignored") << QStringLiteral("destroy") << true;
     QTest::newRow("child exits, grandchild left") << QStringLiteral("exit") << false;
     // The grandchild holds the pipe meanwhile: the end must not wait for it.
@@ -191,6 +192,8 @@ void TestChildProcess::theWholeGroupEnds()
     } else {
         if (how == u"stop")
             run.child->stop();
+        else if (how == u"quit")
+            QMetaObject::invokeMethod(QCoreApplication::instance(), "aboutToQuit");
         QVERIFY(run.waitEnd());
         QCOMPARE(run.exits.size(), 1);
         QCOMPARE(run.exits.first().kind, ChildExit::Kind::exited);

@@ -104,16 +104,21 @@ void TestModel::prefsDefaultsAndGarbage()
                            {PrefKey::sponsor, prefs.sponsor()}, {PrefKey::parallel, prefs.parallel()},
                            {PrefKey::autoPaste, prefs.autoPaste()}};
     };
+    // What a new user gets, whatever the table says.
+    const QVariantMap product{{PrefKey::preset, Preset(Preset::p1080).rawValue()}, {PrefKey::h264, true},
+                              {PrefKey::embedMeta, true}, {PrefKey::embedThumb, true}, {PrefKey::subs, false},
+                              {PrefKey::subLangs, u"en.*,de.*"_s}, {PrefKey::sponsor, false},
+                              {PrefKey::parallel, 2}, {PrefKey::autoPaste, true}};
     {
         Prefs fresh(env.settingsPath());
-        QCOMPARE(readAll(fresh), Prefs::defaults());
+        QCOMPARE(readAll(fresh), product);
         fresh.registerDefaults();
     } // defaults are never written
     QVERIFY(!QFile::exists(env.settingsPath()));
     TestEnv::writeFile(env.settingsPath(), "[General]\npreset=P720\nh264=no\nembedMeta=0\n"
         "embedThumb=\nsubs=maybe\nsponsor=@Invalid()\nparallel=two\nautoPaste=2\n");
     Prefs garbage(env.settingsPath());
-    QCOMPARE(readAll(garbage), Prefs::defaults());
+    QCOMPARE(readAll(garbage), product);
 
     TestEnv::writeFile(env.settingsPath(), "[General]\npreset=m4a\nh264=FALSE\nparallel= 0 \nsubLangs=fr, it\n");
     Prefs stored(env.settingsPath());

@@ -74,6 +74,10 @@ void TestMainWindow::lookUpAndStop()
     QTest::mouseClick(fetch, Qt::LeftButton);
     QCOMPARE(ui.runner->children.size(), 2);
     QPointer<FakeChild> second = ui.runner->last();
+    // Stop stays at hand even with the field emptied meanwhile.
+    QTest::keyClick(input, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(input, Qt::Key_Delete);
+    QVERIFY(fetch->isEnabled());
     QTest::mouseClick(fetch, Qt::LeftButton);
     QCOMPARE(second->stops, 1);
     QVERIFY(!lookup.isFetching());
@@ -91,6 +95,7 @@ void TestMainWindow::lookUpAndStop()
     QVERIFY(unchanged());
 
     // Escape anywhere in the window stops a lookup too.
+    QTest::keyClicks(input, u"lofi"_s);
     QTest::keyClick(input, Qt::Key_Return);
     QVERIFY(lookup.isFetching());
     FakeChild* third = ui.runner->last();
