@@ -153,7 +153,7 @@ void TestQueue::endings()
     QueueFixture f(1);
     f.enqueue(L("a b"));
     const DownloadPtr job = f.job("a");
-    const qint64 before = resident();
+    [[maybe_unused]] const qint64 before = resident();
     for (const QString& line : std::as_const(lines))
         f.run("a")->say(line);
 #ifndef __SANITIZE_ADDRESS__ // which holds on to freed memory
