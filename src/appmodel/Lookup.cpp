@@ -4,6 +4,7 @@
 #include "AppLog.h"
 #include "Engine.h"
 #include "ListingScanner.h"
+#include "ShownText.h"
 #include "YtdlpArgs.h"
 
 #include <QFuture>
@@ -274,9 +275,9 @@ void Lookup::finish(const QString& typed, const QString& target, Listing listing
 
     setIsFetching(false);
     setResults(std::move(listing.items));
-    setResultsTitle(target.startsWith(QLatin1String("ytsearch"))
-                        ? QStringLiteral("Search: ") + typed
-                        : listing.title);
+    setResultsTitle(ShownText::forDisplay(target.startsWith(QLatin1String("ytsearch"))
+                                              ? QStringLiteral("Search: ") + typed
+                                              : listing.title));
     setSelected(std::move(ids));
     if (empty)
         setFetchError(QStringLiteral("Nothing downloadable found there."));

@@ -1,5 +1,6 @@
 #include "VideoItem.h"
 
+#include "ShownText.h"
 #include "YouTubeHosts.h"
 
 #include <QHashFunctions>
@@ -123,11 +124,14 @@ std::optional<VideoItem> VideoItem::fromSource(const Source& json)
 
     VideoItem item;
     item.m_id = *id;
-    item.m_title = json.nonEmptyString(Key::title).value_or(*id);
-    if (auto channel = json.nonEmptyString(Key::channel))
-        item.m_channel = *channel;
-    else
-        item.m_channel = json.nonEmptyString(Key::uploader).value_or(QString());
+    // Title and channel as rows show them: no bidi controls, a sane length.
+    item.m_title = ShownText::forDisplay(json.nonEmptyString(Key::title).value_or(*id));
+    if (item.m_title.isEmpty()) // nothing but controls
+        item.m_title = ShownText::forDisplay(*id);
+    std::optional<QString> channel = json.nonEmptyString(Key::channel);
+    if (!channel)
+        channel = json.nonEmptyString(Key::uploader);
+    item.m_channel = ShownText::forDisplay(channel.value_or(QString()));
     item.m_duration = json.duration();
 
     // The extractor decides both the fallback page address and whether the

@@ -122,6 +122,7 @@ void TestAppModel::answers_data()
     row("nulls, repeats, bad ids",
         R"({"title":"P","entries":[null,{"id":"b"},{"url":"u"},{"id":""},{"id":7},{"id":"a"},{"id":"b"}]})",
         "P", "b a");
+    row("heading without bidi controls", R"({"title":"a\u202Eb\u2066c","entries":[{"id":"a"}]})", "abc", "a");
     row("title not a string", R"({"title":null,"entries":[{"id":"a"}]})", "Playlist", "a");
     row("entries of another shape: one video", R"({"id":"v","entries":{"id":"x"}})", "", "v");
     row("search heading", R"({"title":"x","entries":[{"id":"a"}]})", "Search: lofi  beats", "a",
