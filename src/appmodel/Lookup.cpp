@@ -200,6 +200,12 @@ void Lookup::fetch()
     const QString typed = m_input.trimmed();
     if (typed.isEmpty() || m_isFetching)
         return;
+    // No link or search is this long; yt-dlp's command line could not even
+    // hold much more.
+    if (typed.toUtf8().size() > maxInputBytes) {
+        setFetchError(QStringLiteral("That's too long to be a link or a search."));
+        return;
+    }
     const std::optional<QString> ytdlp = m_engine.ytdlp();
     if (!ytdlp) {
         setFetchError(

@@ -219,6 +219,8 @@ void TestAppModel::refusedFetches()
     QCOMPARE(none.lookup().fetchError(), std::optional(u"The download engine is still being set up. Try again in a moment."_s));
     Fixture f;
     QCOMPARE(start(f, u" \n\t "_s), nullptr);
+    QCOMPARE(start(f, u"\u00e9"_s.repeated(4097)), nullptr); // over 8 KB of UTF-8, not 8 K characters
+    QCOMPARE(f.lookup().fetchError(), std::optional(u"That's too long to be a link or a search."_s));
     // A second fetch while one runs starts nothing; the heading names what
     // was looked up, not what the field holds now.
     FakeChild* child = start(f, u"cats"_s);
