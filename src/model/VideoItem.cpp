@@ -11,12 +11,16 @@ namespace reelcatch {
 
 namespace {
 
-// Anything QUrl accepts only tolerantly (spaces, broken escapes) or the empty
-// string is not an address.
-std::optional<QUrl> parseUrl(const QString& text)
+// A thumbnail is an absolute web address. Anything QUrl accepts only
+// tolerantly (spaces, broken escapes), a relative one and every other scheme
+// are refused: a page's image could otherwise name a local file (or a fifo,
+// whose opening never returns) or a data: blob.
+std::optional<QUrl> parseThumbnailUrl(const QString& text)
 {
     QUrl url(text, QUrl::StrictMode);
-    if (text.isEmpty() || !url.isValid() || url.isEmpty())
+    const QString scheme = url.scheme().toLower();
+    if (text.isEmpty() || !url.isValid() || url.host().isEmpty() ||
+        (scheme != QLatin1StringView("http") && scheme != QLatin1StringView("https")))
         return std::nullopt;
     return url;
 }
@@ -157,9 +161,9 @@ std::optional<VideoItem> VideoItem::fromSource(const Source& json)
     if (siteItem) {
         item.m_thumbnail = siteThumbnail(*id);
     } else if (auto thumbnail = json.nonEmptyString(Key::thumbnail)) {
-        item.m_thumbnail = parseUrl(*thumbnail);
+        item.m_thumbnail = parseThumbnailUrl(*thumbnail);
     } else if (auto listed = json.lastListedThumbnailUrl()) {
-        item.m_thumbnail = parseUrl(*listed);
+        item.m_thumbnail = parseThumbnailUrl(*listed);
     }
 
     return item;
