@@ -9,6 +9,7 @@
 #include "EngineReadiness.h"
 #include "Prefs.h"
 #include "ProgressProtocol.h"
+#include "ShownText.h"
 #include "YtdlpArgs.h"
 
 #include <QDir>
@@ -213,7 +214,7 @@ void DownloadQueue::finish(const DownloadPtr& job, int status)
             job->setPhase(Download::Phase::done());
             job->setFraction(1);
             job->setDetail(job->file()
-                               ? QFileInfo(*job->file()).fileName()
+                               ? ShownText::withoutBidiControls(QFileInfo(*job->file()).fileName())
                                : QStringLiteral("Saved to ") + QDir(run.folder).dirName());
         } else {
             // For a child ended by a signal the status is the signal's number.

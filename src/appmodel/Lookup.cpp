@@ -5,6 +5,7 @@
 #include "Engine.h"
 #include "EngineReadiness.h"
 #include "ListingScanner.h"
+#include "ShownText.h"
 #include "YtdlpArgs.h"
 
 #include <QFuture>
@@ -202,6 +203,12 @@ void Lookup::fetch()
     const QString typed = m_input.trimmed();
     if (typed.isEmpty() || m_isFetching)
         return;
+    // No link or search is this long; yt-dlp's command line could not even
+    // hold much more.
+    if (typed.toUtf8().size() > maxInputBytes) {
+        setFetchError(QStringLiteral("That's too long to be a link or a search."));
+        return;
+    }
     const std::optional<QString> ytdlp = m_engine.ytdlp();
     if (!ytdlp) {
         setFetchError(
@@ -278,9 +285,9 @@ void Lookup::finish(const QString& typed, const QString& target, Listing listing
 
     setIsFetching(false);
     setResults(std::move(listing.items));
-    setResultsTitle(target.startsWith(QLatin1String("ytsearch"))
-                        ? QStringLiteral("Search: ") + typed
-                        : listing.title);
+    setResultsTitle(ShownText::forDisplay(target.startsWith(QLatin1String("ytsearch"))
+                                              ? QStringLiteral("Search: ") + typed
+                                              : listing.title));
     setSelected(std::move(ids));
     if (empty)
         setFetchError(QStringLiteral("Nothing downloadable found there."));

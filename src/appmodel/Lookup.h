@@ -52,6 +52,8 @@ public:
     // A lookup that has printed nothing on either stream for this long ends
     // with an error (a big channel prints a line per page, so it never does).
     static constexpr std::chrono::minutes inactivityLimit{5};
+    // Longer input (in UTF-8 bytes) is refused with an error, not looked up.
+    static constexpr qsizetype maxInputBytes = 8192;
 
 signals:
     void inputChanged();

@@ -1,5 +1,6 @@
 #include "VideoItem.h"
 
+#include "ShownText.h"
 #include "YouTubeHosts.h"
 
 #include <QHashFunctions>
@@ -10,12 +11,16 @@ namespace reelcatch {
 
 namespace {
 
-// Anything QUrl accepts only tolerantly (spaces, broken escapes) or the empty
-// string is not an address.
-std::optional<QUrl> parseUrl(const QString& text)
+// A thumbnail is an absolute web address. Anything QUrl accepts only
+// tolerantly (spaces, broken escapes), a relative one and every other scheme
+// are refused: a page's image could otherwise name a local file (or a fifo,
+// whose opening never returns) or a data: blob.
+std::optional<QUrl> parseThumbnailUrl(const QString& text)
 {
     QUrl url(text, QUrl::StrictMode);
-    if (text.isEmpty() || !url.isValid() || url.isEmpty())
+    const QString scheme = url.scheme().toLower();
+    if (text.isEmpty() || !url.isValid() || url.host().isEmpty() ||
+        (scheme != QLatin1StringView("http") && scheme != QLatin1StringView("https")))
         return std::nullopt;
     return url;
 }
@@ -123,11 +128,14 @@ std::optional<VideoItem> VideoItem::fromSource(const Source& json)
 
     VideoItem item;
     item.m_id = *id;
-    item.m_title = json.nonEmptyString(Key::title).value_or(*id);
-    if (auto channel = json.nonEmptyString(Key::channel))
-        item.m_channel = *channel;
-    else
-        item.m_channel = json.nonEmptyString(Key::uploader).value_or(QString());
+    // Title and channel as rows show them: no bidi controls, a sane length.
+    item.m_title = ShownText::forDisplay(json.nonEmptyString(Key::title).value_or(*id));
+    if (item.m_title.isEmpty()) // nothing but controls
+        item.m_title = ShownText::forDisplay(*id);
+    std::optional<QString> channel = json.nonEmptyString(Key::channel);
+    if (!channel)
+        channel = json.nonEmptyString(Key::uploader);
+    item.m_channel = ShownText::forDisplay(channel.value_or(QString()));
     item.m_duration = json.duration();
 
     // The extractor decides both the fallback page address and whether the
@@ -153,9 +161,9 @@ std::optional<VideoItem> VideoItem::fromSource(const Source& json)
     if (siteItem) {
         item.m_thumbnail = siteThumbnail(*id);
     } else if (auto thumbnail = json.nonEmptyString(Key::thumbnail)) {
-        item.m_thumbnail = parseUrl(*thumbnail);
+        item.m_thumbnail = parseThumbnailUrl(*thumbnail);
     } else if (auto listed = json.lastListedThumbnailUrl()) {
-        item.m_thumbnail = parseUrl(*listed);
+        item.m_thumbnail = parseThumbnailUrl(*listed);
     }
 
     return item;

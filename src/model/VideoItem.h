@@ -19,7 +19,9 @@ public:
     VideoItem() = default;
 
     // Returns an empty optional when the object does not describe a video
-    // (no non-empty string under "id").
+    // (no non-empty string under "id"). Title and channel are kept as
+    // ShownText::forDisplay() makes them; the thumbnail only when it is an
+    // absolute http or https address.
     static std::optional<VideoItem> fromJson(const QJsonObject& json);
 
     // The values of one JSON object that an item is built from, asked for

@@ -110,7 +110,11 @@ QString ThumbnailCache::key(const QUrl& url, QSize size)
 
 std::optional<QPixmap> ThumbnailCache::pixmap(const QUrl& url, QSize size)
 {
-    if (!url.isValid() || size.isEmpty())
+    // Only web addresses: the manager opens a file: address on this thread,
+    // where a fifo or /dev/stdin would block it for good.
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || size.isEmpty() ||
+        (scheme != QLatin1StringView("http") && scheme != QLatin1StringView("https")))
         return std::nullopt;
     if (const QPixmap* cached = m_memory.object(key(url, size)))
         return *cached;

@@ -41,6 +41,7 @@ public:
     // The image at `url`, scaled to cover exactly `size` pixels (cut evenly
     // from both sides of the longer dimension), when it is in memory.
     // Otherwise queues its load and returns nothing; loaded() follows.
+    // Addresses other than http and https are never loaded.
     std::optional<QPixmap> pixmap(const QUrl& url, QSize size);
 
     // Drops queued loads for `size` whose address is not in `wanted`, for

@@ -122,6 +122,7 @@ void TestAppModel::answers_data()
     row("nulls, repeats, bad ids",
         R"({"title":"P","entries":[null,{"id":"b"},{"url":"u"},{"id":""},{"id":7},{"id":"a"},{"id":"b"}]})",
         "P", "b a");
+    row("heading without bidi controls", R"({"title":"a\u202Eb\u2066c","entries":[{"id":"a"}]})", "abc", "a");
     row("title not a string", R"({"title":null,"entries":[{"id":"a"}]})", "Playlist", "a");
     row("entries of another shape: one video", R"({"id":"v","entries":{"id":"x"}})", "", "v");
     row("search heading", R"({"title":"x","entries":[{"id":"a"}]})", "Search: lofi  beats", "a",
@@ -218,6 +219,8 @@ void TestAppModel::refusedFetches()
     QCOMPARE(none.lookup().fetchError(), std::optional(u"The download engine is still being set up. Try again in a moment."_s));
     Fixture f;
     QCOMPARE(start(f, u" \n\t "_s), nullptr);
+    QCOMPARE(start(f, u"\u00e9"_s.repeated(4097)), nullptr); // over 8 KB of UTF-8, not 8 K characters
+    QCOMPARE(f.lookup().fetchError(), std::optional(u"That's too long to be a link or a search."_s));
     // A second fetch while one runs starts nothing; the heading names what
     // was looked up, not what the field holds now.
     FakeChild* child = start(f, u"cats"_s);

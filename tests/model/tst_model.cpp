@@ -61,6 +61,17 @@ void TestModel::videoItem_data()
                                             << QStringList{u"x"_s, u"x"_s, {}, u"x"_s, {}} << -1.0;
     QTest::newRow("no address") << QByteArray(R"({"id":"x","thumbnail":"a b c"})")
                                 << QStringList{u"x"_s, u"x"_s, {}, u"x"_s, {}} << -1.0;
+    const QStringList bare{u"x"_s, u"x"_s, {}, u"x"_s, {}};
+    for (const char* bad : {"file:///tmp/fifo", "data:image/png;base64,iVBO", "ftp://e.org/t.jpg",
+                            "/t.jpg", "javascript:alert(1)", "https:t.jpg"})
+        QTest::newRow(bad) << R"({"id":"x","thumbnail":")" + QByteArray(bad) + "\"}" << bare << -1.0;
+    QTest::newRow("bidi controls") << QByteArray(R"({"id":"x","title":"a\u202Eb\u2069c\u200Fd\u061Ce",
+        "channel":"\u202A\u200E"})") << QStringList{u"x"_s, u"abcde"_s, {}, u"x"_s, {}} << -1.0;
+    // Cut in "e" + a combining accent and in a surrogate pair; id and address stay whole.
+    const QByteArray a(498, 'a'), id(600, 'i');
+    const QString cut = QString::fromLatin1(a) + u'\u2026', longId = QString::fromLatin1(id);
+    QTest::newRow("long") << R"({"id":")" + id + R"(","title":")" + a + R"(e\u0301zz","uploader":")" + a
+                                 + R"(\ud83d\ude00z"})" << QStringList{longId, cut, cut, longId, {}} << -1.0;
 }
 
 void TestModel::videoItem()

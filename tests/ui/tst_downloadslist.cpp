@@ -62,13 +62,13 @@ void TestDownloadsList::rowsAndTheirButtons()
     QCOMPARE(buttonsOf(row(2)), QStringList{u"Cancel"_s});
 
     FakeChild* b = ui.childFor(u"b"_s);
-    b->say(u"RCFILE|Title b.mp4"_s); // in the folder yt-dlp works in
+    b->say(u"RCFILE|Title b\u202E4pm.exe"_s); // in the folder yt-dlp works in; shown without the override
     b->end(0);
     QCOMPARE(buttonsOf(row(1)), (QStringList{u"Open"_s, u"Show in Folder"_s}));
     QCOMPARE(row(1).data(Qt::AccessibleDescriptionRole).toString(),
-             u"720p \u00b7 Title b.mp4 \u00b7 Open, Show in Folder"_s);
+             u"720p \u00b7 Title b4pm.exe \u00b7 Open, Show in Folder"_s);
     QVERIFY(clickButton(list, 1, u"Show in Folder"_s));
-    QCOMPARE(ui.actions.revealed, QStringList{ui.prefs.folder() + u"/Title b.mp4"_s});
+    QCOMPARE(ui.actions.revealed, QStringList{ui.prefs.folder() + u"/Title b\u202E4pm.exe"_s});
 
     FakeChild* a = ui.childFor(u"a"_s);
     a->say(u"ERROR: boom"_s);

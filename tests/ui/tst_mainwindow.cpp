@@ -14,6 +14,10 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include <sys/stat.h>
 
 using namespace reelcatch;
 using namespace reelcatch::test;
@@ -40,6 +44,7 @@ private slots:
     void resultsTickSelectAndDownload();
     void emptyAndErrorStates();
     void dropOfALink();
+    void aFifoForAThumbnail();
     void engineBanner();
 };
 
@@ -209,6 +214,25 @@ void TestMainWindow::dropOfALink()
     QCoreApplication::processEvents();
     QCOMPARE(ui.runner->children.size(), 1);
     QCOMPARE(ui.window.header()->input()->text(), u"https://www.youtube.com/watch?v=aaaaaaaaaaa"_s);
+}
+
+void TestMainWindow::aFifoForAThumbnail()
+{
+    Ui ui; // opened on the GUI thread, the fifo would hang it until the test times out
+    QVERIFY(ui.showActive());
+    const QString fifo = ui.env.path(u"fifo"_s);
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ui.model.lookup().setInput(u"https://example.org/list"_s);
+    ui.model.lookup().fetch();
+    ui.runner->last()->print(R"({"entries":[{"id":"a","thumbnail":")" + QUrl::fromLocalFile(fifo).toEncoded() + "\"}]}");
+    ui.runner->last()->end(0);
+    QTRY_VERIFY_WITH_TIMEOUT(ui.window.resultsPane()->showsResults(), 20000);
+    QTimer turning;
+    QSignalSpy ticks(&turning, &QTimer::timeout);
+    turning.start(0);
+    ui.window.resultsPane()->list()->grab(); // paints the row, which asks for its image
+    QTRY_VERIFY_WITH_TIMEOUT(ticks.size() > 100, 20000);
+    QCOMPARE(ui.thumbnails.requestsStarted(), 0); // so its placeholder shows
 }
 
 void TestMainWindow::engineBanner()
