@@ -238,6 +238,9 @@ void Lookup::fetch()
                 }
                 m_child = nullptr;
                 qCInfo(lcAppModel) << "lookup ended" << int(exit.kind) << exit.code;
+                // yt-dlp's own word, for a failed run or an answer that is no listing.
+                const QString fallback = Engine::lastError(QString::fromUtf8(child->errorTail()))
+                                             .value_or(QStringLiteral("Couldn't load that link."));
                 if (!exit.succeeded()) {
                     stream->abandon();
                     if (exit.kind == ChildExit::Kind::inactive)
@@ -245,12 +248,9 @@ void Lookup::fetch()
                     else if (exit.kind == ChildExit::Kind::failedToStart)
                         fail(exit.message);
                     else
-                        fail(Engine::lastError(QString::fromUtf8(child->errorTail()))
-                                 .value_or(QStringLiteral("Couldn't load that link.")));
+                        fail(fallback);
                     return;
                 }
-                const QString fallback = Engine::lastError(QString::fromUtf8(child->errorTail()))
-                                             .value_or(QStringLiteral("Couldn't load that link."));
                 AnswerStream::parsed(stream).then(
                     this, [this, generation, typed, target, fallback](std::optional<Parsed> parsed) {
                         if (generation != m_generation)

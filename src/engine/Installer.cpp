@@ -2,11 +2,11 @@
 
 #include "ArchiveUnpack.h"
 #include "Log.h"
+#include "ToolTrust.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QFuture>
@@ -82,65 +82,6 @@ void deliver(const QPointer<QObject>& context, const ToolInstaller::OnDone& done
         return;
     QMetaObject::invokeMethod(
         context.data(), [done, status = std::move(status)] { done(status); }, Qt::QueuedConnection);
-}
-
-// The binary form of an ASCII-armoured key: the base64 lines between the
-// armour header's blank line and the checksum line. Empty when malformed.
-QByteArray dearmor(const QByteArray& armoured)
-{
-    enum { before, headers, body } where = before;
-    QByteArray base64;
-    for (const QByteArray& raw : armoured.split('\n')) {
-        const QByteArray line = raw.trimmed();
-        if (line.startsWith("-----"))
-            where = where == before ? headers : before;
-        else if (where == headers && line.isEmpty())
-            where = body;
-        else if (where == body && line.startsWith('='))
-            where = before; // the checksum line ends the body
-        else if (where == body)
-            base64 += line;
-    }
-    const auto decoded =
-        QByteArray::fromBase64Encoding(base64, QByteArray::AbortOnBase64DecodingErrors);
-    return decoded ? *decoded : QByteArray();
-}
-
-// The lower-case SHA-256 that a checksum file gives for `name` (lines of
-// "<hex>  <name>", a "*" before binary names). With no name, the first sum
-// counts: deno and ffmpeg publish one file per download. Empty when none.
-QByteArray publishedSum(const QByteArray& sums, const QString& name)
-{
-    static const QRegularExpression hex(QStringLiteral("^[0-9a-fA-F]{64}$"));
-    for (const QByteArray& line : sums.split('\n')) {
-        const QList<QByteArray> fields = line.simplified().split(' ');
-        if (!hex.match(QString::fromLatin1(fields[0])).hasMatch())
-            continue;
-        QByteArray file = fields.value(1);
-        if (file.startsWith('*'))
-            file.remove(0, 1);
-        if (name.isEmpty() || file == name.toUtf8())
-            return fields[0].toLower();
-    }
-    return {};
-}
-
-// Removes what an install killed half-way left in the support folder: only
-// ".TOOL-<uuid>.new" files untouched for an hour, so a running install of
-// another instance keeps its own.
-void sweepTemporaries(const QString& supportDir)
-{
-    static const QRegularExpression ours(QStringLiteral(
-        "^\\.(yt-dlp|deno|ffmpeg|ffprobe)-[0-9a-f]{8}(-[0-9a-f]{4}){3}-[0-9a-f]{12}\\.new$"));
-    const QDateTime cutoff = QDateTime::currentDateTimeUtc().addSecs(-3600);
-    QDirIterator it(supportDir, QDir::Files | QDir::Hidden | QDir::System);
-    while (it.hasNext()) {
-        it.next();
-        const QFileInfo info = it.fileInfo();
-        if (ours.match(info.fileName()).hasMatch() && info.lastModified() < cutoff &&
-            QFile::remove(info.filePath()))
-            qCInfo(lcEngine) << "removed the leftover" << info.filePath();
-    }
 }
 
 } // namespace
@@ -297,7 +238,7 @@ void Installer::Job::start()
     // The small files first: a download that can't be checked isn't made.
     download(m_tool.sumsUrl, {}, [this] {
         const QByteArray sums = std::exchange(m_small, {});
-        m_expectedSum = publishedSum(sums, m_tool.sumsName);
+        m_expectedSum = ToolTrust::publishedSum(sums, m_tool.sumsName);
         if (m_expectedSum.isEmpty())
             return mismatch();
         if (m_tool.signatureUrl.isEmpty())
@@ -482,7 +423,7 @@ void Installer::Job::verifySignature(const QByteArray& signature)
     QFile key(m_config.signingKey.isEmpty() ? QString::fromLatin1(builtInKey)
                                             : m_config.signingKey);
     const QByteArray keyring =
-        key.open(QIODevice::ReadOnly) ? dearmor(key.readAll()) : QByteArray();
+        key.open(QIODevice::ReadOnly) ? ToolTrust::dearmor(key.readAll()) : QByteArray();
     if (keyring.isEmpty())
         return fail(QStringLiteral("Couldn't read the signing key %1").arg(key.fileName()));
     const QString keyringPath = m_workDir + QStringLiteral("/keyring.gpg");
@@ -638,7 +579,7 @@ Installer::Installer(const Engine& engine, InstallerConfig config)
       m_jobs(new QObject)
 {
     // Off the calling thread: the folder may be on a slow disk.
-    QThreadPool::globalInstance()->start([dir = m_engine.supportDir()] { sweepTemporaries(dir); });
+    QThreadPool::globalInstance()->start([dir = m_engine.supportDir()] { ToolTrust::sweepTemporaries(dir); });
 }
 
 Installer::~Installer()
