@@ -10,9 +10,12 @@ AppModel::AppModel(Engine& engine, Prefs& prefs, ToolInstaller& installer, Platf
                    QObject* parent)
     : QObject(parent), m_engine(engine), m_prefs(prefs), m_readiness(engine, installer),
       m_lookup(engine, m_readiness), m_queue(engine, prefs, m_readiness, platform),
-      m_clipboard(platform.clipboard, prefs, m_lookup)
+      m_clipboard(platform.clipboard, prefs, m_lookup), m_cookies(engine, prefs)
 {
     m_prefs.registerDefaults();
+    const auto cookies = [this] { return m_cookies.choice().cookies; };
+    m_lookup.setCookies(cookies);
+    m_queue.setCookies(cookies);
     // Quitting stops every download, and with it every ffmpeg it started.
     if (QCoreApplication* app = QCoreApplication::instance())
         connect(app, &QCoreApplication::aboutToQuit, &m_queue, &DownloadQueue::cancelAll);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ClipboardWatch.h"
+#include "CookieSources.h"
 #include "DownloadQueue.h"
 #include "EngineReadiness.h"
 #include "Lookup.h"
@@ -32,9 +33,15 @@ public:
     DownloadQueue& queue() { return m_queue; }
     EngineReadiness& readiness() { return m_readiness; }
     ClipboardWatch& clipboard() { return m_clipboard; }
+    CookieSources& cookies() { return m_cookies; }
 
-    // The engine check the application makes once at start-up.
-    void startEngineCheck() { m_readiness.ensure(false); }
+    // The engine check the application makes once at start-up, and the look
+    // for browsers to take cookies from.
+    void startEngineCheck()
+    {
+        m_readiness.ensure(false);
+        m_cookies.refresh();
+    }
 
     // Queues the ticked results in `preset`.
     void enqueueSelected(Preset preset);
@@ -46,6 +53,7 @@ private:
     Lookup m_lookup;
     DownloadQueue m_queue;
     ClipboardWatch m_clipboard;
+    CookieSources m_cookies;
 };
 
 } // namespace reelcatch

@@ -165,7 +165,8 @@ void DownloadQueue::start(const DownloadPtr& job)
     }
     const YtdlpArgs::Download request{
         job->video().url(), job->preset(), m_readiness.version(),
-        m_plainPreset.value(job->video().id(), job->preset()) != job->preset()};
+        m_plainPreset.value(job->video().id(), job->preset()) != job->preset(),
+        m_cookies ? m_cookies() : YtdlpArgs::Cookies{}};
     Child* child = m_engine.spawn({*ytdlp, YtdlpArgs::download(m_engine, m_prefs, request), {},
                                    ChildSpec::Output::lines, outputPause, {}, folder},
                                   this);

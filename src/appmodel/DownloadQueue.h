@@ -3,6 +3,7 @@
 #include "Download.h"
 #include "Platform.h"
 #include "VideoItem.h"
+#include "YtdlpArgs.h"
 
 #include <QHash>
 #include <QList>
@@ -45,6 +46,9 @@ public:
     void remove(Download& job);
     void clearFinished();
     void cancelAll();
+    // Where yt-dlp takes sign-in cookies from, asked at every start; nowhere
+    // until set.
+    void setCookies(std::function<YtdlpArgs::Cookies()> cookies) { m_cookies = std::move(cookies); }
 
     // The pause between reads of a download's output: yt-dlp prints a
     // progress line every few milliseconds.
@@ -81,6 +85,7 @@ private:
     Engine& m_engine;
     Prefs& m_prefs;
     EngineReadiness& m_readiness;
+    std::function<YtdlpArgs::Cookies()> m_cookies;
     Platform m_platform;
     QList<DownloadPtr> m_downloads;
     // The run of each job that has one; only it speaks for the job.

@@ -222,8 +222,10 @@ void Lookup::fetch()
     qCInfo(lcAppModel) << "looking up" << target;
     const quint64 generation = ++m_generation;
     Child* child =
-        m_engine.spawn({*ytdlp, YtdlpArgs::lookup(m_engine, target, m_readiness.version()), {},
-                        ChildSpec::Output::stream, {}, inactivityLimit},
+        m_engine.spawn({*ytdlp,
+                        YtdlpArgs::lookup(m_engine, target, m_readiness.version(),
+                                          m_cookies ? m_cookies() : YtdlpArgs::Cookies{}),
+                        {}, ChildSpec::Output::stream, {}, inactivityLimit},
                        this);
     m_child = child;
     auto stream = std::make_shared<AnswerStream>();

@@ -2,6 +2,7 @@
 
 #include "Listing.h"
 #include "VideoItem.h"
+#include "YtdlpArgs.h"
 
 #include <QList>
 #include <QObject>
@@ -10,6 +11,7 @@
 #include <QString>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -48,6 +50,9 @@ public:
     // Ends the lookup under way, if any: its yt-dlp stops, and the previous
     // results, heading and selection stay as they are, with no error shown.
     void stop();
+    // Where yt-dlp takes sign-in cookies from, asked at every start; nowhere
+    // until set.
+    void setCookies(std::function<YtdlpArgs::Cookies()> cookies) { m_cookies = std::move(cookies); }
 
     // A lookup that has printed nothing on either stream for this long ends
     // with an error (a big channel prints a line per page, so it never does).
@@ -73,6 +78,7 @@ private:
 
     Engine& m_engine;
     const EngineReadiness& m_readiness;
+    std::function<YtdlpArgs::Cookies()> m_cookies;
     QString m_input;
     bool m_isFetching = false;
     std::optional<QString> m_fetchError;

@@ -36,21 +36,26 @@ bool since(const std::optional<QString>& version, const char* release)
 
 } // namespace
 
-QStringList common(const Engine& engine, const std::optional<QString>& version)
+QStringList common(const Engine& engine, const std::optional<QString>& version,
+                   const Cookies& cookies)
 {
     QStringList args{QStringLiteral("--no-colors")};
-    if (!since(version, jsRuntimesSince))
-        return args;
-    if (const std::optional<QString> denoPath = engine.deno())
-        args << QStringLiteral("--js-runtimes") << QStringLiteral("deno:") + *denoPath;
+    if (since(version, jsRuntimesSince)) {
+        if (const std::optional<QString> denoPath = engine.deno())
+            args << QStringLiteral("--js-runtimes") << QStringLiteral("deno:") + *denoPath;
+    }
+    if (!cookies.fromBrowser.isEmpty())
+        args << QStringLiteral("--cookies-from-browser") << cookies.fromBrowser;
+    else if (!cookies.file.isEmpty())
+        args << QStringLiteral("--cookies") << cookies.file;
     return args;
 }
 
 QStringList lookup(const Engine& engine, const QString& target,
-                   const std::optional<QString>& version)
+                   const std::optional<QString>& version, const Cookies& cookies)
 {
     // "--" keeps a target that begins with "-" from being read as an option.
-    return common(engine, version)
+    return common(engine, version, cookies)
            << QStringLiteral("-J") << QStringLiteral("--flat-playlist")
            << QStringLiteral("--no-playlist") << QStringLiteral("--no-warnings")
            << QStringLiteral("--") << target;
@@ -65,7 +70,7 @@ QStringList download(const Engine& engine, const Prefs& prefs, const Download& r
     // goes last, behind "--".
     const bool optionLike = url.startsWith(QLatin1Char('-'));
 
-    QStringList args = common(engine, request.version);
+    QStringList args = common(engine, request.version, request.cookies);
     if (!optionLike)
         args << url;
     args << QStringLiteral("--no-playlist") << QStringLiteral("--newline")

@@ -22,13 +22,22 @@ inline constexpr const char* postprocessTemplateSince = "2023.06.21";
 // with it.
 inline constexpr const char* jsRuntimesSince = "2025.11.12";
 
-// What begins every command line: no colours, and deno when there is one and
-// the yt-dlp in use (of `version`, when known) takes it.
-QStringList common(const Engine& engine, const std::optional<QString>& version);
+// Where yt-dlp takes sign-in cookies from; at most one is set.
+struct Cookies {
+    // For "--cookies-from-browser": "firefox", or "firefox:/profile/folder".
+    QString fromBrowser;
+    // For "--cookies": a cookies file.
+    QString file;
+};
+
+// What begins every command line: no colours, deno when there is one and
+// the yt-dlp in use (of `version`, when known) takes it, and the cookies.
+QStringList common(const Engine& engine, const std::optional<QString>& version,
+                   const Cookies& cookies = {});
 
 // Lists what is behind `target` as one JSON document (a playlist flat).
 QStringList lookup(const Engine& engine, const QString& target,
-                   const std::optional<QString>& version);
+                   const std::optional<QString>& version, const Cookies& cookies = {});
 
 // What a download needs besides the engine: the video, its preset, the
 // version of the yt-dlp in use, and whether the file name carries the preset
@@ -38,6 +47,7 @@ struct Download {
     Preset preset;
     std::optional<QString> version;
     bool presetInName = false;
+    Cookies cookies = {};
 };
 // Downloads one video into the working folder (yt-dlp would expand "~" and
 // "$NAME" in a folder given on the command line), printing progress lines

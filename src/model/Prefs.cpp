@@ -143,6 +143,9 @@ const QVariantMap& Prefs::defaults()
         {PrefKey::sponsor, false},
         {PrefKey::parallel, 2},
         {PrefKey::autoPaste, true},
+        {PrefKey::cookiesFrom, QString()},
+        {PrefKey::cookiesProfile, QString()},
+        {PrefKey::cookiesFile, QString()},
     };
     return table;
 }
@@ -217,6 +220,11 @@ bool Prefs::flag(const QString& key) const
 QString Prefs::subLangs() const
 {
     return string(PrefKey::subLangs).value_or(defaults().value(PrefKey::subLangs).toString());
+}
+
+QString Prefs::text(const QString& key) const
+{
+    return string(key).value_or(defaults().value(key).toString());
 }
 
 int Prefs::parallelAsStored() const

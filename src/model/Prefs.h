@@ -21,6 +21,9 @@ public:
     // Returns the chosen directory path, or nothing when the user cancelled.
     virtual std::optional<QString> chooseDirectory(const QString& startIn,
                                                    const QString& acceptLabel) = 0;
+    // The same for an existing file.
+    virtual std::optional<QString> chooseFile(const QString& startIn,
+                                              const QString& acceptLabel) = 0;
 };
 
 // The user-defaults keys.
@@ -35,6 +38,12 @@ inline const QString sponsor = QStringLiteral("sponsor");
 inline const QString parallel = QStringLiteral("parallel");
 inline const QString autoPaste = QStringLiteral("autoPaste");
 inline const QString folder = QStringLiteral("folder");
+// Where yt-dlp takes sign-in cookies from: "" (nowhere), a browser
+// ("firefox", "chromium", "chrome", "brave", "edge", "opera", "vivaldi") or
+// "file"; the browser's profile folder (empty for its own default); the file.
+inline const QString cookiesFrom = QStringLiteral("cookiesFrom");
+inline const QString cookiesProfile = QStringLiteral("cookiesProfile");
+inline const QString cookiesFile = QStringLiteral("cookiesFile");
 } // namespace PrefKey
 
 // The application's persistent settings: a per-user INI store plus defaults
@@ -52,7 +61,7 @@ public:
                    QObject* parent = nullptr);
     ~Prefs() override;
 
-    // The nine registered defaults (every key but `folder`), typed: the one
+    // The twelve registered defaults (every key but `folder`), typed: the one
     // place a setting's default is written down.
     static const QVariantMap& defaults();
     // Registers the defaults; reads made before this fall back to the same values.
@@ -83,6 +92,10 @@ public:
     // The same, at least 1.
     int parallel() const;
     bool autoPaste() const { return flag(PrefKey::autoPaste); }
+    // The cookie keys as stored, else "" (as given, not checked).
+    QString cookiesFrom() const { return text(PrefKey::cookiesFrom); }
+    QString cookiesProfile() const { return text(PrefKey::cookiesProfile); }
+    QString cookiesFile() const { return text(PrefKey::cookiesFile); }
 
     // The download folder: the stored path, else the default folder. Not checked.
     QString folder() const;
@@ -103,6 +116,7 @@ signals:
 private:
     Prefs(std::unique_ptr<QSettings> settings, const QString& defaultFolder, QObject* parent);
     std::optional<QVariant> raw(const QString& key) const;
+    QString text(const QString& key) const;
 
     std::unique_ptr<QSettings> m_settings;
     QVariantMap m_registered;

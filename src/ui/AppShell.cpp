@@ -79,6 +79,12 @@ void AppShell::showSettings()
     m_settings->activateWindow();
 }
 
+void AppShell::showAccountSettings()
+{
+    showSettings();
+    m_settings->showAccountSection();
+}
+
 void AppShell::quit()
 {
     if (m_quit)

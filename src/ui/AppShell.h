@@ -44,6 +44,8 @@ public:
 
     void showWindow();
     void showSettings();
+    // The settings window at its "YouTube account" section.
+    void showAccountSettings();
     void quit();
     // What quitting does; QCoreApplication::quit() unless a test says otherwise.
     void setQuitHandler(std::function<void()> handler) { m_quit = std::move(handler); }

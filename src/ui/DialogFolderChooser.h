@@ -8,8 +8,9 @@
 namespace reelcatch {
 
 // The folder chooser of the desktop build: a directory dialog opening in the
-// current folder, its accept button labelled as asked ("Use Folder"). The
-// dialog belongs to the active window, else to the fallback parent.
+// current folder (a file dialog for a file), its accept button labelled as
+// asked ("Use Folder"). The dialog belongs to the active window, else to the
+// fallback parent.
 class DialogFolderChooser : public FolderChooser {
 public:
     explicit DialogFolderChooser(QWidget* fallbackParent = nullptr);
@@ -18,8 +19,10 @@ public:
 
     std::optional<QString> chooseDirectory(const QString& startIn,
                                            const QString& acceptLabel) override;
+    std::optional<QString> chooseFile(const QString& startIn, const QString& acceptLabel) override;
 
 private:
+    std::optional<QString> ask(bool folder, const QString& startIn, const QString& acceptLabel);
     QPointer<QWidget> m_fallbackParent;
 };
 

@@ -4,8 +4,10 @@
 #include "Prefs.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,6 +28,12 @@ namespace reelcatch {
 namespace {
 
 const char* const keyProperty = "reelcatchPrefKey";
+
+// What an entry of the cookie picker stands for, besides a found browser's
+// index.
+constexpr int noCookies = -1;
+constexpr int currentFile = -2;
+constexpr int chooseFile = -3;
 
 // What a key reads as when the store holds nothing usable for it.
 
@@ -144,7 +152,7 @@ SettingsWindow::SettingsWindow(AppModel& model, FolderChooser& chooser, QWidget*
     setFixedSize(fixedWidth, fixedHeight);
 
     // The form scrolls only if a large font makes it taller than the window.
-    auto* scroll = new QScrollArea(this);
+    auto* scroll = m_scroll = new QScrollArea(this);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -155,6 +163,7 @@ SettingsWindow::SettingsWindow(AppModel& model, FolderChooser& chooser, QWidget*
     sections->addWidget(buildSaving());
     sections->addWidget(buildVideo());
     sections->addWidget(buildTags());
+    sections->addWidget(buildAccount());
     sections->addWidget(buildEngine());
     sections->addStretch(1);
     scroll->setWidget(content);
@@ -164,6 +173,7 @@ SettingsWindow::SettingsWindow(AppModel& model, FolderChooser& chooser, QWidget*
     outer->addWidget(scroll);
 
     connect(&m_prefs, &Prefs::valueChanged, this, &SettingsWindow::refreshSettings);
+    connect(&m_model.cookies(), &CookieSources::changed, this, &SettingsWindow::refreshAccount);
     connect(&m_prefs, &Prefs::folderChanged, this, &SettingsWindow::refreshFolder);
     const EngineReadiness& readiness = m_model.readiness();
     for (auto signal : {&EngineReadiness::busyChanged, &EngineReadiness::versionChanged,
@@ -276,6 +286,29 @@ QWidget* SettingsWindow::buildTags()
     return group;
 }
 
+QWidget* SettingsWindow::buildAccount()
+{
+    auto* group = new QGroupBox(tr("YouTube account"));
+    group->setObjectName(QStringLiteral("accountSection"));
+    m_account = group;
+    QFormLayout* form = formLayout(group);
+    m_cookiesPicker = new QComboBox(group);
+    m_cookiesPicker->setObjectName(PrefKey::cookiesFrom);
+    m_cookiesPicker->setAccessibleName(tr("Use cookies from"));
+    m_cookiesPicker->setAccessibleDescription(tr("The browser or file whose sign-in YouTube sees"));
+    connect(m_cookiesPicker, &QComboBox::activated, this, &SettingsWindow::cookiesPicked);
+    form->addRow(tr("Use cookies from"), m_cookiesPicker);
+    m_cookiesNote = new QLabel(group);
+    m_cookiesNote->setObjectName(QStringLiteral("cookiesNote"));
+    m_cookiesNote->setWordWrap(true);
+    form->addRow(m_cookiesNote);
+    form->addRow(captionLabel(tr("Cookies let YouTube see you as signed in. Close YouTube in that "
+                                 "browser while downloading if it locks its cookies. YouTube may "
+                                 "limit accounts that download a lot."),
+                              group));
+    return group;
+}
+
 QWidget* SettingsWindow::buildEngine()
 {
     auto* group = new QGroupBox(QStringLiteral("Engine"));
@@ -342,6 +375,57 @@ void SettingsWindow::refreshSettings()
     const QString langs = m_prefs.subLangs();
     if (m_subLangs->text() != langs)
         m_subLangs->setText(langs);
+    refreshAccount();
+}
+
+void SettingsWindow::refreshAccount()
+{
+    const CookieSources& sources = m_model.cookies();
+    const CookieSources::Choice choice = sources.choice();
+    const QSignalBlocker quiet(m_cookiesPicker);
+    m_cookiesPicker->clear();
+    m_cookiesPicker->addItem(tr("None"), noCookies);
+    for (qsizetype i = 0; i < sources.found().size(); ++i)
+        m_cookiesPicker->addItem(sources.found().at(i).label, int(i));
+    if (!choice.cookies.file.isEmpty()) {
+        const QString file = QDir::toNativeSeparators(choice.cookies.file);
+        m_cookiesPicker->addItem(QFileInfo(file).fileName(), currentFile);
+        m_cookiesPicker->setItemData(m_cookiesPicker->count() - 1, file, Qt::ToolTipRole);
+    }
+    m_cookiesPicker->addItem(tr("A cookies file\u2026"), chooseFile);
+    const int shown = !choice.cookies.file.isEmpty() ? currentFile : choice.source;
+    m_cookiesPicker->setCurrentIndex(std::max(m_cookiesPicker->findData(shown), 0));
+    m_cookiesNote->setText(choice.lostNote);
+    m_cookiesNote->setVisible(!choice.lostNote.isEmpty());
+}
+
+void SettingsWindow::cookiesPicked(int index)
+{
+    const int picked = m_cookiesPicker->itemData(index).toInt();
+    const QList<CookieSource>& found = m_model.cookies().found();
+    if (picked == noCookies) {
+        m_prefs.setValue(PrefKey::cookiesFrom, QString());
+    } else if (picked >= 0 && picked < found.size()) {
+        m_prefs.setValue(PrefKey::cookiesProfile, found.at(picked).profile);
+        m_prefs.setValue(PrefKey::cookiesFrom, found.at(picked).browser);
+    } else if (picked == chooseFile) {
+        const QString current = m_prefs.cookiesFile();
+        const QString startIn =
+            current.isEmpty() ? QDir::homePath() : QFileInfo(current).absolutePath();
+        const std::optional<QString> file = m_chooser.chooseFile(startIn, tr("Use File"));
+        if (file && !file->isEmpty()) {
+            m_prefs.setValue(PrefKey::cookiesFile, *file);
+            m_prefs.setValue(PrefKey::cookiesFrom, QStringLiteral("file"));
+        }
+    }
+    // A cancelled choice shows the stored one again.
+    refreshAccount();
+}
+
+void SettingsWindow::showAccountSection()
+{
+    m_scroll->ensureWidgetVisible(m_account);
+    m_cookiesPicker->setFocus(Qt::OtherFocusReason);
 }
 
 void SettingsWindow::refreshFolder()
@@ -396,6 +480,8 @@ void SettingsWindow::showEvent(QShowEvent* event)
     refreshSettings();
     refreshFolder();
     refreshEngine();
+    // A browser may have been installed or removed meanwhile.
+    m_model.cookies().refresh();
 }
 
 bool SettingsWindow::eventFilter(QObject* watched, QEvent* event)

@@ -3,9 +3,11 @@
 #include <QWidget>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 class QToolButton;
 
 namespace reelcatch {
@@ -28,8 +30,9 @@ class Prefs;
 // Child object names, for the desktop's automation and the tests:
 // "folderPath", "changeFolder", "parallelLabel", "parallelDown", "parallelUp",
 // "autoPaste", "h264", "h264Note", "subs", "subLangsRow", "subLangs",
-// "sponsor", "embedMeta", "embedThumb", "ytdlpVersion", "ffmpegState",
-// "denoState", "engineSpinner", "updateNow".
+// "sponsor", "embedMeta", "embedThumb", "accountSection", "cookiesFrom",
+// "cookiesNote", "ytdlpVersion", "ffmpegState", "denoState", "engineSpinner",
+// "updateNow".
 class SettingsWindow : public QWidget {
     Q_OBJECT
 public:
@@ -43,6 +46,9 @@ public:
     SettingsWindow(AppModel& model, FolderChooser& chooser, QWidget* parent = nullptr);
     ~SettingsWindow() override;
 
+    // Brings the "YouTube account" section into view and focuses its picker.
+    void showAccountSection();
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -51,6 +57,7 @@ private:
     QWidget* buildSaving();
     QWidget* buildVideo();
     QWidget* buildTags();
+    QWidget* buildAccount();
     QWidget* buildEngine();
     QCheckBox* addToggle(const QString& text, const QString& key);
 
@@ -58,6 +65,9 @@ private:
     void refreshSettings();
     void refreshFolder();
     void refreshEngine();
+    // Lists the browsers found and shows the stored cookie choice.
+    void refreshAccount();
+    void cookiesPicked(int index);
     void elideFolderPath();
     void stepParallel(int delta);
     void updateEngine();
@@ -74,6 +84,10 @@ private:
     QList<QCheckBox*> m_toggles;
     QWidget* m_subLangsRow = nullptr;
     QLineEdit* m_subLangs = nullptr;
+    QScrollArea* m_scroll = nullptr;
+    QWidget* m_account = nullptr;
+    QComboBox* m_cookiesPicker = nullptr;
+    QLabel* m_cookiesNote = nullptr;
     QLabel* m_ytdlpVersion = nullptr;
     QLabel* m_ffmpegState = nullptr;
     QLabel* m_denoState = nullptr;

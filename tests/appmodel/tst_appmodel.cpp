@@ -65,6 +65,8 @@ private slots:
     void clipboardCopiesOnce();
     void readiness_data();
     void readiness();
+    void cookies_data();
+    void cookies();
 };
 
 void TestAppModel::normalizes_data()
@@ -399,6 +401,66 @@ void TestAppModel::readiness()
     f.lookup().setInput(u"x"_s);
     f.lookup().fetch();
     QVERIFY(!usable || f.runner->last()->spec.arguments.contains(u"--js-runtimes"_s) == ready.tools().deno);
+}
+
+void TestAppModel::cookies_data()
+{
+    // Files made below the home ("path|content", "path@" written a day old);
+    // the stored choice (a path below the home); the cookie arguments, "~"
+    // standing for the home.
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<QStringList>("expected");
+    const QString fp = u".var/app/org.mozilla.firefox/.mozilla/firefox"_s;
+    const QString fs = u"snap/firefox/common/.mozilla/firefox"_s;
+    const QString bf = u".var/app/com.brave.Browser/config/BraveSoftware/Brave-Browser"_s;
+    const QString cs = u"snap/chromium/common/chromium"_s;
+    const QString cookie = u"--cookies-from-browser"_s;
+    QTest::newRow("firefox") << QStringList{u".mozilla/firefox/a.b/cookies.sqlite"_s} << u"firefox"_s << QString() << QStringList{cookie, u"firefox"_s};
+    // profiles.ini: the installation's default wins over the marked one,
+    // and a stored older profile of the same installation follows it.
+    QTest::newRow("firefox flatpak") << QStringList{fp + u"/old/cookies.sqlite"_s, fp + u"/main/cookies.sqlite"_s, fp + u"/profiles.ini|[Profile0]\nPath=old\nDefault=1\n[Install4F96]\nDefault=main\n"_s}
+                                     << u"firefox"_s << fp + u"/old"_s << QStringList{cookie, u"firefox:~/"_s + fp + u"/main"_s};
+    QTest::newRow("firefox snap, newest") << QStringList{fs + u"/old/cookies.sqlite@"_s, fs + u"/new/cookies.sqlite"_s, u".mozilla/firefox/n/cookies.sqlite"_s}
+                                          << u"firefox"_s << fs + u"/new"_s << QStringList{cookie, u"firefox:~/"_s + fs + u"/new"_s};
+    QTest::newRow("chromium") << QStringList{u".config/chromium/Default/Cookies"_s, cs + u"/Default/Cookies"_s} << u"chromium"_s << QString() << QStringList{cookie, u"chromium"_s};
+    QTest::newRow("chromium snap") << QStringList{u".config/chromium/Default/Cookies"_s, cs + u"/Profile 1/Cookies"_s} << u"chromium"_s << cs << QStringList{cookie, u"chromium:~/"_s + cs};
+    QTest::newRow("brave flatpak") << QStringList{bf + u"/Default/Network/Cookies"_s} << u"brave"_s << bf << QStringList{cookie, u"brave:~/"_s + bf};
+    QTest::newRow("browser gone") << QStringList{u".config/chromium/Default/Cookies"_s} << u"chrome"_s << QString() << QStringList{};
+    QTest::newRow("flatpak gone") << QStringList{u".mozilla/firefox/a/cookies.sqlite"_s} << u"firefox"_s << fp + u"/a"_s << QStringList{};
+    QTest::newRow("profile yt-dlp would misread") << QStringList{u"snap/firefox/common/.mozilla/firefox/x::y/cookies.sqlite"_s} << u"firefox"_s << fs << QStringList{};
+    QTest::newRow("file") << QStringList{u"c.txt"_s} << u"file"_s << u"c.txt"_s << QStringList{u"--cookies"_s, u"~/c.txt"_s};
+    QTest::newRow("file gone") << QStringList{} << u"file"_s << u"c.txt"_s << QStringList{};
+}
+
+void TestAppModel::cookies()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QString, from);
+    QFETCH(QString, place);
+    QFETCH(QStringList, expected);
+    Fixture f;
+    const QString home = f.env.homeDir() + u'/';
+    for (const QString& file : std::as_const(files)) {
+        const QString path = home + file.section(u'|', 0, 0).remove(u'@');
+        const QByteArray content = file.section(u'|', 1).toUtf8();
+        QVERIFY(!TestEnv::writeFileWithMtime(path, content, QDateTime::currentDateTime().addDays(file.endsWith(u'@') ? -1 : 0)).isEmpty());
+    }
+    expected.replaceInStrings(u"~/"_s, home);
+    f.prefs.setValue(PrefKey::cookiesFrom, from);
+    f.prefs.setValue(from == u"file"_s ? PrefKey::cookiesFile : PrefKey::cookiesProfile, place.isEmpty() ? place : home + place);
+    QSignalSpy looked(&f.model.cookies(), &CookieSources::changed);
+    f.model.cookies().refresh();
+    QVERIFY(looked.wait(20000));
+    QCOMPARE(f.model.cookies().choice().lostNote.isEmpty(), !expected.isEmpty());
+
+    // Lookups and downloads alike.
+    QVERIFY(start(f, playlist));
+    const QStringList tail{u"-J"_s, u"--flat-playlist"_s, u"--no-playlist"_s, u"--no-warnings"_s, u"--"_s, playlist};
+    QCOMPARE(f.runner->last()->spec.arguments, QStringList{u"--no-colors"_s} + expected + tail);
+    f.queue().enqueue({videoItem(u"v"_s)}, Preset::p1080);
+    QCOMPARE(f.runner->last()->spec.arguments.mid(1, expected.size() + 1), expected + QStringList{u"https://example.org/v"_s});
 }
 
 QTEST_GUILESS_MAIN(TestAppModel)

@@ -18,6 +18,7 @@ struct Chooser : FolderChooser {
     {
         return asked << startIn << label, answer;
     }
+    std::optional<QString> chooseFile(const QString&, const QString&) override { return {}; }
     std::optional<QString> answer;
     QStringList asked;
 };

@@ -55,9 +55,13 @@ public:
     QList<QUrl> urls;
 };
 
+// Answers every file question with `file` (nothing by default), noting where it started.
 class NoChooser final : public FolderChooser {
 public:
     std::optional<QString> chooseDirectory(const QString&, const QString&) override { return {}; }
+    std::optional<QString> chooseFile(const QString& startIn, const QString&) override { return asked << startIn, file; }
+    std::optional<QString> file;
+    QStringList asked;
 };
 
 // yt-dlp's flat answer for a playlist of these ids (titled "Title <id>").

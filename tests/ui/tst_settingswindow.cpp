@@ -4,6 +4,8 @@
 #include "UiFixture.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -18,6 +20,7 @@ private slots:
     void initTestCase() { TestEnv::isolateProcess(); }
     void togglesShowAndStore();
     void engineRowsFollowReadiness();
+    void accountSection();
 };
 
 void TestSettingsWindow::togglesShowAndStore()
@@ -87,6 +90,51 @@ void TestSettingsWindow::engineRowsFollowReadiness()
     settings.hide();
     settings.show();
     QCOMPARE(text(u"ffmpegState"_s), u"installed"_s);
+}
+
+void TestSettingsWindow::accountSection()
+{
+    Ui ui;
+    const QString home = ui.env.homeDir(), flatpak = home + u"/.var/app/org.mozilla.firefox/.mozilla/firefox/p"_s;
+    for (const QString& file : {home + u"/.mozilla/firefox/p/cookies.sqlite"_s, flatpak + u"/cookies.sqlite"_s})
+        QVERIFY(!TestEnv::writeFile(file, "").isEmpty());
+    SettingsWindow settings(ui.model, ui.chooser);
+    settings.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&settings));
+    auto* picker = settings.findChild<QComboBox*>(PrefKey::cookiesFrom);
+    QTRY_COMPARE_WITH_TIMEOUT(picker->count(), 4, 20000);
+    const QStringList expected{u"None"_s, u"Firefox"_s, u"Firefox (Flatpak)"_s, u"A cookies file\u2026"_s};
+    QStringList items;
+    for (int i = 0; i < picker->count(); ++i)
+        items << picker->itemText(i);
+    QCOMPARE(items, expected);
+    emit picker->activated(picker->findText(u"Firefox (Flatpak)"_s));
+    QCOMPARE(ui.prefs.cookiesFrom(), u"firefox"_s);
+    QCOMPARE(ui.prefs.cookiesProfile(), flatpak);
+    QCOMPARE(picker->currentText(), u"Firefox (Flatpak)"_s);
+
+    // A cancelled file choice keeps the browser; a chosen file replaces it.
+    emit picker->activated(picker->count() - 1);
+    QCOMPARE(ui.prefs.cookiesFrom(), u"firefox"_s);
+    ui.chooser.file = TestEnv::writeFile(home + u"/c.txt"_s, "");
+    emit picker->activated(picker->count() - 1);
+    QCOMPARE(ui.chooser.asked, QStringList(2, QDir::homePath()));
+    QCOMPARE(ui.prefs.cookiesFrom(), u"file"_s);
+    QCOMPARE(ui.prefs.cookiesFile(), *ui.chooser.file);
+    QCOMPARE(picker->currentText(), u"c.txt"_s);
+
+    // A browser that is gone shows as None, with a note.
+    auto* note = settings.findChild<QLabel*>(u"cookiesNote"_s);
+    QVERIFY(note->isHidden());
+    ui.prefs.setValue(PrefKey::cookiesFrom, u"chrome"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(note->text(), u"Chrome is no longer installed; cookies are off."_s, 20000);
+    QVERIFY(note->isVisible());
+    QCOMPARE(picker->currentText(), u"None"_s);
+
+    settings.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&settings));
+    settings.showAccountSection();
+    QTRY_VERIFY(picker->hasFocus());
 }
 
 QTEST_MAIN(TestSettingsWindow)

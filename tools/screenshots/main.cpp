@@ -1,7 +1,9 @@
-// Pictures of the main window in its usual states, for review: the window
+// Pictures of the main window in its usual states, and of the settings
+// window at its "YouTube account" section, for review: the windows
 // over a model whose yt-dlp is an in-process stand-in, in a sandbox.
 //   reelcatch-screenshots FOLDER [light|dark]
 #include "DownloadsPane.h"
+#include "SettingsWindow.h"
 #include "UiFixture.h"
 
 #include <QApplication>
@@ -96,6 +98,19 @@ int main(int argc, char** argv)
         ui.model.startEngineCheck();
         ui.installer.held[u"deno"_s].progress(30, 100);
         ok &= save(ui, name(u"engine-banner"_s));
+    }
+    {
+        // Two Firefox installations found; a stored browser that is gone.
+        Ui ui;
+        for (const char* profile : {"/.mozilla/firefox/p", "/.var/app/org.mozilla.firefox/.mozilla/firefox/p"})
+            TestEnv::writeFile(ui.env.homeDir() + QLatin1String(profile) + u"/cookies.sqlite"_s, "");
+        ui.prefs.setValue(PrefKey::cookiesFrom, u"chrome"_s);
+        SettingsWindow settings(ui.model, ui.chooser);
+        settings.show();
+        ok &= QTest::qWaitFor([&] { return ui.model.cookies().isKnown(); }, 20000);
+        settings.showAccountSection();
+        QTest::qWait(100); // pending layouts and repaints
+        ok &= settings.grab().save(name(u"settings-account"_s));
     }
     if (!ok)
         qCritical("some pictures could not be made");
