@@ -37,7 +37,7 @@ class SettingsWindow : public QWidget {
     Q_OBJECT
 public:
     static constexpr int fixedWidth = 520;
-    static constexpr int fixedHeight = 560;
+    static constexpr int fixedHeight = 700;
     // What the parallel-downloads stepper can set; a stored value outside
     // this range is shown as it is.
     static constexpr int minParallel = 1;
