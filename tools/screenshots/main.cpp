@@ -22,8 +22,9 @@ bool save(Ui& ui, const QString& path)
 {
     // Thumbnails asked for by the last paint, then pending layouts and repaints.
     QTest::qWait(100);
-    QTest::qWaitFor([&] { return !ui.thumbnails.runningCount() && !ui.thumbnails.queuedCount(); },
-                    10000);
+    if (!QTest::qWaitFor(
+            [&] { return !ui.thumbnails.runningCount() && !ui.thumbnails.queuedCount(); }, 10000))
+        qWarning("thumbnails still loading");
     QTest::qWait(100);
     return ui.window.grab().save(path);
 }
@@ -78,10 +79,11 @@ bool fill(Ui& ui, const HttpServer& server, const std::function<bool()>& results
         ids << u"clip%1"_s.arg(i);
         entries.append(clipJson(server, ids.last(), i * 30));
     }
-    ui.runner->last()->print(QJsonDocument(QJsonObject{{u"_type"_s, u"playlist"_s},
-                                                       {u"title"_s, u"A playlist of twelve clips"_s},
-                                                       {u"entries"_s, entries}})
-                                 .toJson(QJsonDocument::Compact));
+    ui.runner->last()->print(
+        QJsonDocument(QJsonObject{{u"_type"_s, u"playlist"_s},
+                                  {u"title"_s, u"A playlist of twelve clips"_s},
+                                  {u"entries"_s, entries}})
+            .toJson(QJsonDocument::Compact));
     ui.runner->last()->end(0);
     bool ok = QTest::qWaitFor([&] { return !ui.model.lookup().isFetching(); }, 20000);
     ui.model.lookup().setSelected({ids.at(0), ids.at(2), ids.at(3)});
