@@ -7,6 +7,7 @@
 
 #include <QDBusContext>
 #include <QDBusMessage>
+#include <QDBusVariant>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStyleFactory>
