@@ -47,8 +47,11 @@ ColorScheme::ColorScheme(const QDBusConnection& bus, QObject* parent)
         settle();
         return;
     }
-    m_bus.connect(portalService, portalPath, settingsInterface, QStringLiteral("SettingChanged"),
-                  this, SLOT(onSettingChanged(QString, QString, QDBusVariant)));
+    // Any sender: a match on the portal's well-known name is only routed once
+    // the bus has told the connection who owns it, and a change sent before
+    // that would be lost.
+    m_bus.connect(QString(), portalPath, settingsInterface, QStringLiteral("SettingChanged"),
+                  this, SLOT(onSettingChanged(QDBusMessage)));
     ask(QStringLiteral("ReadOne"));
 }
 
@@ -81,13 +84,16 @@ void ColorScheme::answered(QDBusPendingCallWatcher* call, const QString& method)
     settle();
 }
 
-void ColorScheme::onSettingChanged(const QString& group, const QString& key,
-                                   const QDBusVariant& value)
+void ColorScheme::onSettingChanged(const QDBusMessage& message)
 {
-    if (group != appearanceGroup || key != schemeKey)
+    // Taken as a whole message: a slot with a QDBusVariant parameter is never
+    // called when connected before that type is first used in the process.
+    const QList<QVariant> args = message.arguments();
+    if (args.size() != 3 || args[0].toString() != appearanceGroup ||
+        args[1].toString() != schemeKey)
         return;
     m_heardChange = true;
-    apply(preferenceOf(value.variant()));
+    apply(preferenceOf(args[2]));
 }
 
 void ColorScheme::apply(Preference preference)

@@ -5,7 +5,7 @@
 #include <QPalette>
 
 class QDBusPendingCallWatcher;
-class QDBusVariant;
+class QDBusMessage;
 
 namespace reelcatch {
 
@@ -35,7 +35,7 @@ signals:
     void preferenceChanged(ColorScheme::Preference preference);
 
 private slots:
-    void onSettingChanged(const QString& group, const QString& key, const QDBusVariant& value);
+    void onSettingChanged(const QDBusMessage& message);
 
 private:
     void ask(const QString& method);

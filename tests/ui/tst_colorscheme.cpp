@@ -93,7 +93,6 @@ void TestColorScheme::followsThePortal_data()
     QTest::newRow("dark") << true << QVariant::fromValue(1u) << true;
     QTest::newRow("dark, only Read") << false << QVariant::fromValue(1u) << true;
     QTest::newRow("light on a light platform") << true << QVariant::fromValue(2u) << false;
-    QTest::newRow("not a number") << true << QVariant(u"1"_s) << false;
     QTest::newRow("no portal") << true << QVariant() << false;
 }
 
@@ -113,17 +112,15 @@ void TestColorScheme::followsThePortal()
     QCOMPARE(QApplication::palette() == m_platform, !dark);
     if (!dark)
         return;
-    // The scheme's change is followed (sent again until the bus has routed
-    // the portal's name, which the first signal may beat); another setting's is ignored.
-    const auto send = [&](const QString& group) {
+    // The scheme's change is followed; another setting's is ignored.
+    QSignalSpy changed(&scheme, &ColorScheme::preferenceChanged);
+    for (const QString& group : {u"org.gnome.desktop.interface"_s, u"org.freedesktop.appearance"_s}) {
         QDBusMessage signal = QDBusMessage::createSignal(portalPath, settings, u"SettingChanged"_s);
         signal << group << u"color-scheme"_s << QVariant::fromValue(QDBusVariant(2u));
-        return portalBus.send(signal);
-    };
-    QTRY_VERIFY_WITH_TIMEOUT(send(u"org.gnome.desktop.interface"_s) &&
-                                 send(u"org.freedesktop.appearance"_s) &&
-                                 scheme.preference() == ColorScheme::Preference::Light,
-                             30000);
+        QVERIFY(portalBus.send(signal));
+    }
+    QVERIFY(changed.wait(30000));
+    QCOMPARE(changed.size(), 1);
     QCOMPARE(QApplication::palette(), m_platform);
 }
 
