@@ -6,6 +6,7 @@
 #include "AppIcon.h"
 #include "AppModel.h"
 #include "AppShell.h"
+#include "ColorScheme.h"
 #include "DesktopCues.h"
 #include "DesktopServices.h"
 #include "DialogFolderChooser.h"
@@ -32,6 +33,8 @@ int main(int argc, char* argv[])
     // Ties the windows to the installed desktop entry (launcher, badge, icon).
     QGuiApplication::setDesktopFileName(QStringLiteral("reelcatch"));
     QApplication::setWindowIcon(AppIcon::icon());
+    // Light or dark as the desktop prefers; the answer comes while the window opens.
+    ColorScheme colorScheme(QDBusConnection::sessionBus());
 
     Engine engine(EngineConfig::forUser());
     Installer installer(engine, InstallerConfig::fromEnvironment());

@@ -2,9 +2,14 @@
 
 #include "Icons.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QWidget>
+
+#include <memory>
 
 namespace reelcatch {
 
@@ -20,6 +25,11 @@ QColor shade(const QWidget* widget, qreal alpha)
     QColor color = widget->palette().color(QPalette::WindowText);
     color.setAlphaF(float(alpha));
     return color;
+}
+
+bool appIsDark()
+{
+    return isDark(QGuiApplication::palette());
 }
 
 } // namespace
@@ -69,17 +79,55 @@ QColor separator(const QWidget* widget)
 
 QColor red()
 {
-    return QColor(0xd7, 0x30, 0x27);
+    return appIsDark() ? QColor(0xff, 0x5f, 0x57) : QColor(0xd7, 0x30, 0x27);
 }
 
 QColor orange()
 {
-    return QColor(0xff, 0x95, 0x00);
+    return appIsDark() ? QColor(0xff, 0x9f, 0x0a) : QColor(0xff, 0x95, 0x00);
 }
 
 QColor green()
 {
-    return QColor(0x28, 0xa7, 0x45);
+    return appIsDark() ? QColor(0x32, 0xd7, 0x4b) : QColor(0x28, 0xa7, 0x45);
+}
+
+bool isDark(const QPalette& palette)
+{
+    return palette.color(QPalette::WindowText).lightness() >
+           palette.color(QPalette::Window).lightness();
+}
+
+QPalette lightPalette()
+{
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    return fusion ? fusion->standardPalette() : QPalette(QColor(0xef, 0xef, 0xef));
+}
+
+QPalette darkPalette()
+{
+    const QColor window(0x2b, 0x2b, 0x2b);
+    const QColor base(0x1e, 0x1e, 0x1e);
+    const QColor text(0xe8, 0xe8, 0xe8);
+    // Light, Midlight, Mid, Dark and Shadow follow from the button colour.
+    QPalette p(window.lighter(120), window);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::AlternateBase, window);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::BrightText, Qt::white);
+    p.setColor(QPalette::ToolTipBase, window.lighter(150));
+    p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::Highlight, QColor(0x2f, 0x6f, 0xd0));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Link, QColor(0x6c, 0xa8, 0xff));
+    p.setColor(QPalette::LinkVisited, QColor(0xb0, 0x8c, 0xff));
+    p.setColor(QPalette::PlaceholderText, text.darker(160));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, role, text.darker(180));
+    p.setColor(QPalette::Disabled, QPalette::Highlight, window.lighter(150));
+    return p;
 }
 
 void setTextColor(QWidget* widget, const QColor& color)

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QPixmap>
 #include <QString>
 
@@ -25,10 +26,19 @@ QFont sized(const QFont& base, qreal designPoints, QFont::Weight weight = QFont:
 QColor secondary(const QWidget* widget);
 QColor tertiary(const QWidget* widget);
 QColor separator(const QWidget* widget);
-// The fixed system colours of the design.
+// The fixed system colours of the design, in their brighter variants while
+// the application's palette is dark.
 QColor red();
 QColor orange();
 QColor green();
+
+// Whether a palette is a dark one: light text on a dark window.
+bool isDark(const QPalette& palette);
+// The light palette the application takes when the desktop prefers light
+// and the platform's palette is dark: the Fusion style's own.
+QPalette lightPalette();
+// Its dark counterpart, for a desktop that prefers dark on a light platform.
+QPalette darkPalette();
 
 // Sets a label's text colour through its palette.
 void setTextColor(QWidget* widget, const QColor& color);

@@ -154,7 +154,7 @@ void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
                                                                          : QStyle::State_Off;
     if (m_pressedIndex == index && m_pressedPart != Part::button)
         check.state |= QStyle::State_Sunken;
-    check.palette = option.palette;
+    check.palette = RowStyle::checkBoxPalette(option.palette);
     styleOf(widget)->drawPrimitive(QStyle::PE_IndicatorCheckBox, &check, painter, widget);
 
     std::optional<QPixmap> image;

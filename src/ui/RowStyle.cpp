@@ -95,6 +95,22 @@ QColor accent(const QPalette& palette)
     return palette.color(QPalette::Highlight);
 }
 
+QPalette checkBoxPalette(const QPalette& palette)
+{
+    if (!isDark(palette))
+        return palette;
+    const QColor text = palette.color(QPalette::Text);
+    const QColor base = palette.color(QPalette::Base);
+    const QColor edge =
+        QColor::fromRgbF((text.redF() + base.redF()) / 2, (text.greenF() + base.greenF()) / 2,
+                         (text.blueF() + base.blueF()) / 2);
+    // The style darkens the window colour by 140 and lightens it by 110
+    // for the edge: undone here, so the edge comes out as `edge`.
+    QPalette box = palette;
+    box.setColor(QPalette::Window, edge.lighter(140).darker(110));
+    return box;
+}
+
 QSize thumbnailPixels(qreal width, qreal devicePixelRatio)
 {
     return QSize(qRound(width * devicePixelRatio),

@@ -29,6 +29,10 @@ QColor green(const QPalette& palette);
 QColor red(const QPalette& palette);
 // Borderless icon buttons.
 QColor accent(const QPalette& palette);
+// The palette to draw a row's checkbox with. The style draws the box's edge
+// in a shade of the window colour, which vanishes on a dark row; on one, the
+// edge takes a mid grey between text and row instead.
+QPalette checkBoxPalette(const QPalette& palette);
 
 // The frame of a thumbnail `width` wide: 16:9.
 inline qreal thumbnailHeight(qreal width)

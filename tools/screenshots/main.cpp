@@ -2,12 +2,16 @@
 // window at its "YouTube account" section, for review: the windows
 // over a model whose yt-dlp is an in-process stand-in, in a sandbox.
 //   reelcatch-screenshots FOLDER [light|dark]
+#include "Appearance.h"
 #include "DownloadsPane.h"
+#include "HttpServer.h"
 #include "SettingsWindow.h"
 #include "UiFixture.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
+#include <QPainter>
 #include <QPalette>
 #include <QStyle>
 
@@ -16,29 +20,93 @@ using namespace reelcatch::test;
 
 namespace {
 
-QPalette darkPalette()
-{
-    QPalette p;
-    const QColor window(0x2b, 0x2b, 0x2b), base(0x1e, 0x1e, 0x1e), text(0xe8, 0xe8, 0xe8);
-    p.setColor(QPalette::Window, window);
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Base, base);
-    p.setColor(QPalette::AlternateBase, window);
-    p.setColor(QPalette::Text, text);
-    p.setColor(QPalette::Button, window.lighter(120));
-    p.setColor(QPalette::ButtonText, text);
-    p.setColor(QPalette::Highlight, QColor(0x2f, 0x6f, 0xd0));
-    p.setColor(QPalette::HighlightedText, Qt::white);
-    p.setColor(QPalette::PlaceholderText, text.darker(160));
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        p.setColor(QPalette::Disabled, role, text.darker(180));
-    return p;
-}
-
 bool save(Ui& ui, const QString& path)
 {
-    QTest::qWait(100); // pending layouts and repaints
+    // Thumbnails asked for by the last paint, then pending layouts and repaints.
+    QTest::qWait(100);
+    if (!QTest::qWaitFor(
+            [&] { return !ui.thumbnails.runningCount() && !ui.thumbnails.queuedCount(); }, 10000))
+        qWarning("thumbnails still loading");
+    QTest::qWait(100);
     return ui.window.grab().save(path);
+}
+
+// A thumbnail with fine detail (thin lines, small text), to judge sharpness.
+QByteArray thumbnail(int hue)
+{
+    QImage image(640, 360, QImage::Format_RGB32);
+    image.fill(QColor::fromHsv(hue, 140, 200));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor::fromHsv(hue, 200, 90), 2));
+    for (int x = -360; x < 640; x += 12)
+        painter.drawLine(x, 360, x + 360, 0);
+    QFont font = painter.font();
+    font.setPixelSize(64);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(image.rect(), Qt::AlignCenter, u"Clip %1"_s.arg(hue));
+    painter.end();
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    image.save(&png, "PNG");
+    return png.data();
+}
+
+// A video whose thumbnail the local server has.
+QJsonObject clipJson(const HttpServer& server, const QString& id, int hue)
+{
+    return QJsonObject{{u"id"_s, id},
+                       {u"title"_s, u"Title "_s + id},
+                       {u"channel"_s, u"Channel"_s},
+                       {u"duration"_s, 754},
+                       {u"thumbnail"_s, server.url(u"/%1.png"_s.arg(hue))},
+                       {u"webpage_url"_s, u"https://example.org/"_s + id}};
+}
+
+VideoItem clip(const HttpServer& server, const QString& id, int hue)
+{
+    return *VideoItem::fromJson(clipJson(server, id, hue));
+}
+
+// Lists twelve clips (three ticked), then downloads in every phase: done,
+// failed, running, processing, waiting; and a lookup that failed.
+bool fill(Ui& ui, const HttpServer& server, const std::function<bool()>& results)
+{
+    ui.model.lookup().setInput(u"https://example.org/list"_s);
+    ui.model.lookup().fetch();
+    QJsonArray entries;
+    QStringList ids;
+    for (int i = 0; i < 12; ++i) {
+        ids << u"clip%1"_s.arg(i);
+        entries.append(clipJson(server, ids.last(), i * 30));
+    }
+    ui.runner->last()->print(
+        QJsonDocument(QJsonObject{{u"_type"_s, u"playlist"_s},
+                                  {u"title"_s, u"A playlist of twelve clips"_s},
+                                  {u"entries"_s, entries}})
+            .toJson(QJsonDocument::Compact));
+    ui.runner->last()->end(0);
+    bool ok = QTest::qWaitFor([&] { return !ui.model.lookup().isFetching(); }, 20000);
+    ui.model.lookup().setSelected({ids.at(0), ids.at(2), ids.at(3)});
+    ok &= results();
+
+    ui.prefs.setValue(PrefKey::parallel, 4);
+    ui.model.queue().enqueue({clip(server, u"done"_s, 0), clip(server, u"failed"_s, 60),
+                              clip(server, u"running"_s, 120), clip(server, u"merging"_s, 180)},
+                             Preset::p1080);
+    ui.childFor(u"done"_s)->say(u"RCFILE|Title done.mp4"_s);
+    ui.childFor(u"done"_s)->end(0);
+    ui.childFor(u"failed"_s)->say(u"ERROR: Video unavailable. This video is private"_s);
+    ui.childFor(u"failed"_s)->end(1);
+    ui.childFor(u"running"_s)->say(u"RC|downloading|41943040|104857600|NA|2097152|30|avc1"_s);
+    ui.childFor(u"merging"_s)->say(u"[Merger] Merging formats"_s);
+    ui.prefs.setValue(PrefKey::parallel, 2);
+    ui.model.queue().enqueue({video(u"waiting"_s)}, Preset::mp3);
+    ui.model.lookup().fetch();
+    ui.runner->last()->stderrTail = "ERROR: HTTP Error 404: Not Found\n";
+    ui.runner->last()->end(1);
+    return ok;
 }
 
 } // namespace
@@ -54,42 +122,23 @@ int main(int argc, char** argv)
         return 2;
     }
     const QString theme = args.value(2, u"light"_s);
-    QApplication::setPalette(theme == u"dark"_s ? darkPalette()
-                                                : QApplication::style()->standardPalette());
+    QApplication::setPalette(theme == u"dark"_s ? Appearance::darkPalette()
+                                                : Appearance::lightPalette());
     QDir().mkpath(args.at(1));
     const auto name = [&](const QString& state) {
         return args.at(1) + u'/' + theme + u'-' + state + u".png"_s;
     };
-    bool ok = true;
+    HttpServer server;
+    for (int hue = 0; hue < 360; hue += 30)
+        server.serveBytes(u"/%1.png"_s.arg(hue), thumbnail(hue), "image/png");
+    bool ok = server.isListening();
     {
         Ui ui;
         ok &= ui.showActive() && save(ui, name(u"empty"_s));
         ui.model.lookup().setInput(u"https://example.org/list"_s);
         ui.model.lookup().fetch();
         ok &= save(ui, name(u"looking-up"_s));
-        QStringList ids;
-        for (int i = 0; i < 12; ++i)
-            ids << u"clip%1"_s.arg(i);
-        ok &= ui.answer(u"A playlist of twelve clips"_s, ids);
-        ui.model.lookup().setSelected({ids.at(0), ids.at(2), ids.at(3)});
-        ok &= save(ui, name(u"results"_s));
-
-        // Downloads in every phase: done, failed, running, processing, waiting.
-        ui.prefs.setValue(PrefKey::parallel, 4);
-        ui.model.queue().enqueue(
-            {video(u"done"_s), video(u"failed"_s), video(u"running"_s), video(u"merging"_s)},
-            Preset::p1080);
-        ui.childFor(u"done"_s)->say(u"RCFILE|Title done.mp4"_s);
-        ui.childFor(u"done"_s)->end(0);
-        ui.childFor(u"failed"_s)->say(u"ERROR: Video unavailable. This video is private"_s);
-        ui.childFor(u"failed"_s)->end(1);
-        ui.childFor(u"running"_s)->say(u"RC|downloading|41943040|104857600|NA|2097152|30|avc1"_s);
-        ui.childFor(u"merging"_s)->say(u"[Merger] Merging formats"_s);
-        ui.prefs.setValue(PrefKey::parallel, 2);
-        ui.model.queue().enqueue({video(u"waiting"_s)}, Preset::mp3);
-        ui.model.lookup().fetch();
-        ui.runner->last()->stderrTail = "ERROR: HTTP Error 404: Not Found\n";
-        ui.runner->last()->end(1);
+        ok &= fill(ui, server, [&] { return save(ui, name(u"results"_s)); });
         ok &= save(ui, name(u"downloads-and-error"_s));
     }
     {
@@ -111,6 +160,14 @@ int main(int argc, char** argv)
         settings.showAccountSection();
         QTest::qWait(100); // pending layouts and repaints
         ok &= settings.grab().save(name(u"settings-account"_s));
+    }
+    if (theme == u"dark"_s) {
+        // Built light, then switched: whatever keeps colours must follow.
+        QApplication::setPalette(Appearance::lightPalette());
+        Ui ui;
+        ok &= ui.showActive() && fill(ui, server, [] { return true; });
+        QApplication::setPalette(Appearance::darkPalette());
+        ok &= save(ui, name(u"switched-from-light"_s));
     }
     if (!ok)
         qCritical("some pictures could not be made");
