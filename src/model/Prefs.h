@@ -33,6 +33,7 @@ inline const QString subs = QStringLiteral("subs");
 inline const QString subLangs = QStringLiteral("subLangs");
 inline const QString sponsor = QStringLiteral("sponsor");
 inline const QString parallel = QStringLiteral("parallel");
+inline const QString startGap = QStringLiteral("startGap");
 inline const QString autoPaste = QStringLiteral("autoPaste");
 inline const QString folder = QStringLiteral("folder");
 } // namespace PrefKey
@@ -52,7 +53,7 @@ public:
                    QObject* parent = nullptr);
     ~Prefs() override;
 
-    // The nine registered defaults (every key but `folder`), typed: the one
+    // The registered defaults (every key but `folder`), typed: the one
     // place a setting's default is written down.
     static const QVariantMap& defaults();
     // Registers the defaults; reads made before this fall back to the same values.
@@ -83,6 +84,10 @@ public:
     // The same, at least 1.
     int parallel() const;
     bool autoPaste() const { return flag(PrefKey::autoPaste); }
+    // The seconds between the starts of downloads once a batch is under
+    // way, 0 to 60 (0: no pause).
+    int startGap() const;
+    static constexpr int maxStartGap = 60;
 
     // The download folder: the stored path, else the default folder. Not checked.
     QString folder() const;

@@ -32,7 +32,7 @@ qint64 resident()
 QStringList L(const char* ids) { return QString::fromLatin1(ids).split(u' ', Qt::SkipEmptyParts); } // "a b c"
 
 struct QueueFixture : Fixture {
-    explicit QueueFixture(int parallel = 2, bool ffmpeg = true) : Fixture(true, ffmpeg) { prefs.setValue(PrefKey::parallel, parallel); }
+    explicit QueueFixture(int parallel = 2, bool ffmpeg = true, int gap = 0) : Fixture(true, ffmpeg) { prefs.setValue(PrefKey::parallel, parallel), prefs.setValue(PrefKey::startGap, gap); }
     void enqueue(const QStringList& ids, Preset preset = Preset::p1080)
     {
         QList<VideoItem> items;
