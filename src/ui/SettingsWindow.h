@@ -6,6 +6,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 class QToolButton;
 
 namespace reelcatch {
@@ -69,6 +70,7 @@ private:
     QLabel* m_folderPath = nullptr;
     QString m_folder;
     QLabel* m_parallelLabel = nullptr;
+    QSpinBox* m_startGap = nullptr;
     QToolButton* m_parallelDown = nullptr;
     QToolButton* m_parallelUp = nullptr;
     QList<QCheckBox*> m_toggles;
