@@ -7,6 +7,7 @@
 #include "ChildProcess.h"
 #include "Engine.h"
 #include "EngineReadiness.h"
+#include "Failure.h"
 #include "Prefs.h"
 #include "ProgressProtocol.h"
 #include "ShownText.h"
@@ -16,6 +17,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <limits>
 
 namespace reelcatch {
 
@@ -38,6 +40,8 @@ DownloadQueue::DownloadQueue(Engine& engine, Prefs& prefs, EngineReadiness& read
     : QObject(parent), m_engine(engine), m_prefs(prefs), m_readiness(readiness),
       m_platform(platform)
 {
+    m_wake.setSingleShot(true);
+    connect(&m_wake, &QTimer::timeout, this, &DownloadQueue::wake);
     connect(&m_readiness, &EngineReadiness::ffmpegSettled, this, [this] {
         for (const DownloadPtr& job : std::as_const(m_downloads)) {
             if (isWaiting(*job))
@@ -122,7 +126,10 @@ void DownloadQueue::enqueue(const QList<VideoItem>& items, Preset preset)
 
 void DownloadQueue::pump()
 {
-    if (m_holdPump || count(Kind::queued) == 0)
+    // Idle: the next start begins a new batch.
+    if (toDo() == 0)
+        m_batchStarts = 0;
+    if (m_holdPump || m_pausedUntil || count(Kind::queued) == 0)
         return;
     // Merging and conversion need ffmpeg: get it first, once.
     if (!m_readiness.ffmpegFailed() && !m_engine.ffmpeg()) {
@@ -141,9 +148,66 @@ void DownloadQueue::pump()
     for (qsizetype row = jobs.size() - 1; row >= 0; --row) {
         if (count(Kind::downloading) + count(Kind::processing) >= limit)
             break;
-        if (isWaiting(*jobs.at(row)))
-            start(jobs.at(row));
+        if (!isWaiting(*jobs.at(row)))
+            continue;
+        if (!mayStart())
+            break;
+        start(jobs.at(row));
     }
+}
+
+bool DownloadQueue::mayStart()
+{
+    const int gap = m_prefs.startGap();
+    if (gap == 0 || m_batchStarts < batchHead || !m_lastStart.isValid())
+        return true;
+    const QDateTime due = m_lastStart.addSecs(gap);
+    if (m_engine.config().now() >= due)
+        return true;
+    armWake(due);
+    return false;
+}
+
+void DownloadQueue::armWake(const QDateTime& at)
+{
+    const qint64 wait = std::max<qint64>(0, m_engine.config().now().msecsTo(at));
+    m_wake.start(int(std::min<qint64>(wait, std::numeric_limits<int>::max())));
+}
+
+void DownloadQueue::wake()
+{
+    if (m_pausedUntil && m_engine.config().now() < *m_pausedUntil) {
+        armWake(*m_pausedUntil);
+        return;
+    }
+    resumeNow();
+}
+
+void DownloadQueue::resumeNow()
+{
+    if (m_pausedUntil) {
+        m_pausedUntil.reset();
+        m_wake.stop();
+        qCInfo(lcAppModel) << "queue resumed";
+        emit pauseChanged();
+    }
+    pump();
+}
+
+void DownloadQueue::pause()
+{
+    // Runs that were under way when the limit began meet it too: one pause.
+    if (m_pausedUntil)
+        return;
+    const QDateTime now = m_engine.config().now();
+    const bool again = m_lastLimit.isValid() && m_lastLimit.secsTo(now) < 60 * 60;
+    m_pauseMinutes =
+        again ? std::min(m_pauseMinutes * 2, longestPauseMinutes) : firstPauseMinutes;
+    m_lastLimit = now;
+    m_pausedUntil = now.addSecs(m_pauseMinutes * 60);
+    qCInfo(lcAppModel) << "queue paused for" << m_pauseMinutes << "minutes";
+    armWake(*m_pausedUntil);
+    emit pauseChanged();
 }
 
 void DownloadQueue::start(const DownloadPtr& job)
@@ -199,6 +263,8 @@ void DownloadQueue::start(const DownloadPtr& job)
 
     qCInfo(lcAppModel) << "download of" << job->video().id() << "in" << job->preset().rawValue();
     m_runs.insert(key, Run{child, folder, {}});
+    ++m_batchStarts;
+    m_lastStart = m_engine.config().now();
     job->setFraction(0);
     job->setFile(std::nullopt);
     job->setPhase(Download::Phase::downloading());
@@ -217,6 +283,14 @@ void DownloadQueue::finish(const DownloadPtr& job, int status)
             job->setDetail(job->file()
                                ? ShownText::withoutBidiControls(QFileInfo(*job->file()).fileName())
                                : QStringLiteral("Saved to ") + QDir(run.folder).dirName());
+        } else if (Failure::of(run.lastError).kind == Failure::Kind::rateLimited) {
+            // Not the video's fault: the job waits again in its place, and
+            // the whole queue pauses.
+            job->setPhase(Download::Phase::queued());
+            job->setFraction(0);
+            job->setFile(std::nullopt);
+            job->setDetail(waitingDetail);
+            pause();
         } else {
             // For a child ended by a signal the status is the signal's number.
             job->setPhase(Download::Phase::failed(

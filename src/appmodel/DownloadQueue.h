@@ -5,9 +5,11 @@
 #include "VideoItem.h"
 #include "YtdlpArgs.h"
 
+#include <QDateTime>
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QTimer>
 
 #include <array>
 #include <functional>
@@ -24,7 +26,11 @@ using DownloadPtr = std::shared_ptr<Download>;
 
 // The download jobs, newest first, and the yt-dlp run of each active one.
 // Jobs start from the end of the list, oldest first, up to the parallel
-// limit. Lives on the GUI thread.
+// limit. The first jobs of a batch start at once; after them the starts are
+// spaced (Prefs::startGap), so a big batch keeps under YouTube's limit. When
+// YouTube limits requests all the same, the queue pauses: the job it stopped
+// waits again in its place, and the queue resumes by itself later. Times come
+// from the engine's clock. Lives on the GUI thread.
 class DownloadQueue : public QObject {
     Q_OBJECT
 public:
@@ -50,6 +56,20 @@ public:
     // until set.
     void setCookies(std::function<YtdlpArgs::Cookies()> cookies) { m_cookies = std::move(cookies); }
 
+    // How many jobs of a batch (started since the queue was last idle) start
+    // without a pause between them.
+    static constexpr int batchHead = 10;
+    // The pause after YouTube limited requests; each further limit within an
+    // hour of the last doubles it, up to the longest.
+    static constexpr int firstPauseMinutes = 15;
+    static constexpr int longestPauseMinutes = 60;
+    // When a paused queue resumes by itself; nothing while it runs.
+    const std::optional<QDateTime>& pausedUntil() const { return m_pausedUntil; }
+    void resumeNow();
+    // Looks at the clock again: starts what the spacing allows by now and
+    // ends a pause that is over. The queue's own timer calls it.
+    void wake();
+
     // The pause between reads of a download's output: yt-dlp prints a
     // progress line every few milliseconds.
     static constexpr std::chrono::milliseconds outputPause{100};
@@ -63,6 +83,8 @@ signals:
     void jobsRemoved();
     // The number of jobs in some phase changed.
     void countsChanged();
+    // The queue paused or resumed (pausedUntil()).
+    void pauseChanged();
 
 private:
     struct Run {
@@ -79,6 +101,10 @@ private:
     void pump();
     void start(const DownloadPtr& job);
     void finish(const DownloadPtr& job, int status);
+    // Whether the spacing lets a job start now; else arms the wake-up.
+    bool mayStart();
+    void pause();
+    void armWake(const QDateTime& at);
     void removeIf(const std::function<bool(const Download&)>& predicate);
     void updateBadge();
 
@@ -97,6 +123,14 @@ private:
     // one, those of the video's other presets carry the preset.
     QHash<QString, Preset> m_plainPreset;
     bool m_holdPump = false;
+    // Jobs started in the current batch, and when the last of them started.
+    int m_batchStarts = 0;
+    QDateTime m_lastStart;
+    std::optional<QDateTime> m_pausedUntil;
+    // When YouTube last limited requests, and the pause it brought.
+    QDateTime m_lastLimit;
+    int m_pauseMinutes = 0;
+    QTimer m_wake;
 };
 
 } // namespace reelcatch

@@ -168,6 +168,9 @@ std::optional<QString> handle(const QString& line, Download& job, const QString&
         const QStringView message = LineReader::trimmed(QStringView(line).sliced(6));
         if (!message.isEmpty())
             return message.toString();
+    } else if (line.startsWith(u"yt-dlp: error:")) {
+        // The option parser's refusal (an option this copy doesn't know).
+        return line;
     } else if (isPostProcessorLine(line)) {
         job.setPhase(Download::Phase::processing());
         job.setDetail(line.startsWith(u"[ExtractAudio]") ? QStringLiteral("Converting audio\u2026")

@@ -142,6 +142,7 @@ const QVariantMap& Prefs::defaults()
         {PrefKey::subLangs, QStringLiteral("en.*,de.*")},
         {PrefKey::sponsor, false},
         {PrefKey::parallel, 2},
+        {PrefKey::startGap, 12},
         {PrefKey::autoPaste, true},
         {PrefKey::cookiesFrom, QString()},
         {PrefKey::cookiesProfile, QString()},
@@ -235,6 +236,13 @@ int Prefs::parallelAsStored() const
 int Prefs::parallel() const
 {
     return std::max(parallelAsStored(), 1);
+}
+
+int Prefs::startGap() const
+{
+    return std::clamp(
+        integer(PrefKey::startGap).value_or(defaults().value(PrefKey::startGap).toInt()), 0,
+        maxStartGap);
 }
 
 QString Prefs::folder() const

@@ -36,6 +36,7 @@ inline const QString subs = QStringLiteral("subs");
 inline const QString subLangs = QStringLiteral("subLangs");
 inline const QString sponsor = QStringLiteral("sponsor");
 inline const QString parallel = QStringLiteral("parallel");
+inline const QString startGap = QStringLiteral("startGap");
 inline const QString autoPaste = QStringLiteral("autoPaste");
 inline const QString folder = QStringLiteral("folder");
 // Where yt-dlp takes sign-in cookies from: "" (nowhere), a browser
@@ -61,7 +62,7 @@ public:
                    QObject* parent = nullptr);
     ~Prefs() override;
 
-    // The twelve registered defaults (every key but `folder`), typed: the one
+    // The registered defaults (every key but `folder`), typed: the one
     // place a setting's default is written down.
     static const QVariantMap& defaults();
     // Registers the defaults; reads made before this fall back to the same values.
@@ -96,6 +97,10 @@ public:
     QString cookiesFrom() const { return text(PrefKey::cookiesFrom); }
     QString cookiesProfile() const { return text(PrefKey::cookiesProfile); }
     QString cookiesFile() const { return text(PrefKey::cookiesFile); }
+    // The seconds between the starts of downloads once a batch is under
+    // way, 0 to 60 (0: no pause).
+    int startGap() const;
+    static constexpr int maxStartGap = 60;
 
     // The download folder: the stored path, else the default folder. Not checked.
     QString folder() const;

@@ -27,6 +27,7 @@ AppShell::AppShell(AppModel& model, ThumbnailCache& thumbnails, DesktopActions& 
     QGuiApplication::setQuitOnLastWindowClosed(false);
     m_window->installEventFilter(this);
     connect(m_window->settingsAction(), &QAction::triggered, this, &AppShell::showSettings);
+    connect(m_window.get(), &MainWindow::chooseBrowserRequested, this, &AppShell::showAccountSettings);
     connect(m_window->quitAction(), &QAction::triggered, this, &AppShell::quit);
     if (cues)
         cues->setAttentionWindow(m_window.get());

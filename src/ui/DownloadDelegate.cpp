@@ -134,7 +134,8 @@ DownloadDelegate::Geometry DownloadDelegate::geometry(const QRect& rowRect, cons
                          thumbHeight);
 
     const qreal lineHeight = std::max(title.height(), badge.height());
-    const qreal statusHeight = lines * caption.lineSpacing();
+    const QString link = index.data(DownloadsModel::LinkRole).toString();
+    const qreal statusHeight = (lines + (link.isEmpty() ? 0 : 1)) * caption.lineSpacing();
     const qreal stack =
         lineHeight + stackSpacing + (hasBar ? barHeight + stackSpacing : 0) + statusHeight;
     const qreal left = g.thumbnail.right() + spacing;
@@ -153,6 +154,9 @@ DownloadDelegate::Geometry DownloadDelegate::geometry(const QRect& rowRect, cons
         y += barHeight + stackSpacing;
     }
     g.status = QRectF(left, y, width, statusHeight);
+    if (!link.isEmpty())
+        g.link = QRectF(left, y + lines * caption.lineSpacing(),
+                        std::min(width, caption.horizontalAdvance(link)), caption.height());
 
     const auto count = buttonsOf(index).size();
     qreal x = row.right() - horizontalPadding - count * buttonSide -
@@ -174,7 +178,7 @@ int DownloadDelegate::buttonAt(const QRect& rowRect, const QWidget* widget,
         if (g.buttons[i].contains(QPointF(pos)))
             return int(i);
     }
-    return -1;
+    return g.link.contains(QPointF(pos)) ? int(g.buttons.size()) : -1;
 }
 
 QSize DownloadDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
@@ -235,7 +239,7 @@ void DownloadDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     if (!g.bar.isNull())
         paintBar(painter, g.bar, index.data(DownloadsModel::ProgressRole).toDouble(),
                  option.palette);
-    paintStatus(painter, option, g.status, index);
+    paintStatus(painter, option, g, index);
 
     const QList<DownloadsModel::Button> buttons = buttonsOf(index);
     const QColor tint = RowStyle::accent(option.palette);
@@ -277,8 +281,9 @@ void DownloadDelegate::paintBar(QPainter* painter, const QRectF& bar, double pro
 }
 
 void DownloadDelegate::paintStatus(QPainter* painter, const QStyleOptionViewItem& option,
-                                   const QRectF& rect, const QModelIndex& index) const
+                                   const Geometry& g, const QModelIndex& index) const
 {
+    const QRectF& rect = g.status;
     const QFont font = captionFont(option.widget);
     const QFontMetricsF metrics(font);
     const Kind kind = phaseOf(index);
@@ -302,6 +307,15 @@ void DownloadDelegate::paintStatus(QPainter* painter, const QStyleOptionViewItem
         painter->drawText(QRectF(x, y, rect.right() - x, metrics.height()),
                           Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, line);
         y += metrics.lineSpacing();
+    }
+    if (!g.link.isNull()) {
+        QFont linkFont = font;
+        linkFont.setUnderline(g.link.contains(QPointF(m_hoverPos)));
+        painter->setFont(linkFont);
+        painter->setPen(RowStyle::accent(option.palette));
+        painter->drawText(g.link, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                          metrics.elidedText(index.data(DownloadsModel::LinkRole).toString(),
+                                             Qt::ElideRight, g.link.width()));
     }
 }
 
@@ -330,6 +344,8 @@ bool DownloadDelegate::editorEvent(QEvent* event, QAbstractItemModel*,
         const QList<DownloadsModel::Button> buttons = buttonsOf(index);
         if (button < buttons.size())
             emit buttonClicked(index, buttons[button].action);
+        else if (const QVariant link = index.data(DownloadsModel::LinkActionRole); link.isValid())
+            emit buttonClicked(index, DownloadsModel::Action(link.toInt()));
     }
     return ours;
 }
@@ -351,9 +367,11 @@ bool DownloadDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
     if (tip.isEmpty() && g.title.contains(pos) &&
         QFontMetricsF(titleFont(option.widget)).horizontalAdvance(title) > g.title.width())
         tip = title;
-    // A failure message cut after two lines shows in full.
-    if (tip.isEmpty() && phaseOf(index) == Kind::failed && g.status.contains(pos))
-        tip = index.data(DownloadsModel::StatusRole).toString();
+    // The failure as yt-dlp put it, in full.
+    const Download* job = jobOf(index);
+    if (tip.isEmpty() && job && phaseOf(index) == Kind::failed && g.status.contains(pos) &&
+        !g.link.contains(pos))
+        tip = job->phase().message();
     if (tip.isEmpty()) {
         QToolTip::hideText();
         event->ignore();

@@ -28,14 +28,16 @@ public:
         QRectF title;
         QRectF badge;
         QRectF bar; // null when the phase has no bar
-        QRectF status;
+        QRectF status; // with the text action's line, when there is one
+        QRectF link;   // the text action (DownloadsModel::LinkRole); null when none
         QList<QRectF> buttons; // one per DownloadsModel::buttons(), left to right
     };
 
     DownloadDelegate(ThumbnailCache& thumbnails, QObject* parent = nullptr);
 
     Geometry geometry(const QRect& rowRect, const QWidget* widget, const QModelIndex& index) const;
-    // The index into the row's buttons at `pos`, or -1.
+    // The index into the row's buttons at `pos`, the number of buttons for
+    // the text action, or -1.
     int buttonAt(const QRect& rowRect, const QWidget* widget, const QModelIndex& index,
                  QPoint pos) const;
     static QSize thumbnailPixels(const QWidget* widget);
@@ -59,7 +61,7 @@ private:
     qreal textWidth(const QRect& rowRect, const QWidget* widget, const QModelIndex& index) const;
     void paintBar(QPainter* painter, const QRectF& bar, double progress,
                   const QPalette& palette) const;
-    void paintStatus(QPainter* painter, const QStyleOptionViewItem& option, const QRectF& rect,
+    void paintStatus(QPainter* painter, const QStyleOptionViewItem& option, const Geometry& g,
                      const QModelIndex& index) const;
 
     ThumbnailCache& m_thumbnails;

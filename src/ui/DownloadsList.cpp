@@ -3,6 +3,8 @@
 #include "AppModel.h"
 #include "DesktopActions.h"
 #include "DownloadDelegate.h"
+#include "EngineReadiness.h"
+#include "Prefs.h"
 #include "ThumbnailCache.h"
 
 #include <QContextMenuEvent>
@@ -87,6 +89,18 @@ void DownloadsList::perform(DownloadsModel::Action action, const std::shared_ptr
         break;
     case DownloadsModel::Action::remove:
         m_model.queue().remove(*job);
+        break;
+    case DownloadsModel::Action::chooseBrowser:
+        emit chooseBrowserRequested();
+        break;
+    case DownloadsModel::Action::updateEngine:
+        m_model.readiness().ensure(true);
+        break;
+    case DownloadsModel::Action::openFolder:
+        m_actions.openFolder(m_model.prefs().folder());
+        break;
+    case DownloadsModel::Action::resumeNow:
+        m_model.queue().resumeNow();
         break;
     }
 }

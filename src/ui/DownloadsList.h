@@ -37,6 +37,10 @@ public:
     // Does what the row's button or menu item of that action does.
     void perform(DownloadsModel::Action action, const std::shared_ptr<Download>& job);
 
+signals:
+    // A row's "Choose Browser…": the sign-in settings are wanted.
+    void chooseBrowserRequested();
+
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,6 +1,9 @@
 #include "DownloadsModel.h"
 
 #include "DownloadQueue.h"
+#include "Failure.h"
+
+#include <QDateTime>
 
 namespace reelcatch {
 
@@ -46,6 +49,20 @@ DownloadsModel::DownloadsModel(DownloadQueue& queue, QObject* parent)
         m_rowsStale = true;
         endRemoveRows();
     });
+    connect(&queue, &DownloadQueue::pauseChanged, this, &DownloadsModel::waitingChanged);
+}
+
+void DownloadsModel::waitingChanged()
+{
+    const QList<DownloadPtr>& jobs = m_queue.downloads();
+    for (int row = 0; row < int(jobs.size()); ++row) {
+        if (jobs.at(row)->phase().kind() != Kind::queued)
+            continue;
+        const int first = row;
+        while (row + 1 < int(jobs.size()) && jobs.at(row + 1)->phase().kind() == Kind::queued)
+            ++row;
+        emit dataChanged(index(first), index(row));
+    }
 }
 
 QString DownloadsModel::openText()
@@ -82,9 +99,43 @@ QList<DownloadsModel::Button> DownloadsModel::buttons(const Download& job)
     return {};
 }
 
-QString DownloadsModel::statusText(const Download& job)
+QString DownloadsModel::statusText(const Download& job) const
 {
-    return job.phase().kind() == Kind::failed ? job.phase().message() : job.detail();
+    if (job.phase().kind() == Kind::failed)
+        return Failure::of(job.phase().message()).shown;
+    if (job.phase().kind() == Kind::queued && m_queue.pausedUntil())
+        return pausedText(*m_queue.pausedUntil());
+    return job.detail();
+}
+
+QString DownloadsModel::pausedText(const QDateTime& until)
+{
+    return tr("Paused: YouTube is limiting requests. Resuming at %1\u2026")
+        .arg(until.toLocalTime().toString(QStringLiteral("HH:mm")));
+}
+
+std::optional<DownloadsModel::Button> DownloadsModel::link(const Download& job) const
+{
+    if (job.phase().kind() == Kind::queued && m_queue.pausedUntil())
+        return Button{Action::resumeNow, {}, Failure::actionText(Failure::Action::resumeNow)};
+    if (job.phase().kind() != Kind::failed)
+        return std::nullopt;
+    // Retry is a button of every failed row already.
+    const Failure::Action action = Failure::of(job.phase().message()).action;
+    switch (action) {
+    case Failure::Action::chooseBrowser:
+        return Button{Action::chooseBrowser, {}, Failure::actionText(action)};
+    case Failure::Action::updateEngine:
+        return Button{Action::updateEngine, {}, Failure::actionText(action)};
+    case Failure::Action::openFolder:
+        return Button{Action::openFolder, {}, Failure::actionText(action)};
+    case Failure::Action::resumeNow:
+        return Button{Action::resumeNow, {}, Failure::actionText(action)};
+    case Failure::Action::retry:
+    case Failure::Action::none:
+        break;
+    }
+    return std::nullopt;
 }
 
 int DownloadsModel::rowOf(const Download* job) const
@@ -146,6 +197,8 @@ QVariant DownloadsModel::data(const QModelIndex& index, int role) const
         // What the row shows, then the names of its buttons.
         QStringList parts{job.preset().shortLabel(), statusText(job)};
         QStringList names;
+        if (const auto action = link(job))
+            names << action->name;
         for (const Button& button : buttons(job))
             names << button.name;
         if (!names.isEmpty())
@@ -174,6 +227,13 @@ QVariant DownloadsModel::data(const QModelIndex& index, int role) const
         return job.preset().shortLabel();
     case ThumbnailRole:
         return job.video().thumbnail() ? QVariant(*job.video().thumbnail()) : QVariant();
+    case LinkRole:
+    case LinkActionRole: {
+        const auto action = link(job);
+        if (!action)
+            return {};
+        return role == LinkRole ? QVariant(action->name) : QVariant(int(action->action));
+    }
     default:
         return {};
     }
@@ -196,6 +256,8 @@ QHash<int, QByteArray> DownloadsModel::roleNames() const
     names.insert(ButtonsRole, "buttons");
     names.insert(PresetRole, "preset");
     names.insert(ThumbnailRole, "thumbnail");
+    names.insert(LinkRole, "link");
+    names.insert(LinkActionRole, "linkAction");
     return names;
 }
 

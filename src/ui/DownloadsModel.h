@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 #include <utility>
 
 namespace reelcatch {
@@ -30,7 +31,8 @@ public:
         // The bar: the fraction (0 to 1) while downloading, -1 for the
         // indeterminate bar while processing, absent when there is no bar.
         ProgressRole,
-        // The status line: the failure message when failed, else the detail.
+        // The status line: the failure's plain sentence when failed, the
+        // pause while a paused queue holds the job, else the detail.
         StatusRole,
         // The names (and tooltips) of the row's icon buttons, left to right.
         ButtonsRole,
@@ -38,9 +40,23 @@ public:
         PresetRole,
         // The video's thumbnail address (a QUrl), absent when it has none.
         ThumbnailRole,
+        // The row's text action under the status (its label; absent when
+        // none) and its Action (int).
+        LinkRole,
+        LinkActionRole,
     };
 
-    enum class Action { cancel, open, reveal, retry, remove };
+    enum class Action {
+        cancel,
+        open,
+        reveal,
+        retry,
+        remove,
+        chooseBrowser,
+        updateEngine,
+        openFolder,
+        resumeNow
+    };
     // One icon button: its symbol, and the name that is its tooltip and its
     // accessible name at once.
     struct Button {
@@ -50,7 +66,11 @@ public:
     };
     // The icon buttons a job offers in its phase, left to right.
     static QList<Button> buttons(const Download& job);
-    static QString statusText(const Download& job);
+    QString statusText(const Download& job) const;
+    // The text action a job offers under its status, if any.
+    std::optional<Button> link(const Download& job) const;
+    // "Paused: YouTube is limiting requests. Resuming at 14:05…"
+    static QString pausedText(const QDateTime& until);
     static QString openText();
     static QString revealText();
 
@@ -67,6 +87,8 @@ public:
 
 private:
     void watch(Download* job);
+    // Repaints the waiting rows, in runs of neighbours.
+    void waitingChanged();
     void markDirty(Download* job);
     void flush();
 

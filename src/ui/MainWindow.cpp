@@ -81,6 +81,10 @@ MainWindow::MainWindow(AppModel& model, ThumbnailCache& thumbnails, DesktopActio
     m_results = new ResultsPane(
         m_model, thumbnails, actions, [this] { return preset(); }, m_splitter);
     m_downloads = new DownloadsPane(m_model, thumbnails, actions, m_splitter);
+    connect(m_results, &ResultsPane::chooseBrowserRequested, this,
+            &MainWindow::chooseBrowserRequested);
+    connect(m_downloads->list(), &DownloadsList::chooseBrowserRequested, this,
+            &MainWindow::chooseBrowserRequested);
     m_splitter->addWidget(m_results);
     m_splitter->addWidget(m_downloads);
     // The results take whatever room the downloads' initial height leaves.

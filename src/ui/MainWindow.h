@@ -52,6 +52,11 @@ public:
     QAction* settingsAction() const { return m_settingsAction; }
     QAction* quitAction() const { return m_quitAction; }
 
+signals:
+    // A failure's "Choose Browser…" (in a row or the lookup's error): the
+    // sign-in settings are wanted.
+    void chooseBrowserRequested();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;

@@ -3,6 +3,7 @@
 #include "AppModel.h"
 #include "Prefs.h"
 #include "Appearance.h"
+#include "DesktopActions.h"
 #include "OneLineLabel.h"
 #include "ResultsList.h"
 
@@ -32,7 +33,8 @@ QLabel* centredLabel(const QString& text, QWidget* parent)
 
 ResultsPane::ResultsPane(AppModel& model, ThumbnailCache& thumbnails, DesktopActions& actions,
                          std::function<Preset()> currentPreset, QWidget* parent)
-    : QWidget(parent), m_model(model), m_currentPreset(std::move(currentPreset))
+    : QWidget(parent), m_model(model), m_currentPreset(std::move(currentPreset)),
+      m_actions(actions)
 {
     setObjectName(QStringLiteral("resultsPane"));
     setMinimumHeight(200);
@@ -62,6 +64,7 @@ QWidget* ResultsPane::buildEmptyState()
     m_emptyError->setObjectName(QStringLiteral("emptyError"));
     m_emptyError->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_emptyError->setCursor(Qt::IBeamCursor);
+    m_emptyAction = actionButton(QStringLiteral("emptyErrorAction"), m_empty);
     m_lookingUp = centredLabel(QStringLiteral("Looking it up\u2026"), m_empty);
     m_lookingUp->setObjectName(QStringLiteral("lookingUp"));
     m_startTitle = centredLabel(QStringLiteral("Paste a link to get started"), m_empty);
@@ -83,6 +86,7 @@ QWidget* ResultsPane::buildEmptyState()
     column->addStretch(1);
     column->addWidget(m_emptyIcon);
     column->addWidget(m_emptyError);
+    column->addWidget(m_emptyAction, 0, Qt::AlignHCenter);
     column->addWidget(m_lookingUp);
     column->addLayout(start);
     column->addStretch(1);
@@ -127,8 +131,12 @@ QWidget* ResultsPane::buildResults(ThumbnailCache& thumbnails, DesktopActions& a
     m_error->setFont(Appearance::font(TextStyle::Caption, font()));
     m_error->setWordWrap(true);
     m_error->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_error->setContentsMargins(14, 0, 14, 6);
-    column->addWidget(m_error);
+    m_errorAction = actionButton(QStringLiteral("resultsErrorAction"), m_results);
+    auto* errorRow = new QHBoxLayout;
+    errorRow->setContentsMargins(14, 0, 14, 6);
+    errorRow->addWidget(m_error, 1);
+    errorRow->addWidget(m_errorAction, 0, Qt::AlignTop);
+    column->addLayout(errorRow);
 
     m_list = new ResultsList(m_model, thumbnails, m_currentPreset, m_results);
     m_list->setDesktopActions(&actions);
@@ -146,6 +154,39 @@ QWidget* ResultsPane::buildResults(ThumbnailCache& thumbnails, DesktopActions& a
     m_downloadShortcut->setContext(Qt::WindowShortcut);
     connect(m_downloadShortcut, &QShortcut::activated, m_download, &QPushButton::click);
     return m_results;
+}
+
+QPushButton* ResultsPane::actionButton(const QString& name, QWidget* parent)
+{
+    auto* button = new QPushButton(parent);
+    button->setObjectName(name);
+    button->setFlat(true);
+    button->setAutoDefault(false);
+    button->setCursor(Qt::PointingHandCursor);
+    button->hide();
+    connect(button, &QPushButton::clicked, this, &ResultsPane::act);
+    return button;
+}
+
+void ResultsPane::act()
+{
+    switch (m_action) {
+    case Failure::Action::chooseBrowser:
+        emit chooseBrowserRequested();
+        break;
+    case Failure::Action::updateEngine:
+        m_model.readiness().ensure(true);
+        break;
+    case Failure::Action::openFolder:
+        m_actions.openFolder(m_model.prefs().folder());
+        break;
+    case Failure::Action::retry:
+        m_model.lookup().fetch();
+        break;
+    case Failure::Action::resumeNow:
+    case Failure::Action::none:
+        break;
+    }
 }
 
 QString ResultsPane::countLine(int results, int selected)
@@ -179,11 +220,25 @@ void ResultsPane::refresh()
     const int results = int(m_model.lookup().results().size());
     const int selected = int(m_model.lookup().selected().size());
 
+    // The plain sentence shows; yt-dlp's own message is the tooltip. A
+    // lookup has no queue to resume: YouTube's limit offers to look again.
+    const Failure failure = Failure::of(error.value_or(QString()));
+    m_action = !error                                        ? Failure::Action::none
+               : failure.action == Failure::Action::resumeNow ? Failure::Action::retry
+                                                              : failure.action;
+    for (QLabel* label : {m_emptyError, m_error})
+        label->setToolTip(failure.shown == error.value_or(QString()) ? QString() : *error);
+    for (QPushButton* button : {m_emptyAction, m_errorAction}) {
+        button->setText(Failure::actionText(m_action));
+        button->setVisible(m_action != Failure::Action::none &&
+                           button->parentWidget() == (results == 0 ? m_empty : m_results));
+    }
+
     if (results == 0) {
         m_stack->setCurrentWidget(m_empty);
         const bool fetching = m_model.lookup().isFetching();
         m_emptyError->setVisible(error.has_value());
-        m_emptyError->setText(error.value_or(QString()));
+        m_emptyError->setText(failure.shown);
         m_lookingUp->setVisible(!error && fetching);
         m_startTitle->setVisible(!error && !fetching);
         m_startHint->setVisible(!error && !fetching);
@@ -202,7 +257,7 @@ void ResultsPane::refresh()
     m_download->setEnabled(selected > 0);
     m_downloadShortcut->setEnabled(selected > 0);
     m_error->setVisible(error.has_value());
-    m_error->setText(error.value_or(QString()));
+    m_error->setText(failure.shown);
 }
 
 void ResultsPane::restyle()
@@ -214,6 +269,10 @@ void ResultsPane::restyle()
     Appearance::setTextColor(m_startHint, Appearance::secondary(this));
     Appearance::setTextColor(m_count, Appearance::secondary(this));
     Appearance::setTextColor(m_error, Appearance::red());
+    for (QPushButton* button : {m_emptyAction, m_errorAction})
+        button->setStyleSheet(QStringLiteral("QPushButton { color: %1; border: none; padding: 0; }"
+                                             "QPushButton:hover { text-decoration: underline; }")
+                                  .arg(palette().color(QPalette::Link).name()));
 
     // The prominent button: filled with the accent colour.
     const QPalette colours = palette();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Failure.h"
 #include "Preset.h"
 
 #include <QWidget>
@@ -45,6 +46,14 @@ public:
     QShortcut* downloadShortcut() const { return m_downloadShortcut; }
     QLabel* errorLine() const { return m_error; }
     ResultsList* list() const { return m_list; }
+    // The action under the error (empty state) and beside it (results), shown
+    // when the failure has one that helps.
+    QPushButton* emptyErrorAction() const { return m_emptyAction; }
+    QPushButton* errorAction() const { return m_errorAction; }
+
+signals:
+    // "Choose Browser…": the sign-in settings are wanted.
+    void chooseBrowserRequested();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -55,14 +64,19 @@ private:
     void toggleAll();
     void refresh();
     void restyle();
+    QPushButton* actionButton(const QString& name, QWidget* parent);
+    void act();
 
     AppModel& m_model;
     std::function<Preset()> m_currentPreset;
+    DesktopActions& m_actions;
+    Failure::Action m_action = Failure::Action::none;
     QStackedLayout* m_stack = nullptr;
 
     QWidget* m_empty = nullptr;
     QLabel* m_emptyIcon = nullptr;
     QLabel* m_emptyError = nullptr;
+    QPushButton* m_emptyAction = nullptr;
     QLabel* m_lookingUp = nullptr;
     QLabel* m_startTitle = nullptr;
     QLabel* m_startHint = nullptr;
@@ -74,6 +88,7 @@ private:
     QPushButton* m_download = nullptr;
     QShortcut* m_downloadShortcut = nullptr;
     QLabel* m_error = nullptr;
+    QPushButton* m_errorAction = nullptr;
     ResultsList* m_list = nullptr;
 };
 

@@ -18,6 +18,7 @@
 #include <QScrollArea>
 #include <QStyle>
 #include <QTimer>
+#include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -235,6 +236,17 @@ QWidget* SettingsWindow::buildSaving()
     parallelLayout->addWidget(m_parallelUp);
     form->addRow(parallelRow);
 
+    // Spaces the starts of a big batch, which YouTube would otherwise limit.
+    m_startGap = new QSpinBox(group);
+    m_startGap->setObjectName(QStringLiteral("startGap"));
+    m_startGap->setRange(0, Prefs::maxStartGap);
+    m_startGap->setSuffix(tr(" s"));
+    m_startGap->setSpecialValueText(tr("Off"));
+    m_startGap->setAccessibleName(tr("Pause between downloads, in seconds"));
+    connect(m_startGap, &QSpinBox::valueChanged, this,
+            [this](int seconds) { m_prefs.setValue(PrefKey::startGap, seconds); });
+    form->addRow(tr("Pause between downloads"), m_startGap);
+
     form->addRow(addToggle(QStringLiteral("Load YouTube links from the clipboard automatically"),
                            PrefKey::autoPaste));
     return group;
@@ -369,6 +381,10 @@ void SettingsWindow::refreshSettings()
     m_parallelLabel->setText(QStringLiteral("Parallel downloads: ") + QString::number(parallel));
     m_parallelDown->setEnabled(parallel > minParallel);
     m_parallelUp->setEnabled(parallel < maxParallel);
+    {
+        const QSignalBlocker quiet(m_startGap);
+        m_startGap->setValue(m_prefs.startGap());
+    }
 
     // Turning subtitles off only hides the languages; they stay stored.
     m_subLangsRow->setVisible(m_prefs.subs());

@@ -8,6 +8,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QScrollArea;
+class QSpinBox;
 class QToolButton;
 
 namespace reelcatch {
@@ -79,6 +80,7 @@ private:
     QLabel* m_folderPath = nullptr;
     QString m_folder;
     QLabel* m_parallelLabel = nullptr;
+    QSpinBox* m_startGap = nullptr;
     QToolButton* m_parallelDown = nullptr;
     QToolButton* m_parallelUp = nullptr;
     QList<QCheckBox*> m_toggles;

@@ -1,6 +1,7 @@
 // The download queue, its yt-dlp runs played by FakeRunner children: limit,
 // endings, cancel, retry and remove, the wait for ffmpeg, counts and row
 // signals, a long random workload; and the line reader and progress protocol.
+#include "Failure.h"
 #include "Fixture.h"
 #include "LineReader.h"
 #include "ProgressProtocol.h"
@@ -20,6 +21,8 @@ namespace {
 
 using Kind = Download::Phase::Kind;
 using P = Download::Phase;
+using F = Failure::Kind;
+using A = Failure::Action;
 using Chunks = QList<QByteArray>;
 const QString site = u"https://example.org/"_s;
 const QString starting = u"Starting\u2026"_s;
@@ -32,7 +35,7 @@ qint64 resident()
 QStringList L(const char* ids) { return QString::fromLatin1(ids).split(u' ', Qt::SkipEmptyParts); } // "a b c"
 
 struct QueueFixture : Fixture {
-    explicit QueueFixture(int parallel = 2, bool ffmpeg = true) : Fixture(true, ffmpeg) { prefs.setValue(PrefKey::parallel, parallel); }
+    explicit QueueFixture(int parallel = 2, bool ffmpeg = true, int gap = 0) : Fixture(true, ffmpeg) { prefs.setValue(PrefKey::parallel, parallel), prefs.setValue(PrefKey::startGap, gap); }
     void enqueue(const QStringList& ids, Preset preset = Preset::p1080)
     {
         QList<VideoItem> items;
@@ -64,6 +67,10 @@ private slots:
     void ffmpeg();
     void countsBadgeAndCue();
     void soak();
+    void failures_data();
+    void failures();
+    void spacing();
+    void rateLimitPause();
     void lineReader_data();
     void lineReader();
     void lineReaderCap();
@@ -375,6 +382,115 @@ void TestQueue::soak()
     QVERIFY2(broken.isEmpty(), qPrintable(broken.join(u"; "_s)));
     QCOMPARE(queue.toDo(), 0);
     QCOMPARE(mirror, queue.downloads());
+}
+
+// yt-dlp's own lines (its YouTube extractor's reasons and hints, its option
+// parser, Python's socket and file errors), as a download prints them.
+void TestQueue::failures_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<F>("kind");
+    QTest::addColumn<A>("action");
+    const QString cookies = u". Use --cookies-from-browser or --cookies for the authentication. See  https://github.com/yt-dlp/yt-dlp/wiki/FAQ#how-do-i-pass-cookies-to-yt-dlp  for how to manually pass cookies"_s;
+    const QString yt = u"ERROR: [youtube] dQw4w9WgXcQ: "_s;
+    QTest::newRow("bot, curly") << yt + u"Sign in to confirm you\u2019re not a bot"_s + cookies << F::botCheck << A::chooseBrowser;
+    QTest::newRow("age") << yt + u"Sign in to confirm your age. This video may be inappropriate for some users"_s + cookies << F::ageRestricted << A::chooseBrowser;
+    QTest::newRow("private") << yt + u"Private video. Sign in if you've been granted access to this video"_s + cookies << F::privateVideo << A::none;
+    QTest::newRow("members") << yt + u"Join this channel to get access to members-only content like this video, and other exclusive perks."_s << F::privateVideo << A::none;
+    QTest::newRow("rate limit") << yt + u"Video unavailable. This content isn\u2019t available, try again later. The current session has been rate-limited by YouTube for up to an hour."_s << F::rateLimited << A::resumeNow;
+    QTest::newRow("unavailable") << yt + u"Video unavailable. This video has been removed by the uploader"_s << F::unavailable << A::none;
+    QTest::newRow("old option") << u"yt-dlp: error: no such option: --js-runtimes"_s << F::engineOutdated << A::updateEngine;
+    QTest::newRow("no JS runtime") << yt + u"No supported JavaScript runtime could be found."_s << F::engineOutdated << A::updateEngine;
+    QTest::newRow("DNS") << yt + u"Unable to download API page: <urlopen error [Errno -3] Temporary failure in name resolution>"_s << F::offline << A::retry;
+    QTest::newRow("refused") << u"ERROR: [generic] x: Unable to download webpage: [Errno 111] Connection refused"_s << F::offline << A::retry;
+    QTest::newRow("timeout") << u"ERROR: unable to download video data: The read operation timed out"_s << F::offline << A::retry;
+    QTest::newRow("disk") << u"ERROR: unable to write data: [Errno 28] No space left on device"_s << F::diskFull << A::openFolder;
+    QTest::newRow("format") << yt + u"Requested format is not available. Use --list-formats for a list of available formats"_s << F::formatUnavailable << A::none;
+    QTest::newRow("other") << u"ERROR: [generic] missing: Unable to download webpage: HTTP Error 404: File not found"_s << F::other << A::none;
+}
+
+void TestQueue::failures()
+{
+    QFETCH(QString, line);
+    QFETCH(F, kind);
+    QFETCH(A, action);
+    QueueFixture f(1);
+    f.enqueue(L("a"));
+    f.run("a")->say(line);
+    f.run("a")->end(1);
+    const DownloadPtr a = f.job("a");
+    QCOMPARE(a->phase().kind(), kind == F::rateLimited ? Kind::queued : Kind::failed); // see rateLimitPause
+    if (kind == F::rateLimited)
+        return;
+    const QString message = a->phase().message(); // as yt-dlp said it
+    QVERIFY(line.endsWith(message) && message.size() > 30);
+    const Failure failure = Failure::of(message);
+    QCOMPARE(failure.kind, kind);
+    QCOMPARE(failure.action, action);
+    QCOMPARE(failure.shown == message, kind == F::other);
+}
+
+// Ten starts at once, then one per gap, on the engine's clock; 0 turns it
+// off, and an idle queue begins a new batch.
+void TestQueue::spacing()
+{
+    QueueFixture f(20, true, 12);
+    const QDateTime t0(QDate(2026, 3, 1), QTime(10, 0), Qt::UTC);
+    const auto at = [&](int seconds) { f.env.setNow(t0.addSecs(seconds)), f.queue().wake(); };
+    at(0);
+    f.enqueue(L("a b c d e f g h i j k l m"));
+    QCOMPARE(f.started(), L("a b c d e f g h i j"));
+    at(12);
+    QCOMPARE(f.started().size(), 11);
+    at(23);
+    QCOMPARE(f.started().size(), 11); // spaced from the last start
+    at(24);
+    QCOMPARE(f.started(), L("a b c d e f g h i j k l"));
+    f.prefs.setValue(PrefKey::startGap, 0);
+    f.queue().wake();
+    QCOMPARE(f.started().size(), 13);
+    for (FakeChild* child : f.runner->running())
+        child->end(0);
+    f.prefs.setValue(PrefKey::startGap, 12);
+    f.enqueue(L("n o p q r s t u v w x"));
+    QCOMPARE(f.started().size(), 23); // a new batch: ten at once
+}
+
+void TestQueue::rateLimitPause()
+{
+    QueueFixture f(1);
+    const QDateTime t0(QDate(2026, 3, 1), QTime(10, 0), Qt::UTC);
+    const auto at = [&](int minutes) { f.env.setNow(t0.addSecs(minutes * 60)), f.queue().wake(); };
+    QSignalSpy pauses(&f.queue(), &DownloadQueue::pauseChanged);
+    const auto limit = [&](const char* id) {
+        f.run(id)->say(u"ERROR: [youtube] x: Video unavailable. This content isn't available, try again later. The current session has been rate-limited by YouTube for up to an hour."_s);
+        f.run(id)->end(1);
+        return f.queue().pausedUntil().value_or(t0).secsTo(f.engine.config().now()) / -60;
+    };
+    at(0);
+    f.enqueue(L("a b c"));
+    QCOMPARE(limit("a"), 15);
+    QCOMPARE(f.listed(), L("c b a"));
+    QCOMPARE(f.job("a")->phase(), P::queued());
+    QCOMPARE(pauses.count(), 1);
+    at(14);
+    QCOMPARE(f.started(), L("a"));
+    at(15);
+    QCOMPARE(f.started(), L("a a")); // back in its old place: first again
+    QCOMPARE(pauses.count(), 2);
+    at(20);
+    QCOMPARE(limit("a"), 30); // again within the hour: doubled
+    f.queue().resumeNow();
+    QCOMPARE(f.started(), L("a a a"));
+    at(25);
+    QCOMPARE(limit("a"), 60);
+    f.queue().resumeNow();
+    at(30);
+    QCOMPARE(limit("a"), 60); // the longest
+    f.queue().resumeNow();
+    f.run("a")->end(0);
+    at(91);
+    QCOMPARE(limit("b"), 15); // over an hour since the last: afresh
 }
 
 void TestQueue::lineReader_data()

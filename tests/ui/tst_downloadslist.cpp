@@ -3,6 +3,7 @@
 #include "DownloadDelegate.h"
 #include "DownloadsList.h"
 #include "DownloadsPane.h"
+#include "MainWindow.h"
 #include "UiFixture.h"
 
 #include <QLabel>
@@ -32,6 +33,15 @@ bool clickButton(DownloadsList& list, int row, const QString& name)
     return true;
 }
 
+// Clicks the row's text action, once the row is laid out to hold it.
+bool clickLink(DownloadsList& list, int row)
+{
+    const QModelIndex index = list.model()->index(row, 0);
+    QRectF link;
+    const auto laidOut = [&] { return !(link = list.downloadDelegate()->geometry(list.visualRect(index), &list, index).link).isNull() && list.visualRect(index).contains(link.center().toPoint()); };
+    return QTest::qWaitFor(laidOut, 5000) && (QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, link.center().toPoint()), true);
+}
+
 } // namespace
 
 class TestDownloadsList : public QObject {
@@ -41,6 +51,7 @@ private slots:
     void rowsAndTheirButtons();
     void progressRepaintsItsRowOnly();
     void clearFinished();
+    void failureSentenceAndPause();
 };
 
 void TestDownloadsList::rowsAndTheirButtons()
@@ -143,6 +154,40 @@ void TestDownloadsList::clearFinished()
     QTest::mouseClick(pane.clearFinishedButton(), Qt::LeftButton);
     QVERIFY(!pane.showsList());
     QVERIFY(pane.emptyText()->isVisible());
+}
+
+void TestDownloadsList::failureSentenceAndPause()
+{
+    Ui ui;
+    ui.prefs.setValue(PrefKey::parallel, 1);
+    QVERIFY(ui.showActive());
+    DownloadsList& list = *ui.window.downloadsPane()->list();
+    QAbstractItemModel& rows = *list.model();
+    const auto row = [&](int r) { return rows.index(r, 0); };
+    QSignalSpy wanted(&ui.window, &MainWindow::chooseBrowserRequested);
+    ui.env.setNow(QDateTime(QDate(2026, 3, 1), QTime(13, 50)));
+    ui.model.queue().enqueue({video(u"a"_s)}, Preset::p720);
+    const QString bot = u"[youtube] a: Sign in to confirm you\u2019re not a bot. Use --cookies-from-browser or --cookies for the authentication."_s;
+    ui.childFor(u"a"_s)->say(u"ERROR: "_s + bot);
+    ui.childFor(u"a"_s)->end(1);
+    const QString sentence = u"YouTube wants a signed-in browser to confirm you're not a bot."_s;
+    QCOMPARE(row(0).data(DownloadsModel::StatusRole).toString(), sentence);
+    QCOMPARE(row(0).data(Qt::AccessibleDescriptionRole).toString(),
+             u"720p \u00b7 "_s + sentence + u" \u00b7 Choose Browser\u2026, Retry, Remove"_s);
+    QVERIFY(clickLink(list, 0));
+    QCOMPARE(wanted.count(), 1);
+
+    // YouTube's limit: the job waits again, every waiting row says until when.
+    ui.model.queue().enqueue({video(u"b"_s), video(u"c"_s)}, Preset::p720);
+    ui.childFor(u"b"_s)->say(u"ERROR: [youtube] b: Video unavailable. This content isn't available, try again later."_s);
+    ui.childFor(u"b"_s)->end(1);
+    const QString paused = u"Paused: YouTube is limiting requests. Resuming at 14:05\u2026"_s;
+    for (int r : {0, 1})
+        QCOMPARE(row(r).data(DownloadsModel::StatusRole).toString(), paused);
+    QCOMPARE(row(2).data(DownloadsModel::StatusRole).toString(), sentence);
+    const auto runs = ui.runner->children.size();
+    QVERIFY(clickLink(list, 1));
+    QCOMPARE(ui.runner->children.size(), runs + 1);
 }
 
 QTEST_MAIN(TestDownloadsList)

@@ -190,6 +190,26 @@ void TestMainWindow::emptyAndErrorStates()
     QVERIFY(pane.errorLine()->isVisible());
     QCOMPARE(pane.errorLine()->text(), u"HTTP Error 404: Not Found"_s);
     QCOMPARE(lookup.results().size(), 1);
+    QVERIFY(pane.errorAction()->isHidden() && pane.emptyErrorAction()->isHidden());
+
+    // A failure people meet: its sentence, yt-dlp's words as the tooltip, and what helps.
+    QSignalSpy wanted(&ui.window, &MainWindow::chooseBrowserRequested);
+    const QString bot = u"[youtube] a: Sign in to confirm you\u2019re not a bot. Use --cookies-from-browser or --cookies for the authentication."_s;
+    lookup.fetch();
+    ui.runner->last()->stderrTail = (u"ERROR: "_s + bot + u"\n"_s).toUtf8();
+    ui.runner->last()->end(1);
+    QCOMPARE(pane.errorLine()->text(), u"YouTube wants a signed-in browser to confirm you're not a bot."_s);
+    QCOMPARE(pane.errorLine()->toolTip(), bot);
+    QCOMPARE(pane.errorAction()->text(), u"Choose Browser\u2026"_s);
+    QTest::mouseClick(pane.errorAction(), Qt::LeftButton);
+    QCOMPARE(wanted.count(), 1);
+    lookup.fetch();
+    ui.runner->last()->stderrTail = "ERROR: [youtube] a: Unable to download API page: [Errno -3] Temporary failure in name resolution\n";
+    ui.runner->last()->end(1);
+    QCOMPARE(pane.errorAction()->text(), u"Retry"_s);
+    const auto runs = ui.runner->children.size();
+    QTest::mouseClick(pane.errorAction(), Qt::LeftButton);
+    QCOMPARE(ui.runner->children.size(), runs + 1);
 }
 
 void TestMainWindow::dropOfALink()
