@@ -3,6 +3,7 @@
 #include "ClipboardWatch.h"
 #include "DownloadQueue.h"
 #include "EngineReadiness.h"
+#include "Library.h"
 #include "Lookup.h"
 #include "Platform.h"
 
@@ -32,6 +33,8 @@ public:
     DownloadQueue& queue() { return m_queue; }
     EngineReadiness& readiness() { return m_readiness; }
     ClipboardWatch& clipboard() { return m_clipboard; }
+    // The kept download list and history; open()ed by the application.
+    Library& library() { return m_library; }
 
     // The engine check the application makes once at start-up.
     void startEngineCheck() { m_readiness.ensure(false); }
@@ -45,6 +48,8 @@ private:
     EngineReadiness m_readiness;
     Lookup m_lookup;
     DownloadQueue m_queue;
+    // After the queue: it writes what is pending while the queue still is.
+    Library m_library;
     ClipboardWatch m_clipboard;
 };
 
