@@ -48,9 +48,22 @@ std::optional<Kind> phaseKind(const QString& name)
     return std::nullopt;
 }
 
-QVariant orNull(const std::optional<QString>& text)
+// A null QString would be bound as NULL.
+QVariant text(const QString& value)
 {
-    return text ? QVariant(*text) : QVariant(QMetaType(QMetaType::QString));
+    return value.isNull() ? QVariant(QString(QLatin1String(""))) : QVariant(value);
+}
+
+QVariant orNull(const std::optional<QString>& value)
+{
+    return value ? text(*value) : QVariant(QMetaType(QMetaType::QString));
+}
+
+// Failures that may pass: a full disk, an I/O error, another writer.
+bool mayPass(const QSqlError& error)
+{
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    return code == 13 || code == 10 || code == 5 || code == 6;
 }
 
 bool exec(QSqlQuery& query, const QString& sql)
@@ -261,17 +274,17 @@ bool LibraryStore::write(LibraryChanges changes)
         const VideoItem& video = job.video;
         const QVariantList values{
             job.id.toString(QUuid::WithoutBraces),
-            video.id(),
-            video.title(),
-            video.channel(),
+            text(video.id()),
+            text(video.title()),
+            text(video.channel()),
             video.duration() ? QVariant(*video.duration()) : QVariant(QMetaType(QMetaType::Double)),
-            video.url(),
+            text(video.url()),
             orNull(video.thumbnail() ? std::optional<QString>(video.thumbnail()->toString())
                                      : std::nullopt),
             job.preset.rawValue(),
             phaseName(job.kind),
-            job.message,
-            job.detail,
+            text(job.message),
+            text(job.detail),
             orNull(job.file)};
         for (int i = 0; i < values.size(); ++i)
             upsert.bindValue(i, values.at(i));
@@ -288,7 +301,7 @@ bool LibraryStore::write(LibraryChanges changes)
             break;
         history.bindValue(0, entry.videoId);
         history.bindValue(1, entry.preset.rawValue());
-        history.bindValue(2, entry.file);
+        history.bindValue(2, text(entry.file));
         history.bindValue(3, entry.finished.toSecsSinceEpoch());
         ok = history.exec();
     }
@@ -296,11 +309,17 @@ bool LibraryStore::write(LibraryChanges changes)
         m_unwritten = {};
         return true;
     }
+    QSqlError error = db.lastError();
     for (const QSqlQuery* query : {&upsert, &remove, &history})
         if (query->lastError().isValid())
-            qCWarning(lcAppModel) << "library: write failed, kept in memory"
-                                  << query->lastError().text();
+            error = query->lastError();
     db.rollback();
+    if (mayPass(error)) {
+        qCWarning(lcAppModel) << "library: write failed, kept for the next" << error.text();
+    } else {
+        qCWarning(lcAppModel) << "library: write refused, dropped" << error.text();
+        m_unwritten = {};
+    }
     return false;
 }
 
