@@ -7,7 +7,6 @@
 
 #include <QContextMenuEvent>
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QHoverEvent>
 #include <QMenu>
 #include <QUrl>
@@ -80,10 +79,7 @@ void DownloadsList::perform(DownloadsModel::Action action, const std::shared_ptr
             m_openFile(*job->file());
         break;
     case DownloadsModel::Action::reveal:
-        // A file moved or deleted since: its folder still opens.
-        if (job->file() && !QFileInfo::exists(*job->file()))
-            m_actions.openFolder(QFileInfo(*job->file()).absolutePath());
-        else if (job->file())
+        if (job->file())
             m_actions.revealFile(*job->file());
         break;
     case DownloadsModel::Action::retry:

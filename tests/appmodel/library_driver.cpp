@@ -1,8 +1,6 @@
-// The application with its kept list, for the test that kills it:
-//   library-driver DATA_DIR COUNT
-// Prints "loaded JOBS DISTINCT_IDS DISTINCT_VIDEOS" once the list is back,
-// queues COUNT new videos, then ends one running download after each write
-// that reached the disk, printing "written", until it is killed.
+// library-driver DATA_DIR COUNT: the model with its kept list; prints "loaded
+// JOBS DISTINCT_IDS DISTINCT_VIDEOS" once read, queues COUNT videos, then ends
+// a download after each write ("written") until it is killed.
 #include "Fixture.h"
 
 #include <QSet>
@@ -16,6 +14,7 @@ int main(int argc, char* argv[])
 {
     TestEnv::isolateProcess();
     QCoreApplication app(argc, argv);
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     const QStringList args = QCoreApplication::arguments();
     Fixture f;
     Library& library = f.model.library();
@@ -26,7 +25,6 @@ int main(int argc, char* argv[])
             ids.insert(job->id()), videos.insert(job->video().id());
         std::printf("loaded %d %d %d\n", int(f.queue().downloads().size()), int(ids.size()),
                     int(videos.size()));
-        std::fflush(stdout);
         QList<VideoItem> items;
         for (int i = 0; i < args.value(2).toInt(); ++i)
             items << videoItem(QStringLiteral("v%1-%2").arg(QCoreApplication::applicationPid()).arg(i));
@@ -34,7 +32,6 @@ int main(int argc, char* argv[])
     });
     QObject::connect(&library, &Library::written, &app, [&](bool ok) {
         std::puts(ok ? "written" : "failed");
-        std::fflush(stdout);
         if (const QList<FakeChild*> running = f.runner->running(); !running.isEmpty()) {
             running.first()->say(QStringLiteral("RCFILE|clip.mp4"));
             running.first()->end(0);
