@@ -8,6 +8,7 @@ cd "$(dirname "$0")/.."
 build="${REELCATCH_BENCH_BUILD:-build-bench}"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DREELCATCH_BUILD_TESTS=ON -DREELCATCH_BUILD_BENCH=ON >/dev/null
-cmake --build "$build" --target reelcatch-bench
+cmake --build "$build" --target reelcatch-bench reelcatch-bench-library
+"$build/bench/reelcatch-bench-library"
 exec "$build/bench/reelcatch-bench" report --write docs/performance.md \
     --recordings bench/recordings "$@"

@@ -22,6 +22,7 @@
 #include <QNetworkAccessManager>
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 using namespace reelcatch;
 
@@ -53,6 +54,11 @@ int main(int argc, char* argv[])
                    QSystemTrayIcon::isSystemTrayAvailable());
     chooser.setFallbackParent(&shell.window());
     shell.showWindow();
+    // The kept download list is read on a thread of its own and comes back
+    // once read, after the window's first frame.
+    QTimer::singleShot(0, &model, [&model] {
+        model.library().open(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    });
 
     model.startEngineCheck();
     return app.exec();

@@ -4,6 +4,7 @@
 #include "CookieSources.h"
 #include "DownloadQueue.h"
 #include "EngineReadiness.h"
+#include "Library.h"
 #include "Lookup.h"
 #include "Platform.h"
 
@@ -34,6 +35,8 @@ public:
     EngineReadiness& readiness() { return m_readiness; }
     ClipboardWatch& clipboard() { return m_clipboard; }
     CookieSources& cookies() { return m_cookies; }
+    // The kept download list and history; open()ed by the application.
+    Library& library() { return m_library; }
 
     // The engine check the application makes once at start-up, and the look
     // for browsers to take cookies from.
@@ -52,6 +55,8 @@ private:
     EngineReadiness m_readiness;
     Lookup m_lookup;
     DownloadQueue m_queue;
+    // After the queue: it writes what is pending while the queue still is.
+    Library m_library;
     ClipboardWatch m_clipboard;
     CookieSources m_cookies;
 };

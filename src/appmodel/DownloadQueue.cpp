@@ -124,6 +124,46 @@ void DownloadQueue::enqueue(const QList<VideoItem>& items, Preset preset)
     pump();
 }
 
+QList<DownloadPtr> DownloadQueue::restore(const QList<DownloadPtr>& jobs)
+{
+    QSet<QUuid> listed;
+    QSet<std::pair<QString, Preset>> pending;
+    const auto note = [&](const Download& job) {
+        listed.insert(job.id());
+        if (isWaiting(job) || job.isActive())
+            pending.insert({job.video().id(), job.preset()});
+    };
+    for (const DownloadPtr& job : std::as_const(m_downloads))
+        note(*job);
+    QList<DownloadPtr> taken, left;
+    for (const DownloadPtr& job : jobs) {
+        const bool waits = isWaiting(*job) || job->isActive();
+        if (listed.contains(job->id()) ||
+            (waits && pending.contains({job->video().id(), job->preset()}))) {
+            left.append(job);
+            continue;
+        }
+        note(*job);
+        taken.append(job);
+    }
+    if (taken.isEmpty())
+        return left;
+    // The oldest first decides each video's plain file name.
+    for (auto it = taken.crbegin(); it != taken.crend(); ++it)
+        if (!m_plainPreset.contains((*it)->video().id()))
+            m_plainPreset.insert((*it)->video().id(), (*it)->preset());
+    const int first = int(m_downloads.size());
+    emit jobsAboutToBeAdded(first, first + int(taken.size()) - 1);
+    m_downloads += taken;
+    for (const DownloadPtr& job : std::as_const(taken))
+        watch(job);
+    emit jobsAdded();
+    emit countsChanged();
+    updateBadge();
+    pump();
+    return left;
+}
+
 void DownloadQueue::pump()
 {
     // Idle: the next start begins a new batch.

@@ -47,6 +47,11 @@ public:
     int finishedCount() const;
 
     void enqueue(const QList<VideoItem>& items, Preset preset);
+    // Brings back jobs kept from an earlier run, newest first, behind those
+    // listed now; the waiting ones start under the parallel limit. A job
+    // already listed, or waiting for what a listed job already waits for,
+    // is left out; returns those left out.
+    QList<DownloadPtr> restore(const QList<DownloadPtr>& jobs);
     void cancel(Download& job);
     void retry(Download& job);
     void remove(Download& job);
@@ -75,7 +80,8 @@ public:
     static constexpr std::chrono::milliseconds outputPause{100};
 
 signals:
-    // Rows [first, last] are about to appear / have appeared at the front.
+    // Rows [first, last] are about to appear / have appeared: at the front,
+    // or at the end for restored jobs.
     void jobsAboutToBeAdded(int first, int last);
     void jobsAdded();
     // Rows [first, last] are about to go / have gone.

@@ -6,7 +6,11 @@
 namespace reelcatch {
 
 Download::Download(const VideoItem& video, Preset preset, QObject* parent)
-    : QObject(parent), m_id(QUuid::createUuid()), m_video(video), m_preset(preset),
+    : Download(QUuid::createUuid(), video, preset, parent)
+{}
+
+Download::Download(const QUuid& id, const VideoItem& video, Preset preset, QObject* parent)
+    : QObject(parent), m_id(id), m_video(video), m_preset(preset),
       m_detail(QStringLiteral("Waiting\u2026"))
 {}
 

@@ -47,6 +47,8 @@ public:
     };
 
     Download(const VideoItem& video, Preset preset, QObject* parent = nullptr);
+    // A job brought back from the store under the id it was kept with.
+    Download(const QUuid& id, const VideoItem& video, Preset preset, QObject* parent = nullptr);
 
     const QUuid& id() const { return m_id; }
     const VideoItem& video() const { return m_video; }

@@ -23,7 +23,8 @@ DesktopServices::DesktopServices(QDBusConnection bus, QObject* parent)
 void DesktopServices::revealFile(const QString& path)
 {
     const QString folder = QFileInfo(path).absolutePath();
-    if (!m_bus.isConnected()) {
+    // A file moved or deleted since: its folder still opens.
+    if (!m_bus.isConnected() || !QFileInfo::exists(path)) {
         openFolder(folder);
         emit revealAnswered(false);
         return;

@@ -15,6 +15,9 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QToolButton>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -94,6 +97,7 @@ MainWindow::MainWindow(AppModel& model, ThumbnailCache& thumbnails, DesktopActio
 
     column->addWidget(m_header);
     column->addWidget(m_banner);
+    column->addWidget(buildLibraryNote(content));
     column->addWidget(new Divider(content));
     column->addWidget(m_splitter, 1);
     setCentralWidget(content);
@@ -108,7 +112,8 @@ MainWindow::MainWindow(AppModel& model, ThumbnailCache& thumbnails, DesktopActio
     QWidget::setTabOrder(m_header->presetPicker(), m_header->folderButton());
     QWidget::setTabOrder(m_header->folderButton(), m_results->list());
     QWidget::setTabOrder(m_results->list(), m_results->selectAllButton());
-    QWidget::setTabOrder(m_results->selectAllButton(), m_results->downloadButton());
+    QWidget::setTabOrder(m_results->selectAllButton(), m_results->selectNewButton());
+    QWidget::setTabOrder(m_results->selectNewButton(), m_results->downloadButton());
     QWidget::setTabOrder(m_results->downloadButton(), m_downloads->openFolderButton());
     QWidget::setTabOrder(m_downloads->openFolderButton(), m_downloads->clearFinishedButton());
     QWidget::setTabOrder(m_downloads->clearFinishedButton(), m_downloads->list());
@@ -119,6 +124,33 @@ MainWindow::MainWindow(AppModel& model, ThumbnailCache& thumbnails, DesktopActio
                 if (state == Qt::ApplicationActive)
                     m_model.clipboard().check();
             });
+}
+
+QWidget* MainWindow::buildLibraryNote(QWidget* parent)
+{
+    auto* strip = new QWidget(parent);
+    strip->setObjectName(QStringLiteral("libraryNote"));
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(14, 6, 10, 6);
+    m_libraryNote = new QLabel(strip);
+    m_libraryNote->setWordWrap(true);
+    Appearance::setTextColor(m_libraryNote, Appearance::red());
+    auto* dismiss = new QToolButton(strip);
+    dismiss->setText(QStringLiteral("\u2715"));
+    dismiss->setAutoRaise(true);
+    dismiss->setToolTip(tr("Dismiss"));
+    dismiss->setAccessibleName(tr("Dismiss"));
+    row->addWidget(m_libraryNote, 1);
+    row->addWidget(dismiss);
+    Library& library = m_model.library();
+    const auto refresh = [strip, this, &library] {
+        m_libraryNote->setText(library.note());
+        strip->setVisible(!library.note().isEmpty());
+    };
+    connect(&library, &Library::noteChanged, strip, refresh);
+    connect(dismiss, &QToolButton::clicked, &library, &Library::dismissNote);
+    refresh();
+    return strip;
 }
 
 void MainWindow::buildMenu()

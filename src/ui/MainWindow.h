@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 
+class QLabel;
 class QMimeData;
 class QSplitter;
 
@@ -51,6 +52,8 @@ public:
     // "Settings…" and "Quit" in the menu; the shell decides what they do.
     QAction* settingsAction() const { return m_settingsAction; }
     QAction* quitAction() const { return m_quitAction; }
+    // The note that the kept download list could not be read.
+    QLabel* libraryNote() const { return m_libraryNote; }
 
 signals:
     // A failure's "Choose Browser…" (in a row or the lookup's error): the
@@ -65,6 +68,7 @@ protected:
 
 private:
     void buildMenu();
+    QWidget* buildLibraryNote(QWidget* parent);
     void deliverDrop(const QString& text);
 
     AppModel& m_model;
@@ -75,6 +79,7 @@ private:
     DownloadsPane* m_downloads = nullptr;
     QAction* m_settingsAction = nullptr;
     QAction* m_quitAction = nullptr;
+    QLabel* m_libraryNote = nullptr;
     bool m_shown = false;
 };
 

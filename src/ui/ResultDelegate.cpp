@@ -72,6 +72,11 @@ QString ResultDelegate::buttonToolTip()
     return QStringLiteral("Download just this one");
 }
 
+QString ResultDelegate::downloadedBadgeText()
+{
+    return tr("Downloaded");
+}
+
 QSize ResultDelegate::thumbnailPixels(const QWidget* widget)
 {
     return RowStyle::thumbnailPixels(thumbnailWidth, widget ? widget->devicePixelRatioF() : 1.0);
@@ -198,8 +203,14 @@ void ResultDelegate::paintText(QPainter* painter, const QStyleOptionViewItem& op
     const QFont caption = channelFont(option.widget);
     const QFontMetricsF titleMetrics(title);
     const QFontMetricsF captionMetrics(caption);
-    const QStringList lines =
-        RowStyle::wrap(index.data(Qt::DisplayRole).toString(), title, text.width(), 2);
+    // A video in the history carries a small badge after its title's first line.
+    const bool downloaded = index.data(ResultsModel::DownloadedRole).toBool();
+    const QFont badge = badgeFont(option.widget);
+    const QString badgeText = downloaded ? downloadedBadgeText() : QString();
+    const qreal badgeWidth =
+        downloaded ? QFontMetricsF(badge).horizontalAdvance(badgeText) + 10 + spacing / 2 : 0;
+    const QStringList lines = RowStyle::wrap(index.data(Qt::DisplayRole).toString(), title,
+                                             std::max<qreal>(0, text.width() - badgeWidth), 2);
     const QString channel = index.data(ResultsModel::ChannelRole).toString();
 
     qreal height = lines.size() * titleMetrics.lineSpacing();
@@ -214,6 +225,25 @@ void ResultDelegate::paintText(QPainter* painter, const QStyleOptionViewItem& op
         painter->drawText(QRectF(text.left(), y, text.width(), titleMetrics.height()),
                           Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, line);
         y += titleMetrics.lineSpacing();
+    }
+    if (downloaded && !lines.isEmpty()) {
+        const QFontMetricsF metrics(badge);
+        const qreal top = thumbnail.center().y() - height / 2;
+        const QRectF pill(text.left() + titleMetrics.horizontalAdvance(lines.first()) + spacing / 2,
+                          top + (titleMetrics.height() - metrics.height() - 2) / 2,
+                          metrics.horizontalAdvance(badgeText) + 10, metrics.height() + 2);
+        const QColor green = RowStyle::green(option.palette);
+        QColor fill = green;
+        fill.setAlphaF(0.18f);
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(fill);
+        painter->drawRoundedRect(pill, pill.height() / 2, pill.height() / 2);
+        painter->setFont(badge);
+        painter->setPen(green);
+        painter->drawText(pill, Qt::AlignCenter | Qt::TextSingleLine, badgeText);
+        painter->restore();
     }
     if (!channel.isEmpty()) {
         y += textLineSpacing;

@@ -34,6 +34,8 @@ public:
     Geometry geometry(const QRect& rowRect, const QWidget* widget) const;
     Part partAt(const QRect& rowRect, const QWidget* widget, QPoint pos) const;
     static QString buttonToolTip();
+    // The badge beside the title of a video downloaded before.
+    static QString downloadedBadgeText();
     static QSize thumbnailPixels(const QWidget* widget);
 
     // Where the mouse is over the viewport (for the button's hover look);

@@ -10,6 +10,14 @@ ResultsModel::ResultsModel(AppModel& model, QObject* parent)
 {
     connect(&model.lookup(), &Lookup::resultsChanged, this, &ResultsModel::reload);
     connect(&model.lookup(), &Lookup::selectedChanged, this, &ResultsModel::selectionChanged);
+    connect(&model.library(), &Library::historyChanged, this, &ResultsModel::historyChanged);
+}
+
+void ResultsModel::historyChanged()
+{
+    if (!m_items.isEmpty())
+        emit dataChanged(index(0), index(int(m_items.size()) - 1),
+                         {DownloadedRole, Qt::AccessibleDescriptionRole});
 }
 
 void ResultsModel::reload()
@@ -64,6 +72,8 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
             parts << video.channel();
         if (video.duration())
             parts << Fmt::time(*video.duration());
+        if (m_model.library().isDownloaded(video.id()))
+            parts << tr("Downloaded");
         return parts.join(QStringLiteral(" \u00b7 "));
     }
     case Qt::CheckStateRole:
@@ -76,6 +86,8 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
         return video.duration() ? QVariant(Fmt::time(*video.duration())) : QVariant();
     case ChannelRole:
         return video.channel();
+    case DownloadedRole:
+        return m_model.library().isDownloaded(video.id());
     default:
         return {};
     }
@@ -105,6 +117,7 @@ QHash<int, QByteArray> ResultsModel::roleNames() const
     names.insert(ThumbnailRole, "thumbnail");
     names.insert(DurationTextRole, "durationText");
     names.insert(ChannelRole, "channel");
+    names.insert(DownloadedRole, "downloaded");
     return names;
 }
 

@@ -23,6 +23,8 @@ public:
         // Its length as shown on the badge ("4:05"), absent without one.
         DurationTextRole,
         ChannelRole,
+        // Whether the video is in the download history (bool).
+        DownloadedRole,
     };
 
     explicit ResultsModel(AppModel& model, QObject* parent = nullptr);
@@ -42,6 +44,7 @@ public:
 private:
     void reload();
     void selectionChanged();
+    void historyChanged();
 
     AppModel& m_model;
     // A shallow copy of the model's list, so rows stay consistent while a

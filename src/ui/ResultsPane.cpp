@@ -48,7 +48,9 @@ ResultsPane::ResultsPane(AppModel& model, ThumbnailCache& thumbnails, DesktopAct
                         &Lookup::resultsChanged, &Lookup::resultsTitleChanged,
                         &Lookup::selectedChanged})
         connect(&lookup, signal, this, &ResultsPane::refresh);
-    refresh();
+    connect(&lookup, &Lookup::resultsChanged, this, &ResultsPane::historyChanged);
+    connect(&m_model.library(), &Library::historyChanged, this, &ResultsPane::historyChanged);
+    historyChanged();
 }
 
 QWidget* ResultsPane::buildEmptyState()
@@ -119,6 +121,11 @@ QWidget* ResultsPane::buildResults(ThumbnailCache& thumbnails, DesktopActions& a
     m_selectAll->setObjectName(QStringLiteral("selectAll"));
     m_selectAll->setAutoDefault(false);
     bar->addWidget(m_selectAll, 0, Qt::AlignVCenter);
+    m_selectNew = new QPushButton(tr("Select New"), m_results);
+    m_selectNew->setObjectName(QStringLiteral("selectNew"));
+    m_selectNew->setAutoDefault(false);
+    m_selectNew->setToolTip(tr("Tick only the videos not downloaded before"));
+    bar->addWidget(m_selectNew, 0, Qt::AlignVCenter);
     m_download = new QPushButton(QStringLiteral("Download"), m_results);
     m_download->setObjectName(QStringLiteral("download"));
     m_download->setAutoDefault(false);
@@ -143,6 +150,7 @@ QWidget* ResultsPane::buildResults(ThumbnailCache& thumbnails, DesktopActions& a
     column->addWidget(m_list, 1);
 
     connect(m_selectAll, &QPushButton::clicked, this, &ResultsPane::toggleAll);
+    connect(m_selectNew, &QPushButton::clicked, this, &ResultsPane::selectNew);
     connect(m_download, &QPushButton::clicked, this,
             [this] { m_model.enqueueSelected(m_currentPreset()); });
     // Ctrl+Return presses Download, from anywhere in the window. A shortcut
@@ -214,6 +222,27 @@ void ResultsPane::toggleAll()
     m_model.lookup().setSelected(all);
 }
 
+void ResultsPane::selectNew()
+{
+    const Library& library = m_model.library();
+    QSet<QString> fresh;
+    for (const VideoItem& item : m_model.lookup().results())
+        if (!library.isDownloaded(item.id()))
+            fresh.insert(item.id());
+    m_model.lookup().setSelected(std::move(fresh));
+}
+
+void ResultsPane::historyChanged()
+{
+    const Library& library = m_model.library();
+    const QList<VideoItem>& results = m_model.lookup().results();
+    m_anyDownloaded =
+        !library.downloaded().isEmpty() &&
+        std::any_of(results.cbegin(), results.cend(),
+                    [&library](const VideoItem& item) { return library.isDownloaded(item.id()); });
+    refresh();
+}
+
 void ResultsPane::refresh()
 {
     const auto& error = m_model.lookup().fetchError();
@@ -252,6 +281,7 @@ void ResultsPane::refresh()
     m_selectAll->setVisible(results > 1);
     m_selectAll->setText(selected == results ? QStringLiteral("Select None")
                                              : QStringLiteral("Select All"));
+    m_selectNew->setVisible(m_anyDownloaded);
     m_download->setText(selected > 1 ? QStringLiteral("Download ") + QString::number(selected)
                                      : QStringLiteral("Download"));
     m_download->setEnabled(selected > 0);

@@ -42,6 +42,7 @@ public:
     OneLineLabel* title() const { return m_title; }
     QLabel* count() const { return m_count; }
     QPushButton* selectAllButton() const { return m_selectAll; }
+    QPushButton* selectNewButton() const { return m_selectNew; }
     QPushButton* downloadButton() const { return m_download; }
     QShortcut* downloadShortcut() const { return m_downloadShortcut; }
     QLabel* errorLine() const { return m_error; }
@@ -62,6 +63,9 @@ private:
     QWidget* buildEmptyState();
     QWidget* buildResults(ThumbnailCache& thumbnails, DesktopActions& actions);
     void toggleAll();
+    // Ticks exactly the listed videos not in the download history.
+    void selectNew();
+    void historyChanged();
     void refresh();
     void restyle();
     QPushButton* actionButton(const QString& name, QWidget* parent);
@@ -85,6 +89,10 @@ private:
     OneLineLabel* m_title = nullptr;
     QLabel* m_count = nullptr;
     QPushButton* m_selectAll = nullptr;
+    QPushButton* m_selectNew = nullptr;
+    // Whether any listed video is in the history; worked out when the list
+    // or the history changes, not at every tick.
+    bool m_anyDownloaded = false;
     QPushButton* m_download = nullptr;
     QShortcut* m_downloadShortcut = nullptr;
     QLabel* m_error = nullptr;

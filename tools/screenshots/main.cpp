@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QPainter>
 #include <QPalette>
+#include <QSignalSpy>
 #include <QStyle>
 
 using namespace reelcatch;
@@ -140,6 +141,24 @@ int main(int argc, char** argv)
         ok &= save(ui, name(u"looking-up"_s));
         ok &= fill(ui, server, [&] { return save(ui, name(u"results"_s)); });
         ok &= save(ui, name(u"downloads-and-error"_s));
+    }
+    {
+        // Two of the clips downloaded before: their badges, and Select New.
+        Ui ui;
+        QSignalSpy loaded(&ui.model.library(), &Library::loaded);
+        ui.model.library().open(ui.env.path(u"data"_s));
+        ok &= loaded.wait(20000) && ui.showActive();
+        ui.model.lookup().setInput(u"https://example.org/list"_s);
+        ui.model.lookup().fetch();
+        QStringList ids;
+        for (int i = 0; i < 12; ++i)
+            ids << u"clip%1"_s.arg(i);
+        ok &= ui.answer(u"A playlist of twelve clips"_s, ids);
+        ui.model.queue().enqueue({video(u"clip1"_s), video(u"clip2"_s)}, Preset::p1080);
+        for (const QString& id : {u"clip1"_s, u"clip2"_s})
+            ui.childFor(id)->end(0);
+        ui.model.queue().clearFinished();
+        ok &= save(ui, name(u"results-downloaded"_s));
     }
     {
         Ui ui;

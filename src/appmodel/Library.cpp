@@ -1,0 +1,213 @@
+#include "Library.h"
+
+#include "AppLog.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+namespace reelcatch {
+
+namespace {
+
+using Kind = Download::Phase::Kind;
+
+StoredJob stored(const Download& job)
+{
+    return {job.id(),           job.video(),  job.preset(), job.phase().kind(),
+            job.phase().message(), job.detail(), job.file(), false};
+}
+
+} // namespace
+
+Library::Library(DownloadQueue& queue, QObject* parent) : QObject(parent), m_queue(queue)
+{
+    m_flush.setSingleShot(true);
+    m_flush.setInterval(0);
+    connect(&m_flush, &QTimer::timeout, this, &Library::flush);
+
+    connect(&m_queue, &DownloadQueue::jobsAboutToBeAdded, this,
+            [this](int first, int last) { m_adding = {first, last}; });
+    connect(&m_queue, &DownloadQueue::jobsAdded, this, [this] {
+        const QList<DownloadPtr>& jobs = m_queue.downloads();
+        // The oldest first, so the store's order is the list's.
+        for (int row = m_adding.second; row >= m_adding.first; --row) {
+            watch(jobs.at(row));
+            if (!m_restoring)
+                jobChanged(jobs.at(row));
+        }
+    });
+    connect(&m_queue, &DownloadQueue::jobsAboutToBeRemoved, this, [this](int first, int last) {
+        for (int row = first; row <= last; ++row) {
+            const DownloadPtr& job = m_queue.downloads().at(row);
+            job->disconnect(this);
+            m_dirty.remove(job.get());
+            m_finished.remove(job.get());
+            if (!m_closing)
+                m_changes.deletes.append(job->id());
+        }
+        m_flush.start();
+    });
+    // Before the queue cancels every job at quit: what is on disk stays as
+    // it was, so the list comes back as the user left it.
+    if (QCoreApplication* app = QCoreApplication::instance())
+        connect(app, &QCoreApplication::aboutToQuit, this, [this] {
+            flush();
+            m_closing = true;
+        });
+}
+
+Library::~Library()
+{
+    flush();
+    if (!m_thread)
+        return;
+    // After every write posted before it.
+    post([store = m_store.get()] {
+        store->close();
+        QThread::currentThread()->quit();
+    });
+    m_thread->wait();
+    delete m_worker;
+}
+
+template <typename Work> void Library::post(Work work)
+{
+    QMetaObject::invokeMethod(m_worker, std::move(work), Qt::QueuedConnection);
+}
+
+void Library::open(const QString& folder)
+{
+    if (m_thread)
+        return;
+    m_store = std::make_unique<LibraryStore>(folder);
+    m_thread = new QThread(this);
+    m_thread->setObjectName(QStringLiteral("library"));
+    m_worker = new QObject;
+    m_worker->moveToThread(m_thread);
+    m_thread->start();
+    post([this, store = m_store.get()] {
+        LibrarySnapshot snapshot = store->open();
+        QMetaObject::invokeMethod(
+            this, [this, snapshot = std::move(snapshot)] { restore(snapshot); },
+            Qt::QueuedConnection);
+    });
+    // What changed before.
+    m_flush.start();
+}
+
+void Library::restore(const LibrarySnapshot& snapshot)
+{
+    m_downloaded.unite(snapshot.downloaded);
+    QList<DownloadPtr> jobs;
+    jobs.reserve(snapshot.jobs.size());
+    for (const StoredJob& kept : snapshot.jobs) {
+        auto job = std::make_shared<Download>(kept.id, kept.video, kept.preset);
+        switch (kept.kind) {
+        case Kind::queued:
+        case Kind::downloading:
+        case Kind::processing:
+            // yt-dlp takes up its part file where it left it.
+            break;
+        case Kind::done:
+            job->setPhase(Download::Phase::done());
+            job->setFraction(1);
+            job->setFile(kept.file);
+            job->setDetail(kept.fileGone ? tr("File moved or deleted") : kept.detail);
+            break;
+        case Kind::failed:
+            job->setPhase(Download::Phase::failed(kept.message));
+            job->setDetail(kept.detail);
+            break;
+        case Kind::cancelled:
+            job->setPhase(Download::Phase::cancelled());
+            job->setDetail(kept.detail);
+            break;
+        }
+        jobs.append(std::move(job));
+    }
+    m_restoring = true;
+    const QList<DownloadPtr> left = m_queue.restore(jobs);
+    m_restoring = false;
+    // Waiting twice for the same thing: the one queued meanwhile stays.
+    for (const DownloadPtr& job : left)
+        m_changes.deletes.append(job->id());
+    m_flush.start();
+    m_loaded = true;
+    qCInfo(lcAppModel) << "library: read" << jobs.size() << "jobs and" << m_downloaded.size()
+                       << "finished videos";
+    if (snapshot.startedAfresh) {
+        m_note = tr("Your download list couldn't be read and was started afresh.");
+        emit noteChanged();
+    }
+    emit loaded();
+    if (!snapshot.downloaded.isEmpty())
+        emit historyChanged();
+}
+
+void Library::dismissNote()
+{
+    if (m_note.isEmpty())
+        return;
+    m_note.clear();
+    emit noteChanged();
+}
+
+void Library::watch(const DownloadPtr& job)
+{
+    const std::weak_ptr<Download> weak = job;
+    connect(job.get(), &Download::phaseChanged, this, [this, weak] {
+        const DownloadPtr changed = weak.lock();
+        if (!changed || m_closing)
+            return;
+        if (changed->phase().kind() == Kind::done) {
+            m_finished.insert(changed.get());
+            m_downloaded.insert(changed->video().id());
+            emit historyChanged();
+        }
+        jobChanged(changed);
+    });
+    connect(job.get(), &Download::fileChanged, this, [this, weak] {
+        if (const DownloadPtr changed = weak.lock())
+            jobChanged(changed);
+    });
+}
+
+void Library::jobChanged(const DownloadPtr& job)
+{
+    if (m_closing)
+        return;
+    m_dirty.insert(job.get(), job);
+    m_flush.start();
+}
+
+void Library::flush()
+{
+    m_flush.stop();
+    // In the order the jobs were listed: the oldest first.
+    QList<DownloadPtr> dirty = m_dirty.values();
+    m_dirty.clear();
+    const QList<DownloadPtr>& listed = m_queue.downloads();
+    if (dirty.size() > 1) {
+        QHash<const Download*, qsizetype> rows;
+        for (qsizetype row = 0; row < listed.size(); ++row)
+            rows.insert(listed.at(row).get(), row);
+        std::sort(dirty.begin(), dirty.end(), [&rows](const DownloadPtr& a, const DownloadPtr& b) {
+            return rows.value(a.get()) > rows.value(b.get());
+        });
+    }
+    for (const DownloadPtr& job : std::as_const(dirty)) {
+        m_changes.upserts.append(stored(*job));
+        if (m_finished.remove(job.get()))
+            m_changes.history.append({job->video().id(), job->preset(),
+                                      job->file().value_or(QString()),
+                                      QDateTime::currentDateTimeUtc()});
+    }
+    if (!m_thread || m_changes.isEmpty())
+        return;
+    post([this, store = m_store.get(), changes = std::exchange(m_changes, {})]() mutable {
+        const bool ok = store->write(std::move(changes));
+        QMetaObject::invokeMethod(this, [this, ok] { emit written(ok); }, Qt::QueuedConnection);
+    });
+}
+
+} // namespace reelcatch

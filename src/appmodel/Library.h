@@ -1,0 +1,77 @@
+#pragma once
+
+#include "DownloadQueue.h"
+#include "LibraryStore.h"
+
+#include <QHash>
+#include <QObject>
+#include <QSet>
+#include <QTimer>
+
+#include <memory>
+
+class QThread;
+
+namespace reelcatch {
+
+// Keeps the download list and the history of finished videos in the store
+// (LibraryStore, on a thread of its own), and brings them back at start.
+// Changes of the queue's jobs are gathered on the GUI thread and handed to
+// the store's thread once per turn of the event loop. Lives on the GUI thread.
+class Library : public QObject {
+    Q_OBJECT
+public:
+    explicit Library(DownloadQueue& queue, QObject* parent = nullptr);
+    // Writes what is still pending and waits for the store's thread to end.
+    ~Library() override;
+
+    // Opens the store in `folder` and reads it on the store's thread; the
+    // jobs come back into the queue when read. Once only.
+    void open(const QString& folder);
+    bool isLoaded() const { return m_loaded; }
+
+    // Whether a video was downloaded to the end, now or in an earlier run.
+    bool isDownloaded(const QString& videoId) const { return m_downloaded.contains(videoId); }
+    const QSet<QString>& downloaded() const { return m_downloaded; }
+
+    // A note for the window, once: the store could not be read and the list
+    // started afresh. Empty otherwise, and once dismissed.
+    const QString& note() const { return m_note; }
+    void dismissNote();
+
+signals:
+    void loaded();
+    // Videos were added to the history.
+    void historyChanged();
+    void noteChanged();
+    // A batch of changes was written (or failed to be, and is kept for the next).
+    void written(bool ok);
+
+private:
+    void watch(const DownloadPtr& job);
+    void jobChanged(const DownloadPtr& job);
+    void restore(const LibrarySnapshot& snapshot);
+    void flush();
+    template <typename Work> void post(Work work);
+
+    DownloadQueue& m_queue;
+    QThread* m_thread = nullptr;
+    // Made on the GUI thread, used only on the store's.
+    std::unique_ptr<LibraryStore> m_store;
+    QObject* m_worker = nullptr;
+    bool m_loaded = false;
+    bool m_restoring = false;
+    // Quitting cancels every job; that is not what the list should keep.
+    bool m_closing = false;
+    std::pair<int, int> m_adding{0, -1};
+    QSet<QString> m_downloaded;
+    QString m_note;
+
+    // The changes of this turn of the event loop.
+    QHash<const Download*, DownloadPtr> m_dirty;
+    QSet<const Download*> m_finished;
+    LibraryChanges m_changes;
+    QTimer m_flush;
+};
+
+} // namespace reelcatch

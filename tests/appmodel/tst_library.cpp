@@ -1,0 +1,208 @@
+// The kept download list and history: a real SQLite file in a sandbox.
+#include "Fixture.h"
+#include "LibraryStore.h"
+
+#include <QProcess>
+#include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTest>
+
+#include <csignal>
+
+using namespace reelcatch;
+using namespace reelcatch::test;
+using Kind = Download::Phase::Kind;
+
+namespace {
+
+bool openAndWait(Fixture& f, const QString& folder)
+{
+    QSignalSpy loaded(&f.model.library(), &Library::loaded);
+    f.model.library().open(folder);
+    return loaded.wait(20000);
+}
+
+// The answer of the last statement of `sql` on the file (those before it are
+// run first), through a connection of its own.
+QString ask(const QString& file, const QString& sql)
+{
+    QString answer;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_qs, u"probe"_qs);
+        db.setDatabaseName(file);
+        const bool open = db.open();
+        QSqlQuery query(db);
+        for (const QString& statement : sql.split(u';').mid(0, sql.count(u';')))
+            query.exec(statement);
+        if (open && query.exec(sql.section(u';', -1)) && query.next())
+            answer = query.value(0).toString();
+    }
+    QSqlDatabase::removeDatabase(u"probe"_qs);
+    return answer;
+}
+
+StoredJob job(const QString& id, const QString& title = {})
+{
+    return {QUuid::createUuid(), *VideoItem::fromJson({{u"id"_qs, id}, {u"title"_qs, title}}),
+            Preset::mp3, Kind::failed, u"gone"_qs, u"x"_qs, {}, false};
+}
+
+} // namespace
+
+class TestLibrary : public QObject {
+    Q_OBJECT
+private slots:
+    void listAndHistoryComeBack();
+    void olderSchemaIsBroughtUp();
+    void unreadableFileIsMovedAside();
+    void fullDiskKeepsChangesInMemory();
+    void killedAtAnyMomentLosesNothing();
+};
+
+void TestLibrary::listAndHistoryComeBack()
+{
+    QTemporaryDir data;
+    const QString folder = data.path() + u"/deeper"_qs;
+    QString keptFile;
+    {
+        Fixture f;
+        QVERIFY(openAndWait(f, folder));
+        f.prefs.setValue(PrefKey::parallel, 4);
+        f.prefs.setValue(PrefKey::folder, data.path());
+        f.queue().enqueue({videoItem(u"kept"_qs), videoItem(u"lost"_qs), videoItem(u"bad"_qs),
+                           videoItem(u"run"_qs), videoItem(u"wait"_qs)},
+                          Preset::p720);
+        QCOMPARE(f.runner->running().size(), 4);
+        keptFile = TestEnv::writeFile(f.prefs.folder() + u"/kept.mp4"_qs, "x");
+        for (int i : {0, 1})
+            f.runner->children.at(i)->say(i ? u"RCFILE|lost.mp4"_qs : u"RCFILE|kept.mp4"_qs), f.runner->children.at(i)->end(0);
+        f.runner->children.at(2)->say(u"ERROR: Video unavailable"_qs);
+        f.runner->children.at(2)->end(1);
+        f.runner->children.at(3)->say(u"RC|downloading|10|100|NA|1|3|avc1"_qs);
+    }
+    QStringList before;
+    {
+        Fixture f;
+        f.prefs.setValue(PrefKey::parallel, 1);
+        QVERIFY(openAndWait(f, folder));
+        const QList<DownloadPtr>& jobs = f.queue().downloads();
+        QCOMPARE(each(jobs, [](const DownloadPtr& j) { return j->video().id(); }),
+                 QStringList({u"wait"_qs, u"run"_qs, u"bad"_qs, u"lost"_qs, u"kept"_qs}));
+        // The oldest unfinished starts again first, under the limit.
+        QCOMPARE(jobs.at(1)->phase().kind(), Kind::downloading);
+        QCOMPARE(jobs.at(0)->phase().kind(), Kind::queued);
+        QCOMPARE(f.runner->running().size(), 1);
+        QCOMPARE(jobs.at(2)->phase(), Download::Phase::failed(u"Video unavailable"_qs));
+        QCOMPARE(jobs.at(3)->detail(), u"File moved or deleted"_qs);
+        QCOMPARE(jobs.at(4)->detail(), u"kept.mp4"_qs);
+        QCOMPARE(jobs.at(4)->file(), std::optional(keptFile));
+        QVERIFY(f.model.library().isDownloaded(u"kept"_qs) && f.model.library().isDownloaded(u"lost"_qs));
+        QVERIFY(!f.model.library().isDownloaded(u"bad"_qs));
+        f.queue().clearFinished();
+        f.queue().remove(*jobs.at(0));
+        before = each(f.queue().downloads(), [](const DownloadPtr& j) { return j->id().toString(); });
+        QCOMPARE(before.size(), 1);
+    }
+    Fixture f;
+    QVERIFY(openAndWait(f, folder));
+    QCOMPARE(each(f.queue().downloads(), [](const DownloadPtr& j) { return j->id().toString(); }), before);
+    QVERIFY(f.model.library().isDownloaded(u"kept"_qs));
+    QVERIFY(f.model.library().note().isEmpty());
+}
+
+void TestLibrary::olderSchemaIsBroughtUp()
+{
+    QTemporaryDir data;
+    const QString file = data.path() + u"/library.sqlite"_qs;
+    // The first schema had the jobs only.
+    QCOMPARE(ask(file, u"CREATE TABLE jobs (id TEXT PRIMARY KEY NOT NULL, video_id TEXT NOT NULL,"
+              " title TEXT NOT NULL, channel TEXT NOT NULL, duration REAL, url TEXT NOT NULL,"
+              " thumbnail TEXT, preset TEXT NOT NULL, phase TEXT NOT NULL, message TEXT NOT NULL,"
+              " detail TEXT NOT NULL, file TEXT);"
+              "INSERT INTO jobs VALUES ('3e4f0ae4-3d61-4e31-9a8e-2a8f4b0c7d11', 'old', 'Old one',"
+              " '', 61, 'https://example.org/old', NULL, 'mp3', 'processing', '', '', NULL);"
+              "PRAGMA user_version = 1;PRAGMA user_version"_qs), u"1"_qs);
+    LibraryStore store(data.path());
+    const LibrarySnapshot snapshot = store.open();
+    QVERIFY(!snapshot.startedAfresh);
+    QCOMPARE(snapshot.jobs.size(), 1);
+    QCOMPARE(snapshot.jobs.at(0).video.duration(), std::optional(61.0));
+    QCOMPARE(snapshot.jobs.at(0).kind, Kind::processing);
+    QVERIFY(store.write({{}, {}, {{u"old"_qs, Preset::mp3, u"/x.mp3"_qs, QDateTime::currentDateTime()}}}));
+    store.close();
+    QCOMPARE(ask(file, u"PRAGMA user_version"_qs), u"2"_qs);
+    QCOMPARE(ask(file, u"PRAGMA journal_mode"_qs), u"wal"_qs);
+    QCOMPARE(ask(file, u"SELECT file FROM history WHERE video_id = 'old'"_qs), u"/x.mp3"_qs);
+}
+
+void TestLibrary::unreadableFileIsMovedAside()
+{
+    QTemporaryDir data;
+    const QString file = TestEnv::writeFile(data.path() + u"/library.sqlite"_qs, QByteArray(8192, 'z'));
+    LibraryStore store(data.path());
+    LibrarySnapshot snapshot = store.open();
+    QVERIFY(snapshot.startedAfresh && snapshot.movedAside);
+    QVERIFY(QFileInfo(*snapshot.movedAside).fileName().startsWith(u"library.sqlite.broken-20"_qs));
+    QCOMPARE(QFileInfo(*snapshot.movedAside).size(), 8192);
+    QVERIFY(store.write({{job(u"a"_qs)}, {}, {}}));
+    store.close();
+    // The fresh one is read back like any other: no note the second time.
+    LibraryStore again(data.path());
+    snapshot = again.open();
+    QVERIFY(!snapshot.startedAfresh);
+    QCOMPARE(snapshot.jobs.size(), 1);
+}
+
+void TestLibrary::fullDiskKeepsChangesInMemory()
+{
+    QTemporaryDir data;
+    LibraryStore store(data.path());
+    store.open();
+    const StoredJob first = job(u"first"_qs);
+    QVERIFY(store.write({{first}, {}, {}}));
+    store.limitPages(ask(store.path(), u"PRAGMA page_count"_qs).toInt());
+    QList<StoredJob> many;
+    for (int i = 0; i < 200; ++i)
+        many << job(u"v%1"_qs.arg(i), QString(2000, u'x'));
+    QVERIFY(!store.write({many, {first.id}, {}}));
+    QVERIFY(store.hasUnwritten());
+    QCOMPARE(ask(store.path(), u"SELECT count(*) FROM jobs"_qs), u"1"_qs);
+    QCOMPARE(ask(store.path(), u"PRAGMA integrity_check"_qs), u"ok"_qs);
+    // Room again: what was kept is written with the next change.
+    store.limitPages(1 << 20);
+    QVERIFY(store.write({}));
+    QCOMPARE(ask(store.path(), u"SELECT count(*) FROM jobs"_qs), u"200"_qs);
+}
+
+void TestLibrary::killedAtAnyMomentLosesNothing()
+{
+    QTemporaryDir data;
+    int existed = 0;
+    for (int run = 0; run < 3; ++run) {
+        QProcess app;
+        app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        app.start(QStringLiteral(REELCATCH_LIBRARY_DRIVER), {data.path(), u"20"_qs});
+        int writes = 0;
+        QByteArray loaded;
+        QVERIFY(QTest::qWaitFor([&] {
+            while (app.canReadLine()) {
+                const QByteArray line = app.readLine().trimmed();
+                if (line.startsWith("loaded"))
+                    loaded = line;
+                writes += line == "written";
+            }
+            return writes >= 2 + run * 3 || app.state() == QProcess::NotRunning;
+        }, 60000));
+        // Every job written before is back, once.
+        const QByteArray expected = QByteArray::number(existed);
+        QCOMPARE(loaded, "loaded " + expected + ' ' + expected + ' ' + expected);
+        ::kill(pid_t(app.processId()), SIGKILL);
+        QVERIFY(app.waitForFinished(20000));
+        existed += 20;
+        QCOMPARE(ask(data.path() + u"/library.sqlite"_qs, u"PRAGMA integrity_check"_qs), u"ok"_qs);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestLibrary)
+#include "tst_library.moc"

@@ -1,0 +1,60 @@
+// The download history in the results: the badge, Select New, and the note
+// of a kept list that could not be read.
+#include "ResultsList.h"
+#include "ResultsModel.h"
+#include "ResultsPane.h"
+#include "UiFixture.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using namespace reelcatch;
+using namespace reelcatch::test;
+
+class TestHistory : public QObject {
+    Q_OBJECT
+private slots:
+    void badgeAndSelectNew();
+    void unreadableListIsNoted();
+};
+
+void TestHistory::badgeAndSelectNew()
+{
+    Ui ui;
+    ui.model.library().open(ui.env.path(u"data"_s));
+    QVERIFY(ui.showActive());
+    ui.model.lookup().setInput(u"https://example.org/list"_s);
+    ui.model.lookup().fetch();
+    QVERIFY(ui.answer(u"List"_s, {u"a"_s, u"b"_s, u"c"_s}));
+    ResultsPane* pane = ui.window.resultsPane();
+    QVERIFY(!pane->selectNewButton()->isVisible());
+
+    ui.model.queue().enqueue({video(u"b"_s)}, Preset::p720);
+    ui.childFor(u"b"_s)->end(0);
+    QTRY_VERIFY_WITH_TIMEOUT(pane->selectNewButton()->isVisible(), 20000);
+    const QAbstractItemModel* rows = pane->list()->model();
+    QVERIFY(rows->index(1, 0).data(ResultsModel::DownloadedRole).toBool());
+    QVERIFY(!rows->index(0, 0).data(ResultsModel::DownloadedRole).toBool());
+    QVERIFY(rows->index(1, 0).data(Qt::AccessibleDescriptionRole).toString().endsWith(u"Downloaded"_s));
+
+    // Lookups still tick everything; Select New ticks exactly the new ones.
+    QCOMPARE(ui.model.lookup().selected().size(), 3);
+    QTest::mouseClick(pane->selectNewButton(), Qt::LeftButton);
+    QCOMPARE(ui.model.lookup().selected(), QSet<QString>({u"a"_s, u"c"_s}));
+}
+
+void TestHistory::unreadableListIsNoted()
+{
+    Ui ui;
+    TestEnv::writeFile(ui.env.path(u"data/library.sqlite"_s), "not a database at all");
+    QVERIFY(ui.showActive());
+    QVERIFY(!ui.window.libraryNote()->isVisible());
+    ui.model.library().open(ui.env.path(u"data"_s));
+    QTRY_VERIFY_WITH_TIMEOUT(ui.window.libraryNote()->isVisible(), 20000);
+    QCOMPARE(ui.window.libraryNote()->text(),
+             u"Your download list couldn't be read and was started afresh."_s);
+    QCOMPARE(QDir(ui.env.path(u"data"_s)).entryList({u"library.sqlite.broken-*"_s}).size(), 1);
+}
+
+QTEST_MAIN(TestHistory)
+#include "tst_history.moc"
