@@ -77,6 +77,8 @@ private:
     void finish(const DownloadPtr& job, int status);
     void removeIf(const std::function<bool(const Download&)>& predicate);
     void updateBadge();
+    // Tells the notice when nothing is left to do of a batch with an outcome.
+    void closeBatch();
 
     Engine& m_engine;
     Prefs& m_prefs;
@@ -92,6 +94,11 @@ private:
     // one, those of the video's other presets carry the preset.
     QHash<QString, Preset> m_plainPreset;
     bool m_holdPump = false;
+    // The jobs saved and failed since the queue last ran dry, and where the
+    // last one was saved.
+    int m_batchDone = 0;
+    int m_batchFailed = 0;
+    QString m_batchFolder;
 };
 
 } // namespace reelcatch
