@@ -28,7 +28,10 @@ SingleInstance::SingleInstance(QString socketName, QObject* parent)
 
 QString SingleInstance::socketNameForUser()
 {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    // In a Flatpak sandbox only the app's own folder there is shared by its instances.
+    if (const QString app = qEnvironmentVariable("FLATPAK_ID"); !runtime.isEmpty() && !app.isEmpty())
+        runtime += QStringLiteral("/app/") + app;
     if (!runtime.isEmpty() && QDir(runtime).exists())
         return runtime + QStringLiteral("/reelcatch.socket");
     return QDir::tempPath() + QStringLiteral("/reelcatch-") + QString::number(getuid()) +

@@ -36,8 +36,8 @@ public:
     // the socket can't be made.
     bool listen();
 
-    // reelcatch.socket in $XDG_RUNTIME_DIR, else a name of the user's own in
-    // the temporary folder.
+    // reelcatch.socket in $XDG_RUNTIME_DIR (in a Flatpak, in the app's folder
+    // there), else a name of the user's own in the temporary folder.
     static QString socketNameForUser();
     // The link in a command-line argument: "reelcatch://https://…" gives
     // "https://…"; anything else is returned as it is.
