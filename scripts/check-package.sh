@@ -7,7 +7,7 @@ set -eu
 cd "$(dirname "$0")/.."
 deb=$(sh scripts/package.sh | tail -n 1)
 echo "checking $deb"
-lintian --fail-on error --no-tag-display-limit "$deb"
+lintian --fail-on error --tag-display-limit 0 "$deb"
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root"

@@ -11,6 +11,6 @@ CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
 LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
 export CXXFLAGS LDFLAGS
 cmake --preset release -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
-cmake --build --preset release -j "${REELCATCH_JOBS:-$(nproc)}"
-(cd build-release && cpack -G DEB >/dev/null)
+cmake --build --preset release -j "${REELCATCH_JOBS:-$(nproc)}" >&2
+(cd build-release && cpack -G DEB >/dev/null 2>&1) || { echo "cpack failed" >&2; exit 1; }
 ls "$PWD"/build-release/reelcatch_*.deb
