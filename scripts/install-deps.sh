@@ -10,4 +10,5 @@ $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recomme
     libarchive-dev libcanberra-dev \
     yt-dlp ffmpeg python3 gpgv gnupg \
     xvfb xauth dbus-daemon \
-    clang libclang-rt-14-dev clang-tidy
+    clang libclang-rt-14-dev clang-tidy \
+    dpkg-dev fakeroot file lintian appstream desktop-file-utils librsvg2-bin

@@ -6,6 +6,7 @@
 #include "AppIcon.h"
 #include "AppModel.h"
 #include "AppShell.h"
+#include "BatchNotifier.h"
 #include "ColorScheme.h"
 #include "DesktopCues.h"
 #include "DesktopServices.h"
@@ -14,52 +15,128 @@
 #include "Installer.h"
 #include "MainWindow.h"
 #include "Prefs.h"
+#include "SingleInstance.h"
 #include "SystemClipboard.h"
 #include "ThumbnailCache.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCommandLineParser>
 #include <QNetworkAccessManager>
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
 #include <QTimer>
 
+#include <cstdio>
+
 using namespace reelcatch;
+
+namespace {
+
+void nameApplication()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Reelcatch"));
+    QCoreApplication::setApplicationName(QStringLiteral("Reelcatch"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(REELCATCH_VERSION));
+}
+
+// The command line's links ("reelcatch://" taken off); --help and --version
+// are answered here, and end the program.
+QStringList linksFromCommandLine(const QCoreApplication& app)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QCoreApplication::translate("reelcatch", "Download videos and audio with yt-dlp."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(
+        QStringLiteral("links"),
+        QCoreApplication::translate("reelcatch", "Links to look up (also reelcatch://\u2026)."),
+        QStringLiteral("[URL\u2026]"));
+    parser.process(app);
+    QStringList links;
+    for (const QString& argument : parser.positionalArguments())
+        links << SingleInstance::linkFromArgument(argument);
+    return links;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    // A later start hands its links to the running instance and leaves,
+    // without opening the display.
+    SingleInstance instance(SingleInstance::socketNameForUser());
+    QStringList links;
+    {
+        QCoreApplication probe(argc, argv);
+        nameApplication();
+        links = linksFromCommandLine(probe);
+        switch (instance.handOver(links, qEnvironmentVariable("XDG_ACTIVATION_TOKEN"))) {
+        case SingleInstance::Role::handedOver:
+            return 0;
+        case SingleInstance::Role::noAnswer:
+            std::fputs("Reelcatch is already running but doesn't answer.\n", stderr);
+            return 1;
+        case SingleInstance::Role::first:
+            break;
+        }
+    }
+
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Reelcatch"));
-    QApplication::setApplicationName(QStringLiteral("Reelcatch"));
+    nameApplication();
     // Ties the windows to the installed desktop entry (launcher, badge, icon).
     QGuiApplication::setDesktopFileName(QStringLiteral("reelcatch"));
     QApplication::setWindowIcon(AppIcon::icon());
     // Light or dark as the desktop prefers; the answer comes while the window opens.
     ColorScheme colorScheme(QDBusConnection::sessionBus());
+    instance.listen();
 
     Engine engine(EngineConfig::forUser());
     Installer installer(engine, InstallerConfig::fromEnvironment());
     std::unique_ptr<Prefs> prefs = Prefs::forUser();
     SystemClipboard clipboard(QApplication::clipboard());
     DesktopCues cues;
-    AppModel model(engine, *prefs, installer, Platform{&clipboard, &cues, &cues});
+    DesktopServices desktop;
+    BatchNotifier notifier(desktop);
+    AppModel model(engine, *prefs, installer, Platform{&clipboard, &cues, &cues, &notifier});
 
     QNetworkAccessManager network;
     ThumbnailCache thumbnails(&network,
                               QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
                                   QStringLiteral("/thumbnails"));
-    DesktopServices desktop;
     DialogFolderChooser chooser;
     AppShell shell(model, thumbnails, desktop, chooser, &cues,
                    QSystemTrayIcon::isSystemTrayAvailable());
     chooser.setFallbackParent(&shell.window());
+    notifier.setWindow(&shell.window());
     shell.showWindow();
     // The kept download list is read on a thread of its own and comes back
     // once read, after the window's first frame.
     QTimer::singleShot(0, &model, [&model] {
         model.library().open(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     });
+    QObject::connect(&instance, &SingleInstance::called, &shell,
+                     [&shell](const QStringList& handed, const QString& activation) {
+                         if (!activation.isEmpty())
+                             qputenv("XDG_ACTIVATION_TOKEN", activation.toLatin1());
+                         shell.showWindow();
+                         if (!handed.isEmpty())
+                             shell.window().takeLink(handed.first());
+                     });
 
     model.startEngineCheck();
+    // This start's own link waits for the engine check.
+    if (!links.isEmpty()) {
+        auto* once = new QObject(&model);
+        const auto lookUp = [&model, &shell, once, link = links.first()] {
+            if (model.readiness().isBusy())
+                return;
+            shell.window().takeLink(link);
+            once->deleteLater();
+        };
+        QObject::connect(&model.readiness(), &EngineReadiness::busyChanged, once, lookUp);
+        lookUp();
+    }
     return app.exec();
 }

@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace reelcatch {
 
@@ -85,8 +86,22 @@ void DownloadQueue::phaseMoved(const Download* job)
     --m_counts[std::size_t(*counted)];
     *counted = job->phase().kind();
     ++m_counts[std::size_t(*counted)];
+    if (*counted == Kind::done)
+        ++m_batchDone;
+    else if (*counted == Kind::failed)
+        ++m_batchFailed;
     emit countsChanged();
     updateBadge();
+    closeBatch();
+}
+
+void DownloadQueue::closeBatch()
+{
+    if (toDo() > 0 || m_batchDone + m_batchFailed == 0)
+        return;
+    const int done = std::exchange(m_batchDone, 0), failed = std::exchange(m_batchFailed, 0);
+    if (m_platform.notice)
+        m_platform.notice->batchEnded(done, failed, m_batchFolder);
 }
 
 void DownloadQueue::updateBadge()
@@ -318,6 +333,7 @@ void DownloadQueue::finish(const DownloadPtr& job, int status)
     qCInfo(lcAppModel) << "download of" << job->video().id() << "ended with" << status;
     if (job->phase().kind() != Kind::cancelled) {
         if (status == 0) {
+            m_batchFolder = run.folder;
             job->setPhase(Download::Phase::done());
             job->setFraction(1);
             job->setDetail(job->file()
@@ -396,6 +412,7 @@ void DownloadQueue::removeIf(const std::function<bool(const Download&)>& predica
     if (removed) {
         emit countsChanged();
         updateBadge();
+        closeBatch();
     }
 }
 
@@ -421,6 +438,8 @@ void DownloadQueue::cancelAll()
     // Each cancel frees a slot; pumping between them would launch the next
     // waiting job only to stop it a moment later.
     const QList<DownloadPtr> jobs = m_downloads;
+    // What was done before is no news once everything is called off (as on quitting).
+    m_batchDone = m_batchFailed = 0;
     m_holdPump = true;
     for (const DownloadPtr& job : jobs) {
         if (isWaiting(*job) || job->isActive())

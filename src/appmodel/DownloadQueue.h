@@ -113,6 +113,8 @@ private:
     void armWake(const QDateTime& at);
     void removeIf(const std::function<bool(const Download&)>& predicate);
     void updateBadge();
+    // Tells the notice when nothing is left to do of a batch with an outcome.
+    void closeBatch();
 
     Engine& m_engine;
     Prefs& m_prefs;
@@ -137,6 +139,11 @@ private:
     QDateTime m_lastLimit;
     int m_pauseMinutes = 0;
     QTimer m_wake;
+    // The jobs saved and failed since the queue last ran dry, and where the
+    // last one was saved.
+    int m_batchDone = 0;
+    int m_batchFailed = 0;
+    QString m_batchFolder;
 };
 
 } // namespace reelcatch

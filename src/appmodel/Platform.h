@@ -38,10 +38,21 @@ public:
     virtual void requestAttention() = 0;
 };
 
+// Word of a batch of downloads that has ended, for a user looking elsewhere.
+class BatchNotice {
+public:
+    virtual ~BatchNotice() = default;
+    // The last job of a batch has ended: `finished` saved, `failed` not
+    // (cancelled jobs count in neither, and at least one is above 0);
+    // `folder` is where the last saved file went.
+    virtual void batchEnded(int finished, int failed, const QString& folder) = 0;
+};
+
 struct Platform {
     Clipboard* clipboard = nullptr;
     Badge* badge = nullptr;
     CompletionCue* cue = nullptr;
+    BatchNotice* notice = nullptr;
 };
 
 } // namespace reelcatch

@@ -24,11 +24,14 @@ struct FakeClipboard : Clipboard {
     std::optional<QString> content;
 };
 
-struct RecordingPlatform : Badge, CompletionCue {
+struct RecordingPlatform : Badge, CompletionCue, BatchNotice {
     void setCount(int count) override { badge.append(count); }
     void playSound() override { ++sounds; }
     void requestAttention() override { ++attentions; }
+    void batchEnded(int done, int failed, const QString& folder) override { notices << QStringLiteral("%1+%2 %3").arg(done).arg(failed).arg(folder); }
     QList<int> badge;
+    QStringList notices; // "done+failed folder"
+
     int sounds = 0, attentions = 0;
 };
 
@@ -88,7 +91,7 @@ struct Fixture {
     FakeInstaller installer;
     FakeClipboard clipboard;
     RecordingPlatform platform;
-    AppModel model{engine, prefs, installer, Platform{&clipboard, &platform, &platform}};
+    AppModel model{engine, prefs, installer, Platform{&clipboard, &platform, &platform, &platform}};
 
     // Stand-ins for the tools in the first system bin directory.
     explicit Fixture(bool ytdlp = true, bool ffmpeg = true)

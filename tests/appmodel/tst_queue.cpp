@@ -295,7 +295,11 @@ void TestQueue::countsBadgeAndCue()
     QCOMPARE(f.platform.badge.last(), 2);
     QCOMPARE(f.platform.sounds, 0); // the batch is not over
     f.run("b")->end(1);
+    f.enqueue(L("x")); // joins the batch, then leaves it
+    f.queue().remove(*f.job("x"));
+    QVERIFY(f.platform.notices.isEmpty());
     f.run("c")->end(0);
+    QCOMPARE(f.platform.notices, QStringList{u"2+1 "_s + f.prefs.folder()});
     QCOMPARE(f.platform.badge.last(), 0);
     QCOMPARE(f.platform.sounds + f.platform.attentions, 2);
     QCOMPARE(f.queue().count(Kind::done), 2);
@@ -311,6 +315,13 @@ void TestQueue::countsBadgeAndCue()
     f.queue().retry(*f.job("d"));
     f.run("d")->end(1);
     QCOMPARE(f.platform.sounds, 3);
+    // Each batch counts its own; one called off as a whole tells nothing.
+    QCOMPARE(f.platform.notices.mid(1).join(u' ').count(f.prefs.folder()), 3);
+    QCOMPARE(f.platform.notices.mid(1).join(u' ').remove(f.prefs.folder()), u"0+1  1+0  0+1 "_s);
+    f.enqueue(L("g h"));
+    f.run("g")->end(0);
+    f.queue().cancelAll();
+    QCOMPARE(f.platform.notices.size(), 4);
 }
 
 // Runs that end in random order, well or not, while jobs are added,

@@ -1,0 +1,162 @@
+// One instance per user, with real processes (this program started again as
+// `--instance SOCKET [LINK…]` does what main() does with its command line),
+// and batch notifications on a private session bus, to a server of our own.
+#include "BatchNotifier.h"
+#include "SingleInstance.h"
+#include "TestEnv.h"
+#include "UiFixture.h"
+
+#include <QDBusMessage>
+#include <QFile>
+#include <QSignalSpy>
+
+#include <cstdio>
+
+using namespace reelcatch;
+using namespace reelcatch::test;
+
+namespace {
+
+// Hands its links over and exits 0, or listens and prints "listening", then
+// "LINK… token=TOKEN" for every later start.
+int instanceMain(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments().mid(2);
+    QStringList links;
+    for (const QString& argument : args.mid(1))
+        links << SingleInstance::linkFromArgument(argument);
+    SingleInstance instance(args.value(0));
+    if (const auto role = instance.handOver(links, qEnvironmentVariable("XDG_ACTIVATION_TOKEN")); role != SingleInstance::Role::first)
+        return role == SingleInstance::Role::handedOver ? 0 : 3;
+    QObject::connect(&instance, &SingleInstance::called, &app, [](const QStringList& handed, const QString& token) {
+        std::printf("%s token=%s\n", qPrintable(handed.join(u' ')), qPrintable(token)), std::fflush(stdout);
+    });
+    std::printf(instance.listen() ? "listening\n" : "failed\n"), std::fflush(stdout);
+    return app.exec();
+}
+
+// Records every Notify call; answers with ids from 7 up.
+class FakeServer : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public slots:
+    Q_SCRIPTABLE uint Notify(const QString&, uint replaces, const QString&, const QString& summary,
+                             const QString& body, const QStringList& actions, const QVariantMap&, int)
+    {
+        calls << QStringList{QString::number(replaces), summary, body, actions.join(u'|')};
+        return uint(6 + calls.size());
+    }
+
+public:
+    QList<QStringList> calls; // replaced id, summary, body, actions
+};
+
+} // namespace
+
+class TestDesktop : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { TestEnv::isolateProcess(); }
+    void handsOverAndSurvivesACrash();
+    void notifications();
+
+private:
+    // Starts an instance that must become the running one.
+    bool startFirst(QProcess& process)
+    {
+        process.setProcessEnvironment(env.childEnvironment());
+        process.start(QCoreApplication::applicationFilePath(), {u"--instance"_s, socket});
+        return nextLine(process) == "listening\n";
+    }
+    // Starts a later instance with these links; its exit code.
+    int startLater(const QStringList& links, const QString& token = {})
+    {
+        QProcessEnvironment environment = env.childEnvironment();
+        environment.insert(u"XDG_ACTIVATION_TOKEN"_s, token);
+        const ProcessResult r = runProcess(QCoreApplication::applicationFilePath(), QStringList{u"--instance"_s, socket} + links, environment);
+        return r.finished ? r.exitCode : -1;
+    }
+    static QByteArray nextLine(QProcess& process) { return QTest::qWaitFor([&] { return process.canReadLine(); }, 60000) ? process.readLine() : "(none)"; }
+
+    TestEnv env;
+    QString socket = env.path(u"runtime/reelcatch.socket"_s);
+};
+
+void TestDesktop::handsOverAndSurvivesACrash()
+{
+    QVERIFY(QDir().mkpath(env.path(u"runtime"_s)));
+    QProcess first;
+    QVERIFY(startFirst(first));
+    // The scheme goes, and with it what some browsers do to the link inside.
+    QCOMPARE(startLater({u"reelcatch://https://www.youtube.com/watch?v=a&list=b"_s, u"REELCATCH:/https//youtu.be/c"_s, u"reelcatch://http%3A%2F%2Fyoutu.be%2Fd%3Ft%3D1"_s, u"two"_s}, u"tok-1"_s), 0);
+    QCOMPARE(nextLine(first), "https://www.youtube.com/watch?v=a&list=b https://youtu.be/c http://youtu.be/d?t=1 two token=tok-1\n");
+    QCOMPARE(startLater({}, u"bad token"_s), 0); // only asks for the window; a spaced token is dropped
+    QCOMPARE(nextLine(first), " token=\n");
+
+    // A crash leaves the socket behind; the next start takes its place.
+    first.kill(); // SIGKILL
+    QVERIFY(first.waitForFinished(60000));
+    QVERIFY(QFile::exists(socket));
+    QProcess next;
+    QVERIFY(startFirst(next));
+    QCOMPARE(startLater({u"x"_s}), 0);
+    QCOMPARE(nextLine(next), "x token=\n");
+    next.kill(), next.waitForFinished(60000);
+}
+
+void TestDesktop::notifications()
+{
+    QProcess daemon;
+    daemon.setProcessEnvironment(env.childEnvironment());
+    daemon.start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address"_s, u"--address=unix:dir="_s + env.root()});
+    QVERIFY(QTest::qWaitFor([&] { return daemon.canReadLine(); }, 60000));
+    const QString address = QString::fromUtf8(daemon.readLine().trimmed());
+    QDBusConnection serverBus = QDBusConnection::connectToBus(address, u"server"_s);
+    FakeServer server;
+    QVERIFY(serverBus.registerObject(QString::fromLatin1(BatchNotifier::path), &server, QDBusConnection::ExportScriptableSlots));
+    QVERIFY(serverBus.registerService(QString::fromLatin1(BatchNotifier::service)));
+
+    RecordingActions actions;
+    BatchNotifier notifier(actions, QDBusConnection::connectToBus(address, u"client"_s));
+    QSignalSpy shown(&notifier, &BatchNotifier::shown);
+    const QString folder = env.path(u"a<b&c"_s);
+    notifier.batchEnded(2, 1, folder);
+    QVERIFY(shown.wait(60000));
+    QCOMPARE(server.calls.last(), (QStringList{u"0"_s, u"2 finished, 1 failed"_s, u"Saved to a&lt;b&amp;c"_s, u"default|Open Reelcatch|show-folder|Show in Folder"_s}));
+
+    // The folder opens from that notification's action only.
+    const auto invoke = [&](uint id, const char* action) {
+        QDBusMessage signal = QDBusMessage::createSignal(QString::fromLatin1(BatchNotifier::path), QString::fromLatin1(BatchNotifier::service), u"ActionInvoked"_s);
+        signal << id << QString::fromLatin1(action);
+        serverBus.send(signal);
+    };
+    invoke(99, "show-folder");
+    invoke(7, "show-folder");
+    QTRY_COMPARE_WITH_TIMEOUT(actions.folders, QStringList{folder}, 60000);
+
+    // None while the window is active; the next one replaces the last.
+    QWidget window;
+    notifier.setWindow(&window);
+    window.show(), window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    notifier.batchEnded(3, 0, folder);
+    window.hide();
+    notifier.batchEnded(0, 1, folder);
+    QVERIFY(shown.wait(60000));
+    QCOMPARE(server.calls.size(), 2);
+    QCOMPARE(server.calls.last(), (QStringList{u"7"_s, u"1 download failed"_s, QString(), u"default|Open Reelcatch"_s}));
+
+    daemon.kill(), daemon.waitForFinished(60000);
+}
+
+int main(int argc, char* argv[])
+{
+    if (argc > 1 && qstrcmp(argv[1], "--instance") == 0)
+        return instanceMain(argc, argv);
+    QApplication app(argc, argv);
+    TestDesktop test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_desktop.moc"
