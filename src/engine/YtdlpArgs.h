@@ -26,7 +26,8 @@ inline constexpr const char* jsRuntimesSince = "2025.11.12";
 // the yt-dlp in use (of `version`, when known) takes it.
 QStringList common(const Engine& engine, const std::optional<QString>& version);
 
-// Lists what is behind `target` as one JSON document (a playlist flat).
+// Lists what is behind `target` one JSON object a line, as yt-dlp reads each
+// entry (a playlist flat, its entries naming it; a single video whole).
 QStringList lookup(const Engine& engine, const QString& target,
                    const std::optional<QString>& version);
 

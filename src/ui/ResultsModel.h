@@ -41,6 +41,7 @@ public:
 
 private:
     void reload();
+    void append(int first);
     void selectionChanged();
 
     AppModel& m_model;

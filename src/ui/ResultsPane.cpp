@@ -46,6 +46,7 @@ ResultsPane::ResultsPane(AppModel& model, ThumbnailCache& thumbnails, DesktopAct
                         &Lookup::resultsChanged, &Lookup::resultsTitleChanged,
                         &Lookup::selectedChanged})
         connect(&lookup, signal, this, &ResultsPane::refresh);
+    connect(&lookup, &Lookup::resultsAdded, this, &ResultsPane::refresh);
     refresh();
 }
 
@@ -148,10 +149,11 @@ QWidget* ResultsPane::buildResults(ThumbnailCache& thumbnails, DesktopActions& a
     return m_results;
 }
 
-QString ResultsPane::countLine(int results, int selected)
+QString ResultsPane::countLine(int results, int selected, bool soFar)
 {
     return QString::number(results) + QStringLiteral(" video") +
-           (results == 1 ? QString() : QStringLiteral("s")) + QStringLiteral(" \u00B7 ") +
+           (results == 1 ? QString() : QStringLiteral("s")) +
+           (soFar ? tr(" so far") : QString()) + QStringLiteral(" \u00B7 ") +
            QString::number(selected) + QStringLiteral(" selected");
 }
 
@@ -193,7 +195,7 @@ void ResultsPane::refresh()
     m_stack->setCurrentWidget(m_results);
     m_title->setVisible(!m_model.lookup().resultsTitle().isEmpty());
     m_title->setText(m_model.lookup().resultsTitle());
-    m_count->setText(countLine(results, selected));
+    m_count->setText(countLine(results, selected, m_model.lookup().isListing()));
     m_selectAll->setVisible(results > 1);
     m_selectAll->setText(selected == results ? QStringLiteral("Select None")
                                              : QStringLiteral("Select All"));
