@@ -3,6 +3,8 @@
 #include "DownloadsModel.h"
 #include "PaintedRowList.h"
 
+#include <QSet>
+
 #include <QListView>
 #include <QTimer>
 
@@ -38,13 +40,16 @@ public:
     void perform(DownloadsModel::Action action, const std::shared_ptr<Download>& job);
 
 protected:
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles = {}) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void hoverMoved(QPoint pos) override;
 
 private:
-    // Runs the indeterminate bars' animation while any job is processing.
-    void updateAnimation();
+    // Runs the indeterminate bars' animation while any job is processing:
+    // rows [first, last] are looked at again, or every row when first < 0.
+    void updateAnimation(int first = -1, int last = -1);
     void animate();
 
     AppModel& m_model;
@@ -54,6 +59,8 @@ private:
     DownloadsModel* m_downloads;
     DownloadDelegate* m_delegate;
     QTimer m_animation;
+    // The jobs processing, so that a row's change looks at that row only.
+    QSet<const Download*> m_processing;
 };
 
 } // namespace reelcatch
