@@ -61,6 +61,7 @@ public:
         QMutexLocker lock(&m_mutex);
         m_receiver = nullptr;
         m_detached = true;
+        startDrain(lock); // which lets go of what was read
     }
 
     // GUI thread, in the queued call: what is ready.
@@ -87,6 +88,9 @@ private:
     void drain()
     {
         for (;;) {
+            // What was read is freed here, never on the GUI thread.
+            if (m_detached)
+                m_lines.reset();
             QList<QByteArray> batch;
             bool finishing = false;
             {
@@ -100,29 +104,31 @@ private:
                 }
                 batch.swap(m_incoming);
             }
-            if (m_detached)
+            if (m_detached || !m_lines)
                 continue;
             for (const QByteArray& piece : std::as_const(batch))
-                m_lines.feed(piece);
+                m_lines->feed(piece);
             batch.clear();
             if (finishing)
-                m_lines.finish();
+                m_lines->finish();
             publish(finishing);
+            if (finishing)
+                m_lines.reset();
         }
     }
 
     void publish(bool done)
     {
-        QList<VideoItem> items = m_lines.takeItems();
+        QList<VideoItem> items = m_lines->takeItems();
         QMutexLocker lock(&m_mutex);
         if (m_ready.items.isEmpty())
             m_ready.items = std::move(items);
         else
             m_ready.items.append(std::move(items));
-        m_ready.title = m_lines.title();
+        m_ready.title = m_lines->title();
         m_ready.done = m_ready.done || done;
-        m_ready.anyObject = m_lines.anyObject();
-        m_ready.unreadable = m_lines.unreadable();
+        m_ready.anyObject = m_lines->anyObject();
+        m_ready.unreadable = m_lines->unreadable();
         if (m_callPending || !m_receiver || (m_ready.items.isEmpty() && !m_ready.done))
             return;
         m_callPending = true;
@@ -149,7 +155,7 @@ private:
     std::atomic<bool> m_detached = false;
     const quint64 m_generation;
     // The task's own, one task after the other.
-    ListingLines m_lines;
+    std::unique_ptr<ListingLines> m_lines = std::make_unique<ListingLines>();
 };
 
 Lookup::Lookup(Engine& engine, const EngineReadiness& readiness, QObject* parent)
@@ -293,22 +299,23 @@ QString Lookup::heading(const QString& title) const
 
 void Lookup::add(QList<VideoItem> items, const QString& title)
 {
-    QSet<QString> ids;
-    ids.reserve(items.size());
-    for (const VideoItem& item : std::as_const(items))
-        ids.insert(item.id());
     const bool first = m_listed == 0;
     m_listed += items.size();
     if (first) {
         // The first rows replace the previous lookup's list.
+        QSet<QString> ids;
+        ids.reserve(items.size());
+        for (const VideoItem& item : std::as_const(items))
+            ids.insert(item.id());
         setResults(std::move(items));
         setResultsTitle(heading(title));
         setSelected(std::move(ids));
         return;
     }
     const int from = int(m_results.size());
+    for (const VideoItem& item : std::as_const(items))
+        m_selected.insert(item.id());
     m_results.append(std::move(items));
-    m_selected.unite(ids);
     setResultsTitle(heading(title));
     emit resultsAdded(from);
 }
