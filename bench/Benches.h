@@ -6,7 +6,12 @@
 
 // One lookup of `count` entries through the app model; the answer is read
 // from `answerFile` when given (as written by Bench::writePlaylistAnswer).
-int lookupBench(int count, const QString& answerFile = {});
+// The last `paced` entries come 30 every 300 ms, after the others at once.
+int lookupBench(int count, const QString& answerFile = {}, int paced = 0);
+// The downloads list of the real main window (offscreen) with `count` jobs
+// queued and two downloading: enqueueing them, progress lines, Remove and
+// Clear Finished. Builds its own QApplication (arguments after the mode).
+int bigQueueBench(int argc, char** argv);
 // ListingScanner against QJsonDocument and AppModel::parse() on one answer.
 int scanBench(const QString& answerFile);
 // `jobs` fake downloads printing `linesPerSecond` progress lines for `seconds`.

@@ -232,38 +232,29 @@ QByteArray entry(int index)
 
 } // namespace
 
-qint64 writePlaylistAnswer(const QString& path, int count)
+qint64 writePlaylistAnswer(const QString& path, int count, int first, int total)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return -1;
+    if (total < 0)
+        total = first + count;
     QByteArray chunk;
-    chunk +=
-        R"({"id": "UCbenchxxxxxxxxxxxxxxxxx", "channel": "Bench Channel", "channel_id": )"
-        R"("UCbenchxxxxxxxxxxxxxxxxx", "title": "Bench Channel - Videos", "availability": null, )"
-        R"("channel_follower_count": 123456, "description": "", "tags": [], "thumbnails": [], )"
-        R"("uploader_id": "@benchchannel", "uploader_url": "https://www.youtube.com/@benchchannel", )"
-        R"("modified_date": null, "view_count": null, "playlist_count": )" +
-        QByteArray::number(count) +
-        R"(, "uploader": "Bench Channel", "_type": "playlist", "entries": [)";
-    for (int i = 0; i < count; ++i) {
-        if (i > 0)
-            chunk += ", ";
-        chunk += entry(i);
+    for (int i = first; i < first + count; ++i) {
+        QByteArray e = entry(i);
+        e.chop(1); // "}": the playlist's fields follow, as yt-dlp adds them
+        chunk += e + R"(, "playlist": "Bench Channel - Videos", "playlist_title": )"
+                     R"("Bench Channel - Videos", "playlist_id": "UCbenchxxxxxxxxxxxxxxxxx", )"
+                     R"("playlist_uploader": "Bench Channel", "playlist_index": )" +
+                 QByteArray::number(i + 1) + R"(, "playlist_count": )" +
+                 QByteArray::number(total) + R"(, "n_entries": )" + QByteArray::number(total) +
+                 R"(, "extractor_key": "YoutubeTab", "epoch": 1700000000})" "\n";
         if (chunk.size() > (1 << 20)) {
             if (file.write(chunk) != chunk.size())
                 return -1;
             chunk.clear();
         }
     }
-    chunk += R"(], "extractor_key": "YoutubeTab", "extractor": "youtube:tab", )"
-             R"("webpage_url": "https://www.youtube.com/@benchchannel/videos", )"
-             R"("original_url": "https://www.youtube.com/@benchchannel/videos", )"
-             R"("webpage_url_basename": "videos", "webpage_url_domain": "youtube.com", )"
-             R"("release_year": null, "epoch": 1700000000, "__files_to_move": {}, "_version": )"
-             R"({"version": "2023.03.04", "current_git_head": null, "release_git_head": null, )"
-             R"("repository": "yt-dlp/yt-dlp"}})"
-             "\n";
     if (file.write(chunk) != chunk.size())
         return -1;
     return file.size();

@@ -82,11 +82,12 @@ private:
 // The monotonic clock in nanoseconds, the same one ExitWatch uses.
 qint64 nowNs();
 
-// Writes a flat playlist answer shaped like yt-dlp's answer for a YouTube
-// channel's video list ("-J --flat-playlist"): `count` entries of about 1 KB,
-// some titles with escaped non-ASCII text and quotes, some durations
-// missing. Returns the bytes written, -1 on failure.
-qint64 writePlaylistAnswer(const QString& path, int count);
+// Writes a flat playlist answer shaped like yt-dlp's per-entry answer for a
+// YouTube channel's video list ("-j --flat-playlist --lazy-playlist"): entries
+// [first, first + count) of `total` (default: as many as written), a line
+// of about 1.2 KB each, some titles with escaped non-ASCII text and quotes,
+// some durations missing. Returns the bytes written, -1 on failure.
+qint64 writePlaylistAnswer(const QString& path, int count, int first = 0, int total = -1);
 
 // Recorded yt-dlp download transcripts: their output lines, the argument and
 // status lines ("# ...") left out. Empty when none can be read.

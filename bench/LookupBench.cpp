@@ -1,7 +1,9 @@
-// One lookup of a large flat playlist through the app model: the time from
-// the fake yt-dlp's exit to the published results, the GUI thread's worst
-// lateness meanwhile, and this process's memory before, during and after.
+// One lookup of a large flat playlist through the app model: how soon rows
+// follow the fake yt-dlp's lines, the time from its exit to the end of the
+// lookup, the GUI thread's worst lateness meanwhile, and this process's
+// memory before, during and after.
 #include "AppModel.h"
+#include "ChildProcess.h"
 #include "Prefs.h"
 #include "Benches.h"
 #include "Common.h"
@@ -10,6 +12,7 @@
 #include "TestEnv.h"
 
 #if __has_include("ListingScanner.h")
+#include "ListingLines.h"
 #include "ListingScanner.h"
 #define REELCATCH_HAS_SCANNER 1
 #endif
@@ -53,7 +56,7 @@ void settle(int ms)
 
 } // namespace
 
-int lookupBench(int count, const QString& answerFile)
+int lookupBench(int count, const QString& answerFile, int paced)
 {
     TestEnv env;
     FakeYtdlp fake(env.supportDir());
@@ -66,6 +69,28 @@ int lookupBench(int count, const QString& answerFile)
     if (bytes < 0 || Bench::writePlaylistAnswer(small, 10) < 0) {
         std::fprintf(stderr, "lookup: cannot write the answers\n");
         return 1;
+    }
+    // The last `paced` entries come at yt-dlp's pace for a channel: 30
+    // entries (a page) every 300 ms, after the others at once.
+    paced = std::clamp(paced, 0, count);
+    QString script = QStringLiteral("out-file ") + answer + QLatin1Char('\n');
+    qint64 pacedBytes = 0;
+    if (paced > 0) {
+        const QString head = env.path(QStringLiteral("head.json"));
+        pacedBytes -= bytes;
+        script = QStringLiteral("out-file ") + head + QLatin1Char('\n');
+        qint64 written = Bench::writePlaylistAnswer(head, count - paced, 0, count);
+        for (int from = count - paced, page = 0; from < count && written >= 0; from += 30, ++page) {
+            const QString file = env.path(QStringLiteral("page%1.json").arg(page));
+            const qint64 n = Bench::writePlaylistAnswer(file, std::min(30, count - from), from, count);
+            written = n < 0 ? -1 : written + n;
+            script += QStringLiteral("sleep 300\nout-file ") + file + QLatin1Char('\n');
+        }
+        if (written < 0) {
+            std::fprintf(stderr, "lookup: cannot write the pages\n");
+            return 1;
+        }
+        pacedBytes += written;
     }
 
     Engine engine(env.engineConfig());
@@ -82,14 +107,31 @@ int lookupBench(int count, const QString& answerFile)
         std::fprintf(stderr, "lookup: the warm-up lookup failed\n");
         return 1;
     }
-    fake.setScript(QStringLiteral("out-file ") + answer);
+    fake.setScript(script);
     settle(100);
 
     const qint64 baseKb = Bench::statusKb("VmRSS");
     const bool peakReset = Bench::resetPeak();
+    // Rows after output: from the first piece since the last rows to them.
     qint64 publishedNs = 0;
-    QObject::connect(&model.lookup(), &Lookup::resultsChanged, &model,
-                     [&] { publishedNs = Bench::nowNs(); });
+    qint64 waitingSinceNs = 0;
+    double firstRowMs = -1;
+    double worstRowMs = 0;
+    const auto rows = [&] {
+        if (waitingSinceNs == 0)
+            return;
+        const double ms = (Bench::nowNs() - waitingSinceNs) / 1e6;
+        if (firstRowMs < 0)
+            firstRowMs = ms;
+        worstRowMs = std::max(worstRowMs, ms);
+        waitingSinceNs = 0;
+    };
+    QObject::connect(&model.lookup(), &Lookup::resultsChanged, &model, rows);
+    QObject::connect(&model.lookup(), &Lookup::resultsAdded, &model, rows);
+    QObject::connect(&model.lookup(), &Lookup::isFetchingChanged, &model, [&] {
+        if (!model.lookup().isFetching())
+            publishedNs = Bench::nowNs();
+    });
 
     Bench::StallProbe probe(5);
     probe.start();
@@ -101,6 +143,12 @@ int lookupBench(int count, const QString& answerFile)
         return 1;
     }
     const auto watch = std::make_unique<Bench::ExitWatch>(process->processId());
+    if (Child* child = model.lookup().findChild<Child*>()) {
+        QObject::connect(child, &Child::output, &model, [&] {
+            if (waitingSinceNs == 0)
+                waitingSinceNs = Bench::nowNs();
+        });
+    }
     // The exit as the GUI thread sees it, just before the model's own
     // handler: on a busy machine the watching thread may wake up later.
     qint64 endSeenNs = 0;
@@ -124,11 +172,15 @@ int lookupBench(int count, const QString& answerFile)
         return 1;
     }
     Bench::result("entries", count);
-    Bench::result("answer_mb", bytes / 1e6);
+    Bench::result("paced", paced);
+    Bench::result("answer_mb", (paced > 0 ? bytes + pacedBytes : bytes) / 1e6);
+    Bench::result("first_row_ms", firstRowMs);
+    Bench::result("worst_row_ms", worstRowMs);
     const qint64 exitNs = endSeenNs ? std::min(watch->exitNs(), endSeenNs) : watch->exitNs();
     Bench::result("publish_ms", (publishedNs - exitNs) / 1e6);
     Bench::result("fetch_to_exit_ms", (exitNs - fetchNs) / 1e6);
     Bench::result("stall_ms", probe.worstMs());
+    Bench::result("stall_at_ms", (probe.worstAtNs() - fetchNs) / 1e6);
     Bench::result("stall_busy_ms", probe.worstBusyMs());
     Bench::result("longest_busy_ms", probe.longestBusyMs());
     Bench::result("base_mb", baseKb * 1024 / 1e6);
@@ -154,19 +206,25 @@ int scanBench(const QString& answerFile)
     // Twice each, the first run paying for the memory's first use.
     for (int round = 0; round < 2; ++round) {
         qint64 start = Bench::nowNs();
-        ListingScanner scanner;
+        ListingLines lines;
         for (qsizetype at = 0; at < answer.size(); at += 65536)
-            scanner.feed(
+            lines.feed(
                 QByteArrayView(answer).sliced(at, std::min<qsizetype>(65536, answer.size() - at)));
-        const std::optional<ListingScanner::Result> scanned = scanner.finish();
+        lines.finish();
+        const QList<VideoItem> scanned = lines.takeItems();
         const double scanMs = (Bench::nowNs() - start) / 1e6;
 
+        // Every line through QJsonDocument instead.
         start = Bench::nowNs();
-        const QJsonDocument doc = QJsonDocument::fromJson(answer);
-        const Listing parsed = parse(doc.object());
+        QList<VideoItem> parsed;
+        for (const QByteArray& line : answer.split('\n')) {
+            if (std::optional<VideoItem> item =
+                    line.isEmpty() ? std::nullopt
+                                   : VideoItem::fromJson(QJsonDocument::fromJson(line).object()))
+                parsed.append(std::move(*item));
+        }
         const double documentMs = (Bench::nowNs() - start) / 1e6;
-        if (!scanned || scanned->listing.items != parsed.items ||
-            scanned->listing.title != parsed.title) {
+        if (scanned != parsed) {
             std::fprintf(stderr, "scan: the scanner and QJsonDocument disagree\n");
             return 1;
         }
@@ -174,7 +232,7 @@ int scanBench(const QString& answerFile)
             Bench::result("first_scanner_ms", scanMs);
             Bench::result("first_document_ms", documentMs);
         } else {
-            Bench::result("entries", double(parsed.items.size()));
+            Bench::result("entries", double(parsed.size()));
             Bench::result("scanner_ms", scanMs);
             Bench::result("document_ms", documentMs);
             Bench::result("scanner_mb_per_s", answer.size() / 1e3 / scanMs);

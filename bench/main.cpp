@@ -5,7 +5,8 @@
 //       runs every measurement in a process of its own, prints one table of
 //       the figures beside their goals and, with --write, puts it into FILE
 //       (between the markers "<!-- bench:begin -->" and "<!-- bench:end -->")
-//   reelcatch-bench lookup COUNT [ANSWER_FILE]
+//   reelcatch-bench lookup COUNT [ANSWER_FILE [PACED]]   (PACED: the last entries 30 every 300 ms)
+//   reelcatch-bench queue [COUNT [SECONDS]]              (the downloads list, offscreen)
 //   reelcatch-bench scan ANSWER_FILE
 //   reelcatch-bench progress [JOBS LINES_PER_S SECONDS]
 //   reelcatch-bench lines TOTAL FILE...
@@ -391,6 +392,8 @@ int main(int argc, char** argv)
     // The windows' figure builds a QApplication of its own.
     if (argc > 1 && std::strcmp(argv[1], "view") == 0)
         return resultsViewBench(argc - 1, argv + 1);
+    if (argc > 1 && std::strcmp(argv[1], "queue") == 0)
+        return bigQueueBench(argc - 1, argv + 1);
     QCoreApplication app(argc, argv);
     // This process and its children stay inside sandboxes of their own.
     TestEnv::isolateProcess();
@@ -402,7 +405,7 @@ int main(int argc, char** argv)
     if (mode == QLatin1String("report"))
         return report(args);
     if (mode == QLatin1String("lookup"))
-        return lookupBench(int(arg(0, 100000)), args.value(1));
+        return lookupBench(int(arg(0, 100000)), args.value(1), int(arg(2, 0)));
     if (mode == QLatin1String("scan") && args.size() == 1)
         return scanBench(args[0]);
     if (mode == QLatin1String("progress"))

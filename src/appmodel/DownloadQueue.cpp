@@ -15,6 +15,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 
 #include <algorithm>
 #include <limits>
@@ -32,6 +33,18 @@ const QString gettingFfmpegDetail = QStringLiteral("Getting ffmpeg ready (one-ti
 bool isWaiting(const Download& job)
 {
     return job.phase().kind() == Kind::queued;
+}
+
+// Waiting or running: such a job is not queued twice.
+bool isPending(Kind kind)
+{
+    return kind == Kind::queued || kind == Kind::downloading || kind == Kind::processing;
+}
+
+// What makes two pending jobs the same.
+QString pendingKey(const QString& id, Preset preset)
+{
+    return preset.rawValue() + QLatin1Char('\n') + id;
 }
 
 } // namespace
@@ -75,6 +88,7 @@ void DownloadQueue::watch(const DownloadPtr& job)
     const Download* raw = job.get();
     m_counted.insert(raw, job->phase().kind());
     ++m_counts[std::size_t(job->phase().kind())];
+    countPending(*raw, job->phase().kind(), 1);
     connect(raw, &Download::phaseChanged, this, [this, raw] { phaseMoved(raw); });
 }
 
@@ -84,8 +98,10 @@ void DownloadQueue::phaseMoved(const Download* job)
     if (counted == m_counted.end() || *counted == job->phase().kind())
         return;
     --m_counts[std::size_t(*counted)];
+    countPending(*job, *counted, -1);
     *counted = job->phase().kind();
     ++m_counts[std::size_t(*counted)];
+    countPending(*job, *counted, 1);
     if (*counted == Kind::done)
         ++m_batchDone;
     else if (*counted == Kind::failed)
@@ -104,6 +120,18 @@ void DownloadQueue::closeBatch()
         m_platform.notice->batchEnded(done, failed, m_batchFolder);
 }
 
+void DownloadQueue::countPending(const Download& job, Kind kind, int change)
+{
+    if (!isPending(kind))
+        return;
+    const QString key = pendingKey(job.video().id(), job.preset());
+    const int now = m_pending.value(key) + change;
+    if (now > 0)
+        m_pending.insert(key, now);
+    else
+        m_pending.remove(key);
+}
+
 void DownloadQueue::updateBadge()
 {
     if (m_platform.badge)
@@ -113,25 +141,26 @@ void DownloadQueue::updateBadge()
 void DownloadQueue::enqueue(const QList<VideoItem>& items, Preset preset)
 {
     QList<DownloadPtr> added;
+    added.reserve(items.size());
+    QSet<QString> keys; // those of `added`
     for (const VideoItem& item : items) {
-        const auto same = [&](const DownloadPtr& job) {
-            return job->video().id() == item.id() && job->preset() == preset &&
-                   (isWaiting(*job) || job->isActive());
-        };
-        if (std::any_of(m_downloads.cbegin(), m_downloads.cend(), same) ||
-            std::any_of(added.cbegin(), added.cend(), same))
+        const QString key = pendingKey(item.id(), preset);
+        if (m_pending.contains(key) || keys.contains(key))
             continue;
+        keys.insert(key);
         if (!m_plainPreset.contains(item.id()))
             m_plainPreset.insert(item.id(), preset);
         added.append(std::make_shared<Download>(item, preset));
     }
+    const qsizetype before = m_downloads.size();
     if (!added.isEmpty()) {
         // The newest first: the last item added leads the list.
         std::reverse(added.begin(), added.end());
         emit jobsAboutToBeAdded(0, int(added.size()) - 1);
-        m_downloads = added + m_downloads;
-        for (const DownloadPtr& job : std::as_const(added))
-            watch(job);
+        added.append(m_downloads);
+        m_downloads = std::move(added);
+        for (qsizetype row = 0; row < m_downloads.size() - before; ++row)
+            watch(m_downloads.at(row));
         emit jobsAdded();
         emit countsChanged();
         updateBadge();
@@ -400,7 +429,9 @@ void DownloadQueue::removeIf(const std::function<bool(const Download&)>& predica
         emit jobsAboutToBeRemoved(int(first), int(last));
         for (qsizetype row = first; row <= last; ++row) {
             const Download* job = m_downloads.at(row).get();
-            --m_counts[std::size_t(m_counted.take(job))];
+            const Kind kind = m_counted.take(job);
+            --m_counts[std::size_t(kind)];
+            countPending(*job, kind, -1);
             m_runs.remove(job);
             m_downloads.at(row)->disconnect(this);
         }

@@ -104,6 +104,7 @@ private:
     void add(const DownloadPtr& job);
     void watch(const DownloadPtr& job);
     void phaseMoved(const Download* job);
+    void countPending(const Download& job, Download::Phase::Kind kind, int change);
     void pump();
     void start(const DownloadPtr& job);
     void finish(const DownloadPtr& job, int status);
@@ -127,6 +128,8 @@ private:
     // The phase each job was last counted in.
     QHash<const Download*, Download::Phase::Kind> m_counted;
     std::array<int, 6> m_counts{};
+    // The waiting and running jobs of each video and preset, by pendingKey().
+    QHash<QString, int> m_pending;
     // The preset each video was first queued in: its file's name is the plain
     // one, those of the video's other presets carry the preset.
     QHash<QString, Preset> m_plainPreset;

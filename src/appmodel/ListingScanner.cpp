@@ -9,9 +9,13 @@ namespace reelcatch {
 namespace {
 
 // The members of an entry that items are built from: VideoItem::Source's
-// string keys in their order, then these two.
+// string keys in their order, then these two; then those that tell the
+// playlist an entry of "-j" output belongs to.
 constexpr int durationField = 9;
 constexpr int thumbnailsField = 10;
+constexpr int playlistTitleField = 11;
+constexpr int playlistIdField = 12;
+constexpr int playlistIndexField = 13;
 
 int fieldOf(QByteArrayView key)
 {
@@ -35,9 +39,15 @@ int fieldOf(QByteArrayView key)
     case 10:
         return is("thumbnails") ? thumbnailsField : -1;
     case 11:
-        return is("webpage_url") ? int(Key::webpageUrl) : -1;
+        return is("webpage_url")   ? int(Key::webpageUrl)
+               : is("playlist_id") ? playlistIdField
+                                   : -1;
     case 13:
         return is("extractor_key") ? int(Key::extractorKey) : -1;
+    case 14:
+        return is("playlist_title")   ? playlistTitleField
+               : is("playlist_index") ? playlistIndexField
+                                      : -1;
     default:
         return -1;
     }
@@ -52,6 +62,9 @@ struct Entry {
     // "thumbnails" is a non-empty array of objects only, the last with a string "url".
     bool thumbnailListed = false;
     Json::Span lastThumbnailUrl;
+    // A playlist field that is not null was met; its title, when a string.
+    bool inPlaylist = false;
+    std::optional<Json::Span> playlistTitle;
 };
 
 // Channel, uploader and extractor names repeat from entry to entry: equal
@@ -116,6 +129,7 @@ public:
     void feed(QByteArrayView piece);
     std::optional<Result> finish();
     bool isSure() const { return m_phase != Phase::unsure; }
+    std::optional<Line> readLine(QByteArrayView line);
 
 private:
     enum class Phase {
@@ -383,6 +397,14 @@ Json::Step ListingScanner::Reader::entryObject(Entry& entry)
             s = m_in.number(&entry.duration);
         } else if (field == thumbnailsField && *m_in.p == '[') {
             s = thumbnails(entry);
+        } else if (field >= playlistTitleField) {
+            entry.inPlaylist = entry.inPlaylist || *m_in.p != 'n';
+            if (field == playlistTitleField && *m_in.p == '"') {
+                entry.playlistTitle.emplace();
+                s = m_in.string(*entry.playlistTitle);
+            } else {
+                s = m_in.value(3);
+            }
         } else {
             s = m_in.value(3);
         }
@@ -478,6 +500,26 @@ Json::Step ListingScanner::Reader::thumbnails(Entry& entry)
     return Json::Step::ok;
 }
 
+std::optional<ListingScanner::Line> ListingScanner::Reader::readLine(QByteArrayView line)
+{
+    m_in.p = line.data();
+    m_in.end = line.data() + line.size();
+    if (!m_in.skipSpace() || *m_in.p != '{')
+        return std::nullopt;
+    Entry fields;
+    if (entryObject(fields) != Json::Step::ok)
+        return std::nullopt;
+    m_in.skipSpace();
+    if (m_in.p != m_in.end)
+        return std::nullopt;
+    Line read;
+    read.item = VideoItem::fromSource(EntrySource(fields, m_names));
+    read.inPlaylist = fields.inPlaylist;
+    if (fields.playlistTitle)
+        read.playlistTitle = Json::decode(*fields.playlistTitle);
+    return read;
+}
+
 ListingScanner::ListingScanner() : m_reader(std::make_unique<Reader>()) {}
 
 ListingScanner::~ListingScanner() = default;
@@ -495,6 +537,11 @@ bool ListingScanner::isSure() const
 std::optional<ListingScanner::Result> ListingScanner::finish()
 {
     return m_reader->finish();
+}
+
+std::optional<ListingScanner::Line> ListingScanner::readLine(QByteArrayView line)
+{
+    return m_reader->readLine(line);
 }
 
 std::optional<ListingScanner::Result> ListingScanner::scan(QByteArrayView answer)

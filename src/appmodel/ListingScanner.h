@@ -49,6 +49,19 @@ public:
     // playlist answer read with certainty, nothing otherwise.
     std::optional<Result> finish();
 
+    // One line of yt-dlp's per-entry answer ("-j --flat-playlist"): one
+    // entry's object, which of a playlist carries "playlist_title",
+    // "playlist_id" and "playlist_index".
+    struct Line {
+        std::optional<VideoItem> item; // nothing for an entry without an id
+        bool inPlaylist = false;       // a playlist field that is not null
+        std::optional<QString> playlistTitle;
+    };
+    // Reads one line (without its line break), as QJsonDocument and
+    // VideoItem::fromJson() would; nothing when unsure. A scanner reads
+    // either lines or one answer, not both.
+    std::optional<Line> readLine(QByteArrayView line);
+
     // The whole answer at once.
     static std::optional<Result> scan(QByteArrayView answer);
 

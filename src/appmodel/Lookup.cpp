@@ -4,145 +4,169 @@
 #include "AppLog.h"
 #include "Engine.h"
 #include "EngineReadiness.h"
-#include "ListingScanner.h"
+#include "ListingLines.h"
 #include "ShownText.h"
 #include "YtdlpArgs.h"
 
-#include <QFuture>
-#include <QJsonDocument>
+#include <QMetaObject>
 #include <QMutex>
 #include <QThreadPool>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include <atomic>
 
 namespace reelcatch {
 
-namespace {
-
-// The answer's top-level object, or nothing when it is not one.
-std::optional<QJsonObject> topLevelObject(const QByteArray& out)
-{
-    QJsonParseError error{};
-    const QJsonDocument doc = QJsonDocument::fromJson(out, &error);
-    if (error.error != QJsonParseError::NoError || !doc.isObject())
-        return std::nullopt;
-    return doc.object();
-}
-
-// What a lookup's answer has become: the listing and the ids of its items.
-struct Parsed {
-    Listing listing;
-    QSet<QString> ids;
-};
-
-// yt-dlp's answer on its way from standard output to a listing. The GUI
-// thread hands over each piece as it arrives and a task of the thread pool
-// reads what has come so far, so a big channel's answer (about 100 MB for
-// 100,000 videos) is mostly read by the time yt-dlp exits and the GUI
-// thread never holds or copies the whole of it.
-class AnswerStream {
+// yt-dlp's answer on its way from standard output to rows, a line an entry.
+// The GUI thread hands over each piece as it arrives; a task of the thread
+// pool reads the lines and sets the new items ready, and the GUI thread is
+// called (queued) to take what is ready, one call pending at a time: rows
+// follow yt-dlp within a frame when it prints slowly, and come in batches
+// as big as the GUI thread keeps up with when it prints fast.
+class LookupStream : public std::enable_shared_from_this<LookupStream> {
 public:
+    struct Ready {
+        QList<VideoItem> items;
+        QString title;
+        bool done = false; // the last piece is read; nothing more comes
+        bool anyObject = false;
+        qsizetype unreadable = 0;
+    };
+
+    LookupStream(Lookup* receiver, quint64 generation)
+        : m_receiver(receiver), m_generation(generation)
+    {}
+
     // GUI thread: the next piece of standard output.
-    static void hand(const std::shared_ptr<AnswerStream>& stream, QByteArray piece)
+    void hand(QByteArray piece)
     {
         if (piece.isEmpty())
             return;
-        QMutexLocker lock(&stream->m_mutex);
-        stream->m_incoming.append(std::move(piece));
-        if (stream->m_draining)
-            return;
-        stream->m_draining = true;
-        lock.unlock();
-        stream->m_lastTask = QtConcurrent::run([stream] { stream->drain(); });
+        QMutexLocker lock(&m_mutex);
+        m_incoming.append(std::move(piece));
+        startDrain(lock);
     }
 
-    // GUI thread, after the last piece: the listing (nothing when the answer
-    // is not a JSON object), made once every piece is read.
-    static QFuture<std::optional<Parsed>> parsed(const std::shared_ptr<AnswerStream>& stream)
+    // GUI thread: the answer has ended; what is left is read and handed on
+    // with `done`.
+    void close()
     {
-        auto finish = [stream] { return stream->finish(); };
-        // Taken out of the stream, so that the continuation holding the
-        // stream is not held by it in turn.
-        QFuture<void> last = std::exchange(stream->m_lastTask, {});
-        if (!last.isValid())
-            return QtConcurrent::run(finish);
-        return last.then(QtFuture::Launch::Async, finish);
+        QMutexLocker lock(&m_mutex);
+        m_closed = true;
+        startDrain(lock);
     }
 
-    // GUI thread: the answer is not wanted; pieces still waiting are dropped.
-    void abandon() { m_abandoned = true; }
+    // GUI thread: nothing more is wanted; pieces still waiting are dropped.
+    void detach()
+    {
+        QMutexLocker lock(&m_mutex);
+        m_receiver = nullptr;
+        m_detached = true;
+        startDrain(lock); // which lets go of what was read
+    }
+
+    // GUI thread, in the queued call: what is ready.
+    Ready take()
+    {
+        QMutexLocker lock(&m_mutex);
+        m_callPending = false;
+        Ready ready = std::move(m_ready);
+        m_ready = {};
+        return ready;
+    }
 
 private:
+    void startDrain(QMutexLocker<QMutex>& lock)
+    {
+        if (m_draining)
+            return;
+        m_draining = true;
+        lock.unlock();
+        QThreadPool::globalInstance()->start([self = shared_from_this()] { self->drain(); });
+    }
+
     // One task at a time: a new one starts only after the last let go.
     void drain()
     {
         for (;;) {
+            // What was read is freed here, never on the GUI thread.
+            if (m_detached)
+                m_lines.reset();
             QList<QByteArray> batch;
+            bool finishing = false;
             {
                 QMutexLocker lock(&m_mutex);
                 if (m_incoming.isEmpty()) {
-                    m_draining = false;
-                    return;
+                    if (!m_closed || m_finished || m_detached) {
+                        m_draining = false;
+                        return;
+                    }
+                    m_finished = finishing = true;
                 }
                 batch.swap(m_incoming);
             }
-            if (m_abandoned) {
-                m_pieces.clear();
+            if (m_detached || !m_lines)
                 continue;
-            }
-            for (QByteArray& piece : batch) {
-                m_scanner.feed(piece);
-                m_size += piece.size();
-                m_pieces.append(std::move(piece));
-            }
+            for (const QByteArray& piece : std::as_const(batch))
+                m_lines->feed(piece);
+            batch.clear();
+            if (finishing)
+                m_lines->finish();
+            publish(finishing);
+            if (finishing)
+                m_lines.reset();
         }
     }
 
-    std::optional<Parsed> finish()
+    void publish(bool done)
     {
-        drain();
-        if (std::optional<ListingScanner::Result> result = m_scanner.finish()) {
-            m_pieces.clear();
-            return Parsed{std::move(result->listing), std::move(result->ids)};
-        }
-        // Anything the scanner is not sure of: the whole text through
-        // QJsonDocument, exactly as it always was.
-        QByteArray out;
-        out.reserve(m_size);
-        for (const QByteArray& piece : std::as_const(m_pieces))
-            out.append(piece);
-        m_pieces.clear();
-        std::optional<QJsonObject> answer = topLevelObject(out);
-        out.clear();
-        if (!answer)
-            return std::nullopt;
-        Parsed parsed{parse(*answer), {}};
-        parsed.ids.reserve(parsed.listing.items.size());
-        for (const VideoItem& item : std::as_const(parsed.listing.items))
-            parsed.ids.insert(item.id());
-        return parsed;
+        QList<VideoItem> items = m_lines->takeItems();
+        QMutexLocker lock(&m_mutex);
+        if (m_ready.items.isEmpty())
+            m_ready.items = std::move(items);
+        else
+            m_ready.items.append(std::move(items));
+        m_ready.title = m_lines->title();
+        m_ready.done = m_ready.done || done;
+        m_ready.anyObject = m_lines->anyObject();
+        m_ready.unreadable = m_lines->unreadable();
+        if (m_callPending || !m_receiver || (m_ready.items.isEmpty() && !m_ready.done))
+            return;
+        m_callPending = true;
+        // Posted under the lock: the receiver cannot be destroyed meanwhile,
+        // as it detaches first; a call it has not run dies with it.
+        QMetaObject::invokeMethod(
+            m_receiver,
+            [receiver = m_receiver, generation = m_generation, self = shared_from_this()] {
+                receiver->collect(generation, *self);
+            },
+            Qt::QueuedConnection);
     }
 
     QMutex m_mutex;
-    QList<QByteArray> m_incoming; // guarded by m_mutex
-    bool m_draining = false;      // guarded by m_mutex
-    std::atomic<bool> m_abandoned = false;
-    // The tasks' own, one task after the other.
-    ListingScanner m_scanner;
-    QList<QByteArray> m_pieces; // every piece read, should the scanner be unsure
-    qsizetype m_size = 0;
-    // GUI thread: the task started last.
-    QFuture<void> m_lastTask;
+    // Guarded by m_mutex.
+    Lookup* m_receiver;
+    QList<QByteArray> m_incoming;
+    bool m_draining = false;
+    bool m_closed = false;
+    bool m_finished = false;
+    bool m_callPending = false;
+    Ready m_ready;
+    // Set on the GUI thread, read by the task.
+    std::atomic<bool> m_detached = false;
+    const quint64 m_generation;
+    // The task's own, one task after the other.
+    std::unique_ptr<ListingLines> m_lines = std::make_unique<ListingLines>();
 };
-
-} // namespace
 
 Lookup::Lookup(Engine& engine, const EngineReadiness& readiness, QObject* parent)
     : QObject(parent), m_engine(engine), m_readiness(readiness)
 {}
 
-Lookup::~Lookup() = default;
+Lookup::~Lookup()
+{
+    if (m_stream)
+        m_stream->detach();
+}
 
 template <typename T> void Lookup::publish(T& field, T value, void (Lookup::*fieldChanged)())
 {
@@ -221,6 +245,10 @@ void Lookup::fetch()
     const QString target = normalize(typed);
     qCInfo(lcAppModel) << "looking up" << target;
     const quint64 generation = ++m_generation;
+    m_typed = typed;
+    m_target = target;
+    m_listed = 0;
+    m_exit.reset();
     Child* child =
         m_engine.spawn({*ytdlp,
                         YtdlpArgs::lookup(m_engine, target, m_readiness.version(),
@@ -228,42 +256,23 @@ void Lookup::fetch()
                         {}, ChildSpec::Output::stream, {}, inactivityLimit},
                        this);
     m_child = child;
-    auto stream = std::make_shared<AnswerStream>();
+    auto stream = std::make_shared<LookupStream>(this, generation);
+    m_stream = stream;
     connect(child, &Child::output, this,
-            [stream](const QByteArray& bytes) { AnswerStream::hand(stream, bytes); });
-    connect(child, &Child::ended, this,
-            [this, child, stream, generation, typed, target](const ChildExit& exit) {
-                child->deleteLater();
-                if (generation != m_generation) {
-                    stream->abandon();
-                    return; // stopped, or replaced by a newer lookup
-                }
-                m_child = nullptr;
-                qCInfo(lcAppModel) << "lookup ended" << int(exit.kind) << exit.code;
-                // yt-dlp's own word, for a failed run or an answer that is no listing.
-                const QString fallback = Engine::lastError(QString::fromUtf8(child->errorTail()))
-                                             .value_or(QStringLiteral("Couldn't load that link."));
-                if (!exit.succeeded()) {
-                    stream->abandon();
-                    if (exit.kind == ChildExit::Kind::inactive)
-                        fail(QStringLiteral("yt-dlp stopped answering."));
-                    else if (exit.kind == ChildExit::Kind::failedToStart)
-                        fail(exit.message);
-                    else
-                        fail(fallback);
-                    return;
-                }
-                AnswerStream::parsed(stream).then(
-                    this, [this, generation, typed, target, fallback](std::optional<Parsed> parsed) {
-                        if (generation != m_generation)
-                            return;
-                        if (!parsed)
-                            fail(fallback);
-                        else
-                            finish(typed, target, std::move(parsed->listing),
-                                   std::move(parsed->ids));
-                    });
-            });
+            [stream](const QByteArray& bytes) { stream->hand(bytes); });
+    connect(child, &Child::ended, this, [this, child, stream, generation](const ChildExit& exit) {
+        child->deleteLater();
+        if (generation != m_generation)
+            return; // stopped, or replaced by a newer lookup
+        m_child = nullptr;
+        qCInfo(lcAppModel) << "lookup ended" << int(exit.kind) << exit.code;
+        m_exit = std::make_unique<ChildExit>(exit);
+        // yt-dlp's own word, for a failed run or an answer that is no listing.
+        m_exitError = Engine::lastError(QString::fromUtf8(child->errorTail()))
+                          .value_or(QStringLiteral("Couldn't load that link."));
+        // The outcome comes once every line is read.
+        stream->close();
+    });
     child->start();
 }
 
@@ -274,25 +283,79 @@ void Lookup::stop()
     qCInfo(lcAppModel) << "lookup stopped";
     // Whatever the stopped lookup still delivers is ignored from now on.
     ++m_generation;
+    if (m_stream)
+        m_stream->detach();
+    m_stream.reset();
     if (m_child)
         m_child->stop();
     m_child = nullptr;
     setIsFetching(false);
 }
 
-void Lookup::finish(const QString& typed, const QString& target, Listing listing,
-                    QSet<QString> ids)
+QString Lookup::heading(const QString& title) const
 {
-    const bool empty = listing.items.isEmpty();
+    return ShownText::forDisplay(m_target.startsWith(QLatin1String("ytsearch"))
+                                     ? QStringLiteral("Search: ") + m_typed
+                                     : title);
+}
 
-    setIsFetching(false);
-    setResults(std::move(listing.items));
-    setResultsTitle(ShownText::forDisplay(target.startsWith(QLatin1String("ytsearch"))
-                                              ? QStringLiteral("Search: ") + typed
-                                              : listing.title));
-    setSelected(std::move(ids));
-    if (empty)
+void Lookup::add(QList<VideoItem> items, const QString& title)
+{
+    const bool first = m_listed == 0;
+    m_listed += items.size();
+    if (first) {
+        // The first rows replace the previous lookup's list.
+        QSet<QString> ids;
+        ids.reserve(items.size());
+        for (const VideoItem& item : std::as_const(items))
+            ids.insert(item.id());
+        setResults(std::move(items));
+        setResultsTitle(heading(title));
+        setSelected(std::move(ids));
+        return;
+    }
+    const int from = int(m_results.size());
+    for (const VideoItem& item : std::as_const(items))
+        m_selected.insert(item.id());
+    m_results.append(std::move(items));
+    setResultsTitle(heading(title));
+    emit resultsAdded(from);
+}
+
+void Lookup::collect(quint64 generation, LookupStream& stream)
+{
+    if (generation != m_generation)
+        return;
+    LookupStream::Ready ready = stream.take();
+    if (!ready.items.isEmpty())
+        add(std::move(ready.items), ready.title);
+    if (!ready.done || !m_exit)
+        return;
+
+    const ChildExit exit = *std::exchange(m_exit, nullptr);
+    m_stream.reset();
+    if (exit.succeeded() && m_listed > 0) {
+        setIsFetching(false);
+        return;
+    }
+    if (exit.succeeded() && (ready.anyObject || ready.unreadable == 0)) {
+        setIsFetching(false);
+        setResults({});
+        setResultsTitle(heading(ready.title));
+        setSelected({});
         setFetchError(QStringLiteral("Nothing downloadable found there."));
+        return;
+    }
+    QString message = exit.kind == ChildExit::Kind::inactive      ? QStringLiteral("yt-dlp stopped answering.")
+                      : exit.kind == ChildExit::Kind::failedToStart ? exit.message
+                                                                    : m_exitError;
+    // What was listed before the failure stays, and says it is not all.
+    if (m_listed == 1)
+        message = tr("Only the first video could be listed.") + QLatin1Char(' ') + message;
+    else if (m_listed > 1)
+        message = tr("Only the first %1 videos could be listed.").arg(m_listed) + QLatin1Char(' ') +
+                  message;
+    fail(message);
 }
 
 void Lookup::fail(const QString& message)

@@ -20,6 +20,8 @@ namespace reelcatch {
 class Child;
 class Engine;
 class EngineReadiness;
+class LookupStream;
+struct ChildExit;
 
 // Looking up what is behind the user's text: the input, the lookup under way
 // and what the last one found. Lives on the GUI thread; the answer is read on
@@ -34,6 +36,8 @@ public:
     const QString& input() const { return m_input; }
     void setInput(const QString& input);
     bool isFetching() const { return m_isFetching; }
+    // The results are those of the lookup still under way, listed so far.
+    bool isListing() const { return m_isFetching && m_listed > 0; }
     const std::optional<QString>& fetchError() const { return m_fetchError; }
     void setFetchError(const std::optional<QString>& error);
     const QList<VideoItem>& results() const { return m_results; }
@@ -47,8 +51,9 @@ public:
     // Starts a lookup of the current input; the outcome arrives through the
     // fields. Ignored while one is running.
     void fetch();
-    // Ends the lookup under way, if any: its yt-dlp stops, and the previous
-    // results, heading and selection stay as they are, with no error shown.
+    // Ends the lookup under way, if any: its yt-dlp stops, and the results,
+    // heading and selection stay as they are (the previous lookup's, or the
+    // rows listed so far), with no error shown.
     void stop();
     // Where yt-dlp takes sign-in cookies from, asked at every start; nowhere
     // until set.
@@ -64,7 +69,11 @@ signals:
     void inputChanged();
     void isFetchingChanged();
     void fetchErrorChanged();
+    // The list was replaced as a whole.
     void resultsChanged();
+    // Rows from `first` on were added at the end of the list while the
+    // lookup runs, their ids added to the selection (no selectedChanged).
+    void resultsAdded(int first);
     void resultsTitleChanged();
     void selectedChanged();
 
@@ -72,8 +81,11 @@ private:
     template <typename T> void publish(T& field, T value, void (Lookup::*fieldChanged)());
     void setIsFetching(bool fetching);
     void setResultsTitle(const QString& title);
-    // `ids`: those of listing.items, gathered off the GUI thread.
-    void finish(const QString& typed, const QString& target, Listing listing, QSet<QString> ids);
+    friend class LookupStream;
+    // The stream's items and, at its end, the lookup's outcome.
+    void collect(quint64 generation, LookupStream& stream);
+    void add(QList<VideoItem> items, const QString& title);
+    QString heading(const QString& title) const;
     void fail(const QString& message);
 
     Engine& m_engine;
@@ -87,7 +99,14 @@ private:
     QSet<QString> m_selected;
     // The lookup under way; a new one counts only for itself.
     QPointer<Child> m_child;
+    std::shared_ptr<LookupStream> m_stream;
     quint64 m_generation = 0;
+    QString m_typed;  // what was looked up, as typed
+    QString m_target; // and as handed to yt-dlp
+    qsizetype m_listed = 0; // rows of the lookup under way
+    // How its yt-dlp ended (once it has), and its own word on why.
+    std::unique_ptr<ChildExit> m_exit;
+    QString m_exitError;
 };
 
 } // namespace reelcatch

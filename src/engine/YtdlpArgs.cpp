@@ -56,8 +56,8 @@ QStringList lookup(const Engine& engine, const QString& target,
 {
     // "--" keeps a target that begins with "-" from being read as an option.
     return common(engine, version, cookies)
-           << QStringLiteral("-J") << QStringLiteral("--flat-playlist")
-           << QStringLiteral("--no-playlist") << QStringLiteral("--no-warnings")
+           << QStringLiteral("-j") << QStringLiteral("--flat-playlist")
+           << QStringLiteral("--lazy-playlist") << QStringLiteral("--no-playlist") << QStringLiteral("--no-warnings")
            << QStringLiteral("--") << target;
 }
 

@@ -35,7 +35,8 @@ struct Cookies {
 QStringList common(const Engine& engine, const std::optional<QString>& version,
                    const Cookies& cookies = {});
 
-// Lists what is behind `target` as one JSON document (a playlist flat).
+// Lists what is behind `target` one JSON object a line, as yt-dlp reads each
+// entry (a playlist flat, its entries naming it; a single video whole).
 QStringList lookup(const Engine& engine, const QString& target,
                    const std::optional<QString>& version, const Cookies& cookies = {});
 

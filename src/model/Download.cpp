@@ -1,12 +1,31 @@
 #include "Download.h"
 
+#include <QRandomGenerator>
+
 #include <algorithm>
 #include <cmath>
 
 namespace reelcatch {
 
+namespace {
+
+// A random (version 4) id from the fast generator, which the system seeds
+// once: QUuid::createUuid() asks the system for every one, which a queue of
+// 100,000 jobs feels.
+QUuid newId()
+{
+    QRandomGenerator* random = QRandomGenerator::global();
+    const quint64 high = random->generate64();
+    const quint64 low = random->generate64();
+    return {uint(high >> 32), ushort(high >> 16), ushort((high & 0x0fff) | 0x4000),
+            uchar(((low >> 56) & 0x3f) | 0x80), uchar(low >> 48), uchar(low >> 40),
+            uchar(low >> 32), uchar(low >> 24), uchar(low >> 16), uchar(low >> 8), uchar(low)};
+}
+
+} // namespace
+
 Download::Download(const VideoItem& video, Preset preset, QObject* parent)
-    : Download(QUuid::createUuid(), video, preset, parent)
+    : Download(newId(), video, preset, parent)
 {}
 
 Download::Download(const QUuid& id, const VideoItem& video, Preset preset, QObject* parent)

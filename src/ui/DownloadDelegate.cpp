@@ -181,20 +181,37 @@ int DownloadDelegate::buttonAt(const QRect& rowRect, const QWidget* widget,
     return g.link.contains(QPointF(pos)) ? int(g.buttons.size()) : -1;
 }
 
+int DownloadDelegate::rowHeight(Kind kind, const QWidget* widget)
+{
+    const QFontMetricsF title(titleFont(widget));
+    const QFontMetricsF badge(badgeFont(widget));
+    const QFontMetricsF caption(captionFont(widget));
+    const bool hasBar = kind == Kind::downloading || kind == Kind::processing;
+    const int lines = kind == Kind::failed ? 2 : 1;
+    const qreal stack = std::max(title.height(), badge.height() + 2) + stackSpacing +
+                        (hasBar ? barHeight + stackSpacing : 0) + lines * caption.lineSpacing();
+    const qreal content = std::max(RowStyle::thumbnailHeight(thumbnailWidth), stack);
+    return int(std::ceil(content + 2 * verticalPadding));
+}
+
 QSize DownloadDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
-    // The status may wrap, so the height depends on the width the row will get.
-    int width = option.rect.width();
-    if (auto* view = qobject_cast<const QAbstractItemView*>(option.widget))
-        width = view->viewport()->width();
+    // The height follows from the phase alone, the same for every row in it
+    // (a failure keeps room for the two lines its message may take), so a
+    // row is never measured by its text and one row's change leaves the
+    // others as they are.
+    const QFont base = baseFont(option.widget);
+    if (base != m_heightsFont) {
+        m_heightsFont = base;
+        m_heights.fill(0);
+    }
+    const Kind kind = phaseOf(index);
+    int& height = m_heights.at(std::size_t(kind));
+    if (height == 0)
+        height = rowHeight(kind, option.widget);
     const int minimumWidth = int(2 * horizontalPadding + thumbnailWidth + 3 * spacing +
                                  2 * buttonSide + buttonSpacing + 120);
-    width = std::max(width, minimumWidth);
-    const QRect row(0, 0, width, 1000);
-    const Geometry g = geometry(row, option.widget, index);
-    const qreal top = std::min(g.thumbnail.top(), g.title.top());
-    const qreal bottom = std::max(g.thumbnail.bottom(), g.status.bottom());
-    return QSize(minimumWidth, int(std::ceil(bottom - top + 2 * verticalPadding)));
+    return {minimumWidth, height};
 }
 
 void DownloadDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,

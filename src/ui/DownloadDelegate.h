@@ -3,11 +3,14 @@
 #include "DownloadsModel.h"
 
 #include <QElapsedTimer>
+#include <QFont>
 #include <QList>
 #include <QPersistentModelIndex>
 #include <QPoint>
 #include <QRectF>
 #include <QStyledItemDelegate>
+
+#include <array>
 
 namespace reelcatch {
 
@@ -56,6 +59,8 @@ signals:
     void buttonClicked(const QModelIndex& index, DownloadsModel::Action action);
 
 private:
+    // The height of every row in a phase.
+    static int rowHeight(Download::Phase::Kind kind, const QWidget* widget);
     // The lines of the status text as shown in a row of that width.
     QStringList statusLines(const QModelIndex& index, const QWidget* widget, qreal width) const;
     qreal textWidth(const QRect& rowRect, const QWidget* widget, const QModelIndex& index) const;
@@ -69,6 +74,9 @@ private:
     QPersistentModelIndex m_pressedIndex;
     int m_pressedButton = -1;
     QElapsedTimer m_clock; // drives the indeterminate bar
+    // Each phase's row height (0: not known yet), for rows in this font.
+    mutable std::array<int, 6> m_heights{};
+    mutable QFont m_heightsFont;
 };
 
 } // namespace reelcatch

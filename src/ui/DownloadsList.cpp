@@ -40,6 +40,9 @@ DownloadsList::DownloadsList(AppModel& model, ThumbnailCache& thumbnails, Deskto
     // Rows are laid out again when the width changes: a failure message
     // may take one line more or less.
     setResizeMode(QListView::Adjust);
+    // A long queue is laid out a thousand rows at a time, between events.
+    setLayoutMode(QListView::Batched);
+    setBatchSize(1000);
     setWordWrap(true);
     setFrameShape(QFrame::NoFrame);
     setMouseTracking(true);
@@ -56,10 +59,14 @@ DownloadsList::DownloadsList(AppModel& model, ThumbnailCache& thumbnails, Deskto
     connect(&m_animation, &QTimer::timeout, this, &DownloadsList::animate);
     // Rows whose phase changes height (the bar comes or goes, a failure
     // message takes two lines) are laid out again by the view itself.
-    connect(m_downloads, &QAbstractItemModel::dataChanged, this, &DownloadsList::updateAnimation);
-    connect(m_downloads, &QAbstractItemModel::rowsInserted, this, &DownloadsList::updateAnimation);
-    connect(m_downloads, &QAbstractItemModel::rowsRemoved, this, &DownloadsList::updateAnimation);
-    connect(m_downloads, &QAbstractItemModel::modelReset, this, &DownloadsList::updateAnimation);
+    connect(m_downloads, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                updateAnimation(topLeft.row(), bottomRight.row());
+            });
+    connect(m_downloads, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { updateAnimation(first, last); });
+    connect(m_downloads, &QAbstractItemModel::rowsRemoved, this, [this] { updateAnimation(); });
+    connect(m_downloads, &QAbstractItemModel::modelReset, this, [this] { updateAnimation(); });
     updateAnimation();
 }
 
@@ -156,14 +163,47 @@ void DownloadsList::hoverMoved(QPoint pos)
     m_delegate->setHoverPos(pos);
 }
 
-void DownloadsList::updateAnimation()
+void DownloadsList::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                                const QList<int>& roles)
 {
-    bool processing = false;
-    for (int row = 0; row < m_downloads->rowCount() && !processing; ++row)
-        processing = m_downloads->job(row)->phase().kind() == Kind::processing;
-    if (processing && !m_animation.isActive())
+    // QListView lays every row out again on any change. A row's height
+    // depends on its phase alone: while it stays, a repaint of the row is all
+    // the change needs.
+    // (The view asks the delegate for a row's height whenever it is asked
+    // for the row's rectangle; where the next row begins is what it laid out.)
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const int rows = m_downloads->rowCount();
+    for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
+        const QModelIndex index = m_downloads->index(row);
+        const QRect rect = rectForIndex(index);
+        const int next = row + 1 < rows ? rectForIndex(m_downloads->index(row + 1)).top()
+                                        : contentsSize().height();
+        if (!rect.isValid() || next - rect.top() != m_delegate->sizeHint(option, index).height()) {
+            PaintedRowList::dataChanged(topLeft, bottomRight, roles);
+            return;
+        }
+    }
+    QAbstractItemView::dataChanged(topLeft, bottomRight, roles); // NOLINT(bugprone-parent-virtual-call)
+}
+
+void DownloadsList::updateAnimation(int first, int last)
+{
+    if (first < 0) {
+        m_processing.clear();
+        first = 0;
+        last = m_downloads->rowCount() - 1;
+    }
+    for (int row = first; row <= last; ++row) {
+        const std::shared_ptr<Download> job = m_downloads->job(row);
+        if (job && job->phase().kind() == Kind::processing)
+            m_processing.insert(job.get());
+        else if (job)
+            m_processing.remove(job.get());
+    }
+    if (!m_processing.isEmpty() && !m_animation.isActive())
         m_animation.start();
-    else if (!processing)
+    else if (m_processing.isEmpty())
         m_animation.stop();
 }
 
@@ -171,8 +211,9 @@ void DownloadsList::animate()
 {
     if (!isVisible())
         return;
-    for (int row = 0; row < m_downloads->rowCount(); ++row) {
-        if (m_downloads->job(row)->phase().kind() != Kind::processing)
+    for (const Download* job : std::as_const(m_processing)) {
+        const int row = m_downloads->rowOf(job);
+        if (row < 0)
             continue;
         const QRect rect = visualRect(m_downloads->index(row));
         if (rect.intersects(viewport()->rect()))

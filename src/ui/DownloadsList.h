@@ -3,6 +3,8 @@
 #include "DownloadsModel.h"
 #include "PaintedRowList.h"
 
+#include <QSet>
+
 #include <QListView>
 #include <QTimer>
 
@@ -42,13 +44,16 @@ signals:
     void chooseBrowserRequested();
 
 protected:
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles = {}) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void hoverMoved(QPoint pos) override;
 
 private:
-    // Runs the indeterminate bars' animation while any job is processing.
-    void updateAnimation();
+    // Runs the indeterminate bars' animation while any job is processing:
+    // rows [first, last] are looked at again, or every row when first < 0.
+    void updateAnimation(int first = -1, int last = -1);
     void animate();
 
     AppModel& m_model;
@@ -58,6 +63,8 @@ private:
     DownloadsModel* m_downloads;
     DownloadDelegate* m_delegate;
     QTimer m_animation;
+    // The jobs processing, so that a row's change looks at that row only.
+    QSet<const Download*> m_processing;
 };
 
 } // namespace reelcatch

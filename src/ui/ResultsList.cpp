@@ -55,6 +55,8 @@ ResultsList::ResultsList(AppModel& model, ThumbnailCache& thumbnails,
     m_prefetch.setInterval(0);
     connect(&m_prefetch, &QTimer::timeout, this, &ResultsList::prefetch);
     connect(m_results, &QAbstractItemModel::modelReset, this, &ResultsList::schedulePrefetch);
+    // Rows listed later may land on screen or just below it.
+    connect(m_results, &QAbstractItemModel::rowsInserted, this, &ResultsList::schedulePrefetch);
     connect(m_delegate, &ResultDelegate::downloadClicked, this,
             [this](const QModelIndex& index) { download(m_results->item(index.row())); });
     connect(&m_thumbnails, &ThumbnailCache::loaded, viewport(), [this] { viewport()->update(); });

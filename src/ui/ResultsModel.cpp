@@ -9,6 +9,7 @@ ResultsModel::ResultsModel(AppModel& model, QObject* parent)
     : QAbstractListModel(parent), m_model(model), m_items(model.lookup().results())
 {
     connect(&model.lookup(), &Lookup::resultsChanged, this, &ResultsModel::reload);
+    connect(&model.lookup(), &Lookup::resultsAdded, this, &ResultsModel::append);
     connect(&model.lookup(), &Lookup::selectedChanged, this, &ResultsModel::selectionChanged);
     connect(&model.library(), &Library::historyChanged, this, &ResultsModel::historyChanged);
 }
@@ -27,6 +28,20 @@ void ResultsModel::reload()
     beginResetModel();
     m_items = m_model.lookup().results();
     endResetModel();
+}
+
+void ResultsModel::append(int first)
+{
+    // Rows arriving while a lookup runs go below the others: what is on
+    // screen stays where it is.
+    const QList<VideoItem>& results = m_model.lookup().results();
+    if (first != m_items.size() || results.size() <= first) {
+        reload();
+        return;
+    }
+    beginInsertRows({}, first, int(results.size()) - 1);
+    m_items.append(results.sliced(first));
+    endInsertRows();
 }
 
 void ResultsModel::selectionChanged()

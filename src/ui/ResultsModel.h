@@ -43,6 +43,7 @@ public:
 
 private:
     void reload();
+    void append(int first);
     void selectionChanged();
     void historyChanged();
 

@@ -49,6 +49,7 @@ ResultsPane::ResultsPane(AppModel& model, ThumbnailCache& thumbnails, DesktopAct
                         &Lookup::selectedChanged})
         connect(&lookup, signal, this, &ResultsPane::refresh);
     connect(&lookup, &Lookup::resultsChanged, this, &ResultsPane::historyChanged);
+    connect(&lookup, &Lookup::resultsAdded, this, &ResultsPane::resultsAdded);
     connect(&m_model.library(), &Library::historyChanged, this, &ResultsPane::historyChanged);
     historyChanged();
 }
@@ -197,10 +198,11 @@ void ResultsPane::act()
     }
 }
 
-QString ResultsPane::countLine(int results, int selected)
+QString ResultsPane::countLine(int results, int selected, bool soFar)
 {
     return QString::number(results) + QStringLiteral(" video") +
-           (results == 1 ? QString() : QStringLiteral("s")) + QStringLiteral(" \u00B7 ") +
+           (results == 1 ? QString() : QStringLiteral("s")) +
+           (soFar ? tr(" so far") : QString()) + QStringLiteral(" \u00B7 ") +
            QString::number(selected) + QStringLiteral(" selected");
 }
 
@@ -243,6 +245,18 @@ void ResultsPane::historyChanged()
     refresh();
 }
 
+void ResultsPane::resultsAdded(int first)
+{
+    // Only the new rows can add a downloaded one.
+    const Library& library = m_model.library();
+    const QList<VideoItem>& results = m_model.lookup().results();
+    if (!m_anyDownloaded && !library.downloaded().isEmpty())
+        m_anyDownloaded = std::any_of(
+            results.cbegin() + std::min<qsizetype>(first, results.size()), results.cend(),
+            [&library](const VideoItem& item) { return library.isDownloaded(item.id()); });
+    refresh();
+}
+
 void ResultsPane::refresh()
 {
     const auto& error = m_model.lookup().fetchError();
@@ -277,7 +291,7 @@ void ResultsPane::refresh()
     m_stack->setCurrentWidget(m_results);
     m_title->setVisible(!m_model.lookup().resultsTitle().isEmpty());
     m_title->setText(m_model.lookup().resultsTitle());
-    m_count->setText(countLine(results, selected));
+    m_count->setText(countLine(results, selected, m_model.lookup().isListing()));
     m_selectAll->setVisible(results > 1);
     m_selectAll->setText(selected == results ? QStringLiteral("Select None")
                                              : QStringLiteral("Select All"));

@@ -30,8 +30,8 @@ public:
     ResultsPane(AppModel& model, ThumbnailCache& thumbnails, DesktopActions& actions,
                 std::function<Preset()> currentPreset, QWidget* parent = nullptr);
 
-    // "N video(s) · K selected".
-    static QString countLine(int results, int selected);
+    // "120 videos · 120 selected"; with `soFar`, "120 videos so far · 120 selected".
+    static QString countLine(int results, int selected, bool soFar = false);
 
     bool showsResults() const;
     QWidget* emptyState() const { return m_empty; }
@@ -66,6 +66,8 @@ private:
     // Ticks exactly the listed videos not in the download history.
     void selectNew();
     void historyChanged();
+    // Rows from `first` on arrived while the listing goes on.
+    void resultsAdded(int first);
     void refresh();
     void restyle();
     QPushButton* actionButton(const QString& name, QWidget* parent);

@@ -222,7 +222,7 @@ void TestEngine::lookupCommand()
 {
     TestEnv env;
     const Engine engine(env.engineConfig());
-    const QStringList tail = words("-J --flat-playlist --no-playlist --no-warnings -- -x");
+    const QStringList tail = words("-j --flat-playlist --lazy-playlist --no-playlist --no-warnings -- -x");
     const std::optional<QString> takesDeno = QString::fromLatin1(YtdlpArgs::jsRuntimesSince);
     QCOMPARE(YtdlpArgs::lookup(engine, QStringLiteral("-x"), takesDeno), words("--no-colors") + tail);
 

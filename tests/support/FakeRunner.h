@@ -41,6 +41,7 @@ public:
     {
         auto* child = new FakeChild(spec, parent);
         children.append(child);
+        specs.append(spec);
         return child;
     }
     // The children not yet ended, oldest first.
@@ -55,6 +56,7 @@ public:
     FakeChild* last() const { return children.isEmpty() ? nullptr : children.last().data(); }
 
     QList<QPointer<FakeChild>> children;
+    QList<ChildSpec> specs; // of every child, whether it still exists or not
 };
 
 } // namespace reelcatch::test

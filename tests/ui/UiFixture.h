@@ -64,19 +64,19 @@ public:
     QStringList asked;
 };
 
-// yt-dlp's flat answer for a playlist of these ids (titled "Title <id>").
+// yt-dlp's per-entry answer for a playlist of these ids (titled "Title <id>").
 inline QByteArray playlist(const QString& title, const QStringList& ids)
 {
-    QJsonArray entries;
+    QByteArray lines;
     for (const QString& id : ids)
-        entries.append(QJsonObject{{u"id"_s, id},
-                                   {u"title"_s, u"Title "_s + id},
-                                   {u"channel"_s, u"Channel"_s},
-                                   {u"webpage_url"_s, u"https://example.org/"_s + id}});
-    return QJsonDocument(QJsonObject{{u"_type"_s, u"playlist"_s},
-                                     {u"title"_s, title},
-                                     {u"entries"_s, entries}})
-        .toJson(QJsonDocument::Compact);
+        lines += QJsonDocument(QJsonObject{{u"id"_s, id},
+                                           {u"title"_s, u"Title "_s + id},
+                                           {u"channel"_s, u"Channel"_s},
+                                           {u"webpage_url"_s, u"https://example.org/"_s + id},
+                                           {u"playlist_title"_s, title}})
+                     .toJson(QJsonDocument::Compact) +
+                 '\n';
+    return lines;
 }
 
 inline VideoItem video(const QString& id)

@@ -42,6 +42,7 @@ private slots:
     void initTestCase() { TestEnv::isolateProcess(); }
     void lookUpAndStop();
     void resultsTickSelectAndDownload();
+    void rowsArriveBelowWhatIsShown();
     void emptyAndErrorStates();
     void dropOfALink();
     void aFifoForAThumbnail();
@@ -157,6 +158,31 @@ void TestMainWindow::resultsTickSelectAndDownload()
     QCOMPARE(ids, (QStringList{u"a"_s, u"c"_s}));
 }
 
+void TestMainWindow::rowsArriveBelowWhatIsShown()
+{
+    Ui ui;
+    QVERIFY(ui.showActive());
+    ResultsPane& pane = *ui.window.resultsPane();
+    ResultsList& list = *pane.list();
+    ui.model.lookup().setInput(u"https://example.org/list"_s);
+    ui.model.lookup().fetch();
+    QStringList first, more;
+    for (int i = 0; i < 40; ++i)
+        first << u"a"_s + QString::number(i), more << u"b"_s + QString::number(i);
+    ui.runner->last()->print(playlist(u"Mix"_s, first));
+    QTRY_COMPARE_WITH_TIMEOUT(list.model()->rowCount(), 40, 20000);
+    QCOMPARE(pane.count()->text(), u"40 videos so far \u00b7 40 selected"_s);
+    list.scrollTo(list.model()->index(20, 0), QAbstractItemView::PositionAtTop);
+    const QModelIndex top = list.indexAt(QPoint(1, 1));
+    QCOMPARE(top.row(), 20);
+    ui.runner->last()->print(playlist(u"Mix"_s, more));
+    QTRY_COMPARE_WITH_TIMEOUT(list.model()->rowCount(), 80, 20000);
+    QCOMPARE(pane.count()->text(), u"80 videos so far \u00b7 80 selected"_s);
+    ui.runner->last()->end(0);
+    QTRY_COMPARE_WITH_TIMEOUT(pane.count()->text(), u"80 videos \u00b7 80 selected"_s, 20000);
+    QCOMPARE(list.indexAt(QPoint(1, 1)), top);
+}
+
 void TestMainWindow::emptyAndErrorStates()
 {
     Ui ui;
@@ -174,7 +200,7 @@ void TestMainWindow::emptyAndErrorStates()
     QVERIFY(pane.startTitle()->isHidden());
     ui.runner->last()->stderrTail = "ERROR: Unsupported URL: https://x.test/\n";
     ui.runner->last()->end(1);
-    QVERIFY(pane.emptyError()->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(pane.emptyError()->isVisible(), 20000);
     QCOMPARE(pane.emptyError()->text(), u"Unsupported URL: https://x.test/"_s);
     QVERIFY(pane.lookingUp()->isHidden() && pane.startTitle()->isHidden());
 
@@ -186,6 +212,7 @@ void TestMainWindow::emptyAndErrorStates()
     lookup.fetch();
     ui.runner->last()->stderrTail = "ERROR: HTTP Error 404: Not Found\n";
     ui.runner->last()->end(1);
+    QTRY_VERIFY_WITH_TIMEOUT(!lookup.isFetching(), 20000);
     QVERIFY(pane.showsResults());
     QVERIFY(pane.errorLine()->isVisible());
     QCOMPARE(pane.errorLine()->text(), u"HTTP Error 404: Not Found"_s);
@@ -244,7 +271,7 @@ void TestMainWindow::aFifoForAThumbnail()
     QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     ui.model.lookup().setInput(u"https://example.org/list"_s);
     ui.model.lookup().fetch();
-    ui.runner->last()->print(R"({"entries":[{"id":"a","thumbnail":")" + QUrl::fromLocalFile(fifo).toEncoded() + "\"}]}");
+    ui.runner->last()->print(R"({"id":"a","thumbnail":")" + QUrl::fromLocalFile(fifo).toEncoded() + "\"}\n");
     ui.runner->last()->end(0);
     QTRY_VERIFY_WITH_TIMEOUT(ui.window.resultsPane()->showsResults(), 20000);
     QTimer turning;
