@@ -566,7 +566,7 @@ void TestAppModel::cookies()
 
     // Lookups and downloads alike.
     QVERIFY(start(f, playlist));
-    const QStringList tail{u"-J"_s, u"--flat-playlist"_s, u"--no-playlist"_s, u"--no-warnings"_s, u"--"_s, playlist};
+    const QStringList tail{u"-j"_s, u"--flat-playlist"_s, u"--lazy-playlist"_s, u"--no-playlist"_s, u"--no-warnings"_s, u"--"_s, playlist};
     QCOMPARE(f.runner->last()->spec.arguments, QStringList{u"--no-colors"_s} + expected + tail);
     f.queue().enqueue({videoItem(u"v"_s)}, Preset::p1080);
     QCOMPARE(f.runner->last()->spec.arguments.mid(1, expected.size() + 1), expected + QStringList{u"https://example.org/v"_s});

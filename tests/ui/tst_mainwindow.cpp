@@ -225,6 +225,7 @@ void TestMainWindow::emptyAndErrorStates()
     lookup.fetch();
     ui.runner->last()->stderrTail = (u"ERROR: "_s + bot + u"\n"_s).toUtf8();
     ui.runner->last()->end(1);
+    QTRY_VERIFY_WITH_TIMEOUT(!lookup.isFetching(), 20000);
     QCOMPARE(pane.errorLine()->text(), u"YouTube wants a signed-in browser to confirm you're not a bot."_s);
     QCOMPARE(pane.errorLine()->toolTip(), bot);
     QCOMPARE(pane.errorAction()->text(), u"Choose Browser\u2026"_s);
@@ -233,6 +234,7 @@ void TestMainWindow::emptyAndErrorStates()
     lookup.fetch();
     ui.runner->last()->stderrTail = "ERROR: [youtube] a: Unable to download API page: [Errno -3] Temporary failure in name resolution\n";
     ui.runner->last()->end(1);
+    QTRY_VERIFY_WITH_TIMEOUT(!lookup.isFetching(), 20000);
     QCOMPARE(pane.errorAction()->text(), u"Retry"_s);
     const auto runs = ui.runner->children.size();
     QTest::mouseClick(pane.errorAction(), Qt::LeftButton);
