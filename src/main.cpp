@@ -16,6 +16,7 @@
 #include "Prefs.h"
 #include "SystemClipboard.h"
 #include "ThumbnailCache.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -30,6 +31,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Reelcatch"));
     QApplication::setApplicationName(QStringLiteral("Reelcatch"));
+    // Before any window or model text is made.
+    const std::unique_ptr<QObject> translations = Translations::install(QLocale::system());
     // Ties the windows to the installed desktop entry (launcher, badge, icon).
     QGuiApplication::setDesktopFileName(QStringLiteral("reelcatch"));
     QApplication::setWindowIcon(AppIcon::icon());

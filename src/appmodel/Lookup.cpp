@@ -206,13 +206,12 @@ void Lookup::fetch()
     // No link or search is this long; yt-dlp's command line could not even
     // hold much more.
     if (typed.toUtf8().size() > maxInputBytes) {
-        setFetchError(QStringLiteral("That's too long to be a link or a search."));
+        setFetchError(tr("That's too long to be a link or a search."));
         return;
     }
     const std::optional<QString> ytdlp = m_engine.ytdlp();
     if (!ytdlp) {
-        setFetchError(
-            QStringLiteral("The download engine is still being set up. Try again in a moment."));
+        setFetchError(tr("The download engine is still being set up. Try again in a moment."));
         return;
     }
     setIsFetching(true);
@@ -242,7 +241,7 @@ void Lookup::fetch()
                 qCInfo(lcAppModel) << "lookup ended" << int(exit.kind) << exit.code;
                 // yt-dlp's own word, for a failed run or an answer that is no listing.
                 const QString fallback = Engine::lastError(QString::fromUtf8(child->errorTail()))
-                                             .value_or(QStringLiteral("Couldn't load that link."));
+                                             .value_or(tr("Couldn't load that link."));
                 if (!exit.succeeded()) {
                     stream->abandon();
                     if (exit.kind == ChildExit::Kind::inactive)
@@ -288,11 +287,11 @@ void Lookup::finish(const QString& typed, const QString& target, Listing listing
     setIsFetching(false);
     setResults(std::move(listing.items));
     setResultsTitle(ShownText::forDisplay(target.startsWith(QLatin1String("ytsearch"))
-                                              ? QStringLiteral("Search: ") + typed
+                                              ? tr("Search: %1").arg(typed)
                                               : listing.title));
     setSelected(std::move(ids));
     if (empty)
-        setFetchError(QStringLiteral("Nothing downloadable found there."));
+        setFetchError(tr("Nothing downloadable found there."));
 }
 
 void Lookup::fail(const QString& message)

@@ -7,7 +7,7 @@ namespace reelcatch {
 
 Download::Download(const VideoItem& video, Preset preset, QObject* parent)
     : QObject(parent), m_id(QUuid::createUuid()), m_video(video), m_preset(preset),
-      m_detail(QStringLiteral("Waiting\u2026"))
+      m_detail(tr("Waiting\u2026"))
 {}
 
 void Download::setPhase(const Phase& phase)
