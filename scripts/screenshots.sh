@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds the screenshot writer in BUILD_DIR (default build-screenshots/) and
 # writes pictures of the main window in its usual states, light and dark, and
-# both again at twice the scale, into BUILD_DIR/screenshots/ (printed at the end).
+# both again at twice the scale, and in German (de/), into BUILD_DIR/screenshots/
+# (printed at the end).
 #   scripts/screenshots.sh [BUILD_DIR]
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -13,6 +14,8 @@ rm -rf "$out"
 export QT_QPA_PLATFORM=offscreen
 "$build/tools/screenshots/reelcatch-screenshots" "$out" light
 "$build/tools/screenshots/reelcatch-screenshots" "$out" dark
+"$build/tools/screenshots/reelcatch-screenshots" "$out/de" light de
+"$build/tools/screenshots/reelcatch-screenshots" "$out/de" dark de
 QT_SCALE_FACTOR=2 "$build/tools/screenshots/reelcatch-screenshots" "$out/scale2" light
 QT_SCALE_FACTOR=2 "$build/tools/screenshots/reelcatch-screenshots" "$out/scale2" dark
 echo "$out"

@@ -18,6 +18,7 @@
 #include "SingleInstance.h"
 #include "SystemClipboard.h"
 #include "ThumbnailCache.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -85,6 +86,8 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     nameApplication();
+    // Before any window or model text is made.
+    const std::unique_ptr<QObject> translations = Translations::install(QLocale::system());
     // Ties the windows to the installed desktop entry (launcher, badge, icon).
     QGuiApplication::setDesktopFileName(QStringLiteral("reelcatch"));
     QApplication::setWindowIcon(AppIcon::icon());

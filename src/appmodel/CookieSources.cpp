@@ -186,8 +186,10 @@ QList<CookieSource> findCookieSources(const QString& home, const QString& config
         const QString browser = QLatin1String(location.browser);
         QString label = CookieSources::displayName(browser);
         if (location.kind != Kind::native)
-            label = QCoreApplication::translate(
-                        "reelcatch", location.kind == Kind::flatpak ? "%1 (Flatpak)" : "%1 (Snap)")
+            label = QCoreApplication::translate("reelcatch",
+                                                location.kind == Kind::flatpak
+                                                    ? QT_TRANSLATE_NOOP("reelcatch", "%1 (Flatpak)")
+                                                    : QT_TRANSLATE_NOOP("reelcatch", "%1 (Snap)"))
                         .arg(label);
         if (taken(browser, label))
             continue; // one entry for each kind of installation

@@ -27,8 +27,9 @@ namespace {
 
 using Kind = Download::Phase::Kind;
 
-const QString waitingDetail = QStringLiteral("Waiting\u2026");
-const QString gettingFfmpegDetail = QStringLiteral("Getting ffmpeg ready (one-time, ~56 MB)\u2026");
+const char* const waitingDetail = QT_TRANSLATE_NOOP("reelcatch::DownloadQueue", "Waiting\u2026");
+const char* const gettingFfmpegDetail =
+    QT_TRANSLATE_NOOP("reelcatch::DownloadQueue", "Getting ffmpeg ready (one-time, ~56 MB)\u2026");
 
 bool isWaiting(const Download& job)
 {
@@ -59,7 +60,7 @@ DownloadQueue::DownloadQueue(Engine& engine, Prefs& prefs, EngineReadiness& read
     connect(&m_readiness, &EngineReadiness::ffmpegSettled, this, [this] {
         for (const DownloadPtr& job : std::as_const(m_downloads)) {
             if (isWaiting(*job))
-                job->setDetail(waitingDetail);
+                job->setDetail(tr(waitingDetail));
         }
         pump();
     });
@@ -219,7 +220,7 @@ void DownloadQueue::pump()
     if (!m_readiness.ffmpegFailed() && !m_engine.ffmpeg()) {
         for (const DownloadPtr& job : std::as_const(m_downloads)) {
             if (isWaiting(*job))
-                job->setDetail(gettingFfmpegDetail);
+                job->setDetail(tr(gettingFfmpegDetail));
         }
         m_readiness.getFfmpeg();
         return;
@@ -298,17 +299,15 @@ void DownloadQueue::start(const DownloadPtr& job)
 {
     const std::optional<QString> ytdlp = m_engine.ytdlp();
     if (!ytdlp) {
-        job->setPhase(
-            Download::Phase::failed(QStringLiteral("Download engine not installed yet.")));
+        job->setPhase(Download::Phase::failed(tr("Download engine not installed yet.")));
         return;
     }
     // yt-dlp works in the folder and is not told it, as it would expand "~"
     // and "$NAME" in it; a missing folder, which it used to make, is made here.
     const QString folder = m_prefs.folder();
     if (!QDir().mkpath(folder)) {
-        job->setPhase(Download::Phase::failed(QStringLiteral("Couldn't create the folder \u201c") +
-                                              QDir::toNativeSeparators(folder) +
-                                              QStringLiteral("\u201d.")));
+        job->setPhase(Download::Phase::failed(tr("Couldn't create the folder \u201c%1\u201d.")
+                                                  .arg(QDir::toNativeSeparators(folder))));
         return;
     }
     const YtdlpArgs::Download request{
@@ -352,7 +351,7 @@ void DownloadQueue::start(const DownloadPtr& job)
     job->setFraction(0);
     job->setFile(std::nullopt);
     job->setPhase(Download::Phase::downloading());
-    job->setDetail(QStringLiteral("Starting\u2026"));
+    job->setDetail(tr("Starting\u2026"));
     child->start();
 }
 
@@ -367,21 +366,20 @@ void DownloadQueue::finish(const DownloadPtr& job, int status)
             job->setFraction(1);
             job->setDetail(job->file()
                                ? ShownText::withoutBidiControls(QFileInfo(*job->file()).fileName())
-                               : QStringLiteral("Saved to ") + QDir(run.folder).dirName());
+                               : tr("Saved to %1").arg(QDir(run.folder).dirName()));
         } else if (Failure::of(run.lastError).kind == Failure::Kind::rateLimited) {
             // Not the video's fault: the job waits again in its place, and
             // the whole queue pauses.
             job->setPhase(Download::Phase::queued());
             job->setFraction(0);
             job->setFile(std::nullopt);
-            job->setDetail(waitingDetail);
+            job->setDetail(tr(waitingDetail));
             pause();
         } else {
             // For a child ended by a signal the status is the signal's number.
-            job->setPhase(Download::Phase::failed(
-                run.lastError.isEmpty()
-                    ? QStringLiteral("yt-dlp exited with code ") + QString::number(status)
-                    : run.lastError));
+            job->setPhase(Download::Phase::failed(run.lastError.isEmpty()
+                                                      ? tr("yt-dlp exited with code %1").arg(status)
+                                                      : run.lastError));
         }
     }
     pump();
@@ -396,7 +394,7 @@ void DownloadQueue::finish(const DownloadPtr& job, int status)
 void DownloadQueue::cancel(Download& job)
 {
     job.setPhase(Download::Phase::cancelled());
-    job.setDetail(QStringLiteral("Cancelled"));
+    job.setDetail(tr("Cancelled"));
     const auto run = m_runs.constFind(&job);
     if (run != m_runs.cend())
         run->child->stop(); // its end reaches finish(), which pumps
@@ -411,7 +409,7 @@ void DownloadQueue::retry(Download& job)
     m_runs.remove(&job);
     job.setPhase(Download::Phase::queued());
     job.setFraction(0);
-    job.setDetail(waitingDetail);
+    job.setDetail(tr(waitingDetail));
     pump();
 }
 

@@ -14,9 +14,10 @@ namespace reelcatch {
 
 namespace {
 
-const QString settingUpNote =
-    QStringLiteral("Setting up the download engine (one-time, ~80 MB)\u2026");
-const QString updatingNote = QStringLiteral("Updating the download engine\u2026");
+const char* const settingUpNote = QT_TRANSLATE_NOOP(
+    "reelcatch::EngineReadiness", "Setting up the download engine (one-time, ~80 MB)\u2026");
+const char* const updatingNote =
+    QT_TRANSLATE_NOOP("reelcatch::EngineReadiness", "Updating the download engine\u2026");
 
 } // namespace
 
@@ -79,7 +80,7 @@ void EngineReadiness::ensure(bool force)
 
     auto run = std::make_shared<Run>();
     if (needYt || needDeno) {
-        run->note = m_engine.ytdlp() ? updatingNote : settingUpNote;
+        run->note = tr(m_engine.ytdlp() ? updatingNote : settingUpNote);
         setNote(run->note);
         run->installYtdlp = needYt || stale;
         run->installDeno = needDeno;
@@ -130,7 +131,7 @@ void EngineReadiness::endRun(const Status& outcome)
     // Without any yt-dlp the failure matters; with an old or system copy the
     // engine still works and nothing needs saying.
     if (!outcome.ok() && !m_engine.ytdlp())
-        setNote(QStringLiteral("Couldn't install yt-dlp: ") + outcome.error().message);
+        setNote(tr("Couldn't install yt-dlp: %1").arg(outcome.error().message));
     else
         setNote(std::nullopt);
     refreshTools();
@@ -150,8 +151,9 @@ void EngineReadiness::getFfmpeg()
         m_ffmpegInstalling = false;
         if (!outcome.ok()) {
             m_ffmpegFailed = true;
-            setNote(QStringLiteral("Couldn't download ffmpeg (") + outcome.error().message +
-                    QStringLiteral("). Downloads are limited to lower quality for now."));
+            setNote(
+                tr("Couldn't download ffmpeg (%1). Downloads are limited to lower quality for now.")
+                    .arg(outcome.error().message));
         }
         refreshTools();
         emit ffmpegSettled();

@@ -2,6 +2,7 @@
 
 #include "YouTubeHosts.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QSet>
 #include <QUrl>
@@ -84,7 +85,9 @@ Listing parse(const QJsonObject& answer)
         listing.items.append(std::move(*item));
     }
     const QJsonValue title = answer.value(QLatin1String("title"));
-    listing.title = title.isString() ? title.toString() : QStringLiteral("Playlist");
+    listing.title = title.isString()
+                        ? title.toString()
+                        : QCoreApplication::translate("reelcatch::Listing", "Playlist");
     return listing;
 }
 

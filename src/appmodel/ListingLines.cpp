@@ -1,5 +1,6 @@
 #include "ListingLines.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -83,7 +84,7 @@ QString ListingLines::title() const
 {
     if (!m_inPlaylist)
         return {};
-    return m_playlistTitle.value_or(QStringLiteral("Playlist"));
+    return m_playlistTitle.value_or(QCoreApplication::translate("reelcatch::Listing", "Playlist"));
 }
 
 Listing ListingLines::read(QByteArrayView answer)

@@ -2,6 +2,8 @@
 
 #include "JsonCursor.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace reelcatch {
@@ -194,7 +196,8 @@ std::optional<ListingScanner::Result> ListingScanner::Reader::finish()
     if (m_phase != Phase::after || m_pos != m_buffer.size() || !m_entriesSeen)
         return std::nullopt;
     m_buffer = QByteArray();
-    m_result.listing.title = m_title.value_or(QStringLiteral("Playlist"));
+    m_result.listing.title =
+        m_title.value_or(QCoreApplication::translate("reelcatch::Listing", "Playlist"));
     return std::move(m_result);
 }
 

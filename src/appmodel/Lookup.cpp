@@ -230,13 +230,12 @@ void Lookup::fetch()
     // No link or search is this long; yt-dlp's command line could not even
     // hold much more.
     if (typed.toUtf8().size() > maxInputBytes) {
-        setFetchError(QStringLiteral("That's too long to be a link or a search."));
+        setFetchError(tr("That's too long to be a link or a search."));
         return;
     }
     const std::optional<QString> ytdlp = m_engine.ytdlp();
     if (!ytdlp) {
-        setFetchError(
-            QStringLiteral("The download engine is still being set up. Try again in a moment."));
+        setFetchError(tr("The download engine is still being set up. Try again in a moment."));
         return;
     }
     setIsFetching(true);
@@ -269,7 +268,7 @@ void Lookup::fetch()
         m_exit = std::make_unique<ChildExit>(exit);
         // yt-dlp's own word, for a failed run or an answer that is no listing.
         m_exitError = Engine::lastError(QString::fromUtf8(child->errorTail()))
-                          .value_or(QStringLiteral("Couldn't load that link."));
+                          .value_or(tr("Couldn't load that link."));
         // The outcome comes once every line is read.
         stream->close();
     });
@@ -295,7 +294,7 @@ void Lookup::stop()
 QString Lookup::heading(const QString& title) const
 {
     return ShownText::forDisplay(m_target.startsWith(QLatin1String("ytsearch"))
-                                     ? QStringLiteral("Search: ") + m_typed
+                                     ? tr("Search: %1").arg(m_typed)
                                      : title);
 }
 
@@ -343,17 +342,17 @@ void Lookup::collect(quint64 generation, LookupStream& stream)
         setResults({});
         setResultsTitle(heading(ready.title));
         setSelected({});
-        setFetchError(QStringLiteral("Nothing downloadable found there."));
+        setFetchError(tr("Nothing downloadable found there."));
         return;
     }
-    QString message = exit.kind == ChildExit::Kind::inactive      ? QStringLiteral("yt-dlp stopped answering.")
+    QString message = exit.kind == ChildExit::Kind::inactive      ? tr("yt-dlp stopped answering.")
                       : exit.kind == ChildExit::Kind::failedToStart ? exit.message
                                                                     : m_exitError;
     // What was listed before the failure stays, and says it is not all.
     if (m_listed == 1)
         message = tr("Only the first video could be listed.") + QLatin1Char(' ') + message;
     else if (m_listed > 1)
-        message = tr("Only the first %1 videos could be listed.").arg(m_listed) + QLatin1Char(' ') +
+        message = tr("Only the first %n videos could be listed.", nullptr, int(m_listed)) + QLatin1Char(' ') +
                   message;
     fail(message);
 }

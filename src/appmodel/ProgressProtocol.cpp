@@ -3,6 +3,7 @@
 #include "Fmt.h"
 #include "LineReader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
 #include <QStringView>
@@ -105,10 +106,12 @@ void handleProgress(QStringView line, Download& job)
         detail += text;
     };
     if (!job.preset().isAudio())
-        part(fields[7] == u"none" ? QStringLiteral("Audio") : QStringLiteral("Video"));
+        part(fields[7] == u"none"
+                 ? QCoreApplication::translate("reelcatch::ProgressProtocol", "Audio")
+                 : QCoreApplication::translate("reelcatch::ProgressProtocol", "Video"));
     if (total > 0) {
         part(Fmt::bytes(downloaded));
-        detail += QStringLiteral(" of ");
+        detail += QCoreApplication::translate("reelcatch::ProgressProtocol", " of ");
         detail += remembered<Fmt::bytes>(total, locale);
     }
     if (const auto speed = number(fields[5])) {
@@ -117,7 +120,7 @@ void handleProgress(QStringView line, Download& job)
     }
     if (const auto eta = number(fields[6])) {
         part(remembered<Fmt::time>(*eta, locale));
-        detail += QStringLiteral(" left");
+        detail += QCoreApplication::translate("reelcatch::ProgressProtocol", " left");
     }
     job.setDetail(detail);
 }
@@ -173,8 +176,11 @@ std::optional<QString> handle(const QString& line, Download& job, const QString&
         return line;
     } else if (isPostProcessorLine(line)) {
         job.setPhase(Download::Phase::processing());
-        job.setDetail(line.startsWith(u"[ExtractAudio]") ? QStringLiteral("Converting audio\u2026")
-                                                         : QStringLiteral("Finishing up\u2026"));
+        job.setDetail(
+            line.startsWith(u"[ExtractAudio]")
+                ? QCoreApplication::translate("reelcatch::ProgressProtocol",
+                                              "Converting audio\u2026")
+                : QCoreApplication::translate("reelcatch::ProgressProtocol", "Finishing up\u2026"));
     }
     return std::nullopt;
 }

@@ -4,6 +4,7 @@
 #include "Log.h"
 #include "ToolTrust.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
@@ -62,7 +63,7 @@ std::optional<QString> makeFolder(const QString& path)
     std::filesystem::create_directories(fsPath(path), error);
     if (!error)
         return std::nullopt;
-    return QStringLiteral("Couldn't create the folder %1: %2")
+    return QCoreApplication::translate("reelcatch::Installer", "Couldn't create the folder %1: %2")
         .arg(path, QString::fromStdString(error.message()));
 }
 
@@ -72,7 +73,8 @@ std::optional<QString> writeWhole(const QString& path, const QByteArray& bytes)
     QFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush())
         return std::nullopt;
-    return QStringLiteral("Couldn't write %1: %2").arg(path, file.errorString());
+    return QCoreApplication::translate("reelcatch::Installer", "Couldn't write %1: %2")
+        .arg(path, file.errorString());
 }
 
 // Calls `done` later in `context`'s thread, unless the context is gone by then.
@@ -151,12 +153,15 @@ private:
     void fail(const QString& message) { finish(AppError{message}); }
     void mismatch()
     {
-        fail(QStringLiteral("The downloaded %1 doesn't match its published checksum.")
+        fail(QCoreApplication::translate("reelcatch::Installer",
+                                         "The downloaded %1 doesn't match its published checksum.")
                  .arg(m_tool.name));
     }
     void tooLarge()
     {
-        fail(QStringLiteral("The downloaded %1 is larger than expected.").arg(m_tool.name));
+        fail(QCoreApplication::translate("reelcatch::Installer",
+                                         "The downloaded %1 is larger than expected.")
+                 .arg(m_tool.name));
     }
     void finish(Status status);
     void dropReply();
@@ -257,7 +262,7 @@ void Installer::Job::cancel()
     case Stage::Idle:
     case Stage::Downloading:
     case Stage::Verifying:
-        fail(QStringLiteral("Cancelled"));
+        fail(QCoreApplication::translate("reelcatch::Installer", "Cancelled"));
         break;
     case Stage::Unpacking:
         // The worker stops at its next block; its continuation finishes the job.
@@ -281,7 +286,8 @@ void Installer::Job::download(const QString& url, const QString& file, std::func
     if (!file.isEmpty()) {
         m_file.setFileName(file);
         if (!m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return fail(QStringLiteral("Couldn't write %1: %2").arg(file, m_file.errorString()));
+            return fail(QCoreApplication::translate("reelcatch::Installer", "Couldn't write %1: %2")
+                            .arg(file, m_file.errorString()));
     }
 
     QNetworkRequest request{QUrl(url)};
@@ -345,7 +351,7 @@ void Installer::Job::readBody()
             return tooLarge();
         m_hash.addData(chunk);
         if (m_file.write(chunk) != chunk.size()) {
-            return fail(QStringLiteral("Couldn't write %1: %2")
+            return fail(QCoreApplication::translate("reelcatch::Installer", "Couldn't write %1: %2")
                             .arg(m_file.fileName(), m_file.errorString()));
         }
     }
@@ -374,18 +380,24 @@ void Installer::Job::downloaded()
     const qint64 received = m_file.size();
     m_file.close();
     if (status != 0 && status != 200)
-        return fail(QStringLiteral("Download failed (HTTP %1): %2").arg(status).arg(m_url));
+        return fail(
+            QCoreApplication::translate("reelcatch::Installer", "Download failed (HTTP %1): %2")
+                .arg(status)
+                .arg(m_url));
     if (error != QNetworkReply::NoError)
         return fail(errorText);
     if (status != 200)
-        return fail(QStringLiteral("Download failed (HTTP 0): %1").arg(m_url));
-    if (!flushed)
         return fail(
-            QStringLiteral("Couldn't write %1: %2").arg(m_file.fileName(), m_file.errorString()));
+            QCoreApplication::translate("reelcatch::Installer", "Download failed (HTTP 0): %1")
+                .arg(m_url));
+    if (!flushed)
+        return fail(QCoreApplication::translate("reelcatch::Installer", "Couldn't write %1: %2")
+                        .arg(m_file.fileName(), m_file.errorString()));
     // Qt does not always notice a connection that closed before the whole
     // body came; the checksum below catches what this can't.
     if (announced >= 0 && received != announced)
-        return fail(QStringLiteral("Download incomplete (%1 of %2 bytes): %3")
+        return fail(QCoreApplication::translate("reelcatch::Installer",
+                                                "Download incomplete (%1 of %2 bytes): %3")
                         .arg(received)
                         .arg(announced)
                         .arg(m_url));
@@ -396,7 +408,8 @@ void Installer::Job::stalled()
 {
     if (m_stage != Stage::Downloading)
         return;
-    fail(QStringLiteral("Download stalled (nothing received for %1 s): %2")
+    fail(QCoreApplication::translate("reelcatch::Installer",
+                                     "Download stalled (nothing received for %1 s): %2")
              .arg(QString::number(m_config.stallTimeoutMs / 1000.0), m_url));
 }
 
@@ -405,7 +418,8 @@ void Installer::Job::checkRate()
     const qint64 least = m_config.minBytesPerSecond * m_config.rateWindowMs / 1000;
     if (m_stage != Stage::Downloading || std::exchange(m_windowBytes, 0) >= least)
         return;
-    fail(QStringLiteral("Download too slow (under %1 bytes/s for %2 s): %3")
+    fail(QCoreApplication::translate("reelcatch::Installer",
+                                     "Download too slow (under %1 bytes/s for %2 s): %3")
              .arg(m_config.minBytesPerSecond)
              .arg(QString::number(m_config.rateWindowMs / 1000.0), m_url));
 }
@@ -417,15 +431,19 @@ void Installer::Job::verifySignature(const QByteArray& signature)
                              ? QStandardPaths::findExecutable(QStringLiteral("gpgv"))
                              : m_config.gpgv;
     if (!Engine::isExec(gpgv))
-        return fail(QStringLiteral("Can't check the downloaded %1: gpgv is missing (install "
-                                   "the package gpgv).")
-                        .arg(m_tool.name));
+        return fail(
+            QCoreApplication::translate("reelcatch::Installer",
+                                        "Can't check the downloaded %1: gpgv is missing (install "
+                                        "the package gpgv).")
+                .arg(m_tool.name));
     QFile key(m_config.signingKey.isEmpty() ? QString::fromLatin1(builtInKey)
                                             : m_config.signingKey);
     const QByteArray keyring =
         key.open(QIODevice::ReadOnly) ? ToolTrust::dearmor(key.readAll()) : QByteArray();
     if (keyring.isEmpty())
-        return fail(QStringLiteral("Couldn't read the signing key %1").arg(key.fileName()));
+        return fail(
+            QCoreApplication::translate("reelcatch::Installer", "Couldn't read the signing key %1")
+                .arg(key.fileName()));
     const QString keyringPath = m_workDir + QStringLiteral("/keyring.gpg");
     const QString signaturePath = m_workDir + QStringLiteral("/sums.sig");
     std::optional<QString> error = writeWhole(keyringPath, keyring);
@@ -477,12 +495,13 @@ void Installer::Job::unpack(const QString& archive)
                       std::shared_ptr<const std::atomic_bool>(m_unpackCancelled))
         .then(this, [this, archive](const UnpackOutcome& outcome) {
             if (m_cancelled || outcome.cancelled)
-                return fail(QStringLiteral("Cancelled"));
+                return fail(QCoreApplication::translate("reelcatch::Installer", "Cancelled"));
             if (outcome.tooLarge)
                 return tooLarge();
             if (!outcome.ok)
-                return fail(QStringLiteral("Couldn't unpack ") + m_tool.name +
-                            QStringLiteral(": ") + outcome.error);
+                return fail(
+                    QCoreApplication::translate("reelcatch::Installer", "Couldn't unpack %1: %2")
+                        .arg(m_tool.name, outcome.error));
             // The archive has served its purpose; don't keep it while the check runs.
             QFile::remove(archive);
             check();
@@ -494,7 +513,7 @@ void Installer::Job::check()
     m_stage = Stage::Checking;
     if (::chmod(QFile::encodeName(m_partPath).constData(), 0755) != 0)
         return fail(
-            QStringLiteral("Couldn't make %1 executable: %2")
+            QCoreApplication::translate("reelcatch::Installer", "Couldn't make %1 executable: %2")
                 .arg(m_partPath, QString::fromStdString(std::generic_category().message(errno))));
 
     qCInfo(lcEngine) << "checking" << m_partPath << m_tool.checkArgs;
@@ -517,10 +536,12 @@ void Installer::Job::checked(const ChildExit& exit)
     m_process->deleteLater();
     m_process = nullptr;
     if (m_cancelled)
-        return fail(QStringLiteral("Cancelled"));
+        return fail(QCoreApplication::translate("reelcatch::Installer", "Cancelled"));
     // Exiting 0 isn't enough: the answer must look like the tool's version.
     if (!exit.succeeded() || !m_tool.version.match(QString::fromUtf8(m_checkOutput)).hasMatch())
-        return fail(QStringLiteral("The downloaded %1 doesn't run.").arg(m_tool.name));
+        return fail(
+            QCoreApplication::translate("reelcatch::Installer", "The downloaded %1 doesn't run.")
+                .arg(m_tool.name));
     place();
 }
 
@@ -531,7 +552,7 @@ void Installer::Job::place()
     std::error_code error;
     std::filesystem::rename(fsPath(m_partPath), fsPath(m_tool.destination), error);
     if (error)
-        return fail(QStringLiteral("Couldn't install %1: %2")
+        return fail(QCoreApplication::translate("reelcatch::Installer", "Couldn't install %1: %2")
                         .arg(m_tool.name, QString::fromStdString(error.message())));
     finish(Done{});
 }

@@ -30,7 +30,7 @@ Download::Download(const VideoItem& video, Preset preset, QObject* parent)
 
 Download::Download(const QUuid& id, const VideoItem& video, Preset preset, QObject* parent)
     : QObject(parent), m_id(id), m_video(video), m_preset(preset),
-      m_detail(QStringLiteral("Waiting\u2026"))
+      m_detail(tr("Waiting\u2026"))
 {}
 
 void Download::setPhase(const Phase& phase)

@@ -263,7 +263,7 @@ void Prefs::setFolder(const QString& path)
 
 void Prefs::chooseFolder(FolderChooser& chooser)
 {
-    const auto chosen = chooser.chooseDirectory(folder(), QStringLiteral("Use Folder"));
+    const auto chosen = chooser.chooseDirectory(folder(), tr("Use Folder"));
     if (!chosen || chosen->isEmpty())
         return;
     setFolder(*chosen);

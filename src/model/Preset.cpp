@@ -1,5 +1,6 @@
 #include "Preset.h"
 
+#include <QCoreApplication>
 #include <QHashFunctions>
 
 namespace reelcatch {
@@ -47,7 +48,7 @@ QString Preset::label() const
 {
     switch (m_case) {
     case best:
-        return QStringLiteral("Best available");
+        return QCoreApplication::translate("reelcatch::Preset", "Best available");
     case p2160:
         return QStringLiteral("4K (2160p)");
     case p1440:
@@ -59,9 +60,9 @@ QString Preset::label() const
     case p480:
         return QStringLiteral("480p");
     case mp3:
-        return QStringLiteral("Audio only (MP3)");
+        return QCoreApplication::translate("reelcatch::Preset", "Audio only (MP3)");
     case m4a:
-        return QStringLiteral("Audio only (M4A)");
+        return QCoreApplication::translate("reelcatch::Preset", "Audio only (M4A)");
     }
     Q_UNREACHABLE();
     return {};
@@ -71,7 +72,7 @@ QString Preset::shortLabel() const
 {
     switch (m_case) {
     case best:
-        return QStringLiteral("Best");
+        return QCoreApplication::translate("reelcatch::Preset", "Best");
     case mp3:
         return QStringLiteral("MP3");
     case m4a:

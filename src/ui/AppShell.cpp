@@ -45,10 +45,10 @@ void AppShell::buildTray(DesktopCues* cues)
     m_tray = new QSystemTrayIcon(AppIcon::icon());
     m_tray->setToolTip(DesktopCues::trayToolTip(0));
     m_trayMenu = std::make_unique<QMenu>();
-    QAction* show = m_trayMenu->addAction(QStringLiteral("Show Reelcatch"));
+    QAction* show = m_trayMenu->addAction(tr("Show Reelcatch"));
     connect(show, &QAction::triggered, this, &AppShell::showWindow);
     m_trayMenu->addSeparator();
-    QAction* quit = m_trayMenu->addAction(QStringLiteral("Quit"));
+    QAction* quit = m_trayMenu->addAction(tr("Quit"));
     connect(quit, &QAction::triggered, this, &AppShell::quit);
     m_tray->setContextMenu(m_trayMenu.get());
     connect(m_tray, &QSystemTrayIcon::activated, this,
@@ -99,10 +99,8 @@ int AppShell::unfinishedCount() const
 
 QString AppShell::quitDetail(int count)
 {
-    return (count == 1 ? QStringLiteral("1 download is")
-                       : QString::number(count) + QStringLiteral(" downloads are")) +
-           QStringLiteral(" still running or waiting. Quitting cancels ") +
-           (count == 1 ? QStringLiteral("it.") : QStringLiteral("them."));
+    return tr("%n download(s) are still running or waiting. Quitting cancels them.", nullptr,
+              count);
 }
 
 bool AppShell::eventFilter(QObject* watched, QEvent* event)
@@ -125,13 +123,12 @@ void AppShell::askBeforeQuitting(int count)
         m_question->raise();
         return;
     }
-    auto* question =
-        new QMessageBox(QMessageBox::Question, QStringLiteral("Quit Reelcatch?"),
-                        QStringLiteral("Quit Reelcatch?"), QMessageBox::NoButton, m_window.get());
+    auto* question = new QMessageBox(QMessageBox::Question, tr("Quit Reelcatch?"),
+                                     tr("Quit Reelcatch?"), QMessageBox::NoButton, m_window.get());
     question->setObjectName(QStringLiteral("quitQuestion"));
     question->setInformativeText(quitDetail(count));
     question->addButton(QMessageBox::Cancel);
-    QPushButton* quitButton = question->addButton(QStringLiteral("Quit"), QMessageBox::AcceptRole);
+    QPushButton* quitButton = question->addButton(tr("Quit"), QMessageBox::AcceptRole);
     question->setDefaultButton(quitButton);
     question->setAttribute(Qt::WA_DeleteOnClose);
     m_question = question;

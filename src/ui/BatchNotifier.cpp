@@ -27,9 +27,9 @@ BatchNotifier::BatchNotifier(DesktopActions& actions, QDBusConnection bus, QObje
 QString BatchNotifier::summary(int finished, int failed)
 {
     if (failed == 0)
-        return finished == 1 ? tr("1 download finished") : tr("%1 downloads finished").arg(finished);
+        return tr("%n download(s) finished", nullptr, finished);
     if (finished == 0)
-        return failed == 1 ? tr("1 download failed") : tr("%1 downloads failed").arg(failed);
+        return tr("%n download(s) failed", nullptr, failed);
     return tr("%1 finished, %2 failed").arg(finished).arg(failed);
 }
 

@@ -66,8 +66,7 @@ QString DesktopCues::trayToolTip(int count)
 {
     if (count <= 0)
         return QStringLiteral("Reelcatch");
-    return QStringLiteral("Reelcatch \u00B7 ") + QString::number(count) +
-           (count == 1 ? QStringLiteral(" download left") : QStringLiteral(" downloads left"));
+    return tr("Reelcatch \u00B7 %n download(s) left", nullptr, count);
 }
 
 QIcon DesktopCues::badged(const QIcon& base, int count)

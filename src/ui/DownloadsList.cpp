@@ -47,7 +47,7 @@ DownloadsList::DownloadsList(AppModel& model, ThumbnailCache& thumbnails, Deskto
     setFrameShape(QFrame::NoFrame);
     setMouseTracking(true);
     viewport()->setAttribute(Qt::WA_Hover);
-    setAccessibleName(QStringLiteral("Downloads"));
+    setAccessibleName(tr("Downloads"));
 
     connect(m_delegate, &DownloadDelegate::buttonClicked, this,
             [this](const QModelIndex& index, DownloadsModel::Action action) {
@@ -131,13 +131,12 @@ void DownloadsList::contextMenuEvent(QContextMenuEvent* event)
         menu->addAction(DownloadsModel::revealText(), this, act(DownloadsModel::Action::reveal));
     }
     const QString link = job->video().url();
-    menu->addAction(QStringLiteral("Copy Link"), this, [this, link] { m_actions.copyText(link); });
+    menu->addAction(tr("Copy Link"), this, [this, link] { m_actions.copyText(link); });
     if (job->phase().kind() == Kind::failed) {
         const QString message = job->phase().message();
-        menu->addAction(QStringLiteral("Copy Error"), this,
-                        [this, message] { m_actions.copyText(message); });
+        menu->addAction(tr("Copy Error"), this, [this, message] { m_actions.copyText(message); });
     }
-    menu->addAction(QStringLiteral("Remove from List"), this, act(DownloadsModel::Action::remove));
+    menu->addAction(tr("Remove from List"), this, act(DownloadsModel::Action::remove));
     const QPoint at =
         byMouse ? event->globalPos() : viewport()->mapToGlobal(visualRect(index).center());
     menu->popup(at);

@@ -67,15 +67,15 @@ void DownloadsModel::waitingChanged()
 
 QString DownloadsModel::openText()
 {
-    return QStringLiteral("Open");
+    return tr("Open");
 }
 
 QString DownloadsModel::revealText()
 {
 #ifdef Q_OS_MACOS
-    return QStringLiteral("Show in Finder");
+    return tr("Show in Finder");
 #else
-    return QStringLiteral("Show in Folder");
+    return tr("Show in Folder");
 #endif
 }
 
@@ -85,7 +85,7 @@ QList<DownloadsModel::Button> DownloadsModel::buttons(const Download& job)
     case Kind::queued:
     case Kind::downloading:
     case Kind::processing:
-        return {{Action::cancel, QStringLiteral("xmark.circle"), QStringLiteral("Cancel")}};
+        return {{Action::cancel, QStringLiteral("xmark.circle"), tr("Cancel")}};
     case Kind::done:
         if (!job.file())
             return {};
@@ -93,8 +93,8 @@ QList<DownloadsModel::Button> DownloadsModel::buttons(const Download& job)
                 {Action::reveal, QStringLiteral("magnifyingglass.circle"), revealText()}};
     case Kind::failed:
     case Kind::cancelled:
-        return {{Action::retry, QStringLiteral("arrow.clockwise.circle"), QStringLiteral("Retry")},
-                {Action::remove, QStringLiteral("trash.circle"), QStringLiteral("Remove")}};
+        return {{Action::retry, QStringLiteral("arrow.clockwise.circle"), tr("Retry")},
+                {Action::remove, QStringLiteral("trash.circle"), tr("Remove")}};
     }
     return {};
 }

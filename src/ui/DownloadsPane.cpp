@@ -34,15 +34,15 @@ DownloadsPane::DownloadsPane(AppModel& model, ThumbnailCache& thumbnails, Deskto
     bar->setSpacing(style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing));
     if (bar->spacing() < 0)
         bar->setSpacing(8);
-    auto* title = new QLabel(QStringLiteral("Downloads"), this);
+    auto* title = new QLabel(tr("Downloads"), this);
     title->setFont(Appearance::font(TextStyle::Headline, font()));
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("downloadsSummary"));
     m_summary->setFont(Appearance::font(TextStyle::Caption, font()));
-    m_openFolder = new QPushButton(QStringLiteral("Open Folder"), this);
+    m_openFolder = new QPushButton(tr("Open Folder"), this);
     m_openFolder->setObjectName(QStringLiteral("openFolder"));
     m_openFolder->setAutoDefault(false);
-    m_clearFinished = new QPushButton(QStringLiteral("Clear Finished"), this);
+    m_clearFinished = new QPushButton(tr("Clear Finished"), this);
     m_clearFinished->setObjectName(QStringLiteral("clearFinished"));
     m_clearFinished->setAutoDefault(false);
     bar->addWidget(title, 0, Qt::AlignVCenter);
@@ -53,7 +53,7 @@ DownloadsPane::DownloadsPane(AppModel& model, ThumbnailCache& thumbnails, Deskto
     column->addLayout(bar);
 
     m_stack = new QStackedLayout;
-    m_nothing = new QLabel(QStringLiteral("Nothing here yet."), this);
+    m_nothing = new QLabel(tr("Nothing here yet."), this);
     m_nothing->setObjectName(QStringLiteral("nothingYet"));
     m_nothing->setAlignment(Qt::AlignCenter);
     m_list = new DownloadsList(m_model, thumbnails, m_actions, this);
@@ -78,9 +78,9 @@ QString DownloadsPane::summary(int active, int queued)
 {
     QStringList parts;
     if (active > 0)
-        parts << QString::number(active) + QStringLiteral(" downloading");
+        parts << tr("%n downloading", nullptr, active);
     if (queued > 0)
-        parts << QString::number(queued) + QStringLiteral(" queued");
+        parts << tr("%n queued", nullptr, queued);
     return parts.join(QStringLiteral(" \u00B7 "));
 }
 

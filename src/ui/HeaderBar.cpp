@@ -27,7 +27,7 @@ namespace {
 constexpr int iconSize = 16;
 constexpr int folderLabelWidth = 180;
 
-const QString clearTip = QStringLiteral("Clear");
+const char* const clearTip = QT_TRANSLATE_NOOP("reelcatch::HeaderBar", "Clear");
 
 } // namespace
 
@@ -64,9 +64,8 @@ HeaderBar::HeaderBar(AppModel& model, FolderChooser& chooser, QWidget* parent)
     m_input->setObjectName(QStringLiteral("input"));
     m_input->setFrame(false);
     m_input->setFont(Appearance::sized(font(), 14));
-    m_input->setPlaceholderText(
-        QStringLiteral("Paste a YouTube link, playlist or channel, or type to search"));
-    m_input->setAccessibleName(QStringLiteral("Link or search words"));
+    m_input->setPlaceholderText(tr("Paste a YouTube link, playlist or channel, or type to search"));
+    m_input->setAccessibleName(tr("Link or search words"));
     // A drop anywhere on the window, the input included, goes to the window.
     m_input->setAcceptDrops(false);
     QPalette transparent = m_input->palette();
@@ -79,8 +78,8 @@ HeaderBar::HeaderBar(AppModel& model, FolderChooser& chooser, QWidget* parent)
     m_clear->setObjectName(QStringLiteral("clear"));
     m_clear->setAutoRaise(true);
     m_clear->setIconSize(QSize(iconSize, iconSize));
-    m_clear->setToolTip(clearTip);
-    m_clear->setAccessibleName(clearTip);
+    m_clear->setToolTip(tr(clearTip));
+    m_clear->setAccessibleName(tr(clearTip));
     m_clear->setFocusPolicy(Qt::NoFocus);
     m_clear->setCursor(Qt::ArrowCursor);
     m_clear->setStyleSheet(QStringLiteral("QToolButton { border: none; padding: 0; }"));
@@ -90,7 +89,7 @@ HeaderBar::HeaderBar(AppModel& model, FolderChooser& chooser, QWidget* parent)
     boxRow->addWidget(m_clear, 0, Qt::AlignVCenter);
     row->addWidget(m_box, 1, Qt::AlignVCenter);
 
-    m_fetch = new QPushButton(QStringLiteral("Fetch"), this);
+    m_fetch = new QPushButton(tr("Fetch"), this);
     m_fetch->setObjectName(QStringLiteral("fetch"));
     m_fetch->setAutoDefault(false);
     row->addWidget(m_fetch, 0, Qt::AlignVCenter);
@@ -98,7 +97,7 @@ HeaderBar::HeaderBar(AppModel& model, FolderChooser& chooser, QWidget* parent)
     m_picker = new QComboBox(this);
     m_picker->setObjectName(QStringLiteral("preset"));
     m_picker->setFixedWidth(150);
-    m_picker->setToolTip(QStringLiteral("Quality / format for new downloads"));
+    m_picker->setToolTip(tr("Quality / format for new downloads"));
     m_picker->setAccessibleName(m_picker->toolTip());
     buildPicker();
     row->addWidget(m_picker, 0, Qt::AlignVCenter);
@@ -210,7 +209,7 @@ void HeaderBar::refresh()
     m_spinner->setVisible(fetching);
     m_clear->setVisible(!fetching && !lookup.input().isEmpty());
     // While a lookup runs the button stops it.
-    const QString action = fetching ? QStringLiteral("Stop") : QStringLiteral("Fetch");
+    const QString action = fetching ? tr("Stop") : tr("Fetch");
     if (m_fetch->text() != action)
         m_fetch->setText(action);
     m_fetch->setEnabled(fetching || !trimmedOfSpaces(lookup.input()).isEmpty());
@@ -222,7 +221,7 @@ void HeaderBar::refresh()
         name = folder;
     const QString shown =
         m_folder->fontMetrics().elidedText(name, Qt::ElideMiddle, folderLabelWidth);
-    const QString tip = QStringLiteral("Save to: ") + QDir::toNativeSeparators(folder);
+    const QString tip = tr("Save to: %1").arg(QDir::toNativeSeparators(folder));
     if (m_folder->text() != shown)
         m_folder->setText(shown);
     if (m_folder->toolTip() != tip) {

@@ -155,14 +155,14 @@ QWidget* MainWindow::buildLibraryNote(QWidget* parent)
 
 void MainWindow::buildMenu()
 {
-    QMenu* menu = menuBar()->addMenu(QStringLiteral("&File"));
-    m_settingsAction = menu->addAction(QStringLiteral("Settings\u2026"));
+    QMenu* menu = menuBar()->addMenu(tr("&File"));
+    m_settingsAction = menu->addAction(tr("Settings\u2026"));
     m_settingsAction->setObjectName(QStringLiteral("settingsAction"));
     m_settingsAction->setShortcut(
         standardOr(QKeySequence::Preferences, QKeySequence(Qt::CTRL | Qt::Key_Comma)));
     m_settingsAction->setMenuRole(QAction::PreferencesRole);
     menu->addSeparator();
-    m_quitAction = menu->addAction(QStringLiteral("Quit"));
+    m_quitAction = menu->addAction(tr("Quit"));
     m_quitAction->setObjectName(QStringLiteral("quitAction"));
     m_quitAction->setShortcut(standardOr(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
     m_quitAction->setMenuRole(QAction::QuitRole);

@@ -69,7 +69,7 @@ ResultDelegate::ResultDelegate(ThumbnailCache& thumbnails, QObject* parent)
 
 QString ResultDelegate::buttonToolTip()
 {
-    return QStringLiteral("Download just this one");
+    return tr("Download just this one");
 }
 
 QString ResultDelegate::downloadedBadgeText()

@@ -49,7 +49,7 @@ ResultsList::ResultsList(AppModel& model, ThumbnailCache& thumbnails,
     setFrameShape(QFrame::NoFrame);
     setMouseTracking(true);
     viewport()->setAttribute(Qt::WA_Hover);
-    setAccessibleName(QStringLiteral("Results"));
+    setAccessibleName(tr("Results"));
 
     m_prefetch.setSingleShot(true);
     m_prefetch.setInterval(0);
@@ -96,11 +96,11 @@ void ResultsList::contextMenuEvent(QContextMenuEvent* event)
 
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addAction(QStringLiteral("Download"), this, [this, item] { download(item); });
-    QAction* open = menu->addAction(QStringLiteral("Open on YouTube"), this,
-                                    [this, item] { openOnSite(item); });
+    menu->addAction(tr("Download"), this, [this, item] { download(item); });
+    QAction* open =
+        menu->addAction(tr("Open on YouTube"), this, [this, item] { openOnSite(item); });
     open->setEnabled(webAddress(item).has_value());
-    menu->addAction(QStringLiteral("Copy Link"), this, [this, item] { copyLink(item); });
+    menu->addAction(tr("Copy Link"), this, [this, item] { copyLink(item); });
     const QPoint at =
         byMouse ? event->globalPos() : viewport()->mapToGlobal(visualRect(index).center());
     menu->popup(at);

@@ -68,16 +68,16 @@ QWidget* ResultsPane::buildEmptyState()
     m_emptyError->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_emptyError->setCursor(Qt::IBeamCursor);
     m_emptyAction = actionButton(QStringLiteral("emptyErrorAction"), m_empty);
-    m_lookingUp = centredLabel(QStringLiteral("Looking it up\u2026"), m_empty);
+    m_lookingUp = centredLabel(tr("Looking it up\u2026"), m_empty);
     m_lookingUp->setObjectName(QStringLiteral("lookingUp"));
-    m_startTitle = centredLabel(QStringLiteral("Paste a link to get started"), m_empty);
+    m_startTitle = centredLabel(tr("Paste a link to get started"), m_empty);
     m_startTitle->setObjectName(QStringLiteral("startTitle"));
     m_startTitle->setFont(Appearance::font(TextStyle::Title3, font()));
-    m_startHint = centredLabel(
-        QStringLiteral("Copy a YouTube link anywhere and switch back here, it loads "
-                       "automatically.\nYou can also drag a link onto this window, or type "
-                       "words to search YouTube."),
-        m_empty);
+    m_startHint =
+        centredLabel(tr("Copy a YouTube link anywhere and switch back here, it loads "
+                        "automatically.\nYou can also drag a link onto this window, or type "
+                        "words to search YouTube."),
+                     m_empty);
     m_startHint->setObjectName(QStringLiteral("startHint"));
     m_startHint->setFont(Appearance::font(TextStyle::Callout, font()));
 
@@ -118,7 +118,7 @@ QWidget* ResultsPane::buildResults(ThumbnailCache& thumbnails, DesktopActions& a
     heading->addWidget(m_title);
     heading->addWidget(m_count);
     bar->addLayout(heading, 1);
-    m_selectAll = new QPushButton(QStringLiteral("Select All"), m_results);
+    m_selectAll = new QPushButton(tr("Select All"), m_results);
     m_selectAll->setObjectName(QStringLiteral("selectAll"));
     m_selectAll->setAutoDefault(false);
     bar->addWidget(m_selectAll, 0, Qt::AlignVCenter);
@@ -127,7 +127,7 @@ QWidget* ResultsPane::buildResults(ThumbnailCache& thumbnails, DesktopActions& a
     m_selectNew->setAutoDefault(false);
     m_selectNew->setToolTip(tr("Tick only the videos not downloaded before"));
     bar->addWidget(m_selectNew, 0, Qt::AlignVCenter);
-    m_download = new QPushButton(QStringLiteral("Download"), m_results);
+    m_download = new QPushButton(tr("Download"), m_results);
     m_download->setObjectName(QStringLiteral("download"));
     m_download->setAutoDefault(false);
     m_download->setIconSize(QSize(16, 16));
@@ -200,10 +200,8 @@ void ResultsPane::act()
 
 QString ResultsPane::countLine(int results, int selected, bool soFar)
 {
-    return QString::number(results) + QStringLiteral(" video") +
-           (results == 1 ? QString() : QStringLiteral("s")) +
-           (soFar ? tr(" so far") : QString()) + QStringLiteral(" \u00B7 ") +
-           QString::number(selected) + QStringLiteral(" selected");
+    return (soFar ? tr("%n video(s) so far", nullptr, results) : tr("%n video(s)", nullptr, results)) +
+           QStringLiteral(" \u00B7 ") + tr("%n selected", nullptr, selected);
 }
 
 bool ResultsPane::showsResults() const
@@ -293,11 +291,9 @@ void ResultsPane::refresh()
     m_title->setText(m_model.lookup().resultsTitle());
     m_count->setText(countLine(results, selected, m_model.lookup().isListing()));
     m_selectAll->setVisible(results > 1);
-    m_selectAll->setText(selected == results ? QStringLiteral("Select None")
-                                             : QStringLiteral("Select All"));
+    m_selectAll->setText(selected == results ? tr("Select None") : tr("Select All"));
     m_selectNew->setVisible(m_anyDownloaded);
-    m_download->setText(selected > 1 ? QStringLiteral("Download ") + QString::number(selected)
-                                     : QStringLiteral("Download"));
+    m_download->setText(selected > 1 ? tr("Download %1").arg(selected) : tr("Download"));
     m_download->setEnabled(selected > 0);
     m_downloadShortcut->setEnabled(selected > 0);
     m_error->setVisible(error.has_value());

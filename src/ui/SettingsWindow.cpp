@@ -39,16 +39,18 @@ constexpr int chooseFile = -3;
 // What a key reads as when the store holds nothing usable for it.
 
 #ifdef Q_OS_MACOS
-const QString h264Text =
-    QStringLiteral("Prefer H.264 so files play in QuickTime and on any device");
-const QString h264NoteText = QStringLiteral("Above 1080p YouTube only offers VP9/AV1. Those play "
-                                            "in IINA or VLC, and in QuickTime on newer Macs.");
+const char* const h264Text = QT_TRANSLATE_NOOP(
+    "reelcatch::SettingsWindow", "Prefer H.264 so files play in QuickTime and on any device");
+const char* const h264NoteText = QT_TRANSLATE_NOOP(
+    "reelcatch::SettingsWindow", "Above 1080p YouTube only offers VP9/AV1. Those play "
+                                 "in IINA or VLC, and in QuickTime on newer Macs.");
 #else
-const QString h264Text =
-    QStringLiteral("Prefer H.264 so files play in any player and on any device");
-const QString h264NoteText =
-    QStringLiteral("Above 1080p YouTube only offers VP9/AV1. Those play in VLC, mpv and current "
-                   "browsers, but not on every older device.");
+const char* const h264Text = QT_TRANSLATE_NOOP(
+    "reelcatch::SettingsWindow", "Prefer H.264 so files play in any player and on any device");
+const char* const h264NoteText =
+    QT_TRANSLATE_NOOP("reelcatch::SettingsWindow",
+                      "Above 1080p YouTube only offers VP9/AV1. Those play in VLC, mpv and current "
+                      "browsers, but not on every older device.");
 #endif
 
 // A small indeterminate progress indicator: ticks around a circle, the
@@ -149,7 +151,7 @@ QFormLayout* formLayout(QWidget* parent)
 SettingsWindow::SettingsWindow(AppModel& model, FolderChooser& chooser, QWidget* parent)
     : QWidget(parent, Qt::Window), m_model(model), m_prefs(model.prefs()), m_chooser(chooser)
 {
-    setWindowTitle(QStringLiteral("Settings"));
+    setWindowTitle(tr("Settings"));
     setFixedSize(fixedWidth, fixedHeight);
 
     // The form scrolls only if a large font makes it taller than the window.
@@ -190,7 +192,7 @@ SettingsWindow::~SettingsWindow() = default;
 
 QWidget* SettingsWindow::buildSaving()
 {
-    auto* group = new QGroupBox(QStringLiteral("Saving"));
+    auto* group = new QGroupBox(tr("Saving"));
     QFormLayout* form = formLayout(group);
 
     auto* folderRow = new QWidget(group);
@@ -202,12 +204,12 @@ QWidget* SettingsWindow::buildSaving()
     // The path takes whatever width is left and is shortened in the middle.
     m_folderPath->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_folderPath->installEventFilter(this);
-    auto* change = new QPushButton(QStringLiteral("Change\u2026"), folderRow);
+    auto* change = new QPushButton(tr("Change\u2026"), folderRow);
     change->setObjectName(QStringLiteral("changeFolder"));
     connect(change, &QPushButton::clicked, this, [this] { m_prefs.chooseFolder(m_chooser); });
     folderLayout->addWidget(m_folderPath, 1);
     folderLayout->addWidget(change);
-    form->addRow(QStringLiteral("Download folder"), folderRow);
+    form->addRow(tr("Download folder"), folderRow);
 
     auto* parallelRow = new QWidget(group);
     auto* parallelLayout = new QHBoxLayout(parallelRow);
@@ -225,10 +227,10 @@ QWidget* SettingsWindow::buildSaving()
         button->setAccessibleName(tip);
         return button;
     };
-    m_parallelDown = stepButton(QStringLiteral("parallelDown"), Qt::DownArrow,
-                                QStringLiteral("Fewer parallel downloads"));
-    m_parallelUp = stepButton(QStringLiteral("parallelUp"), Qt::UpArrow,
-                              QStringLiteral("More parallel downloads"));
+    m_parallelDown =
+        stepButton(QStringLiteral("parallelDown"), Qt::DownArrow, tr("Fewer parallel downloads"));
+    m_parallelUp =
+        stepButton(QStringLiteral("parallelUp"), Qt::UpArrow, tr("More parallel downloads"));
     connect(m_parallelDown, &QToolButton::clicked, this, [this] { stepParallel(-1); });
     connect(m_parallelUp, &QToolButton::clicked, this, [this] { stepParallel(+1); });
     parallelLayout->addWidget(m_parallelLabel, 1);
@@ -247,33 +249,33 @@ QWidget* SettingsWindow::buildSaving()
             [this](int seconds) { m_prefs.setValue(PrefKey::startGap, seconds); });
     form->addRow(tr("Pause between downloads"), m_startGap);
 
-    form->addRow(addToggle(QStringLiteral("Load YouTube links from the clipboard automatically"),
-                           PrefKey::autoPaste));
+    form->addRow(
+        addToggle(tr("Load YouTube links from the clipboard automatically"), PrefKey::autoPaste));
     return group;
 }
 
 QWidget* SettingsWindow::buildVideo()
 {
-    auto* group = new QGroupBox(QStringLiteral("Video"));
+    auto* group = new QGroupBox(tr("Video"));
     QFormLayout* form = formLayout(group);
 
-    QCheckBox* h264 = addToggle(h264Text, PrefKey::h264);
+    QCheckBox* h264 = addToggle(tr(h264Text), PrefKey::h264);
     form->addRow(h264);
     // The note sits under the toggle's text, not under its box.
-    QLabel* note = captionLabel(h264NoteText, group);
+    QLabel* note = captionLabel(tr(h264NoteText), group);
     note->setObjectName(QStringLiteral("h264Note"));
     const int indent = h264->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, h264) +
                        h264->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, h264);
     note->setIndent(indent);
     form->addRow(note);
 
-    form->addRow(addToggle(QStringLiteral("Embed subtitles"), PrefKey::subs));
+    form->addRow(addToggle(tr("Embed subtitles"), PrefKey::subs));
 
     m_subLangsRow = new QWidget(group);
     m_subLangsRow->setObjectName(QStringLiteral("subLangsRow"));
     auto* langsLayout = new QHBoxLayout(m_subLangsRow);
     langsLayout->setContentsMargins(indent, 0, 0, 0);
-    auto* langsLabel = new QLabel(QStringLiteral("Subtitle languages"), m_subLangsRow);
+    auto* langsLabel = new QLabel(tr("Subtitle languages"), m_subLangsRow);
     m_subLangs = new QLineEdit(m_subLangsRow);
     m_subLangs->setObjectName(QStringLiteral("subLangs"));
     langsLabel->setBuddy(m_subLangs);
@@ -284,17 +286,16 @@ QWidget* SettingsWindow::buildVideo()
     langsLayout->addWidget(m_subLangs, 1);
     form->addRow(m_subLangsRow);
 
-    form->addRow(
-        addToggle(QStringLiteral("Cut sponsor segments (SponsorBlock)"), PrefKey::sponsor));
+    form->addRow(addToggle(tr("Cut sponsor segments (SponsorBlock)"), PrefKey::sponsor));
     return group;
 }
 
 QWidget* SettingsWindow::buildTags()
 {
-    auto* group = new QGroupBox(QStringLiteral("Tags"));
+    auto* group = new QGroupBox(tr("Tags"));
     QFormLayout* form = formLayout(group);
-    form->addRow(addToggle(QStringLiteral("Embed title, channel and date"), PrefKey::embedMeta));
-    form->addRow(addToggle(QStringLiteral("Embed thumbnail as cover art"), PrefKey::embedThumb));
+    form->addRow(addToggle(tr("Embed title, channel and date"), PrefKey::embedMeta));
+    form->addRow(addToggle(tr("Embed thumbnail as cover art"), PrefKey::embedThumb));
     return group;
 }
 
@@ -323,7 +324,7 @@ QWidget* SettingsWindow::buildAccount()
 
 QWidget* SettingsWindow::buildEngine()
 {
-    auto* group = new QGroupBox(QStringLiteral("Engine"));
+    auto* group = new QGroupBox(tr("Engine"));
     QFormLayout* form = formLayout(group);
 
     m_ytdlpVersion = valueLabel(QStringLiteral("ytdlpVersion"), group);
@@ -331,22 +332,21 @@ QWidget* SettingsWindow::buildEngine()
     m_ffmpegState = valueLabel(QStringLiteral("ffmpegState"), group);
     form->addRow(QStringLiteral("ffmpeg"), m_ffmpegState);
     m_denoState = valueLabel(QStringLiteral("denoState"), group);
-    form->addRow(QStringLiteral("JS runtime (deno)"), m_denoState);
+    form->addRow(tr("JS runtime (deno)"), m_denoState);
 
     auto* updateRow = new QWidget(group);
     auto* updateLayout = new QHBoxLayout(updateRow);
     updateLayout->setContentsMargins(0, 4, 0, 0);
     updateLayout->setSpacing(8);
     QLabel* hint = captionLabel(
-        QStringLiteral("YouTube changes often. If downloads start failing, update the engine."),
-        updateRow);
+        tr("YouTube changes often. If downloads start failing, update the engine."), updateRow);
     m_spinner = new BusySpinner(updateRow);
     m_spinner->setObjectName(QStringLiteral("engineSpinner"));
     // Showing and hiding the indicator leaves the text where it is.
     QSizePolicy keepSpace = m_spinner->sizePolicy();
     keepSpace.setRetainSizeWhenHidden(true);
     m_spinner->setSizePolicy(keepSpace);
-    m_updateNow = new QPushButton(QStringLiteral("Update Now"), updateRow);
+    m_updateNow = new QPushButton(tr("Update Now"), updateRow);
     m_updateNow->setObjectName(QStringLiteral("updateNow"));
     connect(m_updateNow, &QPushButton::clicked, this, &SettingsWindow::updateEngine);
     updateLayout->addWidget(hint, 1, Qt::AlignVCenter);
@@ -378,7 +378,7 @@ void SettingsWindow::refreshSettings()
 
     // Shown as stored, even outside what the stepper itself can set.
     const int parallel = m_prefs.parallelAsStored();
-    m_parallelLabel->setText(QStringLiteral("Parallel downloads: ") + QString::number(parallel));
+    m_parallelLabel->setText(tr("Parallel downloads: %1").arg(parallel));
     m_parallelDown->setEnabled(parallel > minParallel);
     m_parallelUp->setEnabled(parallel < maxParallel);
     {
@@ -462,12 +462,10 @@ void SettingsWindow::elideFolderPath()
 void SettingsWindow::refreshEngine()
 {
     const EngineReadiness& readiness = m_model.readiness();
-    m_ytdlpVersion->setText(readiness.version().value_or(QStringLiteral("not installed")));
-    m_ffmpegState->setText(readiness.tools().ffmpeg
-                               ? QStringLiteral("installed")
-                               : QStringLiteral("installs with your first download"));
-    m_denoState->setText(readiness.tools().deno ? QStringLiteral("installed")
-                                                : QStringLiteral("missing"));
+    m_ytdlpVersion->setText(readiness.version().value_or(tr("not installed")));
+    m_ffmpegState->setText(readiness.tools().ffmpeg ? tr("installed")
+                                                    : tr("installs with your first download"));
+    m_denoState->setText(readiness.tools().deno ? tr("installed") : tr("missing"));
 
     const bool busy = readiness.isBusy();
     m_spinner->setVisible(busy);

@@ -12,6 +12,7 @@
 #include "TestEnv.h"
 #include "ThumbnailCache.h"
 #include "ToolInstaller.h"
+#include "Translations.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -100,6 +101,13 @@ inline EngineConfig sandboxConfig(const TestEnv& env, std::shared_ptr<ProcessRun
     config.runner = std::move(runner);
     return config;
 }
+
+// The windows read in English (with its plural forms) whatever the machine's language.
+inline void readEnglish()
+{
+    static const std::unique_ptr<QObject> english = Translations::install(QLocale(QLocale::English));
+}
+Q_COREAPP_STARTUP_FUNCTION(readEnglish)
 
 struct Ui {
     explicit Ui(bool ffmpeg = true) : engine(sandboxConfig(env, runner, ffmpeg)) {}

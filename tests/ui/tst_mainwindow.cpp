@@ -7,6 +7,7 @@
 #include "ResultsList.h"
 #include "ResultsModel.h"
 #include "ResultsPane.h"
+#include "Translations.h"
 #include "UiFixture.h"
 
 #include <QComboBox>
@@ -47,6 +48,7 @@ private slots:
     void dropOfALink();
     void aFifoForAThumbnail();
     void engineBanner();
+    void inGerman();
 };
 
 void TestMainWindow::lookUpAndStop()
@@ -311,6 +313,28 @@ void TestMainWindow::engineBanner()
         QVERIFY(banner.text()->text().startsWith(u"Couldn't download ffmpeg (offline)"_s));
         QVERIFY(banner.spinner()->isHidden() && banner.warningIcon()->isVisible());
     }
+}
+
+void TestMainWindow::inGerman()
+{
+    {
+        const std::unique_ptr<QObject> german = Translations::install(QLocale(QLocale::German));
+        Ui ui;
+        ResultsPane& pane = *ui.window.resultsPane();
+        QCOMPARE(ui.window.header()->fetchButton()->text(), u"Abrufen"_s);
+        QCOMPARE(pane.startTitle()->text(), u"F\u00fcgen Sie einen Link ein, um zu beginnen"_s);
+        QCOMPARE(ui.window.header()->presetPicker()->itemText(0), u"Beste verf\u00fcgbare"_s);
+        ui.model.lookup().setInput(u"https://example.org/list"_s);
+        for (const QStringList& ids : {QStringList{u"a"_s}, QStringList{u"a"_s, u"b"_s}}) {
+            ui.model.lookup().fetch();
+            QVERIFY(ui.answer(u"P"_s, ids));
+        }
+        QCOMPARE(pane.count()->text(), u"2 Videos \u00b7 2 ausgew\u00e4hlt"_s);
+        QCOMPARE(pane.downloadButton()->text(), u"2 herunterladen"_s);
+        QCOMPARE(ResultsPane::countLine(1, 0), u"1 Video \u00b7 0 ausgew\u00e4hlt"_s);
+    }
+    // Gone with its owner: English again, plural forms included.
+    QCOMPARE(ResultsPane::countLine(1, 2), u"1 video \u00b7 2 selected"_s);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,11 +1,12 @@
 // Pictures of the main window in its usual states, and of the settings
 // window at its "YouTube account" section, for review: the windows
 // over a model whose yt-dlp is an in-process stand-in, in a sandbox.
-//   reelcatch-screenshots FOLDER [light|dark]
+//   reelcatch-screenshots FOLDER [light|dark] [LANGUAGE]   (e.g. "de")
 #include "Appearance.h"
 #include "DownloadsPane.h"
 #include "HttpServer.h"
 #include "SettingsWindow.h"
+#include "Translations.h"
 #include "UiFixture.h"
 
 #include <QApplication>
@@ -119,15 +120,21 @@ int main(int argc, char** argv)
     QApplication::setStyle(u"Fusion"_s);
     const QStringList args = QApplication::arguments();
     if (args.size() < 2) {
-        qCritical("usage: reelcatch-screenshots FOLDER [light|dark]");
+        qCritical("usage: reelcatch-screenshots FOLDER [light|dark] [LANGUAGE]");
         return 2;
     }
     const QString theme = args.value(2, u"light"_s);
+    // Over the English one the fixture installs; named after the language.
+    const QString language = args.value(3);
+    std::unique_ptr<QObject> translations;
+    if (!language.isEmpty())
+        translations = Translations::install(QLocale(language));
     QApplication::setPalette(theme == u"dark"_s ? Appearance::darkPalette()
                                                 : Appearance::lightPalette());
     QDir().mkpath(args.at(1));
     const auto name = [&](const QString& state) {
-        return args.at(1) + u'/' + theme + u'-' + state + u".png"_s;
+        return args.at(1) + u'/' + (language.isEmpty() ? QString() : language + u'-') + theme +
+               u'-' + state + u".png"_s;
     };
     HttpServer server;
     for (int hue = 0; hue < 360; hue += 30)

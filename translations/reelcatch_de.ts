@@ -1,0 +1,779 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>reelcatch</name>
+    <message>
+        <source>%1 (Flatpak)</source>
+        <translation>%1 (Flatpak)</translation>
+    </message>
+    <message>
+        <source>%1 (Snap)</source>
+        <translation>%1 (Snap)</translation>
+    </message>
+    <message>
+        <source>YouTube wants a signed-in browser to confirm you&apos;re not a bot.</source>
+        <translation>YouTube möchte über einen angemeldeten Browser bestätigt haben, dass Sie kein Bot sind.</translation>
+    </message>
+    <message>
+        <source>This video is age-restricted. Sign in with a browser to download it.</source>
+        <translation>Dieses Video ist altersbeschränkt. Melden Sie sich in einem Browser an, um es herunterzuladen.</translation>
+    </message>
+    <message>
+        <source>This video is private or for channel members only.</source>
+        <translation>Dieses Video ist privat oder nur für Kanalmitglieder.</translation>
+    </message>
+    <message>
+        <source>YouTube is limiting requests from this connection. Downloads resume by themselves.</source>
+        <translation>YouTube begrenzt die Anfragen von dieser Verbindung. Die Downloads werden von selbst fortgesetzt.</translation>
+    </message>
+    <message>
+        <source>This video is unavailable.</source>
+        <translation>Dieses Video ist nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>The download engine needs an update.</source>
+        <translation>Die Download-Engine muss aktualisiert werden.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t reach YouTube. Check the connection.</source>
+        <translation>YouTube ist nicht erreichbar. Prüfen Sie die Verbindung.</translation>
+    </message>
+    <message>
+        <source>The download folder&apos;s disk is full.</source>
+        <translation>Der Datenträger des Download-Ordners ist voll.</translation>
+    </message>
+    <message>
+        <source>This quality isn&apos;t available for this video. Pick another.</source>
+        <translation>Diese Qualität gibt es für dieses Video nicht. Wählen Sie eine andere.</translation>
+    </message>
+    <message>
+        <source>Choose Browser…</source>
+        <translation>Browser wählen …</translation>
+    </message>
+    <message>
+        <source>Resume Now</source>
+        <translation>Jetzt fortsetzen</translation>
+    </message>
+    <message>
+        <source>Update Now</source>
+        <translation>Jetzt aktualisieren</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Download videos and audio with yt-dlp.</source>
+        <translation>Videos und Audio mit yt-dlp herunterladen.</translation>
+    </message>
+    <message>
+        <source>Links to look up (also reelcatch://…).</source>
+        <translation>Nachzuschlagende Links (auch reelcatch://…).</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::AppShell</name>
+    <message>
+        <source>Show Reelcatch</source>
+        <translation>Reelcatch anzeigen</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n download(s) are still running or waiting. Quitting cancels them.</source>
+        <translation>
+            <numerusform>%n Download läuft noch oder wartet. Beenden bricht ihn ab.</numerusform>
+            <numerusform>%n Downloads laufen noch oder warten. Beenden bricht sie ab.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quit Reelcatch?</source>
+        <translation>Reelcatch beenden?</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::BatchNotifier</name>
+    <message>
+        <source>%1 finished, %2 failed</source>
+        <translation>%1 fertig, %2 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Open Reelcatch</source>
+        <translation>Reelcatch öffnen</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Im Ordner zeigen</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Gespeichert in %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n download(s) finished</source>
+        <translation>
+            <numerusform>%n Download fertig</numerusform>
+            <numerusform>%n Downloads fertig</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n download(s) failed</source>
+        <translation>
+            <numerusform>%n Download fehlgeschlagen</numerusform>
+            <numerusform>%n Downloads fehlgeschlagen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::CookieSources</name>
+    <message>
+        <source>The cookies file “%1” is gone; cookies are off.</source>
+        <translation>Die Cookie-Datei „%1“ ist nicht mehr da; Cookies sind aus.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer installed; cookies are off.</source>
+        <translation>%1 ist nicht mehr installiert; Cookies sind aus.</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::DesktopCues</name>
+    <message numerus="yes">
+        <source>Reelcatch · %n download(s) left</source>
+        <translation>
+            <numerusform>Reelcatch · noch %n Download</numerusform>
+            <numerusform>Reelcatch · noch %n Downloads</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::Download</name>
+    <message>
+        <source>Waiting…</source>
+        <translation>Wartet …</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::DownloadQueue</name>
+    <message>
+        <source>Waiting…</source>
+        <translation>Wartet …</translation>
+    </message>
+    <message>
+        <source>Getting ffmpeg ready (one-time, ~56 MB)…</source>
+        <translation>ffmpeg wird eingerichtet (einmalig, ca. 56 MB) …</translation>
+    </message>
+    <message>
+        <source>Download engine not installed yet.</source>
+        <translation>Die Download-Engine ist noch nicht installiert.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t create the folder “%1”.</source>
+        <translation>Der Ordner „%1“ konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Startet …</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Gespeichert in %1</translation>
+    </message>
+    <message>
+        <source>yt-dlp exited with code %1</source>
+        <translation>yt-dlp wurde mit Code %1 beendet</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::DownloadsList</name>
+    <message>
+        <source>Downloads</source>
+        <translation>Downloads</translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation>Link kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Error</source>
+        <translation>Fehler kopieren</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>Aus der Liste entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::DownloadsModel</name>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Show in Finder</source>
+        <translation>Im Finder zeigen</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Im Ordner zeigen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Paused: YouTube is limiting requests. Resuming at %1…</source>
+        <translation>Pausiert: YouTube begrenzt die Anfragen. Weiter um %1 …</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::DownloadsPane</name>
+    <message>
+        <source>Downloads</source>
+        <translation>Downloads</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Clear Finished</source>
+        <translation>Fertige entfernen</translation>
+    </message>
+    <message>
+        <source>Nothing here yet.</source>
+        <translation>Noch nichts hier.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n downloading</source>
+        <translation>
+            <numerusform>%n wird geladen</numerusform>
+            <numerusform>%n werden geladen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n queued</source>
+        <translation>
+            <numerusform>%n wartet</numerusform>
+            <numerusform>%n warten</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::EngineReadiness</name>
+    <message>
+        <source>Setting up the download engine (one-time, ~80 MB)…</source>
+        <translation>Die Download-Engine wird eingerichtet (einmalig, ca. 80 MB) …</translation>
+    </message>
+    <message>
+        <source>Updating the download engine…</source>
+        <translation>Die Download-Engine wird aktualisiert …</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install yt-dlp: %1</source>
+        <translation>yt-dlp konnte nicht installiert werden: %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t download ffmpeg (%1). Downloads are limited to lower quality for now.</source>
+        <translation>ffmpeg konnte nicht heruntergeladen werden (%1). Downloads sind vorerst auf niedrigere Qualität beschränkt.</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::HeaderBar</name>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Paste a YouTube link, playlist or channel, or type to search</source>
+        <translation>YouTube-Link, Playlist oder Kanal einfügen oder Suchbegriffe eingeben</translation>
+    </message>
+    <message>
+        <source>Link or search words</source>
+        <translation>Link oder Suchbegriffe</translation>
+    </message>
+    <message>
+        <source>Fetch</source>
+        <translation>Abrufen</translation>
+    </message>
+    <message>
+        <source>Quality / format for new downloads</source>
+        <translation>Qualität / Format für neue Downloads</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Save to: %1</source>
+        <translation>Speichern in: %1</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::Installer</name>
+    <message>
+        <source>Couldn&apos;t create the folder %1: %2</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t write %1: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The downloaded %1 doesn&apos;t match its published checksum.</source>
+        <translation>Das heruntergeladene %1 passt nicht zu seiner veröffentlichten Prüfsumme.</translation>
+    </message>
+    <message>
+        <source>The downloaded %1 is larger than expected.</source>
+        <translation>Das heruntergeladene %1 ist größer als erwartet.</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Download failed (HTTP %1): %2</source>
+        <translation>Download fehlgeschlagen (HTTP %1): %2</translation>
+    </message>
+    <message>
+        <source>Download failed (HTTP 0): %1</source>
+        <translation>Download fehlgeschlagen (HTTP 0): %1</translation>
+    </message>
+    <message>
+        <source>Download incomplete (%1 of %2 bytes): %3</source>
+        <translation>Download unvollständig (%1 von %2 Bytes): %3</translation>
+    </message>
+    <message>
+        <source>Download stalled (nothing received for %1 s): %2</source>
+        <translation>Download hängt (seit %1 s nichts empfangen): %2</translation>
+    </message>
+    <message>
+        <source>Download too slow (under %1 bytes/s for %2 s): %3</source>
+        <translation>Download zu langsam (unter %1 Bytes/s seit %2 s): %3</translation>
+    </message>
+    <message>
+        <source>Can&apos;t check the downloaded %1: gpgv is missing (install the package gpgv).</source>
+        <translation>Das heruntergeladene %1 kann nicht geprüft werden: gpgv fehlt (installieren Sie das Paket gpgv).</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read the signing key %1</source>
+        <translation>Der Signaturschlüssel %1 konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t unpack %1: %2</source>
+        <translation>%1 konnte nicht entpackt werden: %2</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t make %1 executable: %2</source>
+        <translation>%1 konnte nicht ausführbar gemacht werden: %2</translation>
+    </message>
+    <message>
+        <source>The downloaded %1 doesn&apos;t run.</source>
+        <translation>Das heruntergeladene %1 startet nicht.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install %1: %2</source>
+        <translation>%1 konnte nicht installiert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::Library</name>
+    <message>
+        <source>File moved or deleted</source>
+        <translation>Datei verschoben oder gelöscht</translation>
+    </message>
+    <message>
+        <source>Your download list couldn&apos;t be read and was started afresh.</source>
+        <translation>Ihre Downloadliste konnte nicht gelesen werden und wurde neu angelegt.</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::Listing</name>
+    <message>
+        <source>Playlist</source>
+        <translation>Playlist</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::Lookup</name>
+    <message>
+        <source>That&apos;s too long to be a link or a search.</source>
+        <translation>Das ist zu lang für einen Link oder eine Suche.</translation>
+    </message>
+    <message>
+        <source>The download engine is still being set up. Try again in a moment.</source>
+        <translation>Die Download-Engine wird noch eingerichtet. Versuchen Sie es gleich noch einmal.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t load that link.</source>
+        <translation>Dieser Link konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>Search: %1</source>
+        <translation>Suche: %1</translation>
+    </message>
+    <message>
+        <source>Nothing downloadable found there.</source>
+        <translation>Dort gibt es nichts zum Herunterladen.</translation>
+    </message>
+    <message>
+        <source>yt-dlp stopped answering.</source>
+        <translation>yt-dlp antwortet nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Only the first video could be listed.</source>
+        <translation>Nur das erste Video konnte aufgelistet werden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Only the first %n videos could be listed.</source>
+        <translation>
+            <numerusform>Nur das erste Video konnte aufgelistet werden.</numerusform>
+            <numerusform>Nur die ersten %n Videos konnten aufgelistet werden.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::MainWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Einstellungen …</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::Prefs</name>
+    <message>
+        <source>Use Folder</source>
+        <translation>Ordner verwenden</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::Preset</name>
+    <message>
+        <source>Best available</source>
+        <translation>Beste verfügbare</translation>
+    </message>
+    <message>
+        <source>Audio only (MP3)</source>
+        <translation>Nur Audio (MP3)</translation>
+    </message>
+    <message>
+        <source>Audio only (M4A)</source>
+        <translation>Nur Audio (M4A)</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Beste</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::ProgressProtocol</name>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source> of </source>
+        <translation> von </translation>
+    </message>
+    <message>
+        <source> left</source>
+        <translation> übrig</translation>
+    </message>
+    <message>
+        <source>Converting audio…</source>
+        <translation>Audio wird umgewandelt …</translation>
+    </message>
+    <message>
+        <source>Finishing up…</source>
+        <translation>Wird abgeschlossen …</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::ResultDelegate</name>
+    <message>
+        <source>Download just this one</source>
+        <translation>Nur dieses herunterladen</translation>
+    </message>
+    <message>
+        <source>Downloaded</source>
+        <translation>Heruntergeladen</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::ResultsList</name>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Herunterladen</translation>
+    </message>
+    <message>
+        <source>Open on YouTube</source>
+        <translation>Auf YouTube öffnen</translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation>Link kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::ResultsModel</name>
+    <message>
+        <source>Downloaded</source>
+        <translation>Heruntergeladen</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::ResultsPane</name>
+    <message>
+        <source>Looking it up…</source>
+        <translation>Wird abgerufen …</translation>
+    </message>
+    <message>
+        <source>Paste a link to get started</source>
+        <translation>Fügen Sie einen Link ein, um zu beginnen</translation>
+    </message>
+    <message>
+        <source>Copy a YouTube link anywhere and switch back here, it loads automatically.
+You can also drag a link onto this window, or type words to search YouTube.</source>
+        <translation>Kopieren Sie irgendwo einen YouTube-Link und wechseln Sie hierher zurück, er wird automatisch geladen.
+Sie können auch einen Link auf dieses Fenster ziehen oder Suchbegriffe für YouTube eingeben.</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Herunterladen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n video(s)</source>
+        <translation>
+            <numerusform>%n Video</numerusform>
+            <numerusform>%n Videos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n selected</source>
+        <translation>
+            <numerusform>%n ausgewählt</numerusform>
+            <numerusform>%n ausgewählt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Select None</source>
+        <translation>Keine auswählen</translation>
+    </message>
+    <message>
+        <source>Download %1</source>
+        <translation>%1 herunterladen</translation>
+    </message>
+    <message>
+        <source>Select New</source>
+        <translation>Neue auswählen</translation>
+    </message>
+    <message>
+        <source>Tick only the videos not downloaded before</source>
+        <translation>Nur die noch nicht heruntergeladenen Videos ankreuzen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n video(s) so far</source>
+        <translation>
+            <numerusform>bisher %n Video</numerusform>
+            <numerusform>bisher %n Videos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::SettingsWindow</name>
+    <message>
+        <source>Prefer H.264 so files play in QuickTime and on any device</source>
+        <translation>H.264 bevorzugen, damit Dateien in QuickTime und auf jedem Gerät laufen</translation>
+    </message>
+    <message>
+        <source>Above 1080p YouTube only offers VP9/AV1. Those play in IINA or VLC, and in QuickTime on newer Macs.</source>
+        <translation>Über 1080p bietet YouTube nur VP9/AV1 an. Diese laufen in IINA oder VLC und auf neueren Macs in QuickTime.</translation>
+    </message>
+    <message>
+        <source>Prefer H.264 so files play in any player and on any device</source>
+        <translation>H.264 bevorzugen, damit Dateien in jedem Player und auf jedem Gerät laufen</translation>
+    </message>
+    <message>
+        <source>Above 1080p YouTube only offers VP9/AV1. Those play in VLC, mpv and current browsers, but not on every older device.</source>
+        <translation>Über 1080p bietet YouTube nur VP9/AV1 an. Diese laufen in VLC, mpv und aktuellen Browsern, aber nicht auf jedem älteren Gerät.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Saving</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Change…</source>
+        <translation>Ändern …</translation>
+    </message>
+    <message>
+        <source>Download folder</source>
+        <translation>Download-Ordner</translation>
+    </message>
+    <message>
+        <source>Fewer parallel downloads</source>
+        <translation>Weniger gleichzeitige Downloads</translation>
+    </message>
+    <message>
+        <source>More parallel downloads</source>
+        <translation>Mehr gleichzeitige Downloads</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Pause between downloads, in seconds</source>
+        <translation>Pause zwischen Downloads, in Sekunden</translation>
+    </message>
+    <message>
+        <source>Pause between downloads</source>
+        <translation>Pause zwischen Downloads</translation>
+    </message>
+    <message>
+        <source>Load YouTube links from the clipboard automatically</source>
+        <translation>YouTube-Links automatisch aus der Zwischenablage laden</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Embed subtitles</source>
+        <translation>Untertitel einbetten</translation>
+    </message>
+    <message>
+        <source>Subtitle languages</source>
+        <translation>Untertitelsprachen</translation>
+    </message>
+    <message>
+        <source>Cut sponsor segments (SponsorBlock)</source>
+        <translation>Sponsorenabschnitte herausschneiden (SponsorBlock)</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Tags</translation>
+    </message>
+    <message>
+        <source>Embed title, channel and date</source>
+        <translation>Titel, Kanal und Datum einbetten</translation>
+    </message>
+    <message>
+        <source>Embed thumbnail as cover art</source>
+        <translation>Vorschaubild als Cover einbetten</translation>
+    </message>
+    <message>
+        <source>YouTube account</source>
+        <translation>YouTube-Konto</translation>
+    </message>
+    <message>
+        <source>Use cookies from</source>
+        <translation>Cookies verwenden von</translation>
+    </message>
+    <message>
+        <source>The browser or file whose sign-in YouTube sees</source>
+        <translation>Der Browser oder die Datei, deren Anmeldung YouTube sieht</translation>
+    </message>
+    <message>
+        <source>Cookies let YouTube see you as signed in. Close YouTube in that browser while downloading if it locks its cookies. YouTube may limit accounts that download a lot.</source>
+        <translation>Mit Cookies sieht YouTube Sie als angemeldet. Schließen Sie YouTube in diesem Browser während des Herunterladens, falls er seine Cookies sperrt. YouTube kann Konten einschränken, die viel herunterladen.</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Engine</translation>
+    </message>
+    <message>
+        <source>JS runtime (deno)</source>
+        <translation>JS-Laufzeit (deno)</translation>
+    </message>
+    <message>
+        <source>YouTube changes often. If downloads start failing, update the engine.</source>
+        <translation>YouTube ändert sich oft. Wenn Downloads fehlschlagen, aktualisieren Sie die Engine.</translation>
+    </message>
+    <message>
+        <source>Update Now</source>
+        <translation>Jetzt aktualisieren</translation>
+    </message>
+    <message>
+        <source>Parallel downloads: %1</source>
+        <translation>Gleichzeitige Downloads: %1</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>A cookies file…</source>
+        <translation>Eine Cookie-Datei …</translation>
+    </message>
+    <message>
+        <source>Use File</source>
+        <translation>Datei verwenden</translation>
+    </message>
+    <message>
+        <source>not installed</source>
+        <translation>nicht installiert</translation>
+    </message>
+    <message>
+        <source>installed</source>
+        <translation>installiert</translation>
+    </message>
+    <message>
+        <source>installs with your first download</source>
+        <translation>wird mit dem ersten Download installiert</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+</context>
+</TS>
