@@ -11,6 +11,7 @@
 #include "DesktopServices.h"
 #include "DialogFolderChooser.h"
 #include "Engine.h"
+#include "FirstPaint.h"
 #include "Installer.h"
 #include "MainWindow.h"
 #include "Prefs.h"
@@ -33,14 +34,14 @@ int main(int argc, char* argv[])
     // Ties the windows to the installed desktop entry (launcher, badge, icon).
     QGuiApplication::setDesktopFileName(QStringLiteral("reelcatch"));
     QApplication::setWindowIcon(AppIcon::icon());
-    // Light or dark as the desktop prefers; the answer comes while the window opens.
-    ColorScheme colorScheme(QDBusConnection::sessionBus());
 
     Engine engine(EngineConfig::forUser());
     Installer installer(engine, InstallerConfig::fromEnvironment());
     std::unique_ptr<Prefs> prefs = Prefs::forUser();
     SystemClipboard clipboard(QApplication::clipboard());
-    DesktopCues cues;
+    // No bus yet: connecting to the session bus waits for it, so that is done
+    // once the window is on screen.
+    DesktopCues cues{QDBusConnection(QString())};
     AppModel model(engine, *prefs, installer, Platform{&clipboard, &cues, &cues});
 
     QNetworkAccessManager network;
@@ -49,9 +50,20 @@ int main(int argc, char* argv[])
                                   QStringLiteral("/thumbnails"));
     DesktopServices desktop;
     DialogFolderChooser chooser;
-    AppShell shell(model, thumbnails, desktop, chooser, &cues,
-                   QSystemTrayIcon::isSystemTrayAvailable());
+    AppShell shell(model, thumbnails, desktop, chooser, &cues, false);
     chooser.setFallbackParent(&shell.window());
+    // What the first frame doesn't show comes after it: the session bus (the
+    // badge, and light or dark as the desktop prefers, whose answer came
+    // after the first frame anyway) and the tray icon (asking for a tray may
+    // ask the bus too).
+    std::unique_ptr<ColorScheme> colorScheme;
+    afterFirstPaint(&shell.window(), [&] {
+        const QDBusConnection bus = QDBusConnection::sessionBus();
+        colorScheme = std::make_unique<ColorScheme>(bus);
+        cues.setBus(bus);
+        if (QSystemTrayIcon::isSystemTrayAvailable())
+            shell.addTray(&cues);
+    });
     shell.showWindow();
 
     model.startEngineCheck();
