@@ -12,6 +12,7 @@
 #include "DesktopServices.h"
 #include "DialogFolderChooser.h"
 #include "Engine.h"
+#include "FirstPaint.h"
 #include "Installer.h"
 #include "MainWindow.h"
 #include "Prefs.h"
@@ -99,7 +100,8 @@ int main(int argc, char* argv[])
     Installer installer(engine, InstallerConfig::fromEnvironment());
     std::unique_ptr<Prefs> prefs = Prefs::forUser();
     SystemClipboard clipboard(QApplication::clipboard());
-    DesktopCues cues;
+    // The badge's bus comes once the window is on screen.
+    DesktopCues cues{QDBusConnection(QString())};
     DesktopServices desktop;
     BatchNotifier notifier(desktop);
     AppModel model(engine, *prefs, installer, Platform{&clipboard, &cues, &cues, &notifier});
@@ -109,16 +111,20 @@ int main(int argc, char* argv[])
                               QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
                                   QStringLiteral("/thumbnails"));
     DialogFolderChooser chooser;
-    AppShell shell(model, thumbnails, desktop, chooser, &cues,
-                   QSystemTrayIcon::isSystemTrayAvailable());
+    AppShell shell(model, thumbnails, desktop, chooser, &cues, false);
     chooser.setFallbackParent(&shell.window());
     notifier.setWindow(&shell.window());
-    shell.showWindow();
+    // What the first frame doesn't show comes after it: the badge and the
+    // tray icon (asking for a tray may ask the bus too).
     // The kept download list is read on a thread of its own and comes back
-    // once read, after the window's first frame.
-    QTimer::singleShot(0, &model, [&model] {
+    // once read.
+    afterFirstPaint(&shell.window(), [&] {
         model.library().open(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        cues.setBus(QDBusConnection::sessionBus());
+        if (QSystemTrayIcon::isSystemTrayAvailable())
+            shell.addTray(&cues);
     });
+    shell.showWindow();
     QObject::connect(&instance, &SingleInstance::called, &shell,
                      [&shell](const QStringList& handed, const QString& activation) {
                          if (!activation.isEmpty())

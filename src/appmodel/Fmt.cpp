@@ -2,9 +2,11 @@
 
 #include <QLocale>
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 
 namespace reelcatch {
 
@@ -54,6 +56,84 @@ qint64 roundTo(qint64 n, qint64 quantum)
     return q * quantum;
 }
 
+// What the default locale writes a byte count with: its digits, signs and
+// unit names. Asking a system locale for its symbols is most of what
+// QLocale::formattedDataSize costs, and progress lines format several counts
+// each, so they are asked once per thread and again only when the default
+// locale changes (a cheap comparison of the locale's data).
+struct SizeSymbols {
+    QLocale locale;
+    char32_t zero = U'0';
+    QString decimal;
+    QString minus;
+    QString units[7]; // bytes, kB, MB, … EB
+};
+
+const SizeSymbols& sizeSymbols()
+{
+    thread_local std::optional<SizeSymbols> cached;
+    const QLocale current;
+    if (cached && cached->locale == current)
+        return *cached;
+    SizeSymbols symbols;
+    symbols.locale = current;
+    const QString zero = current.zeroDigit();
+    symbols.zero = zero.isEmpty() ? U'0' : zero.toUcs4().value(0, U'0');
+    symbols.decimal = current.decimalPoint();
+    symbols.minus = current.negativeSign();
+    // "1 kB" and the like, less the number and the space after it.
+    const qsizetype one = current.toString(1).size() + 1;
+    qint64 unit = 1;
+    for (QString& name : symbols.units) {
+        name = current.formattedDataSize(unit, 0, QLocale::DataSizeSIFormat).mid(one);
+        if (unit <= std::numeric_limits<qint64>::max() / 1000)
+            unit *= 1000;
+    }
+    cached = std::move(symbols);
+    return *cached;
+}
+
+// QLocale().formattedDataSize(n, precision, QLocale::DataSizeSIFormat), the
+// number written in ASCII and mapped onto the locale's symbols.
+QString formattedSize(qint64 n, int precision)
+{
+    const std::uint64_t magnitude = n < 0 ? 0 - std::uint64_t(n) : std::uint64_t(n);
+    // The unit the way QLocale chooses it.
+    const int power = n == 0 ? 0 : int(std::log10(double(magnitude))) / 3;
+    char ascii[64];
+    std::to_chars_result written{};
+    if (power == 0) {
+        written = std::to_chars(std::begin(ascii), std::end(ascii), n);
+    } else {
+        const double value = double(n) / std::pow(1000.0, power);
+        // Three digits before the point at most, so no thousands separator;
+        // anything else is left to QLocale.
+        if (!(std::fabs(value) < 1000))
+            return QLocale().formattedDataSize(n, precision, QLocale::DataSizeSIFormat);
+        written = std::to_chars(std::begin(ascii), std::end(ascii), value, std::chars_format::fixed,
+                                qMin(precision, 3 * power));
+    }
+    if (written.ec != std::errc() || power > 6)
+        return QLocale().formattedDataSize(n, precision, QLocale::DataSizeSIFormat);
+
+    const SizeSymbols& symbols = sizeSymbols();
+    QString text;
+    text.reserve(16);
+    for (const char* c = ascii; c != written.ptr; ++c) {
+        if (*c == '-')
+            text += symbols.minus;
+        else if (*c == '.')
+            text += symbols.decimal;
+        else if (symbols.zero == U'0')
+            text += QLatin1Char(*c);
+        else
+            text += QChar::fromUcs4(symbols.zero + char32_t(*c - '0'));
+    }
+    text += QLatin1Char(' ');
+    text += symbols.units[power];
+    return text;
+}
+
 } // namespace
 
 namespace Fmt {
@@ -94,7 +174,7 @@ QString bytes(double count)
     Tier tier = tierOf(n);
     n = roundTo(n, tier.quantum);
     tier = tierOf(n); // rounding may have reached the next unit
-    return QLocale().formattedDataSize(n, tier.precision, QLocale::DataSizeSIFormat);
+    return formattedSize(n, tier.precision);
 }
 
 } // namespace Fmt

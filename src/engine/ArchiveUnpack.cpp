@@ -5,6 +5,7 @@
 #include <archive.h>
 #include <archive_entry.h>
 #include <cerrno>
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <string_view>
 #include <system_error>
@@ -17,9 +18,65 @@ namespace {
 
 constexpr size_t blockSize = 64 * 1024;
 
+// libarchive, loaded when the first archive is unpacked rather than with the
+// program: only the installer needs it, and only once. The headers give the
+// functions' types. The installed package therefore has to depend on the
+// runtime package by name (Debian: libarchive13), since dpkg-shlibdeps only
+// sees libraries that are linked.
+struct ArchiveApi {
+    decltype(&archive_read_new) read_new = nullptr;
+    decltype(&archive_read_free) read_free = nullptr;
+    decltype(&archive_read_support_format_zip) support_format_zip = nullptr;
+    decltype(&archive_read_open_filename) open_filename = nullptr;
+    decltype(&archive_read_next_header) next_header = nullptr;
+    decltype(&archive_read_data) read_data = nullptr;
+    decltype(&archive_error_string) error_string = nullptr;
+    decltype(&archive_entry_pathname) entry_pathname = nullptr;
+    decltype(&archive_entry_filetype) entry_filetype = nullptr;
+    decltype(&archive_entry_hardlink) entry_hardlink = nullptr;
+    // Why the library or one of its functions could not be had; empty when all were.
+    QString missing;
+};
+
+template <typename Function>
+void resolve(void* library, const char* name, Function& function, QString& missing)
+{
+    function = reinterpret_cast<Function>(::dlsym(library, name));
+    if (!function && missing.isEmpty())
+        missing = QStringLiteral("libarchive has no %1").arg(QLatin1StringView(name));
+}
+
+// Loaded once, by whichever thread asks first; never unloaded.
+const ArchiveApi& archiveApi()
+{
+    static const ArchiveApi api = [] {
+        ArchiveApi loaded;
+        void* library = ::dlopen("libarchive.so.13", RTLD_NOW | RTLD_LOCAL);
+        if (!library) {
+            const char* reason = ::dlerror();
+            loaded.missing = QStringLiteral("libarchive is not installed (%1)")
+                                 .arg(QString::fromLocal8Bit(reason ? reason : "libarchive.so.13"));
+            return loaded;
+        }
+        resolve(library, "archive_read_new", loaded.read_new, loaded.missing);
+        resolve(library, "archive_read_free", loaded.read_free, loaded.missing);
+        resolve(library, "archive_read_support_format_zip", loaded.support_format_zip,
+                loaded.missing);
+        resolve(library, "archive_read_open_filename", loaded.open_filename, loaded.missing);
+        resolve(library, "archive_read_next_header", loaded.next_header, loaded.missing);
+        resolve(library, "archive_read_data", loaded.read_data, loaded.missing);
+        resolve(library, "archive_error_string", loaded.error_string, loaded.missing);
+        resolve(library, "archive_entry_pathname", loaded.entry_pathname, loaded.missing);
+        resolve(library, "archive_entry_filetype", loaded.entry_filetype, loaded.missing);
+        resolve(library, "archive_entry_hardlink", loaded.entry_hardlink, loaded.missing);
+        return loaded;
+    }();
+    return api;
+}
+
 QString archiveError(archive* a)
 {
-    const char* text = archive_error_string(a);
+    const char* text = archiveApi().error_string(a);
     return text ? QString::fromLocal8Bit(text) : QString();
 }
 
@@ -66,7 +123,7 @@ bool writeAll(int fd, const char* data, size_t size)
 }
 
 // Streams the current entry's data to a new file at `out`.
-UnpackOutcome copyEntry(archive* a, const QByteArray& out, qint64 maxBytes,
+UnpackOutcome copyEntry(const ArchiveApi& lib, archive* a, const QByteArray& out, qint64 maxBytes,
                         const std::atomic_bool& cancelled)
 {
     const int fd =
@@ -86,7 +143,7 @@ UnpackOutcome copyEntry(archive* a, const QByteArray& out, qint64 maxBytes,
         // removed the file can rely on it being gone.
         if (cancelled.load())
             return discard(cancellation());
-        const la_ssize_t n = archive_read_data(a, buffer.data(), buffer.size());
+        const la_ssize_t n = lib.read_data(a, buffer.data(), buffer.size());
         if (n == 0)
             break;
         if (n < 0)
@@ -120,17 +177,21 @@ UnpackOutcome unpackArchiveFile(const QString& archivePath, const QString& name,
                                 const QString& outPath, qint64 maxBytes,
                                 const std::shared_ptr<const std::atomic_bool>& cancelled)
 {
+    const ArchiveApi& lib = archiveApi();
+    if (!lib.missing.isEmpty())
+        return failure(lib.missing);
     struct Reader {
-        archive* a = archive_read_new();
-        ~Reader() { archive_read_free(a); }
-    } reader;
+        const ArchiveApi& lib;
+        archive* a = lib.read_new();
+        ~Reader() { lib.read_free(a); }
+    } reader{lib};
     archive* a = reader.a;
     if (!a)
         return failure(systemError(ENOMEM));
-    archive_read_support_format_zip(a);
+    lib.support_format_zip(a);
 
     const QByteArray archiveName = QFile::encodeName(archivePath);
-    if (archive_read_open_filename(a, archiveName.constData(), blockSize) != ARCHIVE_OK)
+    if (lib.open_filename(a, archiveName.constData(), blockSize) != ARCHIVE_OK)
         return failure(archiveError(a));
 
     const QByteArray wanted = QFile::encodeName(name);
@@ -139,17 +200,17 @@ UnpackOutcome unpackArchiveFile(const QString& archivePath, const QString& name,
         if (cancelled->load())
             return cancellation();
         archive_entry* entry = nullptr;
-        const int rc = archive_read_next_header(a, &entry);
+        const int rc = lib.next_header(a, &entry);
         if (rc == ARCHIVE_EOF)
             return failure(QStringLiteral("the archive holds no %1 at its top level").arg(name));
         if (rc != ARCHIVE_OK && rc != ARCHIVE_WARN)
             return failure(archiveError(a));
-        const char* entryName = archive_entry_pathname(entry);
+        const char* entryName = lib.entry_pathname(entry);
         if (!entryName || !namesTopLevelFile(entryName, wantedView))
             continue; // the next header call skips the data
-        if (archive_entry_filetype(entry) != AE_IFREG || archive_entry_hardlink(entry))
+        if (lib.entry_filetype(entry) != AE_IFREG || lib.entry_hardlink(entry))
             return failure(QStringLiteral("%1 in the archive is not a regular file").arg(name));
-        return copyEntry(a, QFile::encodeName(outPath), maxBytes, *cancelled);
+        return copyEntry(lib, a, QFile::encodeName(outPath), maxBytes, *cancelled);
     }
 }
 

@@ -61,6 +61,12 @@ void AppShell::buildTray(DesktopCues* cues)
     m_tray->show();
 }
 
+void AppShell::addTray(DesktopCues* cues)
+{
+    if (!m_tray)
+        buildTray(cues);
+}
+
 void AppShell::showWindow()
 {
     if (m_window->isMinimized())

@@ -42,6 +42,10 @@ public:
     // The question asked before closing quits, while it is open.
     QMessageBox* quitQuestion() const { return m_question; }
 
+    // Adds the tray icon (once), showing `cues`' count when given; from then
+    // on closing the window keeps the application running.
+    void addTray(DesktopCues* cues);
+
     void showWindow();
     void showSettings();
     // The settings window at its "YouTube account" section.

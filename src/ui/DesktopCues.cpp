@@ -1,14 +1,12 @@
 #include "DesktopCues.h"
 
+#include "Canberra.h"
+
 #include <QApplication>
 #include <QDBusMessage>
 #include <QPainter>
 #include <QSystemTrayIcon>
 #include <QVariantMap>
-
-#ifdef REELCATCH_HAVE_CANBERRA
-#include <canberra.h>
-#endif
 
 namespace reelcatch {
 
@@ -23,8 +21,14 @@ DesktopCues::~DesktopCues()
     m_sound.waitForDone();
 #ifdef REELCATCH_HAVE_CANBERRA
     if (m_context)
-        ca_context_destroy(static_cast<ca_context*>(m_context));
+        Canberra::get()->destroy(static_cast<ca_context*>(m_context));
 #endif
+}
+
+void DesktopCues::setBus(const QDBusConnection& bus)
+{
+    m_bus = bus;
+    setCount(m_count);
 }
 
 void DesktopCues::setCount(int count)
@@ -105,19 +109,19 @@ void DesktopCues::playSound()
     m_sound.start([this] {
         if (m_soundFailed)
             return;
+        const Canberra* ca = Canberra::get();
         auto* context = static_cast<ca_context*>(m_context);
         if (!context) {
-            if (ca_context_create(&context) != CA_SUCCESS) {
+            if (!ca || ca->create(&context) != CA_SUCCESS) {
                 m_soundFailed = true;
                 return;
             }
-            ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Reelcatch",
-                                    CA_PROP_APPLICATION_ID, "reelcatch",
-                                    CA_PROP_APPLICATION_ICON_NAME, "reelcatch", nullptr);
+            ca->changeProps(context, CA_PROP_APPLICATION_NAME, "Reelcatch", CA_PROP_APPLICATION_ID,
+                            "reelcatch", CA_PROP_APPLICATION_ICON_NAME, "reelcatch", nullptr);
             m_context = context;
         }
-        ca_context_play(context, 0, CA_PROP_EVENT_ID, "complete", CA_PROP_EVENT_DESCRIPTION,
-                        "Downloads finished", nullptr);
+        ca->play(context, 0, CA_PROP_EVENT_ID, "complete", CA_PROP_EVENT_DESCRIPTION,
+                 "Downloads finished", nullptr);
     });
 #endif
 }

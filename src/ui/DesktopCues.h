@@ -34,6 +34,10 @@ public:
                          QObject* parent = nullptr);
     ~DesktopCues() override;
 
+    // The bus to send the badge on, when it wasn't ready at construction
+    // (connecting to the session bus waits for it); the count is sent on it.
+    void setBus(const QDBusConnection& bus);
+
     void setCount(int count) override;
     int count() const { return m_count; }
     void playSound() override;
