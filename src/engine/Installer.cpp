@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFuture>
+#include <QFutureWatcher>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -491,21 +492,27 @@ void Installer::Job::unpack(const QString& archive)
     qCInfo(lcEngine) << "unpacking" << m_tool.name << "from" << archive;
     m_stage = Stage::Unpacking;
     m_unpackCancelled = std::make_shared<std::atomic_bool>(false);
-    QtConcurrent::run(unpackArchiveFile, archive, m_tool.name, m_partPath, m_config.maxToolBytes,
-                      std::shared_ptr<const std::atomic_bool>(m_unpackCancelled))
-        .then(this, [this, archive](const UnpackOutcome& outcome) {
-            if (m_cancelled || outcome.cancelled)
-                return fail(QCoreApplication::translate("reelcatch::Installer", "Cancelled"));
-            if (outcome.tooLarge)
-                return tooLarge();
-            if (!outcome.ok)
-                return fail(
-                    QCoreApplication::translate("reelcatch::Installer", "Couldn't unpack %1: %2")
-                        .arg(m_tool.name, outcome.error));
-            // The archive has served its purpose; don't keep it while the check runs.
-            QFile::remove(archive);
-            check();
-        });
+    // A watcher rather than QFuture::then(context, …), whose continuation
+    // Qt 6.4 may drop when the task ends while it is being attached.
+    auto* watcher = new QFutureWatcher<UnpackOutcome>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, archive] {
+        watcher->deleteLater();
+        const UnpackOutcome outcome = watcher->result();
+        if (m_cancelled || outcome.cancelled)
+            return fail(QCoreApplication::translate("reelcatch::Installer", "Cancelled"));
+        if (outcome.tooLarge)
+            return tooLarge();
+        if (!outcome.ok)
+            return fail(
+                QCoreApplication::translate("reelcatch::Installer", "Couldn't unpack %1: %2")
+                    .arg(m_tool.name, outcome.error));
+        // The archive has served its purpose; don't keep it while the check runs.
+        QFile::remove(archive);
+        check();
+    });
+    watcher->setFuture(QtConcurrent::run(
+        unpackArchiveFile, archive, m_tool.name, m_partPath, m_config.maxToolBytes,
+        std::shared_ptr<const std::atomic_bool>(m_unpackCancelled)));
 }
 
 void Installer::Job::check()
@@ -600,7 +607,8 @@ Installer::Installer(const Engine& engine, InstallerConfig config)
       m_jobs(new QObject)
 {
     // Off the calling thread: the folder may be on a slow disk.
-    QThreadPool::globalInstance()->start([dir = m_engine.supportDir()] { ToolTrust::sweepTemporaries(dir); });
+    QThreadPool::globalInstance()->start(
+        [dir = m_engine.supportDir()] { ToolTrust::sweepTemporaries(dir); });
 }
 
 Installer::~Installer()
