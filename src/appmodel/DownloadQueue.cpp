@@ -55,6 +55,9 @@ DownloadQueue::DownloadQueue(Engine& engine, Prefs& prefs, EngineReadiness& read
     : QObject(parent), m_engine(engine), m_prefs(prefs), m_readiness(readiness),
       m_platform(platform)
 {
+    m_slicer.setSingleShot(true);
+    m_slicer.setInterval(0);
+    connect(&m_slicer, &QTimer::timeout, this, &DownloadQueue::addSlice);
     m_wake.setSingleShot(true);
     connect(&m_wake, &QTimer::timeout, this, &DownloadQueue::wake);
     connect(&m_readiness, &EngineReadiness::ffmpegSettled, this, [this] {
@@ -141,26 +144,52 @@ void DownloadQueue::updateBadge()
 
 void DownloadQueue::enqueue(const QList<VideoItem>& items, Preset preset)
 {
+    // Behind the items still waiting to be added, so the order stays that
+    // of the calls.
+    const bool adding = !m_later.empty();
+    if (!items.isEmpty())
+        m_later.push_back({items, preset});
+    if (adding)
+        return;
+    addSlice();
+}
+
+void DownloadQueue::addSlice()
+{
+    // Each item is checked against the jobs listed when its slice goes in,
+    // which hold those of the slices before it.
     QList<DownloadPtr> added;
-    added.reserve(items.size());
     QSet<QString> keys; // those of `added`
-    for (const VideoItem& item : items) {
-        const QString key = pendingKey(item.id(), preset);
-        if (m_pending.contains(key) || keys.contains(key))
-            continue;
-        keys.insert(key);
-        if (!m_plainPreset.contains(item.id()))
-            m_plainPreset.insert(item.id(), preset);
-        added.append(std::make_shared<Download>(item, preset));
+    qsizetype room = slice;
+    while (!m_later.empty() && room > 0) {
+        const Later& later = m_later.front();
+        const qsizetype end = std::min(later.items.size(), m_laterNext + room);
+        room -= end - m_laterNext;
+        for (; m_laterNext < end; ++m_laterNext) {
+            const VideoItem& item = later.items.at(m_laterNext);
+            const QString key = pendingKey(item.id(), later.preset);
+            if (m_pending.contains(key) || keys.contains(key))
+                continue;
+            keys.insert(key);
+            if (!m_plainPreset.contains(item.id()))
+                m_plainPreset.insert(item.id(), later.preset);
+            added.append(std::make_shared<Download>(item, later.preset));
+        }
+        if (m_laterNext == later.items.size()) {
+            m_later.pop_front();
+            m_laterNext = 0;
+        }
     }
-    const qsizetype before = m_downloads.size();
+    if (!m_later.empty())
+        m_slicer.start();
     if (!added.isEmpty()) {
         // The newest first: the last item added leads the list.
         std::reverse(added.begin(), added.end());
-        emit jobsAboutToBeAdded(0, int(added.size()) - 1);
-        added.append(m_downloads);
+        const qsizetype count = added.size();
+        emit jobsAboutToBeAdded(0, int(count) - 1);
+        added.append(std::move(m_downloads));
         m_downloads = std::move(added);
-        for (qsizetype row = 0; row < m_downloads.size() - before; ++row)
+        for (qsizetype row = 0; row < count; ++row)
             watch(m_downloads.at(row));
         emit jobsAdded();
         emit countsChanged();
@@ -171,6 +200,9 @@ void DownloadQueue::enqueue(const QList<VideoItem>& items, Preset preset)
 
 QList<DownloadPtr> DownloadQueue::restore(const QList<DownloadPtr>& jobs)
 {
+    // Jobs still to be added go in first: they are checked against them.
+    while (!m_later.empty())
+        addSlice();
     QSet<QUuid> listed;
     QSet<std::pair<QString, Preset>> pending;
     const auto note = [&](const Download& job) {
@@ -464,6 +496,10 @@ void DownloadQueue::clearFinished()
 
 void DownloadQueue::cancelAll()
 {
+    // What was enqueued but not added yet never goes in.
+    m_later.clear();
+    m_laterNext = 0;
+    m_slicer.stop();
     // Each cancel frees a slot; pumping between them would launch the next
     // waiting job only to stop it a moment later.
     const QList<DownloadPtr> jobs = m_downloads;

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <array>
+#include <deque>
 #include <functional>
 #include <memory>
 
@@ -46,7 +47,11 @@ public:
     int toDo() const;
     int finishedCount() const;
 
+    // Queues a job for each item not already waiting or running in `preset`
+    // (nor waiting to be added), newest first. Up to `slice` jobs go in at
+    // once; the rest follow, as many a turn of the event loop, behind them.
     void enqueue(const QList<VideoItem>& items, Preset preset);
+    static constexpr int slice = 2000;
     // Brings back jobs kept from an earlier run, newest first, behind those
     // listed now; the waiting ones start under the parallel limit. A job
     // already listed, or waiting for what a listed job already waits for,
@@ -102,6 +107,8 @@ private:
     };
 
     void add(const DownloadPtr& job);
+    // Adds the next `slice` items waiting to be added, then pumps.
+    void addSlice();
     void watch(const DownloadPtr& job);
     void phaseMoved(const Download* job);
     void countPending(const Download& job, Download::Phase::Kind kind, int change);
@@ -134,6 +141,15 @@ private:
     // one, those of the video's other presets carry the preset.
     QHash<QString, Preset> m_plainPreset;
     bool m_holdPump = false;
+    // Items enqueued but not added yet, in the order given: m_later.front()
+    // is added from its item m_laterNext on.
+    struct Later {
+        QList<VideoItem> items;
+        Preset preset;
+    };
+    std::deque<Later> m_later;
+    qsizetype m_laterNext = 0;
+    QTimer m_slicer;
     // Jobs started in the current batch, and when the last of them started.
     int m_batchStarts = 0;
     QDateTime m_lastStart;

@@ -177,24 +177,27 @@ void Library::jobChanged(const DownloadPtr& job)
     if (m_closing)
         return;
     m_dirty.insert(job.get(), job);
-    m_flush.start();
+    // Not restarted: a long list added a slice a turn is written a slice at a time.
+    if (!m_flush.isActive())
+        m_flush.start();
 }
 
 void Library::flush()
 {
     m_flush.stop();
-    // In the order the jobs were listed: the oldest first.
-    QList<DownloadPtr> dirty = m_dirty.values();
-    m_dirty.clear();
-    const QList<DownloadPtr>& listed = m_queue.downloads();
-    if (dirty.size() > 1) {
-        QHash<const Download*, qsizetype> rows;
-        for (qsizetype row = 0; row < listed.size(); ++row)
-            rows.insert(listed.at(row).get(), row);
-        std::sort(dirty.begin(), dirty.end(), [&rows](const DownloadPtr& a, const DownloadPtr& b) {
-            return rows.value(a.get()) > rows.value(b.get());
-        });
+    // In the order the jobs were listed: the oldest first. The walk stops
+    // once it met them all (new jobs lead the list).
+    QHash<const Download*, DownloadPtr> left = std::exchange(m_dirty, {});
+    QList<DownloadPtr> dirty;
+    if (left.size() > 1) {
+        dirty.reserve(left.size());
+        const QList<DownloadPtr>& listed = m_queue.downloads();
+        for (qsizetype row = 0; row < listed.size() && !left.isEmpty(); ++row) {
+            if (left.remove(listed.at(row).get()))
+                dirty.prepend(listed.at(row));
+        }
     }
+    dirty += left.values();
     for (const DownloadPtr& job : std::as_const(dirty)) {
         m_changes.upserts.append(stored(*job));
         if (m_finished.remove(job.get()))

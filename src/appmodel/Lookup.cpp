@@ -64,10 +64,19 @@ public:
         startDrain(lock); // which lets go of what was read
     }
 
-    // GUI thread, in the queued call: what is ready.
+    // GUI thread, in the queued call: what is ready, at most `handBack`
+    // items; the rest comes in the next call, queued at once, so the GUI
+    // thread's turns stay short when yt-dlp prints faster than rows go in.
     Ready take()
     {
         QMutexLocker lock(&m_mutex);
+        if (m_ready.items.size() > handBack) {
+            Ready ready{m_ready.items.first(handBack), m_ready.title, false, m_ready.anyObject,
+                        m_ready.unreadable};
+            m_ready.items.remove(0, handBack);
+            post(lock);
+            return ready;
+        }
         m_callPending = false;
         Ready ready = std::move(m_ready);
         m_ready = {};
@@ -129,8 +138,17 @@ private:
         m_ready.done = m_ready.done || done;
         m_ready.anyObject = m_lines->anyObject();
         m_ready.unreadable = m_lines->unreadable();
-        if (m_callPending || !m_receiver || (m_ready.items.isEmpty() && !m_ready.done))
+        if (m_callPending || (m_ready.items.isEmpty() && !m_ready.done))
             return;
+        post(lock);
+    }
+
+    void post(const QMutexLocker<QMutex>&)
+    {
+        if (!m_receiver) {
+            m_callPending = false;
+            return;
+        }
         m_callPending = true;
         // Posted under the lock: the receiver cannot be destroyed meanwhile,
         // as it detaches first; a call it has not run dies with it.
@@ -141,6 +159,8 @@ private:
             },
             Qt::QueuedConnection);
     }
+
+    static constexpr qsizetype handBack = 1000;
 
     QMutex m_mutex;
     // Guarded by m_mutex.

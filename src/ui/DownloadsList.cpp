@@ -65,7 +65,14 @@ DownloadsList::DownloadsList(AppModel& model, ThumbnailCache& thumbnails, Deskto
             });
     connect(m_downloads, &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex&, int first, int last) { updateAnimation(first, last); });
-    connect(m_downloads, &QAbstractItemModel::rowsRemoved, this, [this] { updateAnimation(); });
+    // Only the rows that go are looked at: a long list is not walked.
+    connect(m_downloads, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex&, int first, int last) {
+                for (int row = first; row <= last && !m_processing.isEmpty(); ++row)
+                    m_processing.remove(m_downloads->job(row).get());
+            });
+    connect(m_downloads, &QAbstractItemModel::rowsRemoved, this,
+            [this] { updateAnimation(0, -1); });
     connect(m_downloads, &QAbstractItemModel::modelReset, this, [this] { updateAnimation(); });
     updateAnimation();
 }

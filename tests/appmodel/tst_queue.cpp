@@ -64,6 +64,7 @@ private slots:
     void namesByPreset();
     void cancelAndRetry();
     void removeAndClearFinished();
+    void bigEnqueue();
     void ffmpeg();
     void countsBadgeAndCue();
     void soak();
@@ -251,6 +252,36 @@ void TestQueue::removeAndClearFinished()
     run->end(15);
     QCOMPARE(f.queue().count(Kind::downloading), 2);
     QCOMPARE(f.queue().count(Kind::cancelled), 0);
+}
+
+void TestQueue::bigEnqueue()
+{
+    // A list longer than a slice goes in over turns of the event loop and
+    // ends as one call would leave it: newest first, each video once (also
+    // against items not added yet), the oldest started first.
+    QueueFixture f;
+    const int n = DownloadQueue::slice * 2 + 10;
+    QStringList ids;
+    for (int i = 0; i < n; ++i)
+        ids << u"v%1"_s.arg(i);
+    f.enqueue(ids.mid(0, n / 2) + ids.mid(0, 5) + ids.mid(n / 2));
+    QCOMPARE(f.queue().downloads().size(), DownloadQueue::slice);
+    f.enqueue(ids.mid(n - 3) + L("last"));
+    QTRY_COMPARE(f.queue().downloads().size(), n + 1);
+    QStringList expected = ids + L("last");
+    std::reverse(expected.begin(), expected.end());
+    QCOMPARE(f.listed(), expected);
+    QCOMPARE(f.started(), L("v0 v1"));
+    QCOMPARE(f.queue().toDo(), n + 1);
+    // cancelAll drops what has not gone in: what comes next goes in at once.
+    f.enqueue(each(ids, [](const QString& id) { return id + u"b"_s; }));
+    f.queue().cancelAll();
+    f.enqueue(L("z"));
+    QCOMPARE(f.listed().size(), n + 2 + DownloadQueue::slice);
+    QCOMPARE(f.listed().first(), u"z"_s);
+    QCOMPARE(f.queue().toDo(), 1);
+    QCoreApplication::processEvents();
+    QCOMPARE(f.listed().size(), n + 2 + DownloadQueue::slice);
 }
 
 void TestQueue::ffmpeg()
