@@ -226,9 +226,11 @@ QList<DownloadPtr> DownloadQueue::restore(const QList<DownloadPtr>& jobs)
     if (taken.isEmpty())
         return left;
     // The oldest first decides each video's plain file name.
-    for (auto it = taken.crbegin(); it != taken.crend(); ++it)
-        if (!m_plainPreset.contains((*it)->video().id()))
-            m_plainPreset.insert((*it)->video().id(), (*it)->preset());
+    for (qsizetype i = taken.size() - 1; i >= 0; --i) {
+        const Download& job = *taken.at(i);
+        if (!m_plainPreset.contains(job.video().id()))
+            m_plainPreset.insert(job.video().id(), job.preset());
+    }
     const int first = int(m_downloads.size());
     emit jobsAboutToBeAdded(first, first + int(taken.size()) - 1);
     m_downloads += taken;

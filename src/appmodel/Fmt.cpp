@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -66,7 +67,7 @@ struct SizeSymbols {
     char32_t zero = U'0';
     QString decimal;
     QString minus;
-    QString units[7]; // bytes, kB, MB, … EB
+    std::array<QString, 7> units; // bytes, kB, MB, … EB
 };
 
 const SizeSymbols& sizeSymbols()
