@@ -247,8 +247,8 @@ void DownloadQueue::pump()
 {
     // Idle: the next start begins a new batch.
     if (toDo() == 0)
-        m_batchStarts = 0;
-    if (m_holdPump || m_pausedUntil || count(Kind::queued) == 0)
+        m_pacer.idle();
+    if (m_holdPump || m_pacer.pausedUntil() || count(Kind::queued) == 0)
         return;
     // Merging and conversion need ffmpeg: get it first, once.
     if (!m_readiness.ffmpegFailed() && !m_engine.ffmpeg()) {
@@ -277,14 +277,11 @@ void DownloadQueue::pump()
 
 bool DownloadQueue::mayStart()
 {
-    const int gap = m_prefs.startGap();
-    if (gap == 0 || m_batchStarts < batchHead || !m_lastStart.isValid())
-        return true;
-    const QDateTime due = m_lastStart.addSecs(gap);
-    if (m_engine.config().now() >= due)
-        return true;
-    armWake(due);
-    return false;
+    const std::optional<QDateTime> due =
+        m_pacer.nextStart(m_engine.config().now(), m_prefs.startGap());
+    if (due)
+        armWake(*due);
+    return !due;
 }
 
 void DownloadQueue::armWake(const QDateTime& at)
@@ -295,8 +292,9 @@ void DownloadQueue::armWake(const QDateTime& at)
 
 void DownloadQueue::wake()
 {
-    if (m_pausedUntil && m_engine.config().now() < *m_pausedUntil) {
-        armWake(*m_pausedUntil);
+    const std::optional<QDateTime>& until = m_pacer.pausedUntil();
+    if (until && m_engine.config().now() < *until) {
+        armWake(*until);
         return;
     }
     resumeNow();
@@ -304,8 +302,7 @@ void DownloadQueue::wake()
 
 void DownloadQueue::resumeNow()
 {
-    if (m_pausedUntil) {
-        m_pausedUntil.reset();
+    if (m_pacer.resume()) {
         m_wake.stop();
         qCInfo(lcAppModel) << "queue resumed";
         emit pauseChanged();
@@ -315,17 +312,10 @@ void DownloadQueue::resumeNow()
 
 void DownloadQueue::pause()
 {
-    // Runs that were under way when the limit began meet it too: one pause.
-    if (m_pausedUntil)
+    if (!m_pacer.pause(m_engine.config().now()))
         return;
-    const QDateTime now = m_engine.config().now();
-    const bool again = m_lastLimit.isValid() && m_lastLimit.secsTo(now) < 60 * 60;
-    m_pauseMinutes =
-        again ? std::min(m_pauseMinutes * 2, longestPauseMinutes) : firstPauseMinutes;
-    m_lastLimit = now;
-    m_pausedUntil = now.addSecs(m_pauseMinutes * 60);
-    qCInfo(lcAppModel) << "queue paused for" << m_pauseMinutes << "minutes";
-    armWake(*m_pausedUntil);
+    qCInfo(lcAppModel) << "queue paused for" << m_pacer.pauseMinutes() << "minutes";
+    armWake(*m_pacer.pausedUntil());
     emit pauseChanged();
 }
 
@@ -380,8 +370,7 @@ void DownloadQueue::start(const DownloadPtr& job)
 
     qCInfo(lcAppModel) << "download of" << job->video().id() << "in" << job->preset().rawValue();
     m_runs.insert(key, Run{child, folder, {}});
-    ++m_batchStarts;
-    m_lastStart = m_engine.config().now();
+    m_pacer.started(m_engine.config().now());
     job->setFraction(0);
     job->setFile(std::nullopt);
     job->setPhase(Download::Phase::downloading());

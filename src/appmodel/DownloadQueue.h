@@ -2,6 +2,7 @@
 
 #include "Download.h"
 #include "Platform.h"
+#include "StartPacer.h"
 #include "VideoItem.h"
 #include "YtdlpArgs.h"
 
@@ -66,15 +67,8 @@ public:
     // until set.
     void setCookies(std::function<YtdlpArgs::Cookies()> cookies) { m_cookies = std::move(cookies); }
 
-    // How many jobs of a batch (started since the queue was last idle) start
-    // without a pause between them.
-    static constexpr int batchHead = 10;
-    // The pause after YouTube limited requests; each further limit within an
-    // hour of the last doubles it, up to the longest.
-    static constexpr int firstPauseMinutes = 15;
-    static constexpr int longestPauseMinutes = 60;
     // When a paused queue resumes by itself; nothing while it runs.
-    const std::optional<QDateTime>& pausedUntil() const { return m_pausedUntil; }
+    const std::optional<QDateTime>& pausedUntil() const { return m_pacer.pausedUntil(); }
     void resumeNow();
     // Looks at the clock again: starts what the spacing allows by now and
     // ends a pause that is over. The queue's own timer calls it.
@@ -150,13 +144,7 @@ private:
     std::deque<Later> m_later;
     qsizetype m_laterNext = 0;
     QTimer m_slicer;
-    // Jobs started in the current batch, and when the last of them started.
-    int m_batchStarts = 0;
-    QDateTime m_lastStart;
-    std::optional<QDateTime> m_pausedUntil;
-    // When YouTube last limited requests, and the pause it brought.
-    QDateTime m_lastLimit;
-    int m_pauseMinutes = 0;
+    StartPacer m_pacer;
     QTimer m_wake;
     // The jobs saved and failed since the queue last ran dry, and where the
     // last one was saved.
