@@ -13,8 +13,27 @@ using Kind = Download::Phase::Kind;
 
 StoredJob stored(const Download& job)
 {
-    return {job.id(),           job.video(),  job.preset(), job.phase().kind(),
-            job.phase().message(), job.detail(), job.file(), false};
+    return {job.id(),     job.video(), job.preset(), job.phase().kind(), job.phase().message(),
+            job.detail(), job.file(),  false};
+}
+
+// Why the list can't be saved, in plain words.
+QString reason(StoreTrouble trouble)
+{
+    switch (trouble) {
+    case StoreTrouble::diskFull:
+        return Library::tr("the disk is full");
+    case StoreTrouble::diskError:
+        return Library::tr("the disk reported an error");
+    case StoreTrouble::readOnly:
+        return Library::tr("its folder can't be written to");
+    case StoreTrouble::busy:
+        return Library::tr("another program is using it");
+    case StoreTrouble::none:
+    case StoreTrouble::unusable:
+        break;
+    }
+    return Library::tr("its file can't be opened");
 }
 
 } // namespace
@@ -24,9 +43,13 @@ Library::Library(DownloadQueue& queue, QObject* parent) : QObject(parent), m_que
     m_flush.setSingleShot(true);
     m_flush.setInterval(0);
     connect(&m_flush, &QTimer::timeout, this, &Library::flush);
+    m_retry.setSingleShot(true);
+    m_retry.setInterval(retryInterval);
+    connect(&m_retry, &QTimer::timeout, this, [this] { send({}); });
 
-    connect(&m_queue, &DownloadQueue::jobsAboutToBeAdded, this,
-            [this](int first, int last) { m_adding = {first, last}; });
+    connect(&m_queue, &DownloadQueue::jobsAboutToBeAdded, this, [this](int first, int last) {
+        m_adding = {first, last};
+    });
     connect(&m_queue, &DownloadQueue::jobsAdded, this, [this] {
         const QList<DownloadPtr>& jobs = m_queue.downloads();
         // The oldest first, so the store's order is the list's.
@@ -61,8 +84,11 @@ Library::~Library()
     flush();
     if (!m_thread)
         return;
-    // After every write posted before it.
+    // After every write posted before it; what could not be written is
+    // tried once more.
     post([store = m_store.get()] {
+        if (store->hasUnwritten())
+            store->write({});
         store->close();
         QThread::currentThread()->quit();
     });
@@ -97,6 +123,7 @@ void Library::open(const QString& folder)
 
 void Library::restore(const LibrarySnapshot& snapshot)
 {
+    using Keeping = LibrarySnapshot::Keeping;
     m_downloaded.unite(snapshot.downloaded);
     QList<DownloadPtr> jobs;
     jobs.reserve(snapshot.jobs.size());
@@ -132,24 +159,65 @@ void Library::restore(const LibrarySnapshot& snapshot)
     for (const DownloadPtr& job : left)
         m_changes.deletes.append(job->id());
     m_flush.start();
-    m_loaded = true;
+    const bool first = !std::exchange(m_loaded, true);
     qCInfo(lcAppModel) << "library: read" << jobs.size() << "jobs and" << m_downloaded.size()
                        << "finished videos";
-    if (snapshot.startedAfresh) {
-        m_note = tr("Your download list couldn't be read and was started afresh.");
-        emit noteChanged();
-    }
-    emit loaded();
+    if (snapshot.keeping == Keeping::newerFile)
+        setNote(tr("This download list was saved by a newer Reelcatch. It is kept unchanged "
+                   "and not used."));
+    else if (snapshot.keeping == Keeping::elsewhere)
+        setNote(tr("Reelcatch is already open elsewhere with this download list; this "
+                   "window's list won't be kept."));
+    else if (snapshot.startedAfresh)
+        setNote(tr("Your download list couldn't be read and was started afresh."));
+    if (snapshot.keeping == Keeping::notYet)
+        setTrouble(snapshot.trouble);
+    if (first)
+        emit loaded();
     if (!snapshot.downloaded.isEmpty())
         emit historyChanged();
 }
 
+void Library::wrote(bool ok, StoreTrouble trouble, const std::optional<LibrarySnapshot>& reopened)
+{
+    // The file could be opened at last: what it held joins the list.
+    if (reopened)
+        restore(*reopened);
+    setTrouble(trouble);
+    emit written(ok);
+}
+
+void Library::setTrouble(StoreTrouble trouble)
+{
+    if (trouble == StoreTrouble::none) {
+        m_retry.stop();
+        m_trouble = StoreTrouble::none;
+        if (!m_troubleNote.isEmpty() && m_note == m_troubleNote)
+            setNote({});
+        m_troubleNote.clear();
+    } else {
+        m_retry.start();
+        // Told once for each reason, not at each try.
+        if (trouble != m_trouble) {
+            m_trouble = trouble;
+            m_troubleNote =
+                tr("Your download list can't be saved right now: %1.").arg(reason(trouble));
+            setNote(m_troubleNote);
+        }
+    }
+}
+
+void Library::setNote(const QString& note)
+{
+    if (m_note == note)
+        return;
+    m_note = note;
+    emit noteChanged();
+}
+
 void Library::dismissNote()
 {
-    if (m_note.isEmpty())
-        return;
-    m_note.clear();
-    emit noteChanged();
+    setNote({});
 }
 
 void Library::watch(const DownloadPtr& job)
@@ -207,9 +275,19 @@ void Library::flush()
     }
     if (!m_thread || m_changes.isEmpty())
         return;
-    post([this, store = m_store.get(), changes = std::exchange(m_changes, {})]() mutable {
+    send(std::exchange(m_changes, {}));
+}
+
+void Library::send(LibraryChanges changes)
+{
+    post([this, store = m_store.get(), changes = std::move(changes)]() mutable {
         const bool ok = store->write(std::move(changes));
-        QMetaObject::invokeMethod(this, [this, ok] { emit written(ok); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this, ok, trouble = store->trouble(), reopened = store->takeReopened()] {
+                wrote(ok, trouble, reopened);
+            },
+            Qt::QueuedConnection);
     });
 }
 

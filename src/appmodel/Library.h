@@ -34,10 +34,15 @@ public:
     bool isDownloaded(const QString& videoId) const { return m_downloaded.contains(videoId); }
     const QSet<QString>& downloaded() const { return m_downloaded; }
 
-    // A note for the window, once: the store could not be read and the list
-    // started afresh. Empty otherwise, and once dismissed.
+    // A note for the window: the store could not be read and the list
+    // started afresh, the list can't be saved for now (until it can), or it
+    // isn't kept at all (a newer app's file, another running copy's list).
+    // Empty otherwise, and once dismissed.
     const QString& note() const { return m_note; }
     void dismissNote();
+
+    // How long after a failed write it is tried again, without a change.
+    static constexpr int retryInterval = 30'000;
 
 signals:
     void loaded();
@@ -52,6 +57,10 @@ private:
     void jobChanged(const DownloadPtr& job);
     void restore(const LibrarySnapshot& snapshot);
     void flush();
+    void send(LibraryChanges changes);
+    void wrote(bool ok, StoreTrouble trouble, const std::optional<LibrarySnapshot>& reopened);
+    void setTrouble(StoreTrouble trouble);
+    void setNote(const QString& note);
     template <typename Work> void post(Work work);
 
     DownloadQueue& m_queue;
@@ -66,6 +75,10 @@ private:
     std::pair<int, int> m_adding{0, -1};
     QSet<QString> m_downloaded;
     QString m_note;
+    // Why the list can't be saved, while it can't; the note said so.
+    StoreTrouble m_trouble = StoreTrouble::none;
+    QString m_troubleNote;
+    QTimer m_retry;
 
     // The changes of this turn of the event loop.
     QHash<const Download*, DownloadPtr> m_dirty;

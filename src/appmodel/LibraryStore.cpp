@@ -11,9 +11,19 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStorageInfo>
 #include <QVariant>
 
 #include <atomic>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#else
+#include <QLockFile>
+#endif
 
 namespace reelcatch {
 
@@ -59,11 +69,55 @@ QVariant orNull(const std::optional<QString>& value)
     return value ? text(*value) : QVariant(QMetaType(QMetaType::QString));
 }
 
-// Failures that may pass: a full disk, an I/O error, another writer.
-bool mayPass(const QSqlError& error)
+// SQLite's primary result codes that matter here.
+enum SqliteCode {
+    perm = 3,
+    busy = 5,
+    locked = 6,
+    readOnly = 8,
+    ioErr = 10,
+    corrupt = 11,
+    full = 13,
+    cantOpen = 14,
+    notADb = 26,
+};
+
+int codeOf(const QSqlError& error)
 {
-    const int code = error.nativeErrorCode().toInt() & 0xff;
-    return code == 13 || code == 10 || code == 5 || code == 6;
+    return error.nativeErrorCode().toInt() & 0xff;
+}
+
+bool damaged(const QSqlError& error)
+{
+    return codeOf(error) == corrupt || codeOf(error) == notADb;
+}
+
+// A disk that reports errors may simply be full.
+StoreTrouble diskTrouble(const QString& folder)
+{
+    const QStorageInfo disk(folder);
+    return disk.isValid() && disk.bytesAvailable() < 64 * 1024 ? StoreTrouble::diskFull
+                                                               : StoreTrouble::diskError;
+}
+
+// Failures that may pass, with the reason; `unusable` for the others.
+StoreTrouble troubleOf(const QSqlError& error, const QString& folder)
+{
+    switch (codeOf(error)) {
+    case full:
+        return StoreTrouble::diskFull;
+    case ioErr:
+        return diskTrouble(folder);
+    case perm:
+    case readOnly:
+    case cantOpen:
+        return StoreTrouble::readOnly;
+    case busy:
+    case locked:
+        return StoreTrouble::busy;
+    default:
+        return StoreTrouble::unusable;
+    }
 }
 
 bool exec(QSqlQuery& query, const QString& sql)
@@ -104,7 +158,7 @@ QString LibraryStore::path() const
     return m_folder + QLatin1Char('/') + fileName();
 }
 
-void LibraryStore::close()
+void LibraryStore::closeFile()
 {
     if (!QSqlDatabase::contains(m_connection))
         return;
@@ -112,56 +166,112 @@ void LibraryStore::close()
     QSqlDatabase::removeDatabase(m_connection);
 }
 
-LibraryStore::Opened LibraryStore::tryOpen(const QString& name)
+void LibraryStore::close()
 {
-    close();
+    closeFile();
+#ifdef Q_OS_UNIX
+    if (m_lock >= 0)
+        ::close(std::exchange(m_lock, -1));
+#else
+    m_lock.reset();
+#endif
+}
+
+// The kernel lets the lock go with the process: a crash leaves none behind.
+// The descriptor is not inherited by the children.
+LibraryStore::Opened LibraryStore::lock()
+{
+#ifdef Q_OS_UNIX
+    if (m_lock >= 0)
+        return Opened::ok;
+    const QByteArray name = QFile::encodeName(path() + QStringLiteral(".lock"));
+    const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        m_lock = fd;
+        return Opened::ok;
+    }
+    const int error = errno;
+    if (fd >= 0)
+        ::close(fd);
+    if (error == EWOULDBLOCK)
+        return Opened::elsewhere;
+    m_trouble = error == ENOSPC || error == EDQUOT ? StoreTrouble::diskFull
+                : error == EIO                     ? StoreTrouble::diskError
+                                                   : StoreTrouble::readOnly;
+    qCWarning(lcAppModel) << "library: cannot lock" << name << qt_error_string(error);
+    return Opened::failed;
+#else
+    if (m_lock)
+        return Opened::ok;
+    auto lock = std::make_unique<QLockFile>(path() + QStringLiteral(".lock"));
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(0)) {
+        m_lock = std::move(lock);
+        return Opened::ok;
+    }
+    if (lock->error() == QLockFile::LockFailedError)
+        return Opened::elsewhere;
+    m_trouble = StoreTrouble::readOnly;
+    return Opened::failed;
+#endif
+}
+
+LibraryStore::Opened LibraryStore::failed(const QSqlError& error)
+{
+    qCWarning(lcAppModel) << "library: cannot use" << path() << error.text();
+    if (damaged(error))
+        return Opened::damaged;
+    m_trouble = troubleOf(error, m_folder);
+    return Opened::failed;
+}
+
+LibraryStore::Opened LibraryStore::tryOpen()
+{
+    closeFile();
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
-    db.setDatabaseName(name);
+    db.setDatabaseName(path());
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
-    const auto failed = [&](const QSqlError& error) {
-        qCWarning(lcAppModel) << "library: cannot use" << name << error.text();
-        // Another instance holding the file is no reason to think it broken.
-        const QString code = error.nativeErrorCode();
-        return code == QLatin1String("5") || code == QLatin1String("6") ? Opened::busy
-                                                                        : Opened::unreadable;
-    };
     if (!db.open())
         return failed(db.lastError());
     QSqlQuery query(db);
+    // Before anything is written: a newer schema's file is left as it is.
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
+        return failed(query.lastError());
+    if (const int version = query.value(0).toInt(); version > schemaVersion) {
+        qCWarning(lcAppModel) << "library: schema" << version << "is newer than this build";
+        return Opened::newer;
+    }
     for (const char* pragma : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL"})
         if (!query.exec(QLatin1String(pragma)))
             return failed(query.lastError());
     if (!query.exec(QStringLiteral("PRAGMA quick_check")))
         return failed(query.lastError());
     if (!query.next() || query.value(0).toString() != QLatin1String("ok")) {
-        qCWarning(lcAppModel) << "library: the check of" << name << "failed";
-        return Opened::unreadable;
+        qCWarning(lcAppModel) << "library: the check of" << path() << "failed";
+        return Opened::damaged;
     }
-    return migrate() ? Opened::ok : Opened::unreadable;
+    return migrate();
 }
 
-bool LibraryStore::migrate()
+LibraryStore::Opened LibraryStore::migrate()
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QSqlQuery query(db);
-    if (!exec(query, QStringLiteral("PRAGMA user_version")) || !query.next())
-        return false;
-    const int version = query.value(0).toInt();
-    if (version > schemaVersion) {
-        qCWarning(lcAppModel) << "library: schema" << version << "is newer than this build";
-        return false;
-    }
-    for (int step = version; step < schemaVersion; ++step) {
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
+        return failed(query.lastError());
+    for (int step = query.value(0).toInt(); step < schemaVersion; ++step) {
         if (!db.transaction())
-            return false;
+            return failed(db.lastError());
         if (!exec(query, QLatin1String(migrations[step])) ||
             !exec(query, QStringLiteral("PRAGMA user_version = ") + QString::number(step + 1)) ||
             !db.commit()) {
+            const QSqlError error =
+                query.lastError().isValid() ? query.lastError() : db.lastError();
             db.rollback();
-            return false;
+            return failed(error);
         }
     }
-    return true;
+    return Opened::ok;
 }
 
 std::optional<QString> LibraryStore::moveAside()
@@ -177,38 +287,68 @@ std::optional<QString> LibraryStore::moveAside()
     return aside;
 }
 
+LibraryStore::Opened LibraryStore::attach(LibrarySnapshot& snapshot)
+{
+    if (!QDir().mkpath(m_folder)) {
+        m_trouble = StoreTrouble::readOnly;
+        return Opened::failed;
+    }
+    if (const Opened locked = lock(); locked != Opened::ok)
+        return locked;
+    Opened opened = tryOpen();
+    if (opened == Opened::ok)
+        opened = read(snapshot);
+    if (opened != Opened::damaged)
+        return opened;
+    closeFile();
+    snapshot = {};
+    snapshot.startedAfresh = true;
+    snapshot.movedAside = moveAside();
+    if (!snapshot.movedAside) {
+        m_trouble = StoreTrouble::readOnly;
+        return Opened::failed;
+    }
+    opened = tryOpen();
+    return opened == Opened::ok ? read(snapshot) : opened;
+}
+
 LibrarySnapshot LibraryStore::open()
 {
-    const bool existed = QFileInfo::exists(path());
+    using Keeping = LibrarySnapshot::Keeping;
     LibrarySnapshot snapshot;
-    const Opened opened = QDir().mkpath(m_folder) ? tryOpen(path()) : Opened::unreadable;
-    if (opened == Opened::ok && read(snapshot))
+    m_trouble = StoreTrouble::none;
+    const Opened opened = attach(snapshot);
+    if (opened == Opened::ok) {
+        m_mode = Mode::file;
         return snapshot;
-    if (opened != Opened::busy && existed) {
-        close();
-        snapshot = {};
-        snapshot.movedAside = moveAside();
-        snapshot.startedAfresh = true;
-        if (snapshot.movedAside && tryOpen(path()) == Opened::ok && read(snapshot))
-            return snapshot;
     }
-    // Nowhere to keep anything: this run's list lives in memory.
-    m_inMemory = true;
-    tryOpen(QStringLiteral(":memory:"));
-    snapshot.jobs.clear();
-    snapshot.downloaded.clear();
-    snapshot.startedAfresh = existed;
+    // This run's list lives in memory: for now, or for good.
+    closeFile();
+    const bool afresh = snapshot.startedAfresh;
+    snapshot = {};
+    snapshot.startedAfresh = afresh;
+    if (opened == Opened::newer || opened == Opened::elsewhere) {
+        m_mode = Mode::discarding;
+        m_unwritten = {};
+        close();
+        snapshot.keeping = opened == Opened::newer ? Keeping::newerFile : Keeping::elsewhere;
+    } else {
+        m_mode = Mode::waiting;
+        snapshot.keeping = Keeping::notYet;
+        snapshot.trouble = m_trouble == StoreTrouble::none ? StoreTrouble::unusable : m_trouble;
+        m_trouble = snapshot.trouble;
+    }
     return snapshot;
 }
 
-bool LibraryStore::read(LibrarySnapshot& snapshot)
+LibraryStore::Opened LibraryStore::read(LibrarySnapshot& snapshot)
 {
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     query.setForwardOnly(true);
-    if (!exec(query, QStringLiteral("SELECT id, video_id, title, channel, duration, url, "
-                                    "thumbnail, preset, phase, message, detail, file FROM jobs "
-                                    "ORDER BY rowid DESC")))
-        return false;
+    if (!query.exec(QStringLiteral("SELECT id, video_id, title, channel, duration, url, "
+                                   "thumbnail, preset, phase, message, detail, file FROM jobs "
+                                   "ORDER BY rowid DESC")))
+        return failed(query.lastError());
     while (query.next()) {
         QJsonObject video{{QStringLiteral("id"), query.value(1).toString()},
                           {QStringLiteral("title"), query.value(2).toString()},
@@ -236,21 +376,34 @@ bool LibraryStore::read(LibrarySnapshot& snapshot)
         job.fileGone = *kind == Kind::done && job.file && !QFileInfo::exists(*job.file);
         snapshot.jobs.append(std::move(job));
     }
-    if (!exec(query, QStringLiteral("SELECT video_id FROM history")))
-        return false;
+    if (query.lastError().isValid() || !query.exec(QStringLiteral("SELECT video_id FROM history")))
+        return failed(query.lastError());
     while (query.next())
         snapshot.downloaded.insert(query.value(0).toString());
-    return true;
+    return query.lastError().isValid() ? failed(query.lastError()) : Opened::ok;
 }
 
 bool LibraryStore::write(LibraryChanges changes)
 {
+    if (m_mode == Mode::discarding)
+        return true;
     m_unwritten.merge(std::move(changes));
+    if (m_mode == Mode::waiting) {
+        LibrarySnapshot snapshot = open();
+        if (m_mode == Mode::waiting)
+            return false;
+        qCInfo(lcAppModel) << "library: the store can be used again";
+        m_reopened = std::move(snapshot);
+        if (m_mode == Mode::discarding)
+            return true;
+    }
+    m_trouble = StoreTrouble::none;
     if (m_unwritten.isEmpty())
         return true;
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     if (!db.isOpen() || !db.transaction()) {
         qCWarning(lcAppModel) << "library: cannot begin a write" << db.lastError().text();
+        m_trouble = troubleOf(db.lastError(), m_folder);
         return false;
     }
     QSqlQuery upsert(db);
@@ -262,10 +415,10 @@ bool LibraryStore::write(LibraryChanges changes)
     QSqlQuery remove(db);
     remove.prepare(QStringLiteral("DELETE FROM jobs WHERE id = ?"));
     QSqlQuery history(db);
-    history.prepare(QStringLiteral(
-        "INSERT INTO history (video_id, preset, file, finished) VALUES (?, ?, ?, ?)"
-        " ON CONFLICT(video_id) DO UPDATE SET preset = excluded.preset,"
-        " file = excluded.file, finished = excluded.finished"));
+    history.prepare(
+        QStringLiteral("INSERT INTO history (video_id, preset, file, finished) VALUES (?, ?, ?, ?)"
+                       " ON CONFLICT(video_id) DO UPDATE SET preset = excluded.preset,"
+                       " file = excluded.file, finished = excluded.finished"));
 
     bool ok = true;
     for (const StoredJob& job : std::as_const(m_unwritten.upserts)) {
@@ -314,9 +467,11 @@ bool LibraryStore::write(LibraryChanges changes)
         if (query->lastError().isValid())
             error = query->lastError();
     db.rollback();
-    if (mayPass(error)) {
+    m_trouble = troubleOf(error, m_folder);
+    if (m_trouble != StoreTrouble::unusable) {
         qCWarning(lcAppModel) << "library: write failed, kept for the next" << error.text();
     } else {
+        m_trouble = StoreTrouble::none;
         qCWarning(lcAppModel) << "library: write refused, dropped" << error.text();
         m_unwritten = {};
     }

@@ -8,9 +8,17 @@
 #include <QString>
 #include <QUuid>
 
+#include <memory>
 #include <optional>
+#include <utility>
+
+class QLockFile;
+class QSqlError;
 
 namespace reelcatch {
+
+// Why the list can't be written to the file for now.
+enum class StoreTrouble { none, diskFull, diskError, readOnly, busy, unusable };
 
 // One job as the store keeps it.
 struct StoredJob {
@@ -54,6 +62,21 @@ struct LibrarySnapshot {
     std::optional<QString> movedAside;
     // An existing store could not be used: the list starts afresh.
     bool startedAfresh = false;
+
+    // Where this run's list is kept.
+    enum class Keeping {
+        // In the file.
+        inFile,
+        // In memory until the file can be used (see `trouble`): the file is
+        // left as it is and read when it can be.
+        notYet,
+        // In memory only: the file is of a newer schema and left untouched.
+        newerFile,
+        // In memory only: another running copy keeps its list in the file.
+        elsewhere,
+    };
+    Keeping keeping = Keeping::inFile;
+    StoreTrouble trouble = StoreTrouble::none;
 };
 
 // The SQLite file `library.sqlite` in a folder: the download jobs and the
@@ -69,34 +92,58 @@ public:
     LibraryStore(const LibraryStore&) = delete;
     LibraryStore& operator=(const LibraryStore&) = delete;
 
-    // Opens the file (made and brought to the current schema when needed)
-    // and reads it. A file that cannot be read is moved aside as
-    // "library.sqlite.broken-<yyyyMMdd-HHmmss>" and a fresh one made; when
-    // no file can be used at all, the store lives in memory.
+    // Locks the folder's store for this copy of the app ("library.sqlite.lock",
+    // released when the store is closed or the process ends), opens the file
+    // (made and brought to the current schema when needed) and reads it.
+    // Only a damaged file is moved aside, as
+    // "library.sqlite.broken-<yyyyMMdd-HHmmss>", and a fresh one made; a
+    // file that can't be used for now (a full disk, no write access) is left
+    // as it is, and so is one of a newer schema or locked by another copy.
     LibrarySnapshot open();
     // Writes the changes, and any earlier ones that could not be written,
     // in one transaction. On failure (a full disk) they are kept for the
-    // next write and false is returned.
+    // next write and false is returned. While the file could not be opened,
+    // each write tries it again first (see takeReopened()). While the list
+    // is not to be kept (Keeping::newerFile, elsewhere) changes are dropped.
     bool write(LibraryChanges changes);
     bool hasUnwritten() const { return !m_unwritten.isEmpty(); }
-    bool inMemory() const { return m_inMemory; }
+    // Why the last write or open failed; none after one that worked.
+    StoreTrouble trouble() const { return m_trouble; }
+    // What the file held when a write could open it at last; once.
+    std::optional<LibrarySnapshot> takeReopened()
+    {
+        return std::exchange(m_reopened, std::nullopt);
+    }
     // Caps the file at that many pages, as a disk that fills up would.
     void limitPages(int pages);
+    // Closes the file and gives up the lock.
     void close();
 
     QString path() const;
 
 private:
-    enum class Opened { ok, busy, unreadable };
-    Opened tryOpen(const QString& name);
-    bool migrate();
-    bool read(LibrarySnapshot& snapshot);
+    enum class Opened { ok, failed, damaged, newer, elsewhere };
+    enum class Mode { file, waiting, discarding };
+    Opened attach(LibrarySnapshot& snapshot);
+    Opened lock();
+    Opened tryOpen();
+    Opened failed(const QSqlError& error);
+    Opened migrate();
+    Opened read(LibrarySnapshot& snapshot);
     std::optional<QString> moveAside();
+    void closeFile();
 
     QString m_folder;
     QString m_connection;
-    bool m_inMemory = false;
+    Mode m_mode = Mode::waiting;
+    StoreTrouble m_trouble = StoreTrouble::none;
     LibraryChanges m_unwritten;
+    std::optional<LibrarySnapshot> m_reopened;
+#ifdef Q_OS_UNIX
+    int m_lock = -1;
+#else
+    std::unique_ptr<QLockFile> m_lock;
+#endif
 };
 
 } // namespace reelcatch
