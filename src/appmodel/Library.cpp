@@ -13,8 +13,8 @@ using Kind = Download::Phase::Kind;
 
 StoredJob stored(const Download& job)
 {
-    return {job.id(),     job.video(), job.preset(), job.phase().kind(), job.phase().message(),
-            job.detail(), job.file(),  false};
+    return {job.id(),           job.video(),  job.preset(), job.phase().kind(),
+            job.phase().message(), job.detail(), job.file(), false};
 }
 
 // Why the list can't be saved, in plain words.
@@ -47,9 +47,8 @@ Library::Library(DownloadQueue& queue, QObject* parent) : QObject(parent), m_que
     m_retry.setInterval(retryInterval);
     connect(&m_retry, &QTimer::timeout, this, [this] { send({}); });
 
-    connect(&m_queue, &DownloadQueue::jobsAboutToBeAdded, this, [this](int first, int last) {
-        m_adding = {first, last};
-    });
+    connect(&m_queue, &DownloadQueue::jobsAboutToBeAdded, this,
+            [this](int first, int last) { m_adding = {first, last}; });
     connect(&m_queue, &DownloadQueue::jobsAdded, this, [this] {
         const QList<DownloadPtr>& jobs = m_queue.downloads();
         // The oldest first, so the store's order is the list's.

@@ -415,10 +415,10 @@ bool LibraryStore::write(LibraryChanges changes)
     QSqlQuery remove(db);
     remove.prepare(QStringLiteral("DELETE FROM jobs WHERE id = ?"));
     QSqlQuery history(db);
-    history.prepare(
-        QStringLiteral("INSERT INTO history (video_id, preset, file, finished) VALUES (?, ?, ?, ?)"
-                       " ON CONFLICT(video_id) DO UPDATE SET preset = excluded.preset,"
-                       " file = excluded.file, finished = excluded.finished"));
+    history.prepare(QStringLiteral(
+        "INSERT INTO history (video_id, preset, file, finished) VALUES (?, ?, ?, ?)"
+        " ON CONFLICT(video_id) DO UPDATE SET preset = excluded.preset,"
+        " file = excluded.file, finished = excluded.finished"));
 
     bool ok = true;
     for (const StoredJob& job : std::as_const(m_unwritten.upserts)) {
