@@ -2,7 +2,9 @@
 #include "Fixture.h"
 #include "LibraryStore.h"
 
+#include <QCryptographicHash>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -57,6 +59,9 @@ private slots:
     void olderSchemaIsBroughtUp();
     void unreadableFileIsMovedAside();
     void fullDiskKeepsChangesInMemory();
+    void fullDiskAtStartLeavesTheFile();
+    void newerStoreIsLeftUntouched();
+    void secondCopyKeepsNothing();
     void killedAtAnyMomentLosesNothing();
 };
 
@@ -173,6 +178,94 @@ void TestLibrary::fullDiskKeepsChangesInMemory()
     store.limitPages(1 << 20);
     QVERIFY(store.write({}));
     QCOMPARE(ask(store.path(), u"SELECT count(*) FROM jobs"_qs), u"200"_qs);
+}
+
+void TestLibrary::fullDiskAtStartLeavesTheFile()
+{
+    QTemporaryDir data;
+    const QString folder = data.path();
+    if (QProcess::execute(u"mount"_qs, {u"-t"_qs, u"tmpfs"_qs, u"-o"_qs, u"size=512k"_qs,
+                                        u"tmpfs"_qs, folder}) != 0)
+        QSKIP("a small tmpfs can't be mounted here");
+    const auto unmount = qScopeGuard([&] { QProcess::execute(u"umount"_qs, {folder}); });
+    {
+        LibraryStore store(folder);
+        store.open();
+        QVERIFY(store.write({{job(u"a"_qs), job(u"b"_qs)}, {}, {}}));
+    }
+    QFile filler(folder + u"/filler"_qs);
+    QVERIFY(filler.open(QIODevice::WriteOnly));
+    while (filler.write(QByteArray(4096, 'f')) > 0 && filler.flush()) {
+    }
+    filler.close();
+    Fixture f;
+    Library& library = f.model.library();
+    QVERIFY(openAndWait(f, folder));
+    QVERIFY(f.queue().downloads().isEmpty());
+    QCOMPARE(library.note(), u"Your download list can't be saved right now: the disk is full."_qs);
+    QSignalSpy written(&library, &Library::written);
+    f.queue().enqueue({videoItem(u"meanwhile"_qs)}, Preset::p720);
+    QVERIFY(written.wait(20000));
+    QVERIFY(!written.last().at(0).toBool());
+    // Room again: the next change brings back what the file held and writes the whole list.
+    QVERIFY(filler.remove());
+    f.queue().enqueue({videoItem(u"later"_qs)}, Preset::p720);
+    QVERIFY(written.wait(20000));
+    QVERIFY(written.last().at(0).toBool());
+    QCOMPARE(each(f.queue().downloads(), [](const DownloadPtr& j) { return j->video().id(); }),
+             QStringList({u"later"_qs, u"meanwhile"_qs, u"b"_qs, u"a"_qs}));
+    QVERIFY(library.note().isEmpty());
+    QCOMPARE(ask(folder + u"/library.sqlite"_qs, u"SELECT count(*) FROM jobs"_qs), u"4"_qs);
+    QCOMPARE(QDir(folder).entryList({u"*.broken-*"_qs}), QStringList());
+}
+
+void TestLibrary::newerStoreIsLeftUntouched()
+{
+    QTemporaryDir data;
+    const QString file = data.path() + u"/library.sqlite"_qs;
+    QCOMPARE(ask(file, u"PRAGMA journal_mode=WAL;CREATE TABLE jobs (id TEXT, more TEXT);"
+                       "PRAGMA user_version = 9;PRAGMA user_version"_qs), u"9"_qs);
+    const auto hash = [&file] {
+        QFile bytes(file);
+        return bytes.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(bytes.readAll(), QCryptographicHash::Sha256) : QByteArray();
+    };
+    const QByteArray before = hash();
+    {
+        Fixture f;
+        QVERIFY(openAndWait(f, data.path()));
+        QCOMPARE(f.model.library().note(), u"This download list was saved by a newer Reelcatch. It is kept unchanged and not used."_qs);
+        QSignalSpy written(&f.model.library(), &Library::written);
+        f.queue().enqueue({videoItem(u"here"_qs)}, Preset::p720);
+        QVERIFY(written.wait(20000));
+    }
+    QCOMPARE(hash(), before);
+    QCOMPARE(QDir(data.path()).entryList({u"*.broken-*"_qs}), QStringList());
+}
+
+void TestLibrary::secondCopyKeepsNothing()
+{
+    QTemporaryDir data;
+    {
+        LibraryStore store(data.path());
+        store.open();
+        StoredJob waiting = job(u"w1"_qs), running = job(u"w2"_qs);
+        waiting.kind = Kind::queued, running.kind = Kind::downloading;
+        QVERIFY(store.write({{waiting, running}, {}, {}}));
+    }
+    Fixture first, second;
+    QVERIFY(openAndWait(first, data.path()));
+    QVERIFY(openAndWait(second, data.path()));
+    // Each restored job runs once, in the copy that holds the list.
+    QCOMPARE(first.queue().downloads().size(), 2);
+    QCOMPARE(first.runner->children.size(), 2);
+    QVERIFY(first.model.library().note().isEmpty());
+    QVERIFY(second.queue().downloads().isEmpty());
+    QCOMPARE(second.model.library().note(), u"Reelcatch is already open elsewhere with this download list; this window's list won't be kept."_qs);
+    QSignalSpy written(&second.model.library(), &Library::written);
+    second.queue().enqueue({videoItem(u"second"_qs)}, Preset::p720);
+    QVERIFY(written.wait(20000));
+    QCOMPARE(second.runner->children.size(), 1);
+    QCOMPARE(ask(data.path() + u"/library.sqlite"_qs, u"SELECT group_concat(video_id) FROM jobs"_qs), u"w1,w2"_qs);
 }
 
 void TestLibrary::killedAtAnyMomentLosesNothing()
