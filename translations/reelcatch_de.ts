@@ -404,6 +404,38 @@
         <source>Your download list couldn&apos;t be read and was started afresh.</source>
         <translation>Ihre Downloadliste konnte nicht gelesen werden und wurde neu angelegt.</translation>
     </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>der Datenträger hat einen Fehler gemeldet</translation>
+    </message>
+    <message>
+        <source>its folder can&apos;t be written to</source>
+        <translation>ihr Ordner ist nicht beschreibbar</translation>
+    </message>
+    <message>
+        <source>another program is using it</source>
+        <translation>ein anderes Programm verwendet sie</translation>
+    </message>
+    <message>
+        <source>its file can&apos;t be opened</source>
+        <translation>ihre Datei lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>This download list was saved by a newer Reelcatch. It is kept unchanged and not used.</source>
+        <translation>Diese Downloadliste wurde von einer neueren Version von Reelcatch gespeichert. Sie bleibt unverändert und wird nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>Reelcatch is already open elsewhere with this download list; this window&apos;s list won&apos;t be kept.</source>
+        <translation>Reelcatch ist bereits an anderer Stelle mit dieser Downloadliste geöffnet; die Liste dieses Fensters wird nicht aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Your download list can&apos;t be saved right now: %1.</source>
+        <translation>Ihre Downloadliste kann gerade nicht gespeichert werden: %1.</translation>
+    </message>
 </context>
 <context>
     <name>reelcatch::Listing</name>

@@ -223,7 +223,8 @@ void TestLibrary::newerStoreIsLeftUntouched()
 {
     QTemporaryDir data;
     const QString file = data.path() + u"/library.sqlite"_qs;
-    QCOMPARE(ask(file, u"PRAGMA journal_mode=WAL;CREATE TABLE jobs (id TEXT, more TEXT);"
+    // In the rollback journal: switching it to WAL would change the header.
+    QCOMPARE(ask(file, u"CREATE TABLE jobs (id TEXT, more TEXT);"
                        "PRAGMA user_version = 9;PRAGMA user_version"_qs), u"9"_qs);
     const auto hash = [&file] {
         QFile bytes(file);
