@@ -225,16 +225,21 @@ void TestLibrary::newerStoreIsLeftUntouched()
     const QString file = data.path() + u"/library.sqlite"_qs;
     // In the rollback journal: switching it to WAL would change the header.
     QCOMPARE(ask(file, u"CREATE TABLE jobs (id TEXT, more TEXT);"
-                       "PRAGMA user_version = 9;PRAGMA user_version"_qs), u"9"_qs);
+                       "PRAGMA user_version = 9;PRAGMA user_version"_qs),
+             u"9"_qs);
     const auto hash = [&file] {
         QFile bytes(file);
-        return bytes.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(bytes.readAll(), QCryptographicHash::Sha256) : QByteArray();
+        return bytes.open(QIODevice::ReadOnly)
+                   ? QCryptographicHash::hash(bytes.readAll(), QCryptographicHash::Sha256)
+                   : QByteArray();
     };
     const QByteArray before = hash();
     {
         Fixture f;
         QVERIFY(openAndWait(f, data.path()));
-        QCOMPARE(f.model.library().note(), u"This download list was saved by a newer Reelcatch. It is kept unchanged and not used."_qs);
+        QCOMPARE(
+            f.model.library().note(),
+            u"This download list was saved by a newer Reelcatch. It is kept unchanged and not used."_qs);
         QSignalSpy written(&f.model.library(), &Library::written);
         f.queue().enqueue({videoItem(u"here"_qs)}, Preset::p720);
         QVERIFY(written.wait(20000));
@@ -261,12 +266,16 @@ void TestLibrary::secondCopyKeepsNothing()
     QCOMPARE(first.runner->children.size(), 2);
     QVERIFY(first.model.library().note().isEmpty());
     QVERIFY(second.queue().downloads().isEmpty());
-    QCOMPARE(second.model.library().note(), u"Reelcatch is already open elsewhere with this download list; this window's list won't be kept."_qs);
+    QCOMPARE(
+        second.model.library().note(),
+        u"Reelcatch is already open elsewhere with this download list; this window's list won't be kept."_qs);
     QSignalSpy written(&second.model.library(), &Library::written);
     second.queue().enqueue({videoItem(u"second"_qs)}, Preset::p720);
     QVERIFY(written.wait(20000));
     QCOMPARE(second.runner->children.size(), 1);
-    QCOMPARE(ask(data.path() + u"/library.sqlite"_qs, u"SELECT group_concat(video_id) FROM jobs"_qs), u"w1,w2"_qs);
+    QCOMPARE(
+        ask(data.path() + u"/library.sqlite"_qs, u"SELECT group_concat(video_id) FROM jobs"_qs),
+        u"w1,w2"_qs);
 }
 
 void TestLibrary::killedAtAnyMomentLosesNothing()
