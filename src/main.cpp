@@ -66,14 +66,17 @@ QStringList linksFromCommandLine(const QCoreApplication& app)
 
 int main(int argc, char* argv[])
 {
-    // A later start hands its links to the running instance and leaves,
-    // without opening the display.
-    SingleInstance instance(SingleInstance::socketNameForUser());
+    // Which start is the running one is settled before anything else is
+    // built. A later start hands its links to it and leaves, without opening
+    // the display.
+    SingleInstance instance(SingleInstance::folderForUser());
+    instance.claim();
     QStringList links;
     {
         QCoreApplication probe(argc, argv);
         nameApplication();
         links = linksFromCommandLine(probe);
+        // The first start's role at once; a later one waits for the first to listen.
         switch (instance.handOver(links, qEnvironmentVariable("XDG_ACTIVATION_TOKEN"))) {
         case SingleInstance::Role::handedOver:
             return 0;

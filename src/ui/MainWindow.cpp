@@ -210,6 +210,8 @@ void MainWindow::deliverDrop(const QString& text)
     QMetaObject::invokeMethod(
         this,
         [this, text] {
+            // It replaces a lookup under way.
+            m_model.lookup().stop();
             m_model.lookup().setInput(text);
             m_model.lookup().fetch();
         },

@@ -43,7 +43,8 @@ public:
     // next turn of the event loop). Only the first URL counts; a URL wins
     // over text. Returns whether the drop is accepted.
     bool handleDrop(const QMimeData* mime);
-    // Takes a link (or text) into the input and looks it up, as a drop does.
+    // Takes a link (or text) into the input and looks it up instead of any
+    // lookup under way, as a drop does.
     void takeLink(const QString& text) { deliverDrop(text); }
 
     HeaderBar* header() const { return m_header; }

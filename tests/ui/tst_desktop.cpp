@@ -1,6 +1,7 @@
 // One instance per user, with real processes (this program started again as
-// `--instance SOCKET [LINK…]` does what main() does with its command line),
-// and batch notifications on a private session bus, to a server of our own.
+// `--instance FOLDER [LINK…]` does what main() does with its command line,
+// and the application itself started four times at once), and batch
+// notifications on a private session bus, to a server of our own.
 #include "BatchNotifier.h"
 #include "SingleInstance.h"
 #include "TestEnv.h"
@@ -8,9 +9,18 @@
 
 #include <QDBusMessage>
 #include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QSignalSpy>
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 using namespace reelcatch;
 using namespace reelcatch::test;
@@ -27,6 +37,7 @@ int instanceMain(int argc, char* argv[])
     for (const QString& argument : args.mid(1))
         links << SingleInstance::linkFromArgument(argument);
     SingleInstance instance(args.value(0));
+    instance.claim();
     if (const auto role = instance.handOver(links, qEnvironmentVariable("XDG_ACTIVATION_TOKEN")); role != SingleInstance::Role::first)
         return role == SingleInstance::Role::handedOver ? 0 : 3;
     QObject::connect(&instance, &SingleInstance::called, &app, [](const QStringList& handed, const QString& token) {
@@ -59,6 +70,10 @@ class TestDesktop : public QObject {
 private slots:
     void initTestCase() { TestEnv::isolateProcess(); }
     void handsOverAndSurvivesACrash();
+    void fourStartsAtOnceGiveOneWindow();
+    void aFolderOfTheUsersOwn();
+    void aFloodAndNoDescriptorsLeft();
+    void aHandedLinkReplacesTheLookup();
     void notifications();
 
 private:
@@ -66,7 +81,7 @@ private:
     bool startFirst(QProcess& process)
     {
         process.setProcessEnvironment(env.childEnvironment());
-        process.start(QCoreApplication::applicationFilePath(), {u"--instance"_s, socket});
+        process.start(QCoreApplication::applicationFilePath(), {u"--instance"_s, env.path(u"runtime"_s)});
         return nextLine(process) == "listening\n";
     }
     // Starts a later instance with these links; its exit code.
@@ -74,7 +89,7 @@ private:
     {
         QProcessEnvironment environment = env.childEnvironment();
         environment.insert(u"XDG_ACTIVATION_TOKEN"_s, token);
-        const ProcessResult r = runProcess(QCoreApplication::applicationFilePath(), QStringList{u"--instance"_s, socket} + links, environment);
+        const ProcessResult r = runProcess(QCoreApplication::applicationFilePath(), QStringList{u"--instance"_s, env.path(u"runtime"_s)} + links, environment);
         return r.finished ? r.exitCode : -1;
     }
     static QByteArray nextLine(QProcess& process) { return QTest::qWaitFor([&] { return process.canReadLine(); }, 60000) ? process.readLine() : "(none)"; }
@@ -86,6 +101,20 @@ private:
 void TestDesktop::handsOverAndSurvivesACrash()
 {
     QVERIFY(QDir().mkpath(env.path(u"runtime"_s)));
+    // A later start waits for the first, which holds the lock, to listen.
+    const int lock = ::open(QFile::encodeName(env.path(u"runtime/reelcatch.lock"_s)).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    QVERIFY(lock >= 0 && ::flock(lock, LOCK_EX) == 0);
+    QProcess waiting;
+    waiting.setProcessEnvironment(env.childEnvironment());
+    waiting.start(QCoreApplication::applicationFilePath(), {u"--instance"_s, env.path(u"runtime"_s), u"w"_s});
+    QTest::qWait(1000);
+    QLocalServer server;
+    QVERIFY(server.listen(socket) && server.waitForNewConnection(60000));
+    QVERIFY(waiting.waitForFinished(60000) && waiting.exitCode() == 0);
+    QLocalSocket* handed = server.nextPendingConnection();
+    QVERIFY(handed->waitForDisconnected(60000));
+    QCOMPARE(handed->readAll(), "\nw\n");
+    server.close(), ::close(lock);
     QProcess first;
     QVERIFY(startFirst(first));
     // The scheme goes, and with it what some browsers do to the link inside.
@@ -103,6 +132,115 @@ void TestDesktop::handsOverAndSurvivesACrash()
     QCOMPARE(startLater({u"x"_s}), 0);
     QCOMPARE(nextLine(next), "x token=\n");
     next.kill(), next.waitForFinished(60000);
+}
+
+void TestDesktop::fourStartsAtOnceGiveOneWindow()
+{
+    QProcessEnvironment environment = env.childEnvironment();
+    QVERIFY(QDir().mkpath(env.path(u"run"_s)));
+    // Offscreen, saying what it was handed; its engine check reaches only a closed port.
+    for (const auto& [key, value] : QList<std::pair<QString, QString>>{{u"XDG_RUNTIME_DIR"_s, env.path(u"run"_s)}, {u"QT_QPA_PLATFORM"_s, u"offscreen"_s},
+                                                                     {u"QT_LOGGING_RULES"_s, u"reelcatch.ui.info=true"_s}, {u"QT_FORCE_STDERR_LOGGING"_s, u"1"_s},
+                                                                     {u"REELCATCH_RELEASE_HOST"_s, u"http://127.0.0.1:9"_s}, {u"REELCATCH_FFMPEG_HOST"_s, u"http://127.0.0.1:9"_s}})
+        environment.insert(key, value);
+    std::array<QProcess, 4> starts;
+    for (size_t i = 0; i < starts.size(); ++i) {
+        starts[i].setProcessEnvironment(environment);
+        starts[i].start(QStringLiteral(REELCATCH_EXECUTABLE), {u"http://127.0.0.1:9/v"_s + QString::number(i)});
+    }
+    const auto running = [&] { return std::count_if(starts.begin(), starts.end(), [](const QProcess& p) { return p.state() != QProcess::NotRunning; }); };
+    QTRY_COMPARE_WITH_TIMEOUT(running(), 1, 60000);
+    QTest::qWait(500);
+    QCOMPARE(running(), 1);
+    QProcess& window = *std::find_if(starts.begin(), starts.end(), [](const QProcess& p) { return p.state() != QProcess::NotRunning; });
+    QByteArray said;
+    for (QProcess& start : starts) {
+        if (&start == &window)
+            continue;
+        QCOMPARE(start.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(start.exitCode(), 0);
+        const QByteArray link = start.arguments().constFirst().toUtf8();
+        QVERIFY2(QTest::qWaitFor([&] { return (said += window.readAllStandardError()).contains('"' + link + '"'); }, 60000), said.constData());
+    }
+    window.kill(), window.waitForFinished(60000);
+}
+
+void TestDesktop::aFolderOfTheUsersOwn()
+{
+    // Without XDG_RUNTIME_DIR: a folder made in the temporary folder, that only the user may enter.
+    QVERIFY(QDir().mkpath(env.path(u"tmp"_s)));
+    qputenv("TMPDIR", QFile::encodeName(env.path(u"tmp"_s)));
+    const QString own = env.path(u"tmp/reelcatch-"_s) + QString::number(getuid());
+    QCOMPARE(SingleInstance::folderForUser(), own);
+    QCOMPARE(TestEnv::mode(own), 0700);
+    QVERIFY(SingleInstance::isPrivateFolder(own));
+
+    // Refused: a folder others may enter, a link to a private one, one that another user made.
+    QVERIFY(QDir().mkpath(env.path(u"open"_s)) && QFile::setPermissions(env.path(u"open"_s), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther));
+    QVERIFY(!SingleInstance::isPrivateFolder(env.path(u"open"_s)));
+    QVERIFY(QDir(own).removeRecursively() && QFile::link(env.path(u"private"_s), own));
+    QVERIFY(SingleInstance::isPrivateFolder(env.path(u"private"_s)));
+    QCOMPARE(SingleInstance::folderForUser(), QString());
+    if (getuid() == 0) {
+        QVERIFY(::chown(QFile::encodeName(env.path(u"private"_s)).constData(), 65534, 65534) == 0);
+        QVERIFY(!SingleInstance::isPrivateFolder(env.path(u"private"_s)));
+    }
+    qunsetenv("TMPDIR");
+}
+
+void TestDesktop::aFloodAndNoDescriptorsLeft()
+{
+    const QString folder = env.path(u"abuse"_s);
+    QVERIFY(SingleInstance::isPrivateFolder(folder));
+    SingleInstance server(folder);
+    QVERIFY(server.claim() && server.listen());
+    QSignalSpy called(&server, &SingleInstance::called);
+
+    // A start sending past the limit is cut off at once, not read on.
+    QLocalSocket flood;
+    flood.connectToServer(folder + u"/reelcatch.socket"_s);
+    QVERIFY(flood.waitForConnected(10000));
+    qint64 written = 0;
+    connect(&flood, &QLocalSocket::bytesWritten, this, [&](qint64 bytes) { written += bytes; });
+    flood.write(QByteArray(32 << 20, 'x'));
+    QTRY_COMPARE_WITH_TIMEOUT(flood.state(), QLocalSocket::UnconnectedState, 60000);
+    QVERIFY2(written < 4 << 20, QByteArray::number(written).constData());
+
+    // No file descriptor left when a start comes: it waits, and is served once there is room.
+    QLocalSocket waiting;
+    waiting.connectToServer(folder + u"/reelcatch.socket"_s);
+    QVERIFY(waiting.waitForConnected(10000));
+    rlimit limit{};
+    QCOMPARE(getrlimit(RLIMIT_NOFILE, &limit), 0);
+    const rlimit saved = limit;
+    const int lowestFree = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    ::close(lowestFree);
+    limit.rlim_cur = rlim_t(lowestFree);
+    QCOMPARE(setrlimit(RLIMIT_NOFILE, &limit), 0);
+    QTest::qWait(500);
+    QCOMPARE(setrlimit(RLIMIT_NOFILE, &saved), 0);
+    waiting.write("\nhttp://a\n");
+    waiting.disconnectFromServer();
+    QTRY_COMPARE_WITH_TIMEOUT(called.size(), 1, 60000);
+    SingleInstance later(folder);
+    QCOMPARE(later.handOver({u"http://b"_s}), SingleInstance::Role::handedOver);
+    QTRY_COMPARE_WITH_TIMEOUT(called.size(), 2, 60000);
+    QCOMPARE(called[0][0].toStringList() + called[1][0].toStringList(), (QStringList{u"http://a"_s, u"http://b"_s}));
+}
+
+void TestDesktop::aHandedLinkReplacesTheLookup()
+{
+    Ui ui;
+    QVERIFY(ui.showActive());
+    ui.window.takeLink(u"https://www.youtube.com/watch?v=aaaaaaaaaaa"_s);
+    QTRY_VERIFY(ui.model.lookup().isFetching());
+    QPointer<FakeChild> first = ui.runner->last();
+    ui.window.takeLink(u"https://www.youtube.com/watch?v=bbbbbbbbbbb"_s);
+    QTRY_COMPARE(ui.runner->children.size(), 2);
+    QCOMPARE(first->stops, 1);
+    QVERIFY(ui.runner->last()->spec.arguments.contains(u"https://www.youtube.com/watch?v=bbbbbbbbbbb"_s));
+    QVERIFY(ui.answer(u"B"_s, {u"b"_s}));
+    QCOMPARE(ui.model.lookup().results().constFirst().id(), u"b"_s);
 }
 
 void TestDesktop::notifications()
