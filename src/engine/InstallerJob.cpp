@@ -27,6 +27,7 @@
 #include <array>
 #include <atomic>
 #include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -498,6 +499,10 @@ void Installer::Job::keepNewer(const QVersionNumber& inPlace)
         QVersionNumber::compare(m_newVersion.normalized(), inPlace.normalized()) <= 0) {
         qCInfo(lcEngine) << "keeping" << m_tool.destination << inPlace << "over the downloaded"
                          << m_newVersion;
+        // It is as new as what is published: it counts as just updated (the
+        // engine's readiness goes by its age), or it would be fetched again
+        // at every start.
+        ::utimensat(AT_FDCWD, QFile::encodeName(m_tool.destination).constData(), nullptr, 0);
         return finish(Done{});
     }
     place();

@@ -196,9 +196,12 @@ void TestInstaller::installsEveryTool()
 
     // Never back to an older version, nor again to the same one; versions
     // compare number by number (9.10 is newer than 9.9).
+    // The copy kept counts as just updated.
     rig.publish(rig.installer->ytdlpUrl(), tool("2098.12.31"));
+    QVERIFY(TestEnv::setMtime(rig.managed(u"yt-dlp"_s), QDateTime::currentDateTime().addDays(-9)));
     QCOMPARE(rig.install(QStringLiteral("yt-dlp"), &received), QString());
     QCOMPARE(rig.contents(QStringLiteral("yt-dlp")), body);
+    QVERIFY(rig.engine->age(rig.managed(u"yt-dlp"_s)).value_or(1e9) < 60);
     for (const QByteArray version : {"deno 9.9.9", "deno 9.10.0"}) {
         rig.publish(rig.installer->denoUrl(), zip({"deno", tool(version)}));
         QCOMPARE(rig.install(QStringLiteral("deno"), &received), QString());
