@@ -89,6 +89,17 @@ bool holdsFirefoxCookies(const QString& folder)
     return QFileInfo(folder + QStringLiteral("/cookies.sqlite")).isFile();
 }
 
+// A folder name with control characters or line breaks in it (a broken or
+// hostile profiles.ini, a folder made to mislead) is never offered: it would
+// garble the picker and the arguments handed to yt-dlp.
+bool plainPath(const QString& path)
+{
+    return std::none_of(path.cbegin(), path.cend(), [](QChar c) {
+        return c.unicode() < 0x20 || c.unicode() == 0x7f || c.category() == QChar::Other_Control ||
+               c.category() == QChar::Separator_Line || c.category() == QChar::Separator_Paragraph;
+    });
+}
+
 // The profiles profiles.ini names as default: first those an installation
 // uses ("[Install…]" Default=), then the one marked "Default=1".
 QStringList defaultFirefoxProfiles(const QString& root)
@@ -133,14 +144,15 @@ QStringList defaultFirefoxProfiles(const QString& root)
 QString firefoxProfile(const QString& root)
 {
     for (const QString& profile : defaultFirefoxProfiles(root)) {
-        if (holdsFirefoxCookies(profile))
+        if (plainPath(profile) && holdsFirefoxCookies(profile))
             return QDir::cleanPath(profile);
     }
     QString newest;
     QDateTime newestTime;
     for (const QString& profile : subfolders(root)) {
         const QFileInfo cookies(profile + QStringLiteral("/cookies.sqlite"));
-        if (cookies.isFile() && (newest.isEmpty() || cookies.lastModified() > newestTime))
+        if (plainPath(profile) && cookies.isFile() &&
+            (newest.isEmpty() || cookies.lastModified() > newestTime))
             newest = profile, newestTime = cookies.lastModified();
     }
     return newest;
@@ -150,7 +162,8 @@ QString firefoxProfile(const QString& root)
 // in a profile; a folder it would read otherwise can't be handed over.
 bool passable(const QString& folder)
 {
-    return !folder.contains(QLatin1String("::")) && !folder.contains(QLatin1Char('$'));
+    return !folder.contains(QLatin1String("::")) && !folder.contains(QLatin1Char('$')) &&
+           plainPath(folder);
 }
 
 } // namespace

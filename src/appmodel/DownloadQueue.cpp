@@ -382,6 +382,15 @@ void DownloadQueue::finish(const DownloadPtr& job, int status)
 {
     const Run run = m_runs.take(job.get());
     qCInfo(lcAppModel) << "download of" << job->video().id() << "ended with" << status;
+    // A run that got bytes counts its limit afresh.
+    const int limits = job->fraction() > 0 ? 0 : m_limitsInRow.take(job.get());
+    const bool limited = status != 0 && job->phase().kind() != Kind::cancelled &&
+                         Failure::of(run.lastError).kind == Failure::Kind::rateLimited;
+    const bool waitAgain = limited && limits + 1 < StartPacer::limitsInARow;
+    if (waitAgain)
+        m_limitsInRow.insert(job.get(), limits + 1);
+    else
+        m_limitsInRow.remove(job.get());
     if (job->phase().kind() != Kind::cancelled) {
         if (status == 0) {
             m_batchFolder = run.folder;
@@ -390,7 +399,7 @@ void DownloadQueue::finish(const DownloadPtr& job, int status)
             job->setDetail(job->file()
                                ? ShownText::withoutBidiControls(QFileInfo(*job->file()).fileName())
                                : tr("Saved to %1").arg(QDir(run.folder).dirName()));
-        } else if (Failure::of(run.lastError).kind == Failure::Kind::rateLimited) {
+        } else if (waitAgain) {
             // Not the video's fault: the job waits again in its place, and
             // the whole queue pauses.
             job->setPhase(Download::Phase::queued());
@@ -399,6 +408,10 @@ void DownloadQueue::finish(const DownloadPtr& job, int status)
             job->setDetail(tr(waitingDetail));
             pause();
         } else {
+            // Limited again and again: it fails with the limit's message
+            // rather than waiting for ever, and the queue still pauses.
+            if (limited)
+                pause();
             // For a child ended by a signal the status is the signal's number.
             job->setPhase(Download::Phase::failed(run.lastError.isEmpty()
                                                       ? tr("yt-dlp exited with code %1").arg(status)
@@ -454,6 +467,7 @@ void DownloadQueue::removeIf(const std::function<bool(const Download&)>& predica
             --m_counts[std::size_t(kind)];
             countPending(*job, kind, -1);
             m_runs.remove(job);
+            m_limitsInRow.remove(job);
             m_downloads.at(row)->disconnect(this);
         }
         m_downloads.remove(first, last - first + 1);

@@ -145,6 +145,8 @@ private:
     qsizetype m_laterNext = 0;
     QTimer m_slicer;
     StartPacer m_pacer;
+    // How often in a row each job met YouTube's limit without progress.
+    QHash<const Download*, int> m_limitsInRow;
     QTimer m_wake;
     // The jobs saved and failed since the queue last ran dry, and where the
     // last one was saved.

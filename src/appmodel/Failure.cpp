@@ -1,6 +1,7 @@
 #include "Failure.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 #include <array>
 #include <initializer_list>
@@ -46,7 +47,7 @@ const std::array<Rule, 9>& rules()
              "reelcatch",
              "YouTube is limiting requests from this connection. Downloads resume by themselves."),
          Action::resumeNow,
-         {"content isn't available, try again later", "rate-limited by youtube", "http error 429"}},
+         {}}, // matched by isRateLimit() instead
         {Kind::unavailable,
          QT_TRANSLATE_NOOP("reelcatch", "This video is unavailable."),
          Action::none,
@@ -73,6 +74,22 @@ const std::array<Rule, 9>& rules()
     return table;
 }
 
+// YouTube's limit, only in the forms yt-dlp reports it: its HTTP error for
+// status 429 at the head of the message (after the extractor's "[youtube]
+// ID:" and yt-dlp's own "Unable to download ...:" steps), or YouTube's
+// "try again later" reason with which yt-dlp's rate-limit sentences come.
+// The words anywhere else (a title, a file name in an error about the
+// file, a folder in the app's own message) are no limit.
+bool isRateLimit(const QString& text)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("^(?:error:\\s*)?(?:\\[[a-z0-9:_-]+\\]\\s+(?:[^\\s:]+:\\s+)?)?"
+                       "(?:(?:[a-z][a-z ]*:\\s+)*http error 429(?![0-9])"
+                       "|(?:video unavailable\\.\\s+)?this content isn't available, try again later"
+                       "|(?:the current session|your account) has been rate-limited by youtube)"));
+    return pattern.match(text).hasMatch();
+}
+
 } // namespace
 
 Failure Failure::of(const QString& message)
@@ -80,6 +97,9 @@ Failure Failure::of(const QString& message)
     QString text = message.toLower();
     text.replace(QChar(0x2019), QLatin1Char('\''));
     for (const Rule& rule : rules()) {
+        if (rule.kind == Kind::rateLimited && isRateLimit(text.trimmed()))
+            return {rule.kind, QCoreApplication::translate("reelcatch", rule.sentence),
+                    rule.action};
         for (const char* needle : rule.needles) {
             if (text.contains(QLatin1String(needle)))
                 return {rule.kind, QCoreApplication::translate("reelcatch", rule.sentence),

@@ -19,6 +19,9 @@ public:
     // hour of the last doubles it, up to the longest.
     static constexpr int firstPauseMinutes = 15;
     static constexpr int longestPauseMinutes = 60;
+    // A job that meets the limit this many times in a row without getting
+    // any bytes between fails instead of waiting again.
+    static constexpr int limitsInARow = 3;
 
     // No download runs or waits: the next start begins a new batch.
     void idle() { m_batchStarts = 0; }

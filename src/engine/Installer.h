@@ -32,8 +32,6 @@ struct InstallerConfig {
     QString signingKey;
     // gpgv, which checks that signature; looked up on the system's PATH when empty.
     QString gpgv;
-    // Where work folders and partial downloads go; the system's temporary folder when empty.
-    QString tempDir;
     // The machine field of uname(2); read from the system when empty.
     QString machine;
 
@@ -45,10 +43,12 @@ struct InstallerConfig {
 // Downloads yt-dlp, deno, ffmpeg and ffprobe and places them, mode 0755, in
 // the engine's support folder. A new copy replaces the old one only after its
 // SHA-256 matched the one its publisher gives (for yt-dlp, in a checksum list
-// whose signature gpgv verified) and its version query printed a version.
-// Temporaries that an interrupted install left in the support folder are
-// swept away in the background when the installer is made. Lives on a thread with an event loop
-// (the GUI thread) and is called from that thread only.
+// whose signature gpgv verified) and its version query printed a version
+// newer than the old copy's (the same or an older one leaves the old copy as
+// it is). Its work folders are in the support folder too; temporaries that an
+// interrupted install left there are swept away in the background when the
+// installer is made. Lives on a thread with an event loop (the GUI thread) and
+// is called from that thread only.
 class Installer : public ToolInstaller {
 public:
     Installer(const Engine& engine, InstallerConfig config = {});

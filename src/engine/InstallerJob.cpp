@@ -27,12 +27,14 @@
 #include <array>
 #include <atomic>
 #include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <sys/stat.h>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 namespace reelcatch {
 
@@ -56,23 +58,46 @@ std::filesystem::path fsPath(const QString& path)
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
-// Creates `path` and its parents; the file system's description of the
-// failure, if any.
+// What the installer makes has these modes whatever the umask: folders and
+// programs 0755, other files 0644.
+constexpr mode_t folderMode = 0755;
+constexpr mode_t fileMode = 0644;
+
+// Creates `path` and its missing parents, each with folderMode; the file
+// system's description of the failure, if any.
 std::optional<QString> makeFolder(const QString& path)
 {
     std::error_code error;
+    std::filesystem::path missing = fsPath(path);
+    std::vector<std::filesystem::path> made;
+    for (; !missing.empty() && !std::filesystem::exists(missing, error);
+         missing = missing.parent_path()) {
+        made.push_back(missing);
+        if (missing == missing.parent_path())
+            break;
+    }
     std::filesystem::create_directories(fsPath(path), error);
+    for (const std::filesystem::path& folder : made) {
+        if (!error && ::chmod(folder.c_str(), folderMode) != 0)
+            error = std::error_code(errno, std::generic_category());
+    }
     if (!error)
         return std::nullopt;
     return QCoreApplication::translate("reelcatch::Installer", "Couldn't create the folder %1: %2")
         .arg(path, QString::fromStdString(error.message()));
 }
 
+bool openNew(QFile& file)
+{
+    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly) &&
+           ::fchmod(file.handle(), fileMode) == 0;
+}
+
 // Writes `bytes` to a new file at `path`; the failure, if any.
 std::optional<QString> writeWhole(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush())
+    if (openNew(file) && file.write(bytes) == bytes.size() && file.flush())
         return std::nullopt;
     return QCoreApplication::translate("reelcatch::Installer", "Couldn't write %1: %2")
         .arg(path, file.errorString());
@@ -117,8 +142,10 @@ void Installer::Job::start()
         return fail(*error);
     m_partPath = supportDir + QStringLiteral("/.") + m_tool.name + QLatin1Char('-') + newUuid() +
                  QStringLiteral(".new");
-    const QString tempBase = m_config.tempDir.isEmpty() ? QDir::tempPath() : m_config.tempDir;
-    const QString workDir = tempBase + QLatin1Char('/') + newUuid();
+    // Beside the tools, not in the system's temporary folder: the sweep at
+    // start finds what a killed install left there.
+    const QString workDir = supportDir + QStringLiteral("/.") + m_tool.name + QLatin1Char('-') +
+                            newUuid() + QStringLiteral(".work");
     if (const std::optional<QString> error = makeFolder(workDir))
         return fail(*error);
     m_workDir = workDir;
@@ -165,9 +192,10 @@ void Installer::Job::download(const QString& url, const QString& file, std::func
     m_next = std::move(next);
     m_small.clear();
     m_windowBytes = 0;
+    m_errorBytes = 0;
     if (!file.isEmpty()) {
         m_file.setFileName(file);
-        if (!m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        if (!openNew(m_file))
             return fail(QCoreApplication::translate("reelcatch::Installer", "Couldn't write %1: %2")
                             .arg(file, m_file.errorString()));
     }
@@ -212,17 +240,24 @@ int Installer::Job::httpStatus() const
 
 void Installer::Job::readBody()
 {
-    if (m_config.stallTimeoutMs > 0)
-        m_stallTimer.start(m_config.stallTimeoutMs);
     // Only the final answer's body counts; an error page is read and dropped.
-    const bool keep = httpStatus() == 200;
+    // It is no progress either: an endless one still ends at the stall
+    // limit, and a huge one at the size of a checksum list.
+    const int status = httpStatus();
+    const bool keep = status == 200;
+    if (keep && m_config.stallTimeoutMs > 0)
+        m_stallTimer.start(m_config.stallTimeoutMs);
     while (m_reply->bytesAvailable() > 0) {
         const QByteArray chunk = m_reply->read(chunkSize);
         if (chunk.isEmpty())
             break;
-        m_windowBytes += chunk.size();
-        if (!keep)
+        if (!keep) {
+            m_errorBytes += chunk.size();
+            if (m_errorBytes > smallFileLimit)
+                return refused(status);
             continue;
+        }
+        m_windowBytes += chunk.size();
         if (!m_file.isOpen()) {
             m_small += chunk;
             if (m_small.size() > smallFileLimit)
@@ -258,14 +293,11 @@ void Installer::Job::downloaded()
             return mismatch();
         return std::exchange(m_next, {})();
     }
+    if (status != 0 && status != 200)
+        return refused(status);
     const bool flushed = m_file.flush();
     const qint64 received = m_file.size();
     m_file.close();
-    if (status != 0 && status != 200)
-        return fail(
-            QCoreApplication::translate("reelcatch::Installer", "Download failed (HTTP %1): %2")
-                .arg(status)
-                .arg(m_url));
     if (error != QNetworkReply::NoError)
         return fail(errorText);
     if (status != 200)
@@ -286,10 +318,22 @@ void Installer::Job::downloaded()
     std::exchange(m_next, {})();
 }
 
+void Installer::Job::refused(int status)
+{
+    // A checksum or signature that can't be fetched is a mismatch.
+    if (!m_file.isOpen())
+        return mismatch();
+    fail(QCoreApplication::translate("reelcatch::Installer", "Download failed (HTTP %1): %2")
+             .arg(status)
+             .arg(m_url));
+}
+
 void Installer::Job::stalled()
 {
     if (m_stage != Stage::Downloading)
         return;
+    if (const int status = httpStatus(); status != 0 && status != 200)
+        return refused(status);
     fail(QCoreApplication::translate("reelcatch::Installer",
                                      "Download stalled (nothing received for %1 s): %2")
              .arg(QString::number(m_config.stallTimeoutMs / 1000.0), m_url));
@@ -404,8 +448,13 @@ void Installer::Job::check()
             QCoreApplication::translate("reelcatch::Installer", "Couldn't make %1 executable: %2")
                 .arg(m_partPath, QString::fromStdString(std::generic_category().message(errno))));
 
-    qCInfo(lcEngine) << "checking" << m_partPath << m_tool.checkArgs;
-    m_process = m_engine.spawn({m_partPath, m_tool.checkArgs, {}, ChildSpec::Output::stream}, this);
+    ask(m_partPath);
+}
+
+void Installer::Job::ask(const QString& program)
+{
+    qCInfo(lcEngine) << "checking" << program << m_tool.checkArgs;
+    m_process = m_engine.spawn({program, m_tool.checkArgs, {}, ChildSpec::Output::stream}, this);
     connect(m_process, &Child::output, this, [this](const QByteArray& bytes) {
         if (m_checkOutput.size() < 4096)
             m_checkOutput += bytes;
@@ -426,10 +475,36 @@ void Installer::Job::checked(const ChildExit& exit)
     if (m_cancelled)
         return fail(QCoreApplication::translate("reelcatch::Installer", "Cancelled"));
     // Exiting 0 isn't enough: the answer must look like the tool's version.
-    if (!exit.succeeded() || !m_tool.version.match(QString::fromUtf8(m_checkOutput)).hasMatch())
+    const QString answer = QString::fromUtf8(std::exchange(m_checkOutput, {}));
+    const bool answered = exit.succeeded() && m_tool.version.match(answer).hasMatch();
+    if (m_askedInPlace)
+        return keepNewer(answered ? ToolTrust::versionIn(answer) : QVersionNumber());
+    if (!answered)
         return fail(
             QCoreApplication::translate("reelcatch::Installer", "The downloaded %1 doesn't run.")
                 .arg(m_tool.name));
+    m_newVersion = ToolTrust::versionIn(answer);
+    if (!Engine::isExec(m_tool.destination))
+        return place();
+    // The copy in place says its own version; a copy that doesn't answer is replaced.
+    m_askedInPlace = true;
+    ask(m_tool.destination);
+}
+
+void Installer::Job::keepNewer(const QVersionNumber& inPlace)
+{
+    // Never back to an older version (a stale mirror, a release pulled
+    // back); the same one is left as it is.
+    if (!inPlace.isNull() && !m_newVersion.isNull() &&
+        QVersionNumber::compare(m_newVersion.normalized(), inPlace.normalized()) <= 0) {
+        qCInfo(lcEngine) << "keeping" << m_tool.destination << inPlace << "over the downloaded"
+                         << m_newVersion;
+        // It is as new as what is published: it counts as just updated (the
+        // engine's readiness goes by its age), or it would be fetched again
+        // at every start.
+        ::utimensat(AT_FDCWD, QFile::encodeName(m_tool.destination).constData(), nullptr, 0);
+        return finish(Done{});
+    }
     place();
 }
 

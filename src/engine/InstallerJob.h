@@ -14,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <QVersionNumber>
 
 #include <atomic>
 #include <functional>
@@ -72,7 +73,11 @@ private:
     void downloadTool();
     void unpack(const QString& archive);
     void check();
+    // Runs `program` with the version query.
+    void ask(const QString& program);
     void checked(const ChildExit& exit);
+    // Places the new copy unless the one in place is as new or newer.
+    void keepNewer(const QVersionNumber& inPlace);
     void place();
     void fail(const QString& message) { finish(AppError{message}); }
     void mismatch()
@@ -87,6 +92,8 @@ private:
                                          "The downloaded %1 is larger than expected.")
                  .arg(m_tool.name));
     }
+    // The server answered `status` instead of the file.
+    void refused(int status);
     void finish(Status status);
     void dropReply();
     void removeTemporaries();
@@ -114,12 +121,18 @@ private:
     QCryptographicHash m_hash{QCryptographicHash::Sha256};
     QByteArray m_expectedSum;
     qint64 m_windowBytes = 0;
+    // Of an error page's body, which is read and dropped.
+    qint64 m_errorBytes = 0;
     QTimer m_stallTimer;
     QTimer m_rateTimer;
     std::shared_ptr<std::atomic_bool> m_unpackCancelled;
     Child* m_process = nullptr;
     QByteArray m_checkOutput;
     QTimer m_checkTimer;
+    // The new copy's version, once it answered; whether the copy in place
+    // is being asked for its own.
+    QVersionNumber m_newVersion;
+    bool m_askedInPlace = false;
 };
 
 } // namespace reelcatch

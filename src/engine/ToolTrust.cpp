@@ -48,17 +48,30 @@ QByteArray publishedSum(const QByteArray& sums, const QString& name)
     return {};
 }
 
+QVersionNumber versionIn(const QString& answer)
+{
+    static const QRegularExpression numbers(QStringLiteral("\\d+(\\.\\d+)*"));
+    return QVersionNumber::fromString(numbers.match(answer).captured());
+}
+
 void sweepTemporaries(const QString& supportDir)
 {
-    static const QRegularExpression ours(QStringLiteral(
-        "^\\.(yt-dlp|deno|ffmpeg|ffprobe)-[0-9a-f]{8}(-[0-9a-f]{4}){3}-[0-9a-f]{12}\\.new$"));
+    static const QRegularExpression ours(
+        QStringLiteral("^\\.(yt-dlp|deno|ffmpeg|ffprobe)-[0-9a-f]{8}(-[0-9a-f]{4}){3}-[0-9a-f]{12}"
+                       "\\.(new|work)$"));
     const QDateTime cutoff = QDateTime::currentDateTimeUtc().addSecs(-3600);
-    QDirIterator it(supportDir, QDir::Files | QDir::Hidden | QDir::System);
+    QDirIterator it(supportDir,
+                    QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     while (it.hasNext()) {
         it.next();
         const QFileInfo info = it.fileInfo();
-        if (ours.match(info.fileName()).hasMatch() && info.lastModified() < cutoff &&
-            QFile::remove(info.filePath()))
+        if (!ours.match(info.fileName()).hasMatch() || info.lastModified() >= cutoff)
+            continue;
+        // A work folder only as a real folder: never through a link.
+        const bool work = info.fileName().endsWith(QLatin1String(".work"));
+        if (work != (info.isDir() && !info.isSymLink()))
+            continue;
+        if (work ? QDir(info.filePath()).removeRecursively() : QFile::remove(info.filePath()))
             qCInfo(lcEngine) << "removed the leftover" << info.filePath();
     }
 }

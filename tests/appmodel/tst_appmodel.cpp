@@ -539,6 +539,9 @@ void TestAppModel::cookies_data()
     QTest::newRow("browser gone") << QStringList{u".config/chromium/Default/Cookies"_s} << u"chrome"_s << QString() << QStringList{};
     QTest::newRow("flatpak gone") << QStringList{u".mozilla/firefox/a/cookies.sqlite"_s} << u"firefox"_s << fp + u"/a"_s << QStringList{};
     QTest::newRow("profile yt-dlp would misread") << QStringList{u"snap/firefox/common/.mozilla/firefox/x::y/cookies.sqlite"_s} << u"firefox"_s << fs << QStringList{};
+    QTest::newRow("profile names with control characters") << QStringList{fs + u"/old/cookies.sqlite@"_s, fs + u"/new\u2028/cookies.sqlite"_s, fs + u"/tab\t/cookies.sqlite"_s, fs + u"/del\x7f/cookies.sqlite"_s}
+                                                           << u"firefox"_s << fs + u"/old"_s << QStringList{cookie, u"firefox:~/"_s + fs + u"/old"_s};
+    QTest::newRow("only such a profile") << QStringList{fs + u"/a\nb/cookies.sqlite"_s} << u"firefox"_s << fs << QStringList{};
     QTest::newRow("file") << QStringList{u"c.txt"_s} << u"file"_s << u"c.txt"_s << QStringList{u"--cookies"_s, u"~/c.txt"_s};
     QTest::newRow("file gone") << QStringList{} << u"file"_s << u"c.txt"_s << QStringList{};
 }

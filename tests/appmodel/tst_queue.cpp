@@ -449,6 +449,11 @@ void TestQueue::failures_data()
     QTest::newRow("disk") << u"ERROR: unable to write data: [Errno 28] No space left on device"_s << F::diskFull << A::openFolder;
     QTest::newRow("format") << yt + u"Requested format is not available. Use --list-formats for a list of available formats"_s << F::formatUnavailable << A::none;
     QTest::newRow("other") << u"ERROR: [generic] missing: Unable to download webpage: HTTP Error 404: File not found"_s << F::other << A::none;
+    QTest::newRow("429") << u"ERROR: unable to download video data: HTTP Error 429: Too Many Requests"_s << F::rateLimited << A::resumeNow;
+    QTest::newRow("429, API") << yt + u"Unable to download API page: HTTP Error 429: Too Many Requests (caused by <HTTPError 429: Too Many Requests>)"_s << F::rateLimited << A::resumeNow;
+    // The same words in a title or a file name are no limit.
+    QTest::newRow("429 in a name") << u"ERROR: unable to open for writing: [Errno 13] Permission denied: '/dl/HTTP Error 429 explained [x].mp4.part'"_s << F::other << A::none;
+    QTest::newRow("limit in a name") << u"ERROR: Unable to rename file: [Errno 13] Permission denied: 'This content isn\u2019t available, try again later. Too Many Requests.mp4'"_s << F::other << A::none;
 }
 
 void TestQueue::failures()
@@ -458,6 +463,7 @@ void TestQueue::failures()
     QFETCH(A, action);
     QueueFixture f(1);
     f.enqueue(L("a"));
+    f.run("a")->say(u"[download] Destination: HTTP Error 429 - Too Many Requests [a].mp4"_s);
     f.run("a")->say(line);
     f.run("a")->end(1);
     const DownloadPtr a = f.job("a");
@@ -525,13 +531,20 @@ void TestQueue::rateLimitPause()
     f.queue().resumeNow();
     QCOMPARE(f.started(), L("a a a"));
     at(25);
-    QCOMPARE(limit("a"), 60);
+    f.run("a")->say(u"RC|downloading|1000|4000|NA|NA|NA|avc1"_s);
+    QCOMPARE(limit("a"), 60); // after bytes: the first of a new row
     f.queue().resumeNow();
     at(30);
     QCOMPARE(limit("a"), 60); // the longest
+    QCOMPARE(f.job("a")->phase(), P::queued());
     f.queue().resumeNow();
-    f.run("a")->end(0);
-    at(91);
+    at(35);
+    QCOMPARE(limit("a"), 60); // the third in a row: it fails
+    QCOMPARE(f.job("a")->phase().kind(), Kind::failed);
+    QCOMPARE(Failure::of(f.job("a")->phase().message()).kind, F::rateLimited);
+    f.queue().resumeNow();
+    QCOMPARE(f.started(), L("a a a a a b"));
+    at(96);
     QCOMPARE(limit("b"), 15); // over an hour since the last: afresh
 }
 

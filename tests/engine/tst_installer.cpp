@@ -8,10 +8,14 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <archive.h>
 #include <archive_entry.h>
+#include <chrono>
+#include <filesystem>
+#include <sys/stat.h>
 
 using namespace reelcatch;
 using namespace Qt::StringLiterals;
@@ -81,12 +85,10 @@ struct Rig {
         install.maxToolBytes = 1 << 20;
         install.releaseHost = install.ffmpegHost = server.url(QString()).chopped(1);
         install.machine = QStringLiteral("x86_64");
-        install.tempDir = env.path(QStringLiteral("tmp"));
         install.stallTimeoutMs = 500;
         install.checkTimeoutMs = 5000;
-        QDir().mkpath(install.tempDir);
         if (how == u"no gpgv")
-            install.gpgv = install.tempDir + u"/gpgv"_s;
+            install.gpgv = env.path(u"no/gpgv"_s);
         installer = std::make_unique<Installer>(*engine, install);
     }
     QString managed(const QString& name) const { return engine->supportDir() + u'/' + name; }
@@ -161,12 +163,15 @@ private slots:
 void TestInstaller::installsEveryTool()
 {
     Rig rig;
+    // What it makes has the usual modes whatever the umask, the support folder too.
+    QVERIFY(QDir(rig.engine->supportDir()).removeRecursively());
+    const mode_t umasked = ::umask(077);
+    const auto restore = qScopeGuard([umasked] { ::umask(umasked); });
     // yt-dlp large enough to arrive in pieces, through a redirect; the others zipped.
     const QByteArray body = tool("2099.01.01") + "# " + QByteArray(300000, 'x') + "\n";
     rig.publish(rig.installer->ytdlpUrl(), body);
     rig.server.serveRedirect(Rig::pathOf(rig.installer->ytdlpUrl()), QStringLiteral("/m/yt-dlp"));
     rig.server.serveBytes(QStringLiteral("/m/yt-dlp"), body);
-    TestEnv::writeFile(rig.managed(QStringLiteral("yt-dlp")), tool("2020.01.01"), 0700);
     rig.publish(rig.installer->denoUrl(),
                 zip({"README.md", "deno\n", "bin/deno", tool("decoy"), "deno",
                      tool("deno 9.9.9 stable"), "LICENSE", QByteArray(4000, 'L')}));
@@ -185,9 +190,25 @@ void TestInstaller::installsEveryTool()
         QCOMPARE(TestEnv::mode(rig.managed(names[i])), 0755);
         QCOMPARE(rig.contents(names[i]), i < 3 ? tool(versions[i]) : body);
     }
+    QCOMPARE(TestEnv::mode(rig.engine->supportDir()), 0755);
     QCOMPARE(entries(rig.engine->supportDir()), names);
     QCOMPARE(rig.engine->ffmpeg(), std::optional(rig.managed(QStringLiteral("ffmpeg"))));
-    QCOMPARE(entries(rig.installer->config().tempDir), QStringList());
+
+    // Never back to an older version, nor again to the same one; versions
+    // compare number by number (9.10 is newer than 9.9).
+    // The copy kept counts as just updated.
+    rig.publish(rig.installer->ytdlpUrl(), tool("2098.12.31"));
+    QVERIFY(TestEnv::setMtime(rig.managed(u"yt-dlp"_s), QDateTime::currentDateTime().addDays(-9)));
+    QCOMPARE(rig.install(QStringLiteral("yt-dlp"), &received), QString());
+    QCOMPARE(rig.contents(QStringLiteral("yt-dlp")), body);
+    QVERIFY(rig.engine->age(rig.managed(u"yt-dlp"_s)).value_or(1e9) < 60);
+    for (const QByteArray version : {"deno 9.9.9", "deno 9.10.0"}) {
+        rig.publish(rig.installer->denoUrl(), zip({"deno", tool(version)}));
+        QCOMPARE(rig.install(QStringLiteral("deno"), &received), QString());
+        QCOMPARE(rig.contents(QStringLiteral("deno")),
+                 tool(version.endsWith("10.0") ? version : "deno 9.9.9 stable"));
+    }
+    QCOMPARE(entries(rig.engine->supportDir()), names);
 }
 
 void TestInstaller::failureKeepsTheEarlierCopy_data()
@@ -214,6 +235,9 @@ void TestInstaller::failureKeepsTheEarlierCopy_data()
     };
     const char* mismatch = "The downloaded yt-dlp doesn't match its published checksum.";
     row("HTTP error", "yt-dlp", 404, "Not Found", "", "Download failed (HTTP 404): URL");
+    // Its body is no progress: it ends at the stall limit, not when the server stops.
+    row("endless error page", "yt-dlp", 500, big.repeated(8), "drip",
+        "Download failed (HTTP 500): URL");
     row("cut off one byte short", "yt-dlp", 200, big, "cut:LAST",
         "Download incomplete (SHORT of FULL bytes): URL|Connection closed");
     row("cut short, no length announced", "yt-dlp", 200, big, "cut:LAST unsized", mismatch);
@@ -266,6 +290,8 @@ void TestInstaller::failureKeepsTheEarlierCopy()
         rig.server.setUnsized(path);
     if (how == u"slow")
         rig.server.setSlow(path, 10, 100);
+    if (how == u"drip")
+        rig.server.setSlow(path, 1000, 20);
     if (how == u"tampered")
         rig.server.serveBytes(path, body + "\n");
     if (how.startsWith(u"404:"))
@@ -286,7 +312,6 @@ void TestInstaller::failureKeepsTheEarlierCopy()
     QCOMPARE(TestEnv::mode(rig.managed(name)), 0750);
     QCOMPARE(rig.contents(name), old);
     QCOMPARE(entries(rig.engine->supportDir()), QStringList{name});
-    QCOMPARE(entries(rig.installer->config().tempDir), QStringList());
 }
 
 void TestInstaller::sweepsWhatKilledInstallsLeft()
@@ -301,6 +326,11 @@ void TestInstaller::sweepsWhatKilledInstallsLeft()
         TestEnv::writeFileWithMtime(
             rig.engine->supportDir() + u'/' + name, "x",
             QDateTime::currentDateTime().addDays(name.startsWith(u".ff") ? 0 : -1));
+    // A killed install's work folder goes whole.
+    const QString work = rig.engine->supportDir() + u"/.deno-"_s + id + u".work"_s;
+    TestEnv::writeFile(work + u"/deno.zip"_s, "x");
+    std::filesystem::last_write_time(
+        work.toStdString(), std::filesystem::file_time_type::clock::now() - std::chrono::hours(24));
     const Installer installer(*rig.engine);
     QTRY_COMPARE_WITH_TIMEOUT(entries(rig.engine->supportDir()), kept, 30000);
 }

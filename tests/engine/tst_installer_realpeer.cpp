@@ -79,7 +79,6 @@ void TestInstallerRealPeer::installsRealDeno()
     const Engine engine(env.engineConfig());
     InstallerConfig config;
     config.releaseHost = server.url(QString()).chopped(1);
-    config.tempDir = env.path(QStringLiteral("tmp"));
     Installer installer(engine, config);
     std::optional<Status> outcome;
     QObject context;
