@@ -229,8 +229,6 @@ void TestMainWindow::ticksFollowTheUser()
     const QString stopped = u"5 videos, listing stopped \u00b7 2 selected"_s;
     QCOMPARE(pane.count()->text(), stopped);
     QCOMPARE(QAccessible::queryAccessibleInterface(pane.count())->text(QAccessible::Name), stopped);
-    QCOMPARE(ResultsPane::countLine(1, 0, ResultsPane::Listed::stopped),
-             u"1 video, listing stopped \u00b7 0 selected"_s);
 }
 
 void TestMainWindow::emptyAndErrorStates()
@@ -400,21 +398,17 @@ void TestMainWindow::engineBanner()
         QTRY_VERIFY_WITH_TIMEOUT(banner.retryButton()->isVisible(), 20000);
         QCOMPARE(banner.text()->text(), u"Couldn't update the download engine: Download failed (HTTP 503)"_s);
         QVERIFY(banner.warningIcon()->isVisible());
-        QTest::mouseClick(banner.retryButton(), Qt::LeftButton);
-        QCOMPARE(ui.installer.ytdlpRuns, 2);
     }
 }
 
 void TestMainWindow::startsWaitForTheVersion()
 {
-    // A yt-dlp new enough is handed deno: the first lookup and download wait
-    // for its version, or go ahead without once the wait is over.
+    // The first lookup and download wait for the version (deno goes to a new yt-dlp), or the wait's end.
     for (const bool answered : {true, false}) {
         Ui ui;
         TestEnv::writeExecutable(ui.env.supportDir() + u"/deno"_s, "#!/bin/sh\n");
         QVERIFY(ui.showActive());
-        ui.model.readiness().setVersionWait(answered ? std::chrono::milliseconds(60000)
-                                                     : std::chrono::milliseconds(300));
+        ui.model.readiness().setVersionWait(std::chrono::milliseconds(answered ? 60000 : 300));
         ui.model.startEngineCheck();
         FakeChild* query = ui.runner->last();
         QCOMPARE(query->spec.arguments, QStringList{u"--version"_s});
@@ -426,10 +420,8 @@ void TestMainWindow::startsWaitForTheVersion()
         if (answered)
             query->print("2025.11.12\n"), query->end(0);
         QTRY_COMPARE_WITH_TIMEOUT(ui.runner->children.size(), 3, 20000);
-        FakeChild* lookup = ui.runner->children.at(1)->spec.arguments.contains(u"-j"_s)
-                                ? ui.runner->children.at(1)
-                                : ui.runner->children.at(2);
-        QCOMPARE(lookup->spec.arguments.contains(u"--js-runtimes"_s), answered);
+        const int lookup = ui.runner->children.at(1)->spec.arguments.contains(u"-j"_s) ? 1 : 2;
+        QCOMPARE(ui.runner->children.at(lookup)->spec.arguments.contains(u"--js-runtimes"_s), answered);
         QCOMPARE(ui.childFor(u"v"_s)->spec.arguments.count(u"--progress-template"_s), answered ? 2 : 1);
     }
 }
