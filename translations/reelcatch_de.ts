@@ -278,6 +278,13 @@
     </message>
 </context>
 <context>
+    <name>reelcatch::EngineBanner</name>
+    <message>
+        <source>Try Again</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+</context>
+<context>
     <name>reelcatch::EngineReadiness</name>
     <message>
         <source>Setting up the download engine (one-time, ~80 MB)…</source>
@@ -290,6 +297,10 @@
     <message>
         <source>Couldn&apos;t install yt-dlp: %1</source>
         <translation>yt-dlp konnte nicht installiert werden: %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t update the download engine: %1</source>
+        <translation>Die Download-Engine konnte nicht aktualisiert werden: %1</translation>
     </message>
     <message>
         <source>Couldn&apos;t download ffmpeg (%1). Downloads are limited to lower quality for now.</source>
@@ -336,6 +347,10 @@
     <message>
         <source>Couldn&apos;t write %1: %2</source>
         <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach the download site: %1</source>
+        <translation>Die Download-Seite ist nicht erreichbar: %1</translation>
     </message>
     <message>
         <source>The downloaded %1 doesn&apos;t match its published checksum.</source>
@@ -453,6 +468,10 @@
     <message>
         <source>The download engine is still being set up. Try again in a moment.</source>
         <translation>Die Download-Engine wird noch eingerichtet. Versuchen Sie es gleich noch einmal.</translation>
+    </message>
+    <message>
+        <source>yt-dlp couldn&apos;t be installed. %1 Try Again from the banner.</source>
+        <translation>yt-dlp konnte nicht installiert werden. %1 Wählen Sie „Erneut versuchen“ im Hinweis oben.</translation>
     </message>
     <message>
         <source>Couldn&apos;t load that link.</source>
@@ -650,6 +669,13 @@ Sie können auch einen Link auf dieses Fenster ziehen oder Suchbegriffe für You
         <translation>
             <numerusform>bisher %n Video</numerusform>
             <numerusform>bisher %n Videos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n video(s), listing stopped</source>
+        <translation>
+            <numerusform>%n Video, Auflistung gestoppt</numerusform>
+            <numerusform>%n Videos, Auflistung gestoppt</numerusform>
         </translation>
     </message>
 </context>

@@ -88,5 +88,12 @@
             <numerusform>%n videos so far</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n video(s), listing stopped</source>
+        <translation>
+            <numerusform>%n video, listing stopped</numerusform>
+            <numerusform>%n videos, listing stopped</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

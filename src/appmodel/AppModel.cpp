@@ -17,6 +17,7 @@ AppModel::AppModel(Engine& engine, Prefs& prefs, ToolInstaller& installer, Platf
     const auto cookies = [this] { return m_cookies.choice().cookies; };
     m_lookup.setCookies(cookies);
     m_queue.setCookies(cookies);
+    m_lookup.setHistory([this](const QString& id) { return m_library.isDownloaded(id); });
     // Quitting stops every download, and with it every ffmpeg it started.
     if (QCoreApplication* app = QCoreApplication::instance())
         connect(app, &QCoreApplication::aboutToQuit, &m_queue, &DownloadQueue::cancelAll);

@@ -67,6 +67,7 @@ DownloadQueue::DownloadQueue(Engine& engine, Prefs& prefs, EngineReadiness& read
         }
         pump();
     });
+    connect(&m_readiness, &EngineReadiness::versionSettled, this, &DownloadQueue::pump);
 }
 
 DownloadQueue::~DownloadQueue()
@@ -249,6 +250,10 @@ void DownloadQueue::pump()
     if (toDo() == 0)
         m_pacer.idle();
     if (m_holdPump || m_pacer.pausedUntil() || count(Kind::queued) == 0)
+        return;
+    // Some arguments depend on yt-dlp's version: the first start waits
+    // (briefly) for the query that tells it.
+    if (m_readiness.awaitsVersion())
         return;
     // Merging and conversion need ffmpeg: get it first, once.
     if (!m_readiness.ffmpegFailed() && !m_engine.ffmpeg()) {

@@ -26,11 +26,18 @@ struct EngineReadiness::Run {
     bool installDeno = false;
     // The note shown while this run installs; empty for a silent update.
     QString note;
+    // Asked for by the user: a failure is worth a note even with a yt-dlp in place.
+    bool forced = false;
 };
 
 EngineReadiness::EngineReadiness(Engine& engine, ToolInstaller& installer, QObject* parent)
     : QObject(parent), m_engine(engine), m_installer(installer)
 {
+    m_versionTimer.setSingleShot(true);
+    connect(&m_versionTimer, &QTimer::timeout, this, [this] {
+        qCInfo(lcAppModel) << "no version of yt-dlp yet; starts go ahead without it";
+        settleVersion();
+    });
     refreshTools();
 }
 
@@ -69,9 +76,31 @@ void EngineReadiness::refreshTools()
     emit toolsChanged();
 }
 
+void EngineReadiness::settleVersion()
+{
+    m_versionTimer.stop();
+    if (std::exchange(m_versionSettled, true))
+        return;
+    emit versionSettled();
+}
+
+void EngineReadiness::retry()
+{
+    // A yt-dlp in place means an update failed; else its installation did.
+    ensure(m_engine.ytdlp().has_value());
+}
+
 void EngineReadiness::ensure(bool force)
 {
+    // The run under way publishes its own outcome: a second click while it
+    // runs would only start the same downloads again.
+    if (m_busy)
+        return;
+    m_failed = false;
+    m_installFailure.reset();
     setBusy(true);
+    if (!m_versionSettled && !m_versionTimer.isActive())
+        m_versionTimer.start(m_versionWait);
 
     const bool needYt = force || !Engine::isExec(m_engine.managedYtdlp());
     const std::optional<double> age = m_engine.age(m_engine.managedYtdlp());
@@ -79,6 +108,7 @@ void EngineReadiness::ensure(bool force)
     const bool needDeno = force || !m_engine.deno();
 
     auto run = std::make_shared<Run>();
+    run->forced = force;
     if (needYt || needDeno) {
         run->note = tr(m_engine.ytdlp() ? updatingNote : settingUpNote);
         setNote(run->note);
@@ -103,12 +133,12 @@ void EngineReadiness::runInstalls(const std::shared_ptr<Run>& run)
     };
     auto installDeno = [this, run, progress] {
         if (!run->installDeno) {
-            endRun(Done{});
+            endRun(*run, Done{});
             return;
         }
         run->installDeno = false;
         m_installer.installDeno(
-            this, [this](const Status& outcome) { endRun(outcome); }, progress);
+            this, [this, run](const Status& outcome) { endRun(*run, outcome); }, progress);
     };
     if (!run->installYtdlp) {
         installDeno();
@@ -116,28 +146,34 @@ void EngineReadiness::runInstalls(const std::shared_ptr<Run>& run)
     }
     m_installer.installYtdlp(
         this,
-        [this, installDeno](const Status& outcome) {
+        [this, run, installDeno](const Status& outcome) {
             // deno is not attempted once yt-dlp has failed.
             if (!outcome.ok())
-                endRun(outcome);
+                endRun(*run, outcome);
             else
                 installDeno();
         },
         progress);
 }
 
-void EngineReadiness::endRun(const Status& outcome)
+void EngineReadiness::endRun(const Run& run, const Status& outcome)
 {
     // Without any yt-dlp the failure matters; with an old or system copy the
-    // engine still works and nothing needs saying.
-    if (!outcome.ok() && !m_engine.ytdlp())
+    // engine still works, and only an update the user asked for is owed a word.
+    m_failed = !outcome.ok() && (run.forced || !m_engine.ytdlp());
+    if (!outcome.ok() && !m_engine.ytdlp()) {
+        m_installFailure = outcome.error().message;
         setNote(tr("Couldn't install yt-dlp: %1").arg(outcome.error().message));
-    else
+    } else if (m_failed) {
+        setNote(tr("Couldn't update the download engine: %1").arg(outcome.error().message));
+    } else {
         setNote(std::nullopt);
+    }
     refreshTools();
 
     m_engine.version(this, [this](const std::optional<QString>& version) {
         setVersion(version);
+        settleVersion();
         QTimer::singleShot(0, this, [this] { setBusy(false); });
     });
 }

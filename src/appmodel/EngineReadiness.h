@@ -4,7 +4,9 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
+#include <chrono>
 #include <memory>
 #include <optional>
 
@@ -36,8 +38,22 @@ public:
     const Tools& tools() const { return m_tools; }
 
     // Installs or updates yt-dlp and deno as needed (all of it when forced),
-    // then reads the version in use.
+    // then reads the version in use. Nothing more starts while a run is busy.
     void ensure(bool force);
+    // The last run failed in a way the banner shows: yt-dlp could not be
+    // installed, or an update asked for could not be made.
+    bool canRetry() const { return m_failed && !m_busy; }
+    // Runs the failed run again.
+    void retry();
+    // Why yt-dlp could not be installed, while there is none.
+    const std::optional<QString>& installFailure() const { return m_installFailure; }
+
+    // Whether the first version query is still awaited: a check is under way
+    // and has neither answered nor taken longer than the wait.
+    bool awaitsVersion() const { return m_busy && !m_versionSettled; }
+    // How long starts wait for that answer; the first check starts the wait.
+    static constexpr std::chrono::seconds versionWait{10};
+    void setVersionWait(std::chrono::milliseconds wait) { m_versionWait = wait; }
 
     // ffmpeg: whether an installation is under way, and whether the last one
     // failed (downloads then go ahead without it).
@@ -55,13 +71,16 @@ signals:
     void busyChanged();
     void versionChanged();
     void toolsChanged();
+    // The first version query answered, or was waited for long enough.
+    void versionSettled();
     // An ffmpeg installation has ended, well or not.
     void ffmpegSettled();
 
 private:
     struct Run;
     void runInstalls(const std::shared_ptr<Run>& run);
-    void endRun(const Status& outcome);
+    void endRun(const Run& run, const Status& outcome);
+    void settleVersion();
     void setNote(const std::optional<QString>& note);
     void setBusy(bool busy);
     void setVersion(const std::optional<QString>& version);
@@ -75,6 +94,11 @@ private:
     Tools m_tools;
     bool m_ffmpegInstalling = false;
     bool m_ffmpegFailed = false;
+    bool m_failed = false;
+    std::optional<QString> m_installFailure;
+    bool m_versionSettled = false;
+    std::chrono::milliseconds m_versionWait = versionWait;
+    QTimer m_versionTimer;
 };
 
 } // namespace reelcatch

@@ -178,7 +178,7 @@ private:
     std::unique_ptr<ListingLines> m_lines = std::make_unique<ListingLines>();
 };
 
-Lookup::Lookup(Engine& engine, const EngineReadiness& readiness, QObject* parent)
+Lookup::Lookup(Engine& engine, EngineReadiness& readiness, QObject* parent)
     : QObject(parent), m_engine(engine), m_readiness(readiness)
 {}
 
@@ -229,7 +229,27 @@ void Lookup::setResultsTitle(const QString& title)
 
 void Lookup::setSelected(QSet<QString> selected)
 {
+    m_ticking = Ticking::none;
     publish(m_selected, std::move(selected), &Lookup::selectedChanged);
+}
+
+void Lookup::selectAll()
+{
+    QSet<QString> all;
+    all.reserve(m_results.size());
+    for (const VideoItem& item : std::as_const(m_results))
+        all.insert(item.id());
+    publish(m_selected, std::move(all), &Lookup::selectedChanged);
+    m_ticking = Ticking::all;
+}
+
+void Lookup::selectNew()
+{
+    QSet<QString> fresh;
+    for (const VideoItem& item : std::as_const(m_results))
+        if (!isDownloaded(item.id()))
+            fresh.insert(item.id());
+    setSelected(std::move(fresh));
 }
 
 QList<VideoItem> Lookup::selectedItems() const
@@ -253,24 +273,54 @@ void Lookup::fetch()
         setFetchError(tr("That's too long to be a link or a search."));
         return;
     }
-    const std::optional<QString> ytdlp = m_engine.ytdlp();
-    if (!ytdlp) {
-        setFetchError(tr("The download engine is still being set up. Try again in a moment."));
+    if (!m_engine.ytdlp()) {
+        setFetchError(setUpError());
         return;
     }
     setIsFetching(true);
     setFetchError(std::nullopt);
 
-    const QString target = normalize(typed);
-    qCInfo(lcAppModel) << "looking up" << target;
-    const quint64 generation = ++m_generation;
+    m_target = normalize(typed);
     m_typed = typed;
-    m_target = target;
     m_listed = 0;
     m_exit.reset();
+    const quint64 generation = ++m_generation;
+    // Some arguments depend on yt-dlp's version: the first lookup waits
+    // (briefly) for the query that tells it.
+    if (m_readiness.awaitsVersion()) {
+        qCInfo(lcAppModel) << "lookup waits for the version of yt-dlp";
+        connect(
+            &m_readiness, &EngineReadiness::versionSettled, this,
+            [this, generation] { launch(generation); }, Qt::SingleShotConnection);
+        return;
+    }
+    launch(generation);
+}
+
+QString Lookup::setUpError() const
+{
+    const std::optional<QString>& failure = m_readiness.installFailure();
+    if (!failure)
+        return tr("The download engine is still being set up. Try again in a moment.");
+    QString reason = failure->trimmed();
+    if (!reason.isEmpty() && !QStringLiteral(".!?").contains(reason.back()))
+        reason += QLatin1Char('.');
+    return tr("yt-dlp couldn't be installed. %1 Try Again from the banner.").arg(reason);
+}
+
+void Lookup::launch(quint64 generation)
+{
+    if (generation != m_generation)
+        return; // stopped while it waited
+    const std::optional<QString> ytdlp = m_engine.ytdlp();
+    if (!ytdlp) {
+        fail(setUpError());
+        return;
+    }
+    qCInfo(lcAppModel) << "looking up" << m_target;
     Child* child =
         m_engine.spawn({*ytdlp,
-                        YtdlpArgs::lookup(m_engine, target, m_readiness.version(),
+                        YtdlpArgs::lookup(m_engine, m_target, m_readiness.version(),
                                           m_cookies ? m_cookies() : YtdlpArgs::Cookies{}),
                         {}, ChildSpec::Output::stream, {}, inactivityLimit},
                        this);
@@ -308,6 +358,9 @@ void Lookup::stop()
     if (m_child)
         m_child->stop();
     m_child = nullptr;
+    // Rows it listed show, and say they are not all there is.
+    if (m_listed > 0)
+        m_stopped = true;
     setIsFetching(false);
 }
 
@@ -323,19 +376,25 @@ void Lookup::add(QList<VideoItem> items, const QString& title)
     const bool first = m_listed == 0;
     m_listed += items.size();
     if (first) {
-        // The first rows replace the previous lookup's list.
+        // The first rows replace the previous lookup's list; what is already
+        // on disk is not ticked again.
+        m_ticking = Ticking::fresh;
+        m_stopped = false;
         QSet<QString> ids;
         ids.reserve(items.size());
         for (const VideoItem& item : std::as_const(items))
-            ids.insert(item.id());
+            if (!isDownloaded(item.id()))
+                ids.insert(item.id());
         setResults(std::move(items));
         setResultsTitle(heading(title));
-        setSelected(std::move(ids));
+        publish(m_selected, std::move(ids), &Lookup::selectedChanged);
         return;
     }
+    // Later rows join the ticks only while the user has not chosen others.
     const int from = int(m_results.size());
     for (const VideoItem& item : std::as_const(items))
-        m_selected.insert(item.id());
+        if (m_ticking == Ticking::all || (m_ticking == Ticking::fresh && !isDownloaded(item.id())))
+            m_selected.insert(item.id());
     m_results.append(std::move(items));
     setResultsTitle(heading(title));
     emit resultsAdded(from);
@@ -359,9 +418,10 @@ void Lookup::collect(quint64 generation, LookupStream& stream)
     }
     if (exit.succeeded() && (ready.anyObject || ready.unreadable == 0)) {
         setIsFetching(false);
+        m_stopped = false;
         setResults({});
         setResultsTitle(heading(ready.title));
-        setSelected({});
+        publish(m_selected, {}, &Lookup::selectedChanged);
         setFetchError(tr("Nothing downloadable found there."));
         return;
     }

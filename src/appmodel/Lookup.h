@@ -29,8 +29,9 @@ struct ChildExit;
 class Lookup : public QObject {
     Q_OBJECT
 public:
-    // `readiness` tells the version of the yt-dlp in use.
-    Lookup(Engine& engine, const EngineReadiness& readiness, QObject* parent = nullptr);
+    // `readiness` tells the version of the yt-dlp in use, and whether its
+    // installation failed.
+    Lookup(Engine& engine, EngineReadiness& readiness, QObject* parent = nullptr);
     ~Lookup() override;
 
     const QString& input() const { return m_input; }
@@ -38,13 +39,20 @@ public:
     bool isFetching() const { return m_isFetching; }
     // The results are those of the lookup still under way, listed so far.
     bool isListing() const { return m_isFetching && m_listed > 0; }
+    // The results are those of a listing the user stopped: not all there is.
+    bool wasStopped() const { return m_stopped; }
     const std::optional<QString>& fetchError() const { return m_fetchError; }
     void setFetchError(const std::optional<QString>& error);
     const QList<VideoItem>& results() const { return m_results; }
     void setResults(QList<VideoItem> results);
     const QString& resultsTitle() const { return m_resultsTitle; }
     const QSet<QString>& selected() const { return m_selected; }
+    // The user's own choice of ticks: rows listed after it arrive unticked.
     void setSelected(QSet<QString> selected);
+    // Ticks every listed video, and the rows still to come.
+    void selectAll();
+    // Ticks exactly the listed videos not in the download history.
+    void selectNew();
     // The listed items that are ticked, in the list's order.
     QList<VideoItem> selectedItems() const;
 
@@ -58,6 +66,12 @@ public:
     // Where yt-dlp takes sign-in cookies from, asked at every start; nowhere
     // until set.
     void setCookies(std::function<YtdlpArgs::Cookies()> cookies) { m_cookies = std::move(cookies); }
+    // Whether a video is in the download history: such rows arrive unticked.
+    // Nothing is until set.
+    void setHistory(std::function<bool(const QString&)> downloaded)
+    {
+        m_downloaded = std::move(downloaded);
+    }
 
     // A lookup that has printed nothing on either stream for this long ends
     // with an error (a big channel prints a line per page, so it never does).
@@ -72,7 +86,7 @@ signals:
     // The list was replaced as a whole.
     void resultsChanged();
     // Rows from `first` on were added at the end of the list while the
-    // lookup runs, their ids added to the selection (no selectedChanged).
+    // lookup runs, those ticked added to the selection (no selectedChanged).
     void resultsAdded(int first);
     void resultsTitleChanged();
     void selectedChanged();
@@ -81,6 +95,11 @@ private:
     template <typename T> void publish(T& field, T value, void (Lookup::*fieldChanged)());
     void setIsFetching(bool fetching);
     void setResultsTitle(const QString& title);
+    // Starts yt-dlp for the lookup of that generation, unless it was stopped.
+    void launch(quint64 generation);
+    // Why no lookup can start while there is no yt-dlp.
+    QString setUpError() const;
+    bool isDownloaded(const QString& id) const { return m_downloaded && m_downloaded(id); }
     friend class LookupStream;
     // The stream's items and, at its end, the lookup's outcome.
     void collect(quint64 generation, LookupStream& stream);
@@ -89,14 +108,19 @@ private:
     void fail(const QString& message);
 
     Engine& m_engine;
-    const EngineReadiness& m_readiness;
+    EngineReadiness& m_readiness;
     std::function<YtdlpArgs::Cookies()> m_cookies;
+    std::function<bool(const QString&)> m_downloaded;
     QString m_input;
     bool m_isFetching = false;
     std::optional<QString> m_fetchError;
     QList<VideoItem> m_results;
     QString m_resultsTitle;
     QSet<QString> m_selected;
+    // Which rows arriving while a lookup lists are ticked: those not in the
+    // history, until the user chooses; then all after Select All, else none.
+    enum class Ticking { fresh, all, none } m_ticking = Ticking::fresh;
+    bool m_stopped = false;
     // The lookup under way; a new one counts only for itself.
     QPointer<Child> m_child;
     std::shared_ptr<LookupStream> m_stream;

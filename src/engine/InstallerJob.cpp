@@ -288,8 +288,18 @@ void Installer::Job::downloaded()
     dropReply();
 
     if (!m_file.isOpen()) {
-        if (status != 200 || error != QNetworkReply::NoError ||
-            (announced >= 0 && m_small.size() != announced))
+        // A checksum list or signature that did not come says why; only one
+        // that came and does not fit is a mismatch.
+        if (error != QNetworkReply::NoError && error < QNetworkReply::ContentAccessDenied)
+            return fail(QCoreApplication::translate("reelcatch::Installer",
+                                                    "Couldn't reach the download site: %1")
+                            .arg(errorText));
+        if (status != 200)
+            return fail(
+                QCoreApplication::translate("reelcatch::Installer", "Download failed (HTTP %1): %2")
+                    .arg(status)
+                    .arg(m_url));
+        if (error != QNetworkReply::NoError || (announced >= 0 && m_small.size() != announced))
             return mismatch();
         return std::exchange(m_next, {})();
     }

@@ -63,7 +63,7 @@ private:
     enum class Stage { Idle, Downloading, Verifying, Unpacking, Checking, Finished };
 
     // Fetches `url` into `file`, or into m_small when `file` is empty, then
-    // calls `next`. A checksum or signature that can't be fetched is a mismatch.
+    // calls `next`. A checksum or signature cut short is a mismatch.
     void download(const QString& url, const QString& file, std::function<void()> next);
     void readBody();
     void downloaded();

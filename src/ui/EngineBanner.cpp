@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 
 namespace reelcatch {
 
@@ -32,6 +33,11 @@ EngineBanner::EngineBanner(AppModel& model, QWidget* parent) : QWidget(parent), 
     row->addWidget(m_spinner, 0, Qt::AlignVCenter);
     row->addWidget(m_warning, 0, Qt::AlignVCenter);
     row->addWidget(m_text, 1, Qt::AlignVCenter);
+    m_retry = new QPushButton(tr("Try Again"), this);
+    m_retry->setObjectName(QStringLiteral("engineRetry"));
+    m_retry->setAutoDefault(false);
+    row->addWidget(m_retry, 0, Qt::AlignVCenter);
+    connect(m_retry, &QPushButton::clicked, this, [this] { m_model.readiness().retry(); });
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
 
     const EngineReadiness& readiness = m_model.readiness();
@@ -52,6 +58,7 @@ void EngineBanner::refresh()
         m_text->setText(*note);
     m_spinner->setVisible(m_model.readiness().isBusy());
     m_warning->setVisible(!m_model.readiness().isBusy());
+    m_retry->setVisible(m_model.readiness().canRetry());
 }
 
 void EngineBanner::paintEvent(QPaintEvent*)

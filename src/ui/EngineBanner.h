@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QLabel;
+class QPushButton;
 
 namespace reelcatch {
 
@@ -11,7 +12,8 @@ class BusyIndicator;
 
 // The strip under the header that shows the engine's note (installing,
 // updating, or what went wrong), with a spinner while the engine is busy and
-// a warning sign otherwise. Hidden while there is no note.
+// a warning sign otherwise, and Try Again after a failed install or update.
+// Hidden while there is no note.
 class EngineBanner : public QWidget {
     Q_OBJECT
 public:
@@ -20,6 +22,7 @@ public:
     QLabel* text() const { return m_text; }
     QLabel* warningIcon() const { return m_warning; }
     BusyIndicator* spinner() const { return m_spinner; }
+    QPushButton* retryButton() const { return m_retry; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -32,6 +35,7 @@ private:
     BusyIndicator* m_spinner = nullptr;
     QLabel* m_warning = nullptr;
     QLabel* m_text = nullptr;
+    QPushButton* m_retry = nullptr;
 };
 
 } // namespace reelcatch

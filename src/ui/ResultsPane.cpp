@@ -151,7 +151,7 @@ QWidget* ResultsPane::buildResults(ThumbnailCache& thumbnails, DesktopActions& a
     column->addWidget(m_list, 1);
 
     connect(m_selectAll, &QPushButton::clicked, this, &ResultsPane::toggleAll);
-    connect(m_selectNew, &QPushButton::clicked, this, &ResultsPane::selectNew);
+    connect(m_selectNew, &QPushButton::clicked, &m_model.lookup(), &Lookup::selectNew);
     connect(m_download, &QPushButton::clicked, this,
             [this] { m_model.enqueueSelected(m_currentPreset()); });
     // Ctrl+Return presses Download, from anywhere in the window. A shortcut
@@ -198,10 +198,13 @@ void ResultsPane::act()
     }
 }
 
-QString ResultsPane::countLine(int results, int selected, bool soFar)
+QString ResultsPane::countLine(int results, int selected, Listed listed)
 {
-    return (soFar ? tr("%n video(s) so far", nullptr, results) : tr("%n video(s)", nullptr, results)) +
-           QStringLiteral(" \u00B7 ") + tr("%n selected", nullptr, selected);
+    const QString videos = listed == Listed::soFar ? tr("%n video(s) so far", nullptr, results)
+                           : listed == Listed::stopped
+                               ? tr("%n video(s), listing stopped", nullptr, results)
+                               : tr("%n video(s)", nullptr, results);
+    return videos + QStringLiteral(" \u00B7 ") + tr("%n selected", nullptr, selected);
 }
 
 bool ResultsPane::showsResults() const
@@ -216,20 +219,7 @@ void ResultsPane::toggleAll()
         m_model.lookup().setSelected({});
         return;
     }
-    QSet<QString> all;
-    for (const VideoItem& item : m_model.lookup().results())
-        all.insert(item.id());
-    m_model.lookup().setSelected(all);
-}
-
-void ResultsPane::selectNew()
-{
-    const Library& library = m_model.library();
-    QSet<QString> fresh;
-    for (const VideoItem& item : m_model.lookup().results())
-        if (!library.isDownloaded(item.id()))
-            fresh.insert(item.id());
-    m_model.lookup().setSelected(std::move(fresh));
+    m_model.lookup().selectAll();
 }
 
 void ResultsPane::historyChanged()
@@ -289,7 +279,11 @@ void ResultsPane::refresh()
     m_stack->setCurrentWidget(m_results);
     m_title->setVisible(!m_model.lookup().resultsTitle().isEmpty());
     m_title->setText(m_model.lookup().resultsTitle());
-    m_count->setText(countLine(results, selected, m_model.lookup().isListing()));
+    const Lookup& lookup = m_model.lookup();
+    m_count->setText(countLine(results, selected,
+                               lookup.isListing()    ? Listed::soFar
+                               : lookup.wasStopped() ? Listed::stopped
+                                                     : Listed::all));
     m_selectAll->setVisible(results > 1);
     m_selectAll->setText(selected == results ? tr("Select None") : tr("Select All"));
     m_selectNew->setVisible(m_anyDownloaded);

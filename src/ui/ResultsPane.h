@@ -30,8 +30,11 @@ public:
     ResultsPane(AppModel& model, ThumbnailCache& thumbnails, DesktopActions& actions,
                 std::function<Preset()> currentPreset, QWidget* parent = nullptr);
 
-    // "120 videos · 120 selected"; with `soFar`, "120 videos so far · 120 selected".
-    static QString countLine(int results, int selected, bool soFar = false);
+    // How much of the listing the results are.
+    enum class Listed { all, soFar, stopped };
+    // "120 videos · 120 selected"; "120 videos so far · 120 selected" while
+    // listing; "120 videos, listing stopped · 120 selected" once stopped.
+    static QString countLine(int results, int selected, Listed listed = Listed::all);
 
     bool showsResults() const;
     QWidget* emptyState() const { return m_empty; }
@@ -63,8 +66,6 @@ private:
     QWidget* buildEmptyState();
     QWidget* buildResults(ThumbnailCache& thumbnails, DesktopActions& actions);
     void toggleAll();
-    // Ticks exactly the listed videos not in the download history.
-    void selectNew();
     void historyChanged();
     // Rows from `first` on arrived while the listing goes on.
     void resultsAdded(int first);

@@ -248,8 +248,14 @@ void TestInstaller::failureKeepsTheEarlierCopy_data()
     row("larger than any tool", "yt-dlp", 200, big.repeated(4), "",
         "The downloaded yt-dlp is larger than expected.");
     row("not what was published", "yt-dlp", 200, big, "tampered", mismatch);
+    // A checksum list or signature that can't be fetched says why.
     row("no signature", "yt-dlp", 200, big,
-        "404:/yt-dlp/yt-dlp/releases/latest/download/SHA2-256SUMS.sig", mismatch);
+        "404:/yt-dlp/yt-dlp/releases/latest/download/SHA2-256SUMS.sig", "Download failed (HTTP 404): ");
+    row("signature unreachable", "yt-dlp", 200, big,
+        "refused:/yt-dlp/yt-dlp/releases/latest/download/SHA2-256SUMS.sig",
+        "Couldn't reach the download site: ");
+    row("deno: checksum unreachable", "deno", 200, zip({"deno", tool("deno 9.9.9")}),
+        "refused:DENO.sha256sum", "Couldn't reach the download site: ");
     row("signed by another key", "yt-dlp", 200, big, "foreign key", mismatch);
     row("no gpgv", "yt-dlp", 200, big, "no gpgv",
         "Can't check the downloaded yt-dlp: gpgv is missing (install the package gpgv).");
@@ -296,6 +302,8 @@ void TestInstaller::failureKeepsTheEarlierCopy()
         rig.server.serveBytes(path, body + "\n");
     if (how.startsWith(u"404:"))
         rig.server.serveStatus(arg, 404);
+    if (how.startsWith(u"refused:")) // a port nothing listens on
+        rig.server.serveRedirect(QString(arg).replace(u"DENO"_s, path), u"http://127.0.0.1:1/"_s);
     const QByteArray old = tool("2020.01.01");
     TestEnv::writeExecutable(rig.managed(name), old, 0750);
 

@@ -33,7 +33,7 @@ public:
         OnDone done;
         Progress progress;
     };
-    void installYtdlp(QObject* c, OnDone d, Progress p) override { held[u"yt-dlp"_s] = {c, d, p}; }
+    void installYtdlp(QObject* c, OnDone d, Progress p) override { ++ytdlpRuns, held[u"yt-dlp"_s] = {c, d, p}; }
     void installDeno(QObject* c, OnDone d, Progress p) override { held[u"deno"_s] = {c, d, p}; }
     void installFfmpeg(QObject* c, OnDone d) override { held[u"ffmpeg"_s] = {c, d, {}}; }
     bool finish(const QString& tool, const Status& outcome)
@@ -44,6 +44,7 @@ public:
         return h.done != nullptr;
     }
     QMap<QString, Held> held;
+    int ytdlpRuns = 0;
 };
 
 class RecordingActions final : public DesktopActions {

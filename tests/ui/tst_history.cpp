@@ -37,10 +37,21 @@ void TestHistory::badgeAndSelectNew()
     QVERIFY(!rows->index(0, 0).data(ResultsModel::DownloadedRole).toBool());
     QVERIFY(rows->index(1, 0).data(Qt::AccessibleDescriptionRole).toString().endsWith(u"Downloaded"_s));
 
-    // Lookups still tick everything; Select New ticks exactly the new ones.
+    // A later lookup leaves what is on disk unticked; Select New ticks
+    // exactly the new ones after any other choice.
+    ui.model.lookup().fetch();
+    QVERIFY(ui.answer(u"List"_s, {u"a"_s, u"b"_s, u"c"_s}));
+    QCOMPARE(pane->count()->text(), u"3 videos \u00b7 2 selected"_s);
+    QCOMPARE(rows->index(1, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+    QTest::mouseClick(pane->selectAllButton(), Qt::LeftButton);
     QCOMPARE(ui.model.lookup().selected().size(), 3);
     QTest::mouseClick(pane->selectNewButton(), Qt::LeftButton);
     QCOMPARE(ui.model.lookup().selected(), QSet<QString>({u"a"_s, u"c"_s}));
+    // Everything listed is on disk: nothing is ticked.
+    ui.model.lookup().fetch();
+    QVERIFY(ui.answer(u"List"_s, {u"b"_s}));
+    QCOMPARE(pane->count()->text(), u"1 video \u00b7 0 selected"_s);
+    QVERIFY(!pane->downloadButton()->isEnabled());
 }
 
 void TestHistory::unreadableListIsNoted()

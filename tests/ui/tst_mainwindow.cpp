@@ -10,6 +10,7 @@
 #include "Translations.h"
 #include "UiFixture.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,10 +45,12 @@ private slots:
     void lookUpAndStop();
     void resultsTickSelectAndDownload();
     void rowsArriveBelowWhatIsShown();
+    void ticksFollowTheUser();
     void emptyAndErrorStates();
     void dropOfALink();
     void aFifoForAThumbnail();
     void engineBanner();
+    void startsWaitForTheVersion();
     void inGerman();
 };
 
@@ -185,6 +188,49 @@ void TestMainWindow::rowsArriveBelowWhatIsShown()
     QCOMPARE(list.indexAt(QPoint(1, 1)), top);
 }
 
+void TestMainWindow::ticksFollowTheUser()
+{
+    Ui ui;
+    QVERIFY(ui.showActive());
+    ResultsPane& pane = *ui.window.resultsPane();
+    QPushButton& toggle = *pane.selectAllButton();
+    Lookup& lookup = ui.model.lookup();
+    lookup.setInput(u"https://example.org/list"_s);
+    const auto counted = [&](const QString& line) {
+        return QTest::qWaitFor([&] { return pane.count()->text() == line; }, 20000);
+    };
+    // Select None at row 4 of 7: the other 3 arrive unticked, as the count says.
+    lookup.fetch();
+    ui.runner->last()->print(playlist(u"Mix"_s, {u"a"_s, u"b"_s, u"c"_s, u"d"_s}));
+    QVERIFY(counted(u"4 videos so far \u00b7 4 selected"_s));
+    QTest::mouseClick(&toggle, Qt::LeftButton);
+    QVERIFY(ui.answer(u"Mix"_s, {u"e"_s, u"f"_s, u"g"_s}));
+    QCOMPARE(pane.count()->text(), u"7 videos \u00b7 0 selected"_s);
+    QVERIFY(!pane.downloadButton()->isEnabled());
+
+    // Select All takes in the rows to come; a row unticked by hand ends that.
+    lookup.fetch();
+    FakeChild* child = ui.runner->last();
+    child->print(playlist(u"Mix"_s, {u"a"_s, u"b"_s}));
+    QVERIFY(counted(u"2 videos so far \u00b7 2 selected"_s));
+    QTest::mouseClick(&toggle, Qt::LeftButton);
+    QTest::mouseClick(&toggle, Qt::LeftButton);
+    child->print(playlist(u"Mix"_s, {u"c"_s}));
+    QVERIFY(counted(u"3 videos so far \u00b7 3 selected"_s));
+    ResultsList& list = *pane.list();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      list.visualRect(list.model()->index(0, 0)).center());
+    child->print(playlist(u"Mix"_s, {u"d"_s, u"e"_s}));
+    QVERIFY(counted(u"5 videos so far \u00b7 2 selected"_s));
+    QCOMPARE(pane.downloadButton()->text(), u"Download 2"_s);
+
+    // Stopped: the count line, and what a screen reader reads, say it is not all.
+    QTest::mouseClick(ui.window.header()->fetchButton(), Qt::LeftButton);
+    const QString stopped = u"5 videos, listing stopped \u00b7 2 selected"_s;
+    QCOMPARE(pane.count()->text(), stopped);
+    QCOMPARE(QAccessible::queryAccessibleInterface(pane.count())->text(QAccessible::Name), stopped);
+}
+
 void TestMainWindow::emptyAndErrorStates()
 {
     Ui ui;
@@ -312,6 +358,71 @@ void TestMainWindow::engineBanner()
         QVERIFY(banner.isVisible());
         QVERIFY(banner.text()->text().startsWith(u"Couldn't download ffmpeg (offline)"_s));
         QVERIFY(banner.spinner()->isHidden() && banner.warningIcon()->isVisible());
+        QVERIFY(banner.retryButton()->isHidden());
+    }
+    {
+        Ui ui; // no yt-dlp, and its installation fails
+        QVERIFY(QFile::remove(ui.engine.managedYtdlp()));
+        QVERIFY(ui.showActive());
+        EngineBanner& banner = *ui.window.banner();
+        ui.model.startEngineCheck();
+        QVERIFY(ui.installer.finish(u"yt-dlp"_s, AppError{u"Host github.com not found"_s}));
+        QTRY_VERIFY_WITH_TIMEOUT(banner.retryButton()->isVisible(), 20000);
+        QCOMPARE(banner.text()->text(), u"Couldn't install yt-dlp: Host github.com not found"_s);
+        ui.model.lookup().setInput(u"lofi"_s);
+        ui.model.lookup().fetch();
+        QCOMPARE(ui.window.resultsPane()->emptyError()->text(),
+                 u"yt-dlp couldn't be installed. Host github.com not found. Try Again from the banner."_s);
+        QTest::mouseClick(banner.retryButton(), Qt::LeftButton);
+        QCOMPARE(ui.installer.ytdlpRuns, 2);
+        QVERIFY(banner.retryButton()->isHidden() && banner.spinner()->isVisible());
+    }
+    {
+        Ui ui; // a working yt-dlp: Update Now from a lookup's error, clicked twice
+        QVERIFY(ui.showActive());
+        EngineBanner& banner = *ui.window.banner();
+        ResultsPane& pane = *ui.window.resultsPane();
+        ui.model.lookup().setInput(u"lofi"_s);
+        ui.model.lookup().fetch();
+        ui.runner->last()->stderrTail = "ERROR: no such option: --js-runtimes\n";
+        ui.runner->last()->end(2);
+        QTRY_VERIFY_WITH_TIMEOUT(pane.emptyErrorAction()->isVisible(), 20000);
+        QTest::mouseClick(pane.emptyErrorAction(), Qt::LeftButton);
+        QTest::mouseClick(pane.emptyErrorAction(), Qt::LeftButton);
+        QCOMPARE(ui.installer.ytdlpRuns, 1);
+        QVERIFY(ui.installer.finish(u"yt-dlp"_s, AppError{u"Download failed (HTTP 503)"_s}));
+        FakeChild* query = ui.runner->last();
+        QCOMPARE(query->spec.arguments, QStringList{u"--version"_s});
+        query->print("2025.11.12\n");
+        query->end(0);
+        QTRY_VERIFY_WITH_TIMEOUT(banner.retryButton()->isVisible(), 20000);
+        QCOMPARE(banner.text()->text(), u"Couldn't update the download engine: Download failed (HTTP 503)"_s);
+        QVERIFY(banner.warningIcon()->isVisible());
+    }
+}
+
+void TestMainWindow::startsWaitForTheVersion()
+{
+    // The first lookup and download wait for the version (deno goes to a new yt-dlp), or the wait's end.
+    for (const bool answered : {true, false}) {
+        Ui ui;
+        TestEnv::writeExecutable(ui.env.supportDir() + u"/deno"_s, "#!/bin/sh\n");
+        QVERIFY(ui.showActive());
+        ui.model.readiness().setVersionWait(std::chrono::milliseconds(answered ? 60000 : 300));
+        ui.model.startEngineCheck();
+        FakeChild* query = ui.runner->last();
+        QCOMPARE(query->spec.arguments, QStringList{u"--version"_s});
+        ui.model.lookup().setInput(u"lofi"_s);
+        ui.model.lookup().fetch();
+        ui.model.queue().enqueue({video(u"v"_s)}, Preset::p720);
+        QVERIFY(ui.window.resultsPane()->lookingUp()->isVisible());
+        QCOMPARE(ui.runner->children.size(), 1);
+        if (answered)
+            query->print("2025.11.12\n"), query->end(0);
+        QTRY_COMPARE_WITH_TIMEOUT(ui.runner->children.size(), 3, 20000);
+        const int lookup = ui.runner->children.at(1)->spec.arguments.contains(u"-j"_s) ? 1 : 2;
+        QCOMPARE(ui.runner->children.at(lookup)->spec.arguments.contains(u"--js-runtimes"_s), answered);
+        QCOMPARE(ui.childFor(u"v"_s)->spec.arguments.count(u"--progress-template"_s), answered ? 2 : 1);
     }
 }
 
@@ -332,6 +443,8 @@ void TestMainWindow::inGerman()
         QCOMPARE(pane.count()->text(), u"2 Videos \u00b7 2 ausgew\u00e4hlt"_s);
         QCOMPARE(pane.downloadButton()->text(), u"2 herunterladen"_s);
         QCOMPARE(ResultsPane::countLine(1, 0), u"1 Video \u00b7 0 ausgew\u00e4hlt"_s);
+        QCOMPARE(ResultsPane::countLine(2, 1, ResultsPane::Listed::stopped),
+                 u"2 Videos, Auflistung gestoppt \u00b7 1 ausgew\u00e4hlt"_s);
     }
     // Gone with its owner: English again, plural forms included.
     QCOMPARE(ResultsPane::countLine(1, 2), u"1 video \u00b7 2 selected"_s);
