@@ -226,12 +226,13 @@ void TestRealPeer::quit()
                 seen << Seen{words.at(1).toLongLong(), words.at(2).toLongLong(), words.at(3)};
         }
     });
-    app.start(QStringLiteral(REELCATCH_QUIT_DRIVER),
-              QStringList{env.supportDir(), env.binDirs().at(2), env.settingsPath(), env.downloadsDir()}
-                  << (lookup                ? QStringList{u"lookup="_s + m_server.url(u"/silent.mp4"_s)}
-                      : what == u"stream"_s ? QStringList{u"p1080="_s + stream}
-                                            : QStringList{u"p1080="_s + m_server.url(u"/slow.mp4"_s),
-                                                          u"mp3="_s + m_server.url(u"/hour.flac"_s)}));
+    app.start(
+        QStringLiteral(REELCATCH_QUIT_DRIVER),
+        QStringList{env.supportDir(), env.binDirs().at(2), env.settingsPath(), env.downloadsDir()}
+            << (lookup                ? QStringList{u"lookup="_s + m_server.url(u"/silent.mp4"_s)}
+                : what == u"stream"_s ? QStringList{u"p1080="_s + stream}
+                                      : QStringList{u"p1080="_s + m_server.url(u"/slow.mp4"_s),
+                                                    u"mp3="_s + m_server.url(u"/hour.flac"_s)}));
     QVERIFY(app.waitForStarted());
     // Both downloads under way, one receiving, the other in ffmpeg making the
     // MP3; or the lookup's yt-dlp waiting for the server.
@@ -242,14 +243,18 @@ void TestRealPeer::quit()
         });
     };
     const QString mp3 = env.downloadsDir() + u"/hour [hour].mp3"_s;
-    QVERIFY2(QTest::qWaitFor([&] {
-                 if (what == u"stream"_s)
-                     return alive("ffmpeg", 0, stream) > 0 && m_server.requestCount(u"/hls/seg.ts"_s) > 0;
-                 return lookup ? lookupStart >= 0 && alive("yt-dlp", lookupStart) > 0 &&
-                                     m_server.requestCount(u"/silent.mp4"_s) > 0
-                               : alive("yt-dlp") == 2 && QFileInfo(mp3).size() > 0 &&
-                                     alive("ffmpeg", 0, u"libmp3lame"_s) > 0;
-             }, 120000), qPrintable(u"%1 processes seen"_s.arg(seen.size())));
+    QVERIFY2(QTest::qWaitFor(
+                 [&] {
+                     if (what == u"stream"_s)
+                         return alive("ffmpeg", 0, stream) > 0 &&
+                                m_server.requestCount(u"/hls/seg.ts"_s) > 0;
+                     return lookup ? lookupStart >= 0 && alive("yt-dlp", lookupStart) > 0 &&
+                                         m_server.requestCount(u"/silent.mp4"_s) > 0
+                                   : alive("yt-dlp") == 2 && QFileInfo(mp3).size() > 0 &&
+                                         alive("ffmpeg", 0, u"libmp3lame"_s) > 0;
+                 },
+                 120000),
+             qPrintable(u"%1 processes seen"_s.arg(seen.size())));
     if (killed)
         ::kill(pid_t(app.processId()), SIGKILL);
     else
@@ -264,11 +269,13 @@ void TestRealPeer::quit()
     for (const Seen& p : std::as_const(seen))
         groups.insert(p.group);
     QStringList left;
-    const bool gone = QTest::qWaitFor([&] {
-        left = processesLeft(QCoreApplication::applicationPid(), groups);
-        left.removeIf([](const QString& p) { return p.endsWith(u"(Z)"_s); });
-        return left.isEmpty();
-    }, killed ? 2000 : 15000);
+    const bool gone = QTest::qWaitFor(
+        [&] {
+            left = processesLeft(QCoreApplication::applicationPid(), groups);
+            left.removeIf([](const QString& p) { return p.endsWith(u"(Z)"_s); });
+            return left.isEmpty();
+        },
+        killed ? 2000 : 15000);
     for (const qint64 group : std::as_const(groups))
         if (!gone)
             ::kill(-pid_t(group), SIGKILL);

@@ -13,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
@@ -94,10 +95,14 @@ void TestChildProcess::linesMergeBothStreamsInOrder()
     const QStringList before = descriptors();
     // The child has its three streams and what this process lets every child
     // inherit: nothing of the guard's or the lifeline.
-    QString inherited = QStringLiteral("fds 0 1 2");
+    QList<int> open{0, 1, 2};
     for (const QString& fd : before)
         if (fd.toInt() > 2 && !(::fcntl(fd.toInt(), F_GETFD) & FD_CLOEXEC))
-            inherited += u' ' + fd;
+            open << fd.toInt();
+    std::sort(open.begin(), open.end());
+    QString inherited = QStringLiteral("fds");
+    for (const int fd : open)
+        inherited += u' ' + QString::number(fd);
     {
         // A pause longer than the child's whole run: everything arrives at the end.
         Run run(steps("fds|1:one\n|2:ERROR: two\n|sleep:30|1:  three\r|2:\nfour\n|1:five, no "
