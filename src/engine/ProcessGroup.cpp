@@ -76,6 +76,8 @@ void setUp(QProcess& process, const QString& guard)
         // the ffmpeg it runs before exiting; after a SIGTERM that ffmpeg would
         // carry on. An application started in the background inherits SIGINT
         // ignored, which exec would pass on: its default action comes first.
+        // (A guard replaces this with a signal of its own, and asks for
+        // SIGINT for the program it runs.)
         ::signal(SIGINT, SIG_DFL);
         ::prctl(PR_SET_PDEATHSIG, SIGINT);
         // The parent may have died before the request was made.

@@ -29,6 +29,7 @@
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <iterator>
 #include <poll.h>
 #include <string_view>
 #include <sys/resource.h>
@@ -123,8 +124,10 @@ int main(int argc, char** argv)
     action.sa_handler = wake;
     action.sa_flags = SA_NOCLDSTOP;
     ::sigemptyset(&action.sa_mask);
-    for (const int signal : {SIGCHLD, SIGTERM, SIGINT, SIGHUP})
-        ::sigaction(signal, &action, nullptr);
+    constexpr int heard[] = {SIGCHLD, SIGTERM, SIGINT, SIGHUP};
+    struct sigaction inherited[std::size(heard)] = {};
+    for (size_t i = 0; i < std::size(heard); ++i)
+        ::sigaction(heard[i], &action, &inherited[i]);
 #ifdef __linux__
     ::prctl(PR_SET_CHILD_SUBREAPER, 1);
     ::prctl(PR_SET_PDEATHSIG, SIGHUP);
@@ -137,8 +140,11 @@ int main(int argc, char** argv)
     if (child < 0)
         return 125;
     if (child == 0) {
-        // The exec resets the guard's handlers. Should the guard die alone,
-        // PROGRAM hears of it as it would have of the application's death.
+        // PROGRAM gets the signal dispositions the guard got (an ignored
+        // SIGHUP stays ignored). Should the guard die alone, PROGRAM hears
+        // of it as it would have of the application's death.
+        for (size_t i = 0; i < std::size(heard); ++i)
+            ::sigaction(heard[i], &inherited[i], nullptr);
 #ifdef __linux__
         ::prctl(PR_SET_PDEATHSIG, SIGINT);
 #endif
