@@ -1,7 +1,7 @@
 #!/bin/sh
 # Makes the Debian package (scripts/package.sh) and checks it: lintian shows
-# no error, the AppStream metainfo and the desktop entry validate, the icons
-# and the manual page are there, the dependencies came from dpkg-shlibdeps,
+# no error, the AppStream metainfo and the desktop entry validate, the icons,
+# the manual page and the children's guard are there, the dependencies came from dpkg-shlibdeps,
 # and the unpacked program answers --version with the project's version.
 set -eu
 cd "$(dirname "$0")/.."
@@ -17,7 +17,8 @@ for file in usr/share/icons/hicolor/scalable/apps/reelcatch.svg \
     usr/share/icons/hicolor/48x48/apps/reelcatch.png \
     usr/share/icons/hicolor/128x128/apps/reelcatch.png \
     usr/share/icons/hicolor/256x256/apps/reelcatch.png \
-    usr/share/man/man1/reelcatch.1.gz usr/share/doc/reelcatch/copyright; do
+    usr/share/man/man1/reelcatch.1.gz usr/share/doc/reelcatch/copyright \
+    usr/libexec/reelcatch/reelcatch-guard; do
     [ -s "$root/$file" ] || { echo "missing: /$file" >&2; exit 1; }
 done
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' ||

@@ -6,6 +6,7 @@
 #include "ProcessGroup.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QProcess>
 
 namespace reelcatch {
@@ -30,10 +31,23 @@ void keepTail(QByteArray& tail, QByteArrayView more)
 
 Child* SystemRunner::create(const ChildSpec& spec, QObject* parent)
 {
-    return new ChildProcess(spec, parent);
+    return new ChildProcess(spec, parent, m_guard);
 }
 
-ChildProcess::ChildProcess(ChildSpec spec, QObject* parent)
+QString SystemRunner::installedGuard()
+{
+    const QString dir = QCoreApplication::applicationDirPath();
+    for (const QString& path : {dir + QStringLiteral("/reelcatch-guard"),
+                                dir + QStringLiteral("/../libexec/reelcatch/reelcatch-guard")}) {
+        if (const QFileInfo info(path); info.isFile() && info.isExecutable())
+            return info.canonicalFilePath();
+    }
+    qCWarning(lcEngine) << "reelcatch-guard not found beside" << dir
+                        << "nor in its libexec folder: children run without it";
+    return {};
+}
+
+ChildProcess::ChildProcess(ChildSpec spec, QObject* parent, const QString& guard)
     : Child(parent), m_spec(std::move(spec)), m_process(new QProcess(this))
 {
     m_process->setProgram(m_spec.program);
@@ -41,7 +55,7 @@ ChildProcess::ChildProcess(ChildSpec spec, QObject* parent)
     m_process->setProcessEnvironment(m_spec.environment);
     m_process->setStandardInputFile(QProcess::nullDevice());
     m_process->setWorkingDirectory(m_spec.workingDirectory);
-    ProcessGroup::setUp(*m_process);
+    ProcessGroup::setUp(*m_process, guard);
 
     if (m_spec.output == ChildSpec::Output::lines) {
         m_reader = std::make_unique<LineReader>([this](const QString& text) { emit line(text); });

@@ -56,9 +56,9 @@ struct ChildExit {
 };
 
 // One child process, from start to end. Every child leads a process group of
-// its own and gets the parent-death signal, so nothing it starts outlives the
-// application. Ends exactly once, through ended(), unless it is destroyed
-// first, which kills its group.
+// its own, run under reelcatch-guard where there is one (ProcessGroup.h), so
+// nothing it starts outlives the application. Ends exactly once, through ended(), unless it is
+// destroyed first, which kills its group.
 class Child : public QObject {
     Q_OBJECT
 public:
@@ -94,20 +94,31 @@ public:
 
 class SystemRunner final : public ProcessRunner {
 public:
+    // `guard`: the path of reelcatch-guard, empty to run children directly.
+    explicit SystemRunner(QString guard = {}) : m_guard(std::move(guard)) {}
     Child* create(const ChildSpec& spec, QObject* parent) override;
+
+    // The guard installed with the application: beside its executable (as
+    // built) or in its libexec folder; empty, and logged, when missing.
+    static QString installedGuard();
+
+private:
+    QString m_guard;
 };
 
 // The real thing: a QProcess and everything it needs.
 class ChildProcess final : public Child {
     Q_OBJECT
 public:
-    ChildProcess(ChildSpec spec, QObject* parent = nullptr);
+    // `guard` as for SystemRunner.
+    ChildProcess(ChildSpec spec, QObject* parent = nullptr, const QString& guard = {});
     ~ChildProcess() override;
 
     void start() override;
     void stop() override;
     bool isRunning() const override;
     QByteArray errorTail() const override { return m_errorTail; }
+    // The group leader's: the guard's where there is one.
     qint64 processId() const { return m_leader; }
 
 private:

@@ -25,6 +25,7 @@ EngineConfig EngineConfig::forUser()
 #endif
     config.baseEnvironment = QProcessEnvironment::systemEnvironment();
     config.now = [] { return QDateTime::currentDateTimeUtc(); };
+    config.guard = SystemRunner::installedGuard();
     return config;
 }
 
@@ -33,7 +34,7 @@ Engine::Engine(EngineConfig config) : m_config(std::move(config))
     if (!m_config.now)
         m_config.now = [] { return QDateTime::currentDateTimeUtc(); };
     if (!m_config.runner)
-        m_config.runner = std::make_shared<SystemRunner>();
+        m_config.runner = std::make_shared<SystemRunner>(m_config.guard);
 }
 
 QString Engine::managedYtdlp() const

@@ -29,6 +29,8 @@ struct EngineConfig {
     std::function<QDateTime()> now;
     // What starts the children; a SystemRunner when none is given.
     std::shared_ptr<ProcessRunner> runner;
+    // The guard that SystemRunner runs every child under; empty for none.
+    QString guard;
 
     static EngineConfig forUser();
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class QProcess;
 
 namespace reelcatch {
@@ -8,10 +10,14 @@ namespace reelcatch {
 // the leader of a process group, so stopping one stops everything it started.
 namespace ProcessGroup {
 
-// Call before start(): the child leads a new process group and, on Linux,
-// the kernel sends it SIGINT should this application die first (yt-dlp then
-// stops its own children and exits).
-void setUp(QProcess& process);
+// Call before start(), once program and arguments are set: the child leads a
+// new process group and, on Linux, the kernel sends it SIGINT should this
+// application die first. With `guard`, the path of reelcatch-guard, the
+// program runs under that guard, which leads the group instead and ends it
+// all should this application die, grandchildren included (the signal alone
+// reaches the child only); without it, or should the program not be found
+// (QProcess then reports that), the program runs directly.
+void setUp(QProcess& process, const QString& guard = {});
 
 // Sends SIGTERM to every process of the child's group (or to the child alone
 // where groups are not available). Harmless once the child has exited.

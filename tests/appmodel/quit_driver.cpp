@@ -29,6 +29,7 @@ int main(int argc, char* argv[])
     config.binDirs = {args.value(2)};
     config.baseEnvironment = QProcessEnvironment::systemEnvironment();
     config.now = [] { return QDateTime::currentDateTime(); };
+    config.guard = QStringLiteral(REELCATCH_GUARD_PATH);
     Engine engine(config);
     Installer installer(engine, InstallerConfig::fromEnvironment());
     Prefs prefs(args.value(3), args.value(4));

@@ -1,6 +1,7 @@
-// Real child processes: reading both output modes, the end reported once,
-// stopping and killing the whole process group, the inactivity limit, the
-// parent-death signal, and the paced pipe behind the lines mode.
+// Real child processes, run under the real guard: reading both output modes,
+// the end reported once, stopping and killing the whole process group, the
+// inactivity limit, the application killed (grandchildren included), and the
+// paced pipe behind the lines mode.
 #include "ChildProcess.h"
 #include "PacedOutput.h"
 #include "ProcessTable.h"
@@ -12,8 +13,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <fcntl.h>
 #include <memory>
 
 using namespace reelcatch;
@@ -23,6 +26,7 @@ using Output = ChildSpec::Output;
 namespace {
 
 const QString fakeChild = QStringLiteral(REELCATCH_FAKE_CHILD);
+const QString guard = QStringLiteral(REELCATCH_GUARD_PATH);
 
 // The fake child's steps, "|" between them.
 QStringList steps(const char* text)
@@ -41,7 +45,8 @@ struct Run {
         std::chrono::milliseconds inactivityLimit = 0ms)
         : child(std::make_unique<ChildProcess>(ChildSpec{fakeChild, steps,
                                                          QProcessEnvironment::systemEnvironment(),
-                                                         mode, pause, inactivityLimit}))
+                                                         mode, pause, inactivityLimit},
+                                               nullptr, guard))
     {
         QObject::connect(child.get(), &Child::output, child.get(), [this](auto b) { out += b; });
         QObject::connect(child.get(), &Child::line, child.get(), [this](auto l) { lines << l; });
@@ -76,6 +81,7 @@ private slots:
     void theWholeGroupEnds();
     void inactivityLimit_data();
     void inactivityLimit();
+    void childrenDieWithTheirParent_data();
     void childrenDieWithTheirParent();
 };
 
@@ -84,14 +90,27 @@ void TestChildProcess::linesMergeBothStreamsInOrder()
     const auto descriptors = [] {
         return QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::System);
     };
+    // The guards' lifeline is made once, with the first child.
+    ChildProcess({fakeChild, {}, {}}, nullptr, guard);
     const QStringList before = descriptors();
+    // The child has its three streams and what this process lets every child
+    // inherit: nothing of the guard's or the lifeline.
+    QList<int> open{0, 1, 2};
+    for (const QString& fd : before)
+        if (fd.toInt() > 2 && !(::fcntl(fd.toInt(), F_GETFD) & FD_CLOEXEC))
+            open << fd.toInt();
+    std::sort(open.begin(), open.end());
+    QString inherited = QStringLiteral("fds");
+    for (const int fd : open)
+        inherited += u' ' + QString::number(fd);
     {
         // A pause longer than the child's whole run: everything arrives at the end.
-        Run run(steps("1:one\n|2:ERROR: two\n|sleep:30|1:  three\r|2:\nfour\n|1:five, no "
+        Run run(steps("fds|1:one\n|2:ERROR: two\n|sleep:30|1:  three\r|2:\nfour\n|1:five, no "
                       "line break|exit:3"),
                 Output::lines, 10s);
         QVERIFY(run.waitEnd());
-        QCOMPARE(run.lines, steps("one|ERROR: two|three|four|five, no line break"));
+        QCOMPARE(run.lines,
+                 QStringList{inherited} + steps("one|ERROR: two|three|four|five, no line break"));
         QCOMPARE(run.exits.size(), 1);
         QCOMPARE(run.exits.first().kind, ChildExit::Kind::exited);
         QCOMPARE(run.exits.first().code, 3);
@@ -145,7 +164,8 @@ void TestChildProcess::trickleIsReadInFewPieces()
 void TestChildProcess::failureToStartEndsOnceAndLater()
 {
     ChildProcess child(
-        {QDir::tempPath() + QStringLiteral("/no such program"), {}, {}, Output::lines});
+        {QDir::tempPath() + QStringLiteral("/no such program"), {}, {}, Output::lines}, nullptr,
+        guard);
     QSignalSpy ended(&child, &Child::ended);
     child.start();
     QVERIFY(ended.isEmpty());
@@ -188,7 +208,8 @@ void TestChildProcess::theWholeGroupEnds()
     if (how == u"destroy") {
         const qint64 pid = run.reported(QStringLiteral("pid"));
         run.child.reset();
-        QVERIFY(processGone(pid));
+        // QProcess waits for the guard; the child, killed with it, may take a moment.
+        QTRY_VERIFY_WITH_TIMEOUT(processGone(pid), 2000);
     } else {
         if (how == u"stop")
             run.child->stop();
@@ -230,18 +251,51 @@ void TestChildProcess::inactivityLimit()
     QCOMPARE(run.exits.first().code, inactive ? SIGTERM : 0);
 }
 
+void TestChildProcess::childrenDieWithTheirParent_data()
+{
+    QTest::addColumn<bool>("guarded");
+    QTest::newRow("under the guard: the whole group, within 2 s") << true;
+    QTest::newRow("no guard: the parent-death signal, the child alone") << false;
+}
+
 void TestChildProcess::childrenDieWithTheirParent()
 {
-    // A helper (this program) runs a child and is killed: the parent-death signal ends it.
+    // A helper (this program) runs a child with a grandchild, both ignoring
+    // SIGTERM, and is killed.
+    QFETCH(bool, guarded);
     QProcess helper;
-    helper.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--helper")});
+    helper.start(QCoreApplication::applicationFilePath(),
+                 {QStringLiteral("--helper"), guarded ? guard : QString()});
     QByteArray out;
-    QTRY_VERIFY_WITH_TIMEOUT((out += helper.readAllStandardOutput()).contains('\n'), 20000);
-    const qint64 pid = out.mid(out.indexOf("pid ") + 4).trimmed().toLongLong();
-    QVERIFY(pid > 0 && !processGone(pid));
+    QTRY_VERIFY_WITH_TIMEOUT((out += helper.readAllStandardOutput()).contains("pid "), 20000);
+    const auto reported = [&out](const char* what) {
+        return out.mid(out.indexOf(what)).split('\n').first().split(' ').last().toLongLong();
+    };
+    const qint64 pid = reported("pid "), grandchild = reported("grandchild ");
+    QVERIFY(pid > 0 && grandchild > 0 && !processGone(pid));
+    qint64 group = 0;
+    for (const ProcessInfo& p : processTable())
+        group = p.pid == pid ? p.group : group;
+    QCOMPARE(group != pid, guarded); // the guard leads the group
     ::kill(static_cast<pid_t>(helper.processId()), SIGKILL);
     QVERIFY(helper.waitForFinished());
-    QTRY_VERIFY_WITH_TIMEOUT(processGone(pid), 10000);
+    if (guarded) {
+        QStringList left;
+        const bool gone = QTest::qWaitFor(
+            [&] {
+                left = processesLeft(QCoreApplication::applicationPid(), {group});
+                left.removeIf([](const QString& p) { return p.endsWith(u"(Z)"); });
+                return left.isEmpty();
+            },
+            2000);
+        if (!gone)
+            ::kill(-pid_t(group), SIGKILL);
+        QVERIFY2(gone, qPrintable(left.join(u", ")));
+    } else {
+        QTRY_VERIFY_WITH_TIMEOUT(processGone(pid), 10000);
+        QVERIFY(!processGone(grandchild)); // what the guard is for
+        ::kill(pid_t(grandchild), SIGKILL);
+    }
 }
 
 int main(int argc, char** argv)
@@ -249,8 +303,9 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     if (argc > 1 && qstrcmp(argv[1], "--helper") == 0) {
         // The helper: runs a quiet child and passes its report on.
-        ChildProcess child(
-            {fakeChild, steps("pid|sleep:60000"), QProcessEnvironment::systemEnvironment()});
+        ChildProcess child({fakeChild, steps("ignore-term|grandchild|pid|sleep:60000"),
+                            QProcessEnvironment::systemEnvironment()},
+                           nullptr, QString::fromLocal8Bit(argc > 2 ? argv[2] : ""));
         QObject::connect(&child, &Child::output, &child, [](const QByteArray& bytes) {
             std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
             std::fflush(stdout);

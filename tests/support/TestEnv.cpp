@@ -82,6 +82,7 @@ reelcatch::EngineConfig TestEnv::engineConfig() const
     config.binDirs = binDirs();
     config.baseEnvironment = childEnvironment();
     config.now = [now = m_now] { return now->isValid() ? *now : QDateTime::currentDateTimeUtc(); };
+    config.guard = QStringLiteral(REELCATCH_GUARD_PATH);
     return config;
 }
 

@@ -4,6 +4,8 @@
 //   fill:FD:N         N bytes to FD, in lines of 79 "x" and "\n"
 //   sleep:MS          sleeps MS milliseconds
 //   pid               writes "pid PID\n" to standard output
+//   fds               writes "fds" and the open descriptors' numbers, each
+//                     after a space, and "\n" to standard output
 //   ignore-term       ignores SIGTERM from now on (inherited by a grandchild)
 //   grandchild        starts a grandchild that holds both pipes and waits for
 //                     a signal, and writes "grandchild PID\n" to standard output
@@ -12,6 +14,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <ctime>
+#include <dirent.h>
 #include <string>
 #include <string_view>
 #include <unistd.h>
@@ -58,6 +61,15 @@ int main(int argc, char** argv)
             sleepMs(std::atol(std::string(arg).c_str()));
         } else if (step == "pid") {
             put(1, "pid " + std::to_string(::getpid()) + "\n");
+        } else if (step == "fds") {
+            std::string line = "fds";
+            DIR* dir = ::opendir("/proc/self/fd");
+            while (const dirent* entry = dir ? ::readdir(dir) : nullptr)
+                if (entry->d_name[0] != '.' && std::atoi(entry->d_name) != ::dirfd(dir))
+                    line += std::string(" ") + entry->d_name;
+            if (dir)
+                ::closedir(dir);
+            put(1, line + "\n");
         } else if (step == "ignore-term") {
             std::signal(SIGTERM, SIG_IGN);
         } else if (step == "grandchild") {
