@@ -33,7 +33,7 @@ QByteArray signature(const QByteArray& data)
 // A stand-in for a tool: answers its version query, fails otherwise.
 QByteArray tool(const QByteArray& version)
 {
-    return "#!/bin/sh\ncase \"$1\" in --version|-version) echo " + version +
+    return "#!/bin/sh\ncase \"$*\" in --version|-version|\"--ignore-config --version\") echo " + version +
            "; exit 0;; esac\nexit 3\n";
 }
 
