@@ -75,8 +75,8 @@ QStringList download(const Engine& engine, const Prefs& prefs, const Download& r
         args << url;
     args << QStringLiteral("--no-playlist") << QStringLiteral("--newline")
          << QStringLiteral("--progress") << QStringLiteral("-P") << QStringLiteral(".")
-         << QStringLiteral("-o") << outputTemplate(request)
-         << QStringLiteral("--progress-template") << progressTemplate;
+         << QStringLiteral("-o") << outputTemplate(request) << QStringLiteral("--progress-template")
+         << progressTemplate;
     // "--print" makes yt-dlp quiet, so post-processor steps only show when
     // asked for; releases before this one print them without line breaks.
     if (since(request.version, postprocessTemplateSince))

@@ -173,11 +173,12 @@ void TestRealPeer::configFilesIgnored()
     const QString real = data.filePath(u"real"_s), linked = data.filePath(u"linked"_s);
     const QString start = f->env.path(u"start"_s), ran = f->env.path(u"ran"_s);
     QVERIFY(QDir().mkpath(real) && QFile::link(real, linked) && QDir().mkpath(start));
-    const QByteArray commands = "--exec \"pre_process:touch " + ran.toUtf8() + "\"\n--exec \"touch " + ran.toUtf8() + "\"\n";
+    const QByteArray commands = "--exec \"pre_process:touch " + ran.toUtf8() +
+                                "\"\n--exec \"touch " + ran.toUtf8() + "\"\n";
     for (const QString& folder : {real, start})
         QVERIFY(!TestEnv::writeFile(folder + u"/yt-dlp.conf"_s, commands).isEmpty());
-    const QString elsewhere = f->env.path(u"elsewhere"_s);
-    QVERIFY(!TestEnv::writeFile(f->env.homeDir() + u"/.config/yt-dlp/config"_s, "-P " + elsewhere.toUtf8()).isEmpty());
+    const QString elsewhere = f->env.path(u"elsewhere"_s), user = u"/.config/yt-dlp/config"_s;
+    QVERIFY(!TestEnv::writeFile(f->env.homeDir() + user, "-P " + elsewhere.toUtf8()).isEmpty());
     const QString was = QDir::currentPath();
     const auto back = qScopeGuard([&] { QDir::setCurrent(was); });
     QVERIFY(QDir::setCurrent(start));

@@ -226,7 +226,8 @@ void TestEngine::lookupCommand()
     const Engine engine(env.engineConfig());
     const QStringList tail = words("-j --flat-playlist --lazy-playlist --no-playlist --no-warnings -- -x");
     const std::optional<QString> takesDeno = QString::fromLatin1(YtdlpArgs::jsRuntimesSince);
-    QCOMPARE(YtdlpArgs::lookup(engine, QStringLiteral("-x"), takesDeno), words("--ignore-config --no-colors") + tail);
+    QCOMPARE(YtdlpArgs::lookup(engine, QStringLiteral("-x"), takesDeno),
+             words("--ignore-config --no-colors") + tail);
 
     // deno goes only to a yt-dlp known to take it, once there is one, the managed copy first.
     TestEnv::writeExecutable(env.binDirs().at(1) + QStringLiteral("/deno"), "#!/bin/sh\n");
@@ -235,10 +236,13 @@ void TestEngine::lookupCommand()
                  << QStringLiteral("deno:") + env.binDirs().at(1) + QStringLiteral("/deno")
                  << tail);
     for (const char* old : {"", "2023.03.04", "2025.11.11.235959"}) // "": not known
-        QCOMPARE(YtdlpArgs::common(engine, *old ? std::optional(QString::fromLatin1(old)) : std::nullopt), words("--ignore-config --no-colors"));
+        QCOMPARE(YtdlpArgs::common(engine,
+                                   *old ? std::optional(QString::fromLatin1(old)) : std::nullopt),
+                 words("--ignore-config --no-colors"));
     TestEnv::writeExecutable(engine.managedDeno(), "#!/bin/sh\n");
     QCOMPARE(YtdlpArgs::common(engine, QStringLiteral("2026.01.02.120000")),
-             words("--ignore-config --no-colors --js-runtimes") << QStringLiteral("deno:") + engine.managedDeno());
+             words("--ignore-config --no-colors --js-runtimes")
+                 << QStringLiteral("deno:") + engine.managedDeno());
 }
 
 void TestEngine::downloadCommand_data()
