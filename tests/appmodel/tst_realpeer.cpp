@@ -188,6 +188,7 @@ void TestRealPeer::configFilesIgnored()
 
     QVERIFY(f->lookUp(f->server.url(u"/clip.mp4"_s)));
     QCOMPARE(f->model.lookup().results().size(), 1);
+    QVERIFY(!QFile::exists(ran));
     f->prefs.setFolder(linked);
     const DownloadPtr job = f->enqueue(u"clip"_s);
     QVERIFY(f->settled());
