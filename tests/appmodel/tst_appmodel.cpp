@@ -571,6 +571,7 @@ void TestAppModel::cookies()
     const QStringList tail{u"-j"_s, u"--flat-playlist"_s, u"--lazy-playlist"_s, u"--no-playlist"_s, u"--no-warnings"_s, u"--"_s, playlist};
     QCOMPARE(f.runner->last()->spec.arguments,
              QStringList({u"--ignore-config"_s, u"--no-colors"_s}) + expected + tail);
+    QCOMPARE(f.runner->last()->spec.workingDirectory, f.env.path(u"cache"_s)); // not the app's own
     f.queue().enqueue({videoItem(u"v"_s)}, Preset::p1080);
     QCOMPARE(f.runner->last()->spec.arguments.mid(2, expected.size() + 1),
              expected + QStringList{u"https://example.org/v"_s});
