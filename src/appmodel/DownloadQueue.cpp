@@ -331,8 +331,9 @@ void DownloadQueue::start(const DownloadPtr& job)
         job->setPhase(Download::Phase::failed(tr("Download engine not installed yet.")));
         return;
     }
-    // yt-dlp works in the folder and is not told it, as it would expand "~"
-    // and "$NAME" in it; a missing folder, which it used to make, is made here.
+    // yt-dlp works in the folder and knows it only as ".", as it would expand
+    // "~" and "$NAME" in its name; a missing folder, which it used to make, is
+    // made here.
     const QString folder = m_prefs.folder();
     if (!QDir().mkpath(folder)) {
         job->setPhase(Download::Phase::failed(tr("Couldn't create the folder \u201c%1\u201d.")

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QStringView>
 
@@ -125,16 +126,33 @@ void handleProgress(QStringView line, Download& job)
     job.setDetail(detail);
 }
 
-// `path`, taken relative to `folder`, when it lies inside `folder` once "."
-// and ".." are resolved in both as written; the disk is not looked at.
+// What follows `root` and a slash in `file`, when there is something.
+std::optional<QStringView> below(const QString& root, const QString& file)
+{
+    const qsizetype length = root.endsWith(u'/') ? root.size() : root.size() + 1;
+    if (file.size() > length && file.startsWith(root) && file.at(length - 1) == u'/')
+        return QStringView(file).sliced(length);
+    return std::nullopt;
+}
+
+// `path`, taken relative to `folder`, when it lies inside `folder`: once "."
+// and ".." are resolved in both as written, or else once both are resolved
+// on the disk. yt-dlp names a finished file by its working folder's real
+// path, which differs from that of a folder reached through a link; such a
+// file is named within `folder` as written.
 std::optional<QString> inside(const QString& folder, const QString& path)
 {
     const QDir dir(folder);
     const QString root = QDir::cleanPath(dir.absolutePath());
     const QString file = QDir::cleanPath(dir.absoluteFilePath(path));
-    const QString prefix = root.endsWith(u'/') ? root : root + u'/';
-    if (file.size() > prefix.size() && file.startsWith(prefix))
+    if (below(root, file))
         return file;
+    const QString realRoot = QFileInfo(root).canonicalFilePath();
+    const QString realFile = QFileInfo(file).canonicalFilePath();
+    if (realRoot.isEmpty() || realFile.isEmpty())
+        return std::nullopt;
+    if (const std::optional<QStringView> rest = below(realRoot, realFile))
+        return QDir::cleanPath(root + u'/' + rest->toString());
     return std::nullopt;
 }
 

@@ -16,6 +16,7 @@ EngineConfig EngineConfig::forUser()
     // ~/.local/share/Reelcatch on Linux, ~/Library/Application Support/Reelcatch on macOS.
     config.supportDir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                         QStringLiteral("/Reelcatch");
+    config.workDir = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
 #ifdef Q_OS_MACOS
     config.binDirs = {QStringLiteral("/opt/homebrew/bin"), QStringLiteral("/usr/local/bin"),
                       QStringLiteral("/usr/bin")};
@@ -35,6 +36,8 @@ Engine::Engine(EngineConfig config) : m_config(std::move(config))
         m_config.now = [] { return QDateTime::currentDateTimeUtc(); };
     if (!m_config.runner)
         m_config.runner = std::make_shared<SystemRunner>(m_config.guard);
+    if (m_config.workDir.isEmpty())
+        m_config.workDir = m_config.supportDir;
 }
 
 QString Engine::managedYtdlp() const
@@ -128,6 +131,12 @@ QProcessEnvironment Engine::environment() const
 Child* Engine::spawn(ChildSpec spec, QObject* parent) const
 {
     spec.environment = environment();
+    if (spec.workingDirectory.isEmpty()) {
+        // A child whose folder can't be made fails to start rather than
+        // running in the application's own.
+        QDir().mkpath(m_config.workDir);
+        spec.workingDirectory = m_config.workDir;
+    }
     return m_config.runner->create(spec, parent);
 }
 
@@ -161,7 +170,8 @@ void Engine::version(QObject* context, std::function<void(std::optional<QString>
         QTimer::singleShot(0, context, [done = std::move(done)] { done(std::nullopt); });
         return;
     }
-    run(*path, {QStringLiteral("--version")}, context,
+    // No configuration file is read: one of the user's could make it fail.
+    run(*path, {QStringLiteral("--ignore-config"), QStringLiteral("--version")}, context,
         [done = std::move(done)](Result<RunResult> result) {
             if (!result || result.value().status != 0) {
                 done(std::nullopt);

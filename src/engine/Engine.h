@@ -21,6 +21,11 @@ namespace reelcatch {
 struct EngineConfig {
     // The private folder of managed tools ("yt-dlp", "deno", "ffmpeg", "ffprobe").
     QString supportDir;
+    // Where children start unless told otherwise (made when missing): never
+    // the folder the application was started from, as yt-dlp reads a
+    // configuration file from its working folder. The support folder when
+    // empty.
+    QString workDir;
     // The system directories searched, in order, when no managed copy exists.
     QStringList binDirs;
     // The environment every child process starts from.
@@ -74,7 +79,7 @@ public:
     // the support folder and the bin directories.
     QProcessEnvironment environment() const;
     // A child of `program` in the engine's environment, not started yet,
-    // owned by `parent`.
+    // owned by `parent`; one without a working folder starts in workDir.
     Child* spawn(ChildSpec spec, QObject* parent) const;
 
     using RunDone = std::function<void(Result<RunResult>)>;

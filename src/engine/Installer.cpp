@@ -128,6 +128,9 @@ Installer::Tool Installer::tool(const QString& name, const QString& url, bool zi
     // "ffmpeg version 7.1 …"; deno says "deno 2.1.4 (…)"; yt-dlp "2025.01.15" or "2025.01.15.1".
     const bool ffTool = name == QLatin1String("ffmpeg") || name == QLatin1String("ffprobe");
     tool.checkArgs = {ffTool ? QStringLiteral("-version") : QStringLiteral("--version")};
+    // A configuration file of the user's could make yt-dlp fail the check.
+    if (name == QLatin1String("yt-dlp"))
+        tool.checkArgs.prepend(QStringLiteral("--ignore-config"));
     if (ffTool)
         tool.version.setPattern(QStringLiteral("^") + name + QStringLiteral(" version \\S"));
     else if (name == QLatin1String("deno"))

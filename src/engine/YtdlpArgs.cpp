@@ -39,7 +39,7 @@ bool since(const std::optional<QString>& version, const char* release)
 QStringList common(const Engine& engine, const std::optional<QString>& version,
                    const Cookies& cookies)
 {
-    QStringList args{QStringLiteral("--no-colors")};
+    QStringList args{QStringLiteral("--ignore-config"), QStringLiteral("--no-colors")};
     if (since(version, jsRuntimesSince)) {
         if (const std::optional<QString> denoPath = engine.deno())
             args << QStringLiteral("--js-runtimes") << QStringLiteral("deno:") + *denoPath;
@@ -74,8 +74,9 @@ QStringList download(const Engine& engine, const Prefs& prefs, const Download& r
     if (!optionLike)
         args << url;
     args << QStringLiteral("--no-playlist") << QStringLiteral("--newline")
-         << QStringLiteral("--progress") << QStringLiteral("-o") << outputTemplate(request)
-         << QStringLiteral("--progress-template") << progressTemplate;
+         << QStringLiteral("--progress") << QStringLiteral("-P") << QStringLiteral(".")
+         << QStringLiteral("-o") << outputTemplate(request) << QStringLiteral("--progress-template")
+         << progressTemplate;
     // "--print" makes yt-dlp quiet, so post-processor steps only show when
     // asked for; releases before this one print them without line breaks.
     if (since(request.version, postprocessTemplateSince))

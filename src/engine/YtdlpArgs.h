@@ -30,8 +30,10 @@ struct Cookies {
     QString file;
 };
 
-// What begins every command line: no colours, deno when there is one and
-// the yt-dlp in use (of `version`, when known) takes it, and the cookies.
+// What begins every command line: no configuration file (one in the working
+// folder, such as the download folder, could run any command), no colours,
+// deno when there is one and the yt-dlp in use (of `version`, when known)
+// takes it, and the cookies.
 QStringList common(const Engine& engine, const std::optional<QString>& version,
                    const Cookies& cookies = {});
 
@@ -50,8 +52,8 @@ struct Download {
     bool presetInName = false;
     Cookies cookies = {};
 };
-// Downloads one video into the working folder (yt-dlp would expand "~" and
-// "$NAME" in a folder given on the command line), printing progress lines
+// Downloads one video into the working folder, given as "." (yt-dlp would
+// expand "~" and "$NAME" in a folder named on the command line), printing progress lines
 // "RC|…", post-processor steps and "RCFILE|path" once the file is in place.
 QStringList download(const Engine& engine, const Prefs& prefs, const Download& request);
 

@@ -501,7 +501,9 @@ void TestAppModel::readiness()
     QVERIFY(ready.isBusy());
     FakeChild* query = f.runner->last();
     const bool usable = !fails || note.isEmpty();
-    QCOMPARE(query && !query->hasEnded && query->spec.arguments == QStringList{u"--version"_s}, usable);
+    QCOMPARE(query && !query->hasEnded &&
+                 query->spec.arguments == QStringList({u"--ignore-config"_s, u"--version"_s}),
+             usable);
     if (usable)
         query->print("2025.11.12\n"), query->end(0);
     QTRY_VERIFY_WITH_TIMEOUT(!ready.isBusy(), 30000);
@@ -570,9 +572,12 @@ void TestAppModel::cookies()
     // Lookups and downloads alike.
     QVERIFY(start(f, playlist));
     const QStringList tail{u"-j"_s, u"--flat-playlist"_s, u"--lazy-playlist"_s, u"--no-playlist"_s, u"--no-warnings"_s, u"--"_s, playlist};
-    QCOMPARE(f.runner->last()->spec.arguments, QStringList{u"--no-colors"_s} + expected + tail);
+    QCOMPARE(f.runner->last()->spec.arguments,
+             QStringList({u"--ignore-config"_s, u"--no-colors"_s}) + expected + tail);
+    QCOMPARE(f.runner->last()->spec.workingDirectory, f.env.path(u"cache"_s)); // not the app's own
     f.queue().enqueue({videoItem(u"v"_s)}, Preset::p1080);
-    QCOMPARE(f.runner->last()->spec.arguments.mid(1, expected.size() + 1), expected + QStringList{u"https://example.org/v"_s});
+    QCOMPARE(f.runner->last()->spec.arguments.mid(2, expected.size() + 1),
+             expected + QStringList{u"https://example.org/v"_s});
 }
 
 QTEST_GUILESS_MAIN(TestAppModel)

@@ -3,9 +3,12 @@
 // killed while they run, leaving none of its yt-dlp and ffmpeg behind.
 #include "Fixture.h"
 #include "HttpServer.h"
+#include "LibraryStore.h"
 #include "ProcessTable.h"
 
 #include <QFileInfo>
+#include <QScopeGuard>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <csignal>
@@ -72,6 +75,7 @@ private slots:
     void initTestCase();
     void lookups();
     void downloads();
+    void configFilesIgnored();
     void cancelMidTransferThenRetry();
     void quit_data();
     void quit();
@@ -164,6 +168,49 @@ void TestRealPeer::downloads()
     }
     const QString message = missing->phase().message();
     QVERIFY2(message.contains(u"404"_s) && !message.startsWith(u"ERROR"_s), qPrintable(message));
+}
+
+// No configuration file is read: not the download folder's (a browser saves
+// there without asking) nor that of the folder the application was started
+// from, whose commands would run, nor the user's, whose folder would take
+// the file. A download folder reached through a link keeps its file.
+void TestRealPeer::configFilesIgnored()
+{
+    QTemporaryDir data; // the store and the real download folder, outliving the model
+    auto f = std::make_unique<RealFixture>();
+    QVERIFY(f->linked && !f->serve(u"clip"_s).isEmpty());
+    const QString real = data.filePath(u"real"_s), linked = data.filePath(u"linked"_s);
+    const QString start = f->env.path(u"start"_s), ran = f->env.path(u"ran"_s);
+    QVERIFY(QDir().mkpath(real) && QFile::link(real, linked) && QDir().mkpath(start));
+    const QByteArray commands = "--exec \"pre_process:touch " + ran.toUtf8() +
+                                "\"\n--exec \"touch " + ran.toUtf8() + "\"\n";
+    for (const QString& folder : {real, start})
+        QVERIFY(!TestEnv::writeFile(folder + u"/yt-dlp.conf"_s, commands).isEmpty());
+    const QString elsewhere = f->env.path(u"elsewhere"_s), user = u"/.config/yt-dlp/config"_s;
+    QVERIFY(!TestEnv::writeFile(f->env.homeDir() + user, "-P " + elsewhere.toUtf8()).isEmpty());
+    const QString was = QDir::currentPath();
+    const auto back = qScopeGuard([&] { QDir::setCurrent(was); });
+    QVERIFY(QDir::setCurrent(start));
+    QSignalSpy loaded(&f->model.library(), &Library::loaded);
+    f->model.library().open(data.path());
+    QVERIFY(loaded.wait(patience));
+
+    QVERIFY(f->lookUp(f->server.url(u"/clip.mp4"_s)));
+    QCOMPARE(f->model.lookup().results().size(), 1);
+    QVERIFY(!QFile::exists(ran));
+    f->prefs.setFolder(linked);
+    const DownloadPtr job = f->enqueue(u"clip"_s);
+    QVERIFY(f->settled());
+    QVERIFY2(job->phase() == Download::Phase::done(), qPrintable(job->phase().message()));
+    QVERIFY(!QFile::exists(ran) && !QFile::exists(elsewhere));
+    const QString file = linked + u"/clip [clip].mp4"_s;
+    QCOMPARE(job->file().value_or(QString()), file);
+    QVERIFY(QFileInfo(file).size() > 1000);
+    f.reset(); // writes what is pending
+    const LibrarySnapshot kept = LibraryStore(data.path()).open();
+    QCOMPARE(kept.jobs.size(), 1);
+    QCOMPARE(kept.jobs.first().file.value_or(QString()), file);
+    QVERIFY(!kept.jobs.first().fileGone && kept.downloaded.contains(u"clip"_s));
 }
 
 void TestRealPeer::cancelMidTransferThenRetry()

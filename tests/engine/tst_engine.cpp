@@ -202,7 +202,9 @@ void TestEngine::version()
         FakeChild* child = runner->last();
         QVERIFY(child && child->started);
         QCOMPARE(child->spec.program, env.binDirs().at(1) + QStringLiteral("/yt-dlp"));
-        QCOMPARE(child->spec.arguments, QStringList{QStringLiteral("--version")});
+        QCOMPARE(child->spec.arguments, words("--ignore-config --version"));
+        QCOMPARE(child->spec.workingDirectory, env.path(QStringLiteral("cache")));
+        QVERIFY(QFileInfo(child->spec.workingDirectory).isDir());
         QCOMPARE(child->spec.environment, engine.environment());
         child->print(output);
         child->end(code, kind, QStringLiteral("no such file"));
@@ -224,19 +226,23 @@ void TestEngine::lookupCommand()
     const Engine engine(env.engineConfig());
     const QStringList tail = words("-j --flat-playlist --lazy-playlist --no-playlist --no-warnings -- -x");
     const std::optional<QString> takesDeno = QString::fromLatin1(YtdlpArgs::jsRuntimesSince);
-    QCOMPARE(YtdlpArgs::lookup(engine, QStringLiteral("-x"), takesDeno), words("--no-colors") + tail);
+    QCOMPARE(YtdlpArgs::lookup(engine, QStringLiteral("-x"), takesDeno),
+             words("--ignore-config --no-colors") + tail);
 
     // deno goes only to a yt-dlp known to take it, once there is one, the managed copy first.
     TestEnv::writeExecutable(env.binDirs().at(1) + QStringLiteral("/deno"), "#!/bin/sh\n");
     QCOMPARE(YtdlpArgs::lookup(engine, QStringLiteral("-x"), takesDeno),
-             words("--no-colors --js-runtimes")
+             words("--ignore-config --no-colors --js-runtimes")
                  << QStringLiteral("deno:") + env.binDirs().at(1) + QStringLiteral("/deno")
                  << tail);
     for (const char* old : {"", "2023.03.04", "2025.11.11.235959"}) // "": not known
-        QCOMPARE(YtdlpArgs::common(engine, *old ? std::optional(QString::fromLatin1(old)) : std::nullopt), words("--no-colors"));
+        QCOMPARE(YtdlpArgs::common(engine,
+                                   *old ? std::optional(QString::fromLatin1(old)) : std::nullopt),
+                 words("--ignore-config --no-colors"));
     TestEnv::writeExecutable(engine.managedDeno(), "#!/bin/sh\n");
     QCOMPARE(YtdlpArgs::common(engine, QStringLiteral("2026.01.02.120000")),
-             words("--no-colors --js-runtimes") << QStringLiteral("deno:") + engine.managedDeno());
+             words("--ignore-config --no-colors --js-runtimes")
+                 << QStringLiteral("deno:") + engine.managedDeno());
 }
 
 void TestEngine::downloadCommand_data()
@@ -305,9 +311,9 @@ void TestEngine::downloadCommand()
         prefs.setValue(pair.section(u'=', 0, 0), pair.section(u'=', 1));
     const QString url = QStringLiteral("https://www.youtube.com/watch?v=abc");
 
-    // No folder: yt-dlp works in it. Title and id are cut to leave room for suffixes.
-    QStringList expected{QStringLiteral("--no-colors"), url};
-    expected << words("--no-playlist --newline --progress -o")
+    // The folder as ".": yt-dlp works in it. Title and id are cut to leave room for suffixes.
+    QStringList expected{QStringLiteral("--ignore-config"), QStringLiteral("--no-colors"), url};
+    expected << words("--no-playlist --newline --progress -P . -o")
              << QStringLiteral("%(title).180B [%(id).32B].%(ext)s")
              << QStringLiteral("--progress-template") << progress;
     if (steps)
@@ -327,7 +333,7 @@ void TestEngine::optionLikeAddressGoesLast()
     QCOMPARE(args.indexOf(url), args.size() - 1);
     QCOMPARE(args.at(args.size() - 2), QStringLiteral("--"));
     QCOMPARE(args.count(url), 1);
-    QCOMPARE(args.at(1), QStringLiteral("--no-playlist"));
+    QCOMPARE(args.at(2), QStringLiteral("--no-playlist"));
 }
 
 QTEST_GUILESS_MAIN(TestEngine)

@@ -37,8 +37,8 @@ QByteArray signature(const QByteArray& data)
 // A stand-in for a tool: answers its version query, fails otherwise.
 QByteArray tool(const QByteArray& version)
 {
-    return "#!/bin/sh\ncase \"$1\" in --version|-version) echo " + version +
-           "; exit 0;; esac\nexit 3\n";
+    return "#!/bin/sh\ncase \"$*\" in --version|-version|\"--ignore-config --version\") echo " +
+           version + "; exit 0;; esac\nexit 3\n";
 }
 
 // A zip archive of files named by the even items, their contents the odd ones.

@@ -79,6 +79,7 @@ reelcatch::EngineConfig TestEnv::engineConfig() const
 {
     reelcatch::EngineConfig config;
     config.supportDir = supportDir();
+    config.workDir = path(QStringLiteral("cache"));
     config.binDirs = binDirs();
     config.baseEnvironment = childEnvironment();
     config.now = [now = m_now] { return now->isValid() ? *now : QDateTime::currentDateTimeUtc(); };

@@ -31,6 +31,7 @@ ProcessResult runProcess(const QString& program, const QStringList& args,
 
 // A per-test sandbox in a temporary folder, removed with the object:
 //   <root>/support          the managed-tools folder
+//   <root>/cache            where children start (made when one starts)
 //   <root>/bin0, bin1, bin2 stand-ins for the system bin directories
 //   <root>/home             HOME, with the XDG folders below it
 //   <root>/home/Downloads   the downloads folder
@@ -55,7 +56,7 @@ public:
     // LANG and LC_ALL "C.UTF-8", no proxies and no_proxy "127.0.0.1,localhost".
     QProcessEnvironment childEnvironment() const;
 
-    // supportDir, binDirs, childEnvironment() and a clock that reads the
+    // supportDir, <root>/cache, binDirs, childEnvironment() and a clock that reads the
     // real time until setNow() fixes it (for every config handed out).
     reelcatch::EngineConfig engineConfig() const;
     void setNow(const QDateTime& now) { *m_now = now; }

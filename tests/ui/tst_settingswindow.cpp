@@ -79,7 +79,7 @@ void TestSettingsWindow::engineRowsFollowReadiness()
     QVERIFY(ui.installer.finish(u"deno"_s, Done{}));
     QCOMPARE(text(u"denoState"_s), u"installed"_s);
     FakeChild* version = ui.runner->last();
-    QCOMPARE(version->spec.arguments, QStringList{u"--version"_s});
+    QCOMPARE(version->spec.arguments, (QStringList{u"--ignore-config"_s, u"--version"_s}));
     version->print("2025.06.30\n");
     version->end(0);
     QCOMPARE(text(u"ytdlpVersion"_s), u"2025.06.30"_s);
