@@ -17,9 +17,8 @@ AppModel::AppModel(Engine& engine, Prefs& prefs, ToolInstaller& installer, Platf
     const auto cookies = [this] { return m_cookies.choice().cookies; };
     m_lookup.setCookies(cookies);
     m_queue.setCookies(cookies);
-    // Quitting stops every download, and with it every ffmpeg it started.
     if (QCoreApplication* app = QCoreApplication::instance())
-        connect(app, &QCoreApplication::aboutToQuit, &m_queue, &DownloadQueue::cancelAll);
+        connect(app, &QCoreApplication::aboutToQuit, this, &AppModel::shutDown);
 }
 
 AppModel::~AppModel() = default;
@@ -27,6 +26,16 @@ AppModel::~AppModel() = default;
 void AppModel::enqueueSelected(Preset preset)
 {
     m_queue.enqueue(m_lookup.selectedItems(), preset);
+}
+
+void AppModel::shutDown()
+{
+    if (std::exchange(m_shutDown, true))
+        return;
+    // The list first: stopping the downloads must not be what it keeps.
+    m_library.keepForNextStart();
+    // Every download stops, and with it every ffmpeg it started.
+    m_queue.cancelAll();
 }
 
 } // namespace reelcatch

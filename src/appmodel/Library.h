@@ -39,6 +39,11 @@ public:
     const QString& note() const { return m_note; }
     void dismissNote();
 
+    // For quitting, before the queue stops its jobs: writes what is pending,
+    // every running and waiting job as waiting, and keeps nothing after, so
+    // the list comes back as the user left it.
+    void keepForNextStart();
+
 signals:
     void loaded();
     // Videos were added to the history.
@@ -61,7 +66,7 @@ private:
     QObject* m_worker = nullptr;
     bool m_loaded = false;
     bool m_restoring = false;
-    // Quitting cancels every job; that is not what the list should keep.
+    // Set by keepForNextStart(): the cancels that follow are not kept.
     bool m_closing = false;
     std::pair<int, int> m_adding{0, -1};
     QSet<QString> m_downloaded;

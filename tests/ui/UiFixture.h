@@ -9,11 +9,13 @@
 #include "FakeRunner.h"
 #include "MainWindow.h"
 #include "Prefs.h"
+#include "SystemClipboard.h"
 #include "TestEnv.h"
 #include "ThumbnailCache.h"
 #include "ToolInstaller.h"
 #include "Translations.h"
 
+#include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -51,8 +53,7 @@ public:
     void revealFile(const QString& path) override { revealed << path; }
     void openFolder(const QString& path) override { folders << path; }
     void openUrl(const QUrl& url) override { urls << url; }
-    void copyText(const QString& text) override { copied << text; }
-    QStringList revealed, folders, copied;
+    QStringList revealed, folders;
     QList<QUrl> urls;
 };
 
@@ -65,15 +66,16 @@ public:
     QStringList asked;
 };
 
-// yt-dlp's per-entry answer for a playlist of these ids (titled "Title <id>").
-inline QByteArray playlist(const QString& title, const QStringList& ids)
+// yt-dlp's per-entry answer for a playlist of these ids (titled "Title <id>", at `site`<id>).
+inline QByteArray playlist(const QString& title, const QStringList& ids,
+                           const QString& site = u"https://example.org/"_s)
 {
     QByteArray lines;
     for (const QString& id : ids)
         lines += QJsonDocument(QJsonObject{{u"id"_s, id},
                                            {u"title"_s, u"Title "_s + id},
                                            {u"channel"_s, u"Channel"_s},
-                                           {u"webpage_url"_s, u"https://example.org/"_s + id},
+                                           {u"webpage_url"_s, site + id},
                                            {u"playlist_title"_s, title}})
                      .toJson(QJsonDocument::Compact) +
                  '\n';
@@ -110,7 +112,9 @@ inline void readEnglish()
 Q_COREAPP_STARTUP_FUNCTION(readEnglish)
 
 struct Ui {
-    explicit Ui(bool ffmpeg = true) : engine(sandboxConfig(env, runner, ffmpeg)) {}
+    // With `realChildren`, the engine starts real processes, not FakeRunner's.
+    explicit Ui(bool ffmpeg = true, bool realChildren = false)
+        : engine(sandboxConfig(env, realChildren ? nullptr : runner, ffmpeg)) {}
 
     bool showActive()
     {
@@ -127,10 +131,10 @@ struct Ui {
         return nullptr;
     }
     // Ends the lookup under way with this playlist; true once it is listed.
-    bool answer(const QString& title, const QStringList& ids)
+    bool answer(const QString& title, const QStringList& ids, const QString& site = u"https://example.org/"_s)
     {
         FakeChild* child = runner->last();
-        child->print(playlist(title, ids));
+        child->print(playlist(title, ids, site));
         child->end(0);
         return QTest::qWaitFor([this] { return !model.lookup().isFetching(); }, 20000);
     }
@@ -140,7 +144,8 @@ struct Ui {
     Engine engine;
     Prefs prefs{env.settingsPath(), env.downloadsDir()};
     HeldInstaller installer;
-    AppModel model{engine, prefs, installer};
+    SystemClipboard clipboard{QGuiApplication::clipboard()};
+    AppModel model{engine, prefs, installer, Platform{&clipboard}};
     QNetworkAccessManager network;
     ThumbnailCache thumbnails{&network, env.path(u"thumbnails"_s)};
     RecordingActions actions;

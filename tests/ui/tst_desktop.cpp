@@ -1,14 +1,22 @@
 // One instance per user, with real processes (this program started again as
 // `--instance SOCKET [LINK…]` does what main() does with its command line),
-// and batch notifications on a private session bus, to a server of our own.
+// batch notifications on a private session bus, to a server of our own, and
+// quitting the shell's window while real children download.
+#include "AppShell.h"
 #include "BatchNotifier.h"
+#include "ProcessTable.h"
 #include "SingleInstance.h"
 #include "TestEnv.h"
 #include "UiFixture.h"
 
 #include <QDBusMessage>
+#include <QAbstractButton>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QSignalSpy>
+#include <QSystemTrayIcon>
 
 #include <cstdio>
 
@@ -60,6 +68,8 @@ private slots:
     void initTestCase() { TestEnv::isolateProcess(); }
     void handsOverAndSurvivesACrash();
     void notifications();
+    void quitEndsAndKeepsTheList_data();
+    void quitEndsAndKeepsTheList();
 
 private:
     // Starts an instance that must become the running one.
@@ -148,6 +158,84 @@ void TestDesktop::notifications()
     QCOMPARE(server.calls.last(), (QStringList{u"7"_s, u"1 download failed"_s, QString(), u"default|Open Reelcatch"_s}));
 
     daemon.kill(), daemon.waitForFinished(60000);
+}
+
+void TestDesktop::quitEndsAndKeepsTheList_data()
+{
+    QTest::addColumn<bool>("tray");
+    QTest::addColumn<QString>("way");
+    for (const bool tray : {false, true})
+        for (const char* way : {"Ctrl+Q", "File menu", "close"})
+            QTest::addRow("%s, %s", tray ? "tray" : "no tray", way) << tray << QString::fromLatin1(way);
+}
+
+// Two of three downloads running in real children (the sandbox's yt-dlp
+// notes its pid and sleeps); one Quit in the question ends the event loop.
+void TestDesktop::quitEndsAndKeepsTheList()
+{
+    QFETCH(bool, tray);
+    QFETCH(QString, way);
+    QTemporaryDir data;
+    {
+        Ui ui(true, true);
+        const QString pids = ui.env.path(u"pids"_s);
+        TestEnv::writeExecutable(ui.env.supportDir() + u"/yt-dlp"_s, "#!/bin/sh\necho $$ >> '" + pids.toUtf8() + "'\nexec " REELCATCH_FAKE_CHILD " sleep:60000\n");
+        QSignalSpy loaded(&ui.model.library(), &Library::loaded);
+        ui.model.library().open(data.path());
+        QVERIFY(loaded.wait(20000));
+        AppShell shell(ui.model, ui.thumbnails, ui.actions, ui.chooser, nullptr, tray);
+        MainWindow& window = shell.window();
+        shell.showWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(window.menuBar()->actions().first()->menu()->actions().contains(window.quitAction()));
+        ui.prefs.setValue(PrefKey::parallel, 2);
+        ui.model.queue().enqueue({video(u"a"_s), video(u"b"_s), video(u"c"_s)}, Preset::p720);
+        QList<QByteArray> running;
+        const auto readPids = [&] { QFile f(pids); return f.open(QIODevice::ReadOnly) ? f.readAll().trimmed().split('\n') : QList<QByteArray>{}; };
+        QTRY_COMPARE_WITH_TIMEOUT((running = readPids()).size(), 2, 20000);
+
+        QStringList asked;
+        QTimer answer; // the question is window-modal: answered from the event loop
+        connect(&answer, &QTimer::timeout, this, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                asked << box->informativeText();
+                for (QAbstractButton* button : box->buttons())
+                    if (box->buttonRole(button) == QMessageBox::AcceptRole)
+                        button->click();
+            }
+        });
+        answer.start(20);
+        bool hidden = false;
+        QTimer::singleShot(0, this, [&] {
+            if (way == u"Ctrl+Q"_s)
+                QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+            else if (way == u"File menu"_s)
+                window.quitAction()->trigger();
+            else if (window.close(), tray) { // with a tray the window only hides; its Quit ends
+                hidden = !window.isVisible();
+                shell.trayIcon()->contextMenu()->actions().last()->trigger();
+            }
+        });
+        QTimer giveUp;
+        connect(&giveUp, &QTimer::timeout, this, [] { QCoreApplication::exit(3); });
+        giveUp.start(30000);
+        QCOMPARE(QCoreApplication::exec(), 0);
+        giveUp.stop(), answer.stop();
+        QCOMPARE(hidden, tray && way == u"close"_s);
+        QCOMPARE(asked, QStringList{u"3 downloads are running or waiting. They will continue the next time you open Reelcatch."_s});
+        QVERIFY(!window.isVisible());
+        for (const QByteArray& pid : std::as_const(running))
+            QTRY_VERIFY_WITH_TIMEOUT(processGone(pid.toLongLong()), 15000);
+    }
+    // The next start has them all, none cancelled.
+    Ui next;
+    QSignalSpy loaded(&next.model.library(), &Library::loaded);
+    next.model.library().open(data.path());
+    QVERIFY(loaded.wait(20000));
+    QStringList kept;
+    for (const DownloadPtr& job : next.model.queue().downloads())
+        kept << job->video().id() + (job->isFinished() ? u" finished"_s : QString());
+    QCOMPARE(kept, (QStringList{u"c"_s, u"b"_s, u"a"_s}));
 }
 
 int main(int argc, char* argv[])

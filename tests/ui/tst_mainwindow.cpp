@@ -10,9 +10,11 @@
 #include "Translations.h"
 #include "UiFixture.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -120,7 +122,7 @@ void TestMainWindow::resultsTickSelectAndDownload()
     ResultsPane& pane = *ui.window.resultsPane();
     ui.model.lookup().setInput(u"https://example.org/list"_s);
     ui.model.lookup().fetch();
-    QVERIFY(ui.answer(u"Mix"_s, {u"a"_s, u"b"_s, u"c"_s}));
+    QVERIFY(ui.answer(u"Mix"_s, {u"a"_s, u"b"_s, u"c"_s}, u"https://www.youtube.com/watch?v="_s));
     QVERIFY(pane.showsResults());
     QCOMPARE(pane.title()->text(), u"Mix"_s);
     QAbstractItemModel* rows = pane.list()->model();
@@ -158,6 +160,31 @@ void TestMainWindow::resultsTickSelectAndDownload()
     }
     ids.sort();
     QCOMPARE(ids, (QStringList{u"a"_s, u"c"_s}));
+
+    // Copy Link puts a row's link on the clipboard; back in the window it is
+    // not looked up: the list and its ticks stay. A link copied elsewhere is.
+    // Offscreen the desktop never says so: the application is active again.
+    const auto backFromElsewhere = [] { emit qGuiApp->applicationStateChanged(Qt::ApplicationActive); };
+    const QRect second = list.visualRect(rows->index(1, 0));
+    QContextMenuEvent click(QContextMenuEvent::Mouse, second.center(), list.viewport()->mapToGlobal(second.center()));
+    QApplication::sendEvent(list.viewport(), &click);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    const QList<QAction*> items = menu->actions();
+    const auto copy = std::find_if(items.begin(), items.end(), [](QAction* a) { return a->text() == u"Copy Link"_s; });
+    QVERIFY(copy != items.end());
+    (*copy)->trigger();
+    menu->close();
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"https://www.youtube.com/watch?v=b"_s);
+    const qsizetype children = ui.runner->children.size();
+    backFromElsewhere();
+    QVERIFY(!ui.model.lookup().isFetching());
+    QCOMPARE(ui.runner->children.size(), children);
+    QCOMPARE(pane.count()->text(), u"3 videos \u00b7 2 selected"_s);
+    QGuiApplication::clipboard()->setText(u"https://www.youtube.com/watch?v=other"_s);
+    backFromElsewhere();
+    QVERIFY(ui.model.lookup().isFetching());
+    QCOMPARE(ui.model.lookup().input(), u"https://www.youtube.com/watch?v=other"_s);
 }
 
 void TestMainWindow::rowsArriveBelowWhatIsShown()
