@@ -434,6 +434,16 @@ void TestAppModel::clipboardCopiesOnce()
     f.clipboard.copy(c);
     f.model.clipboard().check();
     QCOMPARE(targets(f), (QStringList{a, c}));
+    // The application's own copy is never taken, even when reported late.
+    f.runner->last()->end(1);
+    QTRY_VERIFY_WITH_TIMEOUT(!f.lookup().isFetching(), 30000);
+    f.model.clipboard().copy(b);
+    QCOMPARE(f.clipboard.content, b);
+    ++f.clipboard.changes;
+    f.model.clipboard().check();
+    f.clipboard.copy(a);
+    f.model.clipboard().check();
+    QCOMPARE(targets(f), (QStringList{a, c, a}));
 }
 
 void TestAppModel::readiness_data()
