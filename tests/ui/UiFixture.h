@@ -15,7 +15,6 @@
 #include "ToolInstaller.h"
 #include "Translations.h"
 
-#include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -66,16 +65,15 @@ public:
     QStringList asked;
 };
 
-// yt-dlp's per-entry answer for a playlist of these ids (titled "Title <id>", at `site`<id>).
-inline QByteArray playlist(const QString& title, const QStringList& ids,
-                           const QString& site = u"https://example.org/"_s)
+// yt-dlp's per-entry answer for a playlist of these ids (titled "Title <id>").
+inline QByteArray playlist(const QString& title, const QStringList& ids)
 {
     QByteArray lines;
     for (const QString& id : ids)
         lines += QJsonDocument(QJsonObject{{u"id"_s, id},
                                            {u"title"_s, u"Title "_s + id},
                                            {u"channel"_s, u"Channel"_s},
-                                           {u"webpage_url"_s, site + id},
+                                           {u"webpage_url"_s, u"https://example.org/"_s + id},
                                            {u"playlist_title"_s, title}})
                      .toJson(QJsonDocument::Compact) +
                  '\n';
@@ -112,8 +110,7 @@ inline void readEnglish()
 Q_COREAPP_STARTUP_FUNCTION(readEnglish)
 
 struct Ui {
-    // With `realChildren`, the engine starts real processes, not FakeRunner's.
-    explicit Ui(bool ffmpeg = true, bool realChildren = false)
+    explicit Ui(bool ffmpeg = true, bool realChildren = false) // real processes, not FakeRunner's
         : engine(sandboxConfig(env, realChildren ? nullptr : runner, ffmpeg)) {}
 
     bool showActive()
@@ -131,10 +128,10 @@ struct Ui {
         return nullptr;
     }
     // Ends the lookup under way with this playlist; true once it is listed.
-    bool answer(const QString& title, const QStringList& ids, const QString& site = u"https://example.org/"_s)
+    bool answer(const QString& title, const QStringList& ids)
     {
         FakeChild* child = runner->last();
-        child->print(playlist(title, ids, site));
+        child->print(playlist(title, ids));
         child->end(0);
         return QTest::qWaitFor([this] { return !model.lookup().isFetching(); }, 20000);
     }
