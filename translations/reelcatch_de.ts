@@ -87,10 +87,10 @@
         <translation>Beenden</translation>
     </message>
     <message numerus="yes">
-        <source>%n download(s) are still running or waiting. Quitting cancels them.</source>
+        <source>%n download(s) are running or waiting. They will continue the next time you open Reelcatch.</source>
         <translation>
-            <numerusform>%n Download läuft noch oder wartet. Beenden bricht ihn ab.</numerusform>
-            <numerusform>%n Downloads laufen noch oder warten. Beenden bricht sie ab.</numerusform>
+            <numerusform>%n Download läuft oder wartet. Er geht weiter, wenn Sie Reelcatch das nächste Mal öffnen.</numerusform>
+            <numerusform>%n Downloads laufen oder warten. Sie gehen weiter, wenn Sie Reelcatch das nächste Mal öffnen.</numerusform>
         </translation>
     </message>
     <message>

@@ -4,10 +4,10 @@
 <context>
     <name>reelcatch::AppShell</name>
     <message numerus="yes">
-        <source>%n download(s) are still running or waiting. Quitting cancels them.</source>
+        <source>%n download(s) are running or waiting. They will continue the next time you open Reelcatch.</source>
         <translation>
-            <numerusform>%n download is still running or waiting. Quitting cancels it.</numerusform>
-            <numerusform>%n downloads are still running or waiting. Quitting cancels them.</numerusform>
+            <numerusform>%n download is running or waiting. It will continue the next time you open Reelcatch.</numerusform>
+            <numerusform>%n downloads are running or waiting. They will continue the next time you open Reelcatch.</numerusform>
         </translation>
     </message>
 </context>

@@ -18,9 +18,8 @@ AppModel::AppModel(Engine& engine, Prefs& prefs, ToolInstaller& installer, Platf
     m_lookup.setCookies(cookies);
     m_queue.setCookies(cookies);
     m_lookup.setHistory([this](const QString& id) { return m_library.isDownloaded(id); });
-    // Quitting stops every download, and with it every ffmpeg it started.
     if (QCoreApplication* app = QCoreApplication::instance())
-        connect(app, &QCoreApplication::aboutToQuit, &m_queue, &DownloadQueue::cancelAll);
+        connect(app, &QCoreApplication::aboutToQuit, this, &AppModel::shutDown);
 }
 
 AppModel::~AppModel() = default;
@@ -28,6 +27,16 @@ AppModel::~AppModel() = default;
 void AppModel::enqueueSelected(Preset preset)
 {
     m_queue.enqueue(m_lookup.selectedItems(), preset);
+}
+
+void AppModel::shutDown()
+{
+    if (std::exchange(m_shutDown, true))
+        return;
+    // The list first: stopping the downloads must not be what it keeps.
+    m_library.keepForNextStart();
+    // Every download stops, and with it every ffmpeg it started.
+    m_queue.cancelAll();
 }
 
 } // namespace reelcatch

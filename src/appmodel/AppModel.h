@@ -49,6 +49,12 @@ public:
     // Queues the ticked results in `preset`.
     void enqueueSelected(Preset preset);
 
+    // Quitting, in this order: the kept list takes every running and waiting
+    // download as waiting, so the next start carries on with them; then the
+    // queue stops them and their children. Once, when the application is
+    // about to quit.
+    void shutDown();
+
 private:
     Engine& m_engine;
     Prefs& m_prefs;
@@ -59,6 +65,7 @@ private:
     Library m_library;
     ClipboardWatch m_clipboard;
     CookieSources m_cookies;
+    bool m_shutDown = false;
 };
 
 } // namespace reelcatch

@@ -48,6 +48,11 @@ void ClipboardWatch::check()
     const std::optional<QString> content = m_clipboard->text();
     if (!content)
         return;
+    if (m_ownCopy) {
+        if (*content == *m_ownCopy)
+            return;
+        m_ownCopy.reset();
+    }
     const QString text = content->trimmed();
     if (text.contains(QLatin1Char('\n')) || graphemeCount(text) > maxLinkLength)
         return;
@@ -64,6 +69,16 @@ void ClipboardWatch::check()
         return;
     m_lookup.setInput(text);
     m_lookup.fetch();
+}
+
+void ClipboardWatch::copy(const QString& text)
+{
+    if (!m_clipboard)
+        return;
+    m_clipboard->setText(text);
+    // Seen already, whether the change is reported now or later.
+    m_lastChange = m_clipboard->changeCount();
+    m_ownCopy = text;
 }
 
 } // namespace reelcatch

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
+
+#include <optional>
 
 namespace reelcatch {
 
@@ -9,7 +12,8 @@ class Lookup;
 class Prefs;
 
 // Picks up a YouTube link the user copied in another application: put into
-// the input and looked up, once per copy.
+// the input and looked up, once per copy. The application's own copies go
+// through copy() and are never taken for one.
 class ClipboardWatch : public QObject {
     Q_OBJECT
 public:
@@ -19,12 +23,18 @@ public:
 
     // Looks at the clipboard if it changed since the last look.
     void check();
+    // Puts text on the clipboard for the user (a row's link, an error):
+    // every copy the application makes goes through here.
+    void copy(const QString& text);
 
 private:
     Clipboard* m_clipboard;
     Prefs& m_prefs;
     Lookup& m_lookup;
     int m_lastChange = 0;
+    // The last copy made here, until the clipboard holds something else:
+    // the desktop may report it after the next look.
+    std::optional<QString> m_ownCopy;
 };
 
 } // namespace reelcatch

@@ -69,13 +69,6 @@ Library::Library(DownloadQueue& queue, QObject* parent) : QObject(parent), m_que
         }
         m_flush.start();
     });
-    // Before the queue cancels every job at quit: what is on disk stays as
-    // it was, so the list comes back as the user left it.
-    if (QCoreApplication* app = QCoreApplication::instance())
-        connect(app, &QCoreApplication::aboutToQuit, this, [this] {
-            flush();
-            m_closing = true;
-        });
 }
 
 Library::~Library()
@@ -219,6 +212,18 @@ void Library::dismissNote()
     setNote({});
 }
 
+void Library::keepForNextStart()
+{
+    if (m_closing)
+        return;
+    m_closing = true;
+    for (const DownloadPtr& job : m_queue.downloads()) {
+        if (!job->isFinished())
+            m_dirty.insert(job.get(), job);
+    }
+    flush();
+}
+
 void Library::watch(const DownloadPtr& job)
 {
     const std::weak_ptr<Download> weak = job;
@@ -267,6 +272,9 @@ void Library::flush()
     dirty += left.values();
     for (const DownloadPtr& job : std::as_const(dirty)) {
         m_changes.upserts.append(stored(*job));
+        // Stopped by quitting: yt-dlp takes it up again at the next start.
+        if (m_closing && !job->isFinished())
+            m_changes.upserts.last().kind = Kind::queued;
         if (m_finished.remove(job.get()))
             m_changes.history.append({job->video().id(), job->preset(),
                                       job->file().value_or(QString()),

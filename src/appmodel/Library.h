@@ -44,6 +44,11 @@ public:
     // How long after a failed write it is tried again, without a change.
     static constexpr int retryInterval = 30'000;
 
+    // For quitting, before the queue stops its jobs: writes what is pending,
+    // every running and waiting job as waiting, and keeps nothing after, so
+    // the list comes back as the user left it.
+    void keepForNextStart();
+
 signals:
     void loaded();
     // Videos were added to the history.
@@ -70,7 +75,7 @@ private:
     QObject* m_worker = nullptr;
     bool m_loaded = false;
     bool m_restoring = false;
-    // Quitting cancels every job; that is not what the list should keep.
+    // Set by keepForNextStart(): the cancels that follow are not kept.
     bool m_closing = false;
     std::pair<int, int> m_adding{0, -1};
     QSet<QString> m_downloaded;

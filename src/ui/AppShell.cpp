@@ -94,8 +94,20 @@ void AppShell::showAccountSettings()
 
 void AppShell::quit()
 {
+    const int count = unfinishedCount();
+    if (count == 0)
+        quitNow();
+    else
+        askBeforeQuitting(count);
+}
+
+void AppShell::quitNow()
+{
+    // Quitting closes every window; this close is not one to ask about.
+    m_quitting = true;
     if (m_quit)
         m_quit();
+    m_quitting = false;
 }
 
 int AppShell::unfinishedCount() const
@@ -105,28 +117,29 @@ int AppShell::unfinishedCount() const
 
 QString AppShell::quitDetail(int count)
 {
-    return tr("%n download(s) are still running or waiting. Quitting cancels them.", nullptr,
-              count);
+    return tr("%n download(s) are running or waiting. They will continue the next time you open "
+              "Reelcatch.",
+              nullptr, count);
 }
 
 bool AppShell::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_window.get() || event->type() != QEvent::Close || m_tray)
+    if (watched != m_window.get() || event->type() != QEvent::Close || m_tray || m_quitting)
         return QObject::eventFilter(watched, event);
     // No tray to come back from: closing the window is quitting.
     event->ignore();
-    const int count = unfinishedCount();
-    if (count == 0)
-        quit();
-    else
-        askBeforeQuitting(count);
+    quit();
     return true;
 }
 
 void AppShell::askBeforeQuitting(int count)
 {
+    // From the tray, with the window hidden: the question comes with it.
+    if (!m_window->isVisible())
+        showWindow();
     if (m_question) {
         m_question->raise();
+        m_question->activateWindow();
         return;
     }
     auto* question = new QMessageBox(QMessageBox::Question, tr("Quit Reelcatch?"),
@@ -140,7 +153,7 @@ void AppShell::askBeforeQuitting(int count)
     m_question = question;
     connect(question, &QMessageBox::finished, this, [this, question, quitButton] {
         if (question->clickedButton() == quitButton)
-            quit();
+            quitNow();
     });
     // Window-modal and asynchronous: the event loop, and the downloads, go on.
     question->open();

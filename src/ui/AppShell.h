@@ -25,9 +25,11 @@ class ThumbnailCache;
 // (opened from "Settings…"), the tray icon and what closing and quitting do.
 //
 // Closing the window doesn't quit while there is a tray icon to bring it
-// back; without a tray, closing quits, after asking when downloads are
-// running or waiting. Quitting cancels every download (the model does that
-// when the application is about to quit).
+// back; without a tray, closing quits. Quitting (Quit in the menu or the
+// tray, or closing without a tray) asks first while downloads are running or
+// waiting; once the answer is Quit, every window closes and the application
+// ends. The model stops the downloads and keeps them for the next start when
+// the application is about to quit (AppModel::shutDown()).
 class AppShell : public QObject {
     Q_OBJECT
 public:
@@ -39,7 +41,7 @@ public:
     // Null until first opened.
     SettingsWindow* settingsWindow() const { return m_settings.get(); }
     QSystemTrayIcon* trayIcon() const { return m_tray; }
-    // The question asked before closing quits, while it is open.
+    // The question asked before quitting, while it is open.
     QMessageBox* quitQuestion() const { return m_question; }
 
     // Adds the tray icon (once), showing `cues`' count when given; from then
@@ -50,13 +52,14 @@ public:
     void showSettings();
     // The settings window at its "YouTube account" section.
     void showAccountSettings();
+    // Quits, after asking while downloads are running or waiting.
     void quit();
     // What quitting does; QCoreApplication::quit() unless a test says otherwise.
     void setQuitHandler(std::function<void()> handler) { m_quit = std::move(handler); }
 
     // Downloads running or waiting.
     int unfinishedCount() const;
-    // "2 downloads are still running or waiting. Quitting cancels them."
+    // "2 downloads are running or waiting. They will continue the next time…"
     static QString quitDetail(int count);
 
 protected:
@@ -65,6 +68,7 @@ protected:
 private:
     void buildTray(DesktopCues* cues);
     void askBeforeQuitting(int count);
+    void quitNow();
 
     AppModel& m_model;
     FolderChooser& m_chooser;
@@ -74,6 +78,8 @@ private:
     std::unique_ptr<QMenu> m_trayMenu;
     QPointer<QMessageBox> m_question;
     std::function<void()> m_quit;
+    // Set while quitting: the windows are let close.
+    bool m_quitting = false;
 };
 
 } // namespace reelcatch

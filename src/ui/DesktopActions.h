@@ -6,7 +6,8 @@
 namespace reelcatch {
 
 // What the rows and the window ask of the desktop. The desktop build uses
-// the file manager, the default browser and the clipboard; tests record.
+// the file manager and the default browser; tests record. (Copies go
+// through AppModel::clipboard(), which knows them for the application's own.)
 class DesktopActions {
 public:
     virtual ~DesktopActions() = default;
@@ -16,8 +17,6 @@ public:
     virtual void openFolder(const QString& path) = 0;
     // Opens a web address in the default browser; only http and https.
     virtual void openUrl(const QUrl& url) = 0;
-    // Puts plain text on the clipboard.
-    virtual void copyText(const QString& text) = 0;
 };
 
 } // namespace reelcatch

@@ -2,12 +2,10 @@
 
 #include "UiLog.h"
 
-#include <QClipboard>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDesktopServices>
 #include <QFileInfo>
-#include <QGuiApplication>
 
 namespace reelcatch {
 
@@ -67,12 +65,6 @@ void DesktopServices::openUrl(const QUrl& url)
 {
     if (isWebAddress(url))
         QDesktopServices::openUrl(url);
-}
-
-void DesktopServices::copyText(const QString& text)
-{
-    if (QClipboard* clipboard = QGuiApplication::clipboard())
-        clipboard->setText(text, QClipboard::Clipboard);
 }
 
 } // namespace reelcatch

@@ -7,7 +7,7 @@
 
 namespace reelcatch {
 
-// The desktop's file manager, browser and clipboard. Revealing a file asks
+// The desktop's file manager and browser. Revealing a file asks
 // the file manager over D-Bus (org.freedesktop.FileManager1.ShowItems) and
 // opens the containing folder instead when there is no session bus or the
 // call fails. Nothing here waits: the D-Bus call's answer arrives later.
@@ -20,7 +20,6 @@ public:
     void revealFile(const QString& path) override;
     void openFolder(const QString& path) override;
     void openUrl(const QUrl& url) override;
-    void copyText(const QString& text) override;
 
     // Whether a web address may be handed to the browser: http and https only.
     static bool isWebAddress(const QUrl& url);

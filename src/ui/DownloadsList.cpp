@@ -138,10 +138,11 @@ void DownloadsList::contextMenuEvent(QContextMenuEvent* event)
         menu->addAction(DownloadsModel::revealText(), this, act(DownloadsModel::Action::reveal));
     }
     const QString link = job->video().url();
-    menu->addAction(tr("Copy Link"), this, [this, link] { m_actions.copyText(link); });
+    menu->addAction(tr("Copy Link"), this, [this, link] { m_model.clipboard().copy(link); });
     if (job->phase().kind() == Kind::failed) {
         const QString message = job->phase().message();
-        menu->addAction(tr("Copy Error"), this, [this, message] { m_actions.copyText(message); });
+        menu->addAction(tr("Copy Error"), this,
+                        [this, message] { m_model.clipboard().copy(message); });
     }
     menu->addAction(tr("Remove from List"), this, act(DownloadsModel::Action::remove));
     const QPoint at =

@@ -6,10 +6,8 @@
 #include "ResultsModel.h"
 #include "ThumbnailCache.h"
 
-#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
-#include <QGuiApplication>
 #include <QHoverEvent>
 #include <QMenu>
 #include <QScrollBar>
@@ -69,10 +67,7 @@ void ResultsList::download(const VideoItem& item)
 
 void ResultsList::copyLink(const VideoItem& item)
 {
-    if (m_actions)
-        m_actions->copyText(item.url());
-    else if (QClipboard* clipboard = QGuiApplication::clipboard())
-        clipboard->setText(item.url());
+    m_model.clipboard().copy(item.url());
 }
 
 void ResultsList::openOnSite(const VideoItem& item)

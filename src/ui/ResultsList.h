@@ -32,8 +32,7 @@ public:
     ResultsList(AppModel& model, ThumbnailCache& thumbnails, std::function<Preset()> currentPreset,
                 QWidget* parent = nullptr);
 
-    // Used by the context menu; without one, the system clipboard and
-    // browser are used directly.
+    // Used by the context menu; without one, the browser is asked directly.
     void setDesktopActions(DesktopActions* actions) { m_actions = actions; }
 
     ResultsModel* resultsModel() const { return m_results; }

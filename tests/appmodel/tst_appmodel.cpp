@@ -424,6 +424,10 @@ void TestAppModel::clipboardCopiesOnce()
     f.clipboard.copy(a);
     f.lookup().setInput(a);
     f.model.clipboard().check();
+    // The application's own copy is never taken, even when reported late.
+    f.model.clipboard().copy(b);
+    ++f.clipboard.changes;
+    f.model.clipboard().check();
     // With the setting off, copies are seen but not taken, even once it is on.
     f.prefs.setValue(PrefKey::autoPaste, false);
     f.clipboard.copy(c);

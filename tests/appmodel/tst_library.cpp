@@ -85,7 +85,12 @@ void TestLibrary::listAndHistoryComeBack()
         f.runner->children.at(2)->say(u"ERROR: Video unavailable"_qs);
         f.runner->children.at(2)->end(1);
         f.runner->children.at(3)->say(u"RC|downloading|10|100|NA|1|3|avc1"_qs);
+        // Quitting: the list keeps "run" and "wait" as waiting, then the queue stops them.
+        f.model.shutDown();
+        QCOMPARE(f.queue().downloads().at(1)->phase(), Download::Phase::cancelled());
     }
+    QCOMPARE(ask(folder + u"/library.sqlite"_qs, u"SELECT group_concat(phase) FROM jobs WHERE video_id IN ('run', 'wait')"_qs),
+             u"queued,queued"_qs);
     QStringList before;
     {
         Fixture f;

@@ -9,6 +9,7 @@
 #include "FakeRunner.h"
 #include "MainWindow.h"
 #include "Prefs.h"
+#include "SystemClipboard.h"
 #include "TestEnv.h"
 #include "ThumbnailCache.h"
 #include "ToolInstaller.h"
@@ -52,8 +53,7 @@ public:
     void revealFile(const QString& path) override { revealed << path; }
     void openFolder(const QString& path) override { folders << path; }
     void openUrl(const QUrl& url) override { urls << url; }
-    void copyText(const QString& text) override { copied << text; }
-    QStringList revealed, folders, copied;
+    QStringList revealed, folders;
     QList<QUrl> urls;
 };
 
@@ -111,7 +111,8 @@ inline void readEnglish()
 Q_COREAPP_STARTUP_FUNCTION(readEnglish)
 
 struct Ui {
-    explicit Ui(bool ffmpeg = true) : engine(sandboxConfig(env, runner, ffmpeg)) {}
+    explicit Ui(bool ffmpeg = true, bool realChildren = false) // real processes, not FakeRunner's
+        : engine(sandboxConfig(env, realChildren ? nullptr : runner, ffmpeg)) {}
 
     bool showActive()
     {
@@ -141,7 +142,8 @@ struct Ui {
     Engine engine;
     Prefs prefs{env.settingsPath(), env.downloadsDir()};
     HeldInstaller installer;
-    AppModel model{engine, prefs, installer};
+    SystemClipboard clipboard{QGuiApplication::clipboard()};
+    AppModel model{engine, prefs, installer, Platform{&clipboard}};
     QNetworkAccessManager network;
     ThumbnailCache thumbnails{&network, env.path(u"thumbnails"_s)};
     RecordingActions actions;

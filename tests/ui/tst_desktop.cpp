@@ -2,7 +2,9 @@
 // `--instance FOLDER [LINK…]` does what main() does with its command line,
 // and the application itself started four times at once), and batch
 // notifications on a private session bus, to a server of our own.
+#include "AppShell.h"
 #include "BatchNotifier.h"
+#include "ProcessTable.h"
 #include "SingleInstance.h"
 #include "TestEnv.h"
 #include "UiFixture.h"
@@ -11,7 +13,10 @@
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QMenu>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QSystemTrayIcon>
 
 #include <algorithm>
 #include <array>
@@ -75,6 +80,8 @@ private slots:
     void aFloodAndNoDescriptorsLeft();
     void aHandedLinkReplacesTheLookup();
     void notifications();
+    void quitEndsAndKeepsTheList_data();
+    void quitEndsAndKeepsTheList();
 
 private:
     // Starts an instance that must become the running one.
@@ -286,6 +293,61 @@ void TestDesktop::notifications()
     QCOMPARE(server.calls.last(), (QStringList{u"7"_s, u"1 download failed"_s, QString(), u"default|Open Reelcatch"_s}));
 
     daemon.kill(), daemon.waitForFinished(60000);
+}
+
+void TestDesktop::quitEndsAndKeepsTheList_data()
+{
+    QTest::addColumn<bool>("tray");
+    QTest::addColumn<QString>("way");
+    for (const bool tray : {false, true})
+        for (const char* way : {"Ctrl+Q", "File menu", "close"})
+            QTest::addRow("%s, %s", tray ? "tray" : "no tray", way) << tray << QString::fromLatin1(way);
+}
+
+// Two of three downloads running (two at a time, the default) in real children
+// (the sandbox's yt-dlp notes its pid and sleeps): one Quit ends the event loop.
+void TestDesktop::quitEndsAndKeepsTheList()
+{
+    QFETCH(bool, tray);
+    QFETCH(QString, way);
+    QTemporaryDir data;
+    {
+        Ui ui(true, true);
+        const QString pids = ui.env.path(u"pids"_s);
+        TestEnv::writeExecutable(ui.env.supportDir() + u"/yt-dlp"_s, "#!/bin/sh\necho $$ >> '" + pids.toUtf8() + "'\nexec " REELCATCH_FAKE_CHILD " sleep:60000\n");
+        QSignalSpy loaded(&ui.model.library(), &Library::loaded);
+        ui.model.library().open(data.path());
+        QVERIFY(loaded.wait(20000));
+        AppShell shell(ui.model, ui.thumbnails, ui.actions, ui.chooser, nullptr, tray);
+        shell.showWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&shell.window()));
+        ui.model.queue().enqueue({video(u"a"_s), video(u"b"_s), video(u"c"_s)}, Preset::p720);
+        QList<QByteArray> running;
+        const auto started = [&] { QFile f(pids); return f.open(QIODevice::ReadOnly) ? f.readAll().trimmed().split('\n') : QList<QByteArray>{}; };
+        QTRY_VERIFY_WITH_TIMEOUT((running = started()).size() == 2, 20000);
+
+        QStringList asked; // the window-modal question is answered from the event loop
+        QTimer::singleShot(0, this, [&] {
+            if (way == u"Ctrl+Q"_s)
+                QTest::keyClick(&shell.window(), Qt::Key_Q, Qt::ControlModifier);
+            else if (way == u"File menu"_s)
+                shell.window().quitAction()->trigger();
+            else if (shell.window().close(), tray) // with a tray the window only hides; the tray's Quit ends
+                shell.trayIcon()->contextMenu()->actions().last()->trigger();
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                asked << box->informativeText() << box->defaultButton()->text(), box->defaultButton()->click();
+        });
+        QTimer::singleShot(30000, &shell, [] { QCoreApplication::exit(3); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QCOMPARE(asked, (QStringList{u"3 downloads are running or waiting. They will continue the next time you open Reelcatch."_s, u"Quit"_s}));
+        for (const QByteArray& pid : std::as_const(running))
+            QTRY_VERIFY_WITH_TIMEOUT(processGone(pid.toLongLong()), 15000);
+    }
+    Ui next; // the next start has all three, unfinished
+    QSignalSpy loaded(&next.model.library(), &Library::loaded);
+    next.model.library().open(data.path());
+    QVERIFY(loaded.wait(20000));
+    QCOMPARE(next.model.queue().toDo(), 3);
 }
 
 int main(int argc, char* argv[])
