@@ -1,24 +1,35 @@
 // The main window through its real widgets, offscreen: looking up, stopping,
 // the results pane and its states, drops and the engine banner.
 #include "BusyIndicator.h"
+#include "DownloadDelegate.h"
+#include "DownloadsList.h"
+#include "DownloadsPane.h"
 #include "EngineBanner.h"
 #include "HeaderBar.h"
 #include "OneLineLabel.h"
+#include "ResultDelegate.h"
 #include "ResultsList.h"
 #include "ResultsModel.h"
 #include "ResultsPane.h"
 #include "Translations.h"
 #include "UiFixture.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTextDocument>
 #include <QTimer>
+#include <QToolTip>
 
+#include <atomic>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace reelcatch;
 using namespace reelcatch::test;
@@ -35,6 +46,43 @@ bool dropOn(QWidget& target, QMimeData& data)
     return enter.isAccepted() && drop.isAccepted();
 }
 
+// What a tooltip (or a label in Qt::AutoText) shows of a text: what looks like
+// markup is read as markup. Nothing is loaded for it here.
+QString shownAs(const QString& text)
+{
+    struct Loadless : QTextDocument {
+        QVariant loadResource(int, const QUrl&) override { return {}; }
+    } document;
+    document.setHtml(text);
+    return Qt::mightBeRichText(text) ? document.toPlainText() : text;
+}
+
+// `shown` is `text` as written, or its start and "…" when that was long:
+// nothing shows a megabyte (seconds to lay out, each time).
+bool isLiteral(const QString& shown, const QString& text)
+{
+    return shown.size() < 10000 &&
+           (shown == text || (shown.size() >= 500 && shown.endsWith(u'\u2026') &&
+                              text.startsWith(shown.chopped(1))));
+}
+
+bool showsPlain(QLabel* label, const QString& text)
+{
+    return label->textFormat() == Qt::PlainText && isLiteral(label->text(), text) &&
+           QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name) == label->text();
+}
+
+// The tooltip a list shows at that point, or an empty text.
+QString tipAt(QAbstractItemView& view, QPointF at)
+{
+    QToolTip::hideText();
+    if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
+        return u"(the last tooltip stays)"_s;
+    QHelpEvent help(QEvent::ToolTip, at.toPoint(), view.viewport()->mapToGlobal(at.toPoint()));
+    QApplication::sendEvent(view.viewport(), &help);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -47,6 +95,8 @@ private slots:
     void emptyAndErrorStates();
     void dropOfALink();
     void aFifoForAThumbnail();
+    void pageTextShowsAsWritten_data();
+    void pageTextShowsAsWritten();
     void engineBanner();
     void inGerman();
 };
@@ -284,6 +334,88 @@ void TestMainWindow::aFifoForAThumbnail()
     ui.window.resultsPane()->list()->grab(); // paints the row, which asks for its image
     QTRY_VERIFY_WITH_TIMEOUT(ticks.size() > 100, 20000);
     QCOMPARE(ui.thumbnails.requestsStarted(), 0); // so its placeholder shows
+}
+
+void TestMainWindow::pageTextShowsAsWritten_data()
+{
+    QTest::addColumn<QString>("text"); // %1: a fifo
+    QTest::newRow("an image of a fifo") << u"<img src=\"%1\">"_s;
+    QTest::newRow("bold") << u"<b>bold</b>"_s;
+    QTest::newRow("escaped") << u"&lt;b&gt; &amp; &lt;"_s;
+    QTest::newRow("1 MB") << u"<img src=\"%1\">"_s + u" la"_s.repeated(350000);
+}
+
+void TestMainWindow::pageTextShowsAsWritten()
+{
+    QFETCH(QString, text);
+    Ui ui(false); // no ffmpeg: the first download asks for it
+    QVERIFY(ui.showActive());
+    const QByteArray fifo = QFile::encodeName(ui.env.path(u"fifo"_s));
+    QCOMPARE(mkfifo(fifo.constData(), 0600), 0);
+    text.replace(u"%1"_s, QFile::decodeName(fifo));
+    // A reader of the fifo would block the GUI thread: seen, and let go.
+    std::atomic<bool> done = false, opened = false;
+    std::thread watchdog([&] {
+        for (int fd; !done; std::this_thread::sleep_for(std::chrono::milliseconds(5)))
+            if ((fd = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK)) >= 0)
+                opened = true, ::close(fd);
+    });
+    const auto stopWatching = qScopeGuard([&] { done = true, watchdog.join(); });
+    const QString bot = u"[youtube] a: Sign in to confirm you're not a bot. "_s + text;
+    const auto fail = [&](const QString& error) {
+        ui.model.lookup().fetch();
+        ui.runner->last()->stderrTail = (u"ERROR: "_s + error + u'\n').toUtf8();
+        ui.runner->last()->end(1);
+        return QTest::qWaitFor([&] { return !ui.model.lookup().isFetching(); }, 20000);
+    };
+
+    ResultsPane& pane = *ui.window.resultsPane();
+    ui.model.lookup().setInput(u"https://example.org/list"_s);
+    QVERIFY(fail(text));
+    QVERIFY(showsPlain(pane.emptyError(), text));
+    QVERIFY(fail(bot));
+    QVERIFY(isLiteral(shownAs(pane.emptyError()->toolTip()), bot));
+    ui.model.lookup().fetch();
+    const QString title = text + u" and more"_s.repeated(40); // longer than a row shows
+    ui.runner->last()->print(
+        QJsonDocument(QJsonObject{{u"id"_s, u"a"_s},
+                                  {u"title"_s, title},
+                                  {u"channel"_s, text},
+                                  {u"webpage_url"_s, u"https://example.org/a"_s},
+                                  {u"playlist_title"_s, title}})
+            .toJson(QJsonDocument::Compact) +
+        '\n');
+    ui.runner->last()->end(0);
+    QTRY_VERIFY_WITH_TIMEOUT(pane.showsResults(), 20000);
+    const QString shortened = ui.model.lookup().results().constFirst().title();
+    QVERIFY(shortened.startsWith(text.left(400)));
+    QVERIFY(showsPlain(pane.title(), shortened));
+    pane.title()->grab(); // the heading, cut short, shows whole as its tooltip
+    QCOMPARE(shownAs(pane.title()->toolTip()), shortened);
+    ResultsList& results = *pane.list();
+    const QRect resultRow = results.visualRect(results.model()->index(0, 0));
+    const QString tip =
+        tipAt(results, results.resultDelegate()->geometry(resultRow, &results).text.center());
+    QVERIFY(tip.isEmpty() ? shortened.endsWith(u'\u2026')
+                          : shownAs(tip) == shortened); // no tip for a cut title
+    QVERIFY(fail(text));
+    QVERIFY(showsPlain(pane.errorLine(), text));
+
+    QTest::mouseClick(pane.downloadButton(), Qt::LeftButton);
+    QVERIFY(ui.installer.finish(u"ffmpeg"_s, AppError{text}));
+    QVERIFY(ui.model.readiness().note().value_or(QString()).contains(text));
+    QVERIFY(showsPlain(ui.window.banner()->text(), *ui.model.readiness().note()));
+    QTRY_VERIFY_WITH_TIMEOUT(ui.childFor(u"a"_s), 20000);
+    ui.childFor(u"a"_s)->say(u"ERROR: "_s + bot);
+    ui.childFor(u"a"_s)->end(1);
+    DownloadsList& downloads = *ui.window.downloadsPane()->list();
+    const QModelIndex job = downloads.model()->index(0, 0);
+    QTRY_COMPARE(job.data(DownloadsModel::PhaseRole).toInt(), int(Download::Phase::Kind::failed));
+    const auto row =
+        downloads.downloadDelegate()->geometry(downloads.visualRect(job), &downloads, job);
+    QCOMPARE(shownAs(tipAt(downloads, row.title.center())), shortened);
+    QVERIFY(isLiteral(shownAs(tipAt(downloads, row.status.topLeft() + QPointF(4, 4))), bot));
+    QVERIFY(!opened);
 }
 
 void TestMainWindow::engineBanner()
