@@ -364,6 +364,8 @@ void TestMainWindow::pageTextShowsAsWritten()
     const QString bot = u"[youtube] a: Sign in to confirm you're not a bot. "_s + text;
     const auto fail = [&](const QString& error) {
         ui.model.lookup().fetch();
+        if (!ui.model.lookup().isFetching())
+            return false;
         ui.runner->last()->stderrTail = (u"ERROR: "_s + error + u'\n').toUtf8();
         ui.runner->last()->end(1);
         return QTest::qWaitFor([&] { return !ui.model.lookup().isFetching(); }, 20000);
@@ -386,7 +388,8 @@ void TestMainWindow::pageTextShowsAsWritten()
             .toJson(QJsonDocument::Compact) +
         '\n');
     ui.runner->last()->end(0);
-    QTRY_VERIFY_WITH_TIMEOUT(pane.showsResults(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!ui.model.lookup().isFetching(), 20000);
+    QVERIFY(pane.showsResults());
     const QString shortened = ui.model.lookup().results().constFirst().title();
     QVERIFY(shortened.startsWith(text.left(400)));
     QVERIFY(showsPlain(pane.title(), shortened));
