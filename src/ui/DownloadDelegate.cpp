@@ -1,5 +1,6 @@
 #include "DownloadDelegate.h"
 
+#include "PlainText.h"
 #include "RowStyle.h"
 #include "ThumbnailCache.h"
 
@@ -394,7 +395,7 @@ bool DownloadDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
         event->ignore();
         return false;
     }
-    QToolTip::showText(event->globalPos(), tip, view->viewport());
+    QToolTip::showText(event->globalPos(), plainToolTip(tip), view->viewport());
     return true;
 }
 

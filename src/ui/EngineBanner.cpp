@@ -3,6 +3,7 @@
 #include "AppModel.h"
 #include "Appearance.h"
 #include "BusyIndicator.h"
+#include "PlainText.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -29,6 +30,7 @@ EngineBanner::EngineBanner(AppModel& model, QWidget* parent) : QWidget(parent), 
     m_text->setObjectName(QStringLiteral("engineNote"));
     m_text->setFont(Appearance::font(Appearance::TextStyle::Callout, font()));
     m_text->setWordWrap(true);
+    m_text->setTextFormat(Qt::PlainText);
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     row->addWidget(m_spinner, 0, Qt::AlignVCenter);
     row->addWidget(m_warning, 0, Qt::AlignVCenter);
@@ -54,8 +56,8 @@ void EngineBanner::refresh()
     setVisible(note.has_value());
     if (!note)
         return;
-    if (m_text->text() != *note)
-        m_text->setText(*note);
+    if (const QString shown = shownText(*note); m_text->text() != shown)
+        m_text->setText(shown);
     m_spinner->setVisible(m_model.readiness().isBusy());
     m_warning->setVisible(!m_model.readiness().isBusy());
     m_retry->setVisible(m_model.readiness().canRetry());

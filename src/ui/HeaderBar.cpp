@@ -5,6 +5,7 @@
 #include "Appearance.h"
 #include "BusyIndicator.h"
 #include "Icons.h"
+#include "PlainText.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -224,8 +225,8 @@ void HeaderBar::refresh()
     const QString tip = tr("Save to: %1").arg(QDir::toNativeSeparators(folder));
     if (m_folder->text() != shown)
         m_folder->setText(shown);
-    if (m_folder->toolTip() != tip) {
-        m_folder->setToolTip(tip);
+    if (m_folder->accessibleDescription() != tip) {
+        m_folder->setToolTip(plainToolTip(tip));
         m_folder->setAccessibleDescription(tip);
     }
 }

@@ -1,5 +1,7 @@
 #include "OneLineLabel.h"
 
+#include "PlainText.h"
+
 #include <QPainter>
 #include <QStyle>
 
@@ -8,6 +10,7 @@ namespace reelcatch {
 OneLineLabel::OneLineLabel(QWidget* parent) : QLabel(parent)
 {
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    setTextFormat(Qt::PlainText);
 }
 
 QSize OneLineLabel::minimumSizeHint() const
@@ -20,7 +23,7 @@ void OneLineLabel::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const QRect area = contentsRect();
     const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
-    setToolTip(shown == text() ? QString() : text());
+    setToolTip(shown == text() ? QString() : plainToolTip(text()));
     style()->drawItemText(&painter, area, int(alignment()), palette(), isEnabled(), shown,
                           foregroundRole());
 }

@@ -6,6 +6,7 @@ namespace reelcatch {
 
 // A label held to one line: text that doesn't fit ends in an ellipsis
 // instead of widening the window, and the whole text shows as its tooltip.
+// Always plain text.
 class OneLineLabel : public QLabel {
     Q_OBJECT
 public:

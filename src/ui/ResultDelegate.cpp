@@ -1,5 +1,6 @@
 #include "ResultDelegate.h"
 
+#include "PlainText.h"
 #include "ResultsModel.h"
 #include "RowStyle.h"
 #include "ThumbnailCache.h"
@@ -318,7 +319,7 @@ bool ResultDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
         event->ignore();
         return false;
     }
-    QToolTip::showText(event->globalPos(), tip, view->viewport());
+    QToolTip::showText(event->globalPos(), plainToolTip(tip), view->viewport());
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "Appearance.h"
 #include "DesktopActions.h"
 #include "OneLineLabel.h"
+#include "PlainText.h"
 #include "ResultsList.h"
 
 #include <QEvent>
@@ -24,6 +25,7 @@ namespace {
 QLabel* centredLabel(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setWordWrap(true);
     return label;
@@ -138,6 +140,7 @@ QWidget* ResultsPane::buildResults(ThumbnailCache& thumbnails, DesktopActions& a
     m_error->setObjectName(QStringLiteral("resultsError"));
     m_error->setFont(Appearance::font(TextStyle::Caption, font()));
     m_error->setWordWrap(true);
+    m_error->setTextFormat(Qt::PlainText);
     m_error->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_errorAction = actionButton(QStringLiteral("resultsErrorAction"), m_results);
     auto* errorRow = new QHBoxLayout;
@@ -258,7 +261,8 @@ void ResultsPane::refresh()
                : failure.action == Failure::Action::resumeNow ? Failure::Action::retry
                                                               : failure.action;
     for (QLabel* label : {m_emptyError, m_error})
-        label->setToolTip(failure.shown == error.value_or(QString()) ? QString() : *error);
+        label->setToolTip(failure.shown == error.value_or(QString()) ? QString()
+                                                                     : plainToolTip(*error));
     for (QPushButton* button : {m_emptyAction, m_errorAction}) {
         button->setText(Failure::actionText(m_action));
         button->setVisible(m_action != Failure::Action::none &&
@@ -269,7 +273,7 @@ void ResultsPane::refresh()
         m_stack->setCurrentWidget(m_empty);
         const bool fetching = m_model.lookup().isFetching();
         m_emptyError->setVisible(error.has_value());
-        m_emptyError->setText(failure.shown);
+        m_emptyError->setText(shownText(failure.shown));
         m_lookingUp->setVisible(!error && fetching);
         m_startTitle->setVisible(!error && !fetching);
         m_startHint->setVisible(!error && !fetching);
@@ -291,7 +295,7 @@ void ResultsPane::refresh()
     m_download->setEnabled(selected > 0);
     m_downloadShortcut->setEnabled(selected > 0);
     m_error->setVisible(error.has_value());
-    m_error->setText(failure.shown);
+    m_error->setText(shownText(failure.shown));
 }
 
 void ResultsPane::restyle()

@@ -2,6 +2,7 @@
 
 #include "AppModel.h"
 #include "Prefs.h"
+#include "PlainText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -112,6 +113,7 @@ QFont captionFont(QFont font)
 QLabel* secondaryLabel(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
     label->setForegroundRole(QPalette::PlaceholderText);
     return label;
 }
@@ -314,6 +316,7 @@ QWidget* SettingsWindow::buildAccount()
     m_cookiesNote = new QLabel(group);
     m_cookiesNote->setObjectName(QStringLiteral("cookiesNote"));
     m_cookiesNote->setWordWrap(true);
+    m_cookiesNote->setTextFormat(Qt::PlainText);
     form->addRow(m_cookiesNote);
     form->addRow(captionLabel(tr("Cookies let YouTube see you as signed in. Close YouTube in that "
                                  "browser while downloading if it locks its cookies. YouTube may "
@@ -406,7 +409,8 @@ void SettingsWindow::refreshAccount()
     if (!choice.cookies.file.isEmpty()) {
         const QString file = QDir::toNativeSeparators(choice.cookies.file);
         m_cookiesPicker->addItem(QFileInfo(file).fileName(), currentFile);
-        m_cookiesPicker->setItemData(m_cookiesPicker->count() - 1, file, Qt::ToolTipRole);
+        m_cookiesPicker->setItemData(m_cookiesPicker->count() - 1, plainToolTip(file),
+                                     Qt::ToolTipRole);
     }
     m_cookiesPicker->addItem(tr("A cookies file\u2026"), chooseFile);
     const int shown = !choice.cookies.file.isEmpty() ? currentFile : choice.source;
@@ -447,7 +451,7 @@ void SettingsWindow::showAccountSection()
 void SettingsWindow::refreshFolder()
 {
     m_folder = QDir::toNativeSeparators(m_prefs.folder());
-    m_folderPath->setToolTip(m_folder);
+    m_folderPath->setToolTip(plainToolTip(m_folder));
     m_folderPath->setAccessibleName(m_folder);
     elideFolderPath();
 }

@@ -1,9 +1,13 @@
 // The main window through its real widgets, offscreen: looking up, stopping,
 // the results pane and its states, drops and the engine banner.
 #include "BusyIndicator.h"
+#include "DownloadDelegate.h"
+#include "DownloadsList.h"
+#include "DownloadsPane.h"
 #include "EngineBanner.h"
 #include "HeaderBar.h"
 #include "OneLineLabel.h"
+#include "ResultDelegate.h"
 #include "ResultsList.h"
 #include "ResultsModel.h"
 #include "ResultsPane.h"
@@ -19,7 +23,9 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTextDocument>
 #include <QTimer>
+#include <QToolTip>
 
 #include <sys/stat.h>
 
@@ -38,6 +44,25 @@ bool dropOn(QWidget& target, QMimeData& data)
     return enter.isAccepted() && drop.isAccepted();
 }
 
+QString shownAs(const QString& text) // by a tooltip, or a label in Qt::AutoText
+{
+    QTextDocument document;
+    document.setHtml(text);
+    return Qt::mightBeRichText(text) ? document.toPlainText() : text;
+}
+
+bool isLiteral(const QString& shown, const QString& text) // or its start and "…"; no megabyte
+{
+    return shown.size() < 10000 &&
+           (shown == text || (shown.endsWith(u'\u2026') && text.startsWith(shown.chopped(1))));
+}
+
+QString tipAt(QAbstractItemView& view, QPointF at) // or what the last one shows
+{
+    QHelpEvent help(QEvent::ToolTip, at.toPoint(), view.viewport()->mapToGlobal(at.toPoint()));
+    return QApplication::sendEvent(view.viewport(), &help), shownAs(QToolTip::text());
+}
+
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -51,6 +76,8 @@ private slots:
     void emptyAndErrorStates();
     void dropOfALink();
     void aFifoForAThumbnail();
+    void pageTextShowsAsWritten_data();
+    void pageTextShowsAsWritten();
     void engineBanner();
     void startsWaitForTheVersion();
     void inGerman();
@@ -350,6 +377,64 @@ void TestMainWindow::aFifoForAThumbnail()
     ui.window.resultsPane()->list()->grab(); // paints the row, which asks for its image
     QTRY_VERIFY_WITH_TIMEOUT(ticks.size() > 100, 20000);
     QCOMPARE(ui.thumbnails.requestsStarted(), 0); // so its placeholder shows
+}
+
+void TestMainWindow::pageTextShowsAsWritten_data()
+{
+    QTest::addColumn<QString>("text"); // %1: a fifo
+    QTest::newRow("an image of a fifo") << u"<img src='%1'>"_s;
+    QTest::newRow("bold") << u"<b>bold</b>"_s;
+    QTest::newRow("escaped") << u"&lt;b&gt; &amp; &lt;"_s;
+    QTest::newRow("1 MB") << u"<img src='%1'>"_s + u" la"_s.repeated(350000);
+}
+
+void TestMainWindow::pageTextShowsAsWritten()
+{
+    QFETCH(QString, text);
+    Ui ui(false); // no ffmpeg: the first download asks for it
+    QVERIFY(ui.showActive());
+    text.replace(u"%1"_s, ui.env.path(u"fifo"_s)); // opened, it would hang the GUI thread
+    QCOMPARE(mkfifo(QFile::encodeName(ui.env.path(u"fifo"_s)).constData(), 0600), 0);
+    const auto answer = [&](const QString& error, const QByteArray& listing = {}) {
+        ui.model.lookup().fetch();
+        ui.runner->last()->stderrTail = (u"ERROR: "_s + error).toUtf8();
+        ui.runner->last()->print(listing);
+        ui.runner->last()->end(listing.isEmpty());
+        return QTest::qWaitFor([&] { return !ui.model.lookup().isFetching(); }, 20000);
+    };
+    const auto shows = [](QLabel* label, const QString& written) {
+        return label->textFormat() == Qt::PlainText && isLiteral(label->text(), written);
+    };
+
+    ResultsPane& pane = *ui.window.resultsPane();
+    const QString bot = u"[youtube] a: Sign in to confirm you're not a bot. "_s + text;
+    ui.model.lookup().setInput(u"https://example.org/list"_s);
+    QVERIFY(answer(text) && shows(pane.emptyError(), text));
+    QVERIFY(answer(bot) && isLiteral(shownAs(pane.emptyError()->toolTip()), bot));
+    const QString title = text + u" and more"_s.repeated(40); // longer than a row shows
+    QVERIFY(answer({}, R"({"id":"a","title":")" + title.toUtf8() + R"(","playlist_title":")" +
+                           title.toUtf8() + "\"}"));
+    const QString shown = ui.model.lookup().results().value(0).title();
+    QVERIFY(shown.startsWith(text.left(400)) && shows(pane.title(), shown));
+    pane.title()->grab(); // the heading, cut short, shows whole as its tooltip
+    QCOMPARE(shownAs(pane.title()->toolTip()), shown);
+    ResultsList& rows = *pane.list();
+    const QRect first = rows.visualRect(rows.model()->index(0, 0));
+    QVERIFY(shown.endsWith(u'\u2026') || // a cut title has no tooltip
+            tipAt(rows, rows.resultDelegate()->geometry(first, &rows).text.center()) == shown);
+    QVERIFY(answer(text) && shows(pane.errorLine(), text));
+
+    QTest::mouseClick(pane.downloadButton(), Qt::LeftButton);
+    QVERIFY(ui.installer.finish(u"ffmpeg"_s, AppError{text}));
+    QVERIFY(shows(ui.window.banner()->text(), ui.model.readiness().note().value_or(QString())));
+    ui.runner->last()->say(u"ERROR: "_s + bot);
+    ui.runner->last()->end(1);
+    DownloadsList& list = *ui.window.downloadsPane()->list();
+    const QModelIndex job = list.model()->index(0, 0);
+    QTRY_COMPARE(job.data(DownloadsModel::PhaseRole).toInt(), int(Download::Phase::Kind::failed));
+    const auto row = list.downloadDelegate()->geometry(list.visualRect(job), &list, job);
+    QVERIFY(isLiteral(tipAt(list, row.status.topLeft() + QPointF(4, 4)), bot));
+    QCOMPARE(tipAt(list, row.title.center()), shown);
 }
 
 void TestMainWindow::engineBanner()
