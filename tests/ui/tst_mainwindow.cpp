@@ -497,7 +497,7 @@ void TestMainWindow::engineBanner()
         QCOMPARE(ui.installer.ytdlpRuns, 1);
         QVERIFY(ui.installer.finish(u"yt-dlp"_s, AppError{u"Download failed (HTTP 503)"_s}));
         FakeChild* query = ui.runner->last();
-        QCOMPARE(query->spec.arguments, QStringList{u"--version"_s});
+        QCOMPARE(query->spec.arguments, (QStringList{u"--ignore-config"_s, u"--version"_s}));
         query->print("2025.11.12\n");
         query->end(0);
         QTRY_VERIFY_WITH_TIMEOUT(banner.retryButton()->isVisible(), 20000);
@@ -516,7 +516,7 @@ void TestMainWindow::startsWaitForTheVersion()
         ui.model.readiness().setVersionWait(std::chrono::milliseconds(answered ? 60000 : 300));
         ui.model.startEngineCheck();
         FakeChild* query = ui.runner->last();
-        QCOMPARE(query->spec.arguments, QStringList{u"--version"_s});
+        QCOMPARE(query->spec.arguments, (QStringList{u"--ignore-config"_s, u"--version"_s}));
         ui.model.lookup().setInput(u"lofi"_s);
         ui.model.lookup().fetch();
         ui.model.queue().enqueue({video(u"v"_s)}, Preset::p720);
