@@ -79,6 +79,9 @@ void TestLibrary::listAndHistoryComeBack()
                            videoItem(u"run"_qs), videoItem(u"wait"_qs)},
                           Preset::p720);
         QCOMPARE(f.runner->running().size(), 4);
+        // Written as added first, so that the endings below go through the store's updates.
+        QSignalSpy written(&f.model.library(), &Library::written);
+        QVERIFY(written.wait(20000));
         keptFile = TestEnv::writeFile(f.prefs.folder() + u"/kept.mp4"_qs, "x");
         for (int i : {0, 1})
             f.runner->children.at(i)->say(i ? u"RCFILE|lost.mp4"_qs : u"RCFILE|kept.mp4"_qs), f.runner->children.at(i)->end(0);
