@@ -29,7 +29,6 @@ private slots:
     void initTestCase() { TestEnv::isolateProcess(); }
     void videoItem_data();
     void videoItem();
-    void presetArguments();
     void prefsDefaultsAndGarbage();
     void prefsFolder();
     void fractionIsClamped();
@@ -88,22 +87,6 @@ void TestModel::videoItem()
     QCOMPARE((QStringList{item->id(), item->title(), item->channel(), item->url(), thumbnail}),
              expected);
     QCOMPARE(item->duration().value_or(-1), duration);
-}
-
-void TestModel::presetArguments()
-{
-    for (const Preset preset : Preset::allCases()) {
-        const QStringList h264 = preset.args(true), any = preset.args(false);
-        if (preset.isAudio()) {
-            QCOMPARE(h264, any);
-            QVERIFY(h264.contains(u"-x"_s) && h264.contains(preset.rawValue()));
-            continue;
-        }
-        const QString sort = h264.at(h264.indexOf(u"-S"_s) + 1);
-        const QString height = preset.height() ? u":"_s + QString::number(*preset.height()) : QString();
-        QCOMPARE(sort, u"res"_s + height + u",fps,vcodec:h264,acodec:m4a"_s);
-        QCOMPARE(any.at(any.indexOf(u"-S"_s) + 1), u"res"_s + height + u",fps,acodec:m4a"_s);
-    }
 }
 
 void TestModel::prefsDefaultsAndGarbage()
