@@ -4,8 +4,8 @@
 #include <QRegularExpression>
 
 #include <array>
-#include <utility>
 #include <initializer_list>
+#include <utility>
 
 namespace reelcatch {
 
@@ -140,10 +140,10 @@ QStringList Failure::masked(const QStringList& command)
     static const QRegularExpression credentials(
         QStringLiteral("^((?:[a-z][a-z0-9+.-]*://)?)[^/@]*@"),
         QRegularExpression::CaseInsensitiveOption);
-    static const QStringList options{
-        QStringLiteral("--cookies"), QStringLiteral("--cookies-from-browser"),
-        QStringLiteral("--proxy"), QStringLiteral("--password"),
-        QStringLiteral("--video-password")};
+    static const QStringList options{QStringLiteral("--cookies"),
+                                     QStringLiteral("--cookies-from-browser"),
+                                     QStringLiteral("--proxy"), QStringLiteral("--password"),
+                                     QStringLiteral("--video-password")};
     const auto mask = [&](const QString& option, QString value) -> QString {
         if (option == options.at(1)) {
             // "browser[+keyring][:profile][::container]": the browser stays.

@@ -56,8 +56,7 @@ public:
 
         friend bool operator==(const Phase& a, const Phase& b)
         {
-            return a.m_kind == b.m_kind && a.m_message == b.m_message &&
-                   a.m_failure == b.m_failure;
+            return a.m_kind == b.m_kind && a.m_message == b.m_message && a.m_failure == b.m_failure;
         }
         friend bool operator!=(const Phase& a, const Phase& b) { return !(a == b); }
 

@@ -170,8 +170,8 @@ void DownloadsList::showLog(const Download& job)
     auto* dialog = new QDialog(this);
     dialog->setObjectName(QStringLiteral("downloadLog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowTitle(tr("Log of \u201c%1\u201d")
-                               .arg(ShownText::withoutBidiControls(job.video().title())));
+    dialog->setWindowTitle(
+        tr("Log of \u201c%1\u201d").arg(ShownText::withoutBidiControls(job.video().title())));
     auto* text = new QPlainTextEdit(job.log().join(u'\n'), dialog);
     text->setReadOnly(true);
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
