@@ -48,6 +48,14 @@
         <translation>Diese Qualität gibt es für dieses Video nicht. Wählen Sie eine andere.</translation>
     </message>
     <message>
+        <source>YouTube is still limiting requests from this connection. Try again later.</source>
+        <translation>YouTube begrenzt die Anfragen von dieser Verbindung noch immer. Versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>(version unknown)</source>
+        <translation>(Version unbekannt)</translation>
+    </message>
+    <message>
         <source>Choose Browser…</source>
         <translation>Browser wählen …</translation>
     </message>
@@ -209,8 +217,20 @@
         <translation>Fehler kopieren</translation>
     </message>
     <message>
+        <source>Show Log</source>
+        <translation>Protokoll anzeigen</translation>
+    </message>
+    <message>
         <source>Remove from List</source>
         <translation>Aus der Liste entfernen</translation>
+    </message>
+    <message>
+        <source>Log of “%1”</source>
+        <translation>Protokoll von „%1“</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
     </message>
 </context>
 <context>

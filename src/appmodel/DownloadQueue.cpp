@@ -328,7 +328,7 @@ void DownloadQueue::start(const DownloadPtr& job)
 {
     const std::optional<QString> ytdlp = m_engine.ytdlp();
     if (!ytdlp) {
-        job->setPhase(Download::Phase::failed(tr("Download engine not installed yet.")));
+        job->setPhase(Failure::failedPhase(tr("Download engine not installed yet.")));
         return;
     }
     // yt-dlp works in the folder and knows it only as ".", as it would expand
@@ -336,17 +336,17 @@ void DownloadQueue::start(const DownloadPtr& job)
     // made here.
     const QString folder = m_prefs.folder();
     if (!QDir().mkpath(folder)) {
-        job->setPhase(Download::Phase::failed(tr("Couldn't create the folder \u201c%1\u201d.")
-                                                  .arg(QDir::toNativeSeparators(folder))));
+        job->setPhase(Failure::failedPhase(tr("Couldn't create the folder \u201c%1\u201d.")
+                                               .arg(QDir::toNativeSeparators(folder))));
         return;
     }
     const YtdlpArgs::Download request{
         job->video().url(), job->preset(), m_readiness.version(),
         m_plainPreset.value(job->video().id(), job->preset()) != job->preset(),
         m_cookies ? m_cookies() : YtdlpArgs::Cookies{}};
-    Child* child = m_engine.spawn({*ytdlp, YtdlpArgs::download(m_engine, m_prefs, request), {},
-                                   ChildSpec::Output::lines, outputPause, {}, folder},
-                                  this);
+    const QStringList arguments = YtdlpArgs::download(m_engine, m_prefs, request);
+    Child* child = m_engine.spawn(
+        {*ytdlp, arguments, {}, ChildSpec::Output::lines, outputPause, {}, folder}, this);
     // Only the job's current run speaks for it: a run that was cancelled and
     // replaced by a retry may still be printing and ending.
     const Download* key = job.get();
@@ -357,8 +357,13 @@ void DownloadQueue::start(const DownloadPtr& job)
     connect(child, &Child::line, this, [this, job, key, current, folder](const QString& line) {
         if (!current())
             return;
+        // Progress lines come many a second: the last of a row stands for them.
+        Run& run = m_runs[key];
+        const bool progress = line.startsWith(QLatin1String("RC|"));
+        job->addLog(line, progress && run.progressLogged);
+        run.progressLogged = progress;
         if (std::optional<QString> error = ProgressProtocol::handle(line, *job, folder))
-            m_runs[key].lastError = std::move(*error);
+            run.lastError = std::move(*error);
     });
     connect(child, &Child::ended, this, [this, job, child, current](const ChildExit& exit) {
         child->deleteLater();
@@ -367,7 +372,7 @@ void DownloadQueue::start(const DownloadPtr& job)
         if (exit.kind == ChildExit::Kind::failedToStart) {
             m_runs.remove(job.get());
             if (job->phase().kind() != Kind::cancelled)
-                job->setPhase(Download::Phase::failed(exit.message));
+                job->setPhase(Failure::failedPhase(exit.message));
             pump();
             return;
         }
@@ -375,7 +380,8 @@ void DownloadQueue::start(const DownloadPtr& job)
     });
 
     qCInfo(lcAppModel) << "download of" << job->video().id() << "in" << job->preset().rawValue();
-    m_runs.insert(key, Run{child, folder, {}});
+    m_runs.insert(key, Run{child, folder, {}, false});
+    job->beginLog(QStringList{*ytdlp} + arguments);
     m_pacer.started(m_engine.config().now());
     job->setFraction(0);
     job->setFile(std::nullopt);
@@ -390,8 +396,12 @@ void DownloadQueue::finish(const DownloadPtr& job, int status)
     qCInfo(lcAppModel) << "download of" << job->video().id() << "ended with" << status;
     // A run that got bytes counts its limit afresh.
     const int limits = job->fraction() > 0 ? 0 : m_limitsInRow.take(job.get());
+    // Read once: the failed phase keeps what it was about.
+    const QString message =
+        run.lastError.isEmpty() ? tr("yt-dlp exited with code %1").arg(status) : run.lastError;
+    const Download::Phase failed = Failure::failedPhase(message);
     const bool limited = status != 0 && job->phase().kind() != Kind::cancelled &&
-                         Failure::of(run.lastError).kind == Failure::Kind::rateLimited;
+                         failed.failure() == Failure::Kind::rateLimited;
     const bool waitAgain = limited && limits + 1 < StartPacer::limitsInARow;
     if (waitAgain)
         m_limitsInRow.insert(job.get(), limits + 1);
@@ -419,9 +429,7 @@ void DownloadQueue::finish(const DownloadPtr& job, int status)
             if (limited)
                 pause();
             // For a child ended by a signal the status is the signal's number.
-            job->setPhase(Download::Phase::failed(run.lastError.isEmpty()
-                                                      ? tr("yt-dlp exited with code %1").arg(status)
-                                                      : run.lastError));
+            job->setPhase(failed);
         }
     }
     pump();

@@ -98,6 +98,8 @@ private:
         QString folder;
         // The message of the last "ERROR:" line of the run.
         QString lastError;
+        // Whether the line last logged was a progress line.
+        bool progressLogged = false;
     };
 
     void add(const DownloadPtr& job);

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <initializer_list>
+#include <utility>
 
 namespace reelcatch {
 
@@ -92,21 +93,108 @@ bool isRateLimit(const QString& text)
 
 } // namespace
 
-Failure Failure::of(const QString& message)
+Failure::Kind Failure::kindOf(const QString& message)
 {
     QString text = message.toLower();
     text.replace(QChar(0x2019), QLatin1Char('\''));
     for (const Rule& rule : rules()) {
         if (rule.kind == Kind::rateLimited && isRateLimit(text.trimmed()))
-            return {rule.kind, QCoreApplication::translate("reelcatch", rule.sentence),
-                    rule.action};
+            return rule.kind;
         for (const char* needle : rule.needles) {
             if (text.contains(QLatin1String(needle)))
-                return {rule.kind, QCoreApplication::translate("reelcatch", rule.sentence),
-                        rule.action};
+                return rule.kind;
         }
     }
+    return Kind::other;
+}
+
+Download::Phase Failure::failedPhase(const QString& message)
+{
+    return Download::Phase::failed(message, kindOf(message));
+}
+
+Failure Failure::of(Kind kind, const QString& message)
+{
+    for (const Rule& rule : rules()) {
+        if (rule.kind == kind)
+            return {kind, QCoreApplication::translate("reelcatch", rule.sentence), rule.action};
+    }
     return {Kind::other, message, Action::none};
+}
+
+Failure Failure::ofDownload(const Download::Phase& phase)
+{
+    if (phase.failure() == Kind::rateLimited)
+        return {Kind::rateLimited,
+                QCoreApplication::translate(
+                    "reelcatch",
+                    "YouTube is still limiting requests from this connection. Try again later."),
+                Action::none};
+    return of(phase.failure(), phase.message());
+}
+
+QStringList Failure::masked(const QStringList& command)
+{
+    const QString hidden(QChar(0x2026));
+    // A proxy's "user:password@" after its scheme, if any.
+    static const QRegularExpression credentials(
+        QStringLiteral("^((?:[a-z][a-z0-9+.-]*://)?)[^/@]*@"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QStringList options{QStringLiteral("--cookies"),
+                                     QStringLiteral("--cookies-from-browser"),
+                                     QStringLiteral("--proxy"), QStringLiteral("--password"),
+                                     QStringLiteral("--video-password")};
+    const auto mask = [&](const QString& option, QString value) -> QString {
+        if (option == options.at(1)) {
+            // "browser[+keyring][:profile][::container]": the browser stays.
+            const qsizetype colon = value.indexOf(QLatin1Char(':'));
+            return colon < 0 ? value : value.left(colon + 1) + hidden;
+        }
+        if (option == options.at(2))
+            return value.replace(credentials, QStringLiteral("\\1") + hidden + u'@');
+        return hidden;
+    };
+    QStringList out;
+    out.reserve(command.size());
+    QString option; // the option whose value comes next
+    for (const QString& arg : command) {
+        if (!option.isEmpty()) {
+            out << mask(std::exchange(option, {}), arg);
+            continue;
+        }
+        const qsizetype equals = arg.indexOf(QLatin1Char('='));
+        if (options.contains(arg))
+            option = arg;
+        else if (equals > 0 && options.contains(arg.left(equals)))
+            out << arg.left(equals + 1) + mask(arg.left(equals), arg.mid(equals + 1));
+        if (equals <= 0 || !options.contains(arg.left(equals)))
+            out << arg;
+    }
+    return out;
+}
+
+QString Failure::report(const Download& job, const std::optional<QString>& engineVersion)
+{
+    // Each argument as a shell would take it back.
+    const auto quoted = [](QString arg) {
+        static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_@%+=:,./\\-\u2026]+$"));
+        if (plain.match(arg).hasMatch())
+            return arg;
+        return u'\'' + arg.replace(QLatin1String("'"), QLatin1String("'\\''")) + u'\'';
+    };
+    QStringList lines{job.phase().message(), QString()};
+    lines << QStringLiteral("%1 %2, yt-dlp %3")
+                 .arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion(),
+                      engineVersion.value_or(
+                          QCoreApplication::translate("reelcatch", "(version unknown)")));
+    QStringList command;
+    for (const QString& arg : masked(job.command()))
+        command << quoted(arg);
+    if (!command.isEmpty())
+        lines << command.join(u' ');
+    if (!job.log().isEmpty())
+        lines << QString() << job.log();
+    return lines.join(u'\n');
 }
 
 QString Failure::actionText(Action action)

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "Download.h"
+
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 namespace reelcatch {
 
@@ -10,18 +15,7 @@ namespace reelcatch {
 // "Copy Error" give it whole); only what a row or the lookup line shows is
 // the sentence.
 struct Failure {
-    enum class Kind {
-        botCheck,
-        ageRestricted,
-        privateVideo,
-        rateLimited,
-        unavailable,
-        engineOutdated,
-        offline,
-        diskFull,
-        formatUnavailable,
-        other,
-    };
+    using Kind = FailureKind;
     enum class Action { none, chooseBrowser, resumeNow, updateEngine, retry, openFolder };
 
     Kind kind = Kind::other;
@@ -30,7 +24,23 @@ struct Failure {
     Action action = Action::none;
 
     // Reads yt-dlp's wording; anything not recognised is `other`.
-    static Failure of(const QString& message);
+    static Kind kindOf(const QString& message);
+    // A failed download's phase with what kindOf() read in it.
+    static Download::Phase failedPhase(const QString& message);
+    static Failure of(const QString& message) { return of(kindOf(message), message); }
+    // What a failure of a kind already read shows.
+    static Failure of(Kind kind, const QString& message);
+    // What a failed download's row shows, from the kind it failed with. A
+    // download fails on YouTube's limit only after the queue waited it out
+    // in vain: nothing resumes it by itself.
+    static Failure ofDownload(const Download::Phase& phase);
+    // What "Copy Error" copies of a failed download: its message, the
+    // versions of the application and of yt-dlp, its command line (cookies
+    // and proxy credentials masked) and its log.
+    static QString report(const Download& job, const std::optional<QString>& engineVersion);
+    // A command line with the cookies' file or browser profile and a
+    // proxy's user and password replaced by "…".
+    static QStringList masked(const QStringList& command);
     // The label of an action's button ("Choose Browser…"); empty for none.
     static QString actionText(Action action);
 };

@@ -1,6 +1,7 @@
 #include "Library.h"
 
 #include "AppLog.h"
+#include "Failure.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -134,7 +135,8 @@ void Library::restore(const LibrarySnapshot& snapshot)
             job->setDetail(kept.fileGone ? tr("File moved or deleted") : kept.detail);
             break;
         case Kind::failed:
-            job->setPhase(Download::Phase::failed(kept.message));
+            // Read once here, as a failure is when it happens.
+            job->setPhase(Failure::failedPhase(kept.message));
             job->setDetail(kept.detail);
             break;
         case Kind::cancelled:

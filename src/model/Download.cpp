@@ -74,6 +74,23 @@ void Download::setFile(const std::optional<QString>& file)
     emit changed();
 }
 
+void Download::beginLog(const QStringList& command)
+{
+    m_command = command;
+    m_log.clear();
+}
+
+void Download::addLog(const QString& line, bool replacesLast)
+{
+    if (replacesLast && !m_log.isEmpty())
+        m_log.last() = line;
+    else
+        m_log.append(line);
+    // The oldest line goes: QList drops its first element in place.
+    if (m_log.size() > logLimit)
+        m_log.removeFirst();
+}
+
 bool Download::isActive() const
 {
     const auto kind = m_phase.kind();

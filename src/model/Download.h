@@ -5,11 +5,28 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QUuid>
 
 #include <optional>
 
 namespace reelcatch {
+
+// What a download's failure was about, read from its message once, when it
+// failed or was brought back from the store (Failure in the app model reads
+// it and says what each kind means).
+enum class FailureKind : quint8 {
+    botCheck,
+    ageRestricted,
+    privateVideo,
+    rateLimited,
+    unavailable,
+    engineOutdated,
+    offline,
+    diskFull,
+    formatUnavailable,
+    other,
+};
 
 // One download job: one video fetched with one preset, as its row shows it.
 // Shared by the queue and the list that shows it; written on the GUI thread
@@ -25,25 +42,31 @@ public:
         static Phase downloading() { return Phase(Kind::downloading); }
         static Phase processing() { return Phase(Kind::processing); }
         static Phase done() { return Phase(Kind::done); }
-        static Phase failed(const QString& message) { return Phase(Kind::failed, message); }
+        static Phase failed(const QString& message, FailureKind failure = FailureKind::other)
+        {
+            return Phase(Kind::failed, message, failure);
+        }
         static Phase cancelled() { return Phase(Kind::cancelled); }
 
         Kind kind() const { return m_kind; }
         // The failure message; empty for every other kind.
         const QString& message() const { return m_message; }
+        // What the failure was about; `other` for every other kind.
+        FailureKind failure() const { return m_failure; }
 
         friend bool operator==(const Phase& a, const Phase& b)
         {
-            return a.m_kind == b.m_kind && a.m_message == b.m_message;
+            return a.m_kind == b.m_kind && a.m_message == b.m_message && a.m_failure == b.m_failure;
         }
         friend bool operator!=(const Phase& a, const Phase& b) { return !(a == b); }
 
     private:
-        explicit Phase(Kind kind, QString message = {})
-            : m_kind(kind), m_message(std::move(message))
+        explicit Phase(Kind kind, QString message = {}, FailureKind failure = FailureKind::other)
+            : m_kind(kind), m_message(std::move(message)), m_failure(failure)
         {}
         Kind m_kind;
         QString m_message;
+        FailureKind m_failure;
     };
 
     Download(const VideoItem& video, Preset preset, QObject* parent = nullptr);
@@ -64,6 +87,16 @@ public:
     const std::optional<QString>& file() const { return m_file; }
     void setFile(const std::optional<QString>& file);
 
+    // The command line of the job's last run and the last lines it printed
+    // (logLimit at most), for its log and an error report; in memory only.
+    const QStringList& command() const { return m_command; }
+    const QStringList& log() const { return m_log; }
+    static constexpr int logLimit = 200;
+    // A new run: its command line, and an empty log.
+    void beginLog(const QStringList& command);
+    // A line of the run's output, in place of the last one if `replacesLast`.
+    void addLog(const QString& line, bool replacesLast = false);
+
     bool isActive() const;
     bool isFinished() const;
 
@@ -83,6 +116,8 @@ private:
     double m_fraction = 0;
     QString m_detail;
     std::optional<QString> m_file;
+    QStringList m_command;
+    QStringList m_log;
 };
 
 } // namespace reelcatch

@@ -4,14 +4,22 @@
 #include "DesktopActions.h"
 #include "DownloadDelegate.h"
 #include "EngineReadiness.h"
+#include "Failure.h"
 #include "Prefs.h"
+#include "ShownText.h"
 #include "ThumbnailCache.h"
 
 #include <QContextMenuEvent>
 #include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QHoverEvent>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QUrl>
+#include <QVBoxLayout>
 
 namespace reelcatch {
 
@@ -140,14 +148,45 @@ void DownloadsList::contextMenuEvent(QContextMenuEvent* event)
     const QString link = job->video().url();
     menu->addAction(tr("Copy Link"), this, [this, link] { m_model.clipboard().copy(link); });
     if (job->phase().kind() == Kind::failed) {
-        const QString message = job->phase().message();
-        menu->addAction(tr("Copy Error"), this,
-                        [this, message] { m_model.clipboard().copy(message); });
+        menu->addAction(tr("Copy Error"), this, [this, weak] {
+            if (const auto failed = weak.lock())
+                m_model.clipboard().copy(Failure::report(*failed, m_model.readiness().version()));
+        });
     }
+    if (!job->command().isEmpty())
+        menu->addAction(tr("Show Log"), this, [this, weak] {
+            if (const auto ran = weak.lock())
+                showLog(*ran);
+        });
     menu->addAction(tr("Remove from List"), this, act(DownloadsModel::Action::remove));
     const QPoint at =
         byMouse ? event->globalPos() : viewport()->mapToGlobal(visualRect(index).center());
     menu->popup(at);
+}
+
+void DownloadsList::showLog(const Download& job)
+{
+    // What the run printed, as it was when asked for: plain text, read only.
+    auto* dialog = new QDialog(this);
+    dialog->setObjectName(QStringLiteral("downloadLog"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle(
+        tr("Log of \u201c%1\u201d").arg(ShownText::withoutBidiControls(job.video().title())));
+    auto* text = new QPlainTextEdit(job.log().join(u'\n'), dialog);
+    text->setReadOnly(true);
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
+    QPushButton* copy = buttons->addButton(tr("Copy"), QDialogButtonBox::ActionRole);
+    connect(copy, &QPushButton::clicked, this,
+            [this, text] { m_model.clipboard().copy(text->toPlainText()); });
+    connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addWidget(text);
+    layout->addWidget(buttons);
+    dialog->resize(720, 420);
+    dialog->show();
+    text->moveCursor(QTextCursor::End);
 }
 
 void DownloadsList::keyPressEvent(QKeyEvent* event)

@@ -55,6 +55,8 @@ private:
     // rows [first, last] are looked at again, or every row when first < 0.
     void updateAnimation(int first = -1, int last = -1);
     void animate();
+    // The window with the log of the job's last run, and a Copy button.
+    void showLog(const Download& job);
 
     AppModel& m_model;
     ThumbnailCache& m_thumbnails;

@@ -102,7 +102,7 @@ QList<DownloadsModel::Button> DownloadsModel::buttons(const Download& job)
 QString DownloadsModel::statusText(const Download& job) const
 {
     if (job.phase().kind() == Kind::failed)
-        return Failure::of(job.phase().message()).shown;
+        return Failure::ofDownload(job.phase()).shown;
     if (job.phase().kind() == Kind::queued && m_queue.pausedUntil())
         return pausedText(*m_queue.pausedUntil());
     return job.detail();
@@ -121,7 +121,7 @@ std::optional<DownloadsModel::Button> DownloadsModel::link(const Download& job) 
     if (job.phase().kind() != Kind::failed)
         return std::nullopt;
     // Retry is a button of every failed row already.
-    const Failure::Action action = Failure::of(job.phase().message()).action;
+    const Failure::Action action = Failure::ofDownload(job.phase()).action;
     switch (action) {
     case Failure::Action::chooseBrowser:
         return Button{Action::chooseBrowser, {}, Failure::actionText(action)};

@@ -106,7 +106,7 @@ void TestLibrary::listAndHistoryComeBack()
         QCOMPARE(jobs.at(1)->phase().kind(), Kind::downloading);
         QCOMPARE(jobs.at(0)->phase().kind(), Kind::queued);
         QCOMPARE(f.runner->running().size(), 1);
-        QCOMPARE(jobs.at(2)->phase(), Download::Phase::failed(u"Video unavailable"_qs));
+        QCOMPARE(jobs.at(2)->phase(), Download::Phase::failed(u"Video unavailable"_qs, FailureKind::unavailable)); // read as restored
         QCOMPARE(jobs.at(3)->detail(), u"File moved or deleted"_qs);
         QCOMPARE(jobs.at(4)->detail(), u"kept.mp4"_qs);
         QCOMPARE(jobs.at(4)->file(), std::optional(keptFile));

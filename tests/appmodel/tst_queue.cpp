@@ -90,6 +90,9 @@ void TestQueue::limitAndOrder()
     QCOMPARE(spec.output, ChildSpec::Output::lines);
     QCOMPARE(spec.pause, DownloadQueue::outputPause);
     QCOMPARE(spec.workingDirectory, f.prefs.folder()); // yt-dlp is not told it
+    // A report of a command line names no cookies' file, browser profile or proxy password.
+    QCOMPARE(Failure::masked({u"--cookies"_s, u"/c.txt"_s, u"--cookies-from-browser=firefox:/p"_s, u"--proxy"_s, u"socks5://me:pw@h:1"_s, u"--cookies-from-browser"_s, u"chrome"_s}),
+             (QStringList{u"--cookies"_s, u"\u2026"_s, u"--cookies-from-browser=firefox:\u2026"_s, u"--proxy"_s, u"socks5://\u2026@h:1"_s, u"--cookies-from-browser"_s, u"chrome"_s}));
     QCOMPARE(f.job("a")->detail(), starting);
     f.run("b")->end(1);
     QCOMPARE(f.started(), L("a b c"));
@@ -463,16 +466,24 @@ void TestQueue::failures()
     QFETCH(A, action);
     QueueFixture f(1);
     f.enqueue(L("a"));
-    f.run("a")->say(u"[download] Destination: HTTP Error 429 - Too Many Requests [a].mp4"_s);
-    f.run("a")->say(line);
+    // The log keeps the run's last lines; a row of progress lines is one.
+    const QString dest = u"[download] Destination: HTTP Error 429 - Too Many Requests [a].mp4"_s, progress = u"RC|downloading|2|4|NA|NA|NA|avc1"_s;
+    for (int i = 0; i < 250; ++i)
+        f.run("a")->say(u"line %1"_s.arg(i));
+    for (const QString& said : {u"RC|downloading|1|4|NA|NA|NA|avc1"_s, progress, dest, line})
+        f.run("a")->say(said);
     f.run("a")->end(1);
     const DownloadPtr a = f.job("a");
+    QCOMPARE(a->log().size(), Download::logLimit);
+    QCOMPARE(a->log().first(), u"line 53"_s);
+    QCOMPARE(a->log().mid(197), (QStringList{progress, dest, line}));
     QCOMPARE(a->phase().kind(), kind == F::rateLimited ? Kind::queued : Kind::failed); // see rateLimitPause
     if (kind == F::rateLimited)
         return;
     const QString message = a->phase().message(); // as yt-dlp said it
     QVERIFY(line.endsWith(message) && message.size() > 30);
-    const Failure failure = Failure::of(message);
+    QCOMPARE(a->phase().failure(), kind); // read as it failed
+    const Failure failure = Failure::ofDownload(a->phase());
     QCOMPARE(failure.kind, kind);
     QCOMPARE(failure.action, action);
     QCOMPARE(failure.shown == message, kind == F::other);
@@ -541,7 +552,8 @@ void TestQueue::rateLimitPause()
     at(35);
     QCOMPARE(limit("a"), 60); // the third in a row: it fails
     QCOMPARE(f.job("a")->phase().kind(), Kind::failed);
-    QCOMPARE(Failure::of(f.job("a")->phase().message()).kind, F::rateLimited);
+    QCOMPARE(f.job("a")->phase().failure(), F::rateLimited);
+    QCOMPARE(Failure::ofDownload(f.job("a")->phase()).action, A::none); // nothing resumes it
     f.queue().resumeNow();
     QCOMPARE(f.started(), L("a a a a a b"));
     at(96);

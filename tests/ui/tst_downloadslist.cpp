@@ -6,7 +6,10 @@
 #include "MainWindow.h"
 #include "UiFixture.h"
 
+#include <QClipboard>
 #include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -182,6 +185,12 @@ void TestDownloadsList::failureSentenceAndPause()
     const auto row = [&](int r) { return rows.index(r, 0); };
     QSignalSpy wanted(&ui.window, &MainWindow::chooseBrowserRequested);
     ui.env.setNow(QDateTime(QDate(2026, 3, 1), QTime(13, 50)));
+    QCoreApplication::setApplicationVersion(u"9.8.7"_s);
+    TestEnv::writeExecutable(ui.env.supportDir() + u"/deno"_s, "#!/bin/sh\n"); // nothing to install
+    ui.model.startEngineCheck();
+    ui.runner->last()->print("2023.03.04\n"), ui.runner->last()->end(0);
+    QTRY_VERIFY(ui.model.readiness().version());
+    ui.model.queue().setCookies([] { return YtdlpArgs::Cookies{{}, u"/home/me/cookies.txt"_s}; });
     ui.model.queue().enqueue({video(u"a"_s)}, Preset::p720);
     const QString bot = u"[youtube] a: Sign in to confirm you\u2019re not a bot. Use --cookies-from-browser or --cookies for the authentication."_s;
     ui.childFor(u"a"_s)->say(u"ERROR: "_s + bot);
@@ -195,7 +204,8 @@ void TestDownloadsList::failureSentenceAndPause()
 
     // YouTube's limit: the job waits again, every waiting row says until when.
     ui.model.queue().enqueue({video(u"b"_s), video(u"c"_s)}, Preset::p720);
-    ui.childFor(u"b"_s)->say(u"ERROR: [youtube] b: Video unavailable. This content isn't available, try again later."_s);
+    const QString limit = u"ERROR: [youtube] b: Video unavailable. This content isn't available, try again later."_s;
+    ui.childFor(u"b"_s)->say(limit);
     ui.childFor(u"b"_s)->end(1);
     const QString paused = u"Paused: YouTube is limiting requests. Resuming at 14:05\u2026"_s;
     for (int r : {0, 1})
@@ -204,6 +214,34 @@ void TestDownloadsList::failureSentenceAndPause()
     const auto runs = ui.runner->children.size();
     QVERIFY(clickLink(list, 1));
     QCOMPARE(ui.runner->children.size(), runs + 1);
+
+    // Limited three times in a row: the job fails for it, and nothing resumes it.
+    for (int run = 0; run < 2; ++run)
+        ui.childFor(u"b"_s)->say(limit), ui.childFor(u"b"_s)->end(1), ui.model.queue().resumeNow();
+    QCOMPARE(row(1).data(Qt::AccessibleDescriptionRole).toString(),
+             u"720p · YouTube is still limiting requests from this connection. Try again later. · Retry, Remove"_s);
+
+    // Copy Error and Show Log tell the whole story; the cookies' file is not in it.
+    const auto menuItem = [&](const QString& text) {
+        const QRect rect = list.visualRect(row(1));
+        QContextMenuEvent click(QContextMenuEvent::Mouse, rect.center(), list.viewport()->mapToGlobal(rect.center()));
+        QApplication::sendEvent(list.viewport(), &click);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        for (QAction* action : menu ? menu->actions() : QList<QAction*>())
+            if (action->text() == text)
+                action->trigger(), menu->close();
+    };
+    menuItem(u"Copy Error"_s);
+    const QString report = QGuiApplication::clipboard()->text();
+    QVERIFY2(report.startsWith(limit.mid(7) + u"\n"_s) && report.contains(u" 9.8.7, yt-dlp 2023.03.04\n"_s) && report.contains(u" --cookies … "_s) && !report.contains(u"cookies.txt"_s) && report.endsWith(u"\n"_s + limit), qPrintable(report));
+    menuItem(u"Show Log"_s);
+    auto* log = list.findChild<QPlainTextEdit*>();
+    QVERIFY(log && log->isReadOnly());
+    QCOMPARE(log->toPlainText(), limit);
+    for (QPushButton* button : log->parentWidget()->findChildren<QPushButton*>())
+        if (button->text() == u"Copy"_s)
+            QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text(), limit);
 }
 
 QTEST_MAIN(TestDownloadsList)
