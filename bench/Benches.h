@@ -12,7 +12,7 @@ int lookupBench(int count, const QString& answerFile = {}, int paced = 0);
 // queued and two downloading: enqueueing them, progress lines, Remove and
 // Clear Finished. Builds its own QApplication (arguments after the mode).
 int bigQueueBench(int argc, char** argv);
-// ListingScanner against QJsonDocument and AppModel::parse() on one answer.
+// ListingLines against QJsonDocument on every line of one per-entry answer.
 int scanBench(const QString& answerFile);
 // `jobs` fake downloads printing `linesPerSecond` progress lines for `seconds`.
 int progressBench(int jobs, int linesPerSecond, int seconds);

@@ -11,11 +11,7 @@
 
 #include "TestEnv.h"
 
-#if __has_include("ListingScanner.h")
 #include "ListingLines.h"
-#include "ListingScanner.h"
-#define REELCATCH_HAS_SCANNER 1
-#endif
 
 #include <QEventLoop>
 #include <QFile>
@@ -192,11 +188,6 @@ int lookupBench(int count, const QString& answerFile, int paced)
 
 int scanBench(const QString& answerFile)
 {
-#ifndef REELCATCH_HAS_SCANNER
-    // A tree from before the scanner (for figures from before and after).
-    std::fprintf(stderr, "scan: no ListingScanner in this tree (%s)\n", qPrintable(answerFile));
-    return 1;
-#else
     QFile file(answerFile);
     if (!file.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "scan: cannot read %s\n", qPrintable(answerFile));
@@ -239,5 +230,4 @@ int scanBench(const QString& answerFile)
         }
     }
     return 0;
-#endif
 }

@@ -182,8 +182,8 @@ QList<Row> lookupRows(int repeat)
             if (!scan.isEmpty()) {
                 rows << Row{
                     QStringLiteral("… the same answer parsed on one thread, memory "
-                                   "warm: `ListingScanner` / `QJsonDocument` + "
-                                   "`AppModel::parse`"),
+                                   "warm: `ListingLines` / `QJsonDocument` + "
+                                   "`VideoItem::fromJson` on every line"),
                     QStringLiteral("%1 ms / %2 ms")
                         .arg(num(scan.median("scanner_ms")), num(scan.median("document_ms"))),
                     QStringLiteral("(reported)"), std::nullopt};

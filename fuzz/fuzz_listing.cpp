@@ -1,28 +1,26 @@
-// yt-dlp's lookup answer, read both ways: QJsonDocument with
-// parse(), and the single-pass ListingScanner.
+// yt-dlp's per-entry lookup answer ("-j --flat-playlist": one JSON object a
+// line), read as the app reads it: ListingLines, each line through
+// ListingScanner or, when the scanner is unsure, QJsonDocument. The oracle
+// is QJsonDocument and VideoItem::fromJson() on every (trimmed) line.
 //
 // The input is the answer's text, optionally followed by a NUL byte and cut
 // sizes: the bytes after the last NUL, each one piece length (1 to 256;
-// the last piece takes the rest). Without them the text is cut at a few
-// fixed sizes only.
+// the cuts are cycled). Without them the text is cut at a few fixed sizes
+// only.
 //
 // Properties beyond "no crash":
-// - parse() lists items with non-empty, distinct ids, each item
-//   the first one built from an entry with that id, in the entries' order;
-//   a playlist's title is its "title" string or "Playlist", a single
-//   video's is empty;
-// - the scanner is sure of the text either however it is cut or not at
-//   all, and once unsure it stays unsure;
-// - whenever the scanner is sure, QJsonDocument reads the text as an
-//   object and the scanner's listing equals parse()'s, item for
-//   item (the sign of a zero duration and the hash included), with the ids
-//   of its items.
-#include "Listing.h"
+// - whenever the scanner is sure of a line, QJsonDocument reads it as an
+//   object, and the scanner's item, playlist flag and playlist title equal
+//   the oracle's (the item's hash and the sign of a zero duration
+//   included);
+// - however the text is cut, ListingLines lists the oracle's items (the
+//   first of each id, in order), names the playlist as its first playlist
+//   line does, and counts the same objects and unreadable lines.
 #include "FuzzCheck.h"
-#include "ListingScanner.h"
+#include "ListingLines.h"
 
-#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 
 #include <cmath>
 #include <cstddef>
@@ -34,84 +32,103 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void checkParse(const QJsonObject& answer, const Listing& listing)
-{
-    const QJsonValue entries = answer.value(u"entries"_s);
-    if (!entries.isArray()) {
-        FUZZ_CHECK(listing.title.isEmpty());
-        const std::optional<VideoItem> single = VideoItem::fromJson(answer);
-        FUZZ_CHECK(listing.items.size() == (single ? 1 : 0));
-        if (single)
-            FUZZ_CHECK(listing.items.first() == *single);
-        return;
-    }
-    const QJsonValue title = answer.value(u"title"_s);
-    FUZZ_CHECK(listing.title == (title.isString() ? title.toString() : u"Playlist"_s));
+// What the oracle makes of the whole answer.
+struct Expected {
+    QList<VideoItem> items;
+    QString title;
+    qsizetype objects = 0;
+    qsizetype unreadable = 0;
+};
 
-    // Walk the entries again: every item built, first of its id, in order.
-    QSet<QString> seen;
-    qsizetype next = 0;
-    for (const QJsonValue& entry : entries.toArray()) {
-        if (!entry.isObject())
-            continue;
-        const std::optional<VideoItem> item = VideoItem::fromJson(entry.toObject());
-        if (!item || seen.contains(item->id()))
-            continue;
-        seen.insert(item->id());
-        FUZZ_CHECK(next < listing.items.size() && listing.items[next] == *item);
-        ++next;
-    }
-    FUZZ_CHECK(next == listing.items.size());
+void checkItem(const VideoItem& a, const VideoItem& b, const QString& where)
+{
+    FUZZ_CHECK(a == b && qHash(a) == qHash(b),
+               u"%1|%2|%3|%4|%5 against %6|%7|%8|%9|%10"_s
+                       .arg(shown(a.id()), shown(a.title()), shown(a.channel()), shown(a.url()),
+                            a.thumbnail().value_or(QUrl()).toString())
+                       .arg(shown(b.id()), shown(b.title()), shown(b.channel()), shown(b.url()),
+                            b.thumbnail().value_or(QUrl()).toString()) +
+                   where);
+    // operator== does not tell -0.0 from 0.0.
+    FUZZ_CHECK(!a.duration() || std::signbit(*a.duration()) == std::signbit(*b.duration()),
+               u"the sign of the duration"_s + where);
 }
 
-void checkAgreement(const ListingScanner::Result& scanned, const Listing& expected,
-                    qsizetype cut)
+// Every line through QJsonDocument, and the scanner checked against it.
+Expected readEachLine(QByteArrayView text)
 {
-    const QString where = u" (cut %1)"_s.arg(cut);
-    FUZZ_CHECK(scanned.listing.title == expected.title,
-               shown(scanned.listing.title) + u" against "_s + shown(expected.title) + where);
-    const QList<VideoItem>& items = scanned.listing.items;
-    FUZZ_CHECK(items.size() == expected.items.size(),
-               u"%1 items against %2"_s.arg(items.size()).arg(expected.items.size()) + where);
+    Expected expected;
     QSet<QString> ids;
-    for (qsizetype i = 0; i < items.size(); ++i) {
-        const VideoItem& a = items[i];
-        const VideoItem& b = expected.items[i];
-        FUZZ_CHECK(a == b && qHash(a) == qHash(b),
-                   u"item %1: %2|%3|%4|%5|%6 against %7|%8|%9|%10|%11"_s.arg(i)
-                           .arg(shown(a.id()), shown(a.title()), shown(a.channel()), shown(a.url()),
-                                a.thumbnail().value_or(QUrl()).toString())
-                           .arg(shown(b.id()), shown(b.title()), shown(b.channel()), shown(b.url()),
-                                b.thumbnail().value_or(QUrl()).toString()) +
-                       where);
-        // operator== does not tell -0.0 from 0.0.
-        FUZZ_CHECK(!a.duration() || std::signbit(*a.duration()) == std::signbit(*b.duration()),
-                   u"item %1: the sign of the duration"_s.arg(i) + where);
-        ids.insert(a.id());
+    bool named = false;
+    ListingScanner scanner;
+    for (QByteArrayView line : QByteArray(text.toByteArray()).split('\n')) {
+        line = line.trimmed();
+        if (line.isEmpty())
+            continue;
+        const std::optional<ListingScanner::Line> scanned = scanner.readLine(line);
+        QJsonParseError error{};
+        const QJsonDocument doc = QJsonDocument::fromJson(line.toByteArray(), &error);
+        if (error.error != QJsonParseError::NoError || !doc.isObject()) {
+            FUZZ_CHECK(!scanned, u"the scanner read a line QJsonDocument refuses"_s);
+            ++expected.unreadable;
+            continue;
+        }
+        ++expected.objects;
+        const QJsonObject object = doc.object();
+        const std::optional<VideoItem> item = VideoItem::fromJson(object);
+        bool inPlaylist = false;
+        for (const char* key : {"playlist_title", "playlist_id", "playlist_index"}) {
+            const QJsonValue value = object.value(QLatin1String(key));
+            inPlaylist = inPlaylist || !(value.isNull() || value.isUndefined());
+        }
+        const QJsonValue title = object.value(u"playlist_title"_s);
+        if (scanned) {
+            FUZZ_CHECK(scanned->item.has_value() == item.has_value(),
+                       u"an item on one side only"_s);
+            if (item)
+                checkItem(*scanned->item, *item, u" (line)"_s);
+            FUZZ_CHECK(scanned->inPlaylist == inPlaylist, u"the playlist flag"_s);
+            FUZZ_CHECK(scanned->playlistTitle ==
+                           (title.isString() ? std::optional(title.toString()) : std::nullopt),
+                       u"the playlist title"_s);
+        }
+        if (inPlaylist && !named) {
+            named = true;
+            expected.title = title.isString() ? title.toString() : u"Playlist"_s;
+        }
+        if (item && !ids.contains(item->id())) {
+            ids.insert(item->id());
+            expected.items.append(*item);
+        }
     }
-    FUZZ_CHECK(scanned.ids == ids, where);
+    return expected;
 }
 
-// Feeds `text` in the given piece sizes (cycled; 0 means whole), checking
-// that the scanner stays unsure once it is.
-std::optional<ListingScanner::Result> scanInPieces(QByteArrayView text,
-                                                   const QList<qsizetype>& pieces)
+// Feeds `text` in the given piece sizes (cycled; 0 means whole).
+void readInPieces(QByteArrayView text, const QList<qsizetype>& pieces, const Expected& expected)
 {
-    ListingScanner scanner;
-    bool wasUnsure = false;
+    ListingLines lines;
+    QList<VideoItem> items;
     qsizetype at = 0;
     for (qsizetype i = 0; at < text.size(); ++i) {
-        const qsizetype piece = pieces.isEmpty() || pieces[i % pieces.size()] == 0
+        const qsizetype piece = pieces[i % pieces.size()] == 0
                                     ? text.size() - at
                                     : std::min(pieces[i % pieces.size()], text.size() - at);
-        scanner.feed(text.sliced(at, piece));
+        lines.feed(text.sliced(at, piece));
+        items += lines.takeItems();
         at += piece;
-        FUZZ_CHECK(!(wasUnsure && scanner.isSure()), u"sure again after being unsure"_s);
-        wasUnsure = !scanner.isSure();
     }
-    std::optional<ListingScanner::Result> result = scanner.finish();
-    FUZZ_CHECK(!(wasUnsure && result), u"a listing after being unsure"_s);
-    return result;
+    lines.finish();
+    items += lines.takeItems();
+    const QString where = u" (cut %1)"_s.arg(pieces.first());
+    FUZZ_CHECK(items.size() == expected.items.size(),
+               u"%1 items against %2"_s.arg(items.size()).arg(expected.items.size()) + where);
+    for (qsizetype i = 0; i < items.size(); ++i)
+        checkItem(items[i], expected.items[i], u" (item %1)"_s.arg(i) + where);
+    FUZZ_CHECK(lines.title() == expected.title,
+               shown(lines.title()) + u" against "_s + shown(expected.title) + where);
+    FUZZ_CHECK(lines.anyObject() == (expected.objects > 0), u"anyObject"_s + where);
+    FUZZ_CHECK(lines.unreadable() == expected.unreadable, u"unreadable lines"_s + where);
 }
 
 } // namespace
@@ -126,36 +143,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const char c : input.sliced(nul + 1))
             chosen.append(qsizetype(static_cast<unsigned char>(c)) + 1);
     }
-    const QByteArray text(input.data(), textSize);
+    const QByteArrayView text = input.first(textSize);
 
-    QJsonParseError error{};
-    const QJsonDocument doc = QJsonDocument::fromJson(text, &error);
-    std::optional<Listing> expected;
-    if (error.error == QJsonParseError::NoError && doc.isObject()) {
-        expected = parse(doc.object());
-        checkParse(doc.object(), *expected);
-        QSet<QString> ids;
-        for (const VideoItem& item : std::as_const(expected->items)) {
-            FUZZ_CHECK(!item.id().isEmpty() && !ids.contains(item.id()));
-            ids.insert(item.id());
-        }
-    }
-
-    const std::optional<ListingScanner::Result> whole = ListingScanner::scan(text);
-    if (whole) {
-        FUZZ_CHECK(expected.has_value(), u"the scanner read an answer QJsonDocument refuses"_s);
-        checkAgreement(*whole, *expected, 0);
-    }
-    QList<QList<qsizetype>> cuts{{1}, {3, 1, 7}, {64}};
+    const Expected expected = readEachLine(text);
+    QList<QList<qsizetype>> cuts{{0}, {1}, {3, 1, 7}, {64}};
     if (!chosen.isEmpty())
         cuts.prepend(chosen);
-    for (const QList<qsizetype>& pieces : std::as_const(cuts)) {
-        const std::optional<ListingScanner::Result> scanned = scanInPieces(text, pieces);
-        FUZZ_CHECK(scanned.has_value() == whole.has_value(),
-                   u"sure whole and not in pieces, or the other way round (first piece %1)"_s.arg(
-                       pieces.first()));
-        if (scanned)
-            checkAgreement(*scanned, *expected, pieces.first());
-    }
+    for (const QList<qsizetype>& pieces : std::as_const(cuts))
+        readInPieces(text, pieces, expected);
     return 0;
 }

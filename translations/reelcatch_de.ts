@@ -240,10 +240,6 @@
         <translation>Öffnen</translation>
     </message>
     <message>
-        <source>Show in Finder</source>
-        <translation>Im Finder zeigen</translation>
-    </message>
-    <message>
         <source>Show in Folder</source>
         <translation>Im Ordner zeigen</translation>
     </message>
@@ -701,14 +697,6 @@ Sie können auch einen Link auf dieses Fenster ziehen oder Suchbegriffe für You
 </context>
 <context>
     <name>reelcatch::SettingsWindow</name>
-    <message>
-        <source>Prefer H.264 so files play in QuickTime and on any device</source>
-        <translation>H.264 bevorzugen, damit Dateien in QuickTime und auf jedem Gerät laufen</translation>
-    </message>
-    <message>
-        <source>Above 1080p YouTube only offers VP9/AV1. Those play in IINA or VLC, and in QuickTime on newer Macs.</source>
-        <translation>Über 1080p bietet YouTube nur VP9/AV1 an. Diese laufen in IINA oder VLC und auf neueren Macs in QuickTime.</translation>
-    </message>
     <message>
         <source>Prefer H.264 so files play in any player and on any device</source>
         <translation>H.264 bevorzugen, damit Dateien in jedem Player und auf jedem Gerät laufen</translation>

@@ -55,9 +55,8 @@ public:
     static constexpr std::chrono::seconds versionWait{10};
     void setVersionWait(std::chrono::milliseconds wait) { m_versionWait = wait; }
 
-    // ffmpeg: whether an installation is under way, and whether the last one
-    // failed (downloads then go ahead without it).
-    bool isGettingFfmpeg() const { return m_ffmpegInstalling; }
+    // ffmpeg: whether the last installation failed (downloads then go ahead
+    // without it).
     bool ffmpegFailed() const { return m_ffmpegFailed; }
     // Starts installing ffmpeg unless that is already under way;
     // ffmpegSettled() follows either way.

@@ -28,7 +28,6 @@ public:
     // Opens the store in `folder` and reads it on the store's thread; the
     // jobs come back into the queue when read. Once only.
     void open(const QString& folder);
-    bool isLoaded() const { return m_loaded; }
 
     // Whether a video was downloaded to the end, now or in an earlier run.
     bool isDownloaded(const QString& videoId) const { return m_downloaded.contains(videoId); }

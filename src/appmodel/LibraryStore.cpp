@@ -478,10 +478,4 @@ bool LibraryStore::write(LibraryChanges changes)
     return false;
 }
 
-void LibraryStore::limitPages(int pages)
-{
-    QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    exec(query, QStringLiteral("PRAGMA max_page_count = ") + QString::number(pages));
-}
-
 } // namespace reelcatch

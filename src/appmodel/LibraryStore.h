@@ -114,8 +114,6 @@ public:
     {
         return std::exchange(m_reopened, std::nullopt);
     }
-    // Caps the file at that many pages, as a disk that fills up would.
-    void limitPages(int pages);
     // Closes the file and gives up the lock.
     void close();
 

@@ -2,9 +2,6 @@
 
 #include "YouTubeHosts.h"
 
-#include <QCoreApplication>
-#include <QJsonArray>
-#include <QSet>
 #include <QUrl>
 
 namespace reelcatch {
@@ -56,39 +53,6 @@ QString normalize(const QString& raw)
     // A channel's own page lists its tabs; its video list is what the user wants.
     return QStringLiteral("https://") + YouTubeHosts::mainHost() + QLatin1Char('/') +
            segments.join(QLatin1Char('/')) + QStringLiteral("/videos");
-}
-
-Listing parse(const QJsonObject& answer)
-{
-    Listing listing;
-    const QJsonValue entries = answer.value(QLatin1String("entries"));
-    if (!entries.isArray()) {
-        // A single video answers with its own object.
-        if (std::optional<VideoItem> item = VideoItem::fromJson(answer))
-            listing.items.append(std::move(*item));
-        return listing;
-    }
-
-    // yt-dlp writes null for an entry it could not list; such entries are
-    // skipped like entries without an id, and the rest of the playlist stays.
-    const QJsonArray array = entries.toArray();
-    listing.items.reserve(array.size());
-    QSet<QString> seen;
-    seen.reserve(array.size());
-    for (const auto& entry : array) {
-        if (!entry.isObject())
-            continue;
-        std::optional<VideoItem> item = VideoItem::fromJson(entry.toObject());
-        if (!item || seen.contains(item->id()))
-            continue;
-        seen.insert(item->id());
-        listing.items.append(std::move(*item));
-    }
-    const QJsonValue title = answer.value(QLatin1String("title"));
-    listing.title = title.isString()
-                        ? title.toString()
-                        : QCoreApplication::translate("reelcatch::Listing", "Playlist");
-    return listing;
 }
 
 } // namespace reelcatch

@@ -87,12 +87,4 @@ QString ListingLines::title() const
     return m_playlistTitle.value_or(QCoreApplication::translate("reelcatch::Listing", "Playlist"));
 }
 
-Listing ListingLines::read(QByteArrayView answer)
-{
-    ListingLines lines;
-    lines.feed(answer);
-    lines.finish();
-    return {lines.title(), lines.takeItems()};
-}
-
 } // namespace reelcatch

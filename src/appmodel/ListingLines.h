@@ -1,6 +1,5 @@
 #pragma once
 
-#include "Listing.h"
 #include "ListingScanner.h"
 
 #include <QByteArray>
@@ -17,8 +16,7 @@ namespace reelcatch {
 // and hands out the new items as they come: in yt-dlp's order, without
 // entries that have no id, each id once (the first kept). Every line goes
 // through ListingScanner, or through QJsonDocument when the scanner is
-// unsure of it. A finished answer lists what parse() makes of the same
-// source's one-document answer.
+// unsure of it.
 //
 // Used from one thread at a time; holds no lock.
 class ListingLines {
@@ -37,9 +35,6 @@ public:
     bool anyObject() const { return m_objects > 0; }
     // Lines that were no JSON object ("null" for a failed lookup, or worse).
     qsizetype unreadable() const { return m_unreadable; }
-
-    // A whole answer at once.
-    static Listing read(QByteArrayView answer);
 
 private:
     void line(QByteArrayView text);

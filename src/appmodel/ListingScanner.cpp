@@ -2,8 +2,6 @@
 
 #include "JsonCursor.h"
 
-#include <QCoreApplication>
-
 #include <array>
 
 namespace reelcatch {
@@ -128,170 +126,16 @@ private:
 
 class ListingScanner::Reader {
 public:
-    void feed(QByteArrayView piece);
-    std::optional<Result> finish();
-    bool isSure() const { return m_phase != Phase::unsure; }
     std::optional<Line> readLine(QByteArrayView line);
 
 private:
-    enum class Phase {
-        start,          // before the top-level object
-        topFirst,       // after "{"
-        topMember,      // a member of the top-level object is next
-        topSeparator,   // after a top-level member
-        entriesFirst,   // after "entries": [
-        entry,          // an entry is next
-        entrySeparator, // after an entry
-        after,          // after the top-level object
-        unsure,
-    };
-
-    void run(bool force);
-    void giveUp();
-    Json::Step step();
-    Json::Step opening(char closer, Phase whenEmpty, Phase member);
     Json::Step memberKey(Json::Span& key);
-    Json::Step topMember();
-    Json::Step entry();
     Json::Step entryObject(Entry& entry);
     Json::Step thumbnails(Entry& entry);
 
-    QByteArray m_buffer;
-    qsizetype m_pos = 0;     // where the next step starts
-    qsizetype m_waitFor = 0; // unread bytes worth another try
     Json::Cursor m_in;
-    Phase m_phase = Phase::start;
-    bool m_entriesSeen = false;
-    bool m_titleSeen = false;
-    std::optional<QString> m_title;
     Names m_names;
-    Result m_result;
 };
-
-void ListingScanner::Reader::feed(QByteArrayView piece)
-{
-    if (m_phase == Phase::unsure || piece.isEmpty())
-        return;
-    if (m_phase == Phase::after && m_pos == m_buffer.size()) {
-        // Only blanks may follow the object; nothing needs keeping.
-        for (char c : piece) {
-            if (!Json::isSpace(c)) {
-                giveUp();
-                return;
-            }
-        }
-        return;
-    }
-    if (m_pos > 0) {
-        m_buffer.remove(0, m_pos);
-        m_pos = 0;
-    }
-    m_buffer.append(piece);
-    run(false);
-}
-
-std::optional<ListingScanner::Result> ListingScanner::Reader::finish()
-{
-    run(true);
-    if (m_phase != Phase::after || m_pos != m_buffer.size() || !m_entriesSeen)
-        return std::nullopt;
-    m_buffer = QByteArray();
-    m_result.listing.title =
-        m_title.value_or(QCoreApplication::translate("reelcatch::Listing", "Playlist"));
-    return std::move(m_result);
-}
-
-void ListingScanner::Reader::giveUp()
-{
-    m_phase = Phase::unsure;
-    m_buffer = QByteArray();
-    m_pos = 0;
-    m_result = {};
-}
-
-void ListingScanner::Reader::run(bool force)
-{
-    // A step cut short is read again from its start once the bytes waiting
-    // have doubled, so that a long one is not read over and over.
-    if (m_phase == Phase::unsure || (!force && m_buffer.size() - m_pos < m_waitFor))
-        return;
-    for (;;) {
-        const char* const begin = m_buffer.constData() + m_pos;
-        m_in.p = begin;
-        m_in.end = m_buffer.constData() + m_buffer.size();
-        if (m_in.p == m_in.end)
-            return;
-        switch (step()) {
-        case Json::Step::ok:
-            m_pos = m_in.p - m_buffer.constData();
-            break;
-        case Json::Step::more:
-            m_waitFor = 2 * (m_in.end - begin);
-            return;
-        case Json::Step::unsure:
-            giveUp();
-            return;
-        }
-    }
-}
-
-Json::Step ListingScanner::Reader::step()
-{
-    switch (m_phase) {
-    case Phase::start:
-        if (!m_in.skipSpace())
-            return Json::Step::more;
-        if (*m_in.p != '{')
-            return Json::Step::unsure;
-        ++m_in.p;
-        m_phase = Phase::topFirst;
-        return Json::Step::ok;
-    case Phase::topFirst:
-        return opening('}', Phase::after, Phase::topMember);
-    case Phase::topMember:
-        return topMember();
-    case Phase::topSeparator:
-    case Phase::entrySeparator: {
-        const bool top = m_phase == Phase::topSeparator;
-        if (!m_in.skipSpace())
-            return Json::Step::more;
-        if (*m_in.p == ',') {
-            m_phase = top ? Phase::topMember : Phase::entry;
-        } else if (*m_in.p == (top ? '}' : ']')) {
-            m_phase = top ? Phase::after : Phase::topSeparator;
-        } else {
-            return Json::Step::unsure;
-        }
-        ++m_in.p;
-        return Json::Step::ok;
-    }
-    case Phase::entriesFirst:
-        return opening(']', Phase::topSeparator, Phase::entry);
-    case Phase::entry:
-        return entry();
-    case Phase::after:
-        m_in.skipSpace();
-        return m_in.p == m_in.end ? Json::Step::ok : Json::Step::unsure;
-    case Phase::unsure:
-        break;
-    }
-    return Json::Step::unsure;
-}
-
-// Just inside an object or array: its end at once, or its first member,
-// which the next step reads.
-Json::Step ListingScanner::Reader::opening(char closer, Phase whenEmpty, Phase member)
-{
-    if (!m_in.skipSpace())
-        return Json::Step::more;
-    if (*m_in.p == closer) {
-        ++m_in.p;
-        m_phase = whenEmpty;
-    } else {
-        m_phase = member;
-    }
-    return Json::Step::ok;
-}
 
 // A member's key and the colon after it. An escaped key might spell a name
 // that matters, so it is left to QJsonDocument.
@@ -304,71 +148,6 @@ Json::Step ListingScanner::Reader::memberKey(Json::Span& key)
     if (key.escaped)
         return Json::Step::unsure;
     return m_in.colon();
-}
-
-Json::Step ListingScanner::Reader::topMember()
-{
-    if (!m_in.skipSpace())
-        return Json::Step::more;
-    Json::Span key;
-    if (Json::Step s = memberKey(key); s != Json::Step::ok)
-        return s;
-
-    if (key.bytes() == "entries") {
-        // Anything but an array (a single video's answer) is for QJsonDocument.
-        if (m_entriesSeen || *m_in.p != '[')
-            return Json::Step::unsure;
-        ++m_in.p;
-        m_entriesSeen = true;
-        m_phase = Phase::entriesFirst;
-        return Json::Step::ok;
-    }
-    if (key.bytes() == "title") {
-        if (m_titleSeen)
-            return Json::Step::unsure;
-        std::optional<QString> title;
-        if (*m_in.p == '"') {
-            Json::Span text;
-            if (Json::Step s = m_in.string(text); s != Json::Step::ok)
-                return s;
-            title = Json::decode(text);
-        } else if (Json::Step s = m_in.value(1); s != Json::Step::ok) {
-            return s;
-        }
-        m_titleSeen = true;
-        m_title = std::move(title);
-        m_phase = Phase::topSeparator;
-        return Json::Step::ok;
-    }
-    if (Json::Step s = m_in.value(1); s != Json::Step::ok)
-        return s;
-    m_phase = Phase::topSeparator;
-    return Json::Step::ok;
-}
-
-Json::Step ListingScanner::Reader::entry()
-{
-    if (!m_in.skipSpace())
-        return Json::Step::more;
-    if (*m_in.p != '{') {
-        // yt-dlp writes null for an entry it could not list: skipped.
-        if (Json::Step s = m_in.value(2); s != Json::Step::ok)
-            return s;
-        m_phase = Phase::entrySeparator;
-        return Json::Step::ok;
-    }
-    Entry fields;
-    if (Json::Step s = entryObject(fields); s != Json::Step::ok)
-        return s;
-    m_phase = Phase::entrySeparator;
-
-    // As parse(): entries without an id and repeated ids are skipped.
-    std::optional<VideoItem> item = VideoItem::fromSource(EntrySource(fields, m_names));
-    if (!item || m_result.ids.contains(item->id()))
-        return Json::Step::ok;
-    m_result.ids.insert(item->id());
-    m_result.listing.items.append(std::move(*item));
-    return Json::Step::ok;
 }
 
 Json::Step ListingScanner::Reader::entryObject(Entry& entry)
@@ -527,31 +306,9 @@ ListingScanner::ListingScanner() : m_reader(std::make_unique<Reader>()) {}
 
 ListingScanner::~ListingScanner() = default;
 
-void ListingScanner::feed(QByteArrayView piece)
-{
-    m_reader->feed(piece);
-}
-
-bool ListingScanner::isSure() const
-{
-    return m_reader->isSure();
-}
-
-std::optional<ListingScanner::Result> ListingScanner::finish()
-{
-    return m_reader->finish();
-}
-
 std::optional<ListingScanner::Line> ListingScanner::readLine(QByteArrayView line)
 {
     return m_reader->readLine(line);
-}
-
-std::optional<ListingScanner::Result> ListingScanner::scan(QByteArrayView answer)
-{
-    ListingScanner scanner;
-    scanner.feed(answer);
-    return scanner.finish();
 }
 
 } // namespace reelcatch

@@ -13,17 +13,12 @@ namespace reelcatch {
 EngineConfig EngineConfig::forUser()
 {
     EngineConfig config;
-    // ~/.local/share/Reelcatch on Linux, ~/Library/Application Support/Reelcatch on macOS.
+    // ~/.local/share/Reelcatch.
     config.supportDir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                         QStringLiteral("/Reelcatch");
     config.workDir = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-#ifdef Q_OS_MACOS
-    config.binDirs = {QStringLiteral("/opt/homebrew/bin"), QStringLiteral("/usr/local/bin"),
-                      QStringLiteral("/usr/bin")};
-#else
     config.binDirs = {QDir::homePath() + QStringLiteral("/.local/bin"),
                       QStringLiteral("/usr/local/bin"), QStringLiteral("/usr/bin")};
-#endif
     config.baseEnvironment = QProcessEnvironment::systemEnvironment();
     config.now = [] { return QDateTime::currentDateTimeUtc(); };
     config.guard = SystemRunner::installedGuard();

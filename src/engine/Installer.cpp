@@ -72,23 +72,15 @@ bool Installer::isArm() const
 
 QString Installer::ytdlpUrl() const
 {
-#ifdef Q_OS_MACOS
-    const QString asset = QStringLiteral("yt-dlp_macos");
-#else
     const QString asset =
         isArm() ? QStringLiteral("yt-dlp_linux_aarch64") : QStringLiteral("yt-dlp_linux");
-#endif
     return host(m_config.releaseHost) + QStringLiteral("/yt-dlp/yt-dlp/releases/latest/download/") +
            asset;
 }
 
 QString Installer::denoUrl() const
 {
-#ifdef Q_OS_MACOS
-    const QString system = QStringLiteral("-apple-darwin.zip");
-#else
     const QString system = QStringLiteral("-unknown-linux-gnu.zip");
-#endif
     return host(m_config.releaseHost) +
            QStringLiteral("/denoland/deno/releases/latest/download/deno-") +
            (isArm() ? QStringLiteral("aarch64") : QStringLiteral("x86_64")) + system;
@@ -96,11 +88,7 @@ QString Installer::denoUrl() const
 
 static QString ffmpegPrefix(const QString& host, bool arm)
 {
-#ifdef Q_OS_MACOS
-    const QString system = QStringLiteral("macos");
-#else
     const QString system = QStringLiteral("linux");
-#endif
     return host + QStringLiteral("/redirect/latest/") + system + QLatin1Char('/') +
            (arm ? QStringLiteral("arm64") : QStringLiteral("amd64")) + QStringLiteral("/release");
 }

@@ -108,16 +108,11 @@ std::optional<T> firstConvertible(const std::optional<QVariant>& stored, const Q
 
 std::unique_ptr<Prefs> Prefs::forUser(QObject* parent)
 {
-    // On Linux and the other freedesktop systems Qt's native format is the INI
-    // format under the ".conf" name (~/.config/Reelcatch/Reelcatch.conf); elsewhere
-    // the native stores are registries and property lists, so INI is asked for.
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
-    constexpr auto format = QSettings::NativeFormat;
-#else
-    constexpr auto format = QSettings::IniFormat;
-#endif
-    auto settings = std::make_unique<QSettings>(
-        format, QSettings::UserScope, QStringLiteral("Reelcatch"), QStringLiteral("Reelcatch"));
+    // On Linux Qt's native format is the INI format under the ".conf" name
+    // (~/.config/Reelcatch/Reelcatch.conf).
+    auto settings =
+        std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                    QStringLiteral("Reelcatch"), QStringLiteral("Reelcatch"));
     return std::unique_ptr<Prefs>(new Prefs(std::move(settings), QString(), parent));
 }
 

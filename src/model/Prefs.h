@@ -67,7 +67,6 @@ public:
     static const QVariantMap& defaults();
     // Registers the defaults; reads made before this fall back to the same values.
     void registerDefaults();
-    bool isRegistered() const { return !m_registered.isEmpty(); }
 
     // Typed reads. Nothing when neither a stored nor a registered value of
     // that type exists.

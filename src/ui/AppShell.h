@@ -38,8 +38,6 @@ public:
     ~AppShell() override;
 
     MainWindow& window() const { return *m_window; }
-    // Null until first opened.
-    SettingsWindow* settingsWindow() const { return m_settings.get(); }
     QSystemTrayIcon* trayIcon() const { return m_tray; }
     // The question asked before quitting, while it is open.
     QMessageBox* quitQuestion() const { return m_question; }

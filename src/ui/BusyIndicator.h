@@ -14,7 +14,6 @@ public:
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
-    bool isSpinning() const { return m_timer.isActive(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

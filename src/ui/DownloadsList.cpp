@@ -85,11 +85,6 @@ DownloadsList::DownloadsList(AppModel& model, ThumbnailCache& thumbnails, Deskto
     updateAnimation();
 }
 
-void DownloadsList::setFileOpener(std::function<void(const QString&)> opener)
-{
-    m_openFile = std::move(opener);
-}
-
 void DownloadsList::perform(DownloadsModel::Action action, const std::shared_ptr<Download>& job)
 {
     if (!job)

@@ -29,11 +29,6 @@ public:
     DownloadsList(AppModel& model, ThumbnailCache& thumbnails, DesktopActions& actions,
                   QWidget* parent = nullptr);
 
-    // How a finished file is opened in its default application; by default
-    // through QDesktopServices.
-    void setFileOpener(std::function<void(const QString& path)> opener);
-
-    DownloadsModel* downloadsModel() const { return m_downloads; }
     DownloadDelegate* downloadDelegate() const { return m_delegate; }
 
     // Does what the row's button or menu item of that action does.

@@ -72,11 +72,7 @@ QString DownloadsModel::openText()
 
 QString DownloadsModel::revealText()
 {
-#ifdef Q_OS_MACOS
-    return tr("Show in Finder");
-#else
     return tr("Show in Folder");
-#endif
 }
 
 QList<DownloadsModel::Button> DownloadsModel::buttons(const Download& job)
@@ -244,21 +240,6 @@ Qt::ItemFlags DownloadsModel::flags(const QModelIndex& index) const
     if (!index.isValid())
         return Qt::NoItemFlags;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
-}
-
-QHash<int, QByteArray> DownloadsModel::roleNames() const
-{
-    QHash<int, QByteArray> names = QAbstractListModel::roleNames();
-    names.insert(JobRole, "job");
-    names.insert(PhaseRole, "phase");
-    names.insert(ProgressRole, "progress");
-    names.insert(StatusRole, "status");
-    names.insert(ButtonsRole, "buttons");
-    names.insert(PresetRole, "preset");
-    names.insert(ThumbnailRole, "thumbnail");
-    names.insert(LinkRole, "link");
-    names.insert(LinkActionRole, "linkAction");
-    return names;
 }
 
 } // namespace reelcatch

@@ -79,7 +79,6 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
-    QHash<int, QByteArray> roleNames() const override;
 
     std::shared_ptr<Download> job(int row) const;
     // The row of a job, -1 when it is not listed.

@@ -25,10 +25,8 @@ public:
     // "2 downloading · 5 queued", either part alone, or empty.
     static QString summary(int active, int queued);
 
-    QLabel* summaryLabel() const { return m_summary; }
     QPushButton* openFolderButton() const { return m_openFolder; }
     QPushButton* clearFinishedButton() const { return m_clearFinished; }
-    QLabel* emptyText() const { return m_nothing; }
     DownloadsList* list() const { return m_list; }
     bool showsList() const;
 

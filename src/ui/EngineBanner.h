@@ -22,7 +22,6 @@ public:
     QLabel* text() const { return m_text; }
     QLabel* warningIcon() const { return m_warning; }
     BusyIndicator* spinner() const { return m_spinner; }
-    QPushButton* retryButton() const { return m_retry; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

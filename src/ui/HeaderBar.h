@@ -44,7 +44,6 @@ public:
     QPushButton* fetchButton() const { return m_fetch; }
     QComboBox* presetPicker() const { return m_picker; }
     QPushButton* folderButton() const { return m_folder; }
-    QToolButton* clearButton() const { return m_clear; }
     BusyIndicator* spinner() const { return m_spinner; }
 
     // The input without spaces and tabs at either end (line breaks stay).

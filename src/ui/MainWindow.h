@@ -49,7 +49,6 @@ public:
 
     HeaderBar* header() const { return m_header; }
     EngineBanner* banner() const { return m_banner; }
-    QSplitter* splitter() const { return m_splitter; }
     ResultsPane* resultsPane() const { return m_results; }
     DownloadsPane* downloadsPane() const { return m_downloads; }
     // "Settings…" and "Quit" in the menu; the shell decides what they do.

@@ -35,7 +35,6 @@ public:
     // Used by the context menu; without one, the browser is asked directly.
     void setDesktopActions(DesktopActions* actions) { m_actions = actions; }
 
-    ResultsModel* resultsModel() const { return m_results; }
     ResultDelegate* resultDelegate() const { return m_delegate; }
 
     // Rows on either side of the visible ones whose thumbnails are loaded ahead.

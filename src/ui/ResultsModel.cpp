@@ -125,15 +125,4 @@ Qt::ItemFlags ResultsModel::flags(const QModelIndex& index) const
            Qt::ItemNeverHasChildren;
 }
 
-QHash<int, QByteArray> ResultsModel::roleNames() const
-{
-    QHash<int, QByteArray> names = QAbstractListModel::roleNames();
-    names.insert(ItemRole, "item");
-    names.insert(ThumbnailRole, "thumbnail");
-    names.insert(DurationTextRole, "durationText");
-    names.insert(ChannelRole, "channel");
-    names.insert(DownloadedRole, "downloaded");
-    return names;
-}
-
 } // namespace reelcatch

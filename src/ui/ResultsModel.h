@@ -33,7 +33,6 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
-    QHash<int, QByteArray> roleNames() const override;
 
     const VideoItem& item(int row) const { return m_items.at(row); }
     bool isSelected(int row) const;

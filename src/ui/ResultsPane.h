@@ -37,23 +37,12 @@ public:
     static QString countLine(int results, int selected, Listed listed = Listed::all);
 
     bool showsResults() const;
-    QWidget* emptyState() const { return m_empty; }
-    QLabel* emptyError() const { return m_emptyError; }
-    QLabel* lookingUp() const { return m_lookingUp; }
-    QLabel* startTitle() const { return m_startTitle; }
-    QLabel* startHint() const { return m_startHint; }
     OneLineLabel* title() const { return m_title; }
     QLabel* count() const { return m_count; }
     QPushButton* selectAllButton() const { return m_selectAll; }
     QPushButton* selectNewButton() const { return m_selectNew; }
     QPushButton* downloadButton() const { return m_download; }
-    QShortcut* downloadShortcut() const { return m_downloadShortcut; }
-    QLabel* errorLine() const { return m_error; }
     ResultsList* list() const { return m_list; }
-    // The action under the error (empty state) and beside it (results), shown
-    // when the failure has one that helps.
-    QPushButton* emptyErrorAction() const { return m_emptyAction; }
-    QPushButton* errorAction() const { return m_errorAction; }
 
 signals:
     // "Choose Browser…": the sign-in settings are wanted.

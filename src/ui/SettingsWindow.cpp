@@ -39,20 +39,12 @@ constexpr int chooseFile = -3;
 
 // What a key reads as when the store holds nothing usable for it.
 
-#ifdef Q_OS_MACOS
-const char* const h264Text = QT_TRANSLATE_NOOP(
-    "reelcatch::SettingsWindow", "Prefer H.264 so files play in QuickTime and on any device");
-const char* const h264NoteText = QT_TRANSLATE_NOOP(
-    "reelcatch::SettingsWindow", "Above 1080p YouTube only offers VP9/AV1. Those play "
-                                 "in IINA or VLC, and in QuickTime on newer Macs.");
-#else
 const char* const h264Text = QT_TRANSLATE_NOOP(
     "reelcatch::SettingsWindow", "Prefer H.264 so files play in any player and on any device");
 const char* const h264NoteText =
     QT_TRANSLATE_NOOP("reelcatch::SettingsWindow",
                       "Above 1080p YouTube only offers VP9/AV1. Those play in VLC, mpv and current "
                       "browsers, but not on every older device.");
-#endif
 
 // A small indeterminate progress indicator: ticks around a circle, the
 // brightest one running round while the widget is shown.

@@ -153,12 +153,6 @@ void ThumbnailCache::cancel(const QUrl& url, QSize size)
         m_queue.erase(it);
 }
 
-void ThumbnailCache::setMaxConcurrent(int count)
-{
-    m_maxConcurrent = std::max(1, count);
-    schedulePump();
-}
-
 void ThumbnailCache::schedulePump()
 {
     // Rows ask while they paint; starting once the pass is over lets the

@@ -23,7 +23,7 @@ namespace reelcatch {
 //
 // A row asks for its image with pixmap() each time it is painted; the first
 // ask queues a load and later ones find the decoded image in memory. At most
-// maxConcurrent() loads run at once and the most recently asked-for address
+// four loads run at once and the most recently asked-for address
 // starts first, so the rows on screen win over rows scrolled past. Fetched
 // bytes are kept in a disk cache (when a folder is given) and decoded and
 // scaled on a worker thread; the GUI thread only turns the result into a
@@ -55,8 +55,6 @@ public:
     // Loads waiting for a free slot.
     int queuedCount() const { return int(m_queue.size()); }
     int runningCount() const { return int(m_running.size()); }
-    int maxConcurrent() const { return m_maxConcurrent; }
-    void setMaxConcurrent(int count);
     bool hasFailed(const QUrl& url) const { return m_failed.contains(url); }
 
 signals:

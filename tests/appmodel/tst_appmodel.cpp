@@ -3,10 +3,8 @@
 // from the clipboard, and what keeping the engine ready installs and says.
 #include "Fixture.h"
 #include "ListingLines.h"
-#include "ListingScanner.h"
 
 #include <QFile>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -33,42 +31,36 @@ FakeChild* start(Fixture& f, const QString& input)
     return f.runner->children.size() > before ? f.runner->last() : nullptr;
 }
 
-// What "-j --flat-playlist" prints where "-J --flat-playlist" answers with
-// `document`: each entry of a playlist a line, naming the playlist; anything
-// else one line as it is.
-QByteArray asLines(const QByteArray& document)
+// What QJsonDocument and VideoItem::fromJson() make of each line: the
+// first item of each id, in order.
+QList<VideoItem> readEachLine(const QByteArray& lines)
 {
-    const QJsonObject answer = QJsonDocument::fromJson(document).object();
-    if (!answer.value(u"entries"_s).isArray())
-        return document + '\n';
-    QByteArray lines;
-    int index = 0;
-    for (const QJsonValue& entry : answer.value(u"entries"_s).toArray()) {
-        QJsonObject line = entry.toObject();
-        if (!entry.isObject())
-            continue; // an entry yt-dlp could not list is not printed
-        line.insert(u"playlist_title"_s, answer.value(u"title"_s));
-        line.insert(u"playlist_index"_s, ++index);
-        lines += QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n';
+    QList<VideoItem> items;
+    QSet<QString> seen;
+    for (const QByteArray& line : lines.split('\n')) {
+        std::optional<VideoItem> item = VideoItem::fromJson(QJsonDocument::fromJson(line).object());
+        if (item && !seen.contains(item->id()))
+            seen.insert(item->id()), items.append(std::move(*item));
     }
-    return lines;
+    return items;
 }
 
 QByteArray line(const char* id) { return R"({"id":")" + QByteArray(id) + R"(","playlist_title":"Two","playlist_index":1})" "\n"; }
 
-bool lookUp(Fixture& f, const QString& input, const QByteArray& document)
+bool lookUp(Fixture& f, const QString& input, const QByteArray& out)
 {
     FakeChild* child = start(f, input);
     if (!child)
         return false;
-    const QByteArray out = asLines(document);
     child->print(out.left(out.size() / 2));
     child->print(out.mid(out.size() / 2));
     child->end(0);
     return QTest::qWaitFor([&] { return !f.lookup().isFetching(); }, 30000);
 }
 
-const QByteArray mix = R"({"title":"Mix","entries":[{"id":"a"},{"id":"b"}]})";
+const QByteArray mix = R"({"id":"a","playlist_title":"Mix","playlist_index":1}
+{"id":"b","playlist_title":"Mix","playlist_index":2}
+)";
 const QString playlist = u"https://www.youtube.com/playlist?list=PL1"_s;
 const QString settingUp = u"Setting up the download engine (one-time, ~80 MB)\u2026"_s;
 const QString updating = u"Updating the download engine\u2026"_s;
@@ -153,14 +145,21 @@ void TestAppModel::answers_data()
     row("single video: no heading", R"({"id":"v","title":"My video"})", "", "v", u"youtu.be/v"_s);
     row("playlist in order", mix, "Mix", "a b");
     row("nulls, repeats, bad ids",
-        R"({"title":"P","entries":[null,{"id":"b"},{"url":"u"},{"id":""},{"id":7},{"id":"a"},{"id":"b"}]})",
+        "null\n" R"({"id":"b","playlist_title":"P"})" "\n" R"({"url":"u"})" "\n" R"({"id":""})"
+        "\n" R"({"id":7})" "\n" R"({"id":"a"})" "\n" R"({"id":"b","title":"again"})" "\n",
         "P", "b a");
-    row("heading without bidi controls", R"({"title":"a\u202Eb\u2066c","entries":[{"id":"a"}]})", "abc", "a");
-    row("title not a string", R"({"title":null,"entries":[{"id":"a"}]})", "Playlist", "a");
-    row("entries of another shape: one video", R"({"id":"v","entries":{"id":"x"}})", "", "v");
-    row("search heading", R"({"title":"x","entries":[{"id":"a"}]})", "Search: lofi  beats", "a",
+    row("lines the scanner leaves to QJsonDocument",
+        R"({"id":"e","duration":1e2,"playlist_index":1})" "\n" R"({"id":"f","id":"g"})" "\n"
+        R"({"\u0069d":"h","title":"\u0000"})",
+        "Playlist", "e g h");
+    row("heading without bidi controls", R"({"id":"a","playlist_title":"a\u202Eb\u2066c"})", "abc", "a");
+    row("title not a string", R"({"id":"a","playlist_title":null,"playlist_id":"PL"})", "Playlist", "a");
+    row("the first line names the playlist",
+        R"({"url":"u","playlist_title":"First"})" "\n" R"({"id":"a","playlist_title":"Second"})",
+        "First", "a");
+    row("search heading", R"({"id":"a","playlist_title":"x"})", "Search: lofi  beats", "a",
         u"  lofi  beats "_s);
-    row("empty playlist: no line names it", R"({"title":"Chan - Videos","entries":[]})", "", "");
+    row("empty playlist: no line names it", "", "", "");
     row("empty object", "{}", "", "");
 }
 
@@ -169,32 +168,15 @@ void TestAppModel::answers()
     QFETCH(QString, input);
     QFETCH(QByteArray, answer);
     QFETCH(QStringList, ids);
-    // Whenever the scanner is sure, it reads what parse() reads, however the
-    // answer is cut.
-    const Listing parsed = parse(QJsonDocument::fromJson(answer).object());
-    // The per-entry answer, however it is cut, lists what the one document did.
-    const QByteArray lines = asLines(answer);
-    ListingLines reader;
-    for (qsizetype at = 0, n = 0; at < lines.size(); at += n) {
-        n = std::min<qsizetype>(QRandomGenerator::global()->bounded(1, 40), lines.size() - at);
-        reader.feed(QByteArrayView(lines).sliced(at, n));
-    }
-    reader.finish();
-    QCOMPARE(reader.takeItems(), parsed.items);
-    if (!parsed.items.isEmpty()) // an empty playlist prints no line to name it
-        QCOMPARE(reader.title(), parsed.title);
-    QCOMPARE(ListingScanner::scan(answer).has_value(), answer.contains("\"entries\":["));
-    for (int round = 0; round < 20 && answer.contains("\"entries\":["); ++round) {
-        ListingScanner scanner;
+    // The answer, however it is cut, lists what QJsonDocument reads of each line.
+    for (int round = 0; round < 20; ++round) {
+        ListingLines reader;
         for (qsizetype at = 0, n = 0; at < answer.size(); at += n) {
-            n = std::min<qsizetype>(QRandomGenerator::global()->bounded(1, 8), answer.size() - at);
-            scanner.feed(QByteArrayView(answer).sliced(at, n));
+            n = std::min<qsizetype>(QRandomGenerator::global()->bounded(1, 40), answer.size() - at);
+            reader.feed(QByteArrayView(answer).sliced(at, n));
         }
-        const std::optional<ListingScanner::Result> pieces = scanner.finish();
-        QVERIFY(pieces);
-        QCOMPARE(pieces->listing.title, parsed.title);
-        QCOMPARE(pieces->listing.items, parsed.items);
-        QCOMPARE(pieces->ids, QSet<QString>(ids.cbegin(), ids.cend()));
+        reader.finish();
+        QCOMPARE(reader.takeItems(), readEachLine(answer));
     }
 
     Fixture f;
@@ -214,21 +196,19 @@ void TestAppModel::recordedAnswers_data()
     QTest::newRow("feed without ids") << u"feed"_s;
 }
 
-// Debian's yt-dlp on the same served source, answering both ways.
+// Debian's yt-dlp's answers read as QJsonDocument reads each line.
 void TestAppModel::recordedAnswers()
 {
     QFETCH(QString, name);
-    const auto read = [&](const char* kind) {
-        QFile file(QString::fromUtf8(REELCATCH_RECORDINGS "/debian-lookup-%1-%2.json").arg(name, QLatin1String(kind)));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    };
-    const QByteArray document = read("document"), lines = read("lines");
-    QVERIFY(!document.isEmpty() && !lines.isEmpty());
-    const Listing before = parse(QJsonDocument::fromJson(document).object());
-    const Listing after = ListingLines::read(lines);
-    QCOMPARE(after.items, before.items);
-    QCOMPARE(after.title, before.title);
-    QCOMPARE(before.items.size(), name == u"clip"_s ? 1 : 0);
+    QFile file(QString::fromUtf8(REELCATCH_RECORDINGS "/debian-lookup-%1-lines.json").arg(name));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray lines = file.readAll();
+    ListingLines reader;
+    reader.feed(lines);
+    reader.finish();
+    const QList<VideoItem> items = reader.takeItems();
+    QCOMPARE(items, readEachLine(lines));
+    QCOMPARE(items.size(), name == u"clip"_s ? 1 : 0);
 }
 
 void TestAppModel::errors_data()
@@ -294,7 +274,7 @@ void TestAppModel::refusedFetches()
     FakeChild* child = start(f, u"cats"_s);
     QVERIFY(child);
     QCOMPARE(start(f, u"dogs"_s), nullptr);
-    child->print(asLines(mix));
+    child->print(mix);
     child->end(0);
     QTRY_VERIFY_WITH_TIMEOUT(!f.lookup().isFetching(), 30000);
     QCOMPARE(f.lookup().resultsTitle(), u"Search: cats"_s);

@@ -153,16 +153,16 @@ void TestDownloadsList::clearFinished()
     QVERIFY(ui.showActive());
     DownloadsPane& pane = *ui.window.downloadsPane();
     QVERIFY(!pane.showsList());
-    QCOMPARE(pane.emptyText()->text(), u"Nothing here yet."_s);
+    QCOMPARE(pane.findChild<QLabel*>(u"nothingYet"_s)->text(), u"Nothing here yet."_s);
     QVERIFY(!pane.clearFinishedButton()->isEnabled());
     ui.model.queue().enqueue({video(u"a"_s), video(u"b"_s), video(u"c"_s)}, Preset::p1080);
     QVERIFY(pane.showsList());
-    QCOMPARE(pane.summaryLabel()->text(), u"2 downloading \u00b7 1 queued"_s);
+    QCOMPARE(pane.findChild<QLabel*>(u"downloadsSummary"_s)->text(), u"2 downloading \u00b7 1 queued"_s);
     QVERIFY(!pane.clearFinishedButton()->isEnabled());
 
     ui.childFor(u"a"_s)->end(0);
     ui.childFor(u"b"_s)->end(2); // c starts in their place
-    QCOMPARE(pane.summaryLabel()->text(), u"1 downloading"_s);
+    QCOMPARE(pane.findChild<QLabel*>(u"downloadsSummary"_s)->text(), u"1 downloading"_s);
     QVERIFY(pane.clearFinishedButton()->isEnabled());
     QTest::mouseClick(pane.clearFinishedButton(), Qt::LeftButton);
     QCOMPARE(pane.list()->model()->rowCount(), 1);
@@ -172,7 +172,7 @@ void TestDownloadsList::clearFinished()
     ui.childFor(u"c"_s)->end(0);
     QTest::mouseClick(pane.clearFinishedButton(), Qt::LeftButton);
     QVERIFY(!pane.showsList());
-    QVERIFY(pane.emptyText()->isVisible());
+    QVERIFY(pane.findChild<QLabel*>(u"nothingYet"_s)->isVisible());
 }
 
 void TestDownloadsList::failureSentenceAndPause()

@@ -125,7 +125,7 @@ void TestMainWindow::lookUpAndStop()
     const auto unchanged = [&] {
         return lookup.results().size() == 2 && lookup.selected().size() == 2 &&
                ui.window.resultsPane()->title()->text() == u"Search: lofi"_s &&
-               !lookup.fetchError() && ui.window.resultsPane()->errorLine()->isHidden();
+               !lookup.fetchError() && ui.window.resultsPane()->findChild<QLabel*>(u"resultsError"_s)->isHidden();
     };
     QVERIFY(unchanged());
     // What the stopped child still delivers is ignored.
@@ -283,36 +283,42 @@ void TestMainWindow::emptyAndErrorStates()
     Ui ui;
     QVERIFY(ui.showActive());
     ResultsPane& pane = *ui.window.resultsPane();
+    auto* startTitle = pane.findChild<QLabel*>(u"startTitle"_s);
+    auto* lookingUp = pane.findChild<QLabel*>(u"lookingUp"_s);
+    auto* emptyError = pane.findChild<QLabel*>(u"emptyError"_s);
+    auto* errorLine = pane.findChild<QLabel*>(u"resultsError"_s);
+    auto* errorAction = pane.findChild<QPushButton*>(u"resultsErrorAction"_s);
+    auto* emptyAction = pane.findChild<QPushButton*>(u"emptyErrorAction"_s);
     QVERIFY(!pane.showsResults());
-    QVERIFY(pane.startTitle()->isVisible());
-    QCOMPARE(pane.startTitle()->text(), u"Paste a link to get started"_s);
-    QVERIFY(pane.lookingUp()->isHidden());
+    QVERIFY(startTitle->isVisible());
+    QCOMPARE(startTitle->text(), u"Paste a link to get started"_s);
+    QVERIFY(lookingUp->isHidden());
 
     Lookup& lookup = ui.model.lookup();
     lookup.setInput(u"https://x.test/"_s);
     lookup.fetch();
-    QVERIFY(pane.lookingUp()->isVisible());
-    QVERIFY(pane.startTitle()->isHidden());
+    QVERIFY(lookingUp->isVisible());
+    QVERIFY(startTitle->isHidden());
     ui.runner->last()->stderrTail = "ERROR: Unsupported URL: https://x.test/\n";
     ui.runner->last()->end(1);
-    QTRY_VERIFY_WITH_TIMEOUT(pane.emptyError()->isVisible(), 20000);
-    QCOMPARE(pane.emptyError()->text(), u"Unsupported URL: https://x.test/"_s);
-    QVERIFY(pane.lookingUp()->isHidden() && pane.startTitle()->isHidden());
+    QTRY_VERIFY_WITH_TIMEOUT(emptyError->isVisible(), 20000);
+    QCOMPARE(emptyError->text(), u"Unsupported URL: https://x.test/"_s);
+    QVERIFY(lookingUp->isHidden() && startTitle->isHidden());
 
     // Results replace the empty state; a later failure shows above them.
     lookup.fetch();
     QVERIFY(ui.answer(u"P"_s, {u"a"_s}));
     QVERIFY(pane.showsResults());
-    QVERIFY(pane.errorLine()->isHidden());
+    QVERIFY(errorLine->isHidden());
     lookup.fetch();
     ui.runner->last()->stderrTail = "ERROR: HTTP Error 404: Not Found\n";
     ui.runner->last()->end(1);
     QTRY_VERIFY_WITH_TIMEOUT(!lookup.isFetching(), 20000);
     QVERIFY(pane.showsResults());
-    QVERIFY(pane.errorLine()->isVisible());
-    QCOMPARE(pane.errorLine()->text(), u"HTTP Error 404: Not Found"_s);
+    QVERIFY(errorLine->isVisible());
+    QCOMPARE(errorLine->text(), u"HTTP Error 404: Not Found"_s);
     QCOMPARE(lookup.results().size(), 1);
-    QVERIFY(pane.errorAction()->isHidden() && pane.emptyErrorAction()->isHidden());
+    QVERIFY(errorAction->isHidden() && emptyAction->isHidden());
 
     // A failure people meet: its sentence, yt-dlp's words as the tooltip, and what helps.
     QSignalSpy wanted(&ui.window, &MainWindow::chooseBrowserRequested);
@@ -321,18 +327,18 @@ void TestMainWindow::emptyAndErrorStates()
     ui.runner->last()->stderrTail = (u"ERROR: "_s + bot + u"\n"_s).toUtf8();
     ui.runner->last()->end(1);
     QTRY_VERIFY_WITH_TIMEOUT(!lookup.isFetching(), 20000);
-    QCOMPARE(pane.errorLine()->text(), u"YouTube wants a signed-in browser to confirm you're not a bot."_s);
-    QCOMPARE(pane.errorLine()->toolTip(), bot);
-    QCOMPARE(pane.errorAction()->text(), u"Choose Browser\u2026"_s);
-    QTest::mouseClick(pane.errorAction(), Qt::LeftButton);
+    QCOMPARE(errorLine->text(), u"YouTube wants a signed-in browser to confirm you're not a bot."_s);
+    QCOMPARE(errorLine->toolTip(), bot);
+    QCOMPARE(errorAction->text(), u"Choose Browser\u2026"_s);
+    QTest::mouseClick(errorAction, Qt::LeftButton);
     QCOMPARE(wanted.count(), 1);
     lookup.fetch();
     ui.runner->last()->stderrTail = "ERROR: [youtube] a: Unable to download API page: [Errno -3] Temporary failure in name resolution\n";
     ui.runner->last()->end(1);
     QTRY_VERIFY_WITH_TIMEOUT(!lookup.isFetching(), 20000);
-    QCOMPARE(pane.errorAction()->text(), u"Retry"_s);
+    QCOMPARE(errorAction->text(), u"Retry"_s);
     const auto runs = ui.runner->children.size();
-    QTest::mouseClick(pane.errorAction(), Qt::LeftButton);
+    QTest::mouseClick(errorAction, Qt::LeftButton);
     QCOMPARE(ui.runner->children.size(), runs + 1);
 }
 
@@ -409,8 +415,8 @@ void TestMainWindow::pageTextShowsAsWritten()
     ResultsPane& pane = *ui.window.resultsPane();
     const QString bot = u"[youtube] a: Sign in to confirm you're not a bot. "_s + text;
     ui.model.lookup().setInput(u"https://example.org/list"_s);
-    QVERIFY(answer(text) && shows(pane.emptyError(), text));
-    QVERIFY(answer(bot) && isLiteral(shownAs(pane.emptyError()->toolTip()), bot));
+    QVERIFY(answer(text) && shows(pane.findChild<QLabel*>(u"emptyError"_s), text));
+    QVERIFY(answer(bot) && isLiteral(shownAs(pane.findChild<QLabel*>(u"emptyError"_s)->toolTip()), bot));
     const QString title = text + u" and more"_s.repeated(40); // longer than a row shows
     QVERIFY(answer({}, R"({"id":"a","title":")" + title.toUtf8() + R"(","playlist_title":")" +
                            title.toUtf8() + "\"}"));
@@ -422,7 +428,7 @@ void TestMainWindow::pageTextShowsAsWritten()
     const QRect first = rows.visualRect(rows.model()->index(0, 0));
     QVERIFY(shown.endsWith(u'\u2026') || // a cut title has no tooltip
             tipAt(rows, rows.resultDelegate()->geometry(first, &rows).text.center()) == shown);
-    QVERIFY(answer(text) && shows(pane.errorLine(), text));
+    QVERIFY(answer(text) && shows(pane.findChild<QLabel*>(u"resultsError"_s), text));
 
     QTest::mouseClick(pane.downloadButton(), Qt::LeftButton);
     QVERIFY(ui.installer.finish(u"ffmpeg"_s, AppError{text}));
@@ -463,7 +469,7 @@ void TestMainWindow::engineBanner()
         QVERIFY(banner.isVisible());
         QVERIFY(banner.text()->text().startsWith(u"Couldn't download ffmpeg (offline)"_s));
         QVERIFY(banner.spinner()->isHidden() && banner.warningIcon()->isVisible());
-        QVERIFY(banner.retryButton()->isHidden());
+        QVERIFY(banner.findChild<QPushButton*>(u"engineRetry"_s)->isHidden());
     }
     {
         Ui ui; // no yt-dlp, and its installation fails
@@ -472,15 +478,15 @@ void TestMainWindow::engineBanner()
         EngineBanner& banner = *ui.window.banner();
         ui.model.startEngineCheck();
         QVERIFY(ui.installer.finish(u"yt-dlp"_s, AppError{u"Host github.com not found"_s}));
-        QTRY_VERIFY_WITH_TIMEOUT(banner.retryButton()->isVisible(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(banner.findChild<QPushButton*>(u"engineRetry"_s)->isVisible(), 20000);
         QCOMPARE(banner.text()->text(), u"Couldn't install yt-dlp: Host github.com not found"_s);
         ui.model.lookup().setInput(u"lofi"_s);
         ui.model.lookup().fetch();
-        QCOMPARE(ui.window.resultsPane()->emptyError()->text(),
+        QCOMPARE(ui.window.resultsPane()->findChild<QLabel*>(u"emptyError"_s)->text(),
                  u"yt-dlp couldn't be installed. Host github.com not found. Try Again from the banner."_s);
-        QTest::mouseClick(banner.retryButton(), Qt::LeftButton);
+        QTest::mouseClick(banner.findChild<QPushButton*>(u"engineRetry"_s), Qt::LeftButton);
         QCOMPARE(ui.installer.ytdlpRuns, 2);
-        QVERIFY(banner.retryButton()->isHidden() && banner.spinner()->isVisible());
+        QVERIFY(banner.findChild<QPushButton*>(u"engineRetry"_s)->isHidden() && banner.spinner()->isVisible());
     }
     {
         Ui ui; // a working yt-dlp: Update Now from a lookup's error, clicked twice
@@ -491,16 +497,16 @@ void TestMainWindow::engineBanner()
         ui.model.lookup().fetch();
         ui.runner->last()->stderrTail = "ERROR: no such option: --js-runtimes\n";
         ui.runner->last()->end(2);
-        QTRY_VERIFY_WITH_TIMEOUT(pane.emptyErrorAction()->isVisible(), 20000);
-        QTest::mouseClick(pane.emptyErrorAction(), Qt::LeftButton);
-        QTest::mouseClick(pane.emptyErrorAction(), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(pane.findChild<QPushButton*>(u"emptyErrorAction"_s)->isVisible(), 20000);
+        QTest::mouseClick(pane.findChild<QPushButton*>(u"emptyErrorAction"_s), Qt::LeftButton);
+        QTest::mouseClick(pane.findChild<QPushButton*>(u"emptyErrorAction"_s), Qt::LeftButton);
         QCOMPARE(ui.installer.ytdlpRuns, 1);
         QVERIFY(ui.installer.finish(u"yt-dlp"_s, AppError{u"Download failed (HTTP 503)"_s}));
         FakeChild* query = ui.runner->last();
         QCOMPARE(query->spec.arguments, (QStringList{u"--ignore-config"_s, u"--version"_s}));
         query->print("2025.11.12\n");
         query->end(0);
-        QTRY_VERIFY_WITH_TIMEOUT(banner.retryButton()->isVisible(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(banner.findChild<QPushButton*>(u"engineRetry"_s)->isVisible(), 20000);
         QCOMPARE(banner.text()->text(), u"Couldn't update the download engine: Download failed (HTTP 503)"_s);
         QVERIFY(banner.warningIcon()->isVisible());
     }
@@ -520,7 +526,7 @@ void TestMainWindow::startsWaitForTheVersion()
         ui.model.lookup().setInput(u"lofi"_s);
         ui.model.lookup().fetch();
         ui.model.queue().enqueue({video(u"v"_s)}, Preset::p720);
-        QVERIFY(ui.window.resultsPane()->lookingUp()->isVisible());
+        QVERIFY(ui.window.resultsPane()->findChild<QLabel*>(u"lookingUp"_s)->isVisible());
         QCOMPARE(ui.runner->children.size(), 1);
         if (answered)
             query->print("2025.11.12\n"), query->end(0);
@@ -538,7 +544,7 @@ void TestMainWindow::inGerman()
         Ui ui;
         ResultsPane& pane = *ui.window.resultsPane();
         QCOMPARE(ui.window.header()->fetchButton()->text(), u"Abrufen"_s);
-        QCOMPARE(pane.startTitle()->text(), u"F\u00fcgen Sie einen Link ein, um zu beginnen"_s);
+        QCOMPARE(pane.findChild<QLabel*>(u"startTitle"_s)->text(), u"F\u00fcgen Sie einen Link ein, um zu beginnen"_s);
         QCOMPARE(ui.window.header()->presetPicker()->itemText(0), u"Beste verf\u00fcgbare"_s);
         ui.model.lookup().setInput(u"https://example.org/list"_s);
         for (const QStringList& ids : {QStringList{u"a"_s}, QStringList{u"a"_s, u"b"_s}}) {
