@@ -553,6 +553,7 @@ void TestMainWindow::inGerman()
         Ui ui;
         ResultsPane& pane = *ui.window.resultsPane();
         QCOMPARE(ui.window.header()->fetchButton()->text(), u"Abrufen"_s);
+        QCOMPARE(ui.window.aboutAction()->text(), u"\u00dcber Reelcatch"_s);
         QCOMPARE(pane.startTitle()->text(), u"F\u00fcgen Sie einen Link ein, um zu beginnen"_s);
         QCOMPARE(ui.window.header()->presetPicker()->itemText(0), u"Beste verf\u00fcgbare"_s);
         ui.model.lookup().setInput(u"https://example.org/list"_s);
