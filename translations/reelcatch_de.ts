@@ -85,6 +85,69 @@
     </message>
 </context>
 <context>
+    <name>reelcatch::AboutDialog</name>
+    <message>
+        <source>About Reelcatch</source>
+        <translation>Über Reelcatch</translation>
+    </message>
+    <message>
+        <source>Reelcatch %1</source>
+        <translation>Reelcatch %1</translation>
+    </message>
+    <message>
+        <source>Downloads videos from YouTube with yt-dlp.</source>
+        <translation>Lädt Videos von YouTube mit yt-dlp herunter.</translation>
+    </message>
+    <message>
+        <source>yt-dlp</source>
+        <translation>yt-dlp</translation>
+    </message>
+    <message>
+        <source>not installed</source>
+        <translation>nicht installiert</translation>
+    </message>
+    <message>
+        <source>deno</source>
+        <translation>deno</translation>
+    </message>
+    <message>
+        <source>installed</source>
+        <translation>installiert</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>ffmpeg</source>
+        <translation>ffmpeg</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Lizenz</translation>
+    </message>
+    <message>
+        <source>Proprietary: all rights reserved by the Reelcatch developers. yt-dlp, deno and ffmpeg are not part of Reelcatch and come under their own licences.</source>
+        <translation>Proprietär: alle Rechte bei den Reelcatch-Entwicklern. yt-dlp, deno und ffmpeg sind nicht Teil von Reelcatch und stehen unter ihren eigenen Lizenzen.</translation>
+    </message>
+    <message>
+        <source>Settings file</source>
+        <translation>Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>Tools folder</source>
+        <translation>Ordner der Werkzeuge</translation>
+    </message>
+    <message>
+        <source>Download list folder</source>
+        <translation>Ordner der Download-Liste</translation>
+    </message>
+    <message>
+        <source>Thumbnail cache</source>
+        <translation>Vorschaubild-Zwischenspeicher</translation>
+    </message>
+</context>
+<context>
     <name>reelcatch::AppShell</name>
     <message>
         <source>Show Reelcatch</source>
@@ -353,6 +416,10 @@
         <source>Save to: %1</source>
         <translation>Speichern in: %1</translation>
     </message>
+    <message>
+        <source>Link field</source>
+        <translation>Link-Feld</translation>
+    </message>
 </context>
 <context>
     <name>reelcatch::Installer</name>
@@ -535,6 +602,30 @@
         <source>Dismiss</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Results and downloads</source>
+        <translation>Ergebnisse und Downloads</translation>
+    </message>
+    <message>
+        <source>Divider between results and downloads</source>
+        <translation>Trenner zwischen Ergebnissen und Downloads</translation>
+    </message>
+    <message>
+        <source>Download Ticked</source>
+        <translation>Angekreuzte herunterladen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>About Reelcatch</source>
+        <translation>Über Reelcatch</translation>
+    </message>
 </context>
 <context>
     <name>reelcatch::Prefs</name>
@@ -618,6 +709,14 @@
         <source>Copy Link</source>
         <translation>Link kopieren</translation>
     </message>
+    <message>
+        <source>Tick</source>
+        <translation>Ankreuzen</translation>
+    </message>
+    <message>
+        <source>Untick</source>
+        <translation>Nicht mehr ankreuzen</translation>
+    </message>
 </context>
 <context>
     <name>reelcatch::ResultsModel</name>
@@ -694,6 +793,10 @@ Sie können auch einen Link auf dieses Fenster ziehen oder Suchbegriffe für You
             <numerusform>%n Videos, Auflistung gestoppt</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Download the ticked videos (%1)</source>
+        <translation>Die angekreuzten Videos herunterladen (%1)</translation>
+    </message>
 </context>
 <context>
     <name>reelcatch::SettingsWindow</name>
@@ -720,14 +823,6 @@ Sie können auch einen Link auf dieses Fenster ziehen oder Suchbegriffe für You
     <message>
         <source>Download folder</source>
         <translation>Download-Ordner</translation>
-    </message>
-    <message>
-        <source>Fewer parallel downloads</source>
-        <translation>Weniger gleichzeitige Downloads</translation>
-    </message>
-    <message>
-        <source>More parallel downloads</source>
-        <translation>Mehr gleichzeitige Downloads</translation>
     </message>
     <message>
         <source> s</source>
@@ -810,10 +905,6 @@ Sie können auch einen Link auf dieses Fenster ziehen oder Suchbegriffe für You
         <translation>Jetzt aktualisieren</translation>
     </message>
     <message>
-        <source>Parallel downloads: %1</source>
-        <translation>Gleichzeitige Downloads: %1</translation>
-    </message>
-    <message>
         <source>None</source>
         <translation>Keine</translation>
     </message>
@@ -840,6 +931,69 @@ Sie können auch einen Link auf dieses Fenster ziehen oder Suchbegriffe für You
     <message>
         <source>missing</source>
         <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>Parallel downloads</source>
+        <translation>Gleichzeitige Downloads</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::ShortcutsDialog</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Look up the link or search words</source>
+        <translation>Link oder Suchbegriffe nachschlagen</translation>
+    </message>
+    <message>
+        <source>Stop the lookup</source>
+        <translation>Die Suche anhalten</translation>
+    </message>
+    <message>
+        <source>Tick or untick the current result</source>
+        <translation>Das aktuelle Ergebnis ankreuzen oder nicht mehr ankreuzen</translation>
+    </message>
+    <message>
+        <source>Download the ticked videos</source>
+        <translation>Die angekreuzten Videos herunterladen</translation>
+    </message>
+    <message>
+        <source>Open the file of the current finished download</source>
+        <translation>Die Datei des aktuellen fertigen Downloads öffnen</translation>
+    </message>
+    <message>
+        <source>Remove the current finished download from the list</source>
+        <translation>Den aktuellen fertigen Download aus der Liste entfernen</translation>
+    </message>
+    <message>
+        <source>Show what the current row offers</source>
+        <translation>Zeigen, was die aktuelle Zeile anbietet</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Close Settings or this window</source>
+        <translation>Die Einstellungen oder dieses Fenster schließen</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Aktion</translation>
     </message>
 </context>
 </TS>

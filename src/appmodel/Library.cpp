@@ -98,6 +98,7 @@ void Library::open(const QString& folder)
 {
     if (m_thread)
         return;
+    m_folder = folder;
     m_store = std::make_unique<LibraryStore>(folder);
     m_thread = new QThread(this);
     m_thread->setObjectName(QStringLiteral("library"));

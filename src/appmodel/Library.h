@@ -28,6 +28,8 @@ public:
     // Opens the store in `folder` and reads it on the store's thread; the
     // jobs come back into the queue when read. Once only.
     void open(const QString& folder);
+    // The folder opened; empty before.
+    const QString& folder() const { return m_folder; }
 
     // Whether a video was downloaded to the end, now or in an earlier run.
     bool isDownloaded(const QString& videoId) const { return m_downloaded.contains(videoId); }
@@ -79,6 +81,7 @@ private:
     std::pair<int, int> m_adding{0, -1};
     QSet<QString> m_downloaded;
     QString m_note;
+    QString m_folder;
     // Why the list can't be saved, while it can't; the note said so.
     StoreTrouble m_trouble = StoreTrouble::none;
     QString m_troubleNote;

@@ -9,13 +9,11 @@
 #include "ShownText.h"
 #include "ThumbnailCache.h"
 
-#include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QHoverEvent>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QUrl>
@@ -122,41 +120,42 @@ void DownloadsList::perform(DownloadsModel::Action action, const std::shared_ptr
     }
 }
 
-void DownloadsList::contextMenuEvent(QContextMenuEvent* event)
+QList<PaintedRowList::RowAction> DownloadsList::rowActions(const QModelIndex& index)
 {
-    const bool byMouse = event->reason() == QContextMenuEvent::Mouse;
-    const QModelIndex index = byMouse ? indexAt(event->pos()) : currentIndex();
     const std::shared_ptr<Download> job = index.isValid() ? m_downloads->job(index.row()) : nullptr;
     if (!job)
-        return;
+        return {};
     const std::weak_ptr<Download> weak = job;
-    auto act = [this, weak](DownloadsModel::Action action) {
-        return [this, weak, action] { perform(action, weak.lock()); };
+    QList<RowAction> actions;
+    QList<DownloadsModel::Action> offered;
+    const auto add = [&](DownloadsModel::Action action, const QString& name) {
+        if (offered.contains(action))
+            return;
+        offered << action;
+        actions.append({name, [this, weak, action] { perform(action, weak.lock()); }});
     };
-
-    auto* menu = new QMenu(this);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    if (job->phase().kind() == Kind::done && job->file()) {
-        menu->addAction(DownloadsModel::openText(), this, act(DownloadsModel::Action::open));
-        menu->addAction(DownloadsModel::revealText(), this, act(DownloadsModel::Action::reveal));
-    }
-    const QString link = job->video().url();
-    menu->addAction(tr("Copy Link"), this, [this, link] { m_model.clipboard().copy(link); });
+    // The suggested way out of a failure first, then the row's buttons.
+    if (const auto link = m_downloads->link(*job))
+        add(link->action, link->name);
+    for (const DownloadsModel::Button& button : DownloadsModel::buttons(*job))
+        if (button.action != DownloadsModel::Action::remove)
+            add(button.action, button.name);
     if (job->phase().kind() == Kind::failed) {
-        menu->addAction(tr("Copy Error"), this, [this, weak] {
-            if (const auto failed = weak.lock())
-                m_model.clipboard().copy(Failure::report(*failed, m_model.readiness().version()));
-        });
+        actions.append({tr("Copy Error"), [this, weak] {
+                            if (const auto shown = weak.lock())
+                                m_model.clipboard().copy(
+                                    Failure::report(*shown, m_model.readiness().version()));
+                        }});
     }
     if (!job->command().isEmpty())
-        menu->addAction(tr("Show Log"), this, [this, weak] {
-            if (const auto ran = weak.lock())
-                showLog(*ran);
-        });
-    menu->addAction(tr("Remove from List"), this, act(DownloadsModel::Action::remove));
-    const QPoint at =
-        byMouse ? event->globalPos() : viewport()->mapToGlobal(visualRect(index).center());
-    menu->popup(at);
+        actions.append({tr("Show Log"), [this, weak] {
+                            if (const auto ran = weak.lock())
+                                showLog(*ran);
+                        }});
+    const QString link = job->video().url();
+    actions.append({tr("Copy Link"), [this, link] { m_model.clipboard().copy(link); }});
+    add(DownloadsModel::Action::remove, tr("Remove from List"));
+    return actions;
 }
 
 void DownloadsList::showLog(const Download& job)
@@ -196,7 +195,15 @@ void DownloadsList::keyPressEvent(QKeyEvent* event)
             return;
         }
     }
-    QListView::keyPressEvent(event);
+    // Return opens the finished file of the current row.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier && currentIndex().isValid()) {
+        const std::shared_ptr<Download> job = m_downloads->job(currentIndex().row());
+        if (job && job->phase().kind() == Kind::done)
+            perform(DownloadsModel::Action::open, job);
+        return;
+    }
+    PaintedRowList::keyPressEvent(event);
 }
 
 void DownloadsList::hoverMoved(QPoint pos)

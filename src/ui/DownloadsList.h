@@ -22,7 +22,7 @@ class ThumbnailCache;
 // AppModel::downloads(), newest first (DownloadDelegate). The row's icon
 // buttons and its context menu cancel, retry and remove the job through the
 // model, and open or reveal a finished file through the desktop; Delete
-// removes the selected row once its job has finished.
+// removes the selected row once its job has finished, Return opens its file.
 class DownloadsList : public PaintedRowList {
     Q_OBJECT
 public:
@@ -33,6 +33,9 @@ public:
 
     // Does what the row's button or menu item of that action does.
     void perform(DownloadsModel::Action action, const std::shared_ptr<Download>& job);
+    // The row's link action, its buttons, Copy Error, Copy Link and Remove
+    // from List: its context menu and its accessible actions.
+    QList<RowAction> rowActions(const QModelIndex& index) override;
 
 signals:
     // A row's "Choose Browser…": the sign-in settings are wanted.
@@ -41,7 +44,6 @@ signals:
 protected:
     void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
                      const QList<int>& roles = {}) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void hoverMoved(QPoint pos) override;
 

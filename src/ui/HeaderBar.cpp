@@ -56,6 +56,7 @@ HeaderBar::HeaderBar(AppModel& model, FolderChooser& chooser, QWidget* parent)
     row->setSpacing(10);
 
     m_box = new InputBox(this);
+    m_box->setAccessibleName(tr("Link field"));
     auto* boxRow = new QHBoxLayout(m_box);
     boxRow->setContentsMargins(10, 8, 10, 8);
     boxRow->setSpacing(8);

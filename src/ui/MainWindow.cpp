@@ -7,6 +7,7 @@
 #include "DownloadsPane.h"
 #include "EngineBanner.h"
 #include "HeaderBar.h"
+#include "HelpDialogs.h"
 #include "ResultsList.h"
 #include "ResultsPane.h"
 
@@ -64,7 +65,7 @@ bool canDrop(const QMimeData* data)
 
 MainWindow::MainWindow(AppModel& model, ThumbnailCache& thumbnails, DesktopActions& actions,
                        FolderChooser& chooser, QWidget* parent)
-    : QMainWindow(parent), m_model(model)
+    : QMainWindow(parent), m_model(model), m_thumbnails(thumbnails)
 {
     setObjectName(QStringLiteral("main"));
     setWindowTitle(QStringLiteral("Reelcatch"));
@@ -80,6 +81,7 @@ MainWindow::MainWindow(AppModel& model, ThumbnailCache& thumbnails, DesktopActio
     m_banner = new EngineBanner(m_model, content);
     m_splitter = new QSplitter(Qt::Vertical, content);
     m_splitter->setObjectName(QStringLiteral("split"));
+    m_splitter->setAccessibleName(tr("Results and downloads"));
     m_splitter->setChildrenCollapsible(false);
     m_results = new ResultsPane(
         m_model, thumbnails, actions, [this] { return preset(); }, m_splitter);
@@ -94,6 +96,7 @@ MainWindow::MainWindow(AppModel& model, ThumbnailCache& thumbnails, DesktopActio
     m_splitter->setStretchFactor(0, 1);
     m_splitter->setStretchFactor(1, 0);
     m_splitter->setSizes({defaultSize.height(), downloadsInitialHeight});
+    m_splitter->handle(1)->setAccessibleName(tr("Divider between results and downloads"));
 
     column->addWidget(m_header);
     column->addWidget(m_banner);
@@ -156,6 +159,22 @@ QWidget* MainWindow::buildLibraryNote(QWidget* parent)
 void MainWindow::buildMenu()
 {
     QMenu* menu = menuBar()->addMenu(tr("&File"));
+    // The shortcut is shown only: the results page's own shortcut presses
+    // the button (two of the same keys would cancel each other out).
+    m_downloadAction = menu->addAction(
+        tr("Download Ticked") + u'\t' +
+        QKeySequence(Qt::CTRL | Qt::Key_Return).toString(QKeySequence::NativeText));
+    m_downloadAction->setObjectName(QStringLiteral("downloadAction"));
+    connect(m_downloadAction, &QAction::triggered, this, [this] {
+        if (m_results->downloadButton()->isVisibleTo(this) &&
+            m_results->downloadButton()->isEnabled())
+            m_results->downloadButton()->click();
+    });
+    connect(menu, &QMenu::aboutToShow, this, [this] {
+        m_downloadAction->setEnabled(m_results->downloadButton()->isVisibleTo(this) &&
+                                     m_results->downloadButton()->isEnabled());
+    });
+    menu->addSeparator();
     m_settingsAction = menu->addAction(tr("Settings\u2026"));
     m_settingsAction->setObjectName(QStringLiteral("settingsAction"));
     m_settingsAction->setShortcut(
@@ -166,6 +185,30 @@ void MainWindow::buildMenu()
     m_quitAction->setObjectName(QStringLiteral("quitAction"));
     m_quitAction->setShortcut(standardOr(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
     m_quitAction->setMenuRole(QAction::QuitRole);
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    m_shortcutsAction = help->addAction(tr("Keyboard Shortcuts"));
+    m_shortcutsAction->setObjectName(QStringLiteral("shortcutsAction"));
+    connect(m_shortcutsAction, &QAction::triggered, this, [this] {
+        if (!m_shortcutsDialog) {
+            m_shortcutsDialog = new ShortcutsDialog(this);
+            m_shortcutsDialog->setAttribute(Qt::WA_DeleteOnClose);
+        }
+        m_shortcutsDialog->show();
+        m_shortcutsDialog->raise();
+        m_shortcutsDialog->activateWindow();
+    });
+    m_aboutAction = help->addAction(tr("About Reelcatch"));
+    m_aboutAction->setObjectName(QStringLiteral("aboutAction"));
+    m_aboutAction->setMenuRole(QAction::AboutRole);
+    connect(m_aboutAction, &QAction::triggered, this, [this] {
+        // Made afresh each time: the tools' versions change with an update.
+        delete m_aboutDialog;
+        m_aboutDialog = new AboutDialog(m_model, m_thumbnails, this);
+        m_aboutDialog->setAttribute(Qt::WA_DeleteOnClose);
+        m_aboutDialog->show();
+        m_aboutDialog->activateWindow();
+    });
 }
 
 Preset MainWindow::preset() const

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "HelpDialogs.h"
 #include "Preset.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class QLabel;
 class QMimeData;
@@ -54,6 +56,13 @@ public:
     // "Settings…" and "Quit" in the menu; the shell decides what they do.
     QAction* settingsAction() const { return m_settingsAction; }
     QAction* quitAction() const { return m_quitAction; }
+    // "Download Ticked" (Ctrl+Return) in the menu presses the Download button.
+    QAction* downloadAction() const { return m_downloadAction; }
+    // The Help menu's windows, made when first asked for.
+    QAction* shortcutsAction() const { return m_shortcutsAction; }
+    QAction* aboutAction() const { return m_aboutAction; }
+    ShortcutsDialog* shortcutsDialog() const { return m_shortcutsDialog; }
+    AboutDialog* aboutDialog() const { return m_aboutDialog; }
     // The note that the kept download list could not be read.
     QLabel* libraryNote() const { return m_libraryNote; }
 
@@ -74,6 +83,7 @@ private:
     void deliverDrop(const QString& text);
 
     AppModel& m_model;
+    ThumbnailCache& m_thumbnails;
     HeaderBar* m_header = nullptr;
     EngineBanner* m_banner = nullptr;
     QSplitter* m_splitter = nullptr;
@@ -81,6 +91,11 @@ private:
     DownloadsPane* m_downloads = nullptr;
     QAction* m_settingsAction = nullptr;
     QAction* m_quitAction = nullptr;
+    QAction* m_downloadAction = nullptr;
+    QAction* m_shortcutsAction = nullptr;
+    QAction* m_aboutAction = nullptr;
+    QPointer<ShortcutsDialog> m_shortcutsDialog;
+    QPointer<AboutDialog> m_aboutDialog;
     QLabel* m_libraryNote = nullptr;
     bool m_shown = false;
 };

@@ -6,10 +6,8 @@
 #include "ResultsModel.h"
 #include "ThumbnailCache.h"
 
-#include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QHoverEvent>
-#include <QMenu>
 #include <QScrollBar>
 
 namespace reelcatch {
@@ -81,24 +79,25 @@ void ResultsList::openOnSite(const VideoItem& item)
         QDesktopServices::openUrl(*url);
 }
 
-void ResultsList::contextMenuEvent(QContextMenuEvent* event)
+QList<PaintedRowList::RowAction> ResultsList::rowActions(const QModelIndex& index)
 {
-    const bool byMouse = event->reason() == QContextMenuEvent::Mouse;
-    const QModelIndex index = byMouse ? indexAt(event->pos()) : currentIndex();
     if (!index.isValid())
-        return;
+        return {};
     const VideoItem item = m_results->item(index.row());
-
-    auto* menu = new QMenu(this);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addAction(tr("Download"), this, [this, item] { download(item); });
-    QAction* open =
-        menu->addAction(tr("Open on YouTube"), this, [this, item] { openOnSite(item); });
-    open->setEnabled(webAddress(item).has_value());
-    menu->addAction(tr("Copy Link"), this, [this, item] { copyLink(item); });
-    const QPoint at =
-        byMouse ? event->globalPos() : viewport()->mapToGlobal(visualRect(index).center());
-    menu->popup(at);
+    const QPersistentModelIndex row(index);
+    const bool ticked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+    QList<RowAction> actions{
+        {ticked ? tr("Untick") : tr("Tick"),
+         [this, row] {
+             if (row.isValid())
+                 m_results->toggle(row.row());
+         }},
+        {tr("Download"), [this, item] { download(item); }},
+    };
+    if (webAddress(item))
+        actions.append({tr("Open on YouTube"), [this, item] { openOnSite(item); }});
+    actions.append({tr("Copy Link"), [this, item] { copyLink(item); }});
+    return actions;
 }
 
 void ResultsList::keyPressEvent(QKeyEvent* event)
@@ -108,7 +107,7 @@ void ResultsList::keyPressEvent(QKeyEvent* event)
         m_results->toggle(currentIndex().row());
         return;
     }
-    QListView::keyPressEvent(event);
+    PaintedRowList::keyPressEvent(event);
 }
 
 void ResultsList::hoverMoved(QPoint pos)

@@ -21,8 +21,8 @@ class VideoItem;
 // of AppModel::results() (ResultDelegate), ticked when its id is in
 // AppModel::selected(). Clicking a row ticks or unticks it, Space does the
 // same for the current row, the row's button downloads just that item with
-// the preset chosen at that moment, and the context menu offers "Download",
-// "Open on YouTube" and "Copy Link".
+// the preset chosen at that moment, and the context menu offers "Tick",
+// "Download", "Open on YouTube" and "Copy Link".
 //
 // Thumbnails are asked for only for the rows on screen and a few on either
 // side; queued loads for rows scrolled away are dropped.
@@ -35,13 +35,16 @@ public:
     // Used by the context menu; without one, the browser is asked directly.
     void setDesktopActions(DesktopActions* actions) { m_actions = actions; }
 
+    // Tick or Untick, Download, Open on YouTube (for a web page) and Copy
+    // Link: the row's context menu and its accessible actions.
+    QList<RowAction> rowActions(const QModelIndex& index) override;
+
     ResultDelegate* resultDelegate() const { return m_delegate; }
 
     // Rows on either side of the visible ones whose thumbnails are loaded ahead.
     static constexpr int prefetchRows = 4;
 
 protected:
-    void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void hoverMoved(QPoint pos) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -165,6 +165,9 @@ QWidget* ResultsPane::buildResults(ThumbnailCache& thumbnails, DesktopActions& a
         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
     m_downloadShortcut->setContext(Qt::WindowShortcut);
     connect(m_downloadShortcut, &QShortcut::activated, m_download, &QPushButton::click);
+    m_download->setToolTip(
+        tr("Download the ticked videos (%1)")
+            .arg(QKeySequence(Qt::CTRL | Qt::Key_Return).toString(QKeySequence::NativeText)));
     return m_results;
 }
 

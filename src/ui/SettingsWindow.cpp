@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QStyle>
 #include <QTimer>
 #include <QSpinBox>
@@ -143,7 +144,7 @@ QFormLayout* formLayout(QWidget* parent)
 } // namespace
 
 SettingsWindow::SettingsWindow(AppModel& model, FolderChooser& chooser, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_model(model), m_prefs(model.prefs()), m_chooser(chooser)
+    : QDialog(parent), m_model(model), m_prefs(model.prefs()), m_chooser(chooser)
 {
     setWindowTitle(tr("Settings"));
     setFixedSize(fixedWidth, fixedHeight);
@@ -168,6 +169,18 @@ SettingsWindow::SettingsWindow(AppModel& model, FolderChooser& chooser, QWidget*
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll);
+    scroll->setAccessibleName(tr("Settings"));
+
+    // Escape (the dialog's own) and Ctrl+W close the window; Return in a
+    // field presses no button.
+    auto* close = new QShortcut(QKeySequence::Close, this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setAutoDefault(false);
+    // A spin box's text field is a control of its own to screen readers.
+    for (QSpinBox* spin : findChildren<QSpinBox*>())
+        if (auto* field = spin->findChild<QLineEdit*>())
+            field->setAccessibleName(spin->accessibleName());
 
     connect(&m_prefs, &Prefs::valueChanged, this, &SettingsWindow::refreshSettings);
     connect(&m_model.cookies(), &CookieSources::changed, this, &SettingsWindow::refreshAccount);
@@ -205,32 +218,13 @@ QWidget* SettingsWindow::buildSaving()
     folderLayout->addWidget(change);
     form->addRow(tr("Download folder"), folderRow);
 
-    auto* parallelRow = new QWidget(group);
-    auto* parallelLayout = new QHBoxLayout(parallelRow);
-    parallelLayout->setContentsMargins(0, 0, 0, 0);
-    parallelLayout->setSpacing(2);
-    m_parallelLabel = new QLabel(parallelRow);
-    m_parallelLabel->setObjectName(QStringLiteral("parallelLabel"));
-    const auto stepButton = [parallelRow](const QString& name, Qt::ArrowType arrow,
-                                          const QString& tip) {
-        auto* button = new QToolButton(parallelRow);
-        button->setObjectName(name);
-        button->setArrowType(arrow);
-        button->setAutoRaise(false);
-        button->setToolTip(tip);
-        button->setAccessibleName(tip);
-        return button;
-    };
-    m_parallelDown =
-        stepButton(QStringLiteral("parallelDown"), Qt::DownArrow, tr("Fewer parallel downloads"));
-    m_parallelUp =
-        stepButton(QStringLiteral("parallelUp"), Qt::UpArrow, tr("More parallel downloads"));
-    connect(m_parallelDown, &QToolButton::clicked, this, [this] { stepParallel(-1); });
-    connect(m_parallelUp, &QToolButton::clicked, this, [this] { stepParallel(+1); });
-    parallelLayout->addWidget(m_parallelLabel, 1);
-    parallelLayout->addWidget(m_parallelDown);
-    parallelLayout->addWidget(m_parallelUp);
-    form->addRow(parallelRow);
+    m_parallel = new QSpinBox(group);
+    m_parallel->setObjectName(QStringLiteral("parallel"));
+    m_parallel->setRange(minParallel, maxParallel);
+    m_parallel->setAccessibleName(tr("Parallel downloads"));
+    connect(m_parallel, &QSpinBox::valueChanged, this,
+            [this](int count) { m_prefs.setValue(PrefKey::parallel, count); });
+    form->addRow(tr("Parallel downloads"), m_parallel);
 
     // Spaces the starts of a big batch, which YouTube would otherwise limit.
     m_startGap = new QSpinBox(group);
@@ -372,10 +366,12 @@ void SettingsWindow::refreshSettings()
     }
 
     // Shown as stored, even outside what the stepper itself can set.
-    const int parallel = m_prefs.parallelAsStored();
-    m_parallelLabel->setText(tr("Parallel downloads: %1").arg(parallel));
-    m_parallelDown->setEnabled(parallel > minParallel);
-    m_parallelUp->setEnabled(parallel < maxParallel);
+    {
+        const int parallel = m_prefs.parallelAsStored();
+        const QSignalBlocker quiet(m_parallel);
+        m_parallel->setRange(std::min(minParallel, parallel), std::max(maxParallel, parallel));
+        m_parallel->setValue(parallel);
+    }
     {
         const QSignalBlocker quiet(m_startGap);
         m_startGap->setValue(m_prefs.startGap());
@@ -466,14 +462,6 @@ void SettingsWindow::refreshEngine()
     const bool busy = readiness.isBusy();
     m_spinner->setVisible(busy);
     m_updateNow->setEnabled(!busy);
-}
-
-void SettingsWindow::stepParallel(int delta)
-{
-    const int current = m_prefs.parallelAsStored();
-    const int next = std::clamp(current + delta, minParallel, maxParallel);
-    if (next != current)
-        m_prefs.setValue(PrefKey::parallel, next);
 }
 
 void SettingsWindow::updateEngine()

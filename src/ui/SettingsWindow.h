@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
 
 class QCheckBox;
 class QComboBox;
@@ -20,8 +20,8 @@ class Prefs;
 // The settings window: the download folder, parallel downloads, clipboard
 // auto-load, the video, subtitle, SponsorBlock and tagging options, the state
 // of the tools and the engine update. A single non-modal top-level window of
-// fixed size; closing it only hides it, so the caller keeps one instance and
-// shows it again.
+// fixed size (a dialog: Escape and Ctrl+W close it); closing it only hides
+// it, so the caller keeps one instance and shows it again.
 //
 // Every control writes its settings key the moment it changes and is read
 // back from the store when the window is shown and whenever the store
@@ -29,17 +29,17 @@ class Prefs;
 // file system afresh whenever the model changes.
 //
 // Child object names, for the desktop's automation and the tests:
-// "folderPath", "changeFolder", "parallelLabel", "parallelDown", "parallelUp",
+// "folderPath", "changeFolder", "parallel",
 // "autoPaste", "h264", "h264Note", "subs", "subLangsRow", "subLangs",
 // "sponsor", "embedMeta", "embedThumb", "accountSection", "cookiesFrom",
 // "cookiesNote", "ytdlpVersion", "ffmpegState", "denoState", "engineSpinner",
 // "updateNow".
-class SettingsWindow : public QWidget {
+class SettingsWindow : public QDialog {
     Q_OBJECT
 public:
     static constexpr int fixedWidth = 520;
     static constexpr int fixedHeight = 700;
-    // What the parallel-downloads stepper can set; a stored value outside
+    // What the parallel-downloads spin box can set; a stored value outside
     // this range is shown as it is.
     static constexpr int minParallel = 1;
     static constexpr int maxParallel = 6;
@@ -70,7 +70,6 @@ private:
     void refreshAccount();
     void cookiesPicked(int index);
     void elideFolderPath();
-    void stepParallel(int delta);
     void updateEngine();
 
     AppModel& m_model;
@@ -79,10 +78,8 @@ private:
 
     QLabel* m_folderPath = nullptr;
     QString m_folder;
-    QLabel* m_parallelLabel = nullptr;
+    QSpinBox* m_parallel = nullptr;
     QSpinBox* m_startGap = nullptr;
-    QToolButton* m_parallelDown = nullptr;
-    QToolButton* m_parallelUp = nullptr;
     QList<QCheckBox*> m_toggles;
     QWidget* m_subLangsRow = nullptr;
     QLineEdit* m_subLangs = nullptr;

@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QDateTime>
+#include <QDir>
 #include <QFuture>
 #include <QFutureWatcher>
 #include <QImage>
@@ -106,6 +107,11 @@ QString ThumbnailCache::key(const QUrl& url, QSize size)
 {
     return url.toString(QUrl::FullyEncoded) + QLatin1Char('|') + QString::number(size.width()) +
            QLatin1Char('x') + QString::number(size.height());
+}
+
+QString ThumbnailCache::diskCacheDir() const
+{
+    return m_disk ? QDir::cleanPath(m_disk->cacheDirectory()) : QString();
 }
 
 std::optional<QPixmap> ThumbnailCache::pixmap(const QUrl& url, QSize size)

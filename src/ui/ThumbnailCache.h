@@ -38,6 +38,9 @@ public:
                    QObject* parent = nullptr);
     ~ThumbnailCache() override;
 
+    // Where loaded images are kept between runs; empty when they are not.
+    QString diskCacheDir() const;
+
     // The image at `url`, scaled to cover exactly `size` pixels (cut evenly
     // from both sides of the longer dimension), when it is in memory.
     // Otherwise queues its load and returns nothing; loaded() follows.

@@ -6,6 +6,7 @@
 #include "MainWindow.h"
 #include "UiFixture.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QLabel>
 #include <QMenu>
@@ -45,6 +46,19 @@ bool clickLink(DownloadsList& list, int row)
     return QTest::qWaitFor(laidOut, 5000) && (QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, link.center().toPoint()), true);
 }
 
+// The texts of the menu Shift+F10 opens for the current row, or of none.
+QStringList keyboardMenu(DownloadsList& list)
+{
+    QTest::keyClick(&list, Qt::Key_F10, Qt::ShiftModifier);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QStringList texts;
+    for (QAction* action : menu ? menu->actions() : QList<QAction*>())
+        texts << action->text();
+    if (menu)
+        menu->close();
+    return texts;
+}
+
 } // namespace
 
 class TestDownloadsList : public QObject {
@@ -55,6 +69,7 @@ private slots:
     void progressRepaintsItsRowOnly();
     void clearFinished();
     void failureSentenceAndPause();
+    void rowActionsByKeyboard();
 };
 
 void TestDownloadsList::rowsAndTheirButtons()
@@ -201,6 +216,10 @@ void TestDownloadsList::failureSentenceAndPause()
              u"720p \u00b7 "_s + sentence + u" \u00b7 Choose Browser\u2026, Retry, Remove"_s);
     QVERIFY(clickLink(list, 0));
     QCOMPARE(wanted.count(), 1);
+    QAccessibleInterface* item = QAccessible::queryAccessibleInterface(&list)->child(0);
+    QCOMPARE(item->actionInterface()->actionNames().first(), u"Choose Browser\u2026"_s);
+    item->actionInterface()->doAction(u"Choose Browser\u2026"_s);
+    QCOMPARE(wanted.count(), 2);
 
     // YouTube's limit: the job waits again, every waiting row says until when.
     ui.model.queue().enqueue({video(u"b"_s), video(u"c"_s)}, Preset::p720);
@@ -242,6 +261,52 @@ void TestDownloadsList::failureSentenceAndPause()
         if (button->text() == u"Copy"_s)
             QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(QGuiApplication::clipboard()->text(), limit);
+}
+
+// Every row's actions from the keyboard: its menu lists what its accessible
+// item offers, and both do it.
+void TestDownloadsList::rowActionsByKeyboard()
+{
+    Ui ui;
+    QVERIFY(ui.showActive());
+    DownloadsList& list = *ui.window.downloadsPane()->list();
+    QStringList opened;
+    list.setFileOpener([&](const QString& path) { opened << path; });
+    ui.model.queue().enqueue({video(u"a"_s), video(u"b"_s)}, Preset::p720); // rows b, a
+    QAbstractItemModel& rows = *list.model();
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_Down);
+    QCOMPARE(list.selectionModel()->selectedRows(), QModelIndexList{rows.index(0, 0)});
+    QAccessibleInterface* view = QAccessible::queryAccessibleInterface(&list);
+    QCOMPARE(view->childCount(), 2);
+    const auto actions = [&](int row) { return view->child(row)->actionInterface(); };
+    const auto check = [&](int row, const QStringList& expected) {
+        list.setCurrentIndex(rows.index(row, 0));
+        return keyboardMenu(list) == expected && actions(row)->actionNames() == expected;
+    };
+    QVERIFY(check(0, {u"Cancel"_s, u"Copy Link"_s, u"Remove from List"_s}));
+    QCOMPARE(view->child(1)->text(QAccessible::Name), u"Title a"_s);
+
+    ui.childFor(u"b"_s)->say(u"RCFILE|b.mp4"_s);
+    ui.childFor(u"b"_s)->end(0);
+    QVERIFY(check(0, {u"Open"_s, u"Show in Folder"_s, u"Copy Link"_s, u"Remove from List"_s}));
+    QTest::keyClick(&list, Qt::Key_Return);
+    QCOMPARE(opened, QStringList{ui.prefs.folder() + u"/b.mp4"_s});
+    actions(0)->doAction(u"Show in Folder"_s);
+    QCOMPARE(ui.actions.revealed, opened);
+
+    ui.childFor(u"a"_s)->say(u"ERROR: boom"_s);
+    ui.childFor(u"a"_s)->end(1);
+    QVERIFY(check(1, {u"Retry"_s, u"Copy Error"_s, u"Copy Link"_s, u"Remove from List"_s}));
+    QTest::keyClick(&list, Qt::Key_Return); // nothing to open
+    QCOMPARE(opened.size(), 1);
+    actions(1)->doAction(u"Copy Error"_s);
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"boom"_s);
+    actions(1)->doAction(u"Retry"_s);
+    QVERIFY(check(1, {u"Cancel"_s, u"Copy Link"_s, u"Remove from List"_s}));
+    actions(0)->doAction(u"Remove from List"_s);
+    QCOMPARE(rows.rowCount(), 1);
+    QCOMPARE(view->child(0)->text(QAccessible::Name), u"Title a"_s);
 }
 
 QTEST_MAIN(TestDownloadsList)

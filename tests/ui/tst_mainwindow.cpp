@@ -179,9 +179,20 @@ void TestMainWindow::resultsTickSelectAndDownload()
                       list.visualRect(rows->index(1, 0)).center());
     QCOMPARE(rows->index(1, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
     QCOMPARE(pane.count()->text(), u"3 videos \u00b7 2 selected"_s);
+    // The row's accessible item ticks it as the click does.
+    QAccessibleInterface* item = QAccessible::queryAccessibleInterface(&list)->child(1);
+    QCOMPARE(item->text(QAccessible::Name), u"Title b"_s);
+    const QStringList offered{u"Tick"_s, u"Download"_s, u"Open on YouTube"_s, u"Copy Link"_s};
+    QCOMPARE(item->actionInterface()->actionNames(), offered);
+    item->actionInterface()->doAction(u"Tick"_s);
+    QVERIFY(item->state().checked);
+    item->actionInterface()->doAction(u"Untick"_s);
+    QVERIFY(!item->state().checked);
     QComboBox* picker = ui.window.header()->presetPicker();
     picker->setCurrentIndex(picker->findData(Preset(Preset::m4a).rawValue()));
-    QTest::mouseClick(pane.downloadButton(), Qt::LeftButton);
+    QVERIFY(pane.downloadButton()->toolTip().endsWith(u"(Ctrl+Return)"_s));
+    QVERIFY(ui.window.downloadAction()->text().endsWith(u"\tCtrl+Return"_s)); // shown in the menu
+    ui.window.downloadAction()->trigger();
     const QList<DownloadPtr>& jobs = ui.model.queue().downloads();
     QCOMPARE(jobs.size(), 2);
     QStringList ids;
@@ -198,6 +209,10 @@ void TestMainWindow::resultsTickSelectAndDownload()
     QApplication::sendEvent(list.viewport(), &click);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QVERIFY(menu);
+    QStringList listed;
+    for (QAction* action : menu->actions())
+        listed << action->text();
+    QCOMPARE(listed, offered); // the menu offers what the accessible row does
     for (QAction* action : menu->actions())
         if (action->text() == u"Copy Link"_s)
             action->trigger(), menu->close();

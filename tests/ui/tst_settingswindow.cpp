@@ -1,5 +1,6 @@
 // The settings window: its toggles over the settings store, and the engine
 // rows as the engine's readiness reports them.
+#include "HelpDialogs.h"
 #include "SettingsWindow.h"
 #include "UiFixture.h"
 
@@ -9,7 +10,10 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QToolButton>
+#include <QAccessible>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTableWidget>
 
 using namespace reelcatch;
 using namespace reelcatch::test;
@@ -21,7 +25,27 @@ private slots:
     void togglesShowAndStore();
     void engineRowsFollowReadiness();
     void accountSection();
+    void dialogsByKeyboardAndNamed();
 };
+
+namespace {
+
+// The controls (what takes focus or a click, frames, splitters and their
+// handles) that the accessibility tree would list without a name.
+QStringList unnamed(QWidget& window)
+{
+    QStringList found;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        auto* frame = qobject_cast<QFrame*>(w);
+        const bool control = w->focusPolicy() != Qt::NoFocus || qobject_cast<QAbstractButton*>(w) ||
+                             qobject_cast<QSplitterHandle*>(w) || (frame && !qobject_cast<QLabel*>(w));
+        if (control && w->isVisibleTo(&window) && QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty())
+            found << QString::fromLatin1(w->metaObject()->className()) + u' ' + w->objectName();
+    }
+    return found;
+}
+
+} // namespace
 
 void TestSettingsWindow::togglesShowAndStore()
 {
@@ -46,11 +70,14 @@ void TestSettingsWindow::togglesShowAndStore()
     QVERIFY(!settings.findChild<QCheckBox*>(PrefKey::subs)->isChecked());
     QVERIFY(settings.findChild<QWidget*>(u"subLangsRow"_s)->isHidden());
 
-    auto* label = settings.findChild<QLabel*>(u"parallelLabel"_s);
-    QCOMPARE(label->text(), u"Parallel downloads: 2"_s);
-    settings.findChild<QToolButton*>(u"parallelUp"_s)->click();
+    auto* parallel = settings.findChild<QSpinBox*>(u"parallel"_s);
+    QCOMPARE(parallel->value(), 2);
+    parallel->setFocus();
+    QTest::keyClick(parallel, Qt::Key_Up);
     QCOMPARE(ui.prefs.parallelAsStored(), 3);
-    QCOMPARE(label->text(), u"Parallel downloads: 3"_s);
+    ui.prefs.setValue(PrefKey::parallel, 9); // stored by hand: shown as it is
+    QCOMPARE(parallel->value(), 9);
+    ui.prefs.setValue(PrefKey::parallel, 3);
 
     // Everything written is in the file.
     ui.prefs.sync();
@@ -135,6 +162,45 @@ void TestSettingsWindow::accountSection()
     QVERIFY(QTest::qWaitForWindowActive(&settings));
     settings.showAccountSection();
     QTRY_VERIFY(picker->hasFocus());
+}
+
+void TestSettingsWindow::dialogsByKeyboardAndNamed()
+{
+    Ui ui;
+    QVERIFY(ui.showActive());
+    ui.model.lookup().setInput(u"https://example.org/list"_s);
+    ui.model.lookup().fetch();
+    QVERIFY(ui.answer(u"Mix"_s, {u"a"_s})); // results and downloads both show
+    ui.model.queue().enqueue({video(u"a"_s)}, Preset::p720);
+    QCOMPARE(unnamed(ui.window).join(u","), QString());
+
+    SettingsWindow settings(ui.model, ui.chooser);
+    QCOMPARE(QAccessible::queryAccessibleInterface(&settings)->role(), QAccessible::Dialog);
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        settings.show();
+        settings.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&settings));
+        QCOMPARE(unnamed(settings).join(u","), QString());
+        QTest::keySequence(QApplication::focusWidget() ? QApplication::focusWidget() : &settings, keys);
+        QVERIFY2(settings.isHidden(), qPrintable(keys.toString()));
+    }
+
+    // The Help menu: the shortcuts as a table, and where the app keeps its files.
+    ui.window.shortcutsAction()->trigger();
+    QTableWidget* table = ui.window.shortcutsDialog()->findChild<QTableWidget*>();
+    QVERIFY(table->findItems(u"Ctrl+Return"_s, Qt::MatchExactly).size() == 1);
+    ui.window.aboutAction()->trigger();
+    AboutDialog* about = ui.window.aboutDialog();
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    QCOMPARE(unnamed(*about), QStringList());
+    const auto shown = [&](const char* name) { return about->findChild<QLabel*>(QLatin1String(name))->text(); };
+    QCOMPARE(shown("ytdlpVersion"), u"not installed"_s);
+    QCOMPARE(shown("ffmpegState"), u"installed"_s);
+    QCOMPARE(shown("settingsFile"), QDir::toNativeSeparators(ui.env.settingsPath()));
+    QCOMPARE(shown("toolsFolder"), QDir::toNativeSeparators(ui.env.supportDir()));
+    QCOMPARE(shown("thumbnailCache"), QDir::toNativeSeparators(ui.env.path(u"thumbnails"_s)));
+    QTest::keySequence(about, QKeySequence(Qt::CTRL | Qt::Key_W));
+    QTRY_VERIFY(!ui.window.aboutDialog()); // closed, and gone
 }
 
 QTEST_MAIN(TestSettingsWindow)
