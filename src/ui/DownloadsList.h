@@ -30,6 +30,12 @@ public:
                   QWidget* parent = nullptr);
 
     DownloadDelegate* downloadDelegate() const { return m_delegate; }
+    // How a finished file is opened in its default application; by default
+    // through QDesktopServices.
+    void setFileOpener(std::function<void(const QString& path)> opener)
+    {
+        m_openFile = std::move(opener);
+    }
 
     // Does what the row's button or menu item of that action does.
     void perform(DownloadsModel::Action action, const std::shared_ptr<Download>& job);
