@@ -3,6 +3,7 @@
 #include "AppModel.h"
 #include "Prefs.h"
 #include "PlainText.h"
+#include "WindowFit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,6 +18,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
 #include <QSpinBox>
@@ -154,9 +156,8 @@ SettingsWindow::SettingsWindow(AppModel& model, FolderChooser& chooser, QWidget*
     : QWidget(parent, Qt::Window), m_model(model), m_prefs(model.prefs()), m_chooser(chooser)
 {
     setWindowTitle(tr("Settings"));
-    setFixedSize(fixedWidth, fixedHeight);
 
-    // The form scrolls only if a large font makes it taller than the window.
+    // The form scrolls only if it is taller than the screen lets the window be.
     auto* scroll = m_scroll = new QScrollArea(this);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
@@ -188,9 +189,25 @@ SettingsWindow::SettingsWindow(AppModel& model, FolderChooser& chooser, QWidget*
     refreshSettings();
     refreshFolder();
     refreshEngine();
+    sizeToContent();
 }
 
 SettingsWindow::~SettingsWindow() = default;
+
+void SettingsWindow::sizeToContent()
+{
+    QWidget* content = m_scroll->widget();
+    // Room for the scroll bar is kept so that a scrolling form is not cut off.
+    const int scrollBar = m_scroll->verticalScrollBar()->sizeHint().width();
+    const int narrowest = content->minimumSizeHint().width() + scrollBar;
+    setMinimumWidth(narrowest);
+    const int width = std::max(preferredWidth, narrowest);
+    const int inner = width - scrollBar;
+    const int height = content->hasHeightForWidth() ? content->heightForWidth(inner)
+                                                    : content->sizeHint().height();
+    resize(width, height);
+    WindowFit::fitToScreen(*this);
+}
 
 QWidget* SettingsWindow::buildSaving()
 {
@@ -498,6 +515,8 @@ void SettingsWindow::showEvent(QShowEvent* event)
     refreshSettings();
     refreshFolder();
     refreshEngine();
+    // The screen may have changed since the window was last shown.
+    WindowFit::fitToScreen(*this);
     // A browser may have been installed or removed meanwhile.
     m_model.cookies().refresh();
 }
