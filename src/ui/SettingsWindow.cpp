@@ -196,17 +196,30 @@ SettingsWindow::~SettingsWindow() = default;
 
 void SettingsWindow::sizeToContent()
 {
-    QWidget* content = m_scroll->widget();
     // Room for the scroll bar is kept so that a scrolling form is not cut off.
-    const int scrollBar = m_scroll->verticalScrollBar()->sizeHint().width();
-    const int narrowest = content->minimumSizeHint().width() + scrollBar;
+    const int narrowest = m_scroll->widget()->minimumSizeHint().width() + scrollBarWidth();
     setMinimumWidth(narrowest);
-    const int width = std::max(preferredWidth, narrowest);
-    const int inner = width - scrollBar;
-    const int height = content->hasHeightForWidth() ? content->heightForWidth(inner)
-                                                    : content->sizeHint().height();
-    resize(width, height);
-    WindowFit::fitToScreen(*this);
+    resize(std::max(preferredWidth, narrowest), 0);
+    growToContent();
+    // A row shown later (a note, the subtitle languages) makes it taller.
+    m_scroll->widget()->installEventFilter(this);
+}
+
+int SettingsWindow::scrollBarWidth() const
+{
+    return m_scroll->verticalScrollBar()->sizeHint().width();
+}
+
+void SettingsWindow::growToContent()
+{
+    QWidget* content = m_scroll->widget();
+    const int inner = width() - scrollBarWidth();
+    const int needed =
+        content->hasHeightForWidth() ? content->heightForWidth(inner) : content->sizeHint().height();
+    if (needed > height()) {
+        resize(width(), needed);
+        WindowFit::fitToScreen(*this);
+    }
 }
 
 QWidget* SettingsWindow::buildSaving()
@@ -523,6 +536,8 @@ void SettingsWindow::showEvent(QShowEvent* event)
 
 bool SettingsWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_scroll->widget() && event->type() == QEvent::LayoutRequest)
+        growToContent();
     if (watched == m_folderPath &&
         (event->type() == QEvent::Resize || event->type() == QEvent::FontChange))
         elideFolderPath();

@@ -64,6 +64,8 @@ private:
     QCheckBox* addToggle(const QString& text, const QString& key);
     // Sizes the window by what its rows need, within the screen.
     void sizeToContent();
+    void growToContent();
+    int scrollBarWidth() const;
 
     // Reads every setting back into its control.
     void refreshSettings();
