@@ -214,8 +214,8 @@ void SettingsWindow::growToContent()
 {
     QWidget* content = m_scroll->widget();
     const int inner = width() - scrollBarWidth();
-    const int needed =
-        content->hasHeightForWidth() ? content->heightForWidth(inner) : content->sizeHint().height();
+    const int needed = content->hasHeightForWidth() ? content->heightForWidth(inner)
+                                                    : content->sizeHint().height();
     if (needed > height()) {
         resize(width(), needed);
         WindowFit::fitToScreen(*this);
