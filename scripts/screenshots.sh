@@ -11,7 +11,9 @@ out="$build/screenshots"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DREELCATCH_BUILD_SCREENSHOTS=ON >/dev/null
 ninja -C "$build" reelcatch-screenshots
 rm -rf "$out"
-export QT_QPA_PLATFORM=offscreen
+# A 2560×1600 screen (1280×800 at twice the scale): windows keep within it.
+printf '{"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 2560, "height": 1600}]}' >"$build/screen.json"
+export QT_QPA_PLATFORM="offscreen:configfile=$build/screen.json"
 "$build/tools/screenshots/reelcatch-screenshots" "$out" light
 "$build/tools/screenshots/reelcatch-screenshots" "$out" dark
 "$build/tools/screenshots/reelcatch-screenshots" "$out/de" light de

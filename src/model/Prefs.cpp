@@ -176,6 +176,13 @@ std::optional<int> Prefs::integer(const QString& key) const
     return firstConvertible<int>(raw(key), m_registered.value(key), asInt);
 }
 
+QByteArray Prefs::bytes(const QString& key) const
+{
+    const std::optional<QVariant> stored = raw(key);
+    return stored && stored->metaType().id() == QMetaType::QByteArray ? stored->toByteArray()
+                                                                      : QByteArray();
+}
+
 void Prefs::setValue(const QString& key, const QVariant& value)
 {
     if (!value.isValid()) {

@@ -45,6 +45,10 @@ inline const QString folder = QStringLiteral("folder");
 inline const QString cookiesFrom = QStringLiteral("cookiesFrom");
 inline const QString cookiesProfile = QStringLiteral("cookiesProfile");
 inline const QString cookiesFile = QStringLiteral("cookiesFile");
+// The main window's size and place and its splitter's sizes, as Qt saves
+// them (no default: the window's own layout applies until one is stored).
+inline const QString windowGeometry = QStringLiteral("windowGeometry");
+inline const QString splitterState = QStringLiteral("splitterState");
 } // namespace PrefKey
 
 // The application's persistent settings: a per-user INI store plus defaults
@@ -62,7 +66,7 @@ public:
                    QObject* parent = nullptr);
     ~Prefs() override;
 
-    // The registered defaults (every key but `folder`), typed: the one
+    // The registered defaults (every key but `folder` and the window's), typed: the one
     // place a setting's default is written down.
     static const QVariantMap& defaults();
     // Registers the defaults; reads made before this fall back to the same values.
@@ -73,6 +77,8 @@ public:
     std::optional<QString> string(const QString& key) const;
     std::optional<bool> boolean(const QString& key) const;
     std::optional<int> integer(const QString& key) const;
+    // Saved binary state as stored, else empty.
+    QByteArray bytes(const QString& key) const;
 
     void setValue(const QString& key, const QVariant& value);
     void remove(const QString& key);

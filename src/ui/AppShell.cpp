@@ -5,8 +5,10 @@
 #include "DesktopCues.h"
 #include "MainWindow.h"
 #include "SettingsWindow.h"
+#include "WindowFit.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -26,6 +28,8 @@ AppShell::AppShell(AppModel& model, ThumbnailCache& thumbnails, DesktopActions& 
     // The application outlives its window; the shell decides when to quit.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     m_window->installEventFilter(this);
+    // Every window and dialog shown (message boxes, file choosers) stays on its screen.
+    qApp->installEventFilter(this);
     connect(m_window->settingsAction(), &QAction::triggered, this, &AppShell::showSettings);
     connect(m_window.get(), &MainWindow::chooseBrowserRequested, this, &AppShell::showAccountSettings);
     connect(m_window->quitAction(), &QAction::triggered, this, &AppShell::quit);
@@ -105,6 +109,7 @@ void AppShell::quitNow()
 {
     // Quitting closes every window; this close is not one to ask about.
     m_quitting = true;
+    m_window->saveLayout();
     if (m_quit)
         m_quit();
     m_quitting = false;
@@ -124,6 +129,12 @@ QString AppShell::quitDetail(int count)
 
 bool AppShell::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::Show && watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        if (widget->windowType() == Qt::Window || widget->windowType() == Qt::Dialog)
+            WindowFit::fitToScreen(*widget);
+        return QObject::eventFilter(watched, event);
+    }
     if (watched != m_window.get() || event->type() != QEvent::Close || m_tray || m_quitting)
         return QObject::eventFilter(watched, event);
     // No tray to come back from: closing the window is quitting.

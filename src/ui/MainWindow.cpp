@@ -8,10 +8,13 @@
 #include "EngineBanner.h"
 #include "HeaderBar.h"
 #include "HelpDialogs.h"
+#include "Prefs.h"
 #include "ResultsList.h"
 #include "ResultsPane.h"
+#include "WindowFit.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -109,6 +112,7 @@ MainWindow::MainWindow(AppModel& model, ThumbnailCache& thumbnails, DesktopActio
     resize(defaultSize);
     setMinimumSize(minimumContentSize.width(),
                    minimumContentSize.height() + menuBar()->sizeHint().height());
+    restoreLayout();
 
     QWidget::setTabOrder(m_header->input(), m_header->fetchButton());
     QWidget::setTabOrder(m_header->fetchButton(), m_header->presetPicker());
@@ -154,6 +158,31 @@ QWidget* MainWindow::buildLibraryNote(QWidget* parent)
     connect(dismiss, &QToolButton::clicked, &library, &Library::dismissNote);
     refresh();
     return strip;
+}
+
+void MainWindow::saveLayout()
+{
+    Prefs& prefs = m_model.prefs();
+    prefs.setValue(PrefKey::windowGeometry, saveGeometry());
+    prefs.setValue(PrefKey::splitterState, m_splitter->saveState());
+}
+
+void MainWindow::restoreLayout()
+{
+    const Prefs& prefs = m_model.prefs();
+    if (const QByteArray geometry = prefs.bytes(PrefKey::windowGeometry); !geometry.isEmpty())
+        restoreGeometry(geometry);
+    if (const QByteArray state = prefs.bytes(PrefKey::splitterState); !state.isEmpty())
+        m_splitter->restoreState(state);
+    // Also a smaller screen (or a larger scale) than the one it was saved on.
+    WindowFit::fitToScreen(*this);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted())
+        saveLayout();
 }
 
 void MainWindow::buildMenu()

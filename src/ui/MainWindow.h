@@ -66,6 +66,10 @@ public:
     // The note that the kept download list could not be read.
     QLabel* libraryNote() const { return m_libraryNote; }
 
+    // Keeps the window's size and place and the splitter's sizes in the
+    // settings store, for the next start. Closing the window does it too.
+    void saveLayout();
+
 signals:
     // A failure's "Choose Browser…" (in a row or the lookup's error): the
     // sign-in settings are wanted.
@@ -73,12 +77,15 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
     void buildMenu();
+    // What saveLayout() kept, held to the screen.
+    void restoreLayout();
     QWidget* buildLibraryNote(QWidget* parent);
     void deliverDrop(const QString& text);
 

@@ -3,6 +3,7 @@
 #include "AppModel.h"
 #include "Prefs.h"
 #include "PlainText.h"
+#include "WindowFit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,6 +18,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStyle>
 #include <QTimer>
@@ -147,9 +149,8 @@ SettingsWindow::SettingsWindow(AppModel& model, FolderChooser& chooser, QWidget*
     : QDialog(parent), m_model(model), m_prefs(model.prefs()), m_chooser(chooser)
 {
     setWindowTitle(tr("Settings"));
-    setFixedSize(fixedWidth, fixedHeight);
 
-    // The form scrolls only if a large font makes it taller than the window.
+    // The form scrolls only if it is taller than the screen lets the window be.
     auto* scroll = m_scroll = new QScrollArea(this);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
@@ -193,9 +194,38 @@ SettingsWindow::SettingsWindow(AppModel& model, FolderChooser& chooser, QWidget*
     refreshSettings();
     refreshFolder();
     refreshEngine();
+    sizeToContent();
 }
 
 SettingsWindow::~SettingsWindow() = default;
+
+void SettingsWindow::sizeToContent()
+{
+    // Room for the scroll bar is kept so that a scrolling form is not cut off.
+    const int narrowest = m_scroll->widget()->minimumSizeHint().width() + scrollBarWidth();
+    setMinimumWidth(narrowest);
+    resize(std::max(preferredWidth, narrowest), 0);
+    growToContent();
+    // A row shown later (a note, the subtitle languages) makes it taller.
+    m_scroll->widget()->installEventFilter(this);
+}
+
+int SettingsWindow::scrollBarWidth() const
+{
+    return m_scroll->verticalScrollBar()->sizeHint().width();
+}
+
+void SettingsWindow::growToContent()
+{
+    QWidget* content = m_scroll->widget();
+    const int inner = width() - scrollBarWidth();
+    const int needed = content->hasHeightForWidth() ? content->heightForWidth(inner)
+                                                    : content->sizeHint().height();
+    if (needed > height()) {
+        resize(width(), needed);
+        WindowFit::fitToScreen(*this);
+    }
+}
 
 QWidget* SettingsWindow::buildSaving()
 {
@@ -478,12 +508,16 @@ void SettingsWindow::showEvent(QShowEvent* event)
     refreshSettings();
     refreshFolder();
     refreshEngine();
+    // The screen may have changed since the window was last shown.
+    WindowFit::fitToScreen(*this);
     // A browser may have been installed or removed meanwhile.
     m_model.cookies().refresh();
 }
 
 bool SettingsWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_scroll->widget() && event->type() == QEvent::LayoutRequest)
+        growToContent();
     if (watched == m_folderPath &&
         (event->type() == QEvent::Resize || event->type() == QEvent::FontChange))
         elideFolderPath();

@@ -19,9 +19,10 @@ class Prefs;
 
 // The settings window: the download folder, parallel downloads, clipboard
 // auto-load, the video, subtitle, SponsorBlock and tagging options, the state
-// of the tools and the engine update. A single non-modal top-level window of
-// fixed size (a dialog: Escape and Ctrl+W close it); closing it only hides
-// it, so the caller keeps one instance and shows it again.
+// of the tools and the engine update. A single non-modal top-level window
+// (a dialog: Escape and Ctrl+W close it), as wide as its widest row and as
+// tall as its content, within the screen (what doesn't fit scrolls); closing
+// it only hides it, so the caller keeps one instance and shows it again.
 //
 // Every control writes its settings key the moment it changes and is read
 // back from the store when the window is shown and whenever the store
@@ -37,8 +38,8 @@ class Prefs;
 class SettingsWindow : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int fixedWidth = 520;
-    static constexpr int fixedHeight = 700;
+    // The width the window opens with when its rows need no more.
+    static constexpr int preferredWidth = 520;
     // What the parallel-downloads spin box can set; a stored value outside
     // this range is shown as it is.
     static constexpr int minParallel = 1;
@@ -61,6 +62,10 @@ private:
     QWidget* buildAccount();
     QWidget* buildEngine();
     QCheckBox* addToggle(const QString& text, const QString& key);
+    // Sizes the window by what its rows need, within the screen.
+    void sizeToContent();
+    void growToContent();
+    int scrollBarWidth() const;
 
     // Reads every setting back into its control.
     void refreshSettings();

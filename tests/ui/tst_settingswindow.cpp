@@ -1,31 +1,72 @@
 // The settings window: its toggles over the settings store, and the engine
-// rows as the engine's readiness reports them.
+// rows as the engine's readiness reports them; the layouts of both windows in
+// English and German, as it is and with QT_SCALE_FACTOR=2 (a second run).
+#include "AppShell.h"
 #include "HelpDialogs.h"
+#include "OneLineLabel.h"
 #include "SettingsWindow.h"
 #include "UiFixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QAccessible>
+#include <QScreen>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
 
 using namespace reelcatch;
 using namespace reelcatch::test;
 
+// Labels, buttons and pickers smaller than their size hint (wrapped: lower than
+// their text) or reaching past the window; the window past the screen.
+static QStringList cutOff(QWidget& window, const QString& state)
+{
+    QStringList faults;
+    if (!window.screen()->availableGeometry().contains(window.frameGeometry()))
+        faults << state + u": the window passes the screen"_s;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        auto* label = qobject_cast<QLabel*>(widget);
+        const QString text = label ? label->text() : widget->property(qobject_cast<QAbstractButton*>(widget) ? "text" : "currentText").toString();
+        if (text.isEmpty() || !widget->isVisibleTo(&window) || qobject_cast<OneLineLabel*>(widget) ||
+            (qobject_cast<QToolButton*>(widget) && static_cast<QToolButton*>(widget)->toolButtonStyle() == Qt::ToolButtonIconOnly))
+            continue;
+        const QSize need = label && label->wordWrap() ? QSize(0, label->heightForWidth(label->width())) : widget->sizeHint();
+        const QRect shown(widget->mapTo(&window, QPoint()), widget->size());
+        if (need.width() > shown.width() + 1 || need.height() > shown.height() + 1 || !window.rect().adjusted(-1, -1, 1, 1).contains(shown))
+            faults << u"%1: %2 \"%3\" needs %4, has %5"_s.arg(state, QString::fromLatin1(widget->metaObject()->className()), text,
+                                                              QDebug::toString(need), QDebug::toString(shown));
+    }
+    return faults;
+}
+
 class TestSettingsWindow : public QObject {
     Q_OBJECT
+public:
+    static void initMain() // a 2560×1600 screen: 1280×800 at twice the scale
+    {
+        static QTemporaryDir dir;
+        QFile file(dir.filePath(u"screen.json"_s));
+        if (qgetenv("QT_QPA_PLATFORM") == "offscreen" && file.open(QIODevice::WriteOnly) &&
+            file.write(R"({"screens": [{"width": 2560, "height": 1600}]})") > 0)
+            qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + file.fileName().toUtf8());
+    }
+
 private slots:
     void initTestCase() { TestEnv::isolateProcess(); }
     void togglesShowAndStore();
     void engineRowsFollowReadiness();
     void accountSection();
     void dialogsByKeyboardAndNamed();
+    void textsFit();
+    void windowComesBack();
 };
 
 namespace {
@@ -201,6 +242,69 @@ void TestSettingsWindow::dialogsByKeyboardAndNamed()
     QCOMPARE(shown("thumbnailCache"), QDir::toNativeSeparators(ui.env.path(u"thumbnails"_s)));
     QTest::keySequence(about, QKeySequence(Qt::CTRL | Qt::Key_W));
     QTRY_VERIFY(!ui.window.aboutDialog()); // closed, and gone
+}
+
+void TestSettingsWindow::textsFit()
+{
+    for (const QString& language : {u"en"_s, u"de"_s}) {
+        const std::unique_ptr<QObject> translation = Translations::install(QLocale(language));
+        Ui ui;
+        ui.prefs.setValue(PrefKey::subs, true);
+        ui.prefs.setValue(PrefKey::cookiesFrom, u"chrome"_s); // gone: its note shows
+        QVERIFY(ui.showActive());
+        QStringList faults = cutOff(ui.window, language + u" empty"_s);
+        // A list with a long title, downloads running and failed, the engine banner.
+        ui.model.lookup().setInput(u"https://example.org/list"_s);
+        ui.model.lookup().fetch();
+        QVERIFY(ui.answer(u"A playlist whose title is far longer than the window is wide, on and on"_s, {u"a"_s, u"b"_s, u"c"_s}));
+        ui.model.queue().enqueue({video(u"a"_s), video(u"b"_s), video(u"c"_s)}, Preset::p1080);
+        ui.childFor(u"a"_s)->end(1);
+        ui.model.startEngineCheck();
+        QTest::qWait(50); // the layouts settle
+        faults << cutOff(ui.window, language + u" busy"_s);
+
+        SettingsWindow settings(ui.model, ui.chooser);
+        settings.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&settings));
+        QTRY_VERIFY_WITH_TIMEOUT(settings.findChild<QLabel*>(u"cookiesNote"_s)->isVisible(), 20000);
+        QTest::qWait(50);
+        faults << cutOff(settings, language + u" settings"_s);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    }
+}
+
+void TestSettingsWindow::windowComesBack()
+{
+    Ui ui;
+    const QRect screen = ui.window.screen()->availableGeometry();
+    const QRect placed(screen.topLeft() + QPoint(40, 30), QSize(820, 640));
+    QList<int> split;
+    {
+        // Closing the window without a tray quits, which keeps its layout.
+        AppShell shell(ui.model, ui.thumbnails, ui.actions, ui.chooser, nullptr, false);
+        bool quit = false;
+        shell.setQuitHandler([&] { quit = true; });
+        shell.showWindow();
+        shell.window().setGeometry(placed);
+        QVERIFY(QTest::qWaitForWindowExposed(&shell.window()));
+        shell.window().splitter()->setSizes({200, 300});
+        split = shell.window().splitter()->sizes();
+        QVERIFY(!shell.window().close() && quit);
+        // Any dialog keeps within the screen, however large it asks to be.
+        QDialog dialog(&shell.window());
+        dialog.setMinimumSize(screen.size() + QSize(300, 200));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog) && screen.contains(dialog.frameGeometry()));
+    }
+    // The next start, from the file.
+    ui.prefs.sync();
+    Prefs reread(ui.env.settingsPath(), ui.env.downloadsDir());
+    AppModel model(ui.engine, reread, ui.installer);
+    MainWindow window(model, ui.thumbnails, ui.actions, ui.chooser);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.geometry(), placed);
+    QCOMPARE(window.splitter()->sizes(), split);
 }
 
 QTEST_MAIN(TestSettingsWindow)
