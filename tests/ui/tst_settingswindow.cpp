@@ -287,8 +287,8 @@ void TestSettingsWindow::windowComesBack()
         shell.showWindow();
         shell.window().setGeometry(placed);
         QVERIFY(QTest::qWaitForWindowExposed(&shell.window()));
-        shell.window().splitter()->setSizes({200, 300});
-        split = shell.window().splitter()->sizes();
+        shell.window().findChild<QSplitter*>()->setSizes({200, 300});
+        split = shell.window().findChild<QSplitter*>()->sizes();
         QVERIFY(!shell.window().close() && quit);
         // Any dialog keeps within the screen, however large it asks to be.
         QDialog dialog(&shell.window());
@@ -304,7 +304,7 @@ void TestSettingsWindow::windowComesBack()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.geometry(), placed);
-    QCOMPARE(window.splitter()->sizes(), split);
+    QCOMPARE(window.findChild<QSplitter*>()->sizes(), split);
 }
 
 QTEST_MAIN(TestSettingsWindow)
