@@ -8,6 +8,7 @@
 #include <QPersistentModelIndex>
 #include <QPoint>
 #include <QRectF>
+#include <QColor>
 #include <QStyledItemDelegate>
 
 #include <array>
@@ -66,8 +67,8 @@ private:
     qreal textWidth(const QRect& rowRect, const QWidget* widget, const QModelIndex& index) const;
     void paintBar(QPainter* painter, const QRectF& bar, double progress,
                   const QPalette& palette) const;
-    void paintStatus(QPainter* painter, const QStyleOptionViewItem& option, const Geometry& g,
-                     const QModelIndex& index) const;
+    void paintStatus(QPainter* painter, const QStyleOptionViewItem& option,
+                     const QColor& background, const Geometry& g, const QModelIndex& index) const;
 
     ThumbnailCache& m_thumbnails;
     QPoint m_hoverPos{-1, -1};
