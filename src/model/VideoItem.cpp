@@ -180,7 +180,8 @@ std::optional<VideoItem> VideoItem::fromSource(const Source& json)
 bool operator==(const VideoItem& a, const VideoItem& b)
 {
     return a.m_id == b.m_id && a.m_title == b.m_title && a.m_channel == b.m_channel &&
-           a.m_duration == b.m_duration && a.m_url == b.m_url && a.m_thumbnail == b.m_thumbnail && a.m_live == b.m_live;
+           a.m_duration == b.m_duration && a.m_url == b.m_url && a.m_thumbnail == b.m_thumbnail &&
+           a.m_live == b.m_live;
 }
 
 namespace {

@@ -2,13 +2,13 @@
 
 #include "DownloadsModel.h"
 
+#include <QColor>
 #include <QElapsedTimer>
 #include <QFont>
 #include <QList>
 #include <QPersistentModelIndex>
 #include <QPoint>
 #include <QRectF>
-#include <QColor>
 #include <QStyledItemDelegate>
 
 #include <array>

@@ -190,10 +190,11 @@ void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
 
     const bool hovered = g.button.contains(QPointF(m_hoverPos));
     const bool pressed = hovered && m_pressedIndex == index && m_pressedPart == Part::button;
-    RowStyle::paintIconButton(
-        painter, g.button, QStringLiteral("arrow.down.circle"), symbolSize(widget),
-        RowStyle::legible(RowStyle::accent(option.palette), option.palette.color(QPalette::Base), 3),
-        hovered, pressed);
+    RowStyle::paintIconButton(painter, g.button, QStringLiteral("arrow.down.circle"),
+                              symbolSize(widget),
+                              RowStyle::legible(RowStyle::accent(option.palette),
+                                                option.palette.color(QPalette::Base), 3),
+                              hovered, pressed);
     painter->restore();
 }
 
@@ -213,8 +214,7 @@ ResultDelegate::TextLayout ResultDelegate::textLayout(const QStyleOptionViewItem
     if (live == VideoItem::Live::now)
         layout.badges.append({ResultsModel::liveText(live), RowStyle::red(option.palette), {}});
     else if (live == VideoItem::Live::upcoming)
-        layout.badges.append(
-            {ResultsModel::liveText(live), RowStyle::accent(option.palette), {}});
+        layout.badges.append({ResultsModel::liveText(live), RowStyle::accent(option.palette), {}});
     if (index.data(ResultsModel::DownloadedRole).toBool())
         layout.badges.append({downloadedBadgeText(), RowStyle::green(option.palette), {}});
     qreal badgesWidth = 0;
@@ -233,9 +233,10 @@ ResultDelegate::TextLayout ResultDelegate::textLayout(const QStyleOptionViewItem
         qreal x = text.left() + titleMetrics.horizontalAdvance(layout.lines.first());
         for (auto& badge : layout.badges) {
             const qreal width = badgeMetrics.horizontalAdvance(badge.text) + 10;
-            badge.rect = QRectF(x + spacing / 2,
-                                layout.top + (titleMetrics.height() - badgeMetrics.height() - 2) / 2,
-                                width, badgeMetrics.height() + 2);
+            badge.rect =
+                QRectF(x + spacing / 2,
+                       layout.top + (titleMetrics.height() - badgeMetrics.height() - 2) / 2, width,
+                       badgeMetrics.height() + 2);
             x = badge.rect.right();
         }
     } else {

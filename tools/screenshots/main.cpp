@@ -128,7 +128,7 @@ int main(int argc, char** argv)
     if (!language.isEmpty())
         translations = Translations::install(QLocale(language));
     Appearance::applyPalette(theme == u"dark"_s ? Appearance::darkPalette()
-                                                 : Appearance::lightPalette());
+                                                : Appearance::lightPalette());
     QDir().mkpath(args.at(1));
     const auto name = [&](const QString& state) {
         return args.at(1) + u'/' + (language.isEmpty() ? QString() : language + u'-') + theme +
