@@ -160,7 +160,7 @@ int main(int argc, char** argv)
         for (int i = 0; i < 12; ++i)
             ids << u"clip%1"_s.arg(i);
         ok &= ui.answer(u"A playlist of twelve clips"_s, ids,
-                        {{u"clip4"_s, u"is_live"_s}, {u"clip5"_s, u"is_upcoming"_s}});
+                        {{u"clip0"_s, u"is_live"_s}, {u"clip3"_s, u"is_upcoming"_s}});
         ui.model.queue().enqueue({video(u"clip1"_s), video(u"clip2"_s)}, Preset::p1080);
         for (const QString& id : {u"clip1"_s, u"clip2"_s})
             ui.childFor(id)->end(0);
