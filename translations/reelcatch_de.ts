@@ -298,6 +298,13 @@
 </context>
 <context>
     <name>reelcatch::DownloadsModel</name>
+    <message numerus="yes">
+        <source>Starts in %n second(s)</source>
+        <translation>
+            <numerusform>Beginnt in %n Sekunde</numerusform>
+            <numerusform>Beginnt in %n Sekunden</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Open</source>
         <translation>Öffnen</translation>
@@ -723,6 +730,14 @@
     <message>
         <source>Downloaded</source>
         <translation>Heruntergeladen</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Live</translation>
+    </message>
+    <message>
+        <source>Upcoming</source>
+        <translation>Geplant</translation>
     </message>
 </context>
 <context>

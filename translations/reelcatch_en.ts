@@ -39,6 +39,16 @@
     </message>
 </context>
 <context>
+    <name>reelcatch::DownloadsModel</name>
+    <message numerus="yes">
+        <source>Starts in %n second(s)</source>
+        <translation>
+            <numerusform>Starts in %n second</numerusform>
+            <numerusform>Starts in %n seconds</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>reelcatch::DownloadsPane</name>
     <message numerus="yes">
         <source>%n downloading</source>

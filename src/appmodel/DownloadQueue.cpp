@@ -15,6 +15,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QSet>
 
 #include <algorithm>
@@ -244,8 +245,18 @@ QList<DownloadPtr> DownloadQueue::restore(const QList<DownloadPtr>& jobs)
     return left;
 }
 
+QDateTime DownloadQueue::now() const
+{
+    return m_engine.config().now();
+}
+
 void DownloadQueue::pump()
 {
+    const std::optional<Spaced> spaced = std::exchange(m_spaced, std::nullopt);
+    const auto tell = qScopeGuard([&] {
+        if (m_spaced != spaced)
+            emit spacedChanged();
+    });
     // Idle: the next start begins a new batch.
     if (toDo() == 0)
         m_pacer.idle();
@@ -274,18 +285,20 @@ void DownloadQueue::pump()
             break;
         if (!isWaiting(*jobs.at(row)))
             continue;
-        if (!mayStart())
+        if (!mayStart(jobs.at(row).get()))
             break;
         start(jobs.at(row));
     }
 }
 
-bool DownloadQueue::mayStart()
+bool DownloadQueue::mayStart(const Download* job)
 {
     const std::optional<QDateTime> due =
         m_pacer.nextStart(m_engine.config().now(), m_prefs.startGap());
-    if (due)
+    if (due) {
         armWake(*due);
+        m_spaced = Spaced{job, *due};
+    }
     return !due;
 }
 

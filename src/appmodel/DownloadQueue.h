@@ -69,6 +69,16 @@ public:
 
     // When a paused queue resumes by itself; nothing while it runs.
     const std::optional<QDateTime>& pausedUntil() const { return m_pacer.pausedUntil(); }
+    // The waiting job that the spacing between starts alone holds back, and
+    // when it starts; nothing while no start waits for the spacing.
+    struct Spaced {
+        const Download* job = nullptr;
+        QDateTime at;
+        friend bool operator==(const Spaced&, const Spaced&) = default;
+    };
+    const std::optional<Spaced>& spaced() const { return m_spaced; }
+    // The engine's clock.
+    QDateTime now() const;
     void resumeNow();
     // Looks at the clock again: starts what the spacing allows by now and
     // ends a pause that is over. The queue's own timer calls it.
@@ -90,6 +100,8 @@ signals:
     void countsChanged();
     // The queue paused or resumed (pausedUntil()).
     void pauseChanged();
+    // spaced() changed.
+    void spacedChanged();
 
 private:
     struct Run {
@@ -111,8 +123,8 @@ private:
     void pump();
     void start(const DownloadPtr& job);
     void finish(const DownloadPtr& job, int status);
-    // Whether the spacing lets a job start now; else arms the wake-up.
-    bool mayStart();
+    // Whether the spacing lets `job` start now; else arms the wake-up.
+    bool mayStart(const Download* job);
     void pause();
     void armWake(const QDateTime& at);
     void removeIf(const std::function<bool(const Download&)>& predicate);
@@ -150,6 +162,7 @@ private:
     // How often in a row each job met YouTube's limit without progress.
     QHash<const Download*, int> m_limitsInRow;
     QTimer m_wake;
+    std::optional<Spaced> m_spaced;
     // The jobs saved and failed since the queue last ran dry, and where the
     // last one was saved.
     int m_batchDone = 0;

@@ -11,11 +11,11 @@ namespace {
 // The members of an entry that items are built from: VideoItem::Source's
 // string keys in their order, then these two; then those that tell the
 // playlist an entry of "-j" output belongs to.
-constexpr int durationField = 9;
-constexpr int thumbnailsField = 10;
-constexpr int playlistTitleField = 11;
-constexpr int playlistIdField = 12;
-constexpr int playlistIndexField = 13;
+constexpr int durationField = 10;
+constexpr int thumbnailsField = 11;
+constexpr int playlistTitleField = 12;
+constexpr int playlistIdField = 13;
+constexpr int playlistIndexField = 14;
 
 int fieldOf(QByteArrayView key)
 {
@@ -41,6 +41,7 @@ int fieldOf(QByteArrayView key)
     case 11:
         return is("webpage_url")   ? int(Key::webpageUrl)
                : is("playlist_id") ? playlistIdField
+               : is("live_status") ? int(Key::liveStatus)
                                    : -1;
     case 13:
         return is("extractor_key") ? int(Key::extractorKey) : -1;
@@ -55,7 +56,7 @@ int fieldOf(QByteArrayView key)
 
 // What one entry object held of the fields above.
 struct Entry {
-    std::array<Json::Span, 9> strings;
+    std::array<Json::Span, durationField> strings;
     quint32 stringFields = 0; // the string keys whose value is a JSON string
     quint32 seen = 0;         // every field met, so that a repeated one is noticed
     std::optional<double> duration;
@@ -86,7 +87,7 @@ private:
         QByteArray raw;
         QString text;
     };
-    std::array<Slot, 9> m_slots;
+    std::array<Slot, durationField> m_slots;
 };
 
 class EntrySource : public VideoItem::Source {
@@ -104,6 +105,7 @@ public:
         case Key::uploader:
         case Key::ieKey:
         case Key::extractorKey:
+        case Key::liveStatus:
             return m_names.get(field, span);
         default:
             return Json::decode(span);

@@ -247,7 +247,7 @@ void Lookup::selectNew()
 {
     QSet<QString> fresh;
     for (const VideoItem& item : std::as_const(m_results))
-        if (!isDownloaded(item.id()))
+        if (isFresh(item))
             fresh.insert(item.id());
     setSelected(std::move(fresh));
 }
@@ -377,13 +377,13 @@ void Lookup::add(QList<VideoItem> items, const QString& title)
     m_listed += items.size();
     if (first) {
         // The first rows replace the previous lookup's list; what is already
-        // on disk is not ticked again.
+        // on disk (or yet to be streamed) is not ticked.
         m_ticking = Ticking::fresh;
         m_stopped = false;
         QSet<QString> ids;
         ids.reserve(items.size());
         for (const VideoItem& item : std::as_const(items))
-            if (!isDownloaded(item.id()))
+            if (isFresh(item))
                 ids.insert(item.id());
         setResults(std::move(items));
         setResultsTitle(heading(title));
@@ -393,7 +393,7 @@ void Lookup::add(QList<VideoItem> items, const QString& title)
     // Later rows join the ticks only while the user has not chosen others.
     const int from = int(m_results.size());
     for (const VideoItem& item : std::as_const(items))
-        if (m_ticking == Ticking::all || (m_ticking == Ticking::fresh && !isDownloaded(item.id())))
+        if (m_ticking == Ticking::all || (m_ticking == Ticking::fresh && isFresh(item)))
             m_selected.insert(item.id());
     m_results.append(std::move(items));
     setResultsTitle(heading(title));

@@ -100,6 +100,12 @@ private:
     // Why no lookup can start while there is no yt-dlp.
     QString setUpError() const;
     bool isDownloaded(const QString& id) const { return m_downloaded && m_downloaded(id); }
+    // Ticked on arrival: not in the history, nor a stream yet to begin
+    // (there is nothing to download before it does).
+    bool isFresh(const VideoItem& item) const
+    {
+        return item.live() != VideoItem::Live::upcoming && !isDownloaded(item.id());
+    }
     friend class LookupStream;
     // The stream's items and, at its end, the lookup's outcome.
     void collect(quint64 generation, LookupStream& stream);
@@ -117,8 +123,8 @@ private:
     QList<VideoItem> m_results;
     QString m_resultsTitle;
     QSet<QString> m_selected;
-    // Which rows arriving while a lookup lists are ticked: those not in the
-    // history, until the user chooses; then all after Select All, else none.
+    // Which rows arriving while a lookup lists are ticked: the fresh ones,
+    // until the user chooses; then all after Select All, else none.
     enum class Ticking { fresh, all, none } m_ticking = Ticking::fresh;
     bool m_stopped = false;
     // The lookup under way; a new one counts only for itself.

@@ -62,6 +62,8 @@ QLatin1StringView keyName(VideoItem::Source::Key key)
         return QLatin1StringView("url");
     case Key::thumbnail:
         return QLatin1StringView("thumbnail");
+    case Key::liveStatus:
+        return QLatin1StringView("live_status");
     }
     return {};
 }
@@ -137,6 +139,12 @@ std::optional<VideoItem> VideoItem::fromSource(const Source& json)
         channel = json.nonEmptyString(Key::uploader);
     item.m_channel = ShownText::forDisplay(channel.value_or(QString()));
     item.m_duration = json.duration();
+    if (const auto live = json.nonEmptyString(Key::liveStatus)) {
+        if (*live == QLatin1StringView("is_live"))
+            item.m_live = Live::now;
+        else if (*live == QLatin1StringView("is_upcoming"))
+            item.m_live = Live::upcoming;
+    }
 
     // The extractor decides both the fallback page address and whether the
     // JSON's own thumbnails are used at all.
@@ -172,7 +180,8 @@ std::optional<VideoItem> VideoItem::fromSource(const Source& json)
 bool operator==(const VideoItem& a, const VideoItem& b)
 {
     return a.m_id == b.m_id && a.m_title == b.m_title && a.m_channel == b.m_channel &&
-           a.m_duration == b.m_duration && a.m_url == b.m_url && a.m_thumbnail == b.m_thumbnail;
+           a.m_duration == b.m_duration && a.m_url == b.m_url && a.m_thumbnail == b.m_thumbnail &&
+           a.m_live == b.m_live;
 }
 
 namespace {
@@ -197,6 +206,7 @@ size_t qHash(const VideoItem& item, size_t seed) noexcept
     seed = hashOptional(item.duration(), seed);
     seed = combine(seed, item.url());
     seed = hashOptional(item.thumbnail(), seed);
+    seed = combine(seed, int(item.live()));
     return seed;
 }
 

@@ -39,6 +39,7 @@ public:
             webpageUrl,   // "webpage_url"
             url,
             thumbnail,
+            liveStatus, // "live_status"
         };
         virtual ~Source() = default;
         // The key's value when it is a non-empty JSON string.
@@ -59,6 +60,10 @@ public:
     std::optional<double> duration() const { return m_duration; }
     const QString& url() const { return m_url; }
     const std::optional<QUrl>& thumbnail() const { return m_thumbnail; }
+    // A stream on air now, or one announced for later (yt-dlp's "live_status"
+    // "is_live" and "is_upcoming"); a recording of a past stream is a video.
+    enum class Live : quint8 { no, now, upcoming };
+    Live live() const { return m_live; }
 
     friend bool operator==(const VideoItem& a, const VideoItem& b);
     friend bool operator!=(const VideoItem& a, const VideoItem& b) { return !(a == b); }
@@ -70,6 +75,7 @@ private:
     std::optional<double> m_duration;
     QString m_url;
     std::optional<QUrl> m_thumbnail;
+    Live m_live = Live::no;
 };
 
 size_t qHash(const VideoItem& item, size_t seed = 0) noexcept;

@@ -1,7 +1,9 @@
 #include "Appearance.h"
 
 #include "Icons.h"
+#include "RowStyle.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
@@ -16,9 +18,6 @@ namespace reelcatch {
 namespace Appearance {
 
 namespace {
-
-// The design's body text size, which the desktop's own body font stands for.
-constexpr qreal designBody = 13.0;
 
 QColor shade(const QWidget* widget, qreal alpha)
 {
@@ -36,13 +35,7 @@ bool appIsDark()
 
 QFont sized(const QFont& base, qreal designPoints, QFont::Weight weight)
 {
-    QFont font = base;
-    if (base.pointSizeF() > 0)
-        font.setPointSizeF(base.pointSizeF() * designPoints / designBody);
-    else
-        font.setPixelSize(qMax(1, qRound(base.pixelSize() * designPoints / designBody)));
-    font.setWeight(weight);
-    return font;
+    return RowStyle::font(base, designPoints, weight);
 }
 
 QFont font(TextStyle style, const QFont& base)
@@ -64,7 +57,7 @@ QFont font(TextStyle style, const QFont& base)
 
 QColor secondary(const QWidget* widget)
 {
-    return shade(widget, 0.55);
+    return RowStyle::legible(shade(widget, 0.55), widget->palette().color(QPalette::Window), 5);
 }
 
 QColor tertiary(const QWidget* widget)
@@ -128,6 +121,18 @@ QPalette darkPalette()
         p.setColor(QPalette::Disabled, role, text.darker(180));
     p.setColor(QPalette::Disabled, QPalette::Highlight, window.lighter(150));
     return p;
+}
+
+void applyPalette(const QPalette& palette)
+{
+    if (!(QApplication::palette() == palette))
+        QApplication::setPalette(palette);
+    const QPalette box = RowStyle::checkBoxPalette(palette);
+    const QPalette field = RowStyle::fieldPalette(palette);
+    for (const char* name : {"QCheckBox", "QRadioButton"})
+        QApplication::setPalette(box, name);
+    for (const char* name : {"QLineEdit", "QAbstractSpinBox"})
+        QApplication::setPalette(field, name);
 }
 
 void setTextColor(QWidget* widget, const QColor& color)

@@ -39,6 +39,9 @@ bool isDark(const QPalette& palette);
 QPalette lightPalette();
 // Its dark counterpart, for a desktop that prefers dark on a light platform.
 QPalette darkPalette();
+// Makes `palette` the application's, with the edges of checkboxes and
+// fields drawn to stand out from it (RowStyle::edge()).
+void applyPalette(const QPalette& palette);
 
 // Sets a label's text colour through its palette.
 void setTextColor(QWidget* widget, const QColor& color);

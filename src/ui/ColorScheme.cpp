@@ -42,6 +42,7 @@ ColorScheme::Preference preferenceOf(QVariant value)
 ColorScheme::ColorScheme(const QDBusConnection& bus, QObject* parent)
     : QObject(parent), m_bus(bus), m_platform(QApplication::palette())
 {
+    Appearance::applyPalette(m_platform);
     if (!m_bus.isConnected()) {
         qCDebug(lcUi) << "no session bus: the platform palette stays";
         settle();
@@ -107,8 +108,7 @@ void ColorScheme::apply(Preference preference)
         wanted = Appearance::lightPalette();
     // Setting the palette sends every widget ApplicationPaletteChange and
     // PaletteChange, which is what repaints and recolours them.
-    if (!(QApplication::palette() == wanted))
-        QApplication::setPalette(wanted);
+    Appearance::applyPalette(wanted);
     emit preferenceChanged(preference);
 }
 

@@ -223,12 +223,15 @@ void DownloadDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
 
+    // The texts are made to stand out from what is behind them.
+    QColor background = option.palette.color(QPalette::Base);
     if (option.state & QStyle::State_Selected) {
         QColor selection = RowStyle::accent(option.palette);
         selection.setAlphaF((option.state & QStyle::State_Active) ? 0.18f : 0.10f);
         painter->setPen(Qt::NoPen);
         painter->setBrush(selection);
         painter->drawRoundedRect(QRectF(option.rect).adjusted(4, 1, -4, -1), 6, 6);
+        background = RowStyle::over(selection, background);
     }
 
     std::optional<QPixmap> image;
@@ -239,28 +242,29 @@ void DownloadDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
 
     const QFont title = titleFont(widget);
     painter->setFont(title);
-    painter->setPen(option.palette.color(QPalette::Text));
+    painter->setPen(RowStyle::legible(option.palette.color(QPalette::Text), background));
     const QString titleText = QFontMetricsF(title).elidedText(
         index.data(Qt::DisplayRole).toString(), Qt::ElideRight, g.title.width());
     painter->drawText(g.title, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, titleText);
 
     QColor badgeFill = RowStyle::secondary(option.palette);
     badgeFill.setAlphaF(0.18f);
+    badgeFill = RowStyle::over(badgeFill, background);
     painter->setPen(Qt::NoPen);
     painter->setBrush(badgeFill);
     painter->drawRoundedRect(g.badge, 3, 3);
     painter->setFont(badgeFont(widget));
-    painter->setPen(option.palette.color(QPalette::Text));
+    painter->setPen(RowStyle::legible(option.palette.color(QPalette::Text), badgeFill));
     painter->drawText(g.badge, Qt::AlignCenter | Qt::TextSingleLine,
                       index.data(DownloadsModel::PresetRole).toString());
 
     if (!g.bar.isNull())
         paintBar(painter, g.bar, index.data(DownloadsModel::ProgressRole).toDouble(),
                  option.palette);
-    paintStatus(painter, option, g, index);
+    paintStatus(painter, option, background, g, index);
 
     const QList<DownloadsModel::Button> buttons = buttonsOf(index);
-    const QColor tint = RowStyle::accent(option.palette);
+    const QColor tint = RowStyle::legible(RowStyle::accent(option.palette), background, 3);
     for (qsizetype i = 0; i < buttons.size() && i < g.buttons.size(); ++i) {
         const bool hovered = g.buttons[i].contains(QPointF(m_hoverPos));
         const bool pressed = hovered && m_pressedIndex == index && m_pressedButton == i;
@@ -299,7 +303,8 @@ void DownloadDelegate::paintBar(QPainter* painter, const QRectF& bar, double pro
 }
 
 void DownloadDelegate::paintStatus(QPainter* painter, const QStyleOptionViewItem& option,
-                                   const Geometry& g, const QModelIndex& index) const
+                                   const QColor& background, const Geometry& g,
+                                   const QModelIndex& index) const
 {
     const QRectF& rect = g.status;
     const QFont font = captionFont(option.widget);
@@ -312,13 +317,14 @@ void DownloadDelegate::paintStatus(QPainter* painter, const QStyleOptionViewItem
         const QColor green = RowStyle::green(option.palette);
         const qreal side = metrics.height();
         RowStyle::paintIcon(painter, QRectF(x, rect.top(), side, side),
-                            QStringLiteral("checkmark.circle.fill"), green);
+                            QStringLiteral("checkmark.circle.fill"),
+                            RowStyle::legible(green, background, 3));
         x += side + 4;
-        painter->setPen(green);
+        painter->setPen(RowStyle::legible(green, background));
     } else if (kind == Kind::failed) {
-        painter->setPen(RowStyle::red(option.palette));
+        painter->setPen(RowStyle::legible(RowStyle::red(option.palette), background));
     } else {
-        painter->setPen(RowStyle::secondary(option.palette));
+        painter->setPen(RowStyle::secondaryText(option.palette, background));
     }
     qreal y = rect.top();
     for (const QString& line : lines) {
@@ -330,7 +336,7 @@ void DownloadDelegate::paintStatus(QPainter* painter, const QStyleOptionViewItem
         QFont linkFont = font;
         linkFont.setUnderline(g.link.contains(QPointF(m_hoverPos)));
         painter->setFont(linkFont);
-        painter->setPen(RowStyle::accent(option.palette));
+        painter->setPen(RowStyle::legible(RowStyle::accent(option.palette), background));
         painter->drawText(g.link, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                           metrics.elidedText(index.data(DownloadsModel::LinkRole).toString(),
                                              Qt::ElideRight, g.link.width()));

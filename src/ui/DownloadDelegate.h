@@ -2,6 +2,7 @@
 
 #include "DownloadsModel.h"
 
+#include <QColor>
 #include <QElapsedTimer>
 #include <QFont>
 #include <QList>
@@ -66,8 +67,8 @@ private:
     qreal textWidth(const QRect& rowRect, const QWidget* widget, const QModelIndex& index) const;
     void paintBar(QPainter* painter, const QRectF& bar, double progress,
                   const QPalette& palette) const;
-    void paintStatus(QPainter* painter, const QStyleOptionViewItem& option, const Geometry& g,
-                     const QModelIndex& index) const;
+    void paintStatus(QPainter* painter, const QStyleOptionViewItem& option,
+                     const QColor& background, const Geometry& g, const QModelIndex& index) const;
 
     ThumbnailCache& m_thumbnails;
     QPoint m_hoverPos{-1, -1};

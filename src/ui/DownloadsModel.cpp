@@ -50,6 +50,27 @@ DownloadsModel::DownloadsModel(DownloadQueue& queue, QObject* parent)
         endRemoveRows();
     });
     connect(&queue, &DownloadQueue::pauseChanged, this, &DownloadsModel::waitingChanged);
+    m_countdown.setInterval(1000);
+    connect(&m_countdown, &QTimer::timeout, this, [this] { repaint(m_countingDown); });
+    connect(&queue, &DownloadQueue::spacedChanged, this, &DownloadsModel::spacedChanged);
+}
+
+void DownloadsModel::spacedChanged()
+{
+    const auto& spaced = m_queue.spaced();
+    const Download* job = spaced ? spaced->job : nullptr;
+    repaint(std::exchange(m_countingDown, job));
+    repaint(job);
+    if (!job)
+        m_countdown.stop();
+    else if (!m_countdown.isActive())
+        m_countdown.start();
+}
+
+void DownloadsModel::repaint(const Download* job)
+{
+    if (const int row = job ? rowOf(job) : -1; row >= 0)
+        emit dataChanged(index(row), index(row));
 }
 
 void DownloadsModel::waitingChanged()
@@ -101,6 +122,11 @@ QString DownloadsModel::statusText(const Download& job) const
         return Failure::ofDownload(job.phase()).shown;
     if (job.phase().kind() == Kind::queued && m_queue.pausedUntil())
         return pausedText(*m_queue.pausedUntil());
+    if (const auto& spaced = m_queue.spaced();
+        spaced && spaced->job == &job && job.phase().kind() == Kind::queued) {
+        const qint64 ms = m_queue.now().msecsTo(spaced->at);
+        return startsInText(int(std::max<qint64>(1, (ms + 999) / 1000)));
+    }
     return job.detail();
 }
 
@@ -108,6 +134,11 @@ QString DownloadsModel::pausedText(const QDateTime& until)
 {
     return tr("Paused: YouTube is limiting requests. Resuming at %1\u2026")
         .arg(until.toLocalTime().toString(QStringLiteral("HH:mm")));
+}
+
+QString DownloadsModel::startsInText(int seconds)
+{
+    return tr("Starts in %n second(s)", nullptr, seconds);
 }
 
 std::optional<DownloadsModel::Button> DownloadsModel::link(const Download& job) const

@@ -32,7 +32,8 @@ public:
         // indeterminate bar while processing, absent when there is no bar.
         ProgressRole,
         // The status line: the failure's plain sentence when failed, the
-        // pause while a paused queue holds the job, else the detail.
+        // pause while a paused queue holds the job, the seconds left for the
+        // job the spacing between starts holds back, else the detail.
         StatusRole,
         // The names (and tooltips) of the row's icon buttons, left to right.
         ButtonsRole,
@@ -71,6 +72,8 @@ public:
     std::optional<Button> link(const Download& job) const;
     // "Paused: YouTube is limiting requests. Resuming at 14:05…"
     static QString pausedText(const QDateTime& until);
+    // "Starts in 8 seconds"
+    static QString startsInText(int seconds);
     static QString openText();
     static QString revealText();
 
@@ -88,6 +91,9 @@ private:
     void watch(Download* job);
     // Repaints the waiting rows, in runs of neighbours.
     void waitingChanged();
+    // Follows the job that counts down to its start, and repaints its row.
+    void spacedChanged();
+    void repaint(const Download* job);
     void markDirty(Download* job);
     void flush();
 
@@ -99,6 +105,9 @@ private:
     mutable bool m_rowsStale = true;
     QSet<Download*> m_dirty;
     QTimer m_flush;
+    // The job counting down to its start, and the second's tick of its row.
+    const Download* m_countingDown = nullptr;
+    QTimer m_countdown;
 };
 
 } // namespace reelcatch

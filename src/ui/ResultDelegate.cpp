@@ -186,73 +186,108 @@ void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
         painter->drawText(badge, Qt::AlignCenter | Qt::TextSingleLine, duration);
     }
 
-    paintText(painter, option, g.thumbnail, g.text, index);
+    paintText(painter, option, g.text, index);
 
     const bool hovered = g.button.contains(QPointF(m_hoverPos));
     const bool pressed = hovered && m_pressedIndex == index && m_pressedPart == Part::button;
     RowStyle::paintIconButton(painter, g.button, QStringLiteral("arrow.down.circle"),
-                              symbolSize(widget), RowStyle::accent(option.palette), hovered,
-                              pressed);
+                              symbolSize(widget),
+                              RowStyle::legible(RowStyle::accent(option.palette),
+                                                option.palette.color(QPalette::Base), 3),
+                              hovered, pressed);
     painter->restore();
 }
 
-void ResultDelegate::paintText(QPainter* painter, const QStyleOptionViewItem& option,
-                               const QRectF& thumbnail, const QRectF& text,
-                               const QModelIndex& index) const
+ResultDelegate::TextLayout ResultDelegate::textLayout(const QStyleOptionViewItem& option,
+                                                      const QModelIndex& index) const
 {
-    const QFont title = titleFont(option.widget);
-    const QFont caption = channelFont(option.widget);
-    const QFontMetricsF titleMetrics(title);
-    const QFontMetricsF captionMetrics(caption);
-    // A video in the history carries a small badge after its title's first line.
-    const bool downloaded = index.data(ResultsModel::DownloadedRole).toBool();
-    const QFont badge = badgeFont(option.widget);
-    const QString badgeText = downloaded ? downloadedBadgeText() : QString();
-    const qreal badgeWidth =
-        downloaded ? QFontMetricsF(badge).horizontalAdvance(badgeText) + 10 + spacing / 2 : 0;
-    const QStringList lines = RowStyle::wrap(index.data(Qt::DisplayRole).toString(), title,
-                                             std::max<qreal>(0, text.width() - badgeWidth), 2);
-    const QString channel = index.data(ResultsModel::ChannelRole).toString();
+    const Geometry g = geometry(option.rect, option.widget);
+    const QRectF& text = g.text;
+    const QFontMetricsF titleMetrics(titleFont(option.widget));
+    const QFontMetricsF captionMetrics(channelFont(option.widget));
+    const QFontMetricsF badgeMetrics(badgeFont(option.widget));
 
-    qreal height = lines.size() * titleMetrics.lineSpacing();
-    if (!channel.isEmpty())
+    TextLayout layout;
+    // Small badges after the title's first line: a stream's state, and
+    // whether the video is in the history.
+    const auto live = VideoItem::Live(index.data(ResultsModel::LiveRole).toInt());
+    if (live == VideoItem::Live::now)
+        layout.badges.append({ResultsModel::liveText(live), RowStyle::red(option.palette), {}});
+    else if (live == VideoItem::Live::upcoming)
+        layout.badges.append({ResultsModel::liveText(live), RowStyle::accent(option.palette), {}});
+    if (index.data(ResultsModel::DownloadedRole).toBool())
+        layout.badges.append({downloadedBadgeText(), RowStyle::green(option.palette), {}});
+    qreal badgesWidth = 0;
+    for (const auto& badge : std::as_const(layout.badges))
+        badgesWidth += badgeMetrics.horizontalAdvance(badge.text) + 10 + spacing / 2;
+
+    layout.lines = RowStyle::wrap(index.data(Qt::DisplayRole).toString(), titleFont(option.widget),
+                                  std::max<qreal>(0, text.width() - badgesWidth), 2);
+    const bool hasChannel = !index.data(ResultsModel::ChannelRole).toString().isEmpty();
+    qreal height = layout.lines.size() * titleMetrics.lineSpacing();
+    if (hasChannel)
         height += textLineSpacing + captionMetrics.height();
     // The block is centred on the thumbnail, whether it has one line or three.
-    qreal y = thumbnail.center().y() - height / 2;
+    layout.top = g.thumbnail.center().y() - height / 2;
+    if (!layout.lines.isEmpty()) {
+        qreal x = text.left() + titleMetrics.horizontalAdvance(layout.lines.first());
+        for (auto& badge : layout.badges) {
+            const qreal width = badgeMetrics.horizontalAdvance(badge.text) + 10;
+            badge.rect =
+                QRectF(x + spacing / 2,
+                       layout.top + (titleMetrics.height() - badgeMetrics.height() - 2) / 2, width,
+                       badgeMetrics.height() + 2);
+            x = badge.rect.right();
+        }
+    } else {
+        layout.badges.clear();
+    }
+    if (hasChannel)
+        layout.channel =
+            QRectF(text.left(),
+                   layout.top + layout.lines.size() * titleMetrics.lineSpacing() + textLineSpacing,
+                   text.width(), captionMetrics.height());
+    return layout;
+}
 
+void ResultDelegate::paintText(QPainter* painter, const QStyleOptionViewItem& option,
+                               const QRectF& text, const QModelIndex& index) const
+{
+    const TextLayout layout = textLayout(option, index);
+    const QFont title = titleFont(option.widget);
+    const QFontMetricsF titleMetrics(title);
+    const QColor base = option.palette.color(QPalette::Base);
+
+    qreal y = layout.top;
     painter->setFont(title);
     painter->setPen(option.palette.color(QPalette::Text));
-    for (const QString& line : lines) {
+    for (const QString& line : layout.lines) {
         painter->drawText(QRectF(text.left(), y, text.width(), titleMetrics.height()),
                           Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, line);
         y += titleMetrics.lineSpacing();
     }
-    if (downloaded && !lines.isEmpty()) {
-        const QFontMetricsF metrics(badge);
-        const qreal top = thumbnail.center().y() - height / 2;
-        const QRectF pill(text.left() + titleMetrics.horizontalAdvance(lines.first()) + spacing / 2,
-                          top + (titleMetrics.height() - metrics.height() - 2) / 2,
-                          metrics.horizontalAdvance(badgeText) + 10, metrics.height() + 2);
-        const QColor green = RowStyle::green(option.palette);
-        QColor fill = green;
+    for (const auto& badge : layout.badges) {
+        QColor fill = badge.color;
         fill.setAlphaF(0.18f);
+        fill = RowStyle::over(fill, base);
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
         painter->setPen(Qt::NoPen);
         painter->setBrush(fill);
-        painter->drawRoundedRect(pill, pill.height() / 2, pill.height() / 2);
-        painter->setFont(badge);
-        painter->setPen(green);
-        painter->drawText(pill, Qt::AlignCenter | Qt::TextSingleLine, badgeText);
+        painter->drawRoundedRect(badge.rect, badge.rect.height() / 2, badge.rect.height() / 2);
+        painter->setFont(badgeFont(option.widget));
+        painter->setPen(RowStyle::legible(badge.color, fill));
+        painter->drawText(badge.rect, Qt::AlignCenter | Qt::TextSingleLine, badge.text);
         painter->restore();
     }
-    if (!channel.isEmpty()) {
-        y += textLineSpacing;
+    if (!layout.channel.isNull()) {
+        const QFont caption = channelFont(option.widget);
         painter->setFont(caption);
-        painter->setPen(RowStyle::secondary(option.palette));
-        const QString shown = captionMetrics.elidedText(channel, Qt::ElideRight, text.width());
-        painter->drawText(QRectF(text.left(), y, text.width(), captionMetrics.height()),
-                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
+        painter->setPen(RowStyle::secondaryText(option.palette, base));
+        const QString shown = QFontMetricsF(caption).elidedText(
+            index.data(ResultsModel::ChannelRole).toString(), Qt::ElideRight, text.width());
+        painter->drawText(layout.channel, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                          shown);
     }
 }
 

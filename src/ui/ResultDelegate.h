@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QPersistentModelIndex>
 #include <QPoint>
 #include <QRectF>
@@ -29,10 +30,26 @@ public:
         QRectF button;
     };
 
+    // Where a row's texts go: its title's lines from `top`, the badges
+    // after the first line (a live or upcoming stream, a video downloaded
+    // before), the channel under the title.
+    struct TextLayout {
+        struct Badge {
+            QString text;
+            QColor color;
+            QRectF rect;
+        };
+        QStringList lines;
+        qreal top = 0;
+        QList<Badge> badges;
+        QRectF channel;
+    };
+
     ResultDelegate(ThumbnailCache& thumbnails, QObject* parent = nullptr);
 
     Geometry geometry(const QRect& rowRect, const QWidget* widget) const;
     Part partAt(const QRect& rowRect, const QWidget* widget, QPoint pos) const;
+    TextLayout textLayout(const QStyleOptionViewItem& option, const QModelIndex& index) const;
     static QString buttonToolTip();
     // The badge beside the title of a video downloaded before.
     static QString downloadedBadgeText();
@@ -54,8 +71,8 @@ signals:
     void downloadClicked(const QModelIndex& index);
 
 private:
-    void paintText(QPainter* painter, const QStyleOptionViewItem& option, const QRectF& thumbnail,
-                   const QRectF& text, const QModelIndex& index) const;
+    void paintText(QPainter* painter, const QStyleOptionViewItem& option, const QRectF& text,
+                   const QModelIndex& index) const;
 
     ThumbnailCache& m_thumbnails;
     QPoint m_hoverPos{-1, -1};

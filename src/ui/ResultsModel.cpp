@@ -72,6 +72,19 @@ void ResultsModel::setSelected(int row, bool selected)
     m_model.lookup().setSelected(std::move(ids));
 }
 
+QString ResultsModel::liveText(VideoItem::Live live)
+{
+    switch (live) {
+    case VideoItem::Live::now:
+        return tr("Live");
+    case VideoItem::Live::upcoming:
+        return tr("Upcoming");
+    case VideoItem::Live::no:
+        break;
+    }
+    return {};
+}
+
 QVariant ResultsModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
@@ -87,6 +100,8 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
             parts << video.channel();
         if (video.duration())
             parts << Fmt::time(*video.duration());
+        if (video.live() != VideoItem::Live::no)
+            parts << liveText(video.live());
         if (m_model.library().isDownloaded(video.id()))
             parts << tr("Downloaded");
         return parts.join(QStringLiteral(" \u00b7 "));
@@ -103,6 +118,8 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
         return video.channel();
     case DownloadedRole:
         return m_model.library().isDownloaded(video.id());
+    case LiveRole:
+        return int(video.live());
     default:
         return {};
     }

@@ -25,7 +25,11 @@ public:
         ChannelRole,
         // Whether the video is in the download history (bool).
         DownloadedRole,
+        // A live or upcoming stream: int of VideoItem::Live.
+        LiveRole,
     };
+    // The badge of a live or upcoming stream ("Live", "Upcoming").
+    static QString liveText(VideoItem::Live live);
 
     explicit ResultsModel(AppModel& model, QObject* parent = nullptr);
 

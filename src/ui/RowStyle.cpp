@@ -2,6 +2,7 @@
 
 #include "Icons.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -61,16 +62,96 @@ QPixmap iconPixmap(const QString& symbol, qreal side, const QColor& color, qreal
 
 namespace RowStyle {
 
+QFont smallest(const QFont& base)
+{
+    const QFont system = QFontDatabase::systemFont(QFontDatabase::SmallestReadableFont);
+    const qreal body = QFontInfo(base).pointSizeF();
+    const qreal small = QFontInfo(system).pointSizeF();
+    QFont font = base;
+    font.setPointSizeF(small > 0 && small < body ? small : body * 11 / designBody);
+    return font;
+}
+
 QFont font(const QFont& base, qreal designSize, QFont::Weight weight)
 {
-    // The same scaling as the window's own texts, so rows and labels match.
+    // The same scaling as the window's own texts, so rows and labels match,
+    // but never below the smallest readable size.
     QFont font = base;
     if (base.pointSizeF() > 0)
         font.setPointSizeF(base.pointSizeF() * designSize / designBody);
     else
         font.setPixelSize(std::max(1, qRound(base.pixelSize() * designSize / designBody)));
+    const QFont floor = smallest(base);
+    if (QFontInfo(font).pointSizeF() < QFontInfo(floor).pointSizeF())
+        font = floor;
     font.setWeight(weight);
     return font;
+}
+
+qreal luminance(const QColor& color)
+{
+    const auto channel = [](float c) {
+        return c <= 0.04045f ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = color.toRgb();
+    return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF()) +
+           0.0722 * channel(rgb.blueF());
+}
+
+qreal contrast(const QColor& a, const QColor& b)
+{
+    const qreal la = luminance(a);
+    const qreal lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+namespace {
+
+QColor mix(const QColor& a, const QColor& b, qreal t)
+{
+    const QColor x = a.toRgb();
+    const QColor y = b.toRgb();
+    return QColor::fromRgbF(float(x.redF() + (y.redF() - x.redF()) * t),
+                            float(x.greenF() + (y.greenF() - x.greenF()) * t),
+                            float(x.blueF() + (y.blueF() - x.blueF()) * t));
+}
+
+} // namespace
+
+QColor over(const QColor& color, const QColor& background)
+{
+    QColor opaque = mix(background, color, color.alphaF());
+    return opaque;
+}
+
+QColor legible(const QColor& color, const QColor& background, qreal wanted)
+{
+    // Somewhat over: the antialiased stems of small text rarely reach
+    // their full colour, and the colour is rounded to 8 bits.
+    const qreal ratio = wanted * 1.12;
+    const QColor start = over(color, background);
+    if (contrast(start, background) >= ratio)
+        return start;
+    // Towards whichever end stands out more from the background.
+    const QColor end = contrast(Qt::black, background) > contrast(Qt::white, background)
+                           ? QColor(Qt::black)
+                           : QColor(Qt::white);
+    qreal low = 0;
+    qreal high = 1;
+    for (int i = 0; i < 16; ++i) {
+        const qreal middle = (low + high) / 2;
+        (contrast(mix(start, end, middle), background) >= ratio ? high : low) = middle;
+    }
+    return mix(start, end, high);
+}
+
+QColor edge(const QPalette& palette)
+{
+    const QColor base = palette.color(QPalette::Base);
+    const QColor window = palette.color(QPalette::Window);
+    const QColor middle = mix(palette.color(QPalette::Text), base, 0.5);
+    // Against the one of the two it stands out from least.
+    return legible(middle, contrast(middle, base) < contrast(middle, window) ? base : window, 3);
 }
 
 QColor secondary(const QPalette& palette)
@@ -78,6 +159,11 @@ QColor secondary(const QPalette& palette)
     QColor color = palette.color(QPalette::Text);
     color.setAlphaF(0.55f);
     return color;
+}
+
+QColor secondaryText(const QPalette& palette, const QColor& background)
+{
+    return legible(secondary(palette), background, 5);
 }
 
 QColor green(const QPalette& palette)
@@ -97,18 +183,19 @@ QColor accent(const QPalette& palette)
 
 QPalette checkBoxPalette(const QPalette& palette)
 {
-    if (!isDark(palette))
-        return palette;
-    const QColor text = palette.color(QPalette::Text);
-    const QColor base = palette.color(QPalette::Base);
-    const QColor edge =
-        QColor::fromRgbF((text.redF() + base.redF()) / 2, (text.greenF() + base.greenF()) / 2,
-                         (text.blueF() + base.blueF()) / 2);
     // The style darkens the window colour by 140 and lightens it by 110
-    // for the edge: undone here, so the edge comes out as `edge`.
+    // for a box's edge: undone here, so the edge comes out as edge().
     QPalette box = palette;
-    box.setColor(QPalette::Window, edge.lighter(140).darker(110));
+    box.setColor(QPalette::Window, edge(palette).darker(110).lighter(140));
     return box;
+}
+
+QPalette fieldPalette(const QPalette& palette)
+{
+    // A field's frame is the window colour darkened by 140.
+    QPalette field = palette;
+    field.setColor(QPalette::Window, edge(palette).lighter(140));
+    return field;
 }
 
 QSize thumbnailPixels(qreal width, qreal devicePixelRatio)

@@ -23,16 +23,37 @@ namespace RowStyle {
 // scaled by the desktop's own body size so the rows follow its settings.
 QFont font(const QFont& base, qreal designSize, QFont::Weight weight = QFont::Normal);
 
-// Secondary text (channel, status lines).
+// The smallest text the rows and captions use: the platform's smallest
+// readable size when it has one below its body text, else 11 of the design's 13.
+QFont smallest(const QFont& base);
+
+// WCAG's relative luminance of an opaque colour, and the contrast of two.
+qreal luminance(const QColor& color);
+qreal contrast(const QColor& a, const QColor& b);
+// `color` laid over the opaque `background`.
+QColor over(const QColor& color, const QColor& background);
+// `color` over `background`, brought towards black or white as far as it
+// takes to stand out `ratio`:1: 4.5 for text, 3 for edges and symbols.
+QColor legible(const QColor& color, const QColor& background, qreal ratio = 4.5);
+// The edge of a checkbox or a field: a mid grey that stands out 3:1 against
+// both the window and the base colour.
+QColor edge(const QPalette& palette);
+
+// Secondary text (channel, status lines), as a shade of the text colour:
+// give it to legible() before drawing text with it.
 QColor secondary(const QPalette& palette);
+// Secondary text as drawn on `background`: it is also the smallest, whose
+// thin stems blend into the background most, so it asks for 5:1.
+QColor secondaryText(const QPalette& palette, const QColor& background);
 QColor green(const QPalette& palette);
 QColor red(const QPalette& palette);
 // Borderless icon buttons.
 QColor accent(const QPalette& palette);
-// The palette to draw a row's checkbox with. The style draws the box's edge
-// in a shade of the window colour, which vanishes on a dark row; on one, the
-// edge takes a mid grey between text and row instead.
+// The palettes to draw checkboxes and fields with. The style draws their
+// edges in a shade of the window colour, too faint on a light window and
+// all but gone on a dark one; with these the edges come out as edge().
 QPalette checkBoxPalette(const QPalette& palette);
+QPalette fieldPalette(const QPalette& palette);
 
 // The frame of a thumbnail `width` wide: 16:9.
 inline qreal thumbnailHeight(qreal width)

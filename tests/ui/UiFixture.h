@@ -66,18 +66,22 @@ public:
     QStringList asked;
 };
 
-// yt-dlp's per-entry answer for a playlist of these ids (titled "Title <id>").
-inline QByteArray playlist(const QString& title, const QStringList& ids)
+// yt-dlp's per-entry answer for a playlist of these ids (titled "Title <id>"),
+// with the "live_status" of those streamed.
+inline QByteArray playlist(const QString& title, const QStringList& ids,
+                           const QHash<QString, QString>& live = {})
 {
     QByteArray lines;
-    for (const QString& id : ids)
-        lines += QJsonDocument(QJsonObject{{u"id"_s, id},
-                                           {u"title"_s, u"Title "_s + id},
-                                           {u"channel"_s, u"Channel"_s},
-                                           {u"webpage_url"_s, u"https://example.org/"_s + id},
-                                           {u"playlist_title"_s, title}})
-                     .toJson(QJsonDocument::Compact) +
-                 '\n';
+    for (const QString& id : ids) {
+        QJsonObject entry{{u"id"_s, id},
+                          {u"title"_s, u"Title "_s + id},
+                          {u"channel"_s, u"Channel"_s},
+                          {u"webpage_url"_s, u"https://example.org/"_s + id},
+                          {u"playlist_title"_s, title}};
+        if (live.contains(id))
+            entry.insert(u"live_status"_s, live.value(id));
+        lines += QJsonDocument(entry).toJson(QJsonDocument::Compact) + '\n';
+    }
     return lines;
 }
 
@@ -129,10 +133,10 @@ struct Ui {
         return nullptr;
     }
     // Ends the lookup under way with this playlist; true once it is listed.
-    bool answer(const QString& title, const QStringList& ids)
+    bool answer(const QString& title, const QStringList& ids, const QHash<QString, QString>& live = {})
     {
         FakeChild* child = runner->last();
-        child->print(playlist(title, ids));
+        child->print(playlist(title, ids, live));
         child->end(0);
         return QTest::qWaitFor([this] { return !model.lookup().isFetching(); }, 20000);
     }

@@ -1,9 +1,20 @@
 // Light and dark: the desktop portal's colour scheme read from a private
-// session bus, and the results rows readable on the dark palette.
+// session bus, and what rows and Settings paint readable on both palettes.
 #include "Appearance.h"
 #include "ColorScheme.h"
+#include "DownloadDelegate.h"
+#include "DownloadsList.h"
+#include "DownloadsPane.h"
+#include "ResultDelegate.h"
 #include "ResultsList.h"
+#include "ResultsModel.h"
+#include "SettingsWindow.h"
 #include "UiFixture.h"
+
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QPainter>
+#include <QSpinBox>
 
 #include <QDBusContext>
 #include <QDBusMessage>
@@ -42,11 +53,47 @@ public slots:
     }
 };
 
-// Relative luminance (nearly as the accessibility guidelines define it, plus flare).
+// Relative luminance as the accessibility guidelines define it, plus flare.
 double luminance(QColor c)
 {
-    const auto lin = [](double v) { return std::pow((v + 0.055) / 1.055, 2.4); };
+    const auto lin = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
     return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF()) + 0.05;
+}
+
+double contrast(QColor a, QColor b)
+{
+    return std::max(luminance(a), luminance(b)) / std::min(luminance(a), luminance(b));
+}
+
+// What `rect` of a picture shows: the contrast of its most distinct pixel
+// with its most common one (the background), and the height of its ink.
+std::pair<double, int> measure(const QImage& image, const QRect& rect)
+{
+    QHash<QRgb, int> counts;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    const QRgb background = std::max_element(counts.keyValueBegin(), counts.keyValueEnd(), [](auto a, auto b) { return a.second < b.second; })->first;
+    double best = 1;
+    int top = rect.bottom(), bottom = rect.top() - 1;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            if (const QRgb p = image.pixel(x, y); p != background)
+                best = std::max(best, contrast(p, background)), top = std::min(top, y), bottom = std::max(bottom, y);
+    return {best, bottom - top + 1};
+}
+
+// The edge a box or field draws at `left` (a point on its left side): how
+// it stands out from what is outside and inside it, whichever is less.
+double edgeContrast(const QImage& image, QPoint left)
+{
+    const QColor outside = image.pixelColor(left - QPoint(3, 0)), inside = image.pixelColor(left + QPoint(4, 0));
+    double best = 1;
+    for (int dx = -2; dx <= 2; ++dx) {
+        const QColor p = image.pixelColor(left + QPoint(dx, 0));
+        best = std::max(best, std::min(contrast(p, outside), contrast(p, inside)));
+    }
+    return best;
 }
 
 } // namespace
@@ -58,11 +105,12 @@ private slots:
     void cleanup()
     {
         QDBusConnection::connectToBus(m_address, u"portal"_s).unregisterService(portalName);
-        QApplication::setPalette(m_platform);
+        Appearance::applyPalette(m_platform);
     }
     void followsThePortal_data();
     void followsThePortal();
-    void untickedBoxReadsOnDarkRows();
+    void rowsAndFieldsStandOut_data();
+    void rowsAndFieldsStandOut();
 
 private:
     QTemporaryDir m_dir;
@@ -124,26 +172,84 @@ void TestColorScheme::followsThePortal()
     QCOMPARE(QApplication::palette(), m_platform);
 }
 
-void TestColorScheme::untickedBoxReadsOnDarkRows()
+void TestColorScheme::rowsAndFieldsStandOut_data()
 {
-    QApplication::setPalette(Appearance::darkPalette());
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light") << false;
+    QTest::newRow("dark") << true;
+}
+
+void TestColorScheme::rowsAndFieldsStandOut()
+{
+    QFETCH(bool, dark);
+    Appearance::applyPalette(dark ? Appearance::darkPalette() : Appearance::lightPalette());
     Ui ui;
+    ui.model.library().open(ui.env.path(u"data"_s));
     QVERIFY(ui.showActive());
+    // Downloads: one saved, one failed with a text action under it.
+    ui.model.queue().enqueue({video(u"b"_s), video(u"f"_s)}, Preset::p720);
+    ui.childFor(u"b"_s)->say(u"RCFILE|Title b.mp4"_s);
+    ui.childFor(u"b"_s)->end(0);
+    ui.childFor(u"f"_s)->say(u"ERROR: [youtube] f: Sign in to confirm you\u2019re not a bot. Use --cookies-from-browser or --cookies for the authentication."_s);
+    ui.childFor(u"f"_s)->end(1);
+    // Results: the saved one with its badge, a live one.
     ui.model.lookup().setInput(u"https://example.org/list"_s);
     ui.model.lookup().fetch();
-    QVERIFY(ui.answer(u"Two"_s, {u"a"_s, u"b"_s}));
-    auto* list = ui.window.findChild<ResultsList*>();
-    const QImage image = list->viewport()->grab().toImage();
-    // The strip left of the thumbnail holds only the box; its most distinct
-    // pixel is the box's edge, which must stand out from the row.
-    const QRect row = list->visualRect(list->model()->index(1, 0));
-    const double background = luminance(image.pixelColor(row.left() + 1, row.center().y()));
-    double best = 1; // the row is dark: the edge is lighter
-    for (int x = row.left();
-         x < row.left() + 2 * list->style()->pixelMetric(QStyle::PM_IndicatorWidth); ++x)
-        for (int y = row.top(); y <= row.bottom(); ++y)
-            best = std::max(best, luminance(image.pixelColor(x, y)) / background);
-    QVERIFY2(best >= 3.0, qPrintable(u"contrast %1"_s.arg(best)));
+    QVERIFY(ui.answer(u"List"_s, {u"b"_s, u"n"_s}, {{u"n"_s, u"is_live"_s}}));
+    ResultsList* results = ui.window.findChild<ResultsList*>();
+    QTRY_VERIFY_WITH_TIMEOUT(results->model()->index(0, 0).data(ResultsModel::DownloadedRole).toBool(), 20000);
+    QCoreApplication::processEvents();
+    const auto rowOption = [](QAbstractItemView* view, int row) {
+        QStyleOptionViewItem option;
+        option.initFrom(view);
+        option.widget = view;
+        option.rect = view->visualRect(view->model()->index(row, 0));
+        return option;
+    };
+    const QImage found = results->viewport()->grab().toImage();
+    const auto badgeOf = [&](int row) { return results->resultDelegate()->textLayout(rowOption(results, row), results->model()->index(row, 0)).badges.value(0).rect.toAlignedRect(); };
+    const QRect channel = results->resultDelegate()->textLayout(rowOption(results, 0), results->model()->index(0, 0)).channel.toAlignedRect();
+    DownloadsList* downloads = ui.window.downloadsPane()->list();
+    const QImage listed = downloads->viewport()->grab().toImage();
+    const auto geometryOf = [&](int row) { return downloads->downloadDelegate()->geometry(downloads->visualRect(downloads->model()->index(row, 0)), downloads, downloads->model()->index(row, 0)); };
+
+    SettingsWindow settings(ui.model, ui.chooser);
+    settings.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&settings));
+    QCheckBox* box = nullptr;
+    for (QCheckBox* toggle : settings.findChildren<QCheckBox*>())
+        box = toggle->isChecked() ? box : toggle;
+    QVERIFY(box);
+    auto* field = settings.findChild<QSpinBox*>(u"startGap"_s);
+    const auto edgeOf = [](QWidget* w) { return edgeContrast(w->parentWidget()->grab().toImage(), w->mapTo(w->parentWidget(), QPoint(0, w->height() / 2))); };
+
+    const std::pair<const char*, std::pair<double, int>> texts[] = {
+        {"Downloaded badge", measure(found, badgeOf(0))},
+        {"Live badge", measure(found, badgeOf(1))},
+        {"finished file name", measure(listed, geometryOf(1).status.toAlignedRect())},
+        {"text action", measure(listed, geometryOf(0).link.toAlignedRect())},
+        {"secondary text", measure(found, channel)},
+    };
+    // The smallest readable text: the platform's, else 11 points of the design's 13.
+    const QFont body = results->font(), system = QFontDatabase::systemFont(QFontDatabase::SmallestReadableFont);
+    QFont smallest = body;
+    smallest.setPointSizeF(QFontInfo(system).pointSizeF() < QFontInfo(body).pointSizeF() ? QFontInfo(system).pointSizeF() : QFontInfo(body).pointSizeF() * 11 / 13);
+    QImage reference(200, 60, QImage::Format_RGB32);
+    reference.fill(Qt::white);
+    {
+        QPainter painter(&reference);
+        painter.setFont(smallest);
+        painter.drawText(reference.rect(), Qt::AlignCenter, u"Channel"_s);
+    }
+    const int smallestInk = measure(reference, reference.rect()).second;
+    for (const auto& [what, seen] : texts) {
+        QVERIFY2(seen.first >= 4.5, qPrintable(u"%1: %2:1"_s.arg(QLatin1String(what)).arg(seen.first)));
+        if (qstrcmp(what, "secondary text") == 0) // the same word as the reference
+            QVERIFY2(seen.second >= smallestInk, qPrintable(u"%1 px"_s.arg(seen.second)));
+    }
+    for (QWidget* edged : {static_cast<QWidget*>(box), static_cast<QWidget*>(field)})
+        QVERIFY2(edgeOf(edged) >= 3, qPrintable(u"%1: %2:1"_s.arg(QLatin1String(edged->metaObject()->className())).arg(edgeOf(edged))));
+    Appearance::applyPalette(m_platform);
 }
 
 QTEST_MAIN(TestColorScheme)

@@ -70,6 +70,7 @@ private slots:
     void clearFinished();
     void failureSentenceAndPause();
     void rowActionsByKeyboard();
+    void countdownToTheNextStart();
 };
 
 void TestDownloadsList::rowsAndTheirButtons()
@@ -307,6 +308,37 @@ void TestDownloadsList::rowActionsByKeyboard()
     actions(0)->doAction(u"Remove from List"_s);
     QCOMPARE(rows.rowCount(), 1);
     QCOMPARE(view->child(0)->text(QAccessible::Name), u"Title a"_s);
+}
+
+// With a pause between starts, the job next in line counts down on the
+// engine's clock, its row alone repainted each second.
+void TestDownloadsList::countdownToTheNextStart()
+{
+    Ui ui;
+    ui.prefs.setValue(PrefKey::parallel, 20);
+    ui.prefs.setValue(PrefKey::startGap, 12);
+    const QDateTime t0(QDate(2026, 3, 1), QTime(10, 0), Qt::UTC);
+    ui.env.setNow(t0);
+    QVERIFY(ui.showActive());
+    QAbstractItemModel& rows = *ui.window.downloadsPane()->list()->model();
+    const auto status = [&](int r) { return rows.index(r, 0).data(DownloadsModel::StatusRole).toString(); };
+    QList<VideoItem> videos;
+    for (int i = 0; i < 12; ++i)
+        videos << video(QString::number(i));
+    ui.model.queue().enqueue(videos, Preset::p720); // ten start at once; 10, then 11, wait
+    QCOMPARE(status(1), u"Starts in 12 seconds"_s);
+    QVERIFY(!status(0).startsWith(u"Starts"_s));
+    QTest::qWait(100); // the started rows' repaints
+    QSignalSpy changed(&rows, &QAbstractItemModel::dataChanged);
+    ui.env.setNow(t0.addSecs(11));
+    QVERIFY(changed.wait(2000));
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(changed.at(0).at(0).value<QModelIndex>().row(), 1);
+    QCOMPARE(status(1), u"Starts in 1 second"_s);
+    ui.env.setNow(t0.addSecs(12));
+    ui.model.queue().wake();
+    QVERIFY(ui.childFor(u"10"_s));
+    QCOMPARE(status(0), u"Starts in 12 seconds"_s);
 }
 
 QTEST_MAIN(TestDownloadsList)

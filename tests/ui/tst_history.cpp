@@ -52,6 +52,15 @@ void TestHistory::badgeAndSelectNew()
     QVERIFY(ui.answer(u"List"_s, {u"b"_s}));
     QCOMPARE(pane->count()->text(), u"1 video \u00b7 0 selected"_s);
     QVERIFY(!pane->downloadButton()->isEnabled());
+
+    // Streams carry their state; one yet to begin arrives unticked.
+    ui.model.lookup().fetch();
+    QVERIFY(ui.answer(u"List"_s, {u"a"_s, u"n"_s, u"u"_s}, {{u"a"_s, u"was_live"_s}, {u"n"_s, u"is_live"_s}, {u"u"_s, u"is_upcoming"_s}}));
+    const auto said = [&](int r) { return rows->index(r, 0).data(Qt::AccessibleDescriptionRole).toString(); };
+    QCOMPARE(said(0), u"Channel"_s);
+    QCOMPARE(said(1), u"Channel \u00b7 Live"_s);
+    QCOMPARE(said(2), u"Channel \u00b7 Upcoming"_s);
+    QCOMPARE(ui.model.lookup().selected(), QSet<QString>({u"a"_s, u"n"_s}));
 }
 
 void TestHistory::unreadableListIsNoted()

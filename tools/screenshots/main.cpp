@@ -127,7 +127,7 @@ int main(int argc, char** argv)
     std::unique_ptr<QObject> translations;
     if (!language.isEmpty())
         translations = Translations::install(QLocale(language));
-    QApplication::setPalette(theme == u"dark"_s ? Appearance::darkPalette()
+    Appearance::applyPalette(theme == u"dark"_s ? Appearance::darkPalette()
                                                 : Appearance::lightPalette());
     QDir().mkpath(args.at(1));
     const auto name = [&](const QString& state) {
@@ -148,7 +148,8 @@ int main(int argc, char** argv)
         ok &= save(ui, name(u"downloads-and-error"_s));
     }
     {
-        // Two of the clips downloaded before: their badges, and Select New.
+        // Two of the clips downloaded before, one live, one upcoming: their
+        // badges, and Select New.
         Ui ui;
         QSignalSpy loaded(&ui.model.library(), &Library::loaded);
         ui.model.library().open(ui.env.path(u"data"_s));
@@ -158,7 +159,8 @@ int main(int argc, char** argv)
         QStringList ids;
         for (int i = 0; i < 12; ++i)
             ids << u"clip%1"_s.arg(i);
-        ok &= ui.answer(u"A playlist of twelve clips"_s, ids);
+        ok &= ui.answer(u"A playlist of twelve clips"_s, ids,
+                        {{u"clip0"_s, u"is_live"_s}, {u"clip3"_s, u"is_upcoming"_s}});
         ui.model.queue().enqueue({video(u"clip1"_s), video(u"clip2"_s)}, Preset::p1080);
         for (const QString& id : {u"clip1"_s, u"clip2"_s})
             ui.childFor(id)->end(0);
@@ -187,10 +189,10 @@ int main(int argc, char** argv)
     }
     if (theme == u"dark"_s) {
         // Built light, then switched: whatever keeps colours must follow.
-        QApplication::setPalette(Appearance::lightPalette());
+        Appearance::applyPalette(Appearance::lightPalette());
         Ui ui;
         ok &= ui.showActive() && fill(ui, server, [] { return true; });
-        QApplication::setPalette(Appearance::darkPalette());
+        Appearance::applyPalette(Appearance::darkPalette());
         ok &= save(ui, name(u"switched-from-light"_s));
     }
     if (!ok)
