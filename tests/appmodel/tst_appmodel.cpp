@@ -162,7 +162,11 @@ void TestAppModel::answers_data()
     row("empty playlist: no line names it", "", "", "");
     row("empty object", "{}", "", "");
     // "soon" is a stream yet to begin: listed, not ticked.
-    row("streams", R"({"title":"S","entries":[{"id":"on","live_status":"is_live"},{"id":"soon","live_status":"is_upcoming"},{"id":"past","live_status":"was_live"}]})", "S", "on soon past");
+    row("streams",
+        R"({"id":"on","live_status":"is_live","playlist_title":"S"})" "\n"
+        R"({"id":"soon","live_status":"is_upcoming","playlist_title":"S"})" "\n"
+        R"({"id":"past","live_status":"was_live","playlist_title":"S"})",
+        "S", "on soon past");
     row("single upcoming stream", R"({"id":"soon","live_status":"is_upcoming"})", "", "soon", u"youtu.be/soon"_s);
 }
 
