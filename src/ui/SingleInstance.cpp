@@ -60,7 +60,7 @@ QString SingleInstance::folderForUser()
     // Anyone may make a name in the temporary folder: one that another user
     // made first is not used, or they would get the links, or keep every
     // start waiting.
-    const QString own =
+    QString own =
         QDir::tempPath() + QStringLiteral("/reelcatch-") + QString::number(getuid());
     if (isPrivateFolder(own))
         return own;
