@@ -135,7 +135,7 @@ Failure Failure::ofDownload(const Download::Phase& phase)
 
 QStringList Failure::masked(const QStringList& command)
 {
-    const QString hidden(QChar(0x2026));
+    QString hidden(QChar(0x2026));
     // A proxy's "user:password@" after its scheme, if any.
     static const QRegularExpression credentials(
         QStringLiteral("^((?:[a-z][a-z0-9+.-]*://)?)[^/@]*@"),

@@ -504,7 +504,7 @@ void SettingsWindow::updateEngine()
 
 void SettingsWindow::showEvent(QShowEvent* event)
 {
-    QWidget::showEvent(event);
+    QDialog::showEvent(event);
     refreshSettings();
     refreshFolder();
     refreshEngine();
@@ -521,7 +521,7 @@ bool SettingsWindow::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_folderPath &&
         (event->type() == QEvent::Resize || event->type() == QEvent::FontChange))
         elideFolderPath();
-    return QWidget::eventFilter(watched, event);
+    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace reelcatch

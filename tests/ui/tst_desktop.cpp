@@ -214,6 +214,10 @@ void TestDesktop::aFloodAndNoDescriptorsLeft()
     QVERIFY2(written < 4 << 20, QByteArray::number(written).constData());
 
     // No file descriptor left when a start comes: it waits, and is served once there is room.
+#ifdef __SANITIZE_ADDRESS__
+    // The sanitizers' own checks need descriptors, and take their absence for a fault.
+    QSKIP("run in the builds without sanitizers");
+#endif
     QLocalSocket waiting;
     waiting.connectToServer(folder + u"/reelcatch.socket"_s);
     QVERIFY(waiting.waitForConnected(10000));
