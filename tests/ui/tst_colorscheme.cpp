@@ -213,14 +213,14 @@ void TestColorScheme::rowsAndFieldsStandOut()
     const QImage listed = downloads->viewport()->grab().toImage();
     const auto geometryOf = [&](int row) { return downloads->downloadDelegate()->geometry(downloads->visualRect(downloads->model()->index(row, 0)), downloads, downloads->model()->index(row, 0)); };
 
-    SettingsWindow settings(ui.model, ui.chooser);
-    settings.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&settings));
+    SettingsWindow settingsWindow(ui.model, ui.chooser);
+    settingsWindow.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&settingsWindow));
     QCheckBox* box = nullptr;
-    for (QCheckBox* toggle : settings.findChildren<QCheckBox*>())
+    for (QCheckBox* toggle : settingsWindow.findChildren<QCheckBox*>())
         box = toggle->isChecked() ? box : toggle;
     QVERIFY(box);
-    auto* field = settings.findChild<QSpinBox*>(u"startGap"_s);
+    auto* field = settingsWindow.findChild<QSpinBox*>(u"startGap"_s);
     const auto edgeOf = [](QWidget* w) { return edgeContrast(w->parentWidget()->grab().toImage(), w->mapTo(w->parentWidget(), QPoint(0, w->height() / 2))); };
 
     const std::pair<const char*, std::pair<double, int>> texts[] = {
