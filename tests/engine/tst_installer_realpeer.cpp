@@ -93,7 +93,7 @@ void TestInstallerRealPeer::installsRealDeno()
     QVERIFY(QTest::qWaitFor([&] { return run.has_value(); }, 60000));
     QVERIFY(run->ok() && run->value().status == 0);
     QVERIFY2(run->value().out.startsWith("deno "), run->value().out.constData());
-    QCOMPARE(YtdlpArgs::common(engine, QString::fromLatin1(YtdlpArgs::jsRuntimesSince)).mid(1),
+    QCOMPARE(YtdlpArgs::common(engine, QString::fromLatin1(YtdlpArgs::jsRuntimesSince)).mid(2),
              (QStringList{QStringLiteral("--js-runtimes"),
                           QStringLiteral("deno:") + engine.managedDeno()}));
 }
