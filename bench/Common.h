@@ -3,7 +3,7 @@
 // What every measurement of the bench shares: memory and CPU readings of this
 // process, a probe for the GUI thread's lateness, a watch on a child's exit,
 // and the answers and lines the measurements feed the model.
-#include "ToolInstaller.h"
+#include "engine/ToolInstaller.h"
 
 #include <QByteArray>
 #include <QObject>

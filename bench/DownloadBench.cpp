@@ -1,12 +1,12 @@
 // Debian's yt-dlp downloading a large file from the loopback HTTP server,
 // once through the app model and once as the same command line run alone,
 // alternately, to see what the model adds to a download's wall time.
-#include "AppModel.h"
-#include "Prefs.h"
-#include "ChildProcess.h"
 #include "Benches.h"
 #include "Common.h"
 #include "FakeYtdlp.h"
+#include "appmodel/AppModel.h"
+#include "engine/ChildProcess.h"
+#include "model/Prefs.h"
 
 #include "HttpServer.h"
 #include "TestEnv.h"

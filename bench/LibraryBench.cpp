@@ -5,7 +5,7 @@
 // (the history test of every row, as ResultsPane makes it).
 //   reelcatch-bench-library
 #include "Fixture.h"
-#include "LibraryStore.h"
+#include "appmodel/LibraryStore.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>

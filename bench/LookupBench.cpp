@@ -2,16 +2,16 @@
 // follow the fake yt-dlp's lines, the time from its exit to the end of the
 // lookup, the GUI thread's worst lateness meanwhile, and this process's
 // memory before, during and after.
-#include "AppModel.h"
-#include "ChildProcess.h"
-#include "Prefs.h"
 #include "Benches.h"
 #include "Common.h"
 #include "FakeYtdlp.h"
+#include "appmodel/AppModel.h"
+#include "engine/ChildProcess.h"
+#include "model/Prefs.h"
 
 #include "TestEnv.h"
 
-#include "ListingLines.h"
+#include "appmodel/ListingLines.h"
 
 #include <QEventLoop>
 #include <QFile>

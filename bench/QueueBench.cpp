@@ -1,19 +1,19 @@
 // A long download queue in the real main window (offscreen): enqueueing
 // 100,000 results, the app's CPU while two of them download and the rest
 // wait, and Remove and Clear Finished on that list.
-#include "AppModel.h"
-#include "AppShell.h"
 #include "Benches.h"
 #include "Common.h"
-#include "DesktopServices.h"
-#include "DialogFolderChooser.h"
-#include "DownloadsList.h"
-#include "DownloadsPane.h"
 #include "FakeYtdlp.h"
-#include "MainWindow.h"
-#include "Prefs.h"
 #include "TestEnv.h"
-#include "ThumbnailCache.h"
+#include "appmodel/AppModel.h"
+#include "model/Prefs.h"
+#include "ui/AppShell.h"
+#include "ui/DesktopServices.h"
+#include "ui/DialogFolderChooser.h"
+#include "ui/DownloadsList.h"
+#include "ui/DownloadsPane.h"
+#include "ui/MainWindow.h"
+#include "ui/ThumbnailCache.h"
 
 #include <QApplication>
 #include <QEventLoop>

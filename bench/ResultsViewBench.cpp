@@ -9,22 +9,22 @@
 //     the distinct rows on screen in any painted frame of the list.
 // Thumbnails are asked for at their real addresses; the network manager
 // counts each request and answers it from the loopback server.
-#include "AppModel.h"
-#include "Prefs.h"
-#include "AppShell.h"
 #include "Common.h"
-#include "DesktopServices.h"
-#include "DialogFolderChooser.h"
 #include "FakeYtdlp.h"
+#include "appmodel/AppModel.h"
+#include "model/Prefs.h"
+#include "ui/AppShell.h"
+#include "ui/DesktopServices.h"
+#include "ui/DialogFolderChooser.h"
 
 #include "HttpServer.h"
-#include "MainWindow.h"
-#include "ResultsList.h"
-#include "ResultsModel.h"
-#include "ResultsPane.h"
 #include "TestEnv.h"
-#include "ThumbnailCache.h"
 #include "UiBench.h"
+#include "ui/MainWindow.h"
+#include "ui/ResultsList.h"
+#include "ui/ResultsModel.h"
+#include "ui/ResultsPane.h"
+#include "ui/ThumbnailCache.h"
 
 #include <QApplication>
 #include <QBitArray>

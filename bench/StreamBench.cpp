@@ -1,16 +1,16 @@
 // The cost of a download's output stream: the app's CPU time while several
 // fake downloads print progress lines at yt-dlp's pace, and the raw speed of
 // cutting recorded output into lines and applying them to a job.
-#include "AppModel.h"
-#include "Prefs.h"
-#include "ChildProcess.h"
 #include "Benches.h"
 #include "Common.h"
 #include "FakeYtdlp.h"
+#include "appmodel/AppModel.h"
+#include "engine/ChildProcess.h"
+#include "model/Prefs.h"
 
-#include "LineReader.h"
-#include "ProgressProtocol.h"
 #include "TestEnv.h"
+#include "appmodel/ProgressProtocol.h"
+#include "engine/LineReader.h"
 
 #include <QEventLoop>
 #include <QJsonObject>

@@ -19,7 +19,7 @@
 // - no line is longer than the cap, none holds a CR or LF, and the reader
 //   never holds more than maxPending bytes.
 #include "FuzzCheck.h"
-#include "LineReader.h"
+#include "engine/LineReader.h"
 
 #include <QStringList>
 

@@ -17,7 +17,7 @@
 //   first of each id, in order), names the playlist as its first playlist
 //   line does, and counts the same objects and unreadable lines.
 #include "FuzzCheck.h"
-#include "ListingLines.h"
+#include "appmodel/ListingLines.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -11,9 +11,9 @@
 // - an address target is a fixed point: normalizing it again gives it back,
 //   so a target that is typed in again (from the history, say) looks up the
 //   same thing.
-#include "Listing.h"
 #include "FuzzCheck.h"
-#include "YouTubeHosts.h"
+#include "appmodel/Listing.h"
+#include "model/YouTubeHosts.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -21,10 +21,10 @@
 // - an "ERROR:" line adds at most one message, non-empty and trimmed; no
 //   other line adds one;
 // - nothing at all changes for a cancelled job.
-#include "Download.h"
 #include "FuzzCheck.h"
-#include "LineReader.h"
-#include "ProgressProtocol.h"
+#include "appmodel/ProgressProtocol.h"
+#include "engine/LineReader.h"
+#include "model/Download.h"
 
 #include <QDir>
 #include <QJsonObject>

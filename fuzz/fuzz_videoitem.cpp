@@ -17,7 +17,7 @@
 //   yt-dlp escapes every non-ASCII character, and ListingScanner leaves any
 //   byte order mark to QJsonDocument, so nothing else sees such objects.)
 #include "FuzzCheck.h"
-#include "VideoItem.h"
+#include "model/VideoItem.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

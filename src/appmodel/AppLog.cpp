@@ -1,4 +1,4 @@
-#include "AppLog.h"
+#include "appmodel/AppLog.h"
 
 namespace reelcatch {
 

@@ -1,6 +1,6 @@
-#include "AppModel.h"
+#include "appmodel/AppModel.h"
 
-#include "Prefs.h"
+#include "model/Prefs.h"
 
 #include <QCoreApplication>
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "ClipboardWatch.h"
-#include "CookieSources.h"
-#include "DownloadQueue.h"
-#include "EngineReadiness.h"
-#include "Library.h"
-#include "Lookup.h"
-#include "Platform.h"
+#include "appmodel/ClipboardWatch.h"
+#include "appmodel/CookieSources.h"
+#include "appmodel/DownloadQueue.h"
+#include "appmodel/EngineReadiness.h"
+#include "appmodel/Library.h"
+#include "appmodel/Lookup.h"
+#include "appmodel/Platform.h"
 
 #include <QObject>
 

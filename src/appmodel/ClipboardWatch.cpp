@@ -1,10 +1,10 @@
 // Picking up a YouTube link the user copied in another application.
-#include "ClipboardWatch.h"
+#include "appmodel/ClipboardWatch.h"
 
-#include "Lookup.h"
-#include "Platform.h"
-#include "Prefs.h"
-#include "YouTubeHosts.h"
+#include "appmodel/Lookup.h"
+#include "appmodel/Platform.h"
+#include "model/Prefs.h"
+#include "model/YouTubeHosts.h"
 
 #include <QTextBoundaryFinder>
 #include <QUrl>

@@ -1,8 +1,8 @@
-#include "CookieSources.h"
+#include "appmodel/CookieSources.h"
 
-#include "AppLog.h"
-#include "Engine.h"
-#include "Prefs.h"
+#include "appmodel/AppLog.h"
+#include "engine/Engine.h"
+#include "model/Prefs.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

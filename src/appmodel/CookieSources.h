@@ -1,6 +1,6 @@
 #pragma once
 
-#include "YtdlpArgs.h"
+#include "engine/YtdlpArgs.h"
 
 #include <QList>
 #include <QObject>

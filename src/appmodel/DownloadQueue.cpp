@@ -1,17 +1,17 @@
 // The download queue: jobs are added at the front of the list and started
 // from its end, oldest first, up to the parallel limit; each runs its own
 // yt-dlp, whose lines move the job along.
-#include "DownloadQueue.h"
+#include "appmodel/DownloadQueue.h"
 
-#include "AppLog.h"
-#include "ChildProcess.h"
-#include "Engine.h"
-#include "EngineReadiness.h"
-#include "Failure.h"
-#include "Prefs.h"
-#include "ProgressProtocol.h"
-#include "ShownText.h"
-#include "YtdlpArgs.h"
+#include "appmodel/AppLog.h"
+#include "appmodel/EngineReadiness.h"
+#include "appmodel/Failure.h"
+#include "appmodel/ProgressProtocol.h"
+#include "engine/ChildProcess.h"
+#include "engine/Engine.h"
+#include "engine/YtdlpArgs.h"
+#include "model/Prefs.h"
+#include "model/ShownText.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "Download.h"
-#include "Platform.h"
-#include "StartPacer.h"
-#include "VideoItem.h"
-#include "YtdlpArgs.h"
+#include "appmodel/Platform.h"
+#include "appmodel/StartPacer.h"
+#include "engine/YtdlpArgs.h"
+#include "model/Download.h"
+#include "model/VideoItem.h"
 
 #include <QDateTime>
 #include <QHash>

@@ -1,10 +1,10 @@
 // Keeping the download engine ready: yt-dlp and deno installed and fresh,
 // ffmpeg fetched the first time a download needs it.
-#include "EngineReadiness.h"
+#include "appmodel/EngineReadiness.h"
 
-#include "Engine.h"
-#include "AppLog.h"
-#include "ToolInstaller.h"
+#include "appmodel/AppLog.h"
+#include "engine/Engine.h"
+#include "engine/ToolInstaller.h"
 
 #include <QTimer>
 

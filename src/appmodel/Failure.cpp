@@ -1,4 +1,4 @@
-#include "Failure.h"
+#include "appmodel/Failure.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

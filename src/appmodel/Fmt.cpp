@@ -1,4 +1,4 @@
-#include "Fmt.h"
+#include "appmodel/Fmt.h"
 
 #include <QLocale>
 

@@ -1,4 +1,4 @@
-#include "JsonCursor.h"
+#include "appmodel/JsonCursor.h"
 
 #include <array>
 #include <charconv>

@@ -1,7 +1,7 @@
-#include "Library.h"
+#include "appmodel/Library.h"
 
-#include "AppLog.h"
-#include "Failure.h"
+#include "appmodel/AppLog.h"
+#include "appmodel/Failure.h"
 
 #include <QCoreApplication>
 #include <QThread>

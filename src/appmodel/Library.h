@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DownloadQueue.h"
-#include "LibraryStore.h"
+#include "appmodel/DownloadQueue.h"
+#include "appmodel/LibraryStore.h"
 
 #include <QHash>
 #include <QObject>

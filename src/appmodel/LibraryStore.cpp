@@ -1,8 +1,8 @@
 // The store of jobs and history: one SQLite file in WAL mode, each batch of
 // changes one transaction, the schema's version in PRAGMA user_version.
-#include "LibraryStore.h"
+#include "appmodel/LibraryStore.h"
 
-#include "AppLog.h"
+#include "appmodel/AppLog.h"
 
 #include <QDir>
 #include <QFile>

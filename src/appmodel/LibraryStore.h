@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Download.h"
+#include "model/Download.h"
 
 #include <QDateTime>
 #include <QList>

@@ -1,6 +1,6 @@
-#include "Listing.h"
+#include "appmodel/Listing.h"
 
-#include "YouTubeHosts.h"
+#include "model/YouTubeHosts.h"
 
 #include <QUrl>
 

@@ -1,4 +1,4 @@
-#include "ListingLines.h"
+#include "appmodel/ListingLines.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ListingScanner.h"
+#include "appmodel/ListingScanner.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

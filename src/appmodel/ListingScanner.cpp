@@ -1,6 +1,6 @@
-#include "ListingScanner.h"
+#include "appmodel/ListingScanner.h"
 
-#include "JsonCursor.h"
+#include "appmodel/JsonCursor.h"
 
 #include <array>
 

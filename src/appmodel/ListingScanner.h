@@ -1,6 +1,6 @@
 #pragma once
 
-#include "VideoItem.h"
+#include "model/VideoItem.h"
 
 #include <QByteArrayView>
 #include <QString>

@@ -1,12 +1,12 @@
 // Running a lookup and publishing what it found.
-#include "Lookup.h"
+#include "appmodel/Lookup.h"
 
-#include "AppLog.h"
-#include "Engine.h"
-#include "EngineReadiness.h"
-#include "ListingLines.h"
-#include "ShownText.h"
-#include "YtdlpArgs.h"
+#include "appmodel/AppLog.h"
+#include "appmodel/EngineReadiness.h"
+#include "appmodel/ListingLines.h"
+#include "engine/Engine.h"
+#include "engine/YtdlpArgs.h"
+#include "model/ShownText.h"
 
 #include <QMetaObject>
 #include <QMutex>

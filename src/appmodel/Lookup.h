@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Listing.h"
-#include "VideoItem.h"
-#include "YtdlpArgs.h"
+#include "appmodel/Listing.h"
+#include "engine/YtdlpArgs.h"
+#include "model/VideoItem.h"
 
 #include <QList>
 #include <QObject>

@@ -1,7 +1,7 @@
-#include "ProgressProtocol.h"
+#include "appmodel/ProgressProtocol.h"
 
-#include "Fmt.h"
-#include "LineReader.h"
+#include "appmodel/Fmt.h"
+#include "engine/LineReader.h"
 
 #include <QCoreApplication>
 #include <QDir>

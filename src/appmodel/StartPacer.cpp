@@ -1,4 +1,4 @@
-#include "StartPacer.h"
+#include "appmodel/StartPacer.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "SystemClipboard.h"
+#include "appmodel/SystemClipboard.h"
 
 #include <QClipboard>
 #include <QMimeData>

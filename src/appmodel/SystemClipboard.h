@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Platform.h"
+#include "appmodel/Platform.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "ArchiveUnpack.h"
+#include "engine/ArchiveUnpack.h"
 
 #include <QFile>
 

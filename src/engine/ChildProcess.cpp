@@ -1,9 +1,9 @@
-#include "ChildProcess.h"
+#include "engine/ChildProcess.h"
 
-#include "LineReader.h"
-#include "Log.h"
-#include "PacedOutput.h"
-#include "ProcessGroup.h"
+#include "engine/LineReader.h"
+#include "engine/Log.h"
+#include "engine/PacedOutput.h"
+#include "engine/ProcessGroup.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

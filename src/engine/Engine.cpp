@@ -1,4 +1,4 @@
-#include "Engine.h"
+#include "engine/Engine.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AppError.h"
-#include "ChildProcess.h"
+#include "engine/AppError.h"
+#include "engine/ChildProcess.h"
 
 #include <QByteArray>
 #include <QDateTime>

@@ -1,7 +1,7 @@
-#include "Installer.h"
+#include "engine/Installer.h"
 
-#include "InstallerJob.h"
-#include "ToolTrust.h"
+#include "engine/InstallerJob.h"
+#include "engine/ToolTrust.h"
 
 #include <QNetworkAccessManager>
 #include <QPointer>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Engine.h"
-#include "ToolInstaller.h"
+#include "engine/Engine.h"
+#include "engine/ToolInstaller.h"
 
 #include <QString>
 #include <QUrl>

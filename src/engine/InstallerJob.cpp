@@ -1,8 +1,8 @@
-#include "InstallerJob.h"
+#include "engine/InstallerJob.h"
 
-#include "ArchiveUnpack.h"
-#include "Log.h"
-#include "ToolTrust.h"
+#include "engine/ArchiveUnpack.h"
+#include "engine/Log.h"
+#include "engine/ToolTrust.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

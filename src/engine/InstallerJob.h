@@ -2,8 +2,8 @@
 
 // The installer's own parts: what it knows of one tool, and the job that
 // fetches, checks and places it.
-#include "ChildProcess.h"
-#include "Installer.h"
+#include "engine/ChildProcess.h"
+#include "engine/Installer.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "Log.h"
+#include "engine/Log.h"
 
 namespace reelcatch {
 

@@ -1,4 +1,4 @@
-#include "PacedOutput.h"
+#include "engine/PacedOutput.h"
 
 #include <QProcess>
 #include <QSocketNotifier>

@@ -1,6 +1,6 @@
-#include "ProcessGroup.h"
+#include "engine/ProcessGroup.h"
 
-#include "Log.h"
+#include "engine/Log.h"
 
 #include <QFileInfo>
 #include <QProcess>

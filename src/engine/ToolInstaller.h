@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AppError.h"
+#include "engine/AppError.h"
 
 #include <QObject>
 #include <QtGlobal>

@@ -1,6 +1,6 @@
-#include "ToolTrust.h"
+#include "engine/ToolTrust.h"
 
-#include "Log.h"
+#include "engine/Log.h"
 
 #include <QDateTime>
 #include <QDir>

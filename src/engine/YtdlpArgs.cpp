@@ -1,7 +1,7 @@
-#include "YtdlpArgs.h"
+#include "engine/YtdlpArgs.h"
 
-#include "Engine.h"
-#include "Prefs.h"
+#include "engine/Engine.h"
+#include "model/Prefs.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Preset.h"
+#include "model/Preset.h"
 
 #include <QString>
 #include <QStringList>

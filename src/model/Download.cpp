@@ -1,4 +1,4 @@
-#include "Download.h"
+#include "model/Download.h"
 
 #include <QRandomGenerator>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Preset.h"
-#include "VideoItem.h"
+#include "model/Preset.h"
+#include "model/VideoItem.h"
 
 #include <QObject>
 #include <QString>

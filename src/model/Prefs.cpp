@@ -1,4 +1,4 @@
-#include "Prefs.h"
+#include "model/Prefs.h"
 
 #include <QDir>
 #include <QStandardPaths>

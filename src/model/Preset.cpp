@@ -1,4 +1,4 @@
-#include "Preset.h"
+#include "model/Preset.h"
 
 #include <QCoreApplication>
 #include <QHashFunctions>

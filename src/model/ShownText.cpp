@@ -1,4 +1,4 @@
-#include "ShownText.h"
+#include "model/ShownText.h"
 
 #include <QTextBoundaryFinder>
 

@@ -1,7 +1,7 @@
-#include "VideoItem.h"
+#include "model/VideoItem.h"
 
-#include "ShownText.h"
-#include "YouTubeHosts.h"
+#include "model/ShownText.h"
+#include "model/YouTubeHosts.h"
 
 #include <QHashFunctions>
 #include <QJsonArray>

@@ -1,11 +1,11 @@
-#include "AppShell.h"
+#include "ui/AppShell.h"
 
-#include "AppIcon.h"
-#include "AppModel.h"
-#include "DesktopCues.h"
-#include "MainWindow.h"
-#include "SettingsWindow.h"
-#include "WindowFit.h"
+#include "appmodel/AppModel.h"
+#include "ui/AppIcon.h"
+#include "ui/DesktopCues.h"
+#include "ui/MainWindow.h"
+#include "ui/SettingsWindow.h"
+#include "ui/WindowFit.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
-#include "Appearance.h"
+#include "ui/Appearance.h"
 
-#include "Icons.h"
-#include "RowStyle.h"
+#include "ui/Icons.h"
+#include "ui/RowStyle.h"
 
 #include <QApplication>
 #include <QGuiApplication>

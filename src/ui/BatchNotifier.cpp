@@ -1,7 +1,7 @@
-#include "BatchNotifier.h"
+#include "ui/BatchNotifier.h"
 
-#include "DesktopActions.h"
-#include "UiLog.h"
+#include "ui/DesktopActions.h"
+#include "ui/UiLog.h"
 
 #include <QCoreApplication>
 #include <QDBusMessage>

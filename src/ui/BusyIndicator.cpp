@@ -1,6 +1,6 @@
-#include "BusyIndicator.h"
+#include "ui/BusyIndicator.h"
 
-#include "Appearance.h"
+#include "ui/Appearance.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
-#include "Canberra.h"
+#include "ui/Canberra.h"
 
 #ifdef REELCATCH_HAVE_CANBERRA
-#include "UiLog.h"
+#include "ui/UiLog.h"
 
 #include <dlfcn.h>
 

@@ -1,7 +1,7 @@
-#include "ColorScheme.h"
+#include "ui/ColorScheme.h"
 
-#include "Appearance.h"
-#include "UiLog.h"
+#include "ui/Appearance.h"
+#include "ui/UiLog.h"
 
 #include <QApplication>
 #include <QDBusMessage>

@@ -1,6 +1,6 @@
-#include "DesktopCues.h"
+#include "ui/DesktopCues.h"
 
-#include "Canberra.h"
+#include "ui/Canberra.h"
 
 #include <QApplication>
 #include <QDBusMessage>

@@ -1,6 +1,6 @@
-#include "DesktopServices.h"
+#include "ui/DesktopServices.h"
 
-#include "UiLog.h"
+#include "ui/UiLog.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>

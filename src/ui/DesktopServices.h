@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DesktopActions.h"
+#include "ui/DesktopActions.h"
 
 #include <QDBusConnection>
 #include <QObject>

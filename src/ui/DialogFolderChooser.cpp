@@ -1,4 +1,4 @@
-#include "DialogFolderChooser.h"
+#include "ui/DialogFolderChooser.h"
 
 #include <QApplication>
 #include <QFileDialog>

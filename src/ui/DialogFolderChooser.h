@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Prefs.h"
+#include "model/Prefs.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,8 +1,8 @@
-#include "DownloadDelegate.h"
+#include "ui/DownloadDelegate.h"
 
-#include "PlainText.h"
-#include "RowStyle.h"
-#include "ThumbnailCache.h"
+#include "ui/PlainText.h"
+#include "ui/RowStyle.h"
+#include "ui/ThumbnailCache.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DownloadsModel.h"
+#include "ui/DownloadsModel.h"
 
 #include <QColor>
 #include <QElapsedTimer>

@@ -1,13 +1,13 @@
-#include "DownloadsList.h"
+#include "ui/DownloadsList.h"
 
-#include "AppModel.h"
-#include "DesktopActions.h"
-#include "DownloadDelegate.h"
-#include "EngineReadiness.h"
-#include "Failure.h"
-#include "Prefs.h"
-#include "ShownText.h"
-#include "ThumbnailCache.h"
+#include "appmodel/AppModel.h"
+#include "appmodel/EngineReadiness.h"
+#include "appmodel/Failure.h"
+#include "model/Prefs.h"
+#include "model/ShownText.h"
+#include "ui/DesktopActions.h"
+#include "ui/DownloadDelegate.h"
+#include "ui/ThumbnailCache.h"
 
 #include <QDesktopServices>
 #include <QDialog>

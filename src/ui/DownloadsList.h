@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DownloadsModel.h"
-#include "PaintedRowList.h"
+#include "ui/DownloadsModel.h"
+#include "ui/PaintedRowList.h"
 
 #include <QSet>
 

@@ -1,7 +1,7 @@
-#include "DownloadsModel.h"
+#include "ui/DownloadsModel.h"
 
-#include "DownloadQueue.h"
-#include "Failure.h"
+#include "appmodel/DownloadQueue.h"
+#include "appmodel/Failure.h"
 
 #include <QDateTime>
 

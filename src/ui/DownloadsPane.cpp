@@ -1,10 +1,10 @@
-#include "DownloadsPane.h"
+#include "ui/DownloadsPane.h"
 
-#include "AppModel.h"
-#include "Prefs.h"
-#include "Appearance.h"
-#include "DesktopActions.h"
-#include "DownloadsList.h"
+#include "appmodel/AppModel.h"
+#include "model/Prefs.h"
+#include "ui/Appearance.h"
+#include "ui/DesktopActions.h"
+#include "ui/DownloadsList.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

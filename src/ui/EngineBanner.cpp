@@ -1,9 +1,9 @@
-#include "EngineBanner.h"
+#include "ui/EngineBanner.h"
 
-#include "AppModel.h"
-#include "Appearance.h"
-#include "BusyIndicator.h"
-#include "PlainText.h"
+#include "appmodel/AppModel.h"
+#include "ui/Appearance.h"
+#include "ui/BusyIndicator.h"
+#include "ui/PlainText.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

@@ -1,11 +1,11 @@
-#include "HeaderBar.h"
+#include "ui/HeaderBar.h"
 
-#include "AppModel.h"
-#include "Prefs.h"
-#include "Appearance.h"
-#include "BusyIndicator.h"
-#include "Icons.h"
-#include "PlainText.h"
+#include "appmodel/AppModel.h"
+#include "model/Prefs.h"
+#include "ui/Appearance.h"
+#include "ui/BusyIndicator.h"
+#include "ui/Icons.h"
+#include "ui/PlainText.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,10 +1,10 @@
-#include "HelpDialogs.h"
+#include "ui/HelpDialogs.h"
 
-#include "AppModel.h"
-#include "Engine.h"
-#include "EngineReadiness.h"
-#include "Prefs.h"
-#include "ThumbnailCache.h"
+#include "appmodel/AppModel.h"
+#include "appmodel/EngineReadiness.h"
+#include "engine/Engine.h"
+#include "model/Prefs.h"
+#include "ui/ThumbnailCache.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>

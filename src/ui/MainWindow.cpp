@@ -1,17 +1,17 @@
-#include "MainWindow.h"
+#include "ui/MainWindow.h"
 
-#include "AppIcon.h"
-#include "AppModel.h"
-#include "Appearance.h"
-#include "DownloadsList.h"
-#include "DownloadsPane.h"
-#include "EngineBanner.h"
-#include "HeaderBar.h"
-#include "HelpDialogs.h"
-#include "Prefs.h"
-#include "ResultsList.h"
-#include "ResultsPane.h"
-#include "WindowFit.h"
+#include "appmodel/AppModel.h"
+#include "model/Prefs.h"
+#include "ui/AppIcon.h"
+#include "ui/Appearance.h"
+#include "ui/DownloadsList.h"
+#include "ui/DownloadsPane.h"
+#include "ui/EngineBanner.h"
+#include "ui/HeaderBar.h"
+#include "ui/HelpDialogs.h"
+#include "ui/ResultsList.h"
+#include "ui/ResultsPane.h"
+#include "ui/WindowFit.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -21,7 +21,6 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QToolButton>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -29,6 +28,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSplitter>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace reelcatch {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "HelpDialogs.h"
-#include "Preset.h"
+#include "model/Preset.h"
+#include "ui/HelpDialogs.h"
 
 #include <QMainWindow>
 #include <QPointer>

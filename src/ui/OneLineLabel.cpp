@@ -1,6 +1,6 @@
-#include "OneLineLabel.h"
+#include "ui/OneLineLabel.h"
 
-#include "PlainText.h"
+#include "ui/PlainText.h"
 
 #include <QPainter>
 #include <QStyle>

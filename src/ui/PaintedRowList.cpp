@@ -1,4 +1,4 @@
-#include "PaintedRowList.h"
+#include "ui/PaintedRowList.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ShownText.h"
+#include "model/ShownText.h"
 
 #include <QString>
 #include <QTextDocument>

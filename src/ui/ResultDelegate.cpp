@@ -1,9 +1,9 @@
-#include "ResultDelegate.h"
+#include "ui/ResultDelegate.h"
 
-#include "PlainText.h"
-#include "ResultsModel.h"
-#include "RowStyle.h"
-#include "ThumbnailCache.h"
+#include "ui/PlainText.h"
+#include "ui/ResultsModel.h"
+#include "ui/RowStyle.h"
+#include "ui/ThumbnailCache.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,10 +1,10 @@
-#include "ResultsList.h"
+#include "ui/ResultsList.h"
 
-#include "AppModel.h"
-#include "DesktopActions.h"
-#include "ResultDelegate.h"
-#include "ResultsModel.h"
-#include "ThumbnailCache.h"
+#include "appmodel/AppModel.h"
+#include "ui/DesktopActions.h"
+#include "ui/ResultDelegate.h"
+#include "ui/ResultsModel.h"
+#include "ui/ThumbnailCache.h"
 
 #include <QDesktopServices>
 #include <QHoverEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PaintedRowList.h"
-#include "Preset.h"
+#include "model/Preset.h"
+#include "ui/PaintedRowList.h"
 
 #include <QListView>
 #include <QTimer>

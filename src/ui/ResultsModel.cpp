@@ -1,7 +1,7 @@
-#include "ResultsModel.h"
+#include "ui/ResultsModel.h"
 
-#include "AppModel.h"
-#include "Fmt.h"
+#include "appmodel/AppModel.h"
+#include "appmodel/Fmt.h"
 
 namespace reelcatch {
 

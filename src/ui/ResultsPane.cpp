@@ -1,12 +1,12 @@
-#include "ResultsPane.h"
+#include "ui/ResultsPane.h"
 
-#include "AppModel.h"
-#include "Prefs.h"
-#include "Appearance.h"
-#include "DesktopActions.h"
-#include "OneLineLabel.h"
-#include "PlainText.h"
-#include "ResultsList.h"
+#include "appmodel/AppModel.h"
+#include "model/Prefs.h"
+#include "ui/Appearance.h"
+#include "ui/DesktopActions.h"
+#include "ui/OneLineLabel.h"
+#include "ui/PlainText.h"
+#include "ui/ResultsList.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

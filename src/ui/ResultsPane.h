@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Failure.h"
-#include "Preset.h"
+#include "appmodel/Failure.h"
+#include "model/Preset.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "RowStyle.h"
+#include "ui/RowStyle.h"
 
-#include "Icons.h"
+#include "ui/Icons.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

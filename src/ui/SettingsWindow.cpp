@@ -1,9 +1,9 @@
-#include "SettingsWindow.h"
+#include "ui/SettingsWindow.h"
 
-#include "AppModel.h"
-#include "Prefs.h"
-#include "PlainText.h"
-#include "WindowFit.h"
+#include "appmodel/AppModel.h"
+#include "model/Prefs.h"
+#include "ui/PlainText.h"
+#include "ui/WindowFit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,9 +20,9 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QSpinBox>
 #include <QStyle>
 #include <QTimer>
-#include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
 

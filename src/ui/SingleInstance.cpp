@@ -1,6 +1,6 @@
-#include "SingleInstance.h"
+#include "ui/SingleInstance.h"
 
-#include "UiLog.h"
+#include "ui/UiLog.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

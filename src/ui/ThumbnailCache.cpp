@@ -1,6 +1,6 @@
-#include "ThumbnailCache.h"
+#include "ui/ThumbnailCache.h"
 
-#include "UiLog.h"
+#include "ui/UiLog.h"
 
 #include <QBuffer>
 #include <QDateTime>

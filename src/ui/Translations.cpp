@@ -1,6 +1,6 @@
-#include "Translations.h"
+#include "ui/Translations.h"
 
-#include "UiLog.h"
+#include "ui/UiLog.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

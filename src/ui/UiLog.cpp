@@ -1,4 +1,4 @@
-#include "UiLog.h"
+#include "ui/UiLog.h"
 
 namespace reelcatch {
 

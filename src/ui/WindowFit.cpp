@@ -1,4 +1,4 @@
-#include "WindowFit.h"
+#include "ui/WindowFit.h"
 
 #include <QGuiApplication>
 #include <QScreen>

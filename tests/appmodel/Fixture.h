@@ -2,11 +2,11 @@
 
 // The model on a sandbox, its children made by a FakeRunner, with recording
 // desktop services and an installer that waits to be told how it ends.
-#include "AppModel.h"
 #include "FakeRunner.h"
-#include "Prefs.h"
 #include "TestEnv.h"
-#include "ToolInstaller.h"
+#include "appmodel/AppModel.h"
+#include "engine/ToolInstaller.h"
+#include "model/Prefs.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -4,14 +4,14 @@
 // (printing "lookup"); it prints "pid PID GROUP NAME" once for every process
 // in its children's groups. "quit" on standard input (or its end) quits as
 // the desktop does, with aboutToQuit.
-#include "AppModel.h"
-#include "Installer.h"
-#include "Prefs.h"
 #include "ProcessTable.h"
+#include "appmodel/AppModel.h"
+#include "engine/Installer.h"
+#include "model/Prefs.h"
 
 #include <QCoreApplication>
-#include <QJsonObject>
 #include <QHash>
+#include <QJsonObject>
 #include <QSocketNotifier>
 #include <QTimer>
 

@@ -2,7 +2,7 @@
 // (target, answer read streaming and whole, errors, stopping), links taken
 // from the clipboard, and what keeping the engine ready installs and says.
 #include "Fixture.h"
-#include "ListingLines.h"
+#include "appmodel/ListingLines.h"
 
 #include <QFile>
 #include <QJsonDocument>

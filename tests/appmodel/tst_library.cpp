@@ -1,6 +1,6 @@
 // The kept download list and history: a real SQLite file in a sandbox.
 #include "Fixture.h"
-#include "LibraryStore.h"
+#include "appmodel/LibraryStore.h"
 
 #include <QCryptographicHash>
 #include <QProcess>

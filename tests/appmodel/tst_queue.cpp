@@ -1,10 +1,10 @@
 // The download queue, its yt-dlp runs played by FakeRunner children: limit,
 // endings, cancel, retry and remove, the wait for ffmpeg, counts and row
 // signals, a long random workload; and the line reader and progress protocol.
-#include "Failure.h"
 #include "Fixture.h"
-#include "LineReader.h"
-#include "ProgressProtocol.h"
+#include "appmodel/Failure.h"
+#include "appmodel/ProgressProtocol.h"
+#include "engine/LineReader.h"
 
 #include <QLocale>
 #include <QRandomGenerator>

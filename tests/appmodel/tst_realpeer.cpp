@@ -3,8 +3,8 @@
 // killed while they run, leaving none of its yt-dlp and ffmpeg behind.
 #include "Fixture.h"
 #include "HttpServer.h"
-#include "LibraryStore.h"
 #include "ProcessTable.h"
+#include "appmodel/LibraryStore.h"
 
 #include <QFileInfo>
 #include <QScopeGuard>

@@ -2,9 +2,9 @@
 // the end reported once, stopping and killing the whole process group, the
 // inactivity limit, the application killed (grandchildren included), and the
 // paced pipe behind the lines mode.
-#include "ChildProcess.h"
-#include "PacedOutput.h"
 #include "ProcessTable.h"
+#include "engine/ChildProcess.h"
+#include "engine/PacedOutput.h"
 
 #include <QCoreApplication>
 #include <QDir>

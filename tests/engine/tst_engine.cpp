@@ -1,11 +1,11 @@
 // The engine: where it finds yt-dlp, deno and ffmpeg, the environment of
 // every child, file ages, yt-dlp's last error line, the version query, and
 // the yt-dlp command lines (by preset, ffmpeg, settings, version and deno).
-#include "Engine.h"
 #include "FakeRunner.h"
-#include "Prefs.h"
 #include "TestEnv.h"
-#include "YtdlpArgs.h"
+#include "engine/Engine.h"
+#include "engine/YtdlpArgs.h"
+#include "model/Prefs.h"
 
 #include <QDir>
 #include <QRegularExpression>

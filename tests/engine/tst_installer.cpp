@@ -2,8 +2,8 @@
 // way a download can fail (the earlier copy then stays and runs), and the
 // zip archives ffmpeg, ffprobe and deno come in.
 #include "HttpServer.h"
-#include "Installer.h"
 #include "TestEnv.h"
+#include "engine/Installer.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,9 +1,9 @@
 // Installing a real deno: the binary from deno's npm package, packed into a
 // zip and served from 127.0.0.1 where the release download would be.
 #include "HttpServer.h"
-#include "Installer.h"
 #include "TestEnv.h"
-#include "YtdlpArgs.h"
+#include "engine/Installer.h"
+#include "engine/YtdlpArgs.h"
 
 #include <QCryptographicHash>
 #include <QFile>

@@ -1,9 +1,9 @@
 // Video items from yt-dlp's JSON, format arguments, settings readers, job progress.
-#include "Download.h"
-#include "Prefs.h"
-#include "Preset.h"
 #include "TestEnv.h"
-#include "VideoItem.h"
+#include "model/Download.h"
+#include "model/Prefs.h"
+#include "model/Preset.h"
+#include "model/VideoItem.h"
 
 #include <QFile>
 #include <QJsonDocument>

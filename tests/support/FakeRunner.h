@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ChildProcess.h"
+#include "engine/ChildProcess.h"
 
 #include <QList>
 #include <QPointer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Engine.h"
+#include "engine/Engine.h"
 
 #include <QByteArray>
 #include <QDateTime>

@@ -3,17 +3,17 @@
 // The real main window over a model whose children are FakeRunner's, in a
 // TestEnv sandbox, with an installer that holds each installation until the
 // test ends it and recording desktop services.
-#include "AppModel.h"
-#include "DesktopActions.h"
-#include "Engine.h"
 #include "FakeRunner.h"
-#include "MainWindow.h"
-#include "Prefs.h"
-#include "SystemClipboard.h"
 #include "TestEnv.h"
-#include "ThumbnailCache.h"
-#include "ToolInstaller.h"
-#include "Translations.h"
+#include "appmodel/AppModel.h"
+#include "appmodel/SystemClipboard.h"
+#include "engine/Engine.h"
+#include "engine/ToolInstaller.h"
+#include "model/Prefs.h"
+#include "ui/DesktopActions.h"
+#include "ui/MainWindow.h"
+#include "ui/ThumbnailCache.h"
+#include "ui/Translations.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,15 +1,15 @@
 // Light and dark: the desktop portal's colour scheme read from a private
 // session bus, and what rows and Settings paint readable on both palettes.
-#include "Appearance.h"
-#include "ColorScheme.h"
-#include "DownloadDelegate.h"
-#include "DownloadsList.h"
-#include "DownloadsPane.h"
-#include "ResultDelegate.h"
-#include "ResultsList.h"
-#include "ResultsModel.h"
-#include "SettingsWindow.h"
 #include "UiFixture.h"
+#include "ui/Appearance.h"
+#include "ui/ColorScheme.h"
+#include "ui/DownloadDelegate.h"
+#include "ui/DownloadsList.h"
+#include "ui/DownloadsPane.h"
+#include "ui/ResultDelegate.h"
+#include "ui/ResultsList.h"
+#include "ui/ResultsModel.h"
+#include "ui/SettingsWindow.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>

@@ -2,12 +2,12 @@
 // `--instance FOLDER [LINK…]` does what main() does with its command line,
 // and the application itself started four times at once), and batch
 // notifications on a private session bus, to a server of our own.
-#include "AppShell.h"
-#include "BatchNotifier.h"
 #include "ProcessTable.h"
-#include "SingleInstance.h"
 #include "TestEnv.h"
 #include "UiFixture.h"
+#include "ui/AppShell.h"
+#include "ui/BatchNotifier.h"
+#include "ui/SingleInstance.h"
 
 #include <QDBusMessage>
 #include <QFile>

@@ -1,10 +1,10 @@
 // The downloads pane through its real list: rows, their painted buttons per
 // phase, what a progress change repaints, and Clear Finished.
-#include "DownloadDelegate.h"
-#include "DownloadsList.h"
-#include "DownloadsPane.h"
-#include "MainWindow.h"
 #include "UiFixture.h"
+#include "ui/DownloadDelegate.h"
+#include "ui/DownloadsList.h"
+#include "ui/DownloadsPane.h"
+#include "ui/MainWindow.h"
 
 #include <QAccessible>
 #include <QClipboard>

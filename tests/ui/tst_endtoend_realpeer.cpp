@@ -1,11 +1,11 @@
 // The whole way through the window with Debian's own yt-dlp and ffmpeg: a
 // clip made here and served on 127.0.0.1 is typed into the input, looked up
 // with Return, downloaded with Ctrl+Return, and lands on disk.
-#include "DownloadsPane.h"
-#include "HeaderBar.h"
 #include "HttpServer.h"
-#include "ResultsPane.h"
 #include "UiFixture.h"
+#include "ui/DownloadsPane.h"
+#include "ui/HeaderBar.h"
+#include "ui/ResultsPane.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 // The download history in the results: the badge, Select New, and the note
 // of a kept list that could not be read.
-#include "ResultsList.h"
-#include "ResultsModel.h"
-#include "ResultsPane.h"
 #include "UiFixture.h"
+#include "ui/ResultsList.h"
+#include "ui/ResultsModel.h"
+#include "ui/ResultsPane.h"
 
 #include <QLabel>
 #include <QPushButton>

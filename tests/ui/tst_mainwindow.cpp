@@ -1,18 +1,18 @@
 // The main window through its real widgets, offscreen: looking up, stopping,
 // the results pane and its states, drops and the engine banner.
-#include "BusyIndicator.h"
-#include "DownloadDelegate.h"
-#include "DownloadsList.h"
-#include "DownloadsPane.h"
-#include "EngineBanner.h"
-#include "HeaderBar.h"
-#include "OneLineLabel.h"
-#include "ResultDelegate.h"
-#include "ResultsList.h"
-#include "ResultsModel.h"
-#include "ResultsPane.h"
-#include "Translations.h"
 #include "UiFixture.h"
+#include "ui/BusyIndicator.h"
+#include "ui/DownloadDelegate.h"
+#include "ui/DownloadsList.h"
+#include "ui/DownloadsPane.h"
+#include "ui/EngineBanner.h"
+#include "ui/HeaderBar.h"
+#include "ui/OneLineLabel.h"
+#include "ui/ResultDelegate.h"
+#include "ui/ResultsList.h"
+#include "ui/ResultsModel.h"
+#include "ui/ResultsPane.h"
+#include "ui/Translations.h"
 
 #include <QAccessible>
 #include <QClipboard>

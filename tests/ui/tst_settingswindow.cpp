@@ -1,12 +1,13 @@
 // The settings window: its toggles over the settings store, and the engine
 // rows as the engine's readiness reports them; the layouts of both windows in
 // English and German, as it is and with QT_SCALE_FACTOR=2 (a second run).
-#include "AppShell.h"
-#include "HelpDialogs.h"
-#include "OneLineLabel.h"
-#include "SettingsWindow.h"
 #include "UiFixture.h"
+#include "ui/AppShell.h"
+#include "ui/HelpDialogs.h"
+#include "ui/OneLineLabel.h"
+#include "ui/SettingsWindow.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -14,7 +15,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QAccessible>
 #include <QScreen>
 #include <QSpinBox>
 #include <QSplitter>

@@ -2,7 +2,7 @@
 // request per address however often it is asked for, then from memory.
 #include "HttpServer.h"
 #include "TestEnv.h"
-#include "ThumbnailCache.h"
+#include "ui/ThumbnailCache.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -2,12 +2,12 @@
 // window at its "YouTube account" section, for review: the windows
 // over a model whose yt-dlp is an in-process stand-in, in a sandbox.
 //   reelcatch-screenshots FOLDER [light|dark] [LANGUAGE]   (e.g. "de")
-#include "Appearance.h"
-#include "DownloadsPane.h"
 #include "HttpServer.h"
-#include "SettingsWindow.h"
-#include "Translations.h"
 #include "UiFixture.h"
+#include "ui/Appearance.h"
+#include "ui/DownloadsPane.h"
+#include "ui/SettingsWindow.h"
+#include "ui/Translations.h"
 
 #include <QApplication>
 #include <QBuffer>
