@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QSet>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -52,13 +53,17 @@ StreamSize size(const QJsonObject& object)
     return {};
 }
 
-AudioFormat::Kind markedKind(const QJsonObject& object, QString& language)
+// The kind the track's words give it; `ranked` tells whether yt-dlp ranks its
+// language first (language_preference 10: the original in current releases,
+// the default track in older ones).
+AudioFormat::Kind markedKind(const QJsonObject& object, QString& language, bool& ranked)
 {
     using Kind = AudioFormat::Kind;
     const QJsonValue noteValue = object.value("format_note"_L1);
     const QString note =
         noteValue.isString() ? noteValue.toString().left(1000).toLower() : QString();
     const double preference = object.value("language_preference"_L1).toDouble(0);
+    ranked = preference >= 10;
     // yt-dlp names a description track's language "en-desc".
     const bool descLanguage = language.endsWith("-desc"_L1, Qt::CaseInsensitive);
     if (descLanguage)
@@ -69,7 +74,7 @@ AudioFormat::Kind markedKind(const QJsonObject& object, QString& language)
         return Kind::autoDubbed;
     if (note.contains("dubbed"_L1))
         return Kind::dubbed;
-    if (note.contains("original"_L1) || (preference >= 10 && std::isfinite(preference)))
+    if (note.contains("original"_L1))
         return Kind::original;
     return Kind::plain;
 }
@@ -162,6 +167,7 @@ FormatList FormatList::fromJson(const QJsonObject& video)
     FormatList list;
     const QJsonArray formats = video.value("formats"_L1).toArray();
     QSet<QString> seen;
+    QList<bool> ranked;
     // yt-dlp's array runs from worst to best: read from its end.
     for (qsizetype i = formats.size() - 1; i >= 0; --i) {
         if (list.video.size() + list.audio.size() >= maxFormats)
@@ -196,7 +202,7 @@ FormatList FormatList::fromJson(const QJsonObject& video)
         AudioFormat f;
         f.id = id;
         f.language = code(format, "language"_L1);
-        f.kind = markedKind(format, f.language);
+        f.kind = markedKind(format, f.language, ranked.emplace_back());
         f.acodec = acodec;
         f.ext = code(format, "ext"_L1);
         f.abr = positive(format, "abr"_L1, 1e7);
@@ -206,11 +212,21 @@ FormatList FormatList::fromJson(const QJsonObject& video)
         list.audio.append(f);
     }
 
-    // Where the original is named, an unmarked track of another language is
-    // a dub, and one of the original's language is the original too.
+    // Unless a track says it is the original, the one ranked first is. Where
+    // the original is known, an unmarked track of another language is a dub,
+    // and one of the original's language the original too.
+    const auto isOriginal = [](const AudioFormat& f) {
+        return f.kind == AudioFormat::Kind::original;
+    };
+    if (std::none_of(list.audio.cbegin(), list.audio.cend(), isOriginal)) {
+        for (qsizetype i = 0; i < list.audio.size(); ++i) {
+            if (ranked[i] && list.audio[i].kind == AudioFormat::Kind::plain)
+                list.audio[i].kind = AudioFormat::Kind::original;
+        }
+    }
     QSet<QString> originals;
     for (const AudioFormat& f : std::as_const(list.audio)) {
-        if (f.kind == AudioFormat::Kind::original && !f.language.isEmpty())
+        if (isOriginal(f) && !f.language.isEmpty())
             originals.insert(f.language.toLower());
     }
     if (!originals.isEmpty()) {

@@ -81,10 +81,10 @@ const QJsonArray current{
 // only, a dub in M4A.
 const QJsonArray olderDefault{audio(u"140-1"_s, u"en"_s, -1, u"English, medium"_s, u"m4a"_s),
                               audio(u"251-0"_s, u"de"_s, 10, u"German (default), medium"_s)};
-// ... and an automatic dub made the default, the original not.
+// ... and a dub, named for its language only, made the default.
 const QJsonArray dubDefault{
     audio(u"251-0"_s, u"de"_s, -1, u"German original, medium"_s),
-    audio(u"140-1"_s, u"en"_s, 10, u"English dubbed-auto (default), medium"_s, u"m4a"_s)};
+    audio(u"140-1"_s, u"en"_s, 10, u"English (default), medium"_s, u"m4a"_s)};
 
 // One line per format, best first.
 QString summary(const FormatList& list)
@@ -124,12 +124,11 @@ void TestFormats::parsesAnswers_data()
                                 u"251-1: English (automatic dub)\n251-3: French (dubbed)\n"
                                 u"251-4: Japanese (audio description)\n"
                                 u"251-2: English (audio description)\nlanguages: de,en,fr"_s;
-    QTest::newRow("dub made default")
-        << doc(answer(dubDefault))
-        << u"303: 1080p60 VP9 HDR10\n136: 720p H.264 9000000\n"
-           u"18: 360p H.264 with sound ~5000000\n"
-           u"140-1: English (automatic dub)\n251-0: German (original)\n"
-           u"languages: de,en"_s;
+    QTest::newRow("dub made default") << doc(answer(dubDefault))
+                                      << u"303: 1080p60 VP9 HDR10\n136: 720p H.264 9000000\n"
+                                         u"18: 360p H.264 with sound ~5000000\n"
+                                         u"140-1: English (dubbed)\n251-0: German (original)\n"
+                                         u"languages: de,en"_s;
     // Wrong types, hostile sizes and text, duplicates (the better kept),
     // storyboards, a site naming no kind of track.
     QTest::newRow("malformed")
