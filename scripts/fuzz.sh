@@ -2,7 +2,7 @@
 # Builds the fuzz preset and runs libFuzzer targets, one after the other.
 # Usage: scripts/fuzz.sh [SECONDS] [TARGET...]
 #   SECONDS  how long each target runs (default 60)
-#   TARGET   normalize, videoitem, listing, linereader, progress (default: all)
+#   TARGET   normalize, videoitem, listing, linereader, progress, formats (default: all)
 # Each target starts from a scratch copy of fuzz/corpus/TARGET under
 # build-fuzz/fuzz-run/TARGET, so the committed corpus never grows by itself;
 # copy an input worth keeping into fuzz/corpus/TARGET by hand. A failing
@@ -11,7 +11,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-all_targets=(normalize videoitem listing linereader progress)
+all_targets=(normalize videoitem listing linereader progress formats)
 seconds="${1:-60}"
 if [ $# -gt 0 ]; then shift; fi
 targets=("$@")
