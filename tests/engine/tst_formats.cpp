@@ -86,6 +86,11 @@ const QJsonArray dubDefault{
     audio(u"251-0"_s, u"de"_s, -1, u"German original, medium"_s),
     audio(u"140-1"_s, u"en"_s, 10, u"English (default), medium"_s, u"m4a"_s)};
 
+// ... or an automatic dub, the original not named so.
+const QJsonArray autoDubDefault{
+    audio(u"251-0"_s, u"de"_s, -1, u"German, medium"_s),
+    audio(u"140-1"_s, u"en"_s, 10, u"English dubbed-auto (default), medium"_s, u"m4a"_s)};
+
 // One line per format, best first.
 QString summary(const FormatList& list)
 {
@@ -182,6 +187,8 @@ void TestFormats::ytdlpTakesTheTrack_data()
         << answer(olderDefault) << Preset(Preset::p720) << QString() << u"136+251-0"_s;
     QTest::newRow("older, a dub made default")
         << answer(dubDefault) << Preset(Preset::mp3) << QString() << u"251-0"_s;
+    QTest::newRow("older, an automatic dub made default")
+        << answer(autoDubDefault) << Preset(Preset::mp3) << QString() << u"251-0"_s;
     QTest::newRow("not a code") << now << Preset(Preset::mp3) << u"fr']/b[x='"_s << u"251-0"_s;
 }
 
