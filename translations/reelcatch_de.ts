@@ -394,6 +394,41 @@
     </message>
 </context>
 <context>
+    <name>reelcatch::FormatList</name>
+    <message>
+        <source>%1 wide</source>
+        <translation>%1 breit</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>%1 with sound</source>
+        <translation>%1 mit Ton</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>%1 (original)</source>
+        <translation>%1 (Original)</translation>
+    </message>
+    <message>
+        <source>%1 (dubbed)</source>
+        <translation>%1 (synchronisiert)</translation>
+    </message>
+    <message>
+        <source>%1 (automatic dub)</source>
+        <translation>%1 (automatisch synchronisiert)</translation>
+    </message>
+    <message>
+        <source>%1 (audio description)</source>
+        <translation>%1 (Audiodeskription)</translation>
+    </message>
+</context>
+<context>
     <name>reelcatch::HeaderBar</name>
     <message>
         <source>Clear</source>
