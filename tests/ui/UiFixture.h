@@ -6,12 +6,12 @@
 #include "FakeRunner.h"
 #include "TestEnv.h"
 #include "appmodel/AppModel.h"
-#include "appmodel/SystemClipboard.h"
 #include "engine/Engine.h"
 #include "engine/ToolInstaller.h"
 #include "model/Prefs.h"
 #include "ui/DesktopActions.h"
 #include "ui/MainWindow.h"
+#include "ui/SystemClipboard.h"
 #include "ui/ThumbnailCache.h"
 #include "ui/Translations.h"
 
