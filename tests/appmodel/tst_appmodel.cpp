@@ -1,6 +1,5 @@
-// The model around the queue, yt-dlp played by FakeRunner children: links
-// taken from the clipboard, what keeping the engine ready installs and
-// says, and the browsers' cookies handed to yt-dlp.
+// The model around the queue, yt-dlp played by FakeRunner children: clipboard links,
+// what keeping the engine ready installs and says, and the cookies handed to yt-dlp.
 #include "Fixture.h"
 
 #include <QSignalSpy>
@@ -9,13 +8,6 @@
 using namespace reelcatch;
 using namespace reelcatch::test;
 using namespace Qt::StringLiterals;
-
-namespace {
-
-const QString settingUp = u"Setting up the download engine (one-time, ~80 MB)\u2026"_s;
-const QString updating = u"Updating the download engine\u2026"_s;
-
-} // namespace
 
 class TestAppModel : public QObject {
     Q_OBJECT
@@ -108,6 +100,8 @@ void TestAppModel::readiness_data()
     QTest::addColumn<bool>("fails");
     QTest::addColumn<QString>("note"); // while installing, or after the failure
     const QStringList both{u"yt-dlp"_s, u"deno"_s}, yt{u"yt-dlp"_s}, none;
+    const QString settingUp = u"Setting up the download engine (one-time, ~80 MB)\u2026"_s;
+    const QString updating = u"Updating the download engine\u2026"_s;
     QTest::newRow("nothing yet") << -1 << false << false << false << both << false << settingUp;
     QTest::newRow("only a system yt-dlp") << -1 << true << true << false << yt << false << updating;
     QTest::newRow("fresh") << 432000 << false << true << false << none << false << QString();

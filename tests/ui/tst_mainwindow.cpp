@@ -5,7 +5,6 @@
 #include "ui/HeaderBar.h"
 #include "ui/OneLineLabel.h"
 #include "ui/ResultsList.h"
-#include "ui/ResultsModel.h"
 #include "ui/ResultsPane.h"
 
 #include <QAccessible>
