@@ -11,6 +11,8 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QJsonObject>
+#include <QSignalSpy>
+#include <QTest>
 #include <QThreadPool>
 
 namespace reelcatch::test {

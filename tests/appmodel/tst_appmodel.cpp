@@ -2,9 +2,6 @@
 // what keeping the engine ready installs and says, and the cookies handed to yt-dlp.
 #include "Fixture.h"
 
-#include <QSignalSpy>
-#include <QTest>
-
 using namespace reelcatch;
 using namespace reelcatch::test;
 using namespace Qt::StringLiterals;

@@ -6,8 +6,6 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QRandomGenerator>
-#include <QSignalSpy>
-#include <QTest>
 
 using namespace reelcatch;
 using namespace reelcatch::test;

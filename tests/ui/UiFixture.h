@@ -9,8 +9,13 @@
 #include "engine/Engine.h"
 #include "engine/ToolInstaller.h"
 #include "model/Prefs.h"
+#include "ui/BusyIndicator.h"
 #include "ui/DesktopActions.h"
+#include "ui/HeaderBar.h"
 #include "ui/MainWindow.h"
+#include "ui/OneLineLabel.h"
+#include "ui/ResultsList.h"
+#include "ui/ResultsPane.h"
 #include "ui/SystemClipboard.h"
 #include "ui/ThumbnailCache.h"
 #include "ui/Translations.h"
@@ -18,9 +23,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QMap>
 #include <QNetworkAccessManager>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 
 namespace reelcatch::test {

@@ -1,20 +1,13 @@
 // The main window through its real widgets, offscreen: looking up, stopping,
 // the results pane's rows and ticks, downloading from it, and drops.
 #include "UiFixture.h"
-#include "ui/BusyIndicator.h"
-#include "ui/HeaderBar.h"
-#include "ui/OneLineLabel.h"
-#include "ui/ResultsList.h"
-#include "ui/ResultsPane.h"
 
 #include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QPushButton>
 
 using namespace reelcatch;
 using namespace reelcatch::test;

@@ -1,19 +1,12 @@
 // The main window's states, offscreen: empty and error states, text from pages shown
 // as written, the engine banner, the wait for the version, and the window in German.
 #include "UiFixture.h"
-#include "ui/BusyIndicator.h"
 #include "ui/DownloadDelegate.h"
 #include "ui/DownloadsList.h"
 #include "ui/DownloadsPane.h"
 #include "ui/EngineBanner.h"
-#include "ui/HeaderBar.h"
-#include "ui/OneLineLabel.h"
 #include "ui/ResultDelegate.h"
-#include "ui/ResultsList.h"
-#include "ui/ResultsPane.h"
 
-#include <QLabel>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTextDocument>
 #include <QTimer>
