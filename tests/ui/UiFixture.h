@@ -2,7 +2,8 @@
 
 // The real main window over a model whose children are FakeRunner's, in a
 // TestEnv sandbox, with an installer that holds each installation until the
-// test ends it and recording desktop services.
+// test ends it and recording desktop services; with the headers of the
+// window's parts the tests reach.
 #include "FakeRunner.h"
 #include "TestEnv.h"
 #include "appmodel/AppModel.h"
@@ -11,6 +12,9 @@
 #include "model/Prefs.h"
 #include "ui/BusyIndicator.h"
 #include "ui/DesktopActions.h"
+#include "ui/DownloadDelegate.h"
+#include "ui/DownloadsList.h"
+#include "ui/DownloadsPane.h"
 #include "ui/HeaderBar.h"
 #include "ui/MainWindow.h"
 #include "ui/OneLineLabel.h"
@@ -28,6 +32,7 @@
 #include <QNetworkAccessManager>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace reelcatch::test {

@@ -3,7 +3,6 @@
 // with Return, downloaded with Ctrl+Return, and lands on disk.
 #include "HttpServer.h"
 #include "UiFixture.h"
-#include "ui/DownloadsPane.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,13 +1,9 @@
 // The main window's states, offscreen: empty and error states, text from pages shown
 // as written, the engine banner, the wait for the version, and the window in German.
 #include "UiFixture.h"
-#include "ui/DownloadDelegate.h"
-#include "ui/DownloadsList.h"
-#include "ui/DownloadsPane.h"
 #include "ui/EngineBanner.h"
 #include "ui/ResultDelegate.h"
 
-#include <QSignalSpy>
 #include <QTextDocument>
 #include <QTimer>
 #include <QToolTip>
