@@ -4,7 +4,6 @@
 // the installer, the settings store and the desktop services), then the
 // shell with its main window, and runs the event loop.
 #include "appmodel/AppModel.h"
-#include "appmodel/SystemClipboard.h"
 #include "engine/Engine.h"
 #include "engine/Installer.h"
 #include "model/Prefs.h"
@@ -18,6 +17,7 @@
 #include "ui/FirstPaint.h"
 #include "ui/MainWindow.h"
 #include "ui/SingleInstance.h"
+#include "ui/SystemClipboard.h"
 #include "ui/ThumbnailCache.h"
 #include "ui/Translations.h"
 

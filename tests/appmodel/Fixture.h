@@ -11,6 +11,8 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QJsonObject>
+#include <QSignalSpy>
+#include <QTest>
 #include <QThreadPool>
 
 namespace reelcatch::test {
@@ -107,5 +109,21 @@ struct Fixture {
     DownloadQueue& queue() { return model.queue(); }
     Lookup& lookup() { return model.lookup(); }
 };
+
+inline QStringList targets(const Fixture& f) // the last argument of every child
+{
+    return each(f.runner->specs, [](const ChildSpec& spec) { return spec.arguments.last(); });
+}
+
+// Starts a lookup of `input`; its child, or null when none started.
+inline FakeChild* start(Fixture& f, const QString& input)
+{
+    const qsizetype before = f.runner->children.size();
+    f.lookup().setInput(input);
+    f.lookup().fetch();
+    return f.runner->children.size() > before ? f.runner->last() : nullptr;
+}
+
+inline const QString playlist = QStringLiteral("https://www.youtube.com/playlist?list=PL1");
 
 } // namespace reelcatch::test

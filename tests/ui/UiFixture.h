@@ -2,25 +2,37 @@
 
 // The real main window over a model whose children are FakeRunner's, in a
 // TestEnv sandbox, with an installer that holds each installation until the
-// test ends it and recording desktop services.
+// test ends it and recording desktop services; with the headers of the
+// window's parts the tests reach.
 #include "FakeRunner.h"
 #include "TestEnv.h"
 #include "appmodel/AppModel.h"
-#include "appmodel/SystemClipboard.h"
 #include "engine/Engine.h"
 #include "engine/ToolInstaller.h"
 #include "model/Prefs.h"
+#include "ui/BusyIndicator.h"
 #include "ui/DesktopActions.h"
+#include "ui/DownloadDelegate.h"
+#include "ui/DownloadsList.h"
+#include "ui/DownloadsPane.h"
+#include "ui/HeaderBar.h"
 #include "ui/MainWindow.h"
+#include "ui/OneLineLabel.h"
+#include "ui/ResultsList.h"
+#include "ui/ResultsPane.h"
+#include "ui/SystemClipboard.h"
 #include "ui/ThumbnailCache.h"
 #include "ui/Translations.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QMap>
 #include <QNetworkAccessManager>
 #include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace reelcatch::test {
@@ -52,9 +64,8 @@ class RecordingActions final : public DesktopActions {
 public:
     void revealFile(const QString& path) override { revealed << path; }
     void openFolder(const QString& path) override { folders << path; }
-    void openUrl(const QUrl& url) override { urls << url; }
+    void openUrl(const QUrl&) override {}
     QStringList revealed, folders;
-    QList<QUrl> urls;
 };
 
 // Answers every file question with `file` (nothing by default), noting where it started.

@@ -7,7 +7,6 @@
 #include "ui/DownloadsList.h"
 #include "ui/DownloadsPane.h"
 #include "ui/ResultDelegate.h"
-#include "ui/ResultsList.h"
 #include "ui/ResultsModel.h"
 #include "ui/SettingsWindow.h"
 

@@ -14,7 +14,6 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QMenu>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 

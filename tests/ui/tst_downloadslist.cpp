@@ -1,18 +1,11 @@
 // The downloads pane through its real list: rows, their painted buttons per
 // phase, what a progress change repaints, and Clear Finished.
 #include "UiFixture.h"
-#include "ui/DownloadDelegate.h"
-#include "ui/DownloadsList.h"
-#include "ui/DownloadsPane.h"
-#include "ui/MainWindow.h"
 
 #include <QAccessible>
 #include <QClipboard>
-#include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSignalSpy>
 
 using namespace reelcatch;
 using namespace reelcatch::test;

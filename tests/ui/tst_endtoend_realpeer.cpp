@@ -3,14 +3,10 @@
 // with Return, downloaded with Ctrl+Return, and lands on disk.
 #include "HttpServer.h"
 #include "UiFixture.h"
-#include "ui/DownloadsPane.h"
-#include "ui/HeaderBar.h"
-#include "ui/ResultsPane.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QPushButton>
 
 using namespace reelcatch;
 using namespace reelcatch::test;

@@ -1,12 +1,7 @@
 // The download history in the results: the badge, Select New, and the note
 // of a kept list that could not be read.
 #include "UiFixture.h"
-#include "ui/ResultsList.h"
 #include "ui/ResultsModel.h"
-#include "ui/ResultsPane.h"
-
-#include <QLabel>
-#include <QPushButton>
 
 using namespace reelcatch;
 using namespace reelcatch::test;

@@ -1,4 +1,4 @@
-#include "appmodel/SystemClipboard.h"
+#include "ui/SystemClipboard.h"
 
 #include <QClipboard>
 #include <QMimeData>
