@@ -11,6 +11,7 @@
 #include "engine/ToolInstaller.h"
 #include "model/Prefs.h"
 #include "ui/DesktopActions.h"
+#include "ui/FolderChooser.h"
 #include "ui/MainWindow.h"
 #include "ui/ThumbnailCache.h"
 #include "ui/Translations.h"
@@ -60,10 +61,10 @@ public:
 // Answers every file question with `file` (nothing by default), noting where it started.
 class NoChooser final : public FolderChooser {
 public:
-    std::optional<QString> chooseDirectory(const QString&, const QString&) override { return {}; }
+    std::optional<QString> chooseDirectory(const QString& startIn, const QString& label) override { return askedFolder << startIn << label, folder; }
     std::optional<QString> chooseFile(const QString& startIn, const QString&) override { return asked << startIn, file; }
-    std::optional<QString> file;
-    QStringList asked;
+    std::optional<QString> file, folder;
+    QStringList asked, askedFolder;
 };
 
 // yt-dlp's per-entry answer for a playlist of these ids (titled "Title <id>"),
