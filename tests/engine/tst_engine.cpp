@@ -277,9 +277,8 @@ void TestEngine::downloadCommand_data()
     row("best, ffmpeg, a nightly yt-dlp", Preset::best, true, none, v("2024.11.04.232950"), true,
         "--ffmpeg-location FF -f bv*+ba/b -S res,fps,vcodec:h264,acodec:m4a MERGE --embed-metadata "
         "--embed-thumbnail");
-    row("mp3, ffmpeg, version unknown", Preset::mp3, true, none, std::nullopt, false,
-        "--ffmpeg-location FF -f ba/b -x --audio-format mp3 --audio-quality 0 "
-        "--embed-metadata --embed-thumbnail");
+    row("mp3, ffmpeg, version unknown, no tags", Preset::mp3, true, "embedMeta=false", std::nullopt,
+        false, "--ffmpeg-location FF -f ba/b -x --audio-format mp3 --audio-quality 0 --embed-thumbnail");
     row("mp3, no ffmpeg", Preset::mp3, false, none, v("2025.01.01"), true,
         "-f ba[ext=m4a]/ba/b --embed-metadata");
     row("720p, every setting turned", Preset::p720, true, turned, v("2025.01.01"), true,

@@ -125,6 +125,8 @@ void TestSettingsWindow::togglesShowAndStore()
 
     // The folder: chosen where it is; cancelled or empty, nothing is stored.
     auto* change = settings.findChild<QPushButton*>(u"changeFolder"_s);
+    int told = 0;
+    ui.prefs.onChange(PrefKey::folder, &settings, [&told] { ++told; });
     change->click();
     ui.chooser.folder = QString();
     change->click();
@@ -132,6 +134,7 @@ void TestSettingsWindow::togglesShowAndStore()
     change->click();
     const QStringList asked{ui.env.downloadsDir(), u"Use Folder"_s};
     QCOMPARE(ui.chooser.askedFolder, asked + asked + asked);
+    QCOMPARE(told, 1);
     QCOMPARE(settings.findChild<QLabel*>(u"folderPath"_s)->accessibleName(), *ui.chooser.folder);
     ui.prefs.sync();
     QCOMPARE(Prefs(ui.env.settingsPath()).value(PrefKey::folder), *ui.chooser.folder);
