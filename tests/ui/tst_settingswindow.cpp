@@ -136,6 +136,9 @@ void TestSettingsWindow::togglesShowAndStore()
     QCOMPARE(ui.chooser.askedFolder, asked + asked + asked);
     QCOMPARE(told, 1);
     QCOMPARE(settings.findChild<QLabel*>(u"folderPath"_s)->accessibleName(), *ui.chooser.folder);
+    QCOMPARE(ui.window.findChild<QPushButton*>(u"folder"_s)->text(), u"Clips"_s); // the header bar's too
+    ui.prefs.setValue(PrefKey::preset, Preset::m4a); // and its preset
+    QCOMPARE(ui.window.findChild<QComboBox*>(u"preset"_s)->currentData(), u"m4a"_s);
     ui.prefs.sync();
     QCOMPARE(Prefs(ui.env.settingsPath()).value(PrefKey::folder), *ui.chooser.folder);
 }
