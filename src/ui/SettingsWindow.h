@@ -65,6 +65,7 @@ private:
     QWidget* buildTags();
     QWidget* buildAccount();
     QWidget* buildEngine();
+    // A switch for one of PrefKey's keys (kept by address).
     QCheckBox* addToggle(const QString& text, const Setting<bool>& key);
     // Sizes the window by what its rows need, within the screen.
     void sizeToContent();
