@@ -1,10 +1,9 @@
 // The settings window's sections: what each shows and which key each control writes.
-#include "ui/SettingsWindow.h"
-
 #include "appmodel/AppModel.h"
 #include "model/Prefs.h"
 #include "ui/FolderChooser.h"
 #include "ui/SettingsWidgets.h"
+#include "ui/SettingsWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
