@@ -429,6 +429,13 @@
     </message>
 </context>
 <context>
+    <name>reelcatch::FolderChooser</name>
+    <message>
+        <source>Use Folder</source>
+        <translation>Ordner verwenden</translation>
+    </message>
+</context>
+<context>
     <name>reelcatch::HeaderBar</name>
     <message>
         <source>Clear</source>
@@ -667,13 +674,6 @@
     <message>
         <source>About Reelcatch</source>
         <translation>Über Reelcatch</translation>
-    </message>
-</context>
-<context>
-    <name>reelcatch::Prefs</name>
-    <message>
-        <source>Use Folder</source>
-        <translation>Ordner verwenden</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,6 @@ AppModel::AppModel(Engine& engine, Prefs& prefs, ToolInstaller& installer, Platf
       m_library(m_queue),
       m_clipboard(platform.clipboard, prefs, m_lookup), m_cookies(engine, prefs)
 {
-    m_prefs.registerDefaults();
     const auto cookies = [this] { return m_cookies.choice().cookies; };
     m_lookup.setCookies(cookies);
     m_queue.setCookies(cookies);

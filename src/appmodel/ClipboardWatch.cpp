@@ -42,7 +42,7 @@ void ClipboardWatch::check()
         return;
     // From here on this copy counts as seen, whatever becomes of it.
     m_lastChange = changes;
-    if (!m_prefs.autoPaste() || m_lookup.isFetching())
+    if (!m_prefs.value(PrefKey::autoPaste) || m_lookup.isFetching())
         return;
 
     const std::optional<QString> content = m_clipboard->text();

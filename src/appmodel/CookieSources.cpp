@@ -233,10 +233,8 @@ QList<CookieSource> findCookieSources(const QString& home, const QString& config
 CookieSources::CookieSources(const Engine& engine, Prefs& prefs, QObject* parent)
     : QObject(parent), m_engine(engine), m_prefs(prefs)
 {
-    connect(&m_prefs, &Prefs::valueChanged, this, [this](const QString& key) {
-        if (key == PrefKey::cookiesFile || key == PrefKey::cookiesFrom)
-            refresh();
-    });
+    m_prefs.onChange(PrefKey::cookiesFile, this, &CookieSources::refresh);
+    m_prefs.onChange(PrefKey::cookiesFrom, this, &CookieSources::refresh);
 }
 
 CookieSources::~CookieSources() = default;
@@ -249,7 +247,7 @@ void CookieSources::refresh()
     QString config = environment.value(QStringLiteral("XDG_CONFIG_HOME"));
     if (!QDir::isAbsolutePath(config))
         config = home + QStringLiteral("/.config");
-    const QString file = m_prefs.cookiesFile();
+    const QString file = m_prefs.value(PrefKey::cookiesFile);
     const quint64 generation = ++m_generation;
     auto* look = new QFutureWatcher<Look>(this);
     connect(look, &QFutureWatcherBase::finished, this, [this, look, generation, file] {
@@ -271,9 +269,9 @@ void CookieSources::refresh()
 CookieSources::Choice CookieSources::choice() const
 {
     Choice choice;
-    const QString from = m_prefs.cookiesFrom();
+    const QString from = m_prefs.value(PrefKey::cookiesFrom);
     if (from == QLatin1String("file")) {
-        const QString file = m_prefs.cookiesFile();
+        const QString file = m_prefs.value(PrefKey::cookiesFile);
         if (file.isEmpty())
             return choice;
         // A file chosen since the last look is taken as it is.
@@ -287,7 +285,7 @@ CookieSources::Choice CookieSources::choice() const
     const QString name = displayName(from);
     if (name.isEmpty())
         return choice;
-    const QString profile = m_prefs.cookiesProfile();
+    const QString profile = m_prefs.value(PrefKey::cookiesProfile);
     if (!m_known) {
         choice.cookies.fromBrowser = CookieSource{from, name, {}, profile}.argument();
         return choice;

@@ -276,7 +276,7 @@ void DownloadQueue::pump()
         return;
     }
 
-    const int limit = m_prefs.parallel();
+    const int limit = m_prefs.value(PrefKey::parallel);
     // A copy: a start may fail at once, but the list must not shift under the walk.
     const QList<DownloadPtr> jobs = m_downloads;
     // From the end: the oldest first.
@@ -294,7 +294,7 @@ void DownloadQueue::pump()
 bool DownloadQueue::mayStart(const Download* job)
 {
     const std::optional<QDateTime> due =
-        m_pacer.nextStart(m_engine.config().now(), m_prefs.startGap());
+        m_pacer.nextStart(m_engine.config().now(), m_prefs.value(PrefKey::startGap));
     if (due) {
         armWake(*due);
         m_spaced = Spaced{job, *due};
@@ -347,7 +347,7 @@ void DownloadQueue::start(const DownloadPtr& job)
     // yt-dlp works in the folder and knows it only as ".", as it would expand
     // "~" and "$NAME" in its name; a missing folder, which it used to make, is
     // made here.
-    const QString folder = m_prefs.folder();
+    const QString folder = m_prefs.value(PrefKey::folder);
     if (!QDir().mkpath(folder)) {
         job->setPhase(Failure::failedPhase(tr("Couldn't create the folder \u201c%1\u201d.")
                                                .arg(QDir::toNativeSeparators(folder))));
@@ -357,7 +357,8 @@ void DownloadQueue::start(const DownloadPtr& job)
         job->video().url(), job->preset(), m_readiness.version(),
         m_plainPreset.value(job->video().id(), job->preset()) != job->preset(),
         m_cookies ? m_cookies() : YtdlpArgs::Cookies{}};
-    const QStringList arguments = YtdlpArgs::download(m_engine, m_prefs, request);
+    const QStringList arguments =
+        YtdlpArgs::download(m_engine, DownloadOptions::fromPrefs(m_prefs), request);
     Child* child = m_engine.spawn(
         {*ytdlp, arguments, {}, ChildSpec::Output::lines, outputPause, {}, folder}, this);
     // Only the job's current run speaks for it: a run that was cancelled and

@@ -29,7 +29,7 @@ using DownloadPtr = std::shared_ptr<Download>;
 // The download jobs, newest first, and the yt-dlp run of each active one.
 // Jobs start from the end of the list, oldest first, up to the parallel
 // limit. The first jobs of a batch start at once; after them the starts are
-// spaced (Prefs::startGap), so a big batch keeps under YouTube's limit. When
+// spaced (PrefKey::startGap), so a big batch keeps under YouTube's limit. When
 // YouTube limits requests all the same, the queue pauses: the job it stopped
 // waits again in its place, and the queue resumes by itself later. Times come
 // from the engine's clock. Lives on the GUI thread.

@@ -1,7 +1,6 @@
 #include "engine/YtdlpArgs.h"
 
 #include "engine/Engine.h"
-#include "model/Prefs.h"
 
 #include <QFileInfo>
 
@@ -61,7 +60,7 @@ QStringList lookup(const Engine& engine, const QString& target,
            << QStringLiteral("--") << target;
 }
 
-QStringList download(const Engine& engine, const Prefs& prefs, const Download& request)
+QStringList download(const Engine& engine, const DownloadOptions& options, const Download& request)
 {
     const Preset preset = request.preset;
     const std::optional<QString> ffmpeg = engine.ffmpeg();
@@ -89,17 +88,17 @@ QStringList download(const Engine& engine, const Prefs& prefs, const Download& r
                                   : QStringLiteral("b[ext=mp4]/b"));
     } else {
         args << QStringLiteral("--ffmpeg-location") << QFileInfo(*ffmpeg).path();
-        args << preset.args(prefs.h264());
+        args << preset.args(options.h264);
     }
-    if (prefs.embedMeta())
+    if (options.embedMeta)
         args << QStringLiteral("--embed-metadata");
-    if (prefs.embedThumb() && ffmpeg)
+    if (options.embedThumb && ffmpeg)
         args << QStringLiteral("--embed-thumbnail");
-    if (prefs.subs() && !preset.isAudio()) {
-        args << QStringLiteral("--write-subs") << QStringLiteral("--sub-langs")
-             << prefs.subLangs() << QStringLiteral("--embed-subs");
+    if (options.subs && !preset.isAudio()) {
+        args << QStringLiteral("--write-subs") << QStringLiteral("--sub-langs") << options.subLangs
+             << QStringLiteral("--embed-subs");
     }
-    if (prefs.sponsor())
+    if (options.sponsor)
         args << QStringLiteral("--sponsorblock-remove")
              << QStringLiteral("sponsor,selfpromo,interaction");
     if (optionLike)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/DownloadOptions.h"
 #include "model/Preset.h"
 
 #include <QString>
@@ -10,7 +11,6 @@
 namespace reelcatch {
 
 class Engine;
-class Prefs;
 
 // Every yt-dlp command line the application runs, built in one place.
 namespace YtdlpArgs {
@@ -54,8 +54,9 @@ struct Download {
 };
 // Downloads one video into the working folder, given as "." (yt-dlp would
 // expand "~" and "$NAME" in a folder named on the command line), printing progress lines
-// "RC|…", post-processor steps and "RCFILE|path" once the file is in place.
-QStringList download(const Engine& engine, const Prefs& prefs, const Download& request);
+// "RC|…", post-processor steps and "RCFILE|path" once the file is in place,
+// as the options ask.
+QStringList download(const Engine& engine, const DownloadOptions& options, const Download& request);
 
 } // namespace YtdlpArgs
 

@@ -91,19 +91,6 @@ std::optional<int> asInt(const QVariant& value)
     }
 }
 
-template <typename T, typename Convert>
-std::optional<T> firstConvertible(const std::optional<QVariant>& stored, const QVariant& registered,
-                                  Convert convert)
-{
-    if (stored) {
-        if (auto value = convert(*stored))
-            return value;
-    }
-    if (registered.isValid())
-        return convert(registered);
-    return std::nullopt;
-}
-
 } // namespace
 
 std::unique_ptr<Prefs> Prefs::forUser(QObject* parent)
@@ -126,33 +113,9 @@ Prefs::Prefs(std::unique_ptr<QSettings> settings, const QString& defaultFolder, 
 
 Prefs::~Prefs() = default;
 
-const QVariantMap& Prefs::defaults()
+std::optional<QVariant> Prefs::raw(const char* name) const
 {
-    static const QVariantMap table{
-        {PrefKey::preset, Preset(Preset::p1080).rawValue()},
-        {PrefKey::h264, true},
-        {PrefKey::embedMeta, true},
-        {PrefKey::embedThumb, true},
-        {PrefKey::subs, false},
-        {PrefKey::subLangs, QStringLiteral("en.*,de.*")},
-        {PrefKey::sponsor, false},
-        {PrefKey::parallel, 2},
-        {PrefKey::startGap, 12},
-        {PrefKey::autoPaste, true},
-        {PrefKey::cookiesFrom, QString()},
-        {PrefKey::cookiesProfile, QString()},
-        {PrefKey::cookiesFile, QString()},
-    };
-    return table;
-}
-
-void Prefs::registerDefaults()
-{
-    m_registered = defaults();
-}
-
-std::optional<QVariant> Prefs::raw(const QString& key) const
-{
+    const QString key = QString::fromLatin1(name);
     if (!m_settings->contains(key))
         return std::nullopt;
     QVariant value = m_settings->value(key);
@@ -161,114 +124,22 @@ std::optional<QVariant> Prefs::raw(const QString& key) const
     return value;
 }
 
-std::optional<QString> Prefs::string(const QString& key) const
+void Prefs::write(const char* name, const QVariant& value)
 {
-    return firstConvertible<QString>(raw(key), m_registered.value(key), asString);
+    const QString key = QString::fromLatin1(name);
+    if (value.isValid())
+        m_settings->setValue(key, value);
+    else
+        m_settings->remove(key);
+    emit changed(name);
 }
 
-std::optional<bool> Prefs::boolean(const QString& key) const
+QString Prefs::defaultFolder() const
 {
-    return firstConvertible<bool>(raw(key), m_registered.value(key), asBool);
-}
-
-std::optional<int> Prefs::integer(const QString& key) const
-{
-    return firstConvertible<int>(raw(key), m_registered.value(key), asInt);
-}
-
-QByteArray Prefs::bytes(const QString& key) const
-{
-    const std::optional<QVariant> stored = raw(key);
-    return stored && stored->metaType().id() == QMetaType::QByteArray ? stored->toByteArray()
-                                                                      : QByteArray();
-}
-
-void Prefs::setValue(const QString& key, const QVariant& value)
-{
-    if (!value.isValid()) {
-        remove(key);
-        return;
-    }
-    m_settings->setValue(key, value);
-    emit valueChanged(key);
-    if (key == PrefKey::folder)
-        emit folderChanged();
-}
-
-void Prefs::remove(const QString& key)
-{
-    m_settings->remove(key);
-    emit valueChanged(key);
-    if (key == PrefKey::folder)
-        emit folderChanged();
-}
-
-// The readers below fall back to the registered values even when nothing has
-// been registered yet, so an early read agrees with a later one.
-
-Preset Prefs::preset() const
-{
-    if (const auto raw = string(PrefKey::preset)) {
-        if (const auto preset = Preset::fromRawValue(*raw))
-            return *preset;
-    }
-    return Preset::p1080;
-}
-
-bool Prefs::flag(const QString& key) const
-{
-    return boolean(key).value_or(defaults().value(key).toBool());
-}
-
-QString Prefs::subLangs() const
-{
-    return string(PrefKey::subLangs).value_or(defaults().value(PrefKey::subLangs).toString());
-}
-
-QString Prefs::text(const QString& key) const
-{
-    return string(key).value_or(defaults().value(key).toString());
-}
-
-int Prefs::parallelAsStored() const
-{
-    return integer(PrefKey::parallel).value_or(defaults().value(PrefKey::parallel).toInt());
-}
-
-int Prefs::parallel() const
-{
-    return std::max(parallelAsStored(), 1);
-}
-
-int Prefs::startGap() const
-{
-    return std::clamp(
-        integer(PrefKey::startGap).value_or(defaults().value(PrefKey::startGap).toInt()), 0,
-        maxStartGap);
-}
-
-QString Prefs::folder() const
-{
-    // An empty stored path names no folder at all; use the default instead.
-    if (const auto stored = string(PrefKey::folder); stored && !stored->isEmpty())
-        return *stored;
     if (!m_defaultFolder.isEmpty())
         return m_defaultFolder;
     const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
     return downloads.isEmpty() ? QDir::homePath() : downloads;
-}
-
-void Prefs::setFolder(const QString& path)
-{
-    setValue(PrefKey::folder, path);
-}
-
-void Prefs::chooseFolder(FolderChooser& chooser)
-{
-    const auto chosen = chooser.chooseDirectory(folder(), tr("Use Folder"));
-    if (!chosen || chosen->isEmpty())
-        return;
-    setFolder(*chosen);
 }
 
 QString Prefs::fileName() const
@@ -280,5 +151,38 @@ void Prefs::sync()
 {
     m_settings->sync();
 }
+
+namespace SettingValue {
+
+std::optional<bool> decode(const QVariant& stored, std::type_identity<bool>)
+{
+    return asBool(stored);
+}
+
+std::optional<int> decode(const QVariant& stored, std::type_identity<int>)
+{
+    return asInt(stored);
+}
+
+std::optional<QString> decode(const QVariant& stored, std::type_identity<QString>)
+{
+    return asString(stored);
+}
+
+std::optional<Preset> decode(const QVariant& stored, std::type_identity<Preset>)
+{
+    if (const std::optional<QString> raw = asString(stored))
+        return Preset::fromRawValue(*raw);
+    return std::nullopt;
+}
+
+std::optional<QByteArray> decode(const QVariant& stored, std::type_identity<QByteArray>)
+{
+    if (stored.metaType().id() == QMetaType::QByteArray)
+        return stored.toByteArray();
+    return std::nullopt;
+}
+
+} // namespace SettingValue
 
 } // namespace reelcatch

@@ -2,58 +2,67 @@
 
 #include "model/Preset.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QSettings>
 #include <QString>
 #include <QVariant>
-#include <QVariantMap>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
+#include <type_traits>
 
 namespace reelcatch {
 
-// Shows the platform's folder chooser. The desktop build implements it with a
-// directory dialog; tests answer it themselves.
-class FolderChooser {
-public:
-    virtual ~FolderChooser() = default;
-    // Returns the chosen directory path, or nothing when the user cancelled.
-    virtual std::optional<QString> chooseDirectory(const QString& startIn,
-                                                   const QString& acceptLabel) = 0;
-    // The same for an existing file.
-    virtual std::optional<QString> chooseFile(const QString& startIn,
-                                              const QString& acceptLabel) = 0;
+class Prefs;
+
+// One setting: its name in the settings file, what it reads as while nothing
+// usable of its type is stored, and the rule every read goes through (none:
+// the value as read). The key object is the setting's identity: listeners
+// subscribe to it, and its name is never compared as text.
+template <typename T> struct Setting {
+    const char* name;
+    T fallback;
+    T (*rule)(const T& read, const Prefs& prefs) = nullptr;
 };
 
-// The user-defaults keys.
-namespace PrefKey {
-inline const QString preset = QStringLiteral("preset");
-inline const QString h264 = QStringLiteral("h264");
-inline const QString embedMeta = QStringLiteral("embedMeta");
-inline const QString embedThumb = QStringLiteral("embedThumb");
-inline const QString subs = QStringLiteral("subs");
-inline const QString subLangs = QStringLiteral("subLangs");
-inline const QString sponsor = QStringLiteral("sponsor");
-inline const QString parallel = QStringLiteral("parallel");
-inline const QString startGap = QStringLiteral("startGap");
-inline const QString autoPaste = QStringLiteral("autoPaste");
-inline const QString folder = QStringLiteral("folder");
-// Where yt-dlp takes sign-in cookies from: "" (nowhere), a browser
-// ("firefox", "chromium", "chrome", "brave", "edge", "opera", "vivaldi") or
-// "file"; the browser's profile folder (empty for its own default); the file.
-inline const QString cookiesFrom = QStringLiteral("cookiesFrom");
-inline const QString cookiesProfile = QStringLiteral("cookiesProfile");
-inline const QString cookiesFile = QStringLiteral("cookiesFile");
-// The main window's size and place and its splitter's sizes, as Qt saves
-// them (no default: the window's own layout applies until one is stored).
-inline const QString windowGeometry = QStringLiteral("windowGeometry");
-inline const QString splitterState = QStringLiteral("splitterState");
-} // namespace PrefKey
+// How a setting's value looks in the store. A read accepts what a value looks
+// like both in memory (as it was written) and after a round trip through the
+// INI file (always text), so it gives the same answer before and after a
+// restart; nothing when the stored value is not of the setting's type.
+namespace SettingValue {
+std::optional<bool> decode(const QVariant& stored, std::type_identity<bool>);
+std::optional<int> decode(const QVariant& stored, std::type_identity<int>);
+std::optional<QString> decode(const QVariant& stored, std::type_identity<QString>);
+std::optional<Preset> decode(const QVariant& stored, std::type_identity<Preset>);
+// Saved binary state only as such.
+std::optional<QByteArray> decode(const QVariant& stored, std::type_identity<QByteArray>);
+inline QVariant encode(bool value)
+{
+    return value;
+}
+inline QVariant encode(int value)
+{
+    return value;
+}
+inline QVariant encode(const QString& value)
+{
+    return value;
+}
+inline QVariant encode(Preset value)
+{
+    return value.rawValue();
+}
+inline QVariant encode(const QByteArray& value)
+{
+    return value;
+}
+} // namespace SettingValue
 
-// The application's persistent settings: a per-user INI store plus defaults
-// registered in memory at every start (and never written to the file).
-// Values are read at the moment of use, so no caching happens here.
+// The application's persistent settings: a per-user INI store. Defaults live
+// in the keys (PrefKey below) and are never written to the file. Values are
+// read at the moment of use, so no caching happens here.
 class Prefs : public QObject {
     Q_OBJECT
 public:
@@ -66,71 +75,101 @@ public:
                    QObject* parent = nullptr);
     ~Prefs() override;
 
-    // The registered defaults (every key but `folder` and the window's), typed: the one
-    // place a setting's default is written down.
-    static const QVariantMap& defaults();
-    // Registers the defaults; reads made before this fall back to the same values.
-    void registerDefaults();
+    // The setting as stored, else its fallback, with its rule applied.
+    template <typename T> T value(const Setting<T>& key) const
+    {
+        T read = valueAsStored(key);
+        return key.rule ? key.rule(read, *this) : read;
+    }
+    // The same without the rule (a form shows what is stored as it is).
+    template <typename T> T valueAsStored(const Setting<T>& key) const
+    {
+        if (const std::optional<QVariant> stored = raw(key.name))
+            return SettingValue::decode(*stored, std::type_identity<T>()).value_or(key.fallback);
+        return key.fallback;
+    }
+    // Stores the value (as given: rules apply when it is read) and tells the
+    // key's listeners.
+    template <typename T> void setValue(const Setting<T>& key, const std::type_identity_t<T>& value)
+    {
+        write(key.name, SettingValue::encode(value));
+    }
+    template <typename T> void remove(const Setting<T>& key) { write(key.name, QVariant()); }
 
-    // Typed reads. Nothing when neither a stored nor a registered value of
-    // that type exists.
-    std::optional<QString> string(const QString& key) const;
-    std::optional<bool> boolean(const QString& key) const;
-    std::optional<int> integer(const QString& key) const;
-    // Saved binary state as stored, else empty.
-    QByteArray bytes(const QString& key) const;
+    // Calls `slot` (a member function of `receiver`, or any callable) after
+    // each write of `key`, and of no other key, while `receiver` lives.
+    template <typename T, typename Receiver, typename Slot>
+    QMetaObject::Connection onChange(const Setting<T>& key, Receiver* receiver, Slot slot)
+    {
+        return connect(this, &Prefs::changed, receiver,
+                       [name = key.name, receiver, slot](const char* written) {
+                           if (written != name)
+                               return;
+                           if constexpr (std::is_member_function_pointer_v<Slot>)
+                               (receiver->*slot)();
+                           else
+                               slot();
+                       });
+    }
 
-    void setValue(const QString& key, const QVariant& value);
-    void remove(const QString& key);
-
-    // Reads with the readers' rules applied, falling back to defaults().
-    // A switch (h264, embedMeta, embedThumb, subs, sponsor, autoPaste).
-    bool flag(const QString& key) const;
-    Preset preset() const; // stored raw value, else p1080
-    bool h264() const { return flag(PrefKey::h264); }
-    bool embedMeta() const { return flag(PrefKey::embedMeta); }
-    bool embedThumb() const { return flag(PrefKey::embedThumb); }
-    bool subs() const { return flag(PrefKey::subs); }
-    QString subLangs() const;
-    bool sponsor() const { return flag(PrefKey::sponsor); }
-    // The stored number of parallel downloads, as stored.
-    int parallelAsStored() const;
-    // The same, at least 1.
-    int parallel() const;
-    bool autoPaste() const { return flag(PrefKey::autoPaste); }
-    // The cookie keys as stored, else "" (as given, not checked).
-    QString cookiesFrom() const { return text(PrefKey::cookiesFrom); }
-    QString cookiesProfile() const { return text(PrefKey::cookiesProfile); }
-    QString cookiesFile() const { return text(PrefKey::cookiesFile); }
-    // The seconds between the starts of downloads once a batch is under
-    // way, 0 to 60 (0: no pause).
-    int startGap() const;
-    static constexpr int maxStartGap = 60;
-
-    // The download folder: the stored path, else the default folder. Not checked.
-    QString folder() const;
-    void setFolder(const QString& path);
-    // Shows the chooser starting in the current folder with the prompt
-    // "Use Folder"; stores and announces the chosen folder, if any.
-    void chooseFolder(FolderChooser& chooser);
+    // The folder downloads go to while none is stored: the one given, else
+    // the user's Downloads directory, else the home directory.
+    QString defaultFolder() const;
 
     QString fileName() const;
     void sync();
 
 signals:
-    // The download folder has been changed by chooseFolder() or setFolder().
-    void folderChanged();
-    // Any key has been written through this object.
-    void valueChanged(const QString& key);
+    // A key has been written through this object; `key` is its key's name
+    // pointer (see onChange(), which compares it by identity).
+    void changed(const char* key);
 
 private:
     Prefs(std::unique_ptr<QSettings> settings, const QString& defaultFolder, QObject* parent);
-    std::optional<QVariant> raw(const QString& key) const;
-    QString text(const QString& key) const;
+    std::optional<QVariant> raw(const char* name) const;
+    // Stores the value, or removes the key for an invalid one, and announces it.
+    void write(const char* name, const QVariant& value);
 
     std::unique_ptr<QSettings> m_settings;
-    QVariantMap m_registered;
     QString m_defaultFolder;
 };
+
+// Every setting the application stores. Adding one is a line here and its use.
+namespace PrefKey {
+inline constexpr int maxStartGap = 60;
+
+inline constexpr Setting<Preset> preset{"preset", Preset::p1080};
+inline constexpr Setting<bool> h264{"h264", true};
+inline constexpr Setting<bool> embedMeta{"embedMeta", true};
+inline constexpr Setting<bool> embedThumb{"embedThumb", true};
+inline constexpr Setting<bool> subs{"subs", false};
+inline const Setting<QString> subLangs{"subLangs", QStringLiteral("en.*,de.*")};
+inline constexpr Setting<bool> sponsor{"sponsor", false};
+// At least one download at a time.
+inline constexpr Setting<int> parallel{"parallel", 2,
+                                       [](const int& n, const Prefs&) { return std::max(n, 1); }};
+// The seconds between the starts of downloads once a batch is under way
+// (0: no pause).
+inline constexpr Setting<int> startGap{
+    "startGap", 12, [](const int& s, const Prefs&) { return std::clamp(s, 0, maxStartGap); }};
+inline constexpr Setting<bool> autoPaste{"autoPaste", true};
+// The download folder; an empty path names no folder, so the default applies.
+// Not checked.
+inline const Setting<QString> folder{"folder", QString(),
+                                     [](const QString& path, const Prefs& prefs) {
+                                         return path.isEmpty() ? prefs.defaultFolder() : path;
+                                     }};
+// Where yt-dlp takes sign-in cookies from: "" (nowhere), a browser
+// ("firefox", "chromium", "chrome", "brave", "edge", "opera", "vivaldi") or
+// "file"; the browser's profile folder (empty for its own default); the file.
+// As given, not checked.
+inline const Setting<QString> cookiesFrom{"cookiesFrom", QString()};
+inline const Setting<QString> cookiesProfile{"cookiesProfile", QString()};
+inline const Setting<QString> cookiesFile{"cookiesFile", QString()};
+// The main window's size and place and its splitter's sizes, as Qt saves
+// them (empty: the window's own layout applies until one is stored).
+inline const Setting<QByteArray> windowGeometry{"windowGeometry", QByteArray()};
+inline const Setting<QByteArray> splitterState{"splitterState", QByteArray()};
+} // namespace PrefKey
 
 } // namespace reelcatch

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Prefs.h"
+#include "ui/FolderChooser.h"
 
 #include <QPointer>
 #include <QWidget>

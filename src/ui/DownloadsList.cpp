@@ -112,7 +112,7 @@ void DownloadsList::perform(DownloadsModel::Action action, const std::shared_ptr
         m_model.readiness().ensure(true);
         break;
     case DownloadsModel::Action::openFolder:
-        m_actions.openFolder(m_model.prefs().folder());
+        m_actions.openFolder(m_model.prefs().value(PrefKey::folder));
         break;
     case DownloadsModel::Action::resumeNow:
         m_model.queue().resumeNow();

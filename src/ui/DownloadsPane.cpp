@@ -65,7 +65,7 @@ DownloadsPane::DownloadsPane(AppModel& model, ThumbnailCache& thumbnails, Deskto
     Appearance::setTextColor(m_nothing, Appearance::secondary(this));
 
     connect(m_openFolder, &QPushButton::clicked, this,
-            [this] { m_actions.openFolder(m_model.prefs().folder()); });
+            [this] { m_actions.openFolder(m_model.prefs().value(PrefKey::folder)); });
     DownloadQueue& queue = m_model.queue();
     connect(m_clearFinished, &QPushButton::clicked, &queue, &DownloadQueue::clearFinished);
     // Phases change without the list changing; the model's change signal

@@ -4,6 +4,7 @@
 #include "model/Prefs.h"
 #include "ui/Appearance.h"
 #include "ui/BusyIndicator.h"
+#include "ui/FolderChooser.h"
 #include "ui/Icons.h"
 #include "ui/PlainText.h"
 
@@ -135,13 +136,10 @@ HeaderBar::HeaderBar(AppModel& model, FolderChooser& chooser, QWidget* parent)
     });
     connect(m_stop, &QShortcut::activated, &lookup, &Lookup::stop);
     connect(m_picker, &QComboBox::currentIndexChanged, this, &HeaderBar::storePreset);
-    connect(&m_model.prefs(), &Prefs::valueChanged, this, [this](const QString& key) {
-        if (key == PrefKey::preset)
-            showStoredPreset();
-    });
+    m_model.prefs().onChange(PrefKey::preset, this, &HeaderBar::showStoredPreset);
     connect(m_folder, &QPushButton::clicked, this,
-            [this] { m_model.prefs().chooseFolder(m_chooser); });
-    connect(&m_model.prefs(), &Prefs::folderChanged, this, &HeaderBar::refresh);
+            [this] { chooseDownloadFolder(m_chooser, m_model.prefs()); });
+    m_model.prefs().onChange(PrefKey::folder, this, &HeaderBar::refresh);
 
     m_input->setText(lookup.input());
     refresh();
@@ -182,7 +180,7 @@ void HeaderBar::buildPicker()
 
 void HeaderBar::showStoredPreset()
 {
-    const int index = m_picker->findData(m_model.prefs().preset().rawValue());
+    const int index = m_picker->findData(m_model.prefs().value(PrefKey::preset).rawValue());
     if (index < 0 || index == m_picker->currentIndex())
         return;
     const QSignalBlocker blocker(m_picker);
@@ -191,9 +189,8 @@ void HeaderBar::showStoredPreset()
 
 void HeaderBar::storePreset()
 {
-    const QString raw = m_picker->currentData().toString();
-    if (!raw.isEmpty())
-        m_model.prefs().setValue(PrefKey::preset, raw);
+    if (const auto picked = Preset::fromRawValue(m_picker->currentData().toString()))
+        m_model.prefs().setValue(PrefKey::preset, *picked);
 }
 
 void HeaderBar::clear()
@@ -217,7 +214,7 @@ void HeaderBar::refresh()
     m_fetch->setEnabled(fetching || !trimmedOfSpaces(lookup.input()).isEmpty());
     m_stop->setEnabled(fetching);
 
-    const QString folder = QDir::cleanPath(m_model.prefs().folder());
+    const QString folder = QDir::cleanPath(m_model.prefs().value(PrefKey::folder));
     QString name = QFileInfo(folder).fileName();
     if (name.isEmpty())
         name = folder;

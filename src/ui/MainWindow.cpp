@@ -170,9 +170,9 @@ void MainWindow::saveLayout()
 void MainWindow::restoreLayout()
 {
     const Prefs& prefs = m_model.prefs();
-    if (const QByteArray geometry = prefs.bytes(PrefKey::windowGeometry); !geometry.isEmpty())
+    if (const QByteArray geometry = prefs.value(PrefKey::windowGeometry); !geometry.isEmpty())
         restoreGeometry(geometry);
-    if (const QByteArray state = prefs.bytes(PrefKey::splitterState); !state.isEmpty())
+    if (const QByteArray state = prefs.value(PrefKey::splitterState); !state.isEmpty())
         m_splitter->restoreState(state);
     // Also a smaller screen (or a larger scale) than the one it was saved on.
     WindowFit::fitToScreen(*this);

@@ -193,7 +193,7 @@ void ResultsPane::act()
         m_model.readiness().ensure(true);
         break;
     case Failure::Action::openFolder:
-        m_actions.openFolder(m_model.prefs().folder());
+        m_actions.openFolder(m_model.prefs().value(PrefKey::folder));
         break;
     case Failure::Action::retry:
         m_model.lookup().fetch();

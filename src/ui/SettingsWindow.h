@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
+
+#include <utility>
 
 class QCheckBox;
 class QComboBox;
@@ -16,6 +19,7 @@ namespace reelcatch {
 class AppModel;
 class FolderChooser;
 class Prefs;
+template <typename T> struct Setting;
 
 // The settings window: the download folder, parallel downloads, clipboard
 // auto-load, the video, subtitle, SponsorBlock and tagging options, the state
@@ -61,7 +65,8 @@ private:
     QWidget* buildTags();
     QWidget* buildAccount();
     QWidget* buildEngine();
-    QCheckBox* addToggle(const QString& text, const QString& key);
+    // A switch for one of PrefKey's keys (kept by address).
+    QCheckBox* addToggle(const QString& text, const Setting<bool>& key);
     // Sizes the window by what its rows need, within the screen.
     void sizeToContent();
     void growToContent();
@@ -85,7 +90,7 @@ private:
     QString m_folder;
     QSpinBox* m_parallel = nullptr;
     QSpinBox* m_startGap = nullptr;
-    QList<QCheckBox*> m_toggles;
+    QList<std::pair<QCheckBox*, const Setting<bool>*>> m_toggles;
     QWidget* m_subLangsRow = nullptr;
     QLineEdit* m_subLangs = nullptr;
     QScrollArea* m_scroll = nullptr;

@@ -91,7 +91,7 @@ void TestLibrary::listAndHistoryComeBack()
         // Written as added first, so that the endings below go through the store's updates.
         QSignalSpy written(&f.model.library(), &Library::written);
         QVERIFY(written.wait(20000));
-        keptFile = TestEnv::writeFile(f.prefs.folder() + u"/kept.mp4"_qs, "x");
+        keptFile = TestEnv::writeFile(f.prefs.value(PrefKey::folder) + u"/kept.mp4"_qs, "x");
         for (int i : {0, 1})
             f.runner->children.at(i)->say(i ? u"RCFILE|lost.mp4"_qs : u"RCFILE|kept.mp4"_qs), f.runner->children.at(i)->end(0);
         f.runner->children.at(2)->say(u"ERROR: Video unavailable"_qs);

@@ -89,7 +89,7 @@ void TestQueue::limitAndOrder()
     const ChildSpec& spec = f.run("a")->spec;
     QCOMPARE(spec.output, ChildSpec::Output::lines);
     QCOMPARE(spec.pause, DownloadQueue::outputPause);
-    QCOMPARE(spec.workingDirectory, f.prefs.folder()); // yt-dlp is not told it
+    QCOMPARE(spec.workingDirectory, f.prefs.value(PrefKey::folder)); // yt-dlp is not told it
     // A report of a command line names no cookies' file, browser profile or proxy password.
     QCOMPARE(Failure::masked({u"--cookies"_s, u"/c.txt"_s, u"--cookies-from-browser=firefox:/p"_s, u"--proxy"_s, u"socks5://me:pw@h:1"_s, u"--cookies-from-browser"_s, u"chrome"_s}),
              (QStringList{u"--cookies"_s, u"\u2026"_s, u"--cookies-from-browser=firefox:\u2026"_s, u"--proxy"_s, u"socks5://\u2026@h:1"_s, u"--cookies-from-browser"_s, u"chrome"_s}));
@@ -110,7 +110,7 @@ void TestQueue::limitAndOrder()
     QCOMPARE(f.queue().toDo(), 0);
     // A folder that cannot be made fails the job, naming the folder.
     const QString folder = TestEnv::writeFile(f.env.path(u"file"_s), "x") + u"/sub"_s;
-    f.prefs.setFolder(folder);
+    f.prefs.setValue(PrefKey::folder, folder);
     f.enqueue(L("g"));
     QCOMPARE(f.job("g")->phase(), P::failed(u"Couldn't create the folder \u201c"_s + folder + u"\u201d."_s));
 
@@ -333,7 +333,7 @@ void TestQueue::countsBadgeAndCue()
     f.queue().remove(*f.job("x"));
     QVERIFY(f.platform.notices.isEmpty());
     f.run("c")->end(0);
-    QCOMPARE(f.platform.notices, QStringList{u"2+1 "_s + f.prefs.folder()});
+    QCOMPARE(f.platform.notices, QStringList{u"2+1 "_s + f.prefs.value(PrefKey::folder)});
     QCOMPARE(f.platform.badge.last(), 0);
     QCOMPARE(f.platform.sounds + f.platform.attentions, 2);
     QCOMPARE(f.queue().count(Kind::done), 2);
@@ -350,8 +350,8 @@ void TestQueue::countsBadgeAndCue()
     f.run("d")->end(1);
     QCOMPARE(f.platform.sounds, 3);
     // Each batch counts its own; one called off as a whole tells nothing.
-    QCOMPARE(f.platform.notices.mid(1).join(u' ').count(f.prefs.folder()), 3);
-    QCOMPARE(f.platform.notices.mid(1).join(u' ').remove(f.prefs.folder()), u"0+1  1+0  0+1 "_s);
+    QCOMPARE(f.platform.notices.mid(1).join(u' ').count(f.prefs.value(PrefKey::folder)), 3);
+    QCOMPARE(f.platform.notices.mid(1).join(u' ').remove(f.prefs.value(PrefKey::folder)), u"0+1  1+0  0+1 "_s);
     f.enqueue(L("g h"));
     f.run("g")->end(0);
     f.queue().cancelAll();

@@ -147,9 +147,9 @@ void TestRealPeer::downloads()
     // The folder is read as a job starts, made when missing, and taken as written.
     const QString deeper = f.env.path(u"new/$PATH/deeper"_s);
     f.enqueue(u"clip1"_s);
-    f.prefs.setFolder(deeper);
+    f.prefs.setValue(PrefKey::folder, deeper);
     f.enqueue(u"clip2"_s);
-    f.prefs.setFolder(f.env.downloadsDir());
+    f.prefs.setValue(PrefKey::folder, f.env.downloadsDir());
     f.enqueue(u"clip1"_s, Preset::p720); // a file of its own
     f.enqueue(longName);
     // (Its own clip: extracting the sound removes the video it came from.)
@@ -198,7 +198,7 @@ void TestRealPeer::configFilesIgnored()
     QVERIFY(f->lookUp(f->server.url(u"/clip.mp4"_s)));
     QCOMPARE(f->model.lookup().results().size(), 1);
     QVERIFY(!QFile::exists(ran));
-    f->prefs.setFolder(linked);
+    f->prefs.setValue(PrefKey::folder, linked);
     const DownloadPtr job = f->enqueue(u"clip"_s);
     QVERIFY(f->settled());
     QVERIFY2(job->phase() == Download::Phase::done(), qPrintable(job->phase().message()));

@@ -277,9 +277,8 @@ void TestEngine::downloadCommand_data()
     row("best, ffmpeg, a nightly yt-dlp", Preset::best, true, none, v("2024.11.04.232950"), true,
         "--ffmpeg-location FF -f bv*+ba/b -S res,fps,vcodec:h264,acodec:m4a MERGE --embed-metadata "
         "--embed-thumbnail");
-    row("mp3, ffmpeg, version unknown", Preset::mp3, true, none, std::nullopt, false,
-        "--ffmpeg-location FF -f ba/b -x --audio-format mp3 --audio-quality 0 "
-        "--embed-metadata --embed-thumbnail");
+    row("mp3, ffmpeg, version unknown, no tags", Preset::mp3, true, "embedMeta=false", std::nullopt,
+        false, "--ffmpeg-location FF -f ba/b -x --audio-format mp3 --audio-quality 0 --embed-thumbnail");
     row("mp3, no ffmpeg", Preset::mp3, false, none, v("2025.01.01"), true,
         "-f ba[ext=m4a]/ba/b --embed-metadata");
     row("720p, every setting turned", Preset::p720, true, turned, v("2025.01.01"), true,
@@ -305,10 +304,8 @@ void TestEngine::downloadCommand()
         TestEnv::writeExecutable(env.path(QStringLiteral("bin2/ffmpeg")), "#!/bin/sh\n");
         TestEnv::writeExecutable(env.path(QStringLiteral("bin2/ffprobe")), "#!/bin/sh\n");
     }
-    Prefs prefs(env.settingsPath(), env.downloadsDir());
-    prefs.registerDefaults();
-    for (const QString& pair : settings.split(u' ', Qt::SkipEmptyParts))
-        prefs.setValue(pair.section(u'=', 0, 0), pair.section(u'=', 1));
+    TestEnv::writeFile(env.settingsPath(), "[General]\n" + settings.replace(u' ', u'\n').toUtf8());
+    const DownloadOptions options = DownloadOptions::fromPrefs(Prefs(env.settingsPath()));
     const QString url = QStringLiteral("https://www.youtube.com/watch?v=abc");
 
     // The folder as ".": yt-dlp works in it. Title and id are cut to leave room for suffixes.
@@ -320,16 +317,15 @@ void TestEngine::downloadCommand()
         expected << QStringLiteral("--progress-template") << postprocess;
     expected << QStringLiteral("--print") << QStringLiteral("after_move:RCFILE|%(filepath)s")
              << tail.replaceInStrings(QStringLiteral("FF"), env.path(QStringLiteral("bin2")));
-    QCOMPARE(YtdlpArgs::download(engine, prefs, {url, preset, version}), expected);
+    QCOMPARE(YtdlpArgs::download(engine, options, {url, preset, version}), expected);
 }
 
 void TestEngine::optionLikeAddressGoesLast()
 {
     TestEnv env;
     const Engine engine(env.engineConfig());
-    Prefs prefs(env.settingsPath(), env.downloadsDir());
     const QString url = QStringLiteral("--exec=rm -rf ~");
-    const QStringList args = YtdlpArgs::download(engine, prefs, {url, {}, {}, {}});
+    const QStringList args = YtdlpArgs::download(engine, {}, {url, {}, {}, {}});
     QCOMPARE(args.indexOf(url), args.size() - 1);
     QCOMPARE(args.at(args.size() - 2), QStringLiteral("--"));
     QCOMPARE(args.count(url), 1);

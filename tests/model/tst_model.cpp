@@ -13,16 +13,6 @@
 using namespace reelcatch;
 using namespace Qt::Literals::StringLiterals;
 
-struct Chooser : FolderChooser {
-    std::optional<QString> chooseDirectory(const QString& startIn, const QString& label) override
-    {
-        return asked << startIn << label, answer;
-    }
-    std::optional<QString> chooseFile(const QString&, const QString&) override { return {}; }
-    std::optional<QString> answer;
-    QStringList asked;
-};
-
 class TestModel : public QObject {
     Q_OBJECT
 private slots:
@@ -30,7 +20,7 @@ private slots:
     void videoItem_data();
     void videoItem();
     void prefsDefaultsAndGarbage();
-    void prefsFolder();
+    void prefsStoredFormatAndListeners();
     void fractionIsClamped();
 };
 
@@ -93,58 +83,71 @@ void TestModel::prefsDefaultsAndGarbage()
 {
     TestEnv env;
     const auto readAll = [](const Prefs& prefs) {
-        return QVariantMap{{PrefKey::preset, prefs.preset().rawValue()}, {PrefKey::h264, prefs.h264()},
-                           {PrefKey::embedMeta, prefs.embedMeta()}, {PrefKey::embedThumb, prefs.embedThumb()},
-                           {PrefKey::subs, prefs.subs()}, {PrefKey::subLangs, prefs.subLangs()},
-                           {PrefKey::sponsor, prefs.sponsor()}, {PrefKey::parallel, prefs.parallel()},
-                           {PrefKey::autoPaste, prefs.autoPaste()}};
+        return QVariantList{prefs.value(PrefKey::preset).rawValue(), prefs.value(PrefKey::h264),
+                            prefs.value(PrefKey::embedMeta), prefs.value(PrefKey::embedThumb),
+                            prefs.value(PrefKey::subs), prefs.value(PrefKey::subLangs),
+                            prefs.value(PrefKey::sponsor), prefs.value(PrefKey::parallel),
+                            prefs.value(PrefKey::startGap), prefs.value(PrefKey::autoPaste),
+                            prefs.value(PrefKey::folder), prefs.value(PrefKey::cookiesFrom)};
     };
-    // What a new user gets, whatever the table says.
-    const QVariantMap product{{PrefKey::preset, Preset(Preset::p1080).rawValue()}, {PrefKey::h264, true},
-                              {PrefKey::embedMeta, true}, {PrefKey::embedThumb, true}, {PrefKey::subs, false},
-                              {PrefKey::subLangs, u"en.*,de.*"_s}, {PrefKey::sponsor, false},
-                              {PrefKey::parallel, 2}, {PrefKey::autoPaste, true}};
+    // What a new user gets, whatever the keys say.
+    const QVariantList product{u"p1080"_s, true, true, true, false, u"en.*,de.*"_s, false, 2, 12, true,
+                               env.downloadsDir(), QString()};
     {
-        Prefs fresh(env.settingsPath());
+        const Prefs fresh(env.settingsPath(), env.downloadsDir());
         QCOMPARE(readAll(fresh), product);
-        fresh.registerDefaults();
     } // defaults are never written
     QVERIFY(!QFile::exists(env.settingsPath()));
     TestEnv::writeFile(env.settingsPath(), "[General]\npreset=P720\nh264=no\nembedMeta=0\n"
-        "embedThumb=\nsubs=maybe\nsponsor=@Invalid()\nparallel=two\nautoPaste=2\n");
-    Prefs garbage(env.settingsPath());
-    QCOMPARE(readAll(garbage), product);
+        "embedThumb=\nsubs=maybe\nsponsor=@Invalid()\nparallel=two\nstartGap=1.5\nautoPaste=2\nfolder=\n");
+    Prefs garbage(env.settingsPath(), env.downloadsDir());
+    QCOMPARE(readAll(garbage), product); // an empty folder names none: the default applies
 
-    TestEnv::writeFile(env.settingsPath(), "[General]\npreset=m4a\nh264=FALSE\nparallel= 0 \nsubLangs=fr, it\n");
+    TestEnv::writeFile(env.settingsPath(), "[General]\npreset=m4a\nh264=FALSE\nparallel= 0 \nsubLangs=fr, it\nstartGap=99\n");
     Prefs stored(env.settingsPath());
-    QCOMPARE(stored.preset(), Preset(Preset::m4a));
-    QCOMPARE(stored.h264(), false);
-    QCOMPARE(stored.parallelAsStored(), 0);
-    QCOMPARE(stored.parallel(), 1);
-    QCOMPARE(stored.subLangs(), u"fr,it"_s);
+    QCOMPARE(stored.value(PrefKey::preset), Preset(Preset::m4a));
+    QCOMPARE(stored.value(PrefKey::h264), false);
+    QCOMPARE(stored.valueAsStored(PrefKey::parallel), 0);
+    QCOMPARE(stored.value(PrefKey::parallel), 1);
+    QCOMPARE(stored.value(PrefKey::startGap), PrefKey::maxStartGap);
+    stored.setValue(PrefKey::startGap, -5);
+    QCOMPARE(stored.value(PrefKey::startGap), 0);
+    QCOMPARE(stored.value(PrefKey::subLangs), u"fr,it"_s);
 }
 
-void TestModel::prefsFolder()
+void TestModel::prefsStoredFormatAndListeners()
 {
+    // Every key, as the settings file has held them: read the same, written the same.
+    const QByteArray file = "[General]\nautoPaste=false\ncookiesFile=/c/cookies.txt\ncookiesFrom=file\n"
+        "cookiesProfile=/p\nembedMeta=false\nembedThumb=false\nfolder=/d/Clips\nh264=false\nparallel=4\n"
+        "preset=m4a\nsplitterState=@ByteArray(\\0\\xff)\nsponsor=true\nstartGap=30\nsubLangs=\"fr.*,it\"\n"
+        "subs=true\nwindowGeometry=@ByteArray(\\x1\\xd9\\xd0\\xcb)\n";
     TestEnv env;
+    TestEnv::writeFile(env.path(u"old.conf"_s), file);
+    const Prefs old(env.path(u"old.conf"_s), env.downloadsDir());
     Prefs prefs(env.settingsPath(), env.downloadsDir());
-    QSignalSpy changed(&prefs, &Prefs::folderChanged);
-    QCOMPARE(prefs.folder(), env.downloadsDir());
-    prefs.setValue(PrefKey::folder, QString());
-    QCOMPARE(prefs.folder(), env.downloadsDir()); // an empty path names no folder
-
-    Chooser chooser;
-    prefs.chooseFolder(chooser); // cancelled
-    chooser.answer = QString();
-    prefs.chooseFolder(chooser); // nothing chosen
-    QCOMPARE(changed.size(), 1);
-    QCOMPARE(chooser.asked.mid(0, 2), (QStringList{env.downloadsDir(), u"Use Folder"_s}));
-    chooser.answer = env.path(u"Clips"_s);
-    prefs.chooseFolder(chooser);
-    QCOMPARE(changed.size(), 2);
-    QCOMPARE(prefs.folder(), env.path(u"Clips"_s));
+    QObject listener;
+    QStringList heard;
+    for (const Setting<QString>* key : {&PrefKey::folder, &PrefKey::cookiesFrom})
+        prefs.onChange(*key, &listener, [&heard, key] { heard << QString::fromLatin1(key->name); });
+    const auto copy = [&](const auto& key) {
+        QCOMPARE_NE(prefs.value(key), old.value(key));
+        prefs.setValue(key, old.value(key));
+    };
+    copy(PrefKey::autoPaste), copy(PrefKey::cookiesFile), copy(PrefKey::cookiesFrom), copy(PrefKey::cookiesProfile);
+    copy(PrefKey::embedMeta), copy(PrefKey::embedThumb), copy(PrefKey::folder), copy(PrefKey::h264);
+    copy(PrefKey::parallel), copy(PrefKey::preset), copy(PrefKey::splitterState), copy(PrefKey::sponsor);
+    copy(PrefKey::startGap), copy(PrefKey::subLangs), copy(PrefKey::subs), copy(PrefKey::windowGeometry);
+    QCOMPARE(old.value(PrefKey::windowGeometry), QByteArray("\x01\xd9\xd0\xcb"));
+    QCOMPARE(old.value(PrefKey::subLangs), u"fr.*,it"_s);
     prefs.sync();
-    QCOMPARE(Prefs(env.settingsPath()).folder(), env.path(u"Clips"_s));
+    QFile written(env.settingsPath());
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), file);
+    // Each listener hears its own key only, removals included.
+    prefs.remove(PrefKey::folder);
+    QCOMPARE(heard, (QStringList{u"cookiesFrom"_s, u"folder"_s, u"folder"_s}));
+    QCOMPARE(prefs.value(PrefKey::folder), env.downloadsDir());
 }
 
 void TestModel::fractionIsClamped()

@@ -15,6 +15,7 @@
 #include "ui/DownloadDelegate.h"
 #include "ui/DownloadsList.h"
 #include "ui/DownloadsPane.h"
+#include "ui/FolderChooser.h"
 #include "ui/HeaderBar.h"
 #include "ui/MainWindow.h"
 #include "ui/OneLineLabel.h"
@@ -71,10 +72,10 @@ public:
 // Answers every file question with `file` (nothing by default), noting where it started.
 class NoChooser final : public FolderChooser {
 public:
-    std::optional<QString> chooseDirectory(const QString&, const QString&) override { return {}; }
+    std::optional<QString> chooseDirectory(const QString& startIn, const QString& label) override { return askedFolder << startIn << label, folder; }
     std::optional<QString> chooseFile(const QString& startIn, const QString&) override { return asked << startIn, file; }
-    std::optional<QString> file;
-    QStringList asked;
+    std::optional<QString> file, folder;
+    QStringList asked, askedFolder;
 };
 
 // yt-dlp's per-entry answer for a playlist of these ids (titled "Title <id>"),

@@ -91,7 +91,7 @@ void TestDownloadsList::rowsAndTheirButtons()
     QCOMPARE(row(1).data(Qt::AccessibleDescriptionRole).toString(),
              u"720p \u00b7 Title b4pm.exe \u00b7 Open, Show in Folder"_s);
     QVERIFY(clickButton(list, 1, u"Show in Folder"_s));
-    QCOMPARE(ui.actions.revealed, QStringList{ui.prefs.folder() + u"/Title b\u202E4pm.exe"_s});
+    QCOMPARE(ui.actions.revealed, QStringList{ui.prefs.value(PrefKey::folder) + u"/Title b\u202E4pm.exe"_s});
 
     FakeChild* a = ui.childFor(u"a"_s);
     a->say(u"ERROR: boom"_s);
@@ -285,7 +285,7 @@ void TestDownloadsList::rowActionsByKeyboard()
     ui.childFor(u"b"_s)->end(0);
     QVERIFY(check(0, {u"Open"_s, u"Show in Folder"_s, u"Show Log"_s, u"Copy Link"_s, u"Remove from List"_s}));
     QTest::keyClick(&list, Qt::Key_Return);
-    QCOMPARE(opened, QStringList{ui.prefs.folder() + u"/b.mp4"_s});
+    QCOMPARE(opened, QStringList{ui.prefs.value(PrefKey::folder) + u"/b.mp4"_s});
     actions(0)->doAction(u"Show in Folder"_s);
     QCOMPARE(ui.actions.revealed, opened);
 

@@ -94,28 +94,25 @@ void TestSettingsWindow::togglesShowAndStore()
     SettingsWindow settings(ui.model, ui.chooser);
     settings.show();
     QVERIFY(QTest::qWaitForWindowExposed(&settings));
-    const QList<QCheckBox*> toggles = settings.findChildren<QCheckBox*>();
-    QCOMPARE(toggles.size(), 6);
-    for (QCheckBox* toggle : toggles) {
-        const QString key = toggle->objectName();
-        const bool fallback = Prefs::defaults().value(key).toBool();
-        QVERIFY2(Prefs::defaults().contains(key), qPrintable(key));
-        QCOMPARE(toggle->isChecked(), fallback);
+    QCOMPARE(settings.findChildren<QCheckBox*>().size(), 6);
+    for (const Setting<bool>& key : {PrefKey::autoPaste, PrefKey::h264, PrefKey::subs, PrefKey::sponsor, PrefKey::embedMeta, PrefKey::embedThumb}) {
+        auto* toggle = settings.findChild<QCheckBox*>(QLatin1String(key.name));
+        QCOMPARE(toggle->isChecked(), key.fallback);
         toggle->click();
-        QCOMPARE(ui.prefs.boolean(key), std::optional<bool>(!fallback));
+        QCOMPARE(ui.prefs.value(key), !key.fallback);
     }
     // The subtitle languages show only while subtitles are on (clicked above).
     QVERIFY(settings.findChild<QWidget*>(u"subLangsRow"_s)->isVisible());
     // A change made elsewhere is read back.
     ui.prefs.setValue(PrefKey::subs, false);
-    QVERIFY(!settings.findChild<QCheckBox*>(PrefKey::subs)->isChecked());
+    QVERIFY(!settings.findChild<QCheckBox*>(u"subs"_s)->isChecked());
     QVERIFY(settings.findChild<QWidget*>(u"subLangsRow"_s)->isHidden());
 
     auto* parallel = settings.findChild<QSpinBox*>(u"parallel"_s);
     QCOMPARE(parallel->value(), 2);
     parallel->setFocus();
     QTest::keyClick(parallel, Qt::Key_Up);
-    QCOMPARE(ui.prefs.parallelAsStored(), 3);
+    QCOMPARE(ui.prefs.value(PrefKey::parallel), 3);
     ui.prefs.setValue(PrefKey::parallel, 9); // stored by hand: shown as it is
     QCOMPARE(parallel->value(), 9);
     ui.prefs.setValue(PrefKey::parallel, 3);
@@ -123,8 +120,27 @@ void TestSettingsWindow::togglesShowAndStore()
     // Everything written is in the file.
     ui.prefs.sync();
     Prefs reread(ui.env.settingsPath());
-    QCOMPARE(reread.parallel(), 3);
-    QCOMPARE(reread.h264(), !Prefs::defaults().value(PrefKey::h264).toBool());
+    QCOMPARE(reread.value(PrefKey::parallel), 3);
+    QCOMPARE(reread.value(PrefKey::h264), !PrefKey::h264.fallback);
+
+    // The folder: chosen where it is; cancelled or empty, nothing is stored.
+    auto* change = settings.findChild<QPushButton*>(u"changeFolder"_s);
+    int told = 0;
+    ui.prefs.onChange(PrefKey::folder, &settings, [&told] { ++told; });
+    change->click();
+    ui.chooser.folder = QString();
+    change->click();
+    ui.chooser.folder = ui.env.path(u"Clips"_s);
+    change->click();
+    const QStringList asked{ui.env.downloadsDir(), u"Use Folder"_s};
+    QCOMPARE(ui.chooser.askedFolder, asked + asked + asked);
+    QCOMPARE(told, 1);
+    QCOMPARE(settings.findChild<QLabel*>(u"folderPath"_s)->accessibleName(), *ui.chooser.folder);
+    QCOMPARE(ui.window.findChild<QPushButton*>(u"folder"_s)->text(), u"Clips"_s); // the header bar's too
+    ui.prefs.setValue(PrefKey::preset, Preset::m4a); // and its preset
+    QCOMPARE(ui.window.findChild<QComboBox*>(u"preset"_s)->currentData(), u"m4a"_s);
+    ui.prefs.sync();
+    QCOMPARE(Prefs(ui.env.settingsPath()).value(PrefKey::folder), *ui.chooser.folder);
 }
 
 void TestSettingsWindow::engineRowsFollowReadiness()
@@ -169,7 +185,7 @@ void TestSettingsWindow::accountSection()
     SettingsWindow settings(ui.model, ui.chooser);
     settings.show();
     QVERIFY(QTest::qWaitForWindowExposed(&settings));
-    auto* picker = settings.findChild<QComboBox*>(PrefKey::cookiesFrom);
+    auto* picker = settings.findChild<QComboBox*>(u"cookiesFrom"_s);
     QTRY_COMPARE_WITH_TIMEOUT(picker->count(), 4, 20000);
     const QStringList expected{u"None"_s, u"Firefox"_s, u"Firefox (Flatpak)"_s, u"A cookies file\u2026"_s};
     QStringList items;
@@ -177,18 +193,18 @@ void TestSettingsWindow::accountSection()
         items << picker->itemText(i);
     QCOMPARE(items, expected);
     emit picker->activated(picker->findText(u"Firefox (Flatpak)"_s));
-    QCOMPARE(ui.prefs.cookiesFrom(), u"firefox"_s);
-    QCOMPARE(ui.prefs.cookiesProfile(), flatpak);
+    QCOMPARE(ui.prefs.value(PrefKey::cookiesFrom), u"firefox"_s);
+    QCOMPARE(ui.prefs.value(PrefKey::cookiesProfile), flatpak);
     QCOMPARE(picker->currentText(), u"Firefox (Flatpak)"_s);
 
     // A cancelled file choice keeps the browser; a chosen file replaces it.
     emit picker->activated(picker->count() - 1);
-    QCOMPARE(ui.prefs.cookiesFrom(), u"firefox"_s);
+    QCOMPARE(ui.prefs.value(PrefKey::cookiesFrom), u"firefox"_s);
     ui.chooser.file = TestEnv::writeFile(home + u"/c.txt"_s, "");
     emit picker->activated(picker->count() - 1);
     QCOMPARE(ui.chooser.asked, QStringList(2, QDir::homePath()));
-    QCOMPARE(ui.prefs.cookiesFrom(), u"file"_s);
-    QCOMPARE(ui.prefs.cookiesFile(), *ui.chooser.file);
+    QCOMPARE(ui.prefs.value(PrefKey::cookiesFrom), u"file"_s);
+    QCOMPARE(ui.prefs.value(PrefKey::cookiesFile), *ui.chooser.file);
     QCOMPARE(picker->currentText(), u"c.txt"_s);
 
     // A browser that is gone shows as None, with a note.

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+namespace reelcatch {
+
+class Prefs;
+
+// The settings a download's command line is built from, read once when the
+// download starts (default-constructed: every option off). An option is a
+// field here, its line in fromPrefs() and its use in YtdlpArgs::download().
+struct DownloadOptions {
+    bool h264 = false;
+    bool embedMeta = false;
+    bool embedThumb = false;
+    bool subs = false;
+    QString subLangs;
+    bool sponsor = false;
+
+    static DownloadOptions fromPrefs(const Prefs& prefs);
+};
+
+} // namespace reelcatch

@@ -1,0 +1,194 @@
+// The settings window's sections: what each shows and which key each control writes.
+#include "appmodel/AppModel.h"
+#include "model/Prefs.h"
+#include "ui/FolderChooser.h"
+#include "ui/SettingsWidgets.h"
+#include "ui/SettingsWindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStyle>
+
+namespace reelcatch {
+
+using namespace SettingsWidgets;
+
+namespace {
+
+const char* const h264Text = QT_TRANSLATE_NOOP(
+    "reelcatch::SettingsWindow", "Prefer H.264 so files play in any player and on any device");
+const char* const h264NoteText =
+    QT_TRANSLATE_NOOP("reelcatch::SettingsWindow",
+                      "Above 1080p YouTube only offers VP9/AV1. Those play in VLC, mpv and current "
+                      "browsers, but not on every older device.");
+
+} // namespace
+
+QWidget* SettingsWindow::buildSaving()
+{
+    auto* group = new QGroupBox(tr("Saving"));
+    QFormLayout* form = formLayout(group);
+
+    auto* folderRow = new QWidget(group);
+    auto* folderLayout = new QHBoxLayout(folderRow);
+    folderLayout->setContentsMargins(0, 0, 0, 0);
+    m_folderPath = secondaryLabel(QString(), folderRow);
+    m_folderPath->setObjectName(QStringLiteral("folderPath"));
+    m_folderPath->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // The path takes whatever width is left and is shortened in the middle.
+    m_folderPath->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_folderPath->installEventFilter(this);
+    auto* change = new QPushButton(tr("Change\u2026"), folderRow);
+    change->setObjectName(QStringLiteral("changeFolder"));
+    connect(change, &QPushButton::clicked, this,
+            [this] { chooseDownloadFolder(m_chooser, m_prefs); });
+    folderLayout->addWidget(m_folderPath, 1);
+    folderLayout->addWidget(change);
+    form->addRow(tr("Download folder"), folderRow);
+
+    m_parallel = new QSpinBox(group);
+    m_parallel->setObjectName(QStringLiteral("parallel"));
+    m_parallel->setRange(minParallel, maxParallel);
+    m_parallel->setAccessibleName(tr("Parallel downloads"));
+    connect(m_parallel, &QSpinBox::valueChanged, this,
+            [this](int count) { m_prefs.setValue(PrefKey::parallel, count); });
+    form->addRow(tr("Parallel downloads"), m_parallel);
+
+    // Spaces the starts of a big batch, which YouTube would otherwise limit.
+    m_startGap = new QSpinBox(group);
+    m_startGap->setObjectName(QStringLiteral("startGap"));
+    m_startGap->setRange(0, PrefKey::maxStartGap);
+    m_startGap->setSuffix(tr(" s"));
+    m_startGap->setSpecialValueText(tr("Off"));
+    m_startGap->setAccessibleName(tr("Pause between downloads, in seconds"));
+    connect(m_startGap, &QSpinBox::valueChanged, this,
+            [this](int seconds) { m_prefs.setValue(PrefKey::startGap, seconds); });
+    form->addRow(tr("Pause between downloads"), m_startGap);
+
+    form->addRow(
+        addToggle(tr("Load YouTube links from the clipboard automatically"), PrefKey::autoPaste));
+    return group;
+}
+
+QWidget* SettingsWindow::buildVideo()
+{
+    auto* group = new QGroupBox(tr("Video"));
+    QFormLayout* form = formLayout(group);
+
+    QCheckBox* h264 = addToggle(tr(h264Text), PrefKey::h264);
+    form->addRow(h264);
+    // The note sits under the toggle's text, not under its box.
+    QLabel* note = captionLabel(tr(h264NoteText), group);
+    note->setObjectName(QStringLiteral("h264Note"));
+    const int indent = h264->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, h264) +
+                       h264->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, h264);
+    note->setIndent(indent);
+    form->addRow(note);
+
+    form->addRow(addToggle(tr("Embed subtitles"), PrefKey::subs));
+
+    m_subLangsRow = new QWidget(group);
+    m_subLangsRow->setObjectName(QStringLiteral("subLangsRow"));
+    auto* langsLayout = new QHBoxLayout(m_subLangsRow);
+    langsLayout->setContentsMargins(indent, 0, 0, 0);
+    auto* langsLabel = new QLabel(tr("Subtitle languages"), m_subLangsRow);
+    m_subLangs = new QLineEdit(m_subLangsRow);
+    m_subLangs->setObjectName(QStringLiteral("subLangs"));
+    langsLabel->setBuddy(m_subLangs);
+    // Stored as typed; yt-dlp judges the list.
+    connect(m_subLangs, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_prefs.setValue(PrefKey::subLangs, text); });
+    langsLayout->addWidget(langsLabel);
+    langsLayout->addWidget(m_subLangs, 1);
+    form->addRow(m_subLangsRow);
+
+    form->addRow(addToggle(tr("Cut sponsor segments (SponsorBlock)"), PrefKey::sponsor));
+    return group;
+}
+
+QWidget* SettingsWindow::buildTags()
+{
+    auto* group = new QGroupBox(tr("Tags"));
+    QFormLayout* form = formLayout(group);
+    form->addRow(addToggle(tr("Embed title, channel and date"), PrefKey::embedMeta));
+    form->addRow(addToggle(tr("Embed thumbnail as cover art"), PrefKey::embedThumb));
+    return group;
+}
+
+QWidget* SettingsWindow::buildAccount()
+{
+    auto* group = new QGroupBox(tr("YouTube account"));
+    group->setObjectName(QStringLiteral("accountSection"));
+    m_account = group;
+    QFormLayout* form = formLayout(group);
+    m_cookiesPicker = new QComboBox(group);
+    m_cookiesPicker->setObjectName(QStringLiteral("cookiesFrom"));
+    m_cookiesPicker->setAccessibleName(tr("Use cookies from"));
+    m_cookiesPicker->setAccessibleDescription(tr("The browser or file whose sign-in YouTube sees"));
+    connect(m_cookiesPicker, &QComboBox::activated, this, &SettingsWindow::cookiesPicked);
+    form->addRow(tr("Use cookies from"), m_cookiesPicker);
+    m_cookiesNote = new QLabel(group);
+    m_cookiesNote->setObjectName(QStringLiteral("cookiesNote"));
+    m_cookiesNote->setWordWrap(true);
+    m_cookiesNote->setTextFormat(Qt::PlainText);
+    form->addRow(m_cookiesNote);
+    form->addRow(captionLabel(tr("Cookies let YouTube see you as signed in. Close YouTube in that "
+                                 "browser while downloading if it locks its cookies. YouTube may "
+                                 "limit accounts that download a lot."),
+                              group));
+    return group;
+}
+
+QWidget* SettingsWindow::buildEngine()
+{
+    auto* group = new QGroupBox(tr("Engine"));
+    QFormLayout* form = formLayout(group);
+
+    m_ytdlpVersion = valueLabel(QStringLiteral("ytdlpVersion"), group);
+    form->addRow(QStringLiteral("yt-dlp"), m_ytdlpVersion);
+    m_ffmpegState = valueLabel(QStringLiteral("ffmpegState"), group);
+    form->addRow(QStringLiteral("ffmpeg"), m_ffmpegState);
+    m_denoState = valueLabel(QStringLiteral("denoState"), group);
+    form->addRow(tr("JS runtime (deno)"), m_denoState);
+
+    auto* updateRow = new QWidget(group);
+    auto* updateLayout = new QHBoxLayout(updateRow);
+    updateLayout->setContentsMargins(0, 4, 0, 0);
+    updateLayout->setSpacing(8);
+    QLabel* hint = captionLabel(
+        tr("YouTube changes often. If downloads start failing, update the engine."), updateRow);
+    m_spinner = busySpinner(updateRow);
+    m_spinner->setObjectName(QStringLiteral("engineSpinner"));
+    // Showing and hiding the indicator leaves the text where it is.
+    QSizePolicy keepSpace = m_spinner->sizePolicy();
+    keepSpace.setRetainSizeWhenHidden(true);
+    m_spinner->setSizePolicy(keepSpace);
+    m_updateNow = new QPushButton(tr("Update Now"), updateRow);
+    m_updateNow->setObjectName(QStringLiteral("updateNow"));
+    connect(m_updateNow, &QPushButton::clicked, this, &SettingsWindow::updateEngine);
+    updateLayout->addWidget(hint, 1, Qt::AlignVCenter);
+    updateLayout->addWidget(m_spinner, 0, Qt::AlignVCenter);
+    updateLayout->addWidget(m_updateNow, 0, Qt::AlignVCenter);
+    form->addRow(updateRow);
+    return group;
+}
+
+QCheckBox* SettingsWindow::addToggle(const QString& text, const Setting<bool>& key)
+{
+    auto* toggle = new QCheckBox(text);
+    toggle->setObjectName(QLatin1String(key.name));
+    // Only subtitles and SponsorBlock are off until the user turns them on.
+    connect(toggle, &QCheckBox::toggled, this,
+            [this, &key](bool checked) { m_prefs.setValue(key, checked); });
+    m_toggles.append({toggle, &key});
+    return toggle;
+}
+
+} // namespace reelcatch
