@@ -32,6 +32,7 @@ public:
     ResultsList(AppModel& model, ThumbnailCache& thumbnails, std::function<Preset()> currentPreset,
                 QWidget* parent = nullptr);
 
+    ResultsModel& results() const { return *m_results; }
     // Used by the context menu; without one, the browser is asked directly.
     void setDesktopActions(DesktopActions* actions) { m_actions = actions; }
 

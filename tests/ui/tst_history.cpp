@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 
 using namespace reelcatch;
 using namespace reelcatch::test;
@@ -28,10 +29,24 @@ void TestHistory::badgeAndSelectNew()
     QVERIFY(ui.answer(u"List"_s, {u"a"_s, u"b"_s, u"c"_s}));
     ResultsPane* pane = ui.window.resultsPane();
     QVERIFY(!pane->selectNewButton()->isVisible());
+    // A tick, Select All after it, and a video joining the history change
+    // their own row alone.
+    ResultsModel& results = pane->list()->results();
+    QSignalSpy changed(&results, &QAbstractItemModel::dataChanged);
+    const auto changedOnly = [&](int row, int role) {
+        const bool one = changed.size() == 1 && changed.at(0).at(0).value<QModelIndex>().row() == row && changed.at(0).at(1).value<QModelIndex>().row() == row && changed.at(0).at(2).value<QList<int>>().contains(role);
+        return changed.clear(), one;
+    };
+    results.toggle(2);
+    QVERIFY(changedOnly(2, Qt::CheckStateRole));
+    QCOMPARE(pane->count()->text(), u"3 videos \u00b7 2 selected"_s);
+    QTest::mouseClick(pane->selectAllButton(), Qt::LeftButton);
+    QVERIFY(changedOnly(2, Qt::CheckStateRole));
 
     ui.model.queue().enqueue({video(u"b"_s)}, Preset::p720);
     ui.childFor(u"b"_s)->end(0);
     QTRY_VERIFY_WITH_TIMEOUT(pane->selectNewButton()->isVisible(), 20000);
+    QVERIFY(changedOnly(1, ResultsModel::DownloadedRole));
     const QAbstractItemModel* rows = pane->list()->model();
     QVERIFY(rows->index(1, 0).data(ResultsModel::DownloadedRole).toBool());
     QVERIFY(!rows->index(0, 0).data(ResultsModel::DownloadedRole).toBool());
