@@ -6,6 +6,7 @@
 #include "ui/ResultsPane.h"
 
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -37,8 +38,17 @@ void TestHistory::badgeAndSelectNew()
         const bool one = changed.size() == 1 && changed.at(0).at(0).value<QModelIndex>().row() == row && changed.at(0).at(1).value<QModelIndex>().row() == row && changed.at(0).at(2).value<QList<int>>().contains(role);
         return changed.clear(), one;
     };
+    struct : QObject { // what the list's viewport repaints
+        QRegion region;
+        bool eventFilter(QObject*, QEvent* e) override { return region += e->type() == QEvent::Paint ? static_cast<QPaintEvent*>(e)->region() : QRegion(), false; }
+    } painted;
+    pane->list()->viewport()->installEventFilter(&painted);
+    QTest::qWait(50);
+    painted.region = {};
     results.toggle(2);
     QVERIFY(changedOnly(2, Qt::CheckStateRole));
+    QTRY_VERIFY(!painted.region.isEmpty());
+    QCOMPARE(painted.region.boundingRect(), pane->list()->visualRect(results.index(2, 0)));
     QCOMPARE(pane->count()->text(), u"3 videos \u00b7 2 selected"_s);
     QTest::mouseClick(pane->selectAllButton(), Qt::LeftButton);
     QVERIFY(changedOnly(2, Qt::CheckStateRole));
