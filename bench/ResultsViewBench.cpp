@@ -5,6 +5,9 @@
 //   - every page step from the top to the bottom of the list: a PageDown
 //     key press and release sent to the list, then a forced repaint of its
 //     viewport, timed together (a "frame"), with the thread's CPU time;
+//   - ticking one row on screen, again and again: the GUI thread's time
+//     from the tick to the end of the repaint it asks for, and the rows
+//     that repaint covers;
 //   - the thumbnail requests that start meanwhile, against the rows shown:
 //     the distinct rows on screen in any painted frame of the list.
 // Thumbnails are asked for at their real addresses; the network manager
@@ -209,6 +212,28 @@ int resultsViewBench(int argc, char** argv)
     // The first page's thumbnails arrive.
     settle(300);
 
+    // Ticking and unticking the third row on screen: the tick alone (to the
+    // return of the model's signals), and with the repaint it asks for.
+    auto& results = *qobject_cast<ResultsModel*>(list.model());
+    const int tickedRow = std::max(0, visibleRows(list, count).first) + 2;
+    QList<qint64> ticks, tickFrames;
+    int tickedRowsWorst = 0;
+    for (int i = 0; i < 200; ++i) {
+        timer.lastRegion = QRegion();
+        const qint64 start = Bench::nowNs();
+        results.toggle(tickedRow);
+        ticks << Bench::nowNs() - start;
+        QCoreApplication::processEvents();
+        tickFrames << Bench::nowNs() - start;
+        const QRect painted = timer.lastRegion.boundingRect();
+        const QModelIndex top = list.indexAt(QPoint(1, painted.top()));
+        const QModelIndex bottom = list.indexAt(QPoint(1, painted.bottom()));
+        const int rows = painted.isEmpty() || !top.isValid()
+                             ? 0
+                             : (bottom.isValid() ? bottom.row() : count - 1) - top.row() + 1;
+        tickedRowsWorst = std::max(tickedRowsWorst, rows);
+    }
+
     // Paging from the top to the bottom.
     QScrollBar* bar = list.verticalScrollBar();
     list.setFocus(Qt::OtherFocusReason);
@@ -283,6 +308,10 @@ int resultsViewBench(int argc, char** argv)
     Bench::result("entries", count);
     Bench::result("first_paint_ms", firstPaintMs);
     Bench::result("first_paint_own_ms", firstPaintOwnNs / 1e6);
+    Bench::result("tick_median_ms", percentile(ticks, 0.5));
+    Bench::result("tick_worst_ms", percentile(ticks, 1));
+    Bench::result("tick_frame_median_ms", percentile(tickFrames, 0.5));
+    Bench::result("tick_rows_painted", tickedRowsWorst);
     Bench::result("viewport_height", viewport->height());
     Bench::result("row_height", rowHeight);
     Bench::result("steps", steps);

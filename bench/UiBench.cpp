@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QLinearGradient>
 #include <QNetworkRequest>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QWidget>
 
@@ -26,6 +27,7 @@ bool PaintTimer::eventFilter(QObject* watched, QEvent* event)
     // before this one (a scroll area's viewport filter among them), so
     // the time after it is that of the finished paint.
     m_inside = true;
+    lastRegion = static_cast<QPaintEvent*>(event)->region();
     const qint64 start = nowNs();
     const qint64 cpu = threadCpuNs();
     QCoreApplication::sendEvent(watched, event);

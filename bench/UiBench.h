@@ -6,6 +6,7 @@
 #include <QList>
 #include <QNetworkAccessManager>
 #include <QObject>
+#include <QRegion>
 #include <QUrl>
 
 #include <functional>
@@ -33,6 +34,8 @@ class PaintTimer : public QObject {
 public:
     explicit PaintTimer(QWidget* widget);
     std::function<void(qint64 startNs, qint64 endNs, qint64 cpuNs)> onPainted;
+    // The region the last paint event asked for.
+    QRegion lastRegion;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -278,6 +278,15 @@ QList<Row> uiRows(int repeat)
                                "`resultsChanged` to the end of the results list's first paint"),
                 v.isEmpty() ? failed : spread(v, "first_paint_ms", 0, QStringLiteral(" ms")),
                 QStringLiteral("≤ 100 ms"), !v.isEmpty() && v.median("first_paint_ms") <= 100};
+    const double tick = v.median("tick_median_ms");
+    const double tickRows = v.median("tick_rows_painted");
+    rows << Row{QStringLiteral("… ticking one row on screen: the GUI thread's time per tick "
+                               "(median; with the repaint it asks for); rows that repaint covers"),
+                v.isEmpty() ? failed
+                            : QStringLiteral("%1 ms (%2 ms); %3 row(s)")
+                                  .arg(num(tick, 3), num(v.median("tick_frame_median_ms"), 2),
+                                       num(tickRows)),
+                QStringLiteral("≤ 0.2 ms; 1 row"), !v.isEmpty() && tick <= 0.2 && tickRows <= 1};
     const Runs p = written ? measure(view) : Runs();
     const double worst = p.median("frame_worst_ms");
     rows << Row{QStringLiteral("… worst frame paging from top to bottom (%1 steps: PageDown, "

@@ -1,20 +1,15 @@
-// The download queue: jobs are added at the front of the list and started
-// from its end, oldest first, up to the parallel limit; each runs its own
-// yt-dlp, whose lines move the job along.
+// The download queue's bookkeeping: jobs are added at the front of the list
+// and started from its end, oldest first, up to the parallel limit, spaced
+// and paused as YouTube's limit asks; the run of each job is in
+// DownloadRun.cpp.
 #include "appmodel/DownloadQueue.h"
 
 #include "appmodel/AppLog.h"
 #include "appmodel/EngineReadiness.h"
-#include "appmodel/Failure.h"
-#include "appmodel/ProgressProtocol.h"
 #include "engine/ChildProcess.h"
 #include "engine/Engine.h"
-#include "engine/YtdlpArgs.h"
 #include "model/Prefs.h"
-#include "model/ShownText.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QScopeGuard>
 #include <QSet>
 
@@ -28,7 +23,6 @@ namespace {
 
 using Kind = Download::Phase::Kind;
 
-const char* const waitingDetail = QT_TRANSLATE_NOOP("reelcatch::DownloadQueue", "Waiting\u2026");
 const char* const gettingFfmpegDetail =
     QT_TRANSLATE_NOOP("reelcatch::DownloadQueue", "Getting ffmpeg ready (one-time, ~56 MB)\u2026");
 
@@ -50,6 +44,9 @@ QString pendingKey(const QString& id, Preset preset)
 }
 
 } // namespace
+
+const char* const DownloadQueue::waitingDetail =
+    QT_TRANSLATE_NOOP("reelcatch::DownloadQueue", "Waiting\u2026");
 
 DownloadQueue::DownloadQueue(Engine& engine, Prefs& prefs, EngineReadiness& readiness,
                              Platform platform, QObject* parent)
@@ -193,7 +190,7 @@ void DownloadQueue::addSlice()
         m_downloads = std::move(added);
         for (qsizetype row = 0; row < count; ++row)
             watch(m_downloads.at(row));
-        emit jobsAdded();
+        emit jobsAdded(m_downloads.first(count));
         emit countsChanged();
         updateBadge();
     }
@@ -238,7 +235,7 @@ QList<DownloadPtr> DownloadQueue::restore(const QList<DownloadPtr>& jobs)
     m_downloads += taken;
     for (const DownloadPtr& job : std::as_const(taken))
         watch(job);
-    emit jobsAdded();
+    emit jobsAdded(taken);
     emit countsChanged();
     updateBadge();
     pump();
@@ -335,124 +332,6 @@ void DownloadQueue::pause()
     qCInfo(lcAppModel) << "queue paused for" << m_pacer.pauseMinutes() << "minutes";
     armWake(*m_pacer.pausedUntil());
     emit pauseChanged();
-}
-
-void DownloadQueue::start(const DownloadPtr& job)
-{
-    const std::optional<QString> ytdlp = m_engine.ytdlp();
-    if (!ytdlp) {
-        job->setPhase(Failure::failedPhase(tr("Download engine not installed yet.")));
-        return;
-    }
-    // yt-dlp works in the folder and knows it only as ".", as it would expand
-    // "~" and "$NAME" in its name; a missing folder, which it used to make, is
-    // made here.
-    const QString folder = m_prefs.value(PrefKey::folder);
-    if (!QDir().mkpath(folder)) {
-        job->setPhase(Failure::failedPhase(tr("Couldn't create the folder \u201c%1\u201d.")
-                                               .arg(QDir::toNativeSeparators(folder))));
-        return;
-    }
-    const YtdlpArgs::Download request{
-        job->video().url(), job->preset(), m_readiness.version(),
-        m_plainPreset.value(job->video().id(), job->preset()) != job->preset(),
-        m_cookies ? m_cookies() : YtdlpArgs::Cookies{}};
-    const QStringList arguments =
-        YtdlpArgs::download(m_engine, DownloadOptions::fromPrefs(m_prefs), request);
-    Child* child = m_engine.spawn(
-        {*ytdlp, arguments, {}, ChildSpec::Output::lines, outputPause, {}, folder}, this);
-    // Only the job's current run speaks for it: a run that was cancelled and
-    // replaced by a retry may still be printing and ending.
-    const Download* key = job.get();
-    auto current = [this, key, child] {
-        const auto run = m_runs.constFind(key);
-        return run != m_runs.cend() && run->child == child;
-    };
-    connect(child, &Child::line, this, [this, job, key, current, folder](const QString& line) {
-        if (!current())
-            return;
-        // Progress lines come many a second: the last of a row stands for them.
-        Run& run = m_runs[key];
-        const bool progress = line.startsWith(QLatin1String("RC|"));
-        job->addLog(line, progress && run.progressLogged);
-        run.progressLogged = progress;
-        if (std::optional<QString> error = ProgressProtocol::handle(line, *job, folder))
-            run.lastError = std::move(*error);
-    });
-    connect(child, &Child::ended, this, [this, job, child, current](const ChildExit& exit) {
-        child->deleteLater();
-        if (!current())
-            return;
-        if (exit.kind == ChildExit::Kind::failedToStart) {
-            m_runs.remove(job.get());
-            if (job->phase().kind() != Kind::cancelled)
-                job->setPhase(Failure::failedPhase(exit.message));
-            pump();
-            return;
-        }
-        finish(job, exit.code);
-    });
-
-    qCInfo(lcAppModel) << "download of" << job->video().id() << "in" << job->preset().rawValue();
-    m_runs.insert(key, Run{child, folder, {}, false});
-    job->beginLog(QStringList{*ytdlp} + arguments);
-    m_pacer.started(m_engine.config().now());
-    job->setFraction(0);
-    job->setFile(std::nullopt);
-    job->setPhase(Download::Phase::downloading());
-    job->setDetail(tr("Starting\u2026"));
-    child->start();
-}
-
-void DownloadQueue::finish(const DownloadPtr& job, int status)
-{
-    const Run run = m_runs.take(job.get());
-    qCInfo(lcAppModel) << "download of" << job->video().id() << "ended with" << status;
-    // A run that got bytes counts its limit afresh.
-    const int limits = job->fraction() > 0 ? 0 : m_limitsInRow.take(job.get());
-    // Read once: the failed phase keeps what it was about.
-    const QString message =
-        run.lastError.isEmpty() ? tr("yt-dlp exited with code %1").arg(status) : run.lastError;
-    const Download::Phase failed = Failure::failedPhase(message);
-    const bool limited = status != 0 && job->phase().kind() != Kind::cancelled &&
-                         failed.failure() == Failure::Kind::rateLimited;
-    const bool waitAgain = limited && limits + 1 < StartPacer::limitsInARow;
-    if (waitAgain)
-        m_limitsInRow.insert(job.get(), limits + 1);
-    else
-        m_limitsInRow.remove(job.get());
-    if (job->phase().kind() != Kind::cancelled) {
-        if (status == 0) {
-            m_batchFolder = run.folder;
-            job->setPhase(Download::Phase::done());
-            job->setFraction(1);
-            job->setDetail(job->file()
-                               ? ShownText::withoutBidiControls(QFileInfo(*job->file()).fileName())
-                               : tr("Saved to %1").arg(QDir(run.folder).dirName()));
-        } else if (waitAgain) {
-            // Not the video's fault: the job waits again in its place, and
-            // the whole queue pauses.
-            job->setPhase(Download::Phase::queued());
-            job->setFraction(0);
-            job->setFile(std::nullopt);
-            job->setDetail(tr(waitingDetail));
-            pause();
-        } else {
-            // Limited again and again: it fails with the limit's message
-            // rather than waiting for ever, and the queue still pauses.
-            if (limited)
-                pause();
-            // For a child ended by a signal the status is the signal's number.
-            job->setPhase(failed);
-        }
-    }
-    pump();
-
-    // The cue for a drained batch with something to show for it.
-    if (toDo() == 0 && count(Kind::done) > 0 && m_platform.cue) {
-        m_platform.cue->playSound();
-        m_platform.cue->requestAttention();
-    }
 }
 
 void DownloadQueue::cancel(Download& job)

@@ -89,10 +89,11 @@ public:
     static constexpr std::chrono::milliseconds outputPause{100};
 
 signals:
-    // Rows [first, last] are about to appear / have appeared: at the front,
-    // or at the end for restored jobs.
+    // Rows [first, last] are about to appear (for a view's rows): at the
+    // front, or at the end for restored jobs.
     void jobsAboutToBeAdded(int first, int last);
-    void jobsAdded();
+    // Those jobs have appeared, in the list's order (newest first).
+    void jobsAdded(const QList<reelcatch::DownloadPtr>& jobs);
     // Rows [first, last] are about to go / have gone.
     void jobsAboutToBeRemoved(int first, int last);
     void jobsRemoved();
@@ -114,6 +115,9 @@ private:
         bool progressLogged = false;
     };
 
+    // "Waiting…", untranslated.
+    static const char* const waitingDetail;
+
     void add(const DownloadPtr& job);
     // Adds the next `slice` items waiting to be added, then pumps.
     void addSlice();
@@ -121,6 +125,7 @@ private:
     void phaseMoved(const Download* job);
     void countPending(const Download& job, Download::Phase::Kind kind, int change);
     void pump();
+    // The run of a job (DownloadRun.cpp).
     void start(const DownloadPtr& job);
     void finish(const DownloadPtr& job, int status);
     // Whether the spacing lets `job` start now; else arms the wake-up.

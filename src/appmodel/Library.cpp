@@ -48,15 +48,12 @@ Library::Library(DownloadQueue& queue, QObject* parent) : QObject(parent), m_que
     m_retry.setInterval(retryInterval);
     connect(&m_retry, &QTimer::timeout, this, [this] { send({}); });
 
-    connect(&m_queue, &DownloadQueue::jobsAboutToBeAdded, this,
-            [this](int first, int last) { m_adding = {first, last}; });
-    connect(&m_queue, &DownloadQueue::jobsAdded, this, [this] {
-        const QList<DownloadPtr>& jobs = m_queue.downloads();
+    connect(&m_queue, &DownloadQueue::jobsAdded, this, [this](const QList<DownloadPtr>& jobs) {
         // The oldest first, so the store's order is the list's.
-        for (int row = m_adding.second; row >= m_adding.first; --row) {
-            watch(jobs.at(row));
+        for (auto job = jobs.crbegin(); job != jobs.crend(); ++job) {
+            watch(*job);
             if (!m_restoring)
-                jobChanged(jobs.at(row));
+                jobChanged(*job);
         }
     });
     connect(&m_queue, &DownloadQueue::jobsAboutToBeRemoved, this, [this](int first, int last) {
@@ -118,6 +115,10 @@ void Library::open(const QString& folder)
 void Library::restore(const LibrarySnapshot& snapshot)
 {
     using Keeping = LibrarySnapshot::Keeping;
+    QList<QString> added;
+    for (const QString& id : snapshot.downloaded)
+        if (!m_downloaded.contains(id))
+            added.append(id);
     m_downloaded.unite(snapshot.downloaded);
     QList<DownloadPtr> jobs;
     jobs.reserve(snapshot.jobs.size());
@@ -169,8 +170,8 @@ void Library::restore(const LibrarySnapshot& snapshot)
         setTrouble(snapshot.trouble);
     if (first)
         emit loaded();
-    if (!snapshot.downloaded.isEmpty())
-        emit historyChanged();
+    if (!added.isEmpty())
+        emit historyChanged(added);
 }
 
 void Library::wrote(bool ok, StoreTrouble trouble, const std::optional<LibrarySnapshot>& reopened)
@@ -236,8 +237,11 @@ void Library::watch(const DownloadPtr& job)
             return;
         if (changed->phase().kind() == Kind::done) {
             m_finished.insert(changed.get());
-            m_downloaded.insert(changed->video().id());
-            emit historyChanged();
+            const QString& id = changed->video().id();
+            if (!m_downloaded.contains(id)) {
+                m_downloaded.insert(id);
+                emit historyChanged({id});
+            }
         }
         jobChanged(changed);
     });

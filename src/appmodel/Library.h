@@ -52,8 +52,9 @@ public:
 
 signals:
     void loaded();
-    // Videos were added to the history.
-    void historyChanged();
+    // Videos were added to the history: their ids, each new to it (the
+    // history only grows).
+    void historyChanged(const QList<QString>& added);
     void noteChanged();
     // A batch of changes was written (or failed to be, and is kept for the next).
     void written(bool ok);
@@ -78,7 +79,6 @@ private:
     bool m_restoring = false;
     // Set by keepForNextStart(): the cancels that follow are not kept.
     bool m_closing = false;
-    std::pair<int, int> m_adding{0, -1};
     QSet<QString> m_downloaded;
     QString m_note;
     QString m_folder;

@@ -230,7 +230,44 @@ void Lookup::setResultsTitle(const QString& title)
 void Lookup::setSelected(QSet<QString> selected)
 {
     m_ticking = Ticking::none;
-    publish(m_selected, std::move(selected), &Lookup::selectedChanged);
+    replaceSelected(std::move(selected));
+}
+
+void Lookup::setTicked(const QString& id, bool ticked)
+{
+    if (m_selected.contains(id) == ticked)
+        return;
+    m_ticking = Ticking::none;
+    SelectionDelta delta;
+    if (ticked) {
+        m_selected.insert(id);
+        delta.ticked.append(id);
+    } else {
+        m_selected.remove(id);
+        delta.unticked.append(id);
+    }
+    emit selectedChanged(delta);
+}
+
+void Lookup::replaceSelected(QSet<QString> selected, bool whole)
+{
+    SelectionDelta delta;
+    delta.whole = whole;
+    if (whole) {
+        if (selected.isEmpty() && m_selected.isEmpty())
+            return;
+    } else {
+        for (const QString& id : std::as_const(selected))
+            if (!m_selected.contains(id))
+                delta.ticked.append(id);
+        for (const QString& id : std::as_const(m_selected))
+            if (!selected.contains(id))
+                delta.unticked.append(id);
+        if (delta.ticked.isEmpty() && delta.unticked.isEmpty())
+            return;
+    }
+    m_selected = std::move(selected);
+    emit selectedChanged(delta);
 }
 
 void Lookup::selectAll()
@@ -239,7 +276,7 @@ void Lookup::selectAll()
     all.reserve(m_results.size());
     for (const VideoItem& item : std::as_const(m_results))
         all.insert(item.id());
-    publish(m_selected, std::move(all), &Lookup::selectedChanged);
+    replaceSelected(std::move(all));
     m_ticking = Ticking::all;
 }
 
@@ -387,7 +424,7 @@ void Lookup::add(QList<VideoItem> items, const QString& title)
                 ids.insert(item.id());
         setResults(std::move(items));
         setResultsTitle(heading(title));
-        publish(m_selected, std::move(ids), &Lookup::selectedChanged);
+        replaceSelected(std::move(ids), true);
         return;
     }
     // Later rows join the ticks only while the user has not chosen others.
@@ -421,7 +458,7 @@ void Lookup::collect(quint64 generation, LookupStream& stream)
         m_stopped = false;
         setResults({});
         setResultsTitle(heading(ready.title));
-        publish(m_selected, {}, &Lookup::selectedChanged);
+        replaceSelected({}, true);
         setFetchError(tr("Nothing downloadable found there."));
         return;
     }

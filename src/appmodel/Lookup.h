@@ -23,6 +23,15 @@ class EngineReadiness;
 class LookupStream;
 struct ChildExit;
 
+// What one change of the ticks did: the ids ticked and unticked. `whole`
+// when the ticks went with a new list (a lookup's first rows, or none): any
+// row may have changed, and the ids are not listed.
+struct SelectionDelta {
+    QList<QString> ticked;
+    QList<QString> unticked;
+    bool whole = false;
+};
+
 // Looking up what is behind the user's text: the input, the lookup under way
 // and what the last one found. Lives on the GUI thread; the answer is read on
 // the thread pool while it arrives and published here.
@@ -49,6 +58,9 @@ public:
     const QSet<QString>& selected() const { return m_selected; }
     // The user's own choice of ticks: rows listed after it arrive unticked.
     void setSelected(QSet<QString> selected);
+    // Ticks or unticks one video, as the user's own choice: one change of
+    // the set, without a copy of it.
+    void setTicked(const QString& id, bool ticked);
     // Ticks every listed video, and the rows still to come.
     void selectAll();
     // Ticks exactly the listed videos not in the download history.
@@ -89,12 +101,14 @@ signals:
     // lookup runs, those ticked added to the selection (no selectedChanged).
     void resultsAdded(int first);
     void resultsTitleChanged();
-    void selectedChanged();
+    void selectedChanged(const reelcatch::SelectionDelta& delta);
 
 private:
     template <typename T> void publish(T& field, T value, void (Lookup::*fieldChanged)());
     void setIsFetching(bool fetching);
     void setResultsTitle(const QString& title);
+    // Replaces the ticks and tells what changed (see SelectionDelta).
+    void replaceSelected(QSet<QString> selected, bool whole = false);
     // Starts yt-dlp for the lookup of that generation, unless it was stopped.
     void launch(quint64 generation);
     // Why no lookup can start while there is no yt-dlp.

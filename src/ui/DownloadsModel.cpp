@@ -27,13 +27,10 @@ DownloadsModel::DownloadsModel(DownloadQueue& queue, QObject* parent)
 
     // The queue's own changes of its list, passed on as they are.
     connect(&queue, &DownloadQueue::jobsAboutToBeAdded, this,
-            [this](int first, int last) {
-                m_adding = {first, last};
-                beginInsertRows({}, first, last);
-            });
-    connect(&queue, &DownloadQueue::jobsAdded, this, [this] {
-        for (int row = m_adding.first; row <= m_adding.second; ++row)
-            watch(m_queue.downloads().at(row).get());
+            [this](int first, int last) { beginInsertRows({}, first, last); });
+    connect(&queue, &DownloadQueue::jobsAdded, this, [this](const QList<DownloadPtr>& jobs) {
+        for (const DownloadPtr& job : jobs)
+            watch(job.get());
         m_rowsStale = true;
         endInsertRows();
     });

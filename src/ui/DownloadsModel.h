@@ -98,8 +98,6 @@ private:
     void flush();
 
     DownloadQueue& m_queue;
-    // The rows being inserted.
-    std::pair<int, int> m_adding{0, -1};
     // Each job's row, rebuilt after the list changed.
     mutable QHash<const Download*, int> m_rows;
     mutable bool m_rowsStale = true;

@@ -127,6 +127,16 @@ void ResultsList::resizeEvent(QResizeEvent* event)
     schedulePrefetch();
 }
 
+void ResultsList::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                              const QList<int>& roles)
+{
+    // QListView lays every row out again on any change, and repaints all it
+    // shows. A row's size does not depend on its data (ResultDelegate's size
+    // hint): a tick or a history mark repaints the rows it names, no more.
+    // NOLINTNEXTLINE(bugprone-parent-virtual-call)
+    QAbstractItemView::dataChanged(topLeft, bottomRight, roles);
+}
+
 void ResultsList::scrollContentsBy(int dx, int dy)
 {
     QListView::scrollContentsBy(dx, dy);

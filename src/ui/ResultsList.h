@@ -32,6 +32,7 @@ public:
     ResultsList(AppModel& model, ThumbnailCache& thumbnails, std::function<Preset()> currentPreset,
                 QWidget* parent = nullptr);
 
+    ResultsModel& results() const { return *m_results; }
     // Used by the context menu; without one, the browser is asked directly.
     void setDesktopActions(DesktopActions* actions) { m_actions = actions; }
 
@@ -50,6 +51,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles = {}) override;
 
 private:
     void download(const VideoItem& item);

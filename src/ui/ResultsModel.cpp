@@ -3,22 +3,59 @@
 #include "appmodel/AppModel.h"
 #include "appmodel/Fmt.h"
 
+#include <algorithm>
+
 namespace reelcatch {
 
 ResultsModel::ResultsModel(AppModel& model, QObject* parent)
     : QAbstractListModel(parent), m_model(model), m_items(model.lookup().results())
 {
+    indexRows(0);
     connect(&model.lookup(), &Lookup::resultsChanged, this, &ResultsModel::reload);
     connect(&model.lookup(), &Lookup::resultsAdded, this, &ResultsModel::append);
     connect(&model.lookup(), &Lookup::selectedChanged, this, &ResultsModel::selectionChanged);
     connect(&model.library(), &Library::historyChanged, this, &ResultsModel::historyChanged);
 }
 
-void ResultsModel::historyChanged()
+void ResultsModel::indexRows(qsizetype first)
 {
-    if (!m_items.isEmpty())
-        emit dataChanged(index(0), index(int(m_items.size()) - 1),
-                         {DownloadedRole, Qt::AccessibleDescriptionRole});
+    if (first == 0) {
+        m_rows.clear();
+        m_rows.reserve(m_items.size());
+    }
+    for (qsizetype row = first; row < m_items.size(); ++row)
+        m_rows.insert(m_items.at(row).id(), int(row));
+}
+
+void ResultsModel::historyChanged(const QList<QString>& added)
+{
+    rowsChanged(added, {}, {DownloadedRole, Qt::AccessibleDescriptionRole});
+}
+
+void ResultsModel::rowsChanged(const QList<QString>& ids, const QList<QString>& more,
+                               const QList<int>& roles)
+{
+    // Past this many ids, looking each up costs more than a repaint of what
+    // is on screen.
+    constexpr qsizetype fewIds = 1000;
+    if (m_items.isEmpty())
+        return;
+    if (ids.size() + more.size() > fewIds) {
+        emit dataChanged(index(0), index(int(m_items.size()) - 1), roles);
+        return;
+    }
+    QList<int> rows;
+    for (const QList<QString>* list : {&ids, &more}) {
+        for (const QString& id : *list)
+            for (auto row = m_rows.constFind(id); row != m_rows.cend() && row.key() == id; ++row)
+                rows.append(*row);
+    }
+    std::sort(rows.begin(), rows.end());
+    for (qsizetype first = 0, last = 0; first < rows.size(); first = last + 1) {
+        for (last = first; last + 1 < rows.size() && rows.at(last + 1) == rows.at(last) + 1;)
+            ++last;
+        emit dataChanged(index(rows.at(first)), index(rows.at(last)), roles);
+    }
 }
 
 void ResultsModel::reload()
@@ -27,6 +64,7 @@ void ResultsModel::reload()
     // nothing is done per row.
     beginResetModel();
     m_items = m_model.lookup().results();
+    indexRows(0);
     endResetModel();
 }
 
@@ -41,13 +79,18 @@ void ResultsModel::append(int first)
     }
     beginInsertRows({}, first, int(results.size()) - 1);
     m_items.append(results.sliced(first));
+    indexRows(first);
     endInsertRows();
 }
 
-void ResultsModel::selectionChanged()
+void ResultsModel::selectionChanged(const SelectionDelta& delta)
 {
-    if (!m_items.isEmpty())
-        emit dataChanged(index(0), index(int(m_items.size()) - 1), {Qt::CheckStateRole});
+    if (delta.whole) {
+        if (!m_items.isEmpty())
+            emit dataChanged(index(0), index(int(m_items.size()) - 1), {Qt::CheckStateRole});
+        return;
+    }
+    rowsChanged(delta.ticked, delta.unticked, {Qt::CheckStateRole});
 }
 
 int ResultsModel::rowCount(const QModelIndex& parent) const
@@ -62,14 +105,8 @@ bool ResultsModel::isSelected(int row) const
 
 void ResultsModel::setSelected(int row, bool selected)
 {
-    if (row < 0 || row >= m_items.size() || isSelected(row) == selected)
-        return;
-    QSet<QString> ids = m_model.lookup().selected();
-    if (selected)
-        ids.insert(m_items.at(row).id());
-    else
-        ids.remove(m_items.at(row).id());
-    m_model.lookup().setSelected(std::move(ids));
+    if (row >= 0 && row < m_items.size())
+        m_model.lookup().setTicked(m_items.at(row).id(), selected);
 }
 
 QString ResultsModel::liveText(VideoItem::Live live)

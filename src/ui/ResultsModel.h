@@ -4,10 +4,12 @@
 
 #include <QAbstractListModel>
 #include <QList>
+#include <QMultiHash>
 
 namespace reelcatch {
 
 class AppModel;
+struct SelectionDelta;
 
 // The lookup results as a flat list model: one row per item of
 // AppModel::results(), in its order. The check state of a row is whether
@@ -43,17 +45,27 @@ public:
     // Ticks or unticks one row: one change of the selected set.
     void setSelected(int row, bool selected);
     void toggle(int row) { setSelected(row, !isSelected(row)); }
+    // Whether a video is listed.
+    bool contains(const QString& id) const { return m_rows.contains(id); }
 
 private:
     void reload();
     void append(int first);
-    void selectionChanged();
-    void historyChanged();
+    // Adds the rows from `first` on to m_rows (all of them from 0).
+    void indexRows(qsizetype first);
+    void selectionChanged(const SelectionDelta& delta);
+    void historyChanged(const QList<QString>& added);
+    // dataChanged for the rows of those ids, in runs of neighbouring rows;
+    // for all rows when the ids are many.
+    void rowsChanged(const QList<QString>& ids, const QList<QString>& more,
+                     const QList<int>& roles);
 
     AppModel& m_model;
     // A shallow copy of the model's list, so rows stay consistent while a
     // reset is under way.
     QList<VideoItem> m_items;
+    // The row(s) of each id (a playlist may list a video twice).
+    QMultiHash<QString, int> m_rows;
 };
 
 } // namespace reelcatch

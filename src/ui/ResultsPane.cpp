@@ -7,6 +7,7 @@
 #include "ui/OneLineLabel.h"
 #include "ui/PlainText.h"
 #include "ui/ResultsList.h"
+#include "ui/ResultsModel.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -47,13 +48,14 @@ ResultsPane::ResultsPane(AppModel& model, ThumbnailCache& thumbnails, DesktopAct
 
     const Lookup& lookup = m_model.lookup();
     for (auto signal : {&Lookup::isFetchingChanged, &Lookup::fetchErrorChanged,
-                        &Lookup::resultsChanged, &Lookup::resultsTitleChanged,
-                        &Lookup::selectedChanged})
+                        &Lookup::resultsChanged, &Lookup::resultsTitleChanged})
         connect(&lookup, signal, this, &ResultsPane::refresh);
-    connect(&lookup, &Lookup::resultsChanged, this, &ResultsPane::historyChanged);
+    // The counts are the set's size: a tick needs no walk of the rows.
+    connect(&lookup, &Lookup::selectedChanged, this, &ResultsPane::refresh);
+    connect(&lookup, &Lookup::resultsChanged, this, &ResultsPane::findDownloaded);
     connect(&lookup, &Lookup::resultsAdded, this, &ResultsPane::resultsAdded);
     connect(&m_model.library(), &Library::historyChanged, this, &ResultsPane::historyChanged);
-    historyChanged();
+    findDownloaded();
 }
 
 QWidget* ResultsPane::buildEmptyState()
@@ -228,7 +230,18 @@ void ResultsPane::toggleAll()
     m_model.lookup().selectAll();
 }
 
-void ResultsPane::historyChanged()
+void ResultsPane::historyChanged(const QList<QString>& added)
+{
+    // Only the videos new to the history can make a listed one downloaded.
+    const ResultsModel& rows = m_list->results();
+    if (!m_anyDownloaded && std::any_of(added.cbegin(), added.cend(),
+                                        [&rows](const QString& id) { return rows.contains(id); })) {
+        m_anyDownloaded = true;
+        refresh();
+    }
+}
+
+void ResultsPane::findDownloaded()
 {
     const Library& library = m_model.library();
     const QList<VideoItem>& results = m_model.lookup().results();

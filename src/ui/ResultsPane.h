@@ -55,7 +55,10 @@ private:
     QWidget* buildEmptyState();
     QWidget* buildResults(ThumbnailCache& thumbnails, DesktopActions& actions);
     void toggleAll();
-    void historyChanged();
+    // The videos added to the history.
+    void historyChanged(const QList<QString>& added);
+    // Whether any listed video is downloaded, for a new list.
+    void findDownloaded();
     // Rows from `first` on arrived while the listing goes on.
     void resultsAdded(int first);
     void refresh();

@@ -2,6 +2,9 @@
 // of a kept list that could not be read.
 #include "UiFixture.h"
 #include "ui/ResultsModel.h"
+#include "ui/ResultsPane.h"
+
+#include <QPaintEvent>
 
 using namespace reelcatch;
 using namespace reelcatch::test;
@@ -23,10 +26,33 @@ void TestHistory::badgeAndSelectNew()
     QVERIFY(ui.answer(u"List"_s, {u"a"_s, u"b"_s, u"c"_s}));
     ResultsPane* pane = ui.window.resultsPane();
     QVERIFY(!pane->selectNewButton()->isVisible());
+    // A tick, Select All after it, and a video joining the history change
+    // their own row alone.
+    ResultsModel& results = pane->list()->results();
+    QSignalSpy changed(&results, &QAbstractItemModel::dataChanged);
+    const auto changedOnly = [&](int row, int role) {
+        const bool one = changed.size() == 1 && changed.at(0).at(0).value<QModelIndex>().row() == row && changed.at(0).at(1).value<QModelIndex>().row() == row && changed.at(0).at(2).value<QList<int>>().contains(role);
+        return changed.clear(), one;
+    };
+    struct : QObject { // what the list's viewport repaints
+        QRegion region;
+        bool eventFilter(QObject*, QEvent* e) override { return region += e->type() == QEvent::Paint ? static_cast<QPaintEvent*>(e)->region() : QRegion(), false; }
+    } painted;
+    pane->list()->viewport()->installEventFilter(&painted);
+    QTest::qWait(50);
+    painted.region = {};
+    results.toggle(2);
+    QVERIFY(changedOnly(2, Qt::CheckStateRole));
+    QTRY_VERIFY(!painted.region.isEmpty());
+    QCOMPARE(painted.region.boundingRect(), pane->list()->visualRect(results.index(2, 0)));
+    QCOMPARE(pane->count()->text(), u"3 videos \u00b7 2 selected"_s);
+    QTest::mouseClick(pane->selectAllButton(), Qt::LeftButton);
+    QVERIFY(changedOnly(2, Qt::CheckStateRole));
 
     ui.model.queue().enqueue({video(u"b"_s)}, Preset::p720);
     ui.childFor(u"b"_s)->end(0);
     QTRY_VERIFY_WITH_TIMEOUT(pane->selectNewButton()->isVisible(), 20000);
+    QVERIFY(changedOnly(1, ResultsModel::DownloadedRole));
     const QAbstractItemModel* rows = pane->list()->model();
     QVERIFY(rows->index(1, 0).data(ResultsModel::DownloadedRole).toBool());
     QVERIFY(!rows->index(0, 0).data(ResultsModel::DownloadedRole).toBool());
