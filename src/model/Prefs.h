@@ -105,10 +105,12 @@ public:
                        [name = key.name, receiver, slot](const char* written) {
                            if (written != name)
                                return;
-                           if constexpr (std::is_member_function_pointer_v<Slot>)
+                           if constexpr (std::is_member_function_pointer_v<Slot>) {
                                (receiver->*slot)();
-                           else
+                           } else {
+                               (void)receiver; // the connection's context only
                                slot();
+                           }
                        });
     }
 

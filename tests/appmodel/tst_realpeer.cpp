@@ -301,7 +301,12 @@ void TestRealPeer::quit()
                                          alive("ffmpeg", 0, u"libmp3lame"_s) > 0;
                  },
                  120000),
-             qPrintable(u"%1 processes seen"_s.arg(seen.size())));
+             qPrintable(u"%1 processes seen, yt-dlp %2, ffmpeg %3, mp3 %4 bytes, %5 asked for the stream"_s
+                            .arg(seen.size())
+                            .arg(alive("yt-dlp"))
+                            .arg(alive("ffmpeg"))
+                            .arg(QFileInfo(mp3).size())
+                            .arg(m_server.requestCount(u"/hls/seg.ts"_s))));
     if (killed)
         ::kill(pid_t(app.processId()), SIGKILL);
     else
