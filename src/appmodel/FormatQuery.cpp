@@ -47,12 +47,12 @@ void FormatQuery::start(const QString& url)
         return;
     }
     // "--" keeps an address that begins with "-" from being read as an option.
-    const QStringList arguments =
-        YtdlpArgs::common(m_engine, m_readiness.version(),
-                          m_cookies ? m_cookies() : YtdlpArgs::Cookies{})
-        << QStringLiteral("-J") << QStringLiteral("--no-playlist")
-        << QStringLiteral("--no-warnings") << QStringLiteral("--") << url;
-    Child* child = m_engine.spawn({*ytdlp, arguments, {}, ChildSpec::Output::stream, {}, {}, {}}, this);
+    const QStringList arguments = YtdlpArgs::common(m_engine, m_readiness.version(),
+                                                    m_cookies ? m_cookies() : YtdlpArgs::Cookies{})
+                                  << QStringLiteral("-J") << QStringLiteral("--no-playlist")
+                                  << QStringLiteral("--no-warnings") << QStringLiteral("--") << url;
+    Child* child =
+        m_engine.spawn({*ytdlp, arguments, {}, ChildSpec::Output::stream, {}, {}, {}}, this);
     m_child = child;
     auto answer = std::make_shared<QByteArray>();
     connect(child, &Child::output, this, [answer](const QByteArray& bytes) {

@@ -14,8 +14,8 @@ using Kind = Download::Phase::Kind;
 
 StoredJob stored(const Download& job)
 {
-    return {job.id(),           job.video(),  job.preset(), job.phase().kind(),
-            job.phase().message(), job.detail(), job.file(), false, job.formatChoice()};
+    return {job.id(),     job.video(), job.preset(), job.phase().kind(), job.phase().message(),
+            job.detail(), job.file(),  false,        job.formatChoice()};
 }
 
 // Why the list can't be saved, in plain words.

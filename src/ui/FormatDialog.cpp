@@ -66,8 +66,9 @@ QListWidget* formatList(const QString& name, QWidget* parent)
 
 FormatDialog::FormatDialog(AppModel& model, const VideoItem& video, Preset preset, QWidget* parent)
     : QDialog(parent), m_video(video), m_preset(preset),
-      m_query(new FormatQuery(model.engine(), model.readiness(),
-                              [&model] { return model.cookies().choice().cookies; }, this)),
+      m_query(new FormatQuery(
+          model.engine(), model.readiness(), [&model] { return model.cookies().choice().cookies; },
+          this)),
       m_pages(new QStackedWidget(this)), m_busyText(new QLabel(this)),
       m_failureText(new QLabel(this)), m_tryAgain(new QPushButton(tr("Try Again"), this)),
       m_videoList(formatList(tr("Video"), this)), m_audioList(formatList(tr("Audio"), this)),
@@ -75,6 +76,7 @@ FormatDialog::FormatDialog(AppModel& model, const VideoItem& video, Preset prese
 {
     m_videoList->setObjectName(QStringLiteral("videoFormats"));
     m_audioList->setObjectName(QStringLiteral("audioFormats"));
+    m_failureText->setObjectName(QStringLiteral("formatFailure"));
     setWindowTitle(tr("Choose Format"));
     setAccessibleName(tr("Choose Format"));
 
@@ -123,8 +125,7 @@ FormatDialog::FormatDialog(AppModel& model, const VideoItem& video, Preset prese
     m_pages->addWidget(failurePage);
     m_pages->addWidget(listsPage);
 
-    QPushButton* download =
-        m_buttons->addButton(tr("Download"), QDialogButtonBox::AcceptRole);
+    QPushButton* download = m_buttons->addButton(tr("Download"), QDialogButtonBox::AcceptRole);
     download->setDefault(true);
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &FormatDialog::reject);
@@ -224,12 +225,12 @@ std::optional<FormatChoice> FormatDialog::choice() const
     const QListWidgetItem* videoItem = m_videoList->currentItem();
     const int videoIndex = videoItem ? videoItem->data(Qt::UserRole).toInt() : noVideoRow;
     const int audioIndex = m_audioList->currentRow();
-    const VideoFormat* video =
-        videoIndex >= 0 && videoIndex < m_formats.video.size() ? &m_formats.video.at(videoIndex)
-                                                               : nullptr;
-    const AudioFormat* audio =
-        audioIndex >= 0 && audioIndex < m_formats.audio.size() ? &m_formats.audio.at(audioIndex)
-                                                               : nullptr;
+    const VideoFormat* video = videoIndex >= 0 && videoIndex < m_formats.video.size()
+                                   ? &m_formats.video.at(videoIndex)
+                                   : nullptr;
+    const AudioFormat* audio = audioIndex >= 0 && audioIndex < m_formats.audio.size()
+                                   ? &m_formats.audio.at(audioIndex)
+                                   : nullptr;
     if (video && audio)
         return FormatChoice{video->id + QLatin1Char('+') + audio->id,
                             tr("%1 + %2").arg(video->description(), audio->description())};

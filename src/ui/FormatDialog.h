@@ -29,8 +29,7 @@ struct Failure;
 class FormatDialog : public QDialog {
     Q_OBJECT
 public:
-    FormatDialog(AppModel& model, const VideoItem& video, Preset preset,
-                 QWidget* parent = nullptr);
+    FormatDialog(AppModel& model, const VideoItem& video, Preset preset, QWidget* parent = nullptr);
 
     const VideoItem& video() const { return m_video; }
     Preset preset() const { return m_preset; }

@@ -154,7 +154,8 @@ void TestLibrary::olderSchemaIsBroughtUp()
     QVERIFY(!snapshot.jobs.at(0).formatChoice); // the preset's choice, as before
     StoredJob chosen = job(u"new"_qs);
     chosen.formatChoice = FormatChoice{u"137+140"_qs, u"1080p H.264 + German (original)"_qs};
-    QVERIFY(store.write({{chosen}, {}, {{u"old"_qs, Preset::mp3, u"/x.mp3"_qs, QDateTime::currentDateTime()}}}));
+    QVERIFY(store.write(
+        {{chosen}, {}, {{u"old"_qs, Preset::mp3, u"/x.mp3"_qs, QDateTime::currentDateTime()}}}));
     store.close();
     QCOMPARE(ask(file, u"PRAGMA user_version"_qs), u"4"_qs);
     LibraryStore again(data.path());

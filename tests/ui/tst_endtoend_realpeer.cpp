@@ -123,9 +123,17 @@ void TestEndToEndRealPeer::chooseFormatByKeyboard()
         QTRY_COMPARE(processesLeft(QCoreApplication::applicationPid()), QStringList());
         QVERIFY(model.queue().downloads().isEmpty());
 
-        // The lower picture and the other language, by keyboard alone.
-        server.setStall(u"/manifest.mpd"_s, -1);
+        // A failed answer says so; Try Again, once the manifest is back, asks again.
+        server.serveStatus(u"/manifest.mpd"_s, 404);
         dialog = choose();
+        auto* failure = dialog->findChild<QLabel*>(u"formatFailure"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(failure->isVisible(), 60000);
+        QVERIFY2(failure->text().contains(u"404"_s), qPrintable(failure->text()));
+        server.serveFile(u"/manifest.mpd"_s, www + u"/manifest.mpd"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // Try Again
+        QVERIFY(dialog->isAsking());
+
+        // The lower picture and the other language, by keyboard alone.
         QTRY_VERIFY_WITH_TIMEOUT(!dialog->isAsking(), 60000);
         auto* videos = dialog->findChild<QListWidget*>(u"videoFormats"_s);
         auto* audios = dialog->findChild<QListWidget*>(u"audioFormats"_s);
@@ -144,13 +152,14 @@ void TestEndToEndRealPeer::chooseFormatByKeyboard()
         QCOMPARE(model.queue().downloads().size(), 1);
         const DownloadPtr job = model.queue().downloads().first();
         QCOMPARE(job->formatChoice().value_or(FormatChoice{}).words, u"180p H.264 + "_s + audio);
-        QCOMPARE(window.downloadsPane()->list()->model()->index(0, 0).data(DownloadsModel::PresetRole).toString(),
-                 job->formatChoice()->words);
+        const QModelIndex row = window.downloadsPane()->list()->model()->index(0, 0);
+        QCOMPARE(row.data(DownloadsModel::PresetRole).toString(), job->formatChoice()->words);
         QTRY_VERIFY_WITH_TIMEOUT(job->isFinished(), 120000);
         QVERIFY2(job->phase() == Download::Phase::done(), qPrintable(job->phase().message()));
-        const ProcessResult probe = runProcess(
-            u"/usr/bin/ffprobe"_s, {u"-v"_s, u"error"_s, u"-show_entries"_s, u"stream=height,sample_rate"_s,
-                                    u"-of"_s, u"csv=p=0"_s, job->file().value_or(QString())});
+        const ProcessResult probe =
+            runProcess(u"/usr/bin/ffprobe"_s,
+                       {u"-v"_s, u"error"_s, u"-show_entries"_s, u"stream=height,sample_rate"_s,
+                        u"-of"_s, u"csv=p=0"_s, job->file().value_or(QString())});
         QCOMPARE(QString::fromUtf8(probe.out).split(u'\n', Qt::SkipEmptyParts),
                  QStringList({u"180"_s, audio == u"German"_s ? u"48000"_s : u"24000"_s}));
         chosen = job->formatChoice();
