@@ -394,6 +394,57 @@
     </message>
 </context>
 <context>
+    <name>reelcatch::FormatDialog</name>
+    <message>
+        <source>about %1</source>
+        <translation>etwa %1</translation>
+    </message>
+    <message>
+        <source>%1 kbit/s</source>
+        <translation>%1 kbit/s</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Choose Format</source>
+        <translation>Format wählen</translation>
+    </message>
+    <message>
+        <source>Asking yt-dlp which formats this video has…</source>
+        <translation>yt-dlp wird nach den Formaten dieses Videos gefragt …</translation>
+    </message>
+    <message>
+        <source>&amp;Video</source>
+        <translation>&amp;Video</translation>
+    </message>
+    <message>
+        <source>&amp;Audio</source>
+        <translation>&amp;Audio</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Herunterladen</translation>
+    </message>
+    <message>
+        <source>No video — audio only</source>
+        <translation>Kein Video – nur Ton</translation>
+    </message>
+    <message>
+        <source>%1 + %2</source>
+        <translation>%1 + %2</translation>
+    </message>
+</context>
+<context>
     <name>reelcatch::FormatList</name>
     <message>
         <source>%1 wide</source>
@@ -426,6 +477,21 @@
     <message>
         <source>%1 (audio description)</source>
         <translation>%1 (Audiodeskription)</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::FormatQuery</name>
+    <message>
+        <source>Download engine not installed yet.</source>
+        <translation>Die Download-Engine ist noch nicht installiert.</translation>
+    </message>
+    <message>
+        <source>yt-dlp exited with code %1</source>
+        <translation>yt-dlp wurde mit Code %1 beendet</translation>
+    </message>
+    <message>
+        <source>yt-dlp listed no formats for this video.</source>
+        <translation>yt-dlp hat für dieses Video keine Formate aufgeführt.</translation>
     </message>
 </context>
 <context>
@@ -735,6 +801,10 @@
 </context>
 <context>
     <name>reelcatch::ResultsList</name>
+    <message>
+        <source>Choose Format…</source>
+        <translation>Format wählen …</translation>
+    </message>
     <message>
         <source>Results</source>
         <translation>Ergebnisse</translation>

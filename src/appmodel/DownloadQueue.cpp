@@ -38,9 +38,12 @@ bool isPending(Kind kind)
 }
 
 // What makes two pending jobs the same.
-QString pendingKey(const QString& id, Preset preset)
+QString pendingKey(const QString& id, Preset preset, const std::optional<FormatChoice>& choice)
 {
-    return preset.rawValue() + QLatin1Char('\n') + id;
+    QString key = preset.rawValue() + QLatin1Char('\n') + id;
+    if (choice)
+        key += QLatin1Char('\n') + choice->formatIds;
+    return key;
 }
 
 } // namespace
@@ -127,7 +130,7 @@ void DownloadQueue::countPending(const Download& job, Kind kind, int change)
 {
     if (!isPending(kind))
         return;
-    const QString key = pendingKey(job.video().id(), job.preset());
+    const QString key = pendingKey(job.video().id(), job.preset(), job.formatChoice());
     const int now = m_pending.value(key) + change;
     if (now > 0)
         m_pending.insert(key, now);
@@ -141,13 +144,14 @@ void DownloadQueue::updateBadge()
         m_platform.badge->setCount(toDo());
 }
 
-void DownloadQueue::enqueue(const QList<VideoItem>& items, Preset preset)
+void DownloadQueue::enqueue(const QList<VideoItem>& items, Preset preset,
+                            const std::optional<FormatChoice>& choice)
 {
     // Behind the items still waiting to be added, so the order stays that
     // of the calls.
     const bool adding = !m_later.empty();
     if (!items.isEmpty())
-        m_later.push_back({items, preset});
+        m_later.push_back({items, preset, choice});
     if (adding)
         return;
     addSlice();
@@ -166,13 +170,14 @@ void DownloadQueue::addSlice()
         room -= end - m_laterNext;
         for (; m_laterNext < end; ++m_laterNext) {
             const VideoItem& item = later.items.at(m_laterNext);
-            const QString key = pendingKey(item.id(), later.preset);
+            const QString key = pendingKey(item.id(), later.preset, later.choice);
             if (m_pending.contains(key) || keys.contains(key))
                 continue;
             keys.insert(key);
             if (!m_plainPreset.contains(item.id()))
                 m_plainPreset.insert(item.id(), later.preset);
             added.append(std::make_shared<Download>(item, later.preset));
+            added.last()->setFormatChoice(later.choice);
         }
         if (m_laterNext == later.items.size()) {
             m_later.pop_front();

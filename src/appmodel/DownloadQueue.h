@@ -51,7 +51,9 @@ public:
     // Queues a job for each item not already waiting or running in `preset`
     // (nor waiting to be added), newest first. Up to `slice` jobs go in at
     // once; the rest follow, as many a turn of the event loop, behind them.
-    void enqueue(const QList<VideoItem>& items, Preset preset);
+    // `choice`: the formats picked for them, in place of the preset's.
+    void enqueue(const QList<VideoItem>& items, Preset preset,
+                 const std::optional<FormatChoice>& choice = std::nullopt);
     static constexpr int slice = 2000;
     // Brings back jobs kept from an earlier run, newest first, behind those
     // listed now; the waiting ones start under the parallel limit. A job
@@ -159,6 +161,7 @@ private:
     struct Later {
         QList<VideoItem> items;
         Preset preset;
+        std::optional<FormatChoice> choice;
     };
     std::deque<Later> m_later;
     qsizetype m_laterNext = 0;

@@ -36,10 +36,13 @@ void DownloadQueue::start(const DownloadPtr& job)
                                                .arg(QDir::toNativeSeparators(folder))));
         return;
     }
-    const YtdlpArgs::Download request{job->video().url(), job->preset(), m_readiness.version(),
-                                      m_plainPreset.value(job->video().id(), job->preset()) !=
-                                          job->preset(),
-                                      m_cookies ? m_cookies() : YtdlpArgs::Cookies{}};
+    const YtdlpArgs::Download request{
+        job->video().url(),
+        job->preset(),
+        m_readiness.version(),
+        m_plainPreset.value(job->video().id(), job->preset()) != job->preset(),
+        m_cookies ? m_cookies() : YtdlpArgs::Cookies{},
+        job->formatChoice() ? job->formatChoice()->formatIds : QString()};
     const QStringList arguments =
         YtdlpArgs::download(m_engine, DownloadOptions::fromPrefs(m_prefs), request);
     Child* child = m_engine.spawn(

@@ -14,8 +14,8 @@ using Kind = Download::Phase::Kind;
 
 StoredJob stored(const Download& job)
 {
-    return {job.id(),           job.video(),  job.preset(), job.phase().kind(),
-            job.phase().message(), job.detail(), job.file(), false};
+    return {job.id(),     job.video(), job.preset(), job.phase().kind(), job.phase().message(),
+            job.detail(), job.file(),  false,        job.formatChoice()};
 }
 
 // Why the list can't be saved, in plain words.
@@ -124,6 +124,7 @@ void Library::restore(const LibrarySnapshot& snapshot)
     jobs.reserve(snapshot.jobs.size());
     for (const StoredJob& kept : snapshot.jobs) {
         auto job = std::make_shared<Download>(kept.id, kept.video, kept.preset);
+        job->setFormatChoice(kept.formatChoice);
         switch (kept.kind) {
         case Kind::queued:
         case Kind::downloading:

@@ -39,6 +39,9 @@ const char* const migrations[] = {
     " detail TEXT NOT NULL, file TEXT)",
     "CREATE TABLE history (video_id TEXT PRIMARY KEY NOT NULL, preset TEXT NOT NULL,"
     " file TEXT NOT NULL, finished INTEGER NOT NULL)",
+    // The formats picked for a job: both null for the preset's choice.
+    "ALTER TABLE jobs ADD COLUMN format_ids TEXT",
+    "ALTER TABLE jobs ADD COLUMN format_words TEXT",
 };
 static_assert(std::size(migrations) == LibraryStore::schemaVersion);
 
@@ -346,7 +349,8 @@ LibraryStore::Opened LibraryStore::read(LibrarySnapshot& snapshot)
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT id, video_id, title, channel, duration, url, "
-                                   "thumbnail, preset, phase, message, detail, file FROM jobs "
+                                   "thumbnail, preset, phase, message, detail, file, format_ids, "
+                                   "format_words FROM jobs "
                                    "ORDER BY rowid DESC")))
         return failed(query.lastError());
     while (query.next()) {
@@ -374,6 +378,8 @@ LibraryStore::Opened LibraryStore::read(LibrarySnapshot& snapshot)
                       query.isNull(11) ? std::nullopt
                                        : std::optional<QString>(query.value(11).toString())};
         job.fileGone = *kind == Kind::done && job.file && !QFileInfo::exists(*job.file);
+        if (!query.isNull(12) && !query.value(12).toString().isEmpty())
+            job.formatChoice = FormatChoice{query.value(12).toString(), query.value(13).toString()};
         snapshot.jobs.append(std::move(job));
     }
     if (query.lastError().isValid() || !query.exec(QStringLiteral("SELECT video_id FROM history")))
@@ -409,7 +415,8 @@ bool LibraryStore::write(LibraryChanges changes)
     QSqlQuery upsert(db);
     upsert.prepare(QStringLiteral(
         "INSERT INTO jobs (id, video_id, title, channel, duration, url, thumbnail, preset, phase,"
-        " message, detail, file) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+        " message, detail, file, format_ids, format_words)"
+        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
         " ON CONFLICT(id) DO UPDATE SET phase = excluded.phase, message = excluded.message,"
         " detail = excluded.detail, file = excluded.file"));
     QSqlQuery remove(db);
@@ -438,7 +445,9 @@ bool LibraryStore::write(LibraryChanges changes)
             phaseName(job.kind),
             text(job.message),
             text(job.detail),
-            orNull(job.file)};
+            orNull(job.file),
+            orNull(job.formatChoice ? std::optional(job.formatChoice->formatIds) : std::nullopt),
+            orNull(job.formatChoice ? std::optional(job.formatChoice->words) : std::nullopt)};
         for (int i = 0; i < values.size(); ++i)
             upsert.bindValue(i, values.at(i));
         ok = upsert.exec();

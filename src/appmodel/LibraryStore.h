@@ -31,6 +31,7 @@ struct StoredJob {
     std::optional<QString> file;
     // Set when read back: a done job whose file is no longer there.
     bool fileGone = false;
+    std::optional<FormatChoice> formatChoice = {};
 };
 
 // One video downloaded to the end.
@@ -84,7 +85,7 @@ struct LibrarySnapshot {
 // thread that opened it.
 class LibraryStore {
 public:
-    static constexpr int schemaVersion = 2;
+    static constexpr int schemaVersion = 4;
     static QString fileName() { return QStringLiteral("library.sqlite"); }
 
     explicit LibraryStore(QString folder);

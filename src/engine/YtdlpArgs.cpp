@@ -101,6 +101,13 @@ QStringList download(const Engine& engine, const DownloadOptions& options, const
     if (options.sponsor)
         args << QStringLiteral("--sponsorblock-remove")
              << QStringLiteral("sponsor,selfpromo,interaction");
+    // Picked formats take the place of the preset's choice; its merge and
+    // naming stay.
+    if (!request.formatIds.isEmpty()) {
+        const qsizetype at = args.indexOf(QStringLiteral("-f"));
+        if (at >= 0 && at + 1 < args.size())
+            args[at + 1] = request.formatIds;
+    }
     if (optionLike)
         args << QStringLiteral("--") << url;
     return args;

@@ -51,6 +51,9 @@ struct Download {
     std::optional<QString> version;
     bool presetInName = false;
     Cookies cookies = {};
+    // yt-dlp's format ids picked for the video ("137+140"), in place of the
+    // preset's "-f"; empty for the preset's own choice.
+    QString formatIds = {};
 };
 // Downloads one video into the working folder, given as "." (yt-dlp would
 // expand "~" and "$NAME" in a folder named on the command line), printing progress lines

@@ -28,6 +28,16 @@ enum class FailureKind : quint8 {
     other,
 };
 
+// The formats a person picked for one download in place of the preset's
+// choice: yt-dlp's ids as "-f" takes them ("137+140", or "140" for sound
+// only), and what they are in words ("1080p H.264 + German (original)").
+struct FormatChoice {
+    QString formatIds;
+    QString words;
+
+    friend bool operator==(const FormatChoice&, const FormatChoice&) = default;
+};
+
 // One download job: one video fetched with one preset, as its row shows it.
 // Shared by the queue and the list that shows it; written on the GUI thread
 // only.
@@ -76,6 +86,10 @@ public:
     const QUuid& id() const { return m_id; }
     const VideoItem& video() const { return m_video; }
     Preset preset() const { return m_preset; }
+    // The formats picked for it; none: the preset's choice. Set before the
+    // job is listed, kept by every retry.
+    const std::optional<FormatChoice>& formatChoice() const { return m_formatChoice; }
+    void setFormatChoice(const std::optional<FormatChoice>& choice) { m_formatChoice = choice; }
 
     const Phase& phase() const { return m_phase; }
     void setPhase(const Phase& phase);
@@ -112,6 +126,7 @@ private:
     const QUuid m_id;
     const VideoItem m_video;
     const Preset m_preset;
+    std::optional<FormatChoice> m_formatChoice;
     Phase m_phase = Phase::queued();
     double m_fraction = 0;
     QString m_detail;

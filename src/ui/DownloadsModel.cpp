@@ -9,6 +9,13 @@ namespace reelcatch {
 
 namespace {
 
+// What the row says the job fetches: the formats picked for it, else its
+// preset.
+QString formatText(const Download& job)
+{
+    return job.formatChoice() ? job.formatChoice()->words : job.preset().shortLabel();
+}
+
 using Kind = Download::Phase::Kind;
 
 // A frame at 60 Hz: progress lines arrive faster than anyone can read them.
@@ -219,7 +226,7 @@ QVariant DownloadsModel::data(const QModelIndex& index, int role) const
         return job.video().title();
     case Qt::AccessibleDescriptionRole: {
         // What the row shows, then the names of its buttons.
-        QStringList parts{job.preset().shortLabel(), statusText(job)};
+        QStringList parts{formatText(job), statusText(job)};
         QStringList names;
         if (const auto action = link(job))
             names << action->name;
@@ -248,7 +255,7 @@ QVariant DownloadsModel::data(const QModelIndex& index, int role) const
         return names;
     }
     case PresetRole:
-        return job.preset().shortLabel();
+        return formatText(job);
     case ThumbnailRole:
         return job.video().thumbnail() ? QVariant(*job.video().thumbnail()) : QVariant();
     case LinkRole:

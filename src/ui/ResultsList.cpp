@@ -2,6 +2,7 @@
 
 #include "appmodel/AppModel.h"
 #include "ui/DesktopActions.h"
+#include "ui/FormatDialog.h"
 #include "ui/ResultDelegate.h"
 #include "ui/ResultsModel.h"
 #include "ui/ThumbnailCache.h"
@@ -63,6 +64,18 @@ void ResultsList::download(const VideoItem& item)
     m_model.queue().enqueue({item}, m_currentPreset ? m_currentPreset() : Preset());
 }
 
+void ResultsList::chooseFormat(const VideoItem& item)
+{
+    auto* dialog =
+        new FormatDialog(m_model, item, m_currentPreset ? m_currentPreset() : Preset(), window());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        if (const std::optional<FormatChoice> choice = dialog->choice())
+            m_model.queue().enqueue({dialog->video()}, dialog->preset(), choice);
+    });
+    dialog->open();
+}
+
 void ResultsList::copyLink(const VideoItem& item)
 {
     m_model.clipboard().copy(item.url());
@@ -93,6 +106,7 @@ QList<PaintedRowList::RowAction> ResultsList::rowActions(const QModelIndex& inde
                  m_results->toggle(row.row());
          }},
         {tr("Download"), [this, item] { download(item); }},
+        {tr("Choose Format\u2026"), [this, item] { chooseFormat(item); }},
     };
     if (webAddress(item))
         actions.append({tr("Open on YouTube"), [this, item] { openOnSite(item); }});

@@ -22,7 +22,8 @@ class VideoItem;
 // AppModel::selected(). Clicking a row ticks or unticks it, Space does the
 // same for the current row, the row's button downloads just that item with
 // the preset chosen at that moment, and the context menu offers "Tick",
-// "Download", "Open on YouTube" and "Copy Link".
+// "Download", "Choose Format…" (FormatDialog), "Open on YouTube" and "Copy
+// Link".
 //
 // Thumbnails are asked for only for the rows on screen and a few on either
 // side; queued loads for rows scrolled away are dropped.
@@ -36,8 +37,8 @@ public:
     // Used by the context menu; without one, the browser is asked directly.
     void setDesktopActions(DesktopActions* actions) { m_actions = actions; }
 
-    // Tick or Untick, Download, Open on YouTube (for a web page) and Copy
-    // Link: the row's context menu and its accessible actions.
+    // Tick or Untick, Download, Choose Format…, Open on YouTube (for a web
+    // page) and Copy Link: the row's context menu and its accessible actions.
     QList<RowAction> rowActions(const QModelIndex& index) override;
 
     ResultDelegate* resultDelegate() const { return m_delegate; }
@@ -56,6 +57,8 @@ protected:
 
 private:
     void download(const VideoItem& item);
+    // Asks which formats the video has and queues it in those picked.
+    void chooseFormat(const VideoItem& item);
     void copyLink(const VideoItem& item);
     void openOnSite(const VideoItem& item);
     // Asks for the thumbnails around the visible rows and drops the rest.

@@ -183,17 +183,9 @@ void TestFormats::downloadsAPickFromDash()
 {
     // The tracks told apart in the file by sample rate: yt-dlp's merge drops the language.
     TestEnv env;
-    const QString www = env.root();
-    const QStringList make =
-        u"-nostdin -loglevel error -f lavfi -i testsrc=duration=2:size=640x360:rate=25 "
-        u"-f lavfi -i sine=frequency=440:duration=2:sample_rate=48000 "
-        u"-f lavfi -i sine=frequency=660:duration=2:sample_rate=24000 -map 0:v -map 0:v "
-        u"-map 1:a -map 2:a -c:v libx264 -preset ultrafast -c:a aac -s:v:0 640x360 "
-        u"-s:v:1 320x180 -metadata:s:a:0 language=deu -metadata:s:a:1 language=eng -f dash "
-        u"-adaptation_sets"_s.split(u' ')
-        << u"id=0,streams=v id=1,streams=2 id=2,streams=3"_s << www + u"/manifest.mpd"_s;
-    const ProcessResult made = runProcess(u"/usr/bin/ffmpeg"_s, make, env.childEnvironment());
-    QVERIFY2(made.ok(), made.err.constData());
+    const QString www = env.path(u"www"_s);
+    QByteArray error;
+    QVERIFY2(!TestEnv::makeDash(www, &error).isEmpty(), error.constData());
     HttpServer server;
     for (const QString& name : QDir(www).entryList(QDir::Files))
         server.serveFile(u'/' + name, www + u'/' + name);

@@ -143,6 +143,28 @@ QString TestEnv::makeClip(const QString& dir, const QString& fileName, int secon
     return QFile::copy(made, target) ? target : QString();
 }
 
+QString TestEnv::makeDash(const QString& dir, QByteArray* error)
+{
+    QDir(dir).removeRecursively();
+    QDir().mkpath(dir);
+    const QStringList args =
+        QStringLiteral(
+            "-nostdin -loglevel error -f lavfi -i testsrc=duration=2:size=640x360:rate=25 "
+            "-f lavfi -i sine=frequency=440:duration=2:sample_rate=48000 "
+            "-f lavfi -i sine=frequency=660:duration=2:sample_rate=24000 -map 0:v -map 0:v "
+            "-map 1:a -map 2:a -c:v libx264 -preset ultrafast -c:a aac -s:v:0 640x360 "
+            "-s:v:1 320x180 -metadata:s:a:0 language=deu -metadata:s:a:1 language=eng -f dash "
+            "-adaptation_sets")
+            .split(u' ')
+        << QStringLiteral("id=0,streams=v id=1,streams=2 id=2,streams=3")
+        << dir + QStringLiteral("/manifest.mpd");
+    const ProcessResult r =
+        runProcess(QStringLiteral("/usr/bin/ffmpeg"), args, sandboxEnvironment(dir), 120000);
+    if (error)
+        *error = r.err;
+    return r.ok() ? dir + QStringLiteral("/manifest.mpd") : QString();
+}
+
 void TestEnv::isolateProcess()
 {
     static QTemporaryDir home;

@@ -78,6 +78,11 @@ public:
     // long, made once per process, copied to `dir`/`fileName`. Empty if ffmpeg failed.
     static QString makeClip(const QString& dir,
                             const QString& fileName = QStringLiteral("clip.mp4"), int seconds = 4);
+    // A DASH presentation by /usr/bin/ffmpeg in `dir` (made empty first): 2 s
+    // of 640x360 and 320x180 H.264, German AAC at 48 kHz and English at
+    // 24 kHz (the sample rate tells them apart after a merge). Its manifest's
+    // path; empty, with ffmpeg's complaint in `error`, if that failed.
+    static QString makeDash(const QString& dir, QByteArray* error = nullptr);
 
     // For initTestCase(): this process's HOME and XDG_* in a private temporary folder,
     // no proxy variables, QStandardPaths' test mode on.

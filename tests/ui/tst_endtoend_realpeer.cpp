@@ -1,12 +1,18 @@
 // The whole way through the window with Debian's own yt-dlp and ffmpeg: a
 // clip made here and served on 127.0.0.1 is typed into the input, looked up
-// with Return, downloaded with Ctrl+Return, and lands on disk.
+// with Return, downloaded with Ctrl+Return, and lands on disk; a DASH
+// presentation is downloaded in the formats picked in "Choose Format…".
 #include "HttpServer.h"
+#include "ProcessTable.h"
 #include "UiFixture.h"
+#include "appmodel/Library.h"
+#include "ui/FormatDialog.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QListWidget>
 
 using namespace reelcatch;
 using namespace reelcatch::test;
@@ -16,6 +22,7 @@ class TestEndToEndRealPeer : public QObject {
 private slots:
     void initTestCase() { TestEnv::isolateProcess(); }
     void typeLookUpAndDownload();
+    void chooseFormatByKeyboard();
 };
 
 void TestEndToEndRealPeer::typeLookUpAndDownload()
@@ -64,6 +71,107 @@ void TestEndToEndRealPeer::typeLookUpAndDownload()
     QVERIFY(file.size() > 1000);
     QCOMPARE(job->detail(), file.fileName());
     QVERIFY(window.downloadsPane()->clearFinishedButton()->isEnabled());
+}
+
+void TestEndToEndRealPeer::chooseFormatByKeyboard()
+{
+    TestEnv env;
+    const QString www = env.path(u"www"_s);
+    QByteArray error;
+    QVERIFY2(!TestEnv::makeDash(www, &error).isEmpty(), error.constData());
+    HttpServer server;
+    for (const QString& name : QDir(www).entryList(QDir::Files))
+        server.serveFile(u'/' + name, www + u'/' + name);
+    for (const QString& tool : {u"yt-dlp"_s, u"ffmpeg"_s, u"ffprobe"_s})
+        QVERIFY(QFile::link(u"/usr/bin/"_s + tool, env.binDirs().at(2) + u'/' + tool));
+    Engine engine(env.engineConfig());
+    Prefs prefs(env.settingsPath(), env.downloadsDir());
+    HeldInstaller installer;
+    QNetworkAccessManager network;
+    ThumbnailCache thumbnails(&network, env.path(u"thumbnails"_s));
+    RecordingActions actions;
+    NoChooser chooser;
+    std::optional<FormatChoice> chosen;
+    {
+        AppModel model(engine, prefs, installer);
+        QSignalSpy loaded(&model.library(), &Library::loaded);
+        model.library().open(env.path(u"data"_s));
+        QVERIFY(loaded.wait(20000));
+        MainWindow window(model, thumbnails, actions, chooser);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QLineEdit* input = window.header()->input();
+        QTest::keyClicks(input, server.url(u"/manifest.mpd"_s));
+        QTest::keyClick(input, Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(!model.lookup().isFetching(), 60000);
+        QCOMPARE(model.lookup().results().size(), 1);
+        ResultsList* list = window.resultsPane()->list();
+        const auto choose = [&] {
+            for (const auto& action : list->rowActions(list->model()->index(0, 0)))
+                if (action.name == u"Choose Format\u2026"_s)
+                    action.run();
+            return window.findChild<FormatDialog*>();
+        };
+
+        // Escape while yt-dlp is still answering stops it and all it started.
+        server.setStall(u"/manifest.mpd"_s, 0);
+        QPointer<FormatDialog> dialog = choose();
+        QVERIFY(dialog && dialog->isAsking() && dialog->isVisible());
+        QTRY_VERIFY(!processesLeft(QCoreApplication::applicationPid()).isEmpty());
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        QTRY_VERIFY(!dialog);
+        QTRY_COMPARE(processesLeft(QCoreApplication::applicationPid()), QStringList());
+        QVERIFY(model.queue().downloads().isEmpty());
+
+        // A failed answer says so; Try Again, once the manifest is back, asks again.
+        server.serveStatus(u"/manifest.mpd"_s, 404);
+        dialog = choose();
+        auto* failure = dialog->findChild<QLabel*>(u"formatFailure"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(failure->isVisible(), 60000);
+        QVERIFY2(failure->text().contains(u"404"_s), qPrintable(failure->text()));
+        server.serveFile(u"/manifest.mpd"_s, www + u"/manifest.mpd"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // Try Again
+        QVERIFY(dialog->isAsking());
+
+        // The lower picture and the other language, by keyboard alone.
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog->isAsking(), 60000);
+        auto* videos = dialog->findChild<QListWidget*>(u"videoFormats"_s);
+        auto* audios = dialog->findChild<QListWidget*>(u"audioFormats"_s);
+        QTRY_VERIFY(videos->hasFocus());
+        QCOMPARE(videos->count(), 3); // 360p, 180p, no video
+        QCOMPARE(videos->currentRow(), 0);
+        QTest::keyClick(videos, Qt::Key_Down);
+        QTest::keyClick(videos, Qt::Key_Tab);
+        QVERIFY(audios->hasFocus());
+        QCOMPARE(audios->count(), 2);
+        QTest::keyClick(audios, audios->currentRow() == 0 ? Qt::Key_Down : Qt::Key_Up);
+        const QString audio = audios->currentItem()->text().section(u" \u00b7 "_s, 0, 0);
+        QVERIFY(audio == u"German"_s || audio == u"English"_s);
+        QTest::keyClick(audios, Qt::Key_Return);
+        QTRY_VERIFY(!dialog);
+        QCOMPARE(model.queue().downloads().size(), 1);
+        const DownloadPtr job = model.queue().downloads().first();
+        QCOMPARE(job->formatChoice().value_or(FormatChoice{}).words, u"180p H.264 + "_s + audio);
+        const QModelIndex row = window.downloadsPane()->list()->model()->index(0, 0);
+        QCOMPARE(row.data(DownloadsModel::PresetRole).toString(), job->formatChoice()->words);
+        QTRY_VERIFY_WITH_TIMEOUT(job->isFinished(), 120000);
+        QVERIFY2(job->phase() == Download::Phase::done(), qPrintable(job->phase().message()));
+        const ProcessResult probe =
+            runProcess(u"/usr/bin/ffprobe"_s,
+                       {u"-v"_s, u"error"_s, u"-show_entries"_s, u"stream=height,sample_rate"_s,
+                        u"-of"_s, u"csv=p=0"_s, job->file().value_or(QString())});
+        QCOMPARE(QString::fromUtf8(probe.out).split(u'\n', Qt::SkipEmptyParts),
+                 QStringList({u"180"_s, audio == u"German"_s ? u"48000"_s : u"24000"_s}));
+        chosen = job->formatChoice();
+        model.shutDown();
+    }
+    // The next start brings the job back with its choice.
+    AppModel model(engine, prefs, installer);
+    QSignalSpy loaded(&model.library(), &Library::loaded);
+    model.library().open(env.path(u"data"_s));
+    QVERIFY(loaded.wait(20000));
+    QCOMPARE(model.queue().downloads().size(), 1);
+    QCOMPARE(model.queue().downloads().first()->formatChoice(), chosen);
 }
 
 QTEST_MAIN(TestEndToEndRealPeer)
