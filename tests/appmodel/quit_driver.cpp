@@ -1,7 +1,7 @@
 // The application in tests of quitting, the model built as main() builds it:
 //   quit-driver SUPPORT_DIR BIN_DIR SETTINGS_FILE DOWNLOAD_DIR PRESET=URL|lookup=URL...
 // After the engine check it queues the downloads and starts the lookup
-// (printing "lookup"); it prints "pid PID GROUP NAME" once for every process
+// (printing "lookup"); it prints "pid PID GROUP NAME" for every process
 // in its children's groups. "quit" on standard input (or its end) quits as
 // the desktop does, with aboutToQuit.
 #include "ProcessTable.h"
@@ -53,7 +53,9 @@ int main(int argc, char* argv[])
         std::fflush(stdout);
     });
 
-    QHash<qint64, bool> reported;
+    // A child is seen under the guard's name between its fork and its exec:
+    // a process is told again under each name it shows.
+    QHash<qint64, QByteArray> reported;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, &model, [&] {
         const QList<ProcessInfo> table = processTable();
@@ -62,7 +64,7 @@ int main(int argc, char* argv[])
             if (p.parent == QCoreApplication::applicationPid() && p.group == p.pid)
                 groups.insert(p.pid);
         for (const ProcessInfo& p : table)
-            if (groups.contains(p.group) && p.state != "Z" && !std::exchange(reported[p.pid], true))
+            if (groups.contains(p.group) && p.state != "Z" && std::exchange(reported[p.pid], p.name) != p.name)
                 std::printf("pid %lld %lld %s\n", p.pid, p.group, p.name.constData()), std::fflush(stdout);
     });
     watch.start(50);
