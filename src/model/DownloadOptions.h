@@ -15,7 +15,11 @@ struct DownloadOptions {
     bool embedThumb = false;
     bool subs = false;
     QString subLangs;
-    bool sponsor = false;
+    // The audio track's language; empty: the original.
+    QString audioLang;
+    enum class Sponsor { off, mark, remove };
+    Sponsor sponsor = Sponsor::off;
+    QString sponsorCategories;
 
     static DownloadOptions fromPrefs(const Prefs& prefs);
 };

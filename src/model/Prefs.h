@@ -144,7 +144,20 @@ inline constexpr Setting<bool> embedMeta{"embedMeta", true};
 inline constexpr Setting<bool> embedThumb{"embedThumb", true};
 inline constexpr Setting<bool> subs{"subs", false};
 inline const Setting<QString> subLangs{"subLangs", QStringLiteral("en.*,de.*")};
+// The audio track's language as a code ("de"); empty: the video's original.
+inline const Setting<QString> audioLang{"audioLang", QString()};
+// SponsorBlock's segments: "off", "mark" (as chapters) or "remove"; while
+// none of those is stored, "remove" when the older toggle below is on.
 inline constexpr Setting<bool> sponsor{"sponsor", false};
+inline const Setting<QString> sponsorMode{
+    "sponsorMode", QString(), [](const QString& mode, const Prefs& prefs) {
+        if (mode == u"off" || mode == u"mark" || mode == u"remove")
+            return mode;
+        return prefs.value(sponsor) ? QStringLiteral("remove") : QStringLiteral("off");
+    }};
+// Which segments, by SponsorBlock's names, comma-separated.
+inline const Setting<QString> sponsorCats{"sponsorCats",
+                                          QStringLiteral("sponsor,selfpromo,interaction")};
 // At least one download at a time.
 inline constexpr Setting<int> parallel{"parallel", 2,
                                        [](const int& n, const Prefs&) { return std::max(n, 1); }};

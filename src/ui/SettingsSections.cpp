@@ -1,5 +1,6 @@
 // The settings window's sections: what each shows and which key each control writes.
 #include "appmodel/AppModel.h"
+#include "engine/YtdlpArgs.h"
 #include "model/Prefs.h"
 #include "ui/FolderChooser.h"
 #include "ui/SettingsWidgets.h"
@@ -8,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,6 +17,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStyle>
+
+using namespace Qt::StringLiterals;
 
 namespace reelcatch {
 
@@ -28,6 +32,19 @@ const char* const h264NoteText =
     QT_TRANSLATE_NOOP("reelcatch::SettingsWindow",
                       "Above 1080p YouTube only offers VP9/AV1. Those play in VLC, mpv and current "
                       "browsers, but not on every older device.");
+
+// SponsorBlock's categories as the settings show them, in the order of
+// YtdlpArgs::sponsorCategories.
+const char* const sponsorCategoryTexts[] = {
+    QT_TRANSLATE_NOOP("reelcatch::SettingsWindow", "Sponsor"),
+    QT_TRANSLATE_NOOP("reelcatch::SettingsWindow", "Self-promotion"),
+    QT_TRANSLATE_NOOP("reelcatch::SettingsWindow", "Interaction reminder"),
+    QT_TRANSLATE_NOOP("reelcatch::SettingsWindow", "Intro"),
+    QT_TRANSLATE_NOOP("reelcatch::SettingsWindow", "Outro"),
+    QT_TRANSLATE_NOOP("reelcatch::SettingsWindow", "Preview"),
+    QT_TRANSLATE_NOOP("reelcatch::SettingsWindow", "Non-music section"),
+    QT_TRANSLATE_NOOP("reelcatch::SettingsWindow", "Filler"),
+};
 
 } // namespace
 
@@ -92,6 +109,18 @@ QWidget* SettingsWindow::buildVideo()
     note->setIndent(indent);
     form->addRow(note);
 
+    // The original track unless another language is asked for.
+    m_audioLang = new QComboBox(group);
+    m_audioLang->setObjectName(QStringLiteral("audioLang"));
+    m_audioLang->setAccessibleName(tr("Audio language"));
+    m_audioLang->addItem(tr("Original"), QString());
+    for (const QString& code : commonLanguages())
+        m_audioLang->addItem(languageName(code), code);
+    connect(m_audioLang, &QComboBox::activated, this, [this] {
+        m_prefs.setValue(PrefKey::audioLang, m_audioLang->currentData().toString());
+    });
+    form->addRow(tr("Audio language"), m_audioLang);
+
     form->addRow(addToggle(tr("Embed subtitles"), PrefKey::subs));
 
     m_subLangsRow = new QWidget(group);
@@ -109,7 +138,32 @@ QWidget* SettingsWindow::buildVideo()
     langsLayout->addWidget(m_subLangs, 1);
     form->addRow(m_subLangsRow);
 
-    form->addRow(addToggle(tr("Cut sponsor segments (SponsorBlock)"), PrefKey::sponsor));
+    m_sponsorMode = new QComboBox(group);
+    m_sponsorMode->setObjectName(QStringLiteral("sponsorMode"));
+    m_sponsorMode->setAccessibleName(tr("SponsorBlock"));
+    m_sponsorMode->setAccessibleDescription(
+        tr("What to do with sponsor and other segments viewers have marked"));
+    m_sponsorMode->addItem(tr("Off"), u"off"_s);
+    m_sponsorMode->addItem(tr("Mark as chapters"), u"mark"_s);
+    m_sponsorMode->addItem(tr("Remove"), u"remove"_s);
+    connect(m_sponsorMode, &QComboBox::activated, this, [this] {
+        m_prefs.setValue(PrefKey::sponsorMode, m_sponsorMode->currentData().toString());
+    });
+    form->addRow(tr("SponsorBlock"), m_sponsorMode);
+
+    // Which segments, two to a line.
+    m_sponsorCatsRow = new QWidget(group);
+    m_sponsorCatsRow->setObjectName(QStringLiteral("sponsorCatsRow"));
+    auto* cats = new QGridLayout(m_sponsorCatsRow);
+    cats->setContentsMargins(indent, 0, 0, 0);
+    for (qsizetype i = 0; i < YtdlpArgs::sponsorCategories.size(); ++i) {
+        auto* box = new QCheckBox(tr(sponsorCategoryTexts[i]), m_sponsorCatsRow);
+        box->setObjectName(u"sponsorCat_"_s + YtdlpArgs::sponsorCategories[i]);
+        connect(box, &QCheckBox::toggled, this, &SettingsWindow::sponsorCategoriesPicked);
+        cats->addWidget(box, int(i / 2), int(i % 2));
+        m_sponsorCats << box;
+    }
+    form->addRow(m_sponsorCatsRow);
     return group;
 }
 
@@ -178,6 +232,19 @@ QWidget* SettingsWindow::buildEngine()
     updateLayout->addWidget(m_updateNow, 0, Qt::AlignVCenter);
     form->addRow(updateRow);
     return group;
+}
+
+void SettingsWindow::sponsorCategoriesPicked()
+{
+    // A stored name these boxes do not show is kept.
+    QStringList picked;
+    for (const QString& name : m_prefs.value(PrefKey::sponsorCats).split(u',', Qt::SkipEmptyParts))
+        if (!YtdlpArgs::sponsorCategories.contains(name.trimmed()))
+            picked << name.trimmed();
+    for (qsizetype i = 0; i < m_sponsorCats.size(); ++i)
+        if (m_sponsorCats[i]->isChecked())
+            picked << YtdlpArgs::sponsorCategories[i];
+    m_prefs.setValue(PrefKey::sponsorCats, picked.join(u','));
 }
 
 QCheckBox* SettingsWindow::addToggle(const QString& text, const Setting<bool>& key)

@@ -1,9 +1,11 @@
 #include "ui/SettingsWindow.h"
 
 #include "appmodel/AppModel.h"
+#include "engine/YtdlpArgs.h"
 #include "model/Prefs.h"
 #include "ui/FolderChooser.h"
 #include "ui/PlainText.h"
+#include "ui/SettingsWidgets.h"
 #include "ui/WindowFit.h"
 
 #include <QCheckBox>
@@ -140,6 +142,27 @@ void SettingsWindow::refreshSettings()
     const QString langs = m_prefs.value(PrefKey::subLangs);
     if (m_subLangs->text() != langs)
         m_subLangs->setText(langs);
+
+    {
+        // A language the list lacks is shown by its code.
+        const QString audio = m_prefs.value(PrefKey::audioLang);
+        if (m_audioLang->findData(audio) < 0)
+            m_audioLang->addItem(SettingsWidgets::languageName(audio), audio);
+        const QSignalBlocker quiet(m_audioLang);
+        m_audioLang->setCurrentIndex(m_audioLang->findData(audio));
+    }
+    {
+        const QSignalBlocker quiet(m_sponsorMode);
+        const QString mode = m_prefs.value(PrefKey::sponsorMode);
+        m_sponsorMode->setCurrentIndex(m_sponsorMode->findData(mode));
+        m_sponsorCatsRow->setVisible(mode != u"off");
+        QStringList cats = m_prefs.value(PrefKey::sponsorCats).split(u',');
+        cats.replaceInStrings(QStringLiteral(" "), QString());
+        for (qsizetype i = 0; i < m_sponsorCats.size(); ++i) {
+            const QSignalBlocker quietBox(m_sponsorCats[i]);
+            m_sponsorCats[i]->setChecked(cats.contains(YtdlpArgs::sponsorCategories[i]));
+        }
+    }
     refreshAccount();
 }
 

@@ -35,8 +35,9 @@ template <typename T> struct Setting;
 //
 // Child object names, for the desktop's automation and the tests:
 // "folderPath", "changeFolder", "parallel",
-// "autoPaste", "h264", "h264Note", "subs", "subLangsRow", "subLangs",
-// "sponsor", "embedMeta", "embedThumb", "accountSection", "cookiesFrom",
+// "autoPaste", "h264", "h264Note", "audioLang", "subs", "subLangsRow",
+// "subLangs", "sponsorMode", "sponsorCatsRow", "sponsorCat_" and each of
+// YtdlpArgs::sponsorCategories, "embedMeta", "embedThumb", "accountSection", "cookiesFrom",
 // "cookiesNote", "ytdlpVersion", "ffmpegState", "denoState", "engineSpinner",
 // "updateNow".
 class SettingsWindow : public QDialog {
@@ -79,6 +80,7 @@ private:
     // Lists the browsers found and shows the stored cookie choice.
     void refreshAccount();
     void cookiesPicked(int index);
+    void sponsorCategoriesPicked();
     void elideFolderPath();
     void updateEngine();
 
@@ -93,6 +95,10 @@ private:
     QList<std::pair<QCheckBox*, const Setting<bool>*>> m_toggles;
     QWidget* m_subLangsRow = nullptr;
     QLineEdit* m_subLangs = nullptr;
+    QComboBox* m_audioLang = nullptr;
+    QComboBox* m_sponsorMode = nullptr;
+    QWidget* m_sponsorCatsRow = nullptr;
+    QList<QCheckBox*> m_sponsorCats;
     QScrollArea* m_scroll = nullptr;
     QWidget* m_account = nullptr;
     QComboBox* m_cookiesPicker = nullptr;

@@ -94,8 +94,8 @@ void TestSettingsWindow::togglesShowAndStore()
     SettingsWindow settings(ui.model, ui.chooser);
     settings.show();
     QVERIFY(QTest::qWaitForWindowExposed(&settings));
-    QCOMPARE(settings.findChildren<QCheckBox*>().size(), 6);
-    for (const Setting<bool>& key : {PrefKey::autoPaste, PrefKey::h264, PrefKey::subs, PrefKey::sponsor, PrefKey::embedMeta, PrefKey::embedThumb}) {
+    QCOMPARE(settings.findChildren<QCheckBox*>().size(), 5 + 8); // and SponsorBlock's categories
+    for (const Setting<bool>& key : {PrefKey::autoPaste, PrefKey::h264, PrefKey::subs, PrefKey::embedMeta, PrefKey::embedThumb}) {
         auto* toggle = settings.findChild<QCheckBox*>(QLatin1String(key.name));
         QCOMPARE(toggle->isChecked(), key.fallback);
         toggle->click();
@@ -107,6 +107,37 @@ void TestSettingsWindow::togglesShowAndStore()
     ui.prefs.setValue(PrefKey::subs, false);
     QVERIFY(!settings.findChild<QCheckBox*>(u"subs"_s)->isChecked());
     QVERIFY(settings.findChild<QWidget*>(u"subLangsRow"_s)->isHidden());
+
+    // The audio language: the original until one is picked; a stored one the list lacks by its code.
+    auto* audio = settings.findChild<QComboBox*>(u"audioLang"_s);
+    QCOMPARE(audio->currentText(), u"Original"_s);
+    audio->setFocus();
+    QTest::keyClick(audio, Qt::Key_Down);
+    QCOMPARE(ui.prefs.value(PrefKey::audioLang), audio->currentData().toString());
+    QVERIFY(!audio->currentData().toString().isEmpty());
+    ui.prefs.setValue(PrefKey::audioLang, u"qaa"_s);
+    QCOMPARE(audio->currentText(), u"qaa"_s);
+
+    // SponsorBlock: an older stored toggle reads as removing its three categories; a picked
+    // mode and categories are stored, a category the boxes lack is kept.
+    auto* sponsor = settings.findChild<QComboBox*>(u"sponsorMode"_s);
+    auto* categories = settings.findChild<QWidget*>(u"sponsorCatsRow"_s);
+    QCOMPARE(sponsor->currentText(), u"Off"_s);
+    QVERIFY(categories->isHidden());
+    ui.prefs.setValue(PrefKey::sponsor, true);
+    QCOMPARE(sponsor->currentText(), u"Remove"_s);
+    QVERIFY(categories->isVisible());
+    QStringList ticked;
+    for (QCheckBox* box : categories->findChildren<QCheckBox*>())
+        if (box->isChecked())
+            ticked << box->objectName();
+    QCOMPARE(ticked, QStringList({u"sponsorCat_sponsor"_s, u"sponsorCat_selfpromo"_s, u"sponsorCat_interaction"_s}));
+    sponsor->setFocus();
+    QTest::keyClick(sponsor, Qt::Key_Up);
+    QCOMPARE(ui.prefs.value(PrefKey::sponsorMode), u"mark"_s);
+    ui.prefs.setValue(PrefKey::sponsorCats, u"poi_highlight,sponsor"_s);
+    settings.findChild<QCheckBox*>(u"sponsorCat_filler"_s)->click();
+    QCOMPARE(ui.prefs.value(PrefKey::sponsorCats), u"poi_highlight,sponsor,filler"_s);
 
     auto* parallel = settings.findChild<QSpinBox*>(u"parallel"_s);
     QCOMPARE(parallel->value(), 2);
