@@ -25,8 +25,8 @@ inline constexpr const char* jsRuntimesSince = "2025.11.12";
 // SponsorBlock's segment categories, by the names yt-dlp takes, in the order
 // the settings show them.
 inline const QStringList sponsorCategories{
-    QStringLiteral("sponsor"), QStringLiteral("selfpromo"), QStringLiteral("interaction"),
-    QStringLiteral("intro"),   QStringLiteral("outro"),     QStringLiteral("preview"),
+    QStringLiteral("sponsor"),        QStringLiteral("selfpromo"), QStringLiteral("interaction"),
+    QStringLiteral("intro"),          QStringLiteral("outro"),     QStringLiteral("preview"),
     QStringLiteral("music_offtopic"), QStringLiteral("filler")};
 
 // Where yt-dlp takes sign-in cookies from; at most one is set.

@@ -116,10 +116,10 @@ QWidget* busySpinner(QWidget* parent)
 
 QStringList commonLanguages()
 {
-    QStringList codes{u"en"_s, u"zh"_s, u"hi"_s, u"es"_s, u"ar"_s, u"fr"_s, u"bn"_s, u"pt"_s,
-                      u"ru"_s, u"ur"_s, u"id"_s, u"de"_s, u"ja"_s, u"tr"_s, u"ko"_s, u"vi"_s,
-                      u"it"_s, u"fa"_s, u"pl"_s, u"uk"_s, u"nl"_s, u"th"_s, u"ro"_s, u"el"_s,
-                      u"cs"_s, u"sv"_s, u"hu"_s, u"he"_s};
+    QStringList codes{u"en"_s, u"zh"_s, u"hi"_s, u"es"_s, u"ar"_s, u"fr"_s, u"bn"_s,
+                      u"pt"_s, u"ru"_s, u"ur"_s, u"id"_s, u"de"_s, u"ja"_s, u"tr"_s,
+                      u"ko"_s, u"vi"_s, u"it"_s, u"fa"_s, u"pl"_s, u"uk"_s, u"nl"_s,
+                      u"th"_s, u"ro"_s, u"el"_s, u"cs"_s, u"sv"_s, u"hu"_s, u"he"_s};
     std::sort(codes.begin(), codes.end(), [](const QString& a, const QString& b) {
         return QString::localeAwareCompare(languageName(a), languageName(b)) < 0;
     });
