@@ -907,6 +907,18 @@ Sie können auch einen Link auf dieses Fenster ziehen oder Suchbegriffe für You
         <translation>Untertitelsprachen</translation>
     </message>
     <message>
+        <source>Save subtitles as files (SRT)</source>
+        <translation>Untertitel als Dateien speichern (SRT)</translation>
+    </message>
+    <message>
+        <source>Include automatic captions</source>
+        <translation>Automatische Untertitel einbeziehen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
         <source>Audio language</source>
         <translation>Audiosprache</translation>
     </message>

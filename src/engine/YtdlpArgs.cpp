@@ -98,9 +98,19 @@ QStringList download(const Engine& engine, const DownloadOptions& options, const
         args << QStringLiteral("--embed-metadata");
     if (options.embedThumb && ffmpeg)
         args << QStringLiteral("--embed-thumbnail");
-    if (options.subs && !preset.isAudio()) {
-        args << QStringLiteral("--write-subs") << QStringLiteral("--sub-langs") << options.subLangs
-             << QStringLiteral("--embed-subs");
+    if ((options.subs || options.subFiles) && !preset.isAudio()) {
+        args << QStringLiteral("--write-subs");
+        if (options.autoSubs)
+            args << QStringLiteral("--write-auto-subs");
+        args << QStringLiteral("--sub-langs") << options.subLangs;
+        if (options.subFiles && ffmpeg)
+            args << QStringLiteral("--convert-subs") << QStringLiteral("srt");
+        // With "--write-subs", embedding keeps the files unless told not to.
+        if (options.subs) {
+            args << QStringLiteral("--embed-subs");
+            if (!options.subFiles)
+                args << QStringLiteral("--compat-options") << QStringLiteral("no-keep-subs");
+        }
     }
     // Only the categories yt-dlp knows: it refuses to run with any other.
     QStringList categories;

@@ -11,6 +11,8 @@ DownloadOptions DownloadOptions::fromPrefs(const Prefs& prefs)
     options.embedMeta = prefs.value(PrefKey::embedMeta);
     options.embedThumb = prefs.value(PrefKey::embedThumb);
     options.subs = prefs.value(PrefKey::subs);
+    options.subFiles = prefs.value(PrefKey::subFiles);
+    options.autoSubs = prefs.value(PrefKey::autoSubs);
     options.subLangs = prefs.value(PrefKey::subLangs);
     options.audioLang = prefs.value(PrefKey::audioLang);
     const QString sponsor = prefs.value(PrefKey::sponsorMode);

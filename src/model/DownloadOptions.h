@@ -13,7 +13,10 @@ struct DownloadOptions {
     bool h264 = false;
     bool embedMeta = false;
     bool embedThumb = false;
+    // Subtitles embedded (subs), as files (subFiles), in these languages.
     bool subs = false;
+    bool subFiles = false;
+    bool autoSubs = false;
     QString subLangs;
     // The audio track's language; empty: the original.
     QString audioLang;

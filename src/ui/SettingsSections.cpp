@@ -14,9 +14,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStyle>
+#include <QVBoxLayout>
+#include <QWidgetAction>
 
 using namespace Qt::StringLiterals;
 
@@ -122,20 +126,50 @@ QWidget* SettingsWindow::buildVideo()
     form->addRow(tr("Audio language"), m_audioLang);
 
     form->addRow(addToggle(tr("Embed subtitles"), PrefKey::subs));
+    form->addRow(addToggle(tr("Save subtitles as files (SRT)"), PrefKey::subFiles));
 
+    // The languages and captions, shown while subtitles are wanted either way.
     m_subLangsRow = new QWidget(group);
     m_subLangsRow->setObjectName(QStringLiteral("subLangsRow"));
-    auto* langsLayout = new QHBoxLayout(m_subLangsRow);
-    langsLayout->setContentsMargins(indent, 0, 0, 0);
+    auto* subsLayout = new QVBoxLayout(m_subLangsRow);
+    subsLayout->setContentsMargins(indent, 0, 0, 0);
+    auto* langsLine = new QHBoxLayout;
     auto* langsLabel = new QLabel(tr("Subtitle languages"), m_subLangsRow);
-    m_subLangs = new QLineEdit(m_subLangsRow);
+    // A button naming the ticked languages opens the list to tick them in;
+    // a stored entry that names none of them (a pattern of yt-dlp's own) is
+    // listed as it is.
+    m_subLangsButton = new QPushButton(m_subLangsRow);
+    m_subLangsButton->setObjectName(QStringLiteral("subLangsButton"));
+    m_subLangsButton->setAccessibleName(tr("Subtitle languages"));
+    langsLabel->setBuddy(m_subLangsButton);
+    auto* popup = new QMenu(m_subLangsButton);
+    m_subLangs = new QListWidget(popup);
     m_subLangs->setObjectName(QStringLiteral("subLangs"));
-    langsLabel->setBuddy(m_subLangs);
-    // Stored as typed; yt-dlp judges the list.
-    connect(m_subLangs, &QLineEdit::textEdited, this,
-            [this](const QString& text) { m_prefs.setValue(PrefKey::subLangs, text); });
-    langsLayout->addWidget(langsLabel);
-    langsLayout->addWidget(m_subLangs, 1);
+    m_subLangs->setAccessibleName(tr("Subtitle languages"));
+    for (const QString& code : commonLanguages()) {
+        auto* item = new QListWidgetItem(languageName(code), m_subLangs);
+        item->setData(Qt::UserRole, QString(code + u".*"_s));
+        item->setCheckState(Qt::Unchecked);
+    }
+    m_subLangs->setFixedHeight(m_subLangs->sizeHintForRow(0) * 10 + 2 * m_subLangs->frameWidth());
+    auto* listAction = new QWidgetAction(popup);
+    listAction->setDefaultWidget(m_subLangs);
+    popup->addAction(listAction);
+    connect(popup, &QMenu::aboutToShow, m_subLangs, qOverload<>(&QWidget::setFocus));
+    m_subLangsButton->setMenu(popup);
+    connect(m_subLangs, &QListWidget::itemChanged, this, [this] {
+        QStringList langs;
+        for (int i = 0; i < m_subLangs->count(); ++i)
+            if (m_subLangs->item(i)->checkState() == Qt::Checked)
+                langs << m_subLangs->item(i)->data(Qt::UserRole).toString();
+        m_prefs.setValue(PrefKey::subLangs, langs.join(u','));
+    });
+    langsLine->addWidget(langsLabel);
+    langsLine->addWidget(m_subLangsButton, 1);
+    subsLayout->addLayout(langsLine);
+    QCheckBox* autoSubs = addToggle(tr("Include automatic captions"), PrefKey::autoSubs);
+    autoSubs->setParent(m_subLangsRow);
+    subsLayout->addWidget(autoSubs);
     form->addRow(m_subLangsRow);
 
     m_sponsorMode = new QComboBox(group);

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -114,12 +115,46 @@ QWidget* busySpinner(QWidget* parent)
     return new BusySpinner(parent);
 }
 
+namespace {
+
+// The languages most people speak and watch in, each by its own name (Qt's
+// names name a country's variant: "American English").
+const std::pair<const char16_t*, const char16_t*> knownLanguages[] = {{u"en", u"English"},
+                                                                      {u"zh", u"中文"},
+                                                                      {u"hi", u"हिन्दी"},
+                                                                      {u"es", u"Español"},
+                                                                      {u"ar", u"العربية"},
+                                                                      {u"fr", u"Français"},
+                                                                      {u"bn", u"বাংলা"},
+                                                                      {u"pt", u"Português"},
+                                                                      {u"ru", u"Русский"},
+                                                                      {u"ur", u"اردو"},
+                                                                      {u"id", u"Bahasa Indonesia"},
+                                                                      {u"de", u"Deutsch"},
+                                                                      {u"ja", u"日本語"},
+                                                                      {u"tr", u"Türkçe"},
+                                                                      {u"ko", u"한국어"},
+                                                                      {u"vi", u"Tiếng Việt"},
+                                                                      {u"it", u"Italiano"},
+                                                                      {u"fa", u"فارسی"},
+                                                                      {u"pl", u"Polski"},
+                                                                      {u"uk", u"Українська"},
+                                                                      {u"nl", u"Nederlands"},
+                                                                      {u"th", u"ไทย"},
+                                                                      {u"ro", u"Română"},
+                                                                      {u"el", u"Ελληνικά"},
+                                                                      {u"cs", u"Čeština"},
+                                                                      {u"sv", u"Svenska"},
+                                                                      {u"hu", u"Magyar"},
+                                                                      {u"he", u"עברית"}};
+
+} // namespace
+
 QStringList commonLanguages()
 {
-    QStringList codes{u"en"_s, u"zh"_s, u"hi"_s, u"es"_s, u"ar"_s, u"fr"_s, u"bn"_s,
-                      u"pt"_s, u"ru"_s, u"ur"_s, u"id"_s, u"de"_s, u"ja"_s, u"tr"_s,
-                      u"ko"_s, u"vi"_s, u"it"_s, u"fa"_s, u"pl"_s, u"uk"_s, u"nl"_s,
-                      u"th"_s, u"ro"_s, u"el"_s, u"cs"_s, u"sv"_s, u"hu"_s, u"he"_s};
+    QStringList codes;
+    for (const auto& [code, name] : knownLanguages)
+        codes << QString::fromUtf16(code);
     std::sort(codes.begin(), codes.end(), [](const QString& a, const QString& b) {
         return QString::localeAwareCompare(languageName(a), languageName(b)) < 0;
     });
@@ -128,6 +163,9 @@ QStringList commonLanguages()
 
 QString languageName(const QString& code)
 {
+    for (const auto& [known, name] : knownLanguages)
+        if (code == QStringView(known))
+            return QString::fromUtf16(name);
     const QLocale::Language language = QLocale::codeToLanguage(code);
     QString name = language == QLocale::AnyLanguage || language == QLocale::C
                        ? QString()

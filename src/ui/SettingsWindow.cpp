@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -23,6 +24,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+
+using namespace Qt::StringLiterals;
 
 namespace reelcatch {
 
@@ -138,10 +141,32 @@ void SettingsWindow::refreshSettings()
     }
 
     // Turning subtitles off only hides the languages; they stay stored.
-    m_subLangsRow->setVisible(m_prefs.value(PrefKey::subs));
-    const QString langs = m_prefs.value(PrefKey::subLangs);
-    if (m_subLangs->text() != langs)
-        m_subLangs->setText(langs);
+    m_subLangsRow->setVisible(m_prefs.value(PrefKey::subs) || m_prefs.value(PrefKey::subFiles));
+    {
+        const QSignalBlocker quiet(m_subLangs);
+        QStringList langs = m_prefs.value(PrefKey::subLangs).split(u',', Qt::SkipEmptyParts);
+        for (QString& lang : langs)
+            lang = lang.trimmed();
+        for (int i = 0; i < m_subLangs->count(); ++i) {
+            QListWidgetItem* item = m_subLangs->item(i);
+            const bool on = langs.removeAll(item->data(Qt::UserRole).toString()) > 0;
+            item->setCheckState(on ? Qt::Checked : Qt::Unchecked);
+        }
+        // What the list lacks goes on top, as stored.
+        for (const QString& lang : std::as_const(langs)) {
+            auto* item = new QListWidgetItem(lang);
+            item->setData(Qt::UserRole, lang);
+            item->setCheckState(Qt::Checked);
+            m_subLangs->insertItem(0, item);
+        }
+        QStringList names;
+        for (int i = 0; i < m_subLangs->count(); ++i)
+            if (m_subLangs->item(i)->checkState() == Qt::Checked)
+                names << m_subLangs->item(i)->text();
+        m_subLangsButton->setText(names.isEmpty()     ? tr("None")
+                                  : names.size() <= 2 ? names.join(u", "_s)
+                                                      : names.mid(0, 2).join(u", "_s) + u", …"_s);
+    }
 
     {
         // A language the list lacks is shown by its code.

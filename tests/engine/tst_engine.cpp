@@ -292,15 +292,23 @@ void TestEngine::downloadCommand_data()
         "--embed-metadata");
     row("720p, every setting turned", Preset::p720, true, turned, v("2025.01.01"), true,
         "--ffmpeg-location FF -f bv*+baGERMAN/bv*+baORIG/bv*+baUNDUB/bv*+baNODESC/b "
-        "-S res:720,fps,lang,acodec:m4a MERGE --write-subs --sub-langs fr.* --embed-subs"
-        " --sponsorblock-remove sponsor,selfpromo,interaction");
+        "-S res:720,fps,lang,acodec:m4a MERGE --write-subs --sub-langs fr.* --embed-subs "
+        "--compat-options no-keep-subs --sponsorblock-remove sponsor,selfpromo,interaction");
     row("m4a, every setting turned: no subtitles for audio", Preset::m4a, false, turned,
         v("2025.01.01"), true,
         "-f baGERMAN[ext=m4a]/baGERMAN/baORIG[ext=m4a]/baORIG/baUNDUB[ext=m4a]/baUNDUB/baNODESC[ext=m4a]/"
         "baNODESC/b --sponsorblock-remove sponsor,selfpromo,interaction");
-    row("SponsorBlock marks the chosen categories yt-dlp knows", Preset::p1080, false,
-        "embedMeta=false sponsorMode=mark sponsorCats=\"intro, bogus,filler\"", v("2025.01.01"),
-        true, "-f b[ext=mp4]/b --sponsorblock-mark intro,filler");
+    row("SponsorBlock marks the chosen categories yt-dlp knows; subtitles as files, and embedded",
+        Preset::p1080, false,
+        "embedMeta=false sponsorMode=mark sponsorCats=\"intro, bogus,filler\" subs=true "
+        "subFiles=true autoSubs=true", v("2025.01.01"), true,
+        "-f b[ext=mp4]/b --write-subs --write-auto-subs --sub-langs en.* --embed-subs "
+        "--sponsorblock-mark intro,filler");
+    row("subtitles as SRT files only, an old list passed as stored", Preset::p480, true, "embedMeta=false embedThumb=false subFiles=true subLangs=\"fr.*,it\"",
+        v("2025.01.01"), true,
+        "--ffmpeg-location FF -f bv*+baORIG/bv*+baUNDUB/bv*+baNODESC/b "
+        "-S res:480,fps,vcodec:h264,lang,acodec:m4a MERGE --write-subs --sub-langs fr.*,it "
+        "--convert-subs srt");
 }
 
 void TestEngine::downloadCommand()

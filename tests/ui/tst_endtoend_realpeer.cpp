@@ -1,9 +1,13 @@
 // The whole way through the window with Debian's own yt-dlp and ffmpeg: a
 // clip made here and served on 127.0.0.1 is typed into the input, looked up
-// with Return, downloaded with Ctrl+Return, and lands on disk.
+// with Return, downloaded with Ctrl+Return, and lands on disk; then a video
+// with two audio tracks comes with the one the settings window asked for.
 #include "HttpServer.h"
 #include "UiFixture.h"
+#include "ui/SettingsWindow.h"
 
+#include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -64,6 +68,44 @@ void TestEndToEndRealPeer::typeLookUpAndDownload()
     QVERIFY(file.size() > 1000);
     QCOMPARE(job->detail(), file.fileName());
     QVERIFY(window.downloadsPane()->clearFinishedButton()->isEnabled());
+
+    // A DASH presentation with German and English sound, told apart by sample
+    // rate (the merge drops the language); English picked in the settings.
+    const QString dash = env.path(u"dash"_s);
+    QVERIFY(QDir().mkpath(dash));
+    const QStringList make =
+        u"-nostdin -loglevel error -f lavfi -i testsrc=duration=2:size=320x180:rate=25 -f lavfi "
+        u"-i sine=duration=2:sample_rate=48000 -f lavfi -i sine=duration=2:sample_rate=24000 "
+        u"-map 0:v -map 1:a -map 2:a -c:v libx264 -preset ultrafast -c:a aac "
+        u"-metadata:s:a:0 language=deu -metadata:s:a:1 language=eng -f dash -adaptation_sets"_s
+            .split(u' ')
+        << u"id=0,streams=v id=1,streams=1 id=2,streams=2"_s << dash + u"/manifest.mpd"_s;
+    const ProcessResult made = runProcess(u"/usr/bin/ffmpeg"_s, make, env.childEnvironment());
+    QVERIFY2(made.ok(), made.err.constData());
+    for (const QString& name : QDir(dash).entryList(QDir::Files))
+        server.serveFile(u'/' + name, dash + u'/' + name);
+    SettingsWindow settings(model, chooser);
+    settings.show();
+    auto* audio = settings.findChild<QComboBox*>(u"audioLang"_s);
+    audio->setFocus();
+    QTest::keyClicks(audio, u"Engl"_s);
+    QCOMPARE(prefs.value(PrefKey::audioLang), u"en"_s);
+    settings.close();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    input->selectAll();
+    QTest::keyClicks(input, server.url(u"/manifest.mpd"_s));
+    QTest::keyClick(input, Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(!model.lookup().isFetching() && lookup.results().size() == 1, 60000);
+    QTest::keyClick(input, Qt::Key_Return, Qt::ControlModifier);
+    const DownloadPtr dubbed = model.queue().downloads().first(); // the newest first
+    QVERIFY(dubbed != job);
+    QTRY_VERIFY_WITH_TIMEOUT(dubbed->isFinished(), 120000);
+    QVERIFY2(dubbed->phase() == Download::Phase::done(), qPrintable(dubbed->phase().message()));
+    const ProcessResult probe = runProcess(u"/usr/bin/ffprobe"_s,
+        u"-v error -select_streams a -show_entries stream=sample_rate -of csv=p=0"_s.split(u' ')
+            << dubbed->file().value_or(QString()));
+    QCOMPARE(probe.out.trimmed(), QByteArray("24000"));
 }
 
 QTEST_MAIN(TestEndToEndRealPeer)
