@@ -977,8 +977,72 @@ Sie können auch einen Link auf dieses Fenster ziehen oder Suchbegriffe für You
         <translation>Untertitelsprachen</translation>
     </message>
     <message>
-        <source>Cut sponsor segments (SponsorBlock)</source>
-        <translation>Sponsorenabschnitte herausschneiden (SponsorBlock)</translation>
+        <source>Save subtitles as files (SRT)</source>
+        <translation>Untertitel als Dateien speichern (SRT)</translation>
+    </message>
+    <message>
+        <source>Include automatic captions</source>
+        <translation>Automatische Untertitel einbeziehen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Audio language</source>
+        <translation>Audiosprache</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>SponsorBlock</source>
+        <translation>SponsorBlock</translation>
+    </message>
+    <message>
+        <source>What to do with sponsor and other segments viewers have marked</source>
+        <translation>Was mit Sponsoren- und anderen von Zuschauern markierten Abschnitten geschieht</translation>
+    </message>
+    <message>
+        <source>Mark as chapters</source>
+        <translation>Als Kapitel markieren</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Sponsor</source>
+        <translation>Sponsor</translation>
+    </message>
+    <message>
+        <source>Self-promotion</source>
+        <translation>Eigenwerbung</translation>
+    </message>
+    <message>
+        <source>Interaction reminder</source>
+        <translation>Aufruf zur Interaktion</translation>
+    </message>
+    <message>
+        <source>Intro</source>
+        <translation>Intro</translation>
+    </message>
+    <message>
+        <source>Outro</source>
+        <translation>Abspann</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Non-music section</source>
+        <translation>Nicht-Musik-Abschnitt</translation>
+    </message>
+    <message>
+        <source>Filler</source>
+        <translation>Abschweifung</translation>
     </message>
     <message>
         <source>Tags</source>

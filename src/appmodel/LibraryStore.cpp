@@ -33,12 +33,12 @@ using Kind = Download::Phase::Kind;
 
 // Each step brings the schema from its index to the next version.
 const char* const migrations[] = {
-    "CREATE TABLE jobs (id TEXT PRIMARY KEY NOT NULL, video_id TEXT NOT NULL,"
-    " title TEXT NOT NULL, channel TEXT NOT NULL, duration REAL, url TEXT NOT NULL,"
-    " thumbnail TEXT, preset TEXT NOT NULL, phase TEXT NOT NULL, message TEXT NOT NULL,"
-    " detail TEXT NOT NULL, file TEXT)",
-    "CREATE TABLE history (video_id TEXT PRIMARY KEY NOT NULL, preset TEXT NOT NULL,"
-    " file TEXT NOT NULL, finished INTEGER NOT NULL)",
+    ("CREATE TABLE jobs (id TEXT PRIMARY KEY NOT NULL, video_id TEXT NOT NULL,"
+     " title TEXT NOT NULL, channel TEXT NOT NULL, duration REAL, url TEXT NOT NULL,"
+     " thumbnail TEXT, preset TEXT NOT NULL, phase TEXT NOT NULL, message TEXT NOT NULL,"
+     " detail TEXT NOT NULL, file TEXT)"),
+    ("CREATE TABLE history (video_id TEXT PRIMARY KEY NOT NULL, preset TEXT NOT NULL,"
+     " file TEXT NOT NULL, finished INTEGER NOT NULL)"),
     // The formats picked for a job: both null for the preset's choice.
     "ALTER TABLE jobs ADD COLUMN format_ids TEXT",
     "ALTER TABLE jobs ADD COLUMN format_words TEXT",

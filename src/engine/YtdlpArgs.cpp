@@ -1,5 +1,6 @@
 #include "engine/YtdlpArgs.h"
 
+#include "engine/AudioChoice.h"
 #include "engine/Engine.h"
 
 #include <QFileInfo>
@@ -82,25 +83,46 @@ QStringList download(const Engine& engine, const DownloadOptions& options, const
         args << QStringLiteral("--progress-template") << postprocessTemplate;
     args << QStringLiteral("--print") << printTemplate;
 
+    // The original audio track, or the asked language's. Without ffmpeg
+    // nothing can be merged or converted: a video comes as the one file that
+    // has both, audio as it is offered (m4a first).
     if (!ffmpeg) {
         args << QStringLiteral("-f")
-             << (preset.isAudio() ? QStringLiteral("ba[ext=m4a]/ba/b")
+             << (preset.isAudio() ? AudioChoice::formatSpec(Preset::m4a, options.audioLang)
                                   : QStringLiteral("b[ext=mp4]/b"));
     } else {
         args << QStringLiteral("--ffmpeg-location") << QFileInfo(*ffmpeg).path();
-        args << preset.args(options.h264);
+        args << AudioChoice::formatArgs(preset, options.h264, options.audioLang);
     }
     if (options.embedMeta)
         args << QStringLiteral("--embed-metadata");
     if (options.embedThumb && ffmpeg)
         args << QStringLiteral("--embed-thumbnail");
-    if (options.subs && !preset.isAudio()) {
-        args << QStringLiteral("--write-subs") << QStringLiteral("--sub-langs") << options.subLangs
-             << QStringLiteral("--embed-subs");
+    if ((options.subs || options.subFiles) && !preset.isAudio()) {
+        args << QStringLiteral("--write-subs");
+        if (options.autoSubs)
+            args << QStringLiteral("--write-auto-subs");
+        args << QStringLiteral("--sub-langs") << options.subLangs;
+        if (options.subFiles && ffmpeg)
+            args << QStringLiteral("--convert-subs") << QStringLiteral("srt");
+        // With "--write-subs", embedding keeps the files unless told not to.
+        if (options.subs) {
+            args << QStringLiteral("--embed-subs");
+            if (!options.subFiles)
+                args << QStringLiteral("--compat-options") << QStringLiteral("no-keep-subs");
+        }
     }
-    if (options.sponsor)
-        args << QStringLiteral("--sponsorblock-remove")
-             << QStringLiteral("sponsor,selfpromo,interaction");
+    // Only the categories yt-dlp knows: it refuses to run with any other.
+    QStringList categories;
+    for (const QString& category : options.sponsorCategories.split(u','))
+        if (sponsorCategories.contains(category.trimmed()))
+            categories << category.trimmed();
+    if (options.sponsor != DownloadOptions::Sponsor::off && !categories.isEmpty()) {
+        args << (options.sponsor == DownloadOptions::Sponsor::mark
+                     ? QStringLiteral("--sponsorblock-mark")
+                     : QStringLiteral("--sponsorblock-remove"))
+             << categories.join(u',');
+    }
     // Picked formats take the place of the preset's choice; its merge and
     // naming stay.
     if (!request.formatIds.isEmpty()) {

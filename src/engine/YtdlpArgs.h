@@ -22,6 +22,13 @@ inline constexpr const char* postprocessTemplateSince = "2023.06.21";
 // with it.
 inline constexpr const char* jsRuntimesSince = "2025.11.12";
 
+// SponsorBlock's segment categories, by the names yt-dlp takes, in the order
+// the settings show them.
+inline const QStringList sponsorCategories{
+    QStringLiteral("sponsor"),        QStringLiteral("selfpromo"), QStringLiteral("interaction"),
+    QStringLiteral("intro"),          QStringLiteral("outro"),     QStringLiteral("preview"),
+    QStringLiteral("music_offtopic"), QStringLiteral("filler")};
+
 // Where yt-dlp takes sign-in cookies from; at most one is set.
 struct Cookies {
     // For "--cookies-from-browser": "firefox", or "firefox:/profile/folder".

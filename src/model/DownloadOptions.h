@@ -13,9 +13,16 @@ struct DownloadOptions {
     bool h264 = false;
     bool embedMeta = false;
     bool embedThumb = false;
+    // Subtitles embedded (subs), as files (subFiles), in these languages.
     bool subs = false;
+    bool subFiles = false;
+    bool autoSubs = false;
     QString subLangs;
-    bool sponsor = false;
+    // The audio track's language; empty: the original.
+    QString audioLang;
+    enum class Sponsor { off, mark, remove };
+    Sponsor sponsor = Sponsor::off;
+    QString sponsorCategories;
 
     static DownloadOptions fromPrefs(const Prefs& prefs);
 };

@@ -3,6 +3,7 @@
 #include "model/Preset.h"
 
 #include <QByteArray>
+#include <QLocale>
 #include <QObject>
 #include <QSettings>
 #include <QString>
@@ -145,8 +146,36 @@ inline constexpr Setting<bool> h264{"h264", true};
 inline constexpr Setting<bool> embedMeta{"embedMeta", true};
 inline constexpr Setting<bool> embedThumb{"embedThumb", true};
 inline constexpr Setting<bool> subs{"subs", false};
-inline const Setting<QString> subLangs{"subLangs", QStringLiteral("en.*,de.*")};
+// Subtitle languages as yt-dlp reads them ("en.*,de.*"); while none are
+// stored, the system's language (English for none).
+inline const Setting<QString> subLangs{
+    "subLangs", QString(), [](const QString& langs, const Prefs&) {
+        if (!langs.isEmpty())
+            return langs;
+        const QLocale::Language system = QLocale::system().language();
+        QString code = system == QLocale::C || system == QLocale::AnyLanguage
+                           ? QString()
+                           : QLocale::languageToCode(system, QLocale::ISO639Part1);
+        return (code.isEmpty() ? QStringLiteral("en") : code) + QStringLiteral(".*");
+    }};
+// YouTube's automatic captions besides the subtitles people wrote.
+inline constexpr Setting<bool> autoSubs{"autoSubs", false};
+// The subtitles as SRT files next to the video (also without "subs").
+inline constexpr Setting<bool> subFiles{"subFiles", false};
+// The audio track's language as a code ("de"); empty: the video's original.
+inline const Setting<QString> audioLang{"audioLang", QString()};
+// SponsorBlock's segments: "off", "mark" (as chapters) or "remove"; while
+// none of those is stored, "remove" when the older toggle below is on.
 inline constexpr Setting<bool> sponsor{"sponsor", false};
+inline const Setting<QString> sponsorMode{
+    "sponsorMode", QString(), [](const QString& mode, const Prefs& prefs) {
+        if (mode == u"off" || mode == u"mark" || mode == u"remove")
+            return mode;
+        return prefs.value(sponsor) ? QStringLiteral("remove") : QStringLiteral("off");
+    }};
+// Which segments, by SponsorBlock's names, comma-separated.
+inline const Setting<QString> sponsorCats{"sponsorCats",
+                                          QStringLiteral("sponsor,selfpromo,interaction")};
 // At least one download at a time.
 inline constexpr Setting<int> parallel{"parallel", 2,
                                        [](const int& n, const Prefs&) { return std::max(n, 1); }};

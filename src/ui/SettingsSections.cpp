@@ -1,5 +1,6 @@
 // The settings window's sections: what each shows and which key each control writes.
 #include "appmodel/AppModel.h"
+#include "engine/YtdlpArgs.h"
 #include "model/Prefs.h"
 #include "ui/FolderChooser.h"
 #include "ui/SettingsWidgets.h"
@@ -8,13 +9,20 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStyle>
+#include <QVBoxLayout>
+#include <QWidgetAction>
+
+using namespace Qt::StringLiterals;
 
 namespace reelcatch {
 
@@ -28,6 +36,19 @@ const char* const h264NoteText =
     QT_TRANSLATE_NOOP("reelcatch::SettingsWindow",
                       "Above 1080p YouTube only offers VP9/AV1. Those play in VLC, mpv and current "
                       "browsers, but not on every older device.");
+
+// SponsorBlock's categories as the settings show them, in the order of
+// YtdlpArgs::sponsorCategories.
+const char* const sponsorCategoryTexts[] = {
+    QT_TRANSLATE_NOOP("reelcatch::SettingsWindow", "Sponsor"),
+    QT_TRANSLATE_NOOP("reelcatch::SettingsWindow", "Self-promotion"),
+    QT_TRANSLATE_NOOP("reelcatch::SettingsWindow", "Interaction reminder"),
+    QT_TRANSLATE_NOOP("reelcatch::SettingsWindow", "Intro"),
+    QT_TRANSLATE_NOOP("reelcatch::SettingsWindow", "Outro"),
+    QT_TRANSLATE_NOOP("reelcatch::SettingsWindow", "Preview"),
+    QT_TRANSLATE_NOOP("reelcatch::SettingsWindow", "Non-music section"),
+    QT_TRANSLATE_NOOP("reelcatch::SettingsWindow", "Filler"),
+};
 
 } // namespace
 
@@ -92,24 +113,91 @@ QWidget* SettingsWindow::buildVideo()
     note->setIndent(indent);
     form->addRow(note);
 
-    form->addRow(addToggle(tr("Embed subtitles"), PrefKey::subs));
+    // The original track unless another language is asked for.
+    m_audioLang = new QComboBox(group);
+    m_audioLang->setObjectName(QStringLiteral("audioLang"));
+    m_audioLang->setAccessibleName(tr("Audio language"));
+    m_audioLang->addItem(tr("Original"), QString());
+    for (const QString& code : commonLanguages())
+        m_audioLang->addItem(languageName(code), code);
+    connect(m_audioLang, &QComboBox::activated, this, [this] {
+        m_prefs.setValue(PrefKey::audioLang, m_audioLang->currentData().toString());
+    });
+    form->addRow(tr("Audio language"), m_audioLang);
 
+    form->addRow(addToggle(tr("Embed subtitles"), PrefKey::subs));
+    form->addRow(addToggle(tr("Save subtitles as files (SRT)"), PrefKey::subFiles));
+
+    // The languages and captions, shown while subtitles are wanted either way.
     m_subLangsRow = new QWidget(group);
     m_subLangsRow->setObjectName(QStringLiteral("subLangsRow"));
-    auto* langsLayout = new QHBoxLayout(m_subLangsRow);
-    langsLayout->setContentsMargins(indent, 0, 0, 0);
+    auto* subsLayout = new QVBoxLayout(m_subLangsRow);
+    subsLayout->setContentsMargins(indent, 0, 0, 0);
+    auto* langsLine = new QHBoxLayout;
     auto* langsLabel = new QLabel(tr("Subtitle languages"), m_subLangsRow);
-    m_subLangs = new QLineEdit(m_subLangsRow);
+    // A button naming the ticked languages opens the list to tick them in;
+    // a stored entry that names none of them (a pattern of yt-dlp's own) is
+    // listed as it is.
+    m_subLangsButton = new QPushButton(m_subLangsRow);
+    m_subLangsButton->setObjectName(QStringLiteral("subLangsButton"));
+    m_subLangsButton->setAccessibleName(tr("Subtitle languages"));
+    langsLabel->setBuddy(m_subLangsButton);
+    auto* popup = new QMenu(m_subLangsButton);
+    m_subLangs = new QListWidget(popup);
     m_subLangs->setObjectName(QStringLiteral("subLangs"));
-    langsLabel->setBuddy(m_subLangs);
-    // Stored as typed; yt-dlp judges the list.
-    connect(m_subLangs, &QLineEdit::textEdited, this,
-            [this](const QString& text) { m_prefs.setValue(PrefKey::subLangs, text); });
-    langsLayout->addWidget(langsLabel);
-    langsLayout->addWidget(m_subLangs, 1);
+    m_subLangs->setAccessibleName(tr("Subtitle languages"));
+    for (const QString& code : commonLanguages()) {
+        auto* item = new QListWidgetItem(languageName(code), m_subLangs);
+        item->setData(Qt::UserRole, QString(code + u".*"_s));
+        item->setCheckState(Qt::Unchecked);
+    }
+    m_subLangs->setFixedHeight(m_subLangs->sizeHintForRow(0) * 10 + 2 * m_subLangs->frameWidth());
+    auto* listAction = new QWidgetAction(popup);
+    listAction->setDefaultWidget(m_subLangs);
+    popup->addAction(listAction);
+    connect(popup, &QMenu::aboutToShow, m_subLangs, qOverload<>(&QWidget::setFocus));
+    m_subLangsButton->setMenu(popup);
+    connect(m_subLangs, &QListWidget::itemChanged, this, [this] {
+        QStringList langs;
+        for (int i = 0; i < m_subLangs->count(); ++i)
+            if (m_subLangs->item(i)->checkState() == Qt::Checked)
+                langs << m_subLangs->item(i)->data(Qt::UserRole).toString();
+        m_prefs.setValue(PrefKey::subLangs, langs.join(u','));
+    });
+    langsLine->addWidget(langsLabel);
+    langsLine->addWidget(m_subLangsButton, 1);
+    subsLayout->addLayout(langsLine);
+    QCheckBox* autoSubs = addToggle(tr("Include automatic captions"), PrefKey::autoSubs);
+    autoSubs->setParent(m_subLangsRow);
+    subsLayout->addWidget(autoSubs);
     form->addRow(m_subLangsRow);
 
-    form->addRow(addToggle(tr("Cut sponsor segments (SponsorBlock)"), PrefKey::sponsor));
+    m_sponsorMode = new QComboBox(group);
+    m_sponsorMode->setObjectName(QStringLiteral("sponsorMode"));
+    m_sponsorMode->setAccessibleName(tr("SponsorBlock"));
+    m_sponsorMode->setAccessibleDescription(
+        tr("What to do with sponsor and other segments viewers have marked"));
+    m_sponsorMode->addItem(tr("Off"), u"off"_s);
+    m_sponsorMode->addItem(tr("Mark as chapters"), u"mark"_s);
+    m_sponsorMode->addItem(tr("Remove"), u"remove"_s);
+    connect(m_sponsorMode, &QComboBox::activated, this, [this] {
+        m_prefs.setValue(PrefKey::sponsorMode, m_sponsorMode->currentData().toString());
+    });
+    form->addRow(tr("SponsorBlock"), m_sponsorMode);
+
+    // Which segments, two to a line.
+    m_sponsorCatsRow = new QWidget(group);
+    m_sponsorCatsRow->setObjectName(QStringLiteral("sponsorCatsRow"));
+    auto* cats = new QGridLayout(m_sponsorCatsRow);
+    cats->setContentsMargins(indent, 0, 0, 0);
+    for (qsizetype i = 0; i < YtdlpArgs::sponsorCategories.size(); ++i) {
+        auto* box = new QCheckBox(tr(sponsorCategoryTexts[i]), m_sponsorCatsRow);
+        box->setObjectName(u"sponsorCat_"_s + YtdlpArgs::sponsorCategories[i]);
+        connect(box, &QCheckBox::toggled, this, &SettingsWindow::sponsorCategoriesPicked);
+        cats->addWidget(box, int(i / 2), int(i % 2));
+        m_sponsorCats << box;
+    }
+    form->addRow(m_sponsorCatsRow);
     return group;
 }
 
@@ -178,6 +266,19 @@ QWidget* SettingsWindow::buildEngine()
     updateLayout->addWidget(m_updateNow, 0, Qt::AlignVCenter);
     form->addRow(updateRow);
     return group;
+}
+
+void SettingsWindow::sponsorCategoriesPicked()
+{
+    // A stored name these boxes do not show is kept.
+    QStringList picked;
+    for (const QString& name : m_prefs.value(PrefKey::sponsorCats).split(u',', Qt::SkipEmptyParts))
+        if (!YtdlpArgs::sponsorCategories.contains(name.trimmed()))
+            picked << name.trimmed();
+    for (qsizetype i = 0; i < m_sponsorCats.size(); ++i)
+        if (m_sponsorCats[i]->isChecked())
+            picked << YtdlpArgs::sponsorCategories[i];
+    m_prefs.setValue(PrefKey::sponsorCats, picked.join(u','));
 }
 
 QCheckBox* SettingsWindow::addToggle(const QString& text, const Setting<bool>& key)

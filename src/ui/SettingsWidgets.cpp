@@ -2,10 +2,14 @@
 
 #include <QFormLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
+
+using namespace Qt::StringLiterals;
 
 namespace reelcatch::SettingsWidgets {
 
@@ -109,6 +113,67 @@ QFormLayout* formLayout(QWidget* parent)
 QWidget* busySpinner(QWidget* parent)
 {
     return new BusySpinner(parent);
+}
+
+namespace {
+
+// The languages most people speak and watch in, each by its own name (Qt's
+// names name a country's variant: "American English").
+const std::pair<const char16_t*, const char16_t*> knownLanguages[] = {{u"en", u"English"},
+                                                                      {u"zh", u"中文"},
+                                                                      {u"hi", u"हिन्दी"},
+                                                                      {u"es", u"Español"},
+                                                                      {u"ar", u"العربية"},
+                                                                      {u"fr", u"Français"},
+                                                                      {u"bn", u"বাংলা"},
+                                                                      {u"pt", u"Português"},
+                                                                      {u"ru", u"Русский"},
+                                                                      {u"ur", u"اردو"},
+                                                                      {u"id", u"Bahasa Indonesia"},
+                                                                      {u"de", u"Deutsch"},
+                                                                      {u"ja", u"日本語"},
+                                                                      {u"tr", u"Türkçe"},
+                                                                      {u"ko", u"한국어"},
+                                                                      {u"vi", u"Tiếng Việt"},
+                                                                      {u"it", u"Italiano"},
+                                                                      {u"fa", u"فارسی"},
+                                                                      {u"pl", u"Polski"},
+                                                                      {u"uk", u"Українська"},
+                                                                      {u"nl", u"Nederlands"},
+                                                                      {u"th", u"ไทย"},
+                                                                      {u"ro", u"Română"},
+                                                                      {u"el", u"Ελληνικά"},
+                                                                      {u"cs", u"Čeština"},
+                                                                      {u"sv", u"Svenska"},
+                                                                      {u"hu", u"Magyar"},
+                                                                      {u"he", u"עברית"}};
+
+} // namespace
+
+QStringList commonLanguages()
+{
+    QStringList codes;
+    for (const auto& [code, name] : knownLanguages)
+        codes << QString::fromUtf16(code);
+    std::sort(codes.begin(), codes.end(), [](const QString& a, const QString& b) {
+        return QString::localeAwareCompare(languageName(a), languageName(b)) < 0;
+    });
+    return codes;
+}
+
+QString languageName(const QString& code)
+{
+    for (const auto& [known, name] : knownLanguages)
+        if (code == QStringView(known))
+            return QString::fromUtf16(name);
+    const QLocale::Language language = QLocale::codeToLanguage(code);
+    QString name = language == QLocale::AnyLanguage || language == QLocale::C
+                       ? QString()
+                       : QLocale(language).nativeLanguageName();
+    if (name.isEmpty())
+        return code;
+    name[0] = name[0].toUpper();
+    return name;
 }
 
 } // namespace reelcatch::SettingsWidgets

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QFormLayout;
 class QLabel;
@@ -20,5 +21,12 @@ QLabel* valueLabel(const QString& name, QWidget* parent);
 QFormLayout* formLayout(QWidget* parent);
 // A small indeterminate progress indicator, running while shown.
 QWidget* busySpinner(QWidget* parent);
+
+// The codes of the languages most people speak and watch in, ordered by their
+// names (see languageName()).
+QStringList commonLanguages();
+// A language's name in that language ("Deutsch"), capitalised; the code
+// itself when Qt does not know it.
+QString languageName(const QString& code);
 
 } // namespace reelcatch::SettingsWidgets

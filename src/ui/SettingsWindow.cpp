@@ -1,9 +1,11 @@
 #include "ui/SettingsWindow.h"
 
 #include "appmodel/AppModel.h"
+#include "engine/YtdlpArgs.h"
 #include "model/Prefs.h"
 #include "ui/FolderChooser.h"
 #include "ui/PlainText.h"
+#include "ui/SettingsWidgets.h"
 #include "ui/WindowFit.h"
 
 #include <QCheckBox>
@@ -13,6 +15,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -21,6 +24,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+
+using namespace Qt::StringLiterals;
 
 namespace reelcatch {
 
@@ -136,10 +141,53 @@ void SettingsWindow::refreshSettings()
     }
 
     // Turning subtitles off only hides the languages; they stay stored.
-    m_subLangsRow->setVisible(m_prefs.value(PrefKey::subs));
-    const QString langs = m_prefs.value(PrefKey::subLangs);
-    if (m_subLangs->text() != langs)
-        m_subLangs->setText(langs);
+    m_subLangsRow->setVisible(m_prefs.value(PrefKey::subs) || m_prefs.value(PrefKey::subFiles));
+    {
+        const QSignalBlocker quiet(m_subLangs);
+        QStringList langs = m_prefs.value(PrefKey::subLangs).split(u',', Qt::SkipEmptyParts);
+        for (QString& lang : langs)
+            lang = lang.trimmed();
+        for (int i = 0; i < m_subLangs->count(); ++i) {
+            QListWidgetItem* item = m_subLangs->item(i);
+            const bool on = langs.removeAll(item->data(Qt::UserRole).toString()) > 0;
+            item->setCheckState(on ? Qt::Checked : Qt::Unchecked);
+        }
+        // What the list lacks goes on top, as stored.
+        for (const QString& lang : std::as_const(langs)) {
+            auto* item = new QListWidgetItem(lang);
+            item->setData(Qt::UserRole, lang);
+            item->setCheckState(Qt::Checked);
+            m_subLangs->insertItem(0, item);
+        }
+        QStringList names;
+        for (int i = 0; i < m_subLangs->count(); ++i)
+            if (m_subLangs->item(i)->checkState() == Qt::Checked)
+                names << m_subLangs->item(i)->text();
+        m_subLangsButton->setText(names.isEmpty()     ? tr("None")
+                                  : names.size() <= 2 ? names.join(u", "_s)
+                                                      : names.mid(0, 2).join(u", "_s) + u", …"_s);
+    }
+
+    {
+        // A language the list lacks is shown by its code.
+        const QString audio = m_prefs.value(PrefKey::audioLang);
+        if (m_audioLang->findData(audio) < 0)
+            m_audioLang->addItem(SettingsWidgets::languageName(audio), audio);
+        const QSignalBlocker quiet(m_audioLang);
+        m_audioLang->setCurrentIndex(m_audioLang->findData(audio));
+    }
+    {
+        const QSignalBlocker quiet(m_sponsorMode);
+        const QString mode = m_prefs.value(PrefKey::sponsorMode);
+        m_sponsorMode->setCurrentIndex(m_sponsorMode->findData(mode));
+        m_sponsorCatsRow->setVisible(mode != u"off");
+        QStringList cats = m_prefs.value(PrefKey::sponsorCats).split(u',');
+        cats.replaceInStrings(QStringLiteral(" "), QString());
+        for (qsizetype i = 0; i < m_sponsorCats.size(); ++i) {
+            const QSignalBlocker quietBox(m_sponsorCats[i]);
+            m_sponsorCats[i]->setChecked(cats.contains(YtdlpArgs::sponsorCategories[i]));
+        }
+    }
     refreshAccount();
 }
 

@@ -9,6 +9,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QScrollArea;
 class QSpinBox;
@@ -35,10 +36,11 @@ template <typename T> struct Setting;
 //
 // Child object names, for the desktop's automation and the tests:
 // "folderPath", "changeFolder", "parallel",
-// "autoPaste", "h264", "h264Note", "subs", "subLangsRow", "subLangs",
-// "sponsor", "embedMeta", "embedThumb", "accountSection", "cookiesFrom",
-// "cookiesNote", "ytdlpVersion", "ffmpegState", "denoState", "engineSpinner",
-// "updateNow".
+// "autoPaste", "h264", "h264Note", "audioLang", "subs", "subFiles",
+// "subLangsRow", "subLangsButton", "subLangs" (its list), "autoSubs", "sponsorMode",
+// "sponsorCatsRow", "sponsorCat_" and each of YtdlpArgs::sponsorCategories, "embedMeta",
+// "embedThumb", "accountSection", "cookiesFrom", "cookiesNote", "ytdlpVersion", "ffmpegState",
+// "denoState", "engineSpinner", "updateNow".
 class SettingsWindow : public QDialog {
     Q_OBJECT
 public:
@@ -79,6 +81,7 @@ private:
     // Lists the browsers found and shows the stored cookie choice.
     void refreshAccount();
     void cookiesPicked(int index);
+    void sponsorCategoriesPicked();
     void elideFolderPath();
     void updateEngine();
 
@@ -92,7 +95,12 @@ private:
     QSpinBox* m_startGap = nullptr;
     QList<std::pair<QCheckBox*, const Setting<bool>*>> m_toggles;
     QWidget* m_subLangsRow = nullptr;
-    QLineEdit* m_subLangs = nullptr;
+    QPushButton* m_subLangsButton = nullptr;
+    QListWidget* m_subLangs = nullptr;
+    QComboBox* m_audioLang = nullptr;
+    QComboBox* m_sponsorMode = nullptr;
+    QWidget* m_sponsorCatsRow = nullptr;
+    QList<QCheckBox*> m_sponsorCats;
     QScrollArea* m_scroll = nullptr;
     QWidget* m_account = nullptr;
     QComboBox* m_cookiesPicker = nullptr;

@@ -12,6 +12,7 @@
 #include <QTest>
 
 using namespace reelcatch;
+using namespace Qt::StringLiterals;
 using namespace reelcatch::test;
 
 namespace {
@@ -257,37 +258,57 @@ void TestEngine::downloadCommand_data()
     QTest::addColumn<QStringList>("tail");
 
     const char* none = "";
-    const char* turned =
-        "h264=false embedMeta=false embedThumb=false subs=true subLangs=fr.* sponsor=true";
+    // A stored "sponsor=true" and no mode: today's three categories removed.
+    const char* turned = "h264=false embedMeta=false embedThumb=false subs=true subLangs=fr.* "
+                         "sponsor=true audioLang=de";
     const auto v = [](const char* version) { return std::optional(QString::fromLatin1(version)); };
     auto row = [](const char* tag, Preset preset, bool ffmpeg, const char* settings,
                   std::optional<QString> version, bool steps, const char* tail) {
+        // The audio track: the asked language's (GERMAN), the original, one not
+        // labelled a dub, any but a description.
+        QString expanded = QString::fromLatin1(tail)
+                               .replace(u"MERGE"_s, u"--merge-output-format mp4 --remux-video mp4"_s)
+                               .replace(u"GERMAN"_s, u"[language~='(?i)^(de|ger|deu)(-|$)']NODESC"_s)
+                               .replace(u"ORIG"_s, u"[format_note~='(?i)original'][language!$=?-desc]"_s)
+                               .replace(u"UNDUB"_s, u"[language!$=?-desc][format_note!~=?'(?i)dubbed|descriptive']"_s)
+                               .replace(u"NODESC"_s, u"[language!$=?-desc][format_note!~=?'(?i)descriptive']"_s);
         QTest::newRow(tag) << preset << ffmpeg << QString::fromLatin1(settings) << version << steps
-                           << QString::fromLatin1(tail)
-                                  .replace(
-                                      QStringLiteral("MERGE"),
-                                      QStringLiteral("--merge-output-format mp4 --remux-video mp4"))
-                                  .split(u' ', Qt::SkipEmptyParts);
+                           << expanded.split(u' ', Qt::SkipEmptyParts);
     };
     row("1080p, ffmpeg, yt-dlp 2023.06.21", Preset::p1080, true, none, v("2023.06.21"), true,
-        "--ffmpeg-location FF -f bv*+ba/b -S res:1080,fps,vcodec:h264,acodec:m4a MERGE "
-        "--embed-metadata --embed-thumbnail");
+        "--ffmpeg-location FF -f bv*+baORIG/bv*+baUNDUB/bv*+baNODESC/b "
+        "-S res:1080,fps,vcodec:h264,lang,acodec:m4a MERGE --embed-metadata --embed-thumbnail");
     row("1080p, no ffmpeg: one file, no thumbnail; yt-dlp 2023.06.20", Preset::p1080, false, none,
         v("2023.06.20"), false, "-f b[ext=mp4]/b --embed-metadata");
     row("best, ffmpeg, a nightly yt-dlp", Preset::best, true, none, v("2024.11.04.232950"), true,
-        "--ffmpeg-location FF -f bv*+ba/b -S res,fps,vcodec:h264,acodec:m4a MERGE --embed-metadata "
-        "--embed-thumbnail");
-    row("mp3, ffmpeg, version unknown, no tags", Preset::mp3, true, "embedMeta=false", std::nullopt,
-        false, "--ffmpeg-location FF -f ba/b -x --audio-format mp3 --audio-quality 0 --embed-thumbnail");
+        "--ffmpeg-location FF -f bv*+baORIG/bv*+baUNDUB/bv*+baNODESC/b "
+        "-S res,fps,vcodec:h264,lang,acodec:m4a MERGE --embed-metadata --embed-thumbnail");
+    row("mp3, ffmpeg, version unknown, no tags, SponsorBlock off", Preset::mp3, true,
+        "embedMeta=false sponsor=true sponsorMode=off", std::nullopt, false,
+        "--ffmpeg-location FF -f baORIG/baUNDUB/baNODESC/b -x --audio-format mp3 "
+        "--audio-quality 0 --embed-thumbnail");
     row("mp3, no ffmpeg", Preset::mp3, false, none, v("2025.01.01"), true,
-        "-f ba[ext=m4a]/ba/b --embed-metadata");
+        "-f baORIG[ext=m4a]/baORIG/baUNDUB[ext=m4a]/baUNDUB/baNODESC[ext=m4a]/baNODESC/b "
+        "--embed-metadata");
     row("720p, every setting turned", Preset::p720, true, turned, v("2025.01.01"), true,
-        "--ffmpeg-location FF -f bv*+ba/b -S res:720,fps,acodec:m4a MERGE --write-subs --sub-langs "
-        "fr.* --embed-subs"
-        " --sponsorblock-remove sponsor,selfpromo,interaction");
+        "--ffmpeg-location FF -f bv*+baGERMAN/bv*+baORIG/bv*+baUNDUB/bv*+baNODESC/b "
+        "-S res:720,fps,lang,acodec:m4a MERGE --write-subs --sub-langs fr.* --embed-subs "
+        "--compat-options no-keep-subs --sponsorblock-remove sponsor,selfpromo,interaction");
     row("m4a, every setting turned: no subtitles for audio", Preset::m4a, false, turned,
         v("2025.01.01"), true,
-        "-f ba[ext=m4a]/ba/b --sponsorblock-remove sponsor,selfpromo,interaction");
+        "-f baGERMAN[ext=m4a]/baGERMAN/baORIG[ext=m4a]/baORIG/baUNDUB[ext=m4a]/baUNDUB/baNODESC[ext=m4a]/"
+        "baNODESC/b --sponsorblock-remove sponsor,selfpromo,interaction");
+    row("SponsorBlock marks the chosen categories yt-dlp knows; subtitles as files, and embedded",
+        Preset::p1080, false,
+        "embedMeta=false sponsorMode=mark sponsorCats=\"intro, bogus,filler\" subs=true "
+        "subFiles=true autoSubs=true", v("2025.01.01"), true,
+        "-f b[ext=mp4]/b --write-subs --write-auto-subs --sub-langs en.* --embed-subs "
+        "--sponsorblock-mark intro,filler");
+    row("subtitles as SRT files only, an old list passed as stored", Preset::p480, true, "embedMeta=false embedThumb=false subFiles=true subLangs=\"fr.*,it\"",
+        v("2025.01.01"), true,
+        "--ffmpeg-location FF -f bv*+baORIG/bv*+baUNDUB/bv*+baNODESC/b "
+        "-S res:480,fps,vcodec:h264,lang,acodec:m4a MERGE --write-subs --sub-langs fr.*,it "
+        "--convert-subs srt");
 }
 
 void TestEngine::downloadCommand()

@@ -1,13 +1,16 @@
 // The whole way through the window with Debian's own yt-dlp and ffmpeg: a
 // clip made here and served on 127.0.0.1 is typed into the input, looked up
-// with Return, downloaded with Ctrl+Return, and lands on disk; a DASH
-// presentation is downloaded in the formats picked in "Choose Format…".
+// with Return, downloaded with Ctrl+Return, and lands on disk; then a video
+// with two audio tracks comes with the one the settings window asked for, and
+// a DASH presentation is downloaded in the formats picked in "Choose Format…".
 #include "HttpServer.h"
 #include "ProcessTable.h"
 #include "UiFixture.h"
 #include "appmodel/Library.h"
 #include "ui/FormatDialog.h"
+#include "ui/SettingsWindow.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -71,6 +74,36 @@ void TestEndToEndRealPeer::typeLookUpAndDownload()
     QVERIFY(file.size() > 1000);
     QCOMPARE(job->detail(), file.fileName());
     QVERIFY(window.downloadsPane()->clearFinishedButton()->isEnabled());
+
+    // A DASH presentation with German and English sound, told apart by sample
+    // rate (the merge drops the language); English picked in the settings.
+    QByteArray error;
+    const QString dash = TestEnv::makeDash(env.path(u"dash"_s), &error);
+    QVERIFY2(!dash.isEmpty(), error.constData());
+    for (const QString& name : QDir(env.path(u"dash"_s)).entryList(QDir::Files))
+        server.serveFile(u'/' + name, env.path(u"dash"_s) + u'/' + name);
+    SettingsWindow settings(model, chooser);
+    settings.show();
+    auto* audio = settings.findChild<QComboBox*>(u"audioLang"_s);
+    audio->setFocus();
+    QTest::keyClicks(audio, u"Engl"_s);
+    QCOMPARE(prefs.value(PrefKey::audioLang), u"en"_s);
+    settings.close();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    input->selectAll();
+    QTest::keyClicks(input, server.url(u"/manifest.mpd"_s));
+    QTest::keyClick(input, Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(!model.lookup().isFetching() && lookup.results().size() == 1, 60000);
+    QTest::keyClick(input, Qt::Key_Return, Qt::ControlModifier);
+    const DownloadPtr dubbed = model.queue().downloads().first(); // the newest first
+    QVERIFY(dubbed != job);
+    QTRY_VERIFY_WITH_TIMEOUT(dubbed->isFinished(), 120000);
+    QVERIFY2(dubbed->phase() == Download::Phase::done(), qPrintable(dubbed->phase().message()));
+    const ProcessResult probe = runProcess(u"/usr/bin/ffprobe"_s,
+        u"-v error -select_streams a -show_entries stream=sample_rate -of csv=p=0"_s.split(u' ')
+            << dubbed->file().value_or(QString()));
+    QCOMPARE(probe.out.trimmed(), QByteArray("24000"));
 }
 
 void TestEndToEndRealPeer::chooseFormatByKeyboard()

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
@@ -94,8 +95,8 @@ void TestSettingsWindow::togglesShowAndStore()
     SettingsWindow settings(ui.model, ui.chooser);
     settings.show();
     QVERIFY(QTest::qWaitForWindowExposed(&settings));
-    QCOMPARE(settings.findChildren<QCheckBox*>().size(), 6);
-    for (const Setting<bool>& key : {PrefKey::autoPaste, PrefKey::h264, PrefKey::subs, PrefKey::sponsor, PrefKey::embedMeta, PrefKey::embedThumb}) {
+    QCOMPARE(settings.findChildren<QCheckBox*>().size(), 7 + 8); // and SponsorBlock's categories
+    for (const Setting<bool>& key : {PrefKey::autoPaste, PrefKey::h264, PrefKey::subs, PrefKey::autoSubs, PrefKey::subFiles, PrefKey::embedMeta, PrefKey::embedThumb}) {
         auto* toggle = settings.findChild<QCheckBox*>(QLatin1String(key.name));
         QCOMPARE(toggle->isChecked(), key.fallback);
         toggle->click();
@@ -103,10 +104,55 @@ void TestSettingsWindow::togglesShowAndStore()
     }
     // The subtitle languages show only while subtitles are on (clicked above).
     QVERIFY(settings.findChild<QWidget*>(u"subLangsRow"_s)->isVisible());
-    // A change made elsewhere is read back.
+    // Subtitle languages by name, the system's ticked while none are stored; a stored pattern
+    // the list lacks is kept, ticked, on top.
+    auto* langs = settings.findChild<QListWidget*>(u"subLangs"_s);
+    QCOMPARE(langs->findItems(u"English"_s, Qt::MatchExactly).first()->checkState(), Qt::Checked);
+    ui.prefs.setValue(PrefKey::subLangs, u"pt-BR,de.*"_s);
+    QCOMPARE(langs->item(0)->text(), u"pt-BR"_s);
+    QCOMPARE(langs->findItems(u"English"_s, Qt::MatchExactly).first()->checkState(), Qt::Unchecked);
+    langs->setFocus();
+    langs->setCurrentItem(langs->findItems(u"Français"_s, Qt::MatchExactly).first());
+    QTest::keyClick(langs, Qt::Key_Space);
+    QCOMPARE(ui.prefs.value(PrefKey::subLangs), u"pt-BR,de.*,fr.*"_s);
+    QCOMPARE(settings.findChild<QPushButton*>(u"subLangsButton"_s)->text(), u"pt-BR, Deutsch, \u2026"_s);
+    // A change made elsewhere is read back; the languages stay while subtitles are saved as files.
     ui.prefs.setValue(PrefKey::subs, false);
     QVERIFY(!settings.findChild<QCheckBox*>(u"subs"_s)->isChecked());
+    QVERIFY(settings.findChild<QWidget*>(u"subLangsRow"_s)->isVisible());
+    ui.prefs.setValue(PrefKey::subFiles, false);
     QVERIFY(settings.findChild<QWidget*>(u"subLangsRow"_s)->isHidden());
+
+    // The audio language: the original until one is picked; a stored one the list lacks by its code.
+    auto* audio = settings.findChild<QComboBox*>(u"audioLang"_s);
+    QCOMPARE(audio->currentText(), u"Original"_s);
+    audio->setFocus();
+    QTest::keyClick(audio, Qt::Key_Down);
+    QCOMPARE(ui.prefs.value(PrefKey::audioLang), audio->currentData().toString());
+    QVERIFY(!audio->currentData().toString().isEmpty());
+    ui.prefs.setValue(PrefKey::audioLang, u"qaa"_s);
+    QCOMPARE(audio->currentText(), u"qaa"_s);
+
+    // SponsorBlock: an older stored toggle reads as removing its three categories; a picked
+    // mode and categories are stored, a category the boxes lack is kept.
+    auto* sponsor = settings.findChild<QComboBox*>(u"sponsorMode"_s);
+    auto* categories = settings.findChild<QWidget*>(u"sponsorCatsRow"_s);
+    QCOMPARE(sponsor->currentText(), u"Off"_s);
+    QVERIFY(categories->isHidden());
+    ui.prefs.setValue(PrefKey::sponsor, true);
+    QCOMPARE(sponsor->currentText(), u"Remove"_s);
+    QVERIFY(categories->isVisible());
+    QStringList ticked;
+    for (QCheckBox* box : categories->findChildren<QCheckBox*>())
+        if (box->isChecked())
+            ticked << box->objectName();
+    QCOMPARE(ticked, QStringList({u"sponsorCat_sponsor"_s, u"sponsorCat_selfpromo"_s, u"sponsorCat_interaction"_s}));
+    sponsor->setFocus();
+    QTest::keyClick(sponsor, Qt::Key_Up);
+    QCOMPARE(ui.prefs.value(PrefKey::sponsorMode), u"mark"_s);
+    ui.prefs.setValue(PrefKey::sponsorCats, u"poi_highlight,sponsor"_s);
+    settings.findChild<QCheckBox*>(u"sponsorCat_filler"_s)->click();
+    QCOMPARE(ui.prefs.value(PrefKey::sponsorCats), u"poi_highlight,sponsor,filler"_s);
 
     auto* parallel = settings.findChild<QSpinBox*>(u"parallel"_s);
     QCOMPARE(parallel->value(), 2);
