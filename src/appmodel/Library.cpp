@@ -50,10 +50,10 @@ Library::Library(DownloadQueue& queue, QObject* parent) : QObject(parent), m_que
 
     connect(&m_queue, &DownloadQueue::jobsAdded, this, [this](const QList<DownloadPtr>& jobs) {
         // The oldest first, so the store's order is the list's.
-        for (auto job = jobs.crbegin(); job != jobs.crend(); ++job) {
-            watch(*job);
+        for (qsizetype i = jobs.size() - 1; i >= 0; --i) {
+            watch(jobs.at(i));
             if (!m_restoring)
-                jobChanged(*job);
+                jobChanged(jobs.at(i));
         }
     });
     connect(&m_queue, &DownloadQueue::jobsAboutToBeRemoved, this, [this](int first, int last) {

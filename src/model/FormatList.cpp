@@ -21,7 +21,7 @@ QString code(const QJsonObject& object, QLatin1StringView key)
     const QJsonValue value = object.value(key);
     if (!value.isString())
         return {};
-    const QString text = value.toString();
+    QString text = value.toString();
     if (text.size() > 100)
         return {};
     for (const QChar c : text) {
@@ -137,7 +137,7 @@ QString AudioFormat::languageName() const
 
 QString AudioFormat::description() const
 {
-    const QString name = language.isEmpty() ? FormatList::tr("Audio") : languageName();
+    QString name = language.isEmpty() ? FormatList::tr("Audio") : languageName();
     switch (kind) {
     case Kind::original:
         return FormatList::tr("%1 (original)").arg(name);
