@@ -187,8 +187,7 @@ void TestFormats::downloadsAPickFromDash()
     QByteArray error;
     QVERIFY2(!TestEnv::makeDash(www, &error).isEmpty(), error.constData());
     HttpServer server;
-    for (const QString& name : QDir(www).entryList(QDir::Files))
-        server.serveFile(u'/' + name, www + u'/' + name);
+    server.serveFolder(www);
     const QString url = server.url(u"/manifest.mpd"_s);
 
     const ProcessResult lookup = runProcess(

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
 #include <QHash>
 #include <QMutex>
 #include <QObject>
@@ -47,6 +48,12 @@ public:
     void serveFile(const QString& p, const QString& file, const QByteArray& type = {})
     {
         set(p, 200, {}, file, type);
+    }
+    // Every file of a folder (a presentation and its segments), each at "/NAME".
+    void serveFolder(const QString& dir)
+    {
+        for (const QString& name : QDir(dir).entryList(QDir::Files))
+            serveFile(u'/' + name, dir + u'/' + name);
     }
     void serveBytes(const QString& p, const QByteArray& body,
                     const QByteArray& type = QByteArrayLiteral("application/octet-stream"))

@@ -80,8 +80,7 @@ void TestEndToEndRealPeer::typeLookUpAndDownload()
     QByteArray error;
     const QString dash = TestEnv::makeDash(env.path(u"dash"_s), &error);
     QVERIFY2(!dash.isEmpty(), error.constData());
-    for (const QString& name : QDir(env.path(u"dash"_s)).entryList(QDir::Files))
-        server.serveFile(u'/' + name, env.path(u"dash"_s) + u'/' + name);
+    server.serveFolder(env.path(u"dash"_s));
     SettingsWindow settings(model, chooser);
     settings.show();
     auto* audio = settings.findChild<QComboBox*>(u"audioLang"_s);
@@ -113,8 +112,7 @@ void TestEndToEndRealPeer::chooseFormatByKeyboard()
     QByteArray error;
     QVERIFY2(!TestEnv::makeDash(www, &error).isEmpty(), error.constData());
     HttpServer server;
-    for (const QString& name : QDir(www).entryList(QDir::Files))
-        server.serveFile(u'/' + name, www + u'/' + name);
+    server.serveFolder(www);
     for (const QString& tool : {u"yt-dlp"_s, u"ffmpeg"_s, u"ffprobe"_s})
         QVERIFY(QFile::link(u"/usr/bin/"_s + tool, env.binDirs().at(2) + u'/' + tool));
     Engine engine(env.engineConfig());
