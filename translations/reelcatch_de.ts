@@ -127,8 +127,8 @@
         <translation>Lizenz</translation>
     </message>
     <message>
-        <source>Proprietary: all rights reserved by the Reelcatch developers. yt-dlp, deno and ffmpeg are not part of Reelcatch and come under their own licences.</source>
-        <translation>Proprietär: alle Rechte bei den Reelcatch-Entwicklern. yt-dlp, deno und ffmpeg sind nicht Teil von Reelcatch und stehen unter ihren eigenen Lizenzen.</translation>
+        <source>GNU General Public License, version 3 or any later version (GPL-3.0-or-later). Reelcatch comes with no warranty. yt-dlp, deno and ffmpeg are not part of Reelcatch and come under their own licences.</source>
+        <translation>GNU General Public License, Version 3 oder jede spätere Version (GPL-3.0-or-later). Reelcatch wird ohne jede Gewährleistung bereitgestellt. yt-dlp, deno und ffmpeg sind nicht Teil von Reelcatch und stehen unter ihren eigenen Lizenzen.</translation>
     </message>
     <message>
         <source>Settings file</source>

@@ -118,8 +118,9 @@ AboutDialog::AboutDialog(AppModel& model, const ThumbnailCache& thumbnails, QWid
     add(tr("deno"), readiness.tools().deno ? tr("installed") : tr("missing"), "denoState");
     add(tr("ffmpeg"), readiness.tools().ffmpeg ? tr("installed") : tr("missing"), "ffmpegState");
     add(tr("Licence"),
-        tr("Proprietary: all rights reserved by the Reelcatch developers. yt-dlp, deno and "
-           "ffmpeg are not part of Reelcatch and come under their own licences."),
+        tr("GNU General Public License, version 3 or any later version (GPL-3.0-or-later). "
+           "Reelcatch comes with no warranty. yt-dlp, deno and ffmpeg are not part of "
+           "Reelcatch and come under their own licences."),
         "licence");
     add(tr("Settings file"), QDir::toNativeSeparators(model.prefs().fileName()), "settingsFile");
     add(tr("Tools folder"), QDir::toNativeSeparators(model.engine().supportDir()), "toolsFolder");
