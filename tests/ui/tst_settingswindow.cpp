@@ -308,7 +308,13 @@ void TestSettingsWindow::dialogsByKeyboardAndNamed()
 
 void TestSettingsWindow::textsFit()
 {
-    for (const QString& language : {u"en"_s, u"de"_s}) {
+    // English, and every language Reelcatch is translated into.
+    QStringList languages{u"en"_s};
+    for (const QString& file : QDir(u":/i18n"_s).entryList({u"reelcatch_*.qm"_s}))
+        if (file != u"reelcatch_en.qm")
+            languages << file.mid(10).chopped(3);
+    QVERIFY(languages.contains(u"de"_s));
+    for (const QString& language : std::as_const(languages)) {
         const std::unique_ptr<QObject> translation = Translations::install(QLocale(language));
         Ui ui;
         ui.prefs.setValue(PrefKey::subs, true);
