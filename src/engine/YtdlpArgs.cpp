@@ -21,11 +21,20 @@ const QString printTemplate = QStringLiteral("after_move:RCFILE|%(filepath)s");
 // name, the preset and yt-dlp's longest suffixes (".f137.mp4.part-Frag12",
 // ".en-US.vtt") stay within the 255 bytes a file name may have. A YouTube id
 // has 11 characters: such names are as they have always been.
+// The preset as a file name carries it: the same in every language, so that a
+// name does not change with the language of the app.
+QString nameLabel(Preset preset)
+{
+    if (const auto height = preset.height())
+        return QString::number(*height) + QLatin1Char('p');
+    return preset == Preset::best ? QStringLiteral("Best") : preset.rawValue().toUpper();
+}
+
 QString outputTemplate(const Download& request)
 {
     QString name = QStringLiteral("%(title).180B [%(id).32B]");
     if (request.presetInName)
-        name += QStringLiteral(" [") + request.preset.shortLabel() + QLatin1Char(']');
+        name += QStringLiteral(" [") + nameLabel(request.preset) + QLatin1Char(']');
     return name + QStringLiteral(".%(ext)s");
 }
 

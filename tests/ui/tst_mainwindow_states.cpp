@@ -1,6 +1,7 @@
 // The main window's states, offscreen: empty and error states, text from pages shown
 // as written, the engine banner, the wait for the version, and the window in German.
 #include "UiFixture.h"
+#include "engine/YtdlpArgs.h"
 #include "ui/EngineBanner.h"
 #include "ui/ResultDelegate.h"
 
@@ -291,6 +292,9 @@ void TestMainWindowStates::inGerman()
         Ui ui;
         QCOMPARE(ui.window.header()->fetchButton()->text(), u"Abrufen"_s);
         QCOMPARE(ResultsPane::countLine(2, 1), u"2 Videos \u00b7 1 ausgew\u00e4hlt"_s); // German plural forms
+        // A file name carries the preset in the same words in every language.
+        const YtdlpArgs::Download best{.url = u"https://example.org/a"_s, .preset = Preset::best, .version = {}, .presetInName = true};
+        QVERIFY(YtdlpArgs::download(ui.engine, {}, best).join(u' ').contains(u" [Best].%(ext)s"_s));
     }
     QCOMPARE(ResultsPane::countLine(1, 2), u"1 video \u00b7 2 selected"_s); // gone with its owner
 }
