@@ -172,8 +172,16 @@
 <context>
     <name>reelcatch::BatchNotifier</name>
     <message>
-        <source>%1 finished, %2 failed</source>
-        <translation>%1 fertig, %2 fehlgeschlagen</translation>
+        <source>%1, %2</source>
+        <extracomment>Joins &quot;3 downloads finished&quot; and &quot;1 failed&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n fehlgeschlagen</numerusform>
+            <numerusform>%n fehlgeschlagen</numerusform>
+        </translation>
     </message>
     <message>
         <source>Open Reelcatch</source>
@@ -772,12 +780,12 @@
         <translation>Video</translation>
     </message>
     <message>
-        <source> of </source>
-        <translation> von </translation>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
     </message>
     <message>
-        <source> left</source>
-        <translation> übrig</translation>
+        <source>%1 left</source>
+        <translation>%1 übrig</translation>
     </message>
     <message>
         <source>Converting audio…</source>
@@ -950,6 +958,12 @@ Sie können auch einen Link auf dieses Fenster ziehen oder Suchbegriffe für You
     </message>
     <message>
         <source>Off</source>
+        <comment>no pause between downloads</comment>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>SponsorBlock</comment>
         <translation>Aus</translation>
     </message>
     <message>
@@ -986,6 +1000,7 @@ Sie können auch einen Link auf dieses Fenster ziehen oder Suchbegriffe für You
     </message>
     <message>
         <source>None</source>
+        <comment>no subtitle languages</comment>
         <translation>Keine</translation>
     </message>
     <message>
@@ -1090,6 +1105,7 @@ Sie können auch einen Link auf dieses Fenster ziehen oder Suchbegriffe für You
     </message>
     <message>
         <source>None</source>
+        <comment>no cookies</comment>
         <translation>Keine</translation>
     </message>
     <message>

@@ -27,6 +27,13 @@
             <numerusform>%n downloads failed</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n failed</numerusform>
+            <numerusform>%n failed</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>reelcatch::DesktopCues</name>

@@ -110,19 +110,16 @@ void handleProgress(QStringView line, Download& job)
         part(fields[7] == u"none"
                  ? QCoreApplication::translate("reelcatch::ProgressProtocol", "Audio")
                  : QCoreApplication::translate("reelcatch::ProgressProtocol", "Video"));
-    if (total > 0) {
-        part(Fmt::bytes(downloaded));
-        detail += QCoreApplication::translate("reelcatch::ProgressProtocol", " of ");
-        detail += remembered<Fmt::bytes>(total, locale);
-    }
+    if (total > 0)
+        part(QCoreApplication::translate("reelcatch::ProgressProtocol", "%1 of %2")
+                 .arg(Fmt::bytes(downloaded), remembered<Fmt::bytes>(total, locale)));
     if (const auto speed = number(fields[5])) {
         part(Fmt::bytes(*speed));
         detail += QStringLiteral("/s");
     }
-    if (const auto eta = number(fields[6])) {
-        part(remembered<Fmt::time>(*eta, locale));
-        detail += QCoreApplication::translate("reelcatch::ProgressProtocol", " left");
-    }
+    if (const auto eta = number(fields[6]))
+        part(QCoreApplication::translate("reelcatch::ProgressProtocol", "%1 left")
+                 .arg(remembered<Fmt::time>(*eta, locale)));
     job.setDetail(detail);
 }
 

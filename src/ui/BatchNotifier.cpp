@@ -30,7 +30,9 @@ QString BatchNotifier::summary(int finished, int failed)
         return tr("%n download(s) finished", nullptr, finished);
     if (finished == 0)
         return tr("%n download(s) failed", nullptr, failed);
-    return tr("%1 finished, %2 failed").arg(finished).arg(failed);
+    //: Joins "3 downloads finished" and "1 failed".
+    return tr("%1, %2").arg(tr("%n download(s) finished", nullptr, finished),
+                            tr("%n failed", nullptr, failed));
 }
 
 void BatchNotifier::batchEnded(int finished, int failed, const QString& folder)

@@ -87,7 +87,7 @@ QWidget* SettingsWindow::buildSaving()
     m_startGap->setObjectName(QStringLiteral("startGap"));
     m_startGap->setRange(0, PrefKey::maxStartGap);
     m_startGap->setSuffix(tr(" s"));
-    m_startGap->setSpecialValueText(tr("Off"));
+    m_startGap->setSpecialValueText(tr("Off", "no pause between downloads"));
     m_startGap->setAccessibleName(tr("Pause between downloads, in seconds"));
     connect(m_startGap, &QSpinBox::valueChanged, this,
             [this](int seconds) { m_prefs.setValue(PrefKey::startGap, seconds); });
@@ -177,7 +177,7 @@ QWidget* SettingsWindow::buildVideo()
     m_sponsorMode->setAccessibleName(tr("SponsorBlock"));
     m_sponsorMode->setAccessibleDescription(
         tr("What to do with sponsor and other segments viewers have marked"));
-    m_sponsorMode->addItem(tr("Off"), u"off"_s);
+    m_sponsorMode->addItem(tr("Off", "SponsorBlock"), u"off"_s);
     m_sponsorMode->addItem(tr("Mark as chapters"), u"mark"_s);
     m_sponsorMode->addItem(tr("Remove"), u"remove"_s);
     connect(m_sponsorMode, &QComboBox::activated, this, [this] {

@@ -163,7 +163,7 @@ void SettingsWindow::refreshSettings()
         for (int i = 0; i < m_subLangs->count(); ++i)
             if (m_subLangs->item(i)->checkState() == Qt::Checked)
                 names << m_subLangs->item(i)->text();
-        m_subLangsButton->setText(names.isEmpty()     ? tr("None")
+        m_subLangsButton->setText(names.isEmpty()     ? tr("None", "no subtitle languages")
                                   : names.size() <= 2 ? names.join(u", "_s)
                                                       : names.mid(0, 2).join(u", "_s) + u", …"_s);
     }
@@ -197,7 +197,7 @@ void SettingsWindow::refreshAccount()
     const CookieSources::Choice choice = sources.choice();
     const QSignalBlocker quiet(m_cookiesPicker);
     m_cookiesPicker->clear();
-    m_cookiesPicker->addItem(tr("None"), noCookies);
+    m_cookiesPicker->addItem(tr("None", "no cookies"), noCookies);
     for (qsizetype i = 0; i < sources.found().size(); ++i)
         m_cookiesPicker->addItem(sources.found().at(i).label, int(i));
     if (!choice.cookies.file.isEmpty()) {

@@ -271,7 +271,7 @@ void TestDesktop::notifications()
     const QString folder = env.path(u"a<b&c"_s);
     notifier.batchEnded(2, 1, folder);
     QVERIFY(shown.wait(60000));
-    QCOMPARE(server.calls.last(), (QStringList{u"0"_s, u"2 finished, 1 failed"_s, u"Saved to a&lt;b&amp;c"_s, u"default|Open Reelcatch|show-folder|Show in Folder"_s}));
+    QCOMPARE(server.calls.last(), (QStringList{u"0"_s, u"2 downloads finished, 1 failed"_s, u"Saved to a&lt;b&amp;c"_s, u"default|Open Reelcatch|show-folder|Show in Folder"_s}));
 
     // The folder opens from that notification's action only.
     const auto invoke = [&](uint id, const char* action) {

@@ -337,6 +337,10 @@ void TestSettingsWindow::textsFit()
         QTRY_VERIFY_WITH_TIMEOUT(settings.findChild<QLabel*>(u"cookiesNote"_s)->isVisible(), 20000);
         QTest::qWait(50);
         faults << cutOff(settings, language + u" settings"_s);
+        AboutDialog about(ui.model, ui.thumbnails, &ui.window);
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        faults << cutOff(about, language + u" about"_s);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }
 }
