@@ -1,0 +1,1191 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="uk">
+<context>
+    <name>reelcatch</name>
+    <message>
+        <source>%1 (Flatpak)</source>
+        <translation>%1 (Flatpak)</translation>
+    </message>
+    <message>
+        <source>%1 (Snap)</source>
+        <translation>%1 (Snap)</translation>
+    </message>
+    <message>
+        <source>YouTube wants a signed-in browser to confirm you&apos;re not a bot.</source>
+        <translation>YouTube просить підтвердити через браузер, у якому виконано вхід, що ви не бот.</translation>
+    </message>
+    <message>
+        <source>This video is age-restricted. Sign in with a browser to download it.</source>
+        <translation>Це відео має вікове обмеження. Увійдіть в обліковий запис у браузері, щоб завантажити його.</translation>
+    </message>
+    <message>
+        <source>This video is private or for channel members only.</source>
+        <translation>Це відео приватне або доступне лише спонсорам каналу.</translation>
+    </message>
+    <message>
+        <source>YouTube is limiting requests from this connection. Downloads resume by themselves.</source>
+        <translation>YouTube обмежує запити з цього зʼєднання. Завантаження відновляться автоматично.</translation>
+    </message>
+    <message>
+        <source>This video is unavailable.</source>
+        <translation>Це відео недоступне.</translation>
+    </message>
+    <message>
+        <source>The download engine needs an update.</source>
+        <translation>Рушій завантаження потребує оновлення.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t reach YouTube. Check the connection.</source>
+        <translation>Не вдається зʼєднатися з YouTube. Перевірте зʼєднання.</translation>
+    </message>
+    <message>
+        <source>The download folder&apos;s disk is full.</source>
+        <translation>Диск із текою завантажень заповнений.</translation>
+    </message>
+    <message>
+        <source>This quality isn&apos;t available for this video. Pick another.</source>
+        <translation>Ця якість недоступна для цього відео. Виберіть іншу.</translation>
+    </message>
+    <message>
+        <source>YouTube is still limiting requests from this connection. Try again later.</source>
+        <translation>YouTube досі обмежує запити з цього зʼєднання. Спробуйте пізніше.</translation>
+    </message>
+    <message>
+        <source>(version unknown)</source>
+        <translation>(версія невідома)</translation>
+    </message>
+    <message>
+        <source>Choose Browser…</source>
+        <translation>Вибрати браузер…</translation>
+    </message>
+    <message>
+        <source>Resume Now</source>
+        <translation>Відновити зараз</translation>
+    </message>
+    <message>
+        <source>Update Now</source>
+        <translation>Оновити зараз</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Повторити</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Відкрити теку</translation>
+    </message>
+    <message>
+        <source>Download videos and audio with yt-dlp.</source>
+        <translation>Завантаження відео та аудіо за допомогою yt-dlp.</translation>
+    </message>
+    <message>
+        <source>Links to look up (also reelcatch://…).</source>
+        <translation>Посилання для пошуку (також reelcatch://…).</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::AboutDialog</name>
+    <message>
+        <source>About Reelcatch</source>
+        <translation>Про Reelcatch</translation>
+    </message>
+    <message>
+        <source>Reelcatch %1</source>
+        <translation>Reelcatch %1</translation>
+    </message>
+    <message>
+        <source>Downloads videos from YouTube with yt-dlp.</source>
+        <translation>Завантажує відео з YouTube за допомогою yt-dlp.</translation>
+    </message>
+    <message>
+        <source>yt-dlp</source>
+        <translation>yt-dlp</translation>
+    </message>
+    <message>
+        <source>not installed</source>
+        <translation>не встановлено</translation>
+    </message>
+    <message>
+        <source>deno</source>
+        <translation>deno</translation>
+    </message>
+    <message>
+        <source>installed</source>
+        <translation>встановлено</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>відсутній</translation>
+    </message>
+    <message>
+        <source>ffmpeg</source>
+        <translation>ffmpeg</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Ліцензія</translation>
+    </message>
+    <message>
+        <source>Proprietary: all rights reserved by the Reelcatch developers. yt-dlp, deno and ffmpeg are not part of Reelcatch and come under their own licences.</source>
+        <translation>Власницька програма: усі права належать розробникам Reelcatch. yt-dlp, deno та ffmpeg не є частиною Reelcatch і поширюються за власними ліцензіями.</translation>
+    </message>
+    <message>
+        <source>Settings file</source>
+        <translation>Файл налаштувань</translation>
+    </message>
+    <message>
+        <source>Tools folder</source>
+        <translation>Тека інструментів</translation>
+    </message>
+    <message>
+        <source>Download list folder</source>
+        <translation>Тека списку завантажень</translation>
+    </message>
+    <message>
+        <source>Thumbnail cache</source>
+        <translation>Кеш мініатюр</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::AppShell</name>
+    <message>
+        <source>Show Reelcatch</source>
+        <translation>Показати Reelcatch</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Вийти</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n download(s) are running or waiting. They will continue the next time you open Reelcatch.</source>
+        <translation>
+            <numerusform>%n завантаження триває або очікує і продовжиться, коли ви знову відкриєте Reelcatch.</numerusform>
+            <numerusform>%n завантаження тривають або очікують і продовжаться, коли ви знову відкриєте Reelcatch.</numerusform>
+            <numerusform>%n завантажень тривають або очікують і продовжаться, коли ви знову відкриєте Reelcatch.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quit Reelcatch?</source>
+        <translation>Вийти з Reelcatch?</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::BatchNotifier</name>
+    <message>
+        <source>%1 finished, %2 failed</source>
+        <translation>Готово: %1, з помилкою: %2</translation>
+    </message>
+    <message>
+        <source>Open Reelcatch</source>
+        <translation>Відкрити Reelcatch</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Показати в теці</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Збережено в %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n download(s) finished</source>
+        <translation>
+            <numerusform>Завершено %n завантаження</numerusform>
+            <numerusform>Завершено %n завантаження</numerusform>
+            <numerusform>Завершено %n завантажень</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n download(s) failed</source>
+        <translation>
+            <numerusform>Не вдалося %n завантаження</numerusform>
+            <numerusform>Не вдалися %n завантаження</numerusform>
+            <numerusform>Не вдалося %n завантажень</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::CookieSources</name>
+    <message>
+        <source>The cookies file “%1” is gone; cookies are off.</source>
+        <translation>Файл cookie «%1» більше не існує; cookie вимкнено.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer installed; cookies are off.</source>
+        <translation>Браузер %1 більше не встановлено; cookie вимкнено.</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::DesktopCues</name>
+    <message numerus="yes">
+        <source>Reelcatch · %n download(s) left</source>
+        <translation>
+            <numerusform>Reelcatch · залишилося %n завантаження</numerusform>
+            <numerusform>Reelcatch · залишилося %n завантаження</numerusform>
+            <numerusform>Reelcatch · залишилося %n завантажень</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::Download</name>
+    <message>
+        <source>Waiting…</source>
+        <translation>Очікування…</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::DownloadQueue</name>
+    <message>
+        <source>Waiting…</source>
+        <translation>Очікування…</translation>
+    </message>
+    <message>
+        <source>Getting ffmpeg ready (one-time, ~56 MB)…</source>
+        <translation>Підготовка ffmpeg (одноразово, ~56 МБ)…</translation>
+    </message>
+    <message>
+        <source>Download engine not installed yet.</source>
+        <translation>Рушій завантаження ще не встановлено.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t create the folder “%1”.</source>
+        <translation>Не вдалося створити теку «%1».</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Запуск…</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Збережено в %1</translation>
+    </message>
+    <message>
+        <source>yt-dlp exited with code %1</source>
+        <translation>yt-dlp завершив роботу з кодом %1</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Скасовано</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::DownloadsList</name>
+    <message>
+        <source>Downloads</source>
+        <translation>Завантаження</translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation>Копіювати посилання</translation>
+    </message>
+    <message>
+        <source>Copy Error</source>
+        <translation>Копіювати помилку</translation>
+    </message>
+    <message>
+        <source>Show Log</source>
+        <translation>Показати журнал</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>Вилучити зі списку</translation>
+    </message>
+    <message>
+        <source>Log of “%1”</source>
+        <translation>Журнал: «%1»</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копіювати</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::DownloadsModel</name>
+    <message numerus="yes">
+        <source>Starts in %n second(s)</source>
+        <translation>
+            <numerusform>Почнеться через %n секунду</numerusform>
+            <numerusform>Почнеться через %n секунди</numerusform>
+            <numerusform>Почнеться через %n секунд</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Відкрити</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Показати в теці</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Повторити</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Вилучити</translation>
+    </message>
+    <message>
+        <source>Paused: YouTube is limiting requests. Resuming at %1…</source>
+        <translation>Призупинено: YouTube обмежує запити. Відновлення о %1…</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::DownloadsPane</name>
+    <message>
+        <source>Downloads</source>
+        <translation>Завантаження</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Відкрити теку</translation>
+    </message>
+    <message>
+        <source>Clear Finished</source>
+        <translation>Очистити завершені</translation>
+    </message>
+    <message>
+        <source>Nothing here yet.</source>
+        <translation>Тут поки нічого немає.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n downloading</source>
+        <translation>
+            <numerusform>%n завантажується</numerusform>
+            <numerusform>%n завантажуються</numerusform>
+            <numerusform>%n завантажуються</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n queued</source>
+        <translation>
+            <numerusform>%n у черзі</numerusform>
+            <numerusform>%n у черзі</numerusform>
+            <numerusform>%n у черзі</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::EngineBanner</name>
+    <message>
+        <source>Try Again</source>
+        <translation>Спробувати ще раз</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::EngineReadiness</name>
+    <message>
+        <source>Setting up the download engine (one-time, ~80 MB)…</source>
+        <translation>Встановлення рушія завантаження (одноразово, ~80 МБ)…</translation>
+    </message>
+    <message>
+        <source>Updating the download engine…</source>
+        <translation>Оновлення рушія завантаження…</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install yt-dlp: %1</source>
+        <translation>Не вдалося встановити yt-dlp: %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t update the download engine: %1</source>
+        <translation>Не вдалося оновити рушій завантаження: %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t download ffmpeg (%1). Downloads are limited to lower quality for now.</source>
+        <translation>Не вдалося завантажити ffmpeg (%1). Поки що завантаження обмежено нижчою якістю.</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::FormatDialog</name>
+    <message>
+        <source>about %1</source>
+        <translation>близько %1</translation>
+    </message>
+    <message>
+        <source>%1 kbit/s</source>
+        <translation>%1 кбіт/с</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Відео</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Аудіо</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Спробувати ще раз</translation>
+    </message>
+    <message>
+        <source>Choose Format</source>
+        <translation>Вибір формату</translation>
+    </message>
+    <message>
+        <source>Asking yt-dlp which formats this video has…</source>
+        <translation>Запит у yt-dlp переліку форматів цього відео…</translation>
+    </message>
+    <message>
+        <source>&amp;Video</source>
+        <translation>&amp;Відео</translation>
+    </message>
+    <message>
+        <source>&amp;Audio</source>
+        <translation>&amp;Аудіо</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Завантажити</translation>
+    </message>
+    <message>
+        <source>No video — audio only</source>
+        <translation>Без відео — лише аудіо</translation>
+    </message>
+    <message>
+        <source>%1 + %2</source>
+        <translation>%1 + %2</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::FormatList</name>
+    <message>
+        <source>%1 wide</source>
+        <translation>ширина %1</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Відео</translation>
+    </message>
+    <message>
+        <source>%1 with sound</source>
+        <translation>%1 зі звуком</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Аудіо</translation>
+    </message>
+    <message>
+        <source>%1 (original)</source>
+        <translation>%1 (оригінал)</translation>
+    </message>
+    <message>
+        <source>%1 (dubbed)</source>
+        <translation>%1 (дубляж)</translation>
+    </message>
+    <message>
+        <source>%1 (automatic dub)</source>
+        <translation>%1 (автоматичний дубляж)</translation>
+    </message>
+    <message>
+        <source>%1 (audio description)</source>
+        <translation>%1 (аудіоопис)</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::FormatQuery</name>
+    <message>
+        <source>Download engine not installed yet.</source>
+        <translation>Рушій завантаження ще не встановлено.</translation>
+    </message>
+    <message>
+        <source>yt-dlp exited with code %1</source>
+        <translation>yt-dlp завершив роботу з кодом %1</translation>
+    </message>
+    <message>
+        <source>yt-dlp listed no formats for this video.</source>
+        <translation>yt-dlp не знайшов форматів для цього відео.</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::FolderChooser</name>
+    <message>
+        <source>Use Folder</source>
+        <translation>Вибрати теку</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::HeaderBar</name>
+    <message>
+        <source>Clear</source>
+        <translation>Очистити</translation>
+    </message>
+    <message>
+        <source>Paste a YouTube link, playlist or channel, or type to search</source>
+        <translation>Вставте посилання на відео, плейлист або канал YouTube чи введіть запит</translation>
+    </message>
+    <message>
+        <source>Link or search words</source>
+        <translation>Посилання або пошуковий запит</translation>
+    </message>
+    <message>
+        <source>Fetch</source>
+        <translation>Знайти</translation>
+    </message>
+    <message>
+        <source>Quality / format for new downloads</source>
+        <translation>Якість / формат для нових завантажень</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Save to: %1</source>
+        <translation>Зберігати в: %1</translation>
+    </message>
+    <message>
+        <source>Link field</source>
+        <translation>Поле посилання</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::Installer</name>
+    <message>
+        <source>Couldn&apos;t create the folder %1: %2</source>
+        <translation>Не вдалося створити теку %1: %2</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t write %1: %2</source>
+        <translation>Не вдалося записати %1: %2</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach the download site: %1</source>
+        <translation>Не вдалося зʼєднатися із сайтом завантаження: %1</translation>
+    </message>
+    <message>
+        <source>The downloaded %1 doesn&apos;t match its published checksum.</source>
+        <translation>Завантажений %1 не збігається з опублікованою контрольною сумою.</translation>
+    </message>
+    <message>
+        <source>The downloaded %1 is larger than expected.</source>
+        <translation>Завантажений %1 більший, ніж очікувалося.</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Скасовано</translation>
+    </message>
+    <message>
+        <source>Download failed (HTTP %1): %2</source>
+        <translation>Помилка завантаження (HTTP %1): %2</translation>
+    </message>
+    <message>
+        <source>Download failed (HTTP 0): %1</source>
+        <translation>Помилка завантаження (HTTP 0): %1</translation>
+    </message>
+    <message>
+        <source>Download incomplete (%1 of %2 bytes): %3</source>
+        <translation>Завантаження неповне (%1 з %2 байтів): %3</translation>
+    </message>
+    <message>
+        <source>Download stalled (nothing received for %1 s): %2</source>
+        <translation>Завантаження зависло (немає даних %1 с): %2</translation>
+    </message>
+    <message>
+        <source>Download too slow (under %1 bytes/s for %2 s): %3</source>
+        <translation>Завантаження надто повільне (менше %1 байт/с протягом %2 с): %3</translation>
+    </message>
+    <message>
+        <source>Can&apos;t check the downloaded %1: gpgv is missing (install the package gpgv).</source>
+        <translation>Не вдається перевірити завантажений %1: відсутній gpgv (встановіть пакунок gpgv).</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read the signing key %1</source>
+        <translation>Не вдалося прочитати ключ підпису %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t unpack %1: %2</source>
+        <translation>Не вдалося розпакувати %1: %2</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t make %1 executable: %2</source>
+        <translation>Не вдалося зробити %1 виконуваним: %2</translation>
+    </message>
+    <message>
+        <source>The downloaded %1 doesn&apos;t run.</source>
+        <translation>Завантажений %1 не запускається.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install %1: %2</source>
+        <translation>Не вдалося встановити %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::Library</name>
+    <message>
+        <source>File moved or deleted</source>
+        <translation>Файл переміщено або видалено</translation>
+    </message>
+    <message>
+        <source>Your download list couldn&apos;t be read and was started afresh.</source>
+        <translation>Не вдалося прочитати список завантажень, тому створено новий.</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>диск заповнений</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>диск повідомив про помилку</translation>
+    </message>
+    <message>
+        <source>its folder can&apos;t be written to</source>
+        <translation>його тека недоступна для запису</translation>
+    </message>
+    <message>
+        <source>another program is using it</source>
+        <translation>його використовує інша програма</translation>
+    </message>
+    <message>
+        <source>its file can&apos;t be opened</source>
+        <translation>його файл не відкривається</translation>
+    </message>
+    <message>
+        <source>This download list was saved by a newer Reelcatch. It is kept unchanged and not used.</source>
+        <translation>Цей список завантажень збережено новішою версією Reelcatch. Він залишається без змін і не використовується.</translation>
+    </message>
+    <message>
+        <source>Reelcatch is already open elsewhere with this download list; this window&apos;s list won&apos;t be kept.</source>
+        <translation>Reelcatch уже відкрито деінде з цим списком завантажень; список цього вікна не буде збережено.</translation>
+    </message>
+    <message>
+        <source>Your download list can&apos;t be saved right now: %1.</source>
+        <translation>Зараз не вдається зберегти список завантажень: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::Listing</name>
+    <message>
+        <source>Playlist</source>
+        <translation>Плейлист</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::Lookup</name>
+    <message>
+        <source>That&apos;s too long to be a link or a search.</source>
+        <translation>Задовго для посилання або пошукового запиту.</translation>
+    </message>
+    <message>
+        <source>The download engine is still being set up. Try again in a moment.</source>
+        <translation>Рушій завантаження ще встановлюється. Спробуйте ще раз за хвилину.</translation>
+    </message>
+    <message>
+        <source>yt-dlp couldn&apos;t be installed. %1 Try Again from the banner.</source>
+        <translation>Не вдалося встановити yt-dlp. %1 Натисніть «Спробувати ще раз» на панелі вгорі.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t load that link.</source>
+        <translation>Не вдалося відкрити це посилання.</translation>
+    </message>
+    <message>
+        <source>Search: %1</source>
+        <translation>Пошук: %1</translation>
+    </message>
+    <message>
+        <source>Nothing downloadable found there.</source>
+        <translation>Там не знайдено нічого для завантаження.</translation>
+    </message>
+    <message>
+        <source>yt-dlp stopped answering.</source>
+        <translation>yt-dlp перестав відповідати.</translation>
+    </message>
+    <message>
+        <source>Only the first video could be listed.</source>
+        <translation>До списку потрапило лише перше відео.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Only the first %n videos could be listed.</source>
+        <translation>
+            <numerusform>До списку потрапили лише перші %n відео.</numerusform>
+            <numerusform>До списку потрапили лише перші %n відео.</numerusform>
+            <numerusform>До списку потрапили лише перші %n відео.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::MainWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Налаштування…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Вийти</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Results and downloads</source>
+        <translation>Результати та завантаження</translation>
+    </message>
+    <message>
+        <source>Divider between results and downloads</source>
+        <translation>Розділювач між результатами та завантаженнями</translation>
+    </message>
+    <message>
+        <source>Download Ticked</source>
+        <translation>Завантажити позначені</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Довідка</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Клавіатурні скорочення</translation>
+    </message>
+    <message>
+        <source>About Reelcatch</source>
+        <translation>Про Reelcatch</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::Preset</name>
+    <message>
+        <source>Best available</source>
+        <translation>Найвища якість</translation>
+    </message>
+    <message>
+        <source>Audio only (MP3)</source>
+        <translation>Аудіо (MP3)</translation>
+    </message>
+    <message>
+        <source>Audio only (M4A)</source>
+        <translation>Аудіо (M4A)</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Найвища</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::ProgressProtocol</name>
+    <message>
+        <source>Audio</source>
+        <translation>Аудіо</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Відео</translation>
+    </message>
+    <message>
+        <source> of </source>
+        <translation> з </translation>
+    </message>
+    <message>
+        <source> left</source>
+        <translation> залишилося</translation>
+    </message>
+    <message>
+        <source>Converting audio…</source>
+        <translation>Перетворення аудіо…</translation>
+    </message>
+    <message>
+        <source>Finishing up…</source>
+        <translation>Завершення…</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::ResultDelegate</name>
+    <message>
+        <source>Download just this one</source>
+        <translation>Завантажити лише це відео</translation>
+    </message>
+    <message>
+        <source>Downloaded</source>
+        <translation>Завантажено</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::ResultsList</name>
+    <message>
+        <source>Choose Format…</source>
+        <translation>Вибрати формат…</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Результати</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Завантажити</translation>
+    </message>
+    <message>
+        <source>Open on YouTube</source>
+        <translation>Відкрити на YouTube</translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation>Копіювати посилання</translation>
+    </message>
+    <message>
+        <source>Tick</source>
+        <translation>Позначити</translation>
+    </message>
+    <message>
+        <source>Untick</source>
+        <translation>Зняти позначку</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::ResultsModel</name>
+    <message>
+        <source>Downloaded</source>
+        <translation>Завантажено</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Наживо</translation>
+    </message>
+    <message>
+        <source>Upcoming</source>
+        <translation>Заплановано</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::ResultsPane</name>
+    <message>
+        <source>Looking it up…</source>
+        <translation>Пошук…</translation>
+    </message>
+    <message>
+        <source>Paste a link to get started</source>
+        <translation>Вставте посилання, щоб почати</translation>
+    </message>
+    <message>
+        <source>Copy a YouTube link anywhere and switch back here, it loads automatically.
+You can also drag a link onto this window, or type words to search YouTube.</source>
+        <translation>Скопіюйте посилання YouTube будь-де й поверніться сюди — воно відкриється автоматично.
+Також можна перетягнути посилання в це вікно або ввести слова для пошуку на YouTube.</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Вибрати всі</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Завантажити</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n video(s)</source>
+        <translation>
+            <numerusform>%n відео</numerusform>
+            <numerusform>%n відео</numerusform>
+            <numerusform>%n відео</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n selected</source>
+        <translation>
+            <numerusform>вибрано: %n</numerusform>
+            <numerusform>вибрано: %n</numerusform>
+            <numerusform>вибрано: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Select None</source>
+        <translation>Зняти вибір</translation>
+    </message>
+    <message>
+        <source>Download %1</source>
+        <translation>Завантажити (%1)</translation>
+    </message>
+    <message>
+        <source>Select New</source>
+        <translation>Вибрати нові</translation>
+    </message>
+    <message>
+        <source>Tick only the videos not downloaded before</source>
+        <translation>Позначити лише ще не завантажені відео</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n video(s) so far</source>
+        <translation>
+            <numerusform>поки що %n відео</numerusform>
+            <numerusform>поки що %n відео</numerusform>
+            <numerusform>поки що %n відео</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n video(s), listing stopped</source>
+        <translation>
+            <numerusform>%n відео, отримання списку зупинено</numerusform>
+            <numerusform>%n відео, отримання списку зупинено</numerusform>
+            <numerusform>%n відео, отримання списку зупинено</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Download the ticked videos (%1)</source>
+        <translation>Завантажити позначені відео (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::SettingsWindow</name>
+    <message>
+        <source>Prefer H.264 so files play in any player and on any device</source>
+        <translation>Надавати перевагу H.264, щоб файли відтворювалися в будь-якому програвачі та на будь-якому пристрої</translation>
+    </message>
+    <message>
+        <source>Above 1080p YouTube only offers VP9/AV1. Those play in VLC, mpv and current browsers, but not on every older device.</source>
+        <translation>Понад 1080p YouTube пропонує лише VP9/AV1. Їх відтворюють VLC, mpv і сучасні браузери, але не всі старіші пристрої.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Налаштування</translation>
+    </message>
+    <message>
+        <source>Saving</source>
+        <translation>Збереження</translation>
+    </message>
+    <message>
+        <source>Change…</source>
+        <translation>Змінити…</translation>
+    </message>
+    <message>
+        <source>Download folder</source>
+        <translation>Тека завантажень</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> с</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Вимк.</translation>
+    </message>
+    <message>
+        <source>Pause between downloads, in seconds</source>
+        <translation>Пауза між завантаженнями, у секундах</translation>
+    </message>
+    <message>
+        <source>Pause between downloads</source>
+        <translation>Пауза між завантаженнями</translation>
+    </message>
+    <message>
+        <source>Load YouTube links from the clipboard automatically</source>
+        <translation>Автоматично відкривати посилання YouTube з буфера обміну</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Відео</translation>
+    </message>
+    <message>
+        <source>Embed subtitles</source>
+        <translation>Вбудовувати субтитри</translation>
+    </message>
+    <message>
+        <source>Subtitle languages</source>
+        <translation>Мови субтитрів</translation>
+    </message>
+    <message>
+        <source>Save subtitles as files (SRT)</source>
+        <translation>Зберігати субтитри у файли (SRT)</translation>
+    </message>
+    <message>
+        <source>Include automatic captions</source>
+        <translation>Додавати автоматичні субтитри</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Немає</translation>
+    </message>
+    <message>
+        <source>Audio language</source>
+        <translation>Мова аудіо</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Оригінальна</translation>
+    </message>
+    <message>
+        <source>SponsorBlock</source>
+        <translation>SponsorBlock</translation>
+    </message>
+    <message>
+        <source>What to do with sponsor and other segments viewers have marked</source>
+        <translation>Що робити з рекламними та іншими фрагментами, позначеними глядачами</translation>
+    </message>
+    <message>
+        <source>Mark as chapters</source>
+        <translation>Позначати як розділи</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Вирізати</translation>
+    </message>
+    <message>
+        <source>Sponsor</source>
+        <translation>Спонсор</translation>
+    </message>
+    <message>
+        <source>Self-promotion</source>
+        <translation>Самореклама</translation>
+    </message>
+    <message>
+        <source>Interaction reminder</source>
+        <translation>Нагадування про взаємодію</translation>
+    </message>
+    <message>
+        <source>Intro</source>
+        <translation>Заставка</translation>
+    </message>
+    <message>
+        <source>Outro</source>
+        <translation>Кінцівка</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Анонс</translation>
+    </message>
+    <message>
+        <source>Non-music section</source>
+        <translation>Фрагмент без музики</translation>
+    </message>
+    <message>
+        <source>Filler</source>
+        <translation>Відступ</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Теги</translation>
+    </message>
+    <message>
+        <source>Embed title, channel and date</source>
+        <translation>Вбудовувати назву, канал і дату</translation>
+    </message>
+    <message>
+        <source>Embed thumbnail as cover art</source>
+        <translation>Вбудовувати мініатюру як обкладинку</translation>
+    </message>
+    <message>
+        <source>YouTube account</source>
+        <translation>Обліковий запис YouTube</translation>
+    </message>
+    <message>
+        <source>Use cookies from</source>
+        <translation>Брати cookie з</translation>
+    </message>
+    <message>
+        <source>The browser or file whose sign-in YouTube sees</source>
+        <translation>Браузер або файл, чий вхід в обліковий запис бачить YouTube</translation>
+    </message>
+    <message>
+        <source>Cookies let YouTube see you as signed in. Close YouTube in that browser while downloading if it locks its cookies. YouTube may limit accounts that download a lot.</source>
+        <translation>Завдяки cookie YouTube бачить, що ви ввійшли в обліковий запис. Якщо браузер блокує свої cookie, закрийте в ньому YouTube на час завантаження. YouTube може обмежувати облікові записи, які багато завантажують.</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Рушій</translation>
+    </message>
+    <message>
+        <source>JS runtime (deno)</source>
+        <translation>Середовище JS (deno)</translation>
+    </message>
+    <message>
+        <source>YouTube changes often. If downloads start failing, update the engine.</source>
+        <translation>YouTube часто змінюється. Якщо завантаження почнуть завершуватися помилкою, оновіть рушій.</translation>
+    </message>
+    <message>
+        <source>Update Now</source>
+        <translation>Оновити зараз</translation>
+    </message>
+    <message>
+        <source>A cookies file…</source>
+        <translation>Файл cookie…</translation>
+    </message>
+    <message>
+        <source>Use File</source>
+        <translation>Вибрати файл</translation>
+    </message>
+    <message>
+        <source>not installed</source>
+        <translation>не встановлено</translation>
+    </message>
+    <message>
+        <source>installed</source>
+        <translation>встановлено</translation>
+    </message>
+    <message>
+        <source>installs with your first download</source>
+        <translation>встановиться під час першого завантаження</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>відсутній</translation>
+    </message>
+    <message>
+        <source>Parallel downloads</source>
+        <translation>Одночасні завантаження</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::ShortcutsDialog</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Клавіатурні скорочення</translation>
+    </message>
+    <message>
+        <source>Look up the link or search words</source>
+        <translation>Знайти за посиланням або запитом</translation>
+    </message>
+    <message>
+        <source>Stop the lookup</source>
+        <translation>Зупинити пошук</translation>
+    </message>
+    <message>
+        <source>Tick or untick the current result</source>
+        <translation>Позначити поточний результат або зняти позначку</translation>
+    </message>
+    <message>
+        <source>Download the ticked videos</source>
+        <translation>Завантажити позначені відео</translation>
+    </message>
+    <message>
+        <source>Open the file of the current finished download</source>
+        <translation>Відкрити файл поточного завершеного завантаження</translation>
+    </message>
+    <message>
+        <source>Remove the current finished download from the list</source>
+        <translation>Вилучити поточне завершене завантаження зі списку</translation>
+    </message>
+    <message>
+        <source>Show what the current row offers</source>
+        <translation>Показати дії для поточного рядка</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Налаштування</translation>
+    </message>
+    <message>
+        <source>Close Settings or this window</source>
+        <translation>Закрити налаштування або це вікно</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Вийти</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Клавіатурні скорочення</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Клавіші</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Дія</translation>
+    </message>
+</context>
+</TS>
