@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>YouTube is limiting requests from this connection. Downloads resume by themselves.</source>
-        <translation>YouTube bu bağlantıdan gelen istekleri sınırlıyor. İndirmeler kendiliğinden sürecek.</translation>
+        <translation>YouTube bu bağlantıdan gelen istekleri sınırlıyor. İndirmeler kendiliğinden devam edecek.</translation>
     </message>
     <message>
         <source>This video is unavailable.</source>
@@ -875,7 +875,7 @@ Ayrıca bir bağlantıyı bu pencereye sürükleyebilir veya YouTube&apos;da ara
     </message>
     <message>
         <source>Select None</source>
-        <translation>Hiçbirini Seçme</translation>
+        <translation>Seçimi Kaldır</translation>
     </message>
     <message>
         <source>Download %1</source>
