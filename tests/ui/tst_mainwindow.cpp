@@ -137,6 +137,7 @@ void TestMainWindow::resultsTickSelectAndDownload()
     QAccessibleInterface* item = QAccessible::queryAccessibleInterface(&list)->child(1);
     QCOMPARE(item->text(QAccessible::Name), u"Title b"_s);
     const QStringList offered{u"Tick"_s, u"Download"_s, u"Choose Format\u2026"_s,
+                              u"Download a Clip\u2026"_s,
                               u"Open on YouTube"_s, u"Copy Link"_s};
     QCOMPARE(item->actionInterface()->actionNames(), offered);
     item->actionInterface()->doAction(u"Tick"_s);
