@@ -13,8 +13,7 @@ namespace {
 // preset, and the stretch of a clip.
 QString formatText(const Download& job)
 {
-    const QString format =
-        job.formatChoice() ? job.formatChoice()->words : job.preset().shortLabel();
+    QString format = job.formatChoice() ? job.formatChoice()->words : job.preset().shortLabel();
     if (!job.clip())
         return format;
     return DownloadsModel::tr("%1 \u00b7 Clip %2").arg(format, job.clip()->label());

@@ -269,7 +269,7 @@ void TestEndToEndRealPeer::clipByKeyboard()
         QTest::keyClicks(end, u"0:15"_s);
         QCOMPARE(message->text(), u"The end must come after the start."_s);
         QTest::keyClick(end, Qt::Key_Return); // Download is off: nothing happens
-        QVERIFY(dialog && model.queue().downloads().isEmpty());
+        QVERIFY(dialog->isVisible() && model.queue().downloads().isEmpty());
         end->clear();
         QTest::keyClicks(end, u"50"_s);
         QCOMPARE(message->text(), u"The clip will be 0:30 long."_s);
