@@ -237,7 +237,8 @@ void Library::watch(const DownloadPtr& job)
         const DownloadPtr changed = weak.lock();
         if (!changed || m_closing)
             return;
-        if (changed->phase().kind() == Kind::done) {
+        // A clip is not the video: it stays out of the history.
+        if (changed->phase().kind() == Kind::done && !changed->clip()) {
             m_finished.insert(changed.get());
             const QString& id = changed->video().id();
             if (!m_downloaded.contains(id)) {

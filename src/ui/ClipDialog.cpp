@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace reelcatch {
@@ -128,11 +129,12 @@ std::optional<ClipRange> ClipDialog::clip() const
     const std::optional<double> end = fieldTime(m_end->text());
     if (!start || !end || *end <= *start)
         return std::nullopt;
-    // The length shown is rounded to whole seconds: its last second counts.
-    if (const std::optional<double> length = m_video.duration();
-        length && *end > std::ceil(*length))
+    // The length shown is rounded to whole seconds: an end in its last
+    // second is the video's end.
+    const std::optional<double> length = m_video.duration();
+    if (length && *end > std::ceil(*length))
         return std::nullopt;
-    return ClipRange{*start, *end};
+    return ClipRange{*start, length ? std::min(*end, *length) : *end};
 }
 
 void ClipDialog::validate()

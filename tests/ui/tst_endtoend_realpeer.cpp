@@ -286,6 +286,7 @@ void TestEndToEndRealPeer::clipByKeyboard()
         QVERIFY2(job->phase() == Download::Phase::done(), qPrintable(job->phase().message()));
         const QString file = job->file().value_or(QString());
         QCOMPARE(QFileInfo(file).fileName(), u"long [long] (0.20\u20130.50).mp4"_s);
+        QVERIFY(!model.library().isDownloaded(u"long"_s)); // a clip is not the video
         const ProcessResult probe = runProcess(u"/usr/bin/ffprobe"_s, {u"-v"_s, u"error"_s,
             u"-show_entries"_s, u"format=duration"_s, u"-of"_s, u"csv=p=0"_s, file});
         QVERIFY2(std::abs(probe.out.trimmed().toDouble() - 30) <= 0.5, probe.out.constData());
