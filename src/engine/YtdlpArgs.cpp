@@ -135,12 +135,14 @@ QStringList download(const Engine& engine, const DownloadOptions& options, const
         if (at >= 0 && at + 1 < args.size())
             args[at + 1] = request.formatIds;
     }
-    // A clip is cut at exactly its times, not at the key frames around them.
+    // A clip is cut at exactly its times, not at the key frames around them,
+    // and cut afresh: a file of its name left by an earlier try (one that
+    // came out the wrong length) would be taken as done.
     if (request.clip) {
         args << QStringLiteral("--download-sections")
              << QStringLiteral("*%1-%2").arg(QString::number(request.clip->start, 'g', 12),
                                              QString::number(request.clip->end, 'g', 12))
-             << QStringLiteral("--force-keyframes-at-cuts");
+             << QStringLiteral("--force-keyframes-at-cuts") << QStringLiteral("--force-overwrites");
     }
     if (optionLike)
         args << QStringLiteral("--") << url;

@@ -159,7 +159,7 @@ void TestRun::clipLength()
     f.queue().enqueue({videoItem(u"a"_s)}, Preset::p1080, std::nullopt, ClipRange{60, 120});
     const DownloadPtr job = f.job("a");
     const QStringList args = f.run("a")->spec.arguments;
-    QCOMPARE(args.mid(args.indexOf(u"--download-sections"_s), 3), (QStringList{u"--download-sections"_s, u"*60-120"_s, u"--force-keyframes-at-cuts"_s}));
+    QCOMPARE(args.mid(args.indexOf(u"--download-sections"_s), 4), (QStringList{u"--download-sections"_s, u"*60-120"_s, u"--force-keyframes-at-cuts"_s, u"--force-overwrites"_s}));
     QVERIFY(args.at(args.indexOf(u"-o"_s) + 1).endsWith(u"] (1.00\u20132.00).%(ext)s"_s));
     const QString file = f.env.downloadsDir() + u"/clip (1.00\u20132.00).mp4"_s;
     f.run("a")->say(u"RCFILE|"_s + file);
