@@ -211,6 +211,69 @@
     </message>
 </context>
 <context>
+    <name>reelcatch::ClipDialog</name>
+    <message>
+        <source>Download</source>
+        <translation>Herunterladen</translation>
+    </message>
+    <message>
+        <source>Download a Clip</source>
+        <translation>Ausschnitt herunterladen</translation>
+    </message>
+    <message>
+        <source>The video is %1 long.</source>
+        <translation>Das Video ist %1 lang.</translation>
+    </message>
+    <message>
+        <source>The video’s length is unknown: any end after the start is taken.</source>
+        <translation>Die Länge des Videos ist unbekannt: Jedes Ende nach dem Anfang wird genommen.</translation>
+    </message>
+    <message>
+        <source>h:mm:ss, m:ss or seconds; a pasted link’s time (t=) is taken too</source>
+        <translation>h:mm:ss, m:ss oder Sekunden; auch die Zeit (t=) eines eingefügten Links wird übernommen</translation>
+    </message>
+    <message>
+        <source>h:mm:ss</source>
+        <translation>h:mm:ss</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>&amp;Anfang:</translation>
+    </message>
+    <message>
+        <source>&amp;End:</source>
+        <translation>&amp;Ende:</translation>
+    </message>
+    <message>
+        <source>Type the start as h:mm:ss, m:ss or seconds.</source>
+        <translation>Geben Sie den Anfang als h:mm:ss, m:ss oder in Sekunden ein.</translation>
+    </message>
+    <message>
+        <source>Type the end as h:mm:ss, m:ss or seconds.</source>
+        <translation>Geben Sie das Ende als h:mm:ss, m:ss oder in Sekunden ein.</translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation>Das Ende muss nach dem Anfang liegen.</translation>
+    </message>
+    <message>
+        <source>The end must be within the video, which is %1 long.</source>
+        <translation>Das Ende muss innerhalb des Videos liegen, das %1 lang ist.</translation>
+    </message>
+    <message>
+        <source>The clip will be %1 long.</source>
+        <translation>Der Ausschnitt wird %1 lang.</translation>
+    </message>
+</context>
+<context>
     <name>reelcatch::CookieSources</name>
     <message>
         <source>The cookies file “%1” is gone; cookies are off.</source>
@@ -271,6 +334,29 @@
     <message>
         <source>Cancelled</source>
         <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Cutting a clip needs ffmpeg, which isn&apos;t ready.</source>
+        <translation>Für einen Ausschnitt wird ffmpeg gebraucht, das noch nicht bereit ist.</translation>
+    </message>
+    <message>
+        <source>Checking the clip’s length…</source>
+        <translation>Die Länge des Ausschnitts wird geprüft …</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The clip is %1 long instead of %2.</source>
+        <translation>Der Ausschnitt ist %1 lang statt %2.</translation>
+    </message>
+    <message>
+        <source>%1 (its length couldn’t be checked)</source>
+        <translation>%1 (die Länge konnte nicht geprüft werden)</translation>
     </message>
 </context>
 <context>
@@ -336,6 +422,10 @@
     <message>
         <source>Paused: YouTube is limiting requests. Resuming at %1…</source>
         <translation>Pausiert: YouTube begrenzt die Anfragen. Weiter um %1 …</translation>
+    </message>
+    <message>
+        <source>%1 · Clip %2</source>
+        <translation>%1 · Ausschnitt %2</translation>
     </message>
 </context>
 <context>
@@ -836,6 +926,10 @@
     <message>
         <source>Untick</source>
         <translation>Nicht mehr ankreuzen</translation>
+    </message>
+    <message>
+        <source>Download a Clip…</source>
+        <translation>Ausschnitt herunterladen …</translation>
     </message>
 </context>
 <context>

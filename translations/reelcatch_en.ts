@@ -46,6 +46,16 @@
     </message>
 </context>
 <context>
+    <name>reelcatch::DownloadQueue</name>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n second</numerusform>
+            <numerusform>%n seconds</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>reelcatch::DownloadsModel</name>
     <message numerus="yes">
         <source>Starts in %n second(s)</source>

@@ -38,11 +38,14 @@ bool isPending(Kind kind)
 }
 
 // What makes two pending jobs the same.
-QString pendingKey(const QString& id, Preset preset, const std::optional<FormatChoice>& choice)
+QString pendingKey(const QString& id, Preset preset, const std::optional<FormatChoice>& choice,
+                   const std::optional<ClipRange>& clip)
 {
     QString key = preset.rawValue() + QLatin1Char('\n') + id;
     if (choice)
         key += QLatin1Char('\n') + choice->formatIds;
+    if (clip)
+        key += QStringLiteral("\nclip %1-%2").arg(clip->start).arg(clip->end);
     return key;
 }
 
@@ -130,7 +133,7 @@ void DownloadQueue::countPending(const Download& job, Kind kind, int change)
 {
     if (!isPending(kind))
         return;
-    const QString key = pendingKey(job.video().id(), job.preset(), job.formatChoice());
+    const QString key = pendingKey(job.video().id(), job.preset(), job.formatChoice(), job.clip());
     const int now = m_pending.value(key) + change;
     if (now > 0)
         m_pending.insert(key, now);
@@ -145,13 +148,14 @@ void DownloadQueue::updateBadge()
 }
 
 void DownloadQueue::enqueue(const QList<VideoItem>& items, Preset preset,
-                            const std::optional<FormatChoice>& choice)
+                            const std::optional<FormatChoice>& choice,
+                            const std::optional<ClipRange>& clip)
 {
     // Behind the items still waiting to be added, so the order stays that
     // of the calls.
     const bool adding = !m_later.empty();
     if (!items.isEmpty())
-        m_later.push_back({items, preset, choice});
+        m_later.push_back({items, preset, choice, clip});
     if (adding)
         return;
     addSlice();
@@ -170,7 +174,7 @@ void DownloadQueue::addSlice()
         room -= end - m_laterNext;
         for (; m_laterNext < end; ++m_laterNext) {
             const VideoItem& item = later.items.at(m_laterNext);
-            const QString key = pendingKey(item.id(), later.preset, later.choice);
+            const QString key = pendingKey(item.id(), later.preset, later.choice, later.clip);
             if (m_pending.contains(key) || keys.contains(key))
                 continue;
             keys.insert(key);
@@ -178,6 +182,7 @@ void DownloadQueue::addSlice()
                 m_plainPreset.insert(item.id(), later.preset);
             added.append(std::make_shared<Download>(item, later.preset));
             added.last()->setFormatChoice(later.choice);
+            added.last()->setClip(later.clip);
         }
         if (m_laterNext == later.items.size()) {
             m_later.pop_front();

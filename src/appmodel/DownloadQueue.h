@@ -51,9 +51,11 @@ public:
     // Queues a job for each item not already waiting or running in `preset`
     // (nor waiting to be added), newest first. Up to `slice` jobs go in at
     // once; the rest follow, as many a turn of the event loop, behind them.
-    // `choice`: the formats picked for them, in place of the preset's.
+    // `choice`: the formats picked for them, in place of the preset's;
+    // `clip`: the stretch of each to fetch, in place of the whole.
     void enqueue(const QList<VideoItem>& items, Preset preset,
-                 const std::optional<FormatChoice>& choice = std::nullopt);
+                 const std::optional<FormatChoice>& choice = std::nullopt,
+                 const std::optional<ClipRange>& clip = std::nullopt);
     static constexpr int slice = 2000;
     // Brings back jobs kept from an earlier run, newest first, behind those
     // listed now; the waiting ones start under the parallel limit. A job
@@ -89,6 +91,8 @@ public:
     // The pause between reads of a download's output: yt-dlp prints a
     // progress line every few milliseconds.
     static constexpr std::chrono::milliseconds outputPause{100};
+    // How far, in seconds, a clip's length may be off its range.
+    static constexpr double clipTolerance = 0.5;
 
 signals:
     // Rows [first, last] are about to appear (for a view's rows): at the
@@ -115,6 +119,8 @@ private:
         QString lastError;
         // Whether the line last logged was a progress line.
         bool progressLogged = false;
+        // The length ffprobe reported (when the run measures a clip).
+        std::optional<double> measured = {};
     };
 
     // "Waiting…", untranslated.
@@ -130,6 +136,13 @@ private:
     // The run of a job (DownloadRun.cpp).
     void start(const DownloadPtr& job);
     void finish(const DownloadPtr& job, int status);
+    // Measures a saved clip's length with ffprobe: a clip more than
+    // clipTolerance seconds off its range fails.
+    void checkClip(const DownloadPtr& job, const QString& folder);
+    void clipChecked(const DownloadPtr& job, const QString& folder, std::optional<double> length);
+    void saved(const DownloadPtr& job, const QString& folder);
+    // Starts what may start now, and gives the cue for a drained batch.
+    void settle();
     // Whether the spacing lets `job` start now; else arms the wake-up.
     bool mayStart(const Download* job);
     void pause();
@@ -162,6 +175,7 @@ private:
         QList<VideoItem> items;
         Preset preset;
         std::optional<FormatChoice> choice;
+        std::optional<ClipRange> clip;
     };
     std::deque<Later> m_later;
     qsizetype m_laterNext = 0;

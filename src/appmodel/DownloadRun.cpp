@@ -16,6 +16,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cmath>
+
 namespace reelcatch {
 
 using Kind = Download::Phase::Kind;
@@ -30,6 +32,11 @@ void DownloadQueue::start(const DownloadPtr& job)
     // yt-dlp works in the folder and knows it only as ".", as it would expand
     // "~" and "$NAME" in its name; a missing folder, which it used to make, is
     // made here.
+    // Only ffmpeg cuts a clip, and only ffprobe beside it measures one.
+    if (job->clip() && !m_engine.ffmpeg()) {
+        job->setPhase(Failure::failedPhase(tr("Cutting a clip needs ffmpeg, which isn't ready.")));
+        return;
+    }
     const QString folder = m_prefs.value(PrefKey::folder);
     if (!QDir().mkpath(folder)) {
         job->setPhase(Failure::failedPhase(tr("Couldn't create the folder \u201c%1\u201d.")
@@ -42,7 +49,8 @@ void DownloadQueue::start(const DownloadPtr& job)
         m_readiness.version(),
         m_plainPreset.value(job->video().id(), job->preset()) != job->preset(),
         m_cookies ? m_cookies() : YtdlpArgs::Cookies{},
-        job->formatChoice() ? job->formatChoice()->formatIds : QString()};
+        job->formatChoice() ? job->formatChoice()->formatIds : QString(),
+        job->clip()};
     const QStringList arguments =
         YtdlpArgs::download(m_engine, DownloadOptions::fromPrefs(m_prefs), request);
     Child* child = m_engine.spawn(
@@ -108,13 +116,12 @@ void DownloadQueue::finish(const DownloadPtr& job, int status)
     else
         m_limitsInRow.remove(job.get());
     if (job->phase().kind() != Kind::cancelled) {
+        if (status == 0 && job->clip()) {
+            checkClip(job, run.folder);
+            return;
+        }
         if (status == 0) {
-            m_batchFolder = run.folder;
-            job->setPhase(Download::Phase::done());
-            job->setFraction(1);
-            job->setDetail(job->file()
-                               ? ShownText::withoutBidiControls(QFileInfo(*job->file()).fileName())
-                               : tr("Saved to %1").arg(QDir(run.folder).dirName()));
+            saved(job, run.folder);
         } else if (waitAgain) {
             // Not the video's fault: the job waits again in its place, and
             // the whole queue pauses.
@@ -132,6 +139,11 @@ void DownloadQueue::finish(const DownloadPtr& job, int status)
             job->setPhase(failed);
         }
     }
+    settle();
+}
+
+void DownloadQueue::settle()
+{
     pump();
 
     // The cue for a drained batch with something to show for it.
@@ -139,6 +151,82 @@ void DownloadQueue::finish(const DownloadPtr& job, int status)
         m_platform.cue->playSound();
         m_platform.cue->requestAttention();
     }
+}
+
+void DownloadQueue::saved(const DownloadPtr& job, const QString& folder)
+{
+    m_batchFolder = folder;
+    job->setPhase(Download::Phase::done());
+    job->setFraction(1);
+    job->setDetail(job->file() ? ShownText::withoutBidiControls(QFileInfo(*job->file()).fileName())
+                               : tr("Saved to %1").arg(QDir(folder).dirName()));
+}
+
+void DownloadQueue::checkClip(const DownloadPtr& job, const QString& folder)
+{
+    const std::optional<QString> ffmpeg = m_engine.ffmpeg();
+    if (!ffmpeg || !job->file()) {
+        clipChecked(job, folder, std::nullopt);
+        return;
+    }
+    const QString ffprobe = QFileInfo(*ffmpeg).path() + QStringLiteral("/ffprobe");
+    const QStringList arguments{QStringLiteral("-v"),
+                                QStringLiteral("error"),
+                                QStringLiteral("-show_entries"),
+                                QStringLiteral("format=duration"),
+                                QStringLiteral("-of"),
+                                QStringLiteral("default=noprint_wrappers=1:nokey=1"),
+                                QStringLiteral("--"),
+                                *job->file()};
+    Child* child = m_engine.spawn(
+        {ffprobe, arguments, {}, ChildSpec::Output::lines, outputPause, {}, folder}, this);
+    const Download* key = job.get();
+    connect(child, &Child::line, this, [this, key, child](const QString& line) {
+        const auto run = m_runs.find(key);
+        bool ok = false;
+        const double seconds = line.toDouble(&ok);
+        if (run != m_runs.end() && run->child == child && ok && std::isfinite(seconds))
+            run->measured = seconds;
+    });
+    connect(child, &Child::ended, this, [this, job, key, child, folder](const ChildExit& exit) {
+        child->deleteLater();
+        const auto run = m_runs.constFind(key);
+        if (run == m_runs.cend() || run->child != child)
+            return;
+        const Run measured = m_runs.take(key);
+        if (job->phase().kind() == Kind::cancelled) {
+            pump();
+            return;
+        }
+        const bool ran = exit.kind == ChildExit::Kind::exited && exit.code == 0;
+        clipChecked(job, folder, ran ? measured.measured : std::nullopt);
+    });
+    m_runs.insert(key, Run{child, folder, {}, false});
+    job->addLog(ffprobe + QLatin1Char(' ') + arguments.join(u' '));
+    job->setPhase(Download::Phase::processing());
+    job->setDetail(tr("Checking the clip\u2019s length\u2026"));
+    child->start();
+}
+
+void DownloadQueue::clipChecked(const DownloadPtr& job, const QString& folder,
+                                std::optional<double> length)
+{
+    const ClipRange clip = job->clip().value_or(ClipRange{});
+    if (length && std::abs(*length - clip.length()) > clipTolerance) {
+        qCInfo(lcAppModel) << "clip of" << job->video().id() << "is" << *length << "s, asked"
+                           << clip.length();
+        const auto seconds = [](double value) {
+            return tr("%n second(s)", nullptr, int(std::lround(value)));
+        };
+        job->setPhase(Failure::failedPhase(tr("The clip is %1 long instead of %2.")
+                                               .arg(seconds(*length), seconds(clip.length()))));
+    } else {
+        saved(job, folder);
+        // Saved all the same, but not claimed to be right.
+        if (!length)
+            job->setDetail(tr("%1 (its length couldn\u2019t be checked)").arg(job->detail()));
+    }
+    settle();
 }
 
 } // namespace reelcatch

@@ -15,7 +15,7 @@ using Kind = Download::Phase::Kind;
 StoredJob stored(const Download& job)
 {
     return {job.id(),     job.video(), job.preset(), job.phase().kind(), job.phase().message(),
-            job.detail(), job.file(),  false,        job.formatChoice()};
+            job.detail(), job.file(),  false,        job.formatChoice(), job.clip()};
 }
 
 // Why the list can't be saved, in plain words.
@@ -125,6 +125,7 @@ void Library::restore(const LibrarySnapshot& snapshot)
     for (const StoredJob& kept : snapshot.jobs) {
         auto job = std::make_shared<Download>(kept.id, kept.video, kept.preset);
         job->setFormatChoice(kept.formatChoice);
+        job->setClip(kept.clip);
         switch (kept.kind) {
         case Kind::queued:
         case Kind::downloading:
@@ -236,7 +237,8 @@ void Library::watch(const DownloadPtr& job)
         const DownloadPtr changed = weak.lock();
         if (!changed || m_closing)
             return;
-        if (changed->phase().kind() == Kind::done) {
+        // A clip is not the video: it stays out of the history.
+        if (changed->phase().kind() == Kind::done && !changed->clip()) {
             m_finished.insert(changed.get());
             const QString& id = changed->video().id();
             if (!m_downloaded.contains(id)) {

@@ -31,7 +31,8 @@ namespace {
 
 using Kind = Download::Phase::Kind;
 
-// Each step brings the schema from its index to the next version.
+// Each step brings the schema from its index to the next version; its
+// statements are parted by ";".
 const char* const migrations[] = {
     ("CREATE TABLE jobs (id TEXT PRIMARY KEY NOT NULL, video_id TEXT NOT NULL,"
      " title TEXT NOT NULL, channel TEXT NOT NULL, duration REAL, url TEXT NOT NULL,"
@@ -42,6 +43,9 @@ const char* const migrations[] = {
     // The formats picked for a job: both null for the preset's choice.
     "ALTER TABLE jobs ADD COLUMN format_ids TEXT",
     "ALTER TABLE jobs ADD COLUMN format_words TEXT",
+    // The stretch a job fetches, in seconds: both null for the whole video.
+    ("ALTER TABLE jobs ADD COLUMN clip_start REAL;"
+     " ALTER TABLE jobs ADD COLUMN clip_end REAL"),
 };
 static_assert(std::size(migrations) == LibraryStore::schemaVersion);
 
@@ -265,7 +269,10 @@ LibraryStore::Opened LibraryStore::migrate()
     for (int step = query.value(0).toInt(); step < schemaVersion; ++step) {
         if (!db.transaction())
             return failed(db.lastError());
-        if (!exec(query, QLatin1String(migrations[step])) ||
+        bool ok = true;
+        for (const QString& statement : QString::fromLatin1(migrations[step]).split(u';'))
+            ok = ok && exec(query, statement.trimmed());
+        if (!ok ||
             !exec(query, QStringLiteral("PRAGMA user_version = ") + QString::number(step + 1)) ||
             !db.commit()) {
             const QSqlError error =
@@ -350,7 +357,7 @@ LibraryStore::Opened LibraryStore::read(LibrarySnapshot& snapshot)
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT id, video_id, title, channel, duration, url, "
                                    "thumbnail, preset, phase, message, detail, file, format_ids, "
-                                   "format_words FROM jobs "
+                                   "format_words, clip_start, clip_end FROM jobs "
                                    "ORDER BY rowid DESC")))
         return failed(query.lastError());
     while (query.next()) {
@@ -380,6 +387,8 @@ LibraryStore::Opened LibraryStore::read(LibrarySnapshot& snapshot)
         job.fileGone = *kind == Kind::done && job.file && !QFileInfo::exists(*job.file);
         if (!query.isNull(12) && !query.value(12).toString().isEmpty())
             job.formatChoice = FormatChoice{query.value(12).toString(), query.value(13).toString()};
+        if (!query.isNull(14) && !query.isNull(15))
+            job.clip = ClipRange{query.value(14).toDouble(), query.value(15).toDouble()};
         snapshot.jobs.append(std::move(job));
     }
     if (query.lastError().isValid() || !query.exec(QStringLiteral("SELECT video_id FROM history")))
@@ -415,8 +424,8 @@ bool LibraryStore::write(LibraryChanges changes)
     QSqlQuery upsert(db);
     upsert.prepare(QStringLiteral(
         "INSERT INTO jobs (id, video_id, title, channel, duration, url, thumbnail, preset, phase,"
-        " message, detail, file, format_ids, format_words)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+        " message, detail, file, format_ids, format_words, clip_start, clip_end)"
+        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
         " ON CONFLICT(id) DO UPDATE SET phase = excluded.phase, message = excluded.message,"
         " detail = excluded.detail, file = excluded.file"));
     QSqlQuery remove(db);
@@ -447,7 +456,9 @@ bool LibraryStore::write(LibraryChanges changes)
             text(job.detail),
             orNull(job.file),
             orNull(job.formatChoice ? std::optional(job.formatChoice->formatIds) : std::nullopt),
-            orNull(job.formatChoice ? std::optional(job.formatChoice->words) : std::nullopt)};
+            orNull(job.formatChoice ? std::optional(job.formatChoice->words) : std::nullopt),
+            job.clip ? QVariant(job.clip->start) : QVariant(QMetaType(QMetaType::Double)),
+            job.clip ? QVariant(job.clip->end) : QVariant(QMetaType(QMetaType::Double))};
         for (int i = 0; i < values.size(); ++i)
             upsert.bindValue(i, values.at(i));
         ok = upsert.exec();

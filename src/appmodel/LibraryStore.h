@@ -32,6 +32,7 @@ struct StoredJob {
     // Set when read back: a done job whose file is no longer there.
     bool fileGone = false;
     std::optional<FormatChoice> formatChoice = {};
+    std::optional<ClipRange> clip = {};
 };
 
 // One video downloaded to the end.
@@ -85,7 +86,7 @@ struct LibrarySnapshot {
 // thread that opened it.
 class LibraryStore {
 public:
-    static constexpr int schemaVersion = 4;
+    static constexpr int schemaVersion = 5;
     static QString fileName() { return QStringLiteral("library.sqlite"); }
 
     explicit LibraryStore(QString folder);

@@ -17,10 +17,6 @@ const QString postprocessTemplate =
     QStringLiteral("postprocess:[%(progress.postprocessor)s] %(progress.status)s");
 const QString printTemplate = QStringLiteral("after_move:RCFILE|%(filepath)s");
 
-// The title and id are cut (in bytes, on a character's edge) so that the
-// name, the preset and yt-dlp's longest suffixes (".f137.mp4.part-Frag12",
-// ".en-US.vtt") stay within the 255 bytes a file name may have. A YouTube id
-// has 11 characters: such names are as they have always been.
 // The preset as a file name carries it: the same in every language, so that a
 // name does not change with the language of the app.
 QString nameLabel(Preset preset)
@@ -30,11 +26,20 @@ QString nameLabel(Preset preset)
     return preset == Preset::best ? QStringLiteral("Best") : preset.rawValue().toUpper();
 }
 
+// The title and id are cut (in bytes, on a character's edge) so that the
+// name, the preset and yt-dlp's longest suffixes (".f137.mp4.part-Frag12",
+// ".en-US.vtt") stay within the 255 bytes a file name may have. A YouTube id
+// has 11 characters: such names are as they have always been. A clip's range
+// (" (10.00.00–10.01.00)", up to 24 bytes) is taken from the title.
 QString outputTemplate(const Download& request)
 {
-    QString name = QStringLiteral("%(title).180B [%(id).32B]");
+    QString name = request.clip ? QStringLiteral("%(title).156B [%(id).32B]")
+                                : QStringLiteral("%(title).180B [%(id).32B]");
     if (request.presetInName)
         name += QStringLiteral(" [") + nameLabel(request.preset) + QLatin1Char(']');
+    // "(1.00–2.00)": a colon is not allowed in names on every file system.
+    if (request.clip)
+        name += QStringLiteral(" (") + request.clip->label(u'.') + QLatin1Char(')');
     return name + QStringLiteral(".%(ext)s");
 }
 
@@ -138,6 +143,15 @@ QStringList download(const Engine& engine, const DownloadOptions& options, const
         const qsizetype at = args.indexOf(QStringLiteral("-f"));
         if (at >= 0 && at + 1 < args.size())
             args[at + 1] = request.formatIds;
+    }
+    // A clip is cut at exactly its times, not at the key frames around them,
+    // and cut afresh: a file of its name left by an earlier try (one that
+    // came out the wrong length) would be taken as done.
+    if (request.clip) {
+        args << QStringLiteral("--download-sections")
+             << QStringLiteral("*%1-%2").arg(QString::number(request.clip->start, 'g', 12),
+                                             QString::number(request.clip->end, 'g', 12))
+             << QStringLiteral("--force-keyframes-at-cuts") << QStringLiteral("--force-overwrites");
     }
     if (optionLike)
         args << QStringLiteral("--") << url;

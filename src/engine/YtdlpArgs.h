@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Clip.h"
 #include "model/DownloadOptions.h"
 #include "model/Preset.h"
 
@@ -61,6 +62,9 @@ struct Download {
     // yt-dlp's format ids picked for the video ("137+140"), in place of the
     // preset's "-f"; empty for the preset's own choice.
     QString formatIds = {};
+    // The stretch to fetch, cut at exactly its times; none for the whole
+    // video. The file name carries it.
+    std::optional<ClipRange> clip = {};
 };
 // Downloads one video into the working folder, given as "." (yt-dlp would
 // expand "~" and "$NAME" in a folder named on the command line), printing progress lines

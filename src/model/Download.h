@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Clip.h"
 #include "model/Preset.h"
 #include "model/VideoItem.h"
 
@@ -90,6 +91,10 @@ public:
     // job is listed, kept by every retry.
     const std::optional<FormatChoice>& formatChoice() const { return m_formatChoice; }
     void setFormatChoice(const std::optional<FormatChoice>& choice) { m_formatChoice = choice; }
+    // The stretch of the video it fetches; none: the whole video. Set before
+    // the job is listed, kept by every retry.
+    const std::optional<ClipRange>& clip() const { return m_clip; }
+    void setClip(const std::optional<ClipRange>& clip) { m_clip = clip; }
 
     const Phase& phase() const { return m_phase; }
     void setPhase(const Phase& phase);
@@ -127,6 +132,7 @@ private:
     const VideoItem m_video;
     const Preset m_preset;
     std::optional<FormatChoice> m_formatChoice;
+    std::optional<ClipRange> m_clip;
     Phase m_phase = Phase::queued();
     double m_fraction = 0;
     QString m_detail;

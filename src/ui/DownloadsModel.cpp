@@ -10,10 +10,13 @@ namespace reelcatch {
 namespace {
 
 // What the row says the job fetches: the formats picked for it, else its
-// preset.
+// preset, and the stretch of a clip.
 QString formatText(const Download& job)
 {
-    return job.formatChoice() ? job.formatChoice()->words : job.preset().shortLabel();
+    QString format = job.formatChoice() ? job.formatChoice()->words : job.preset().shortLabel();
+    if (!job.clip())
+        return format;
+    return DownloadsModel::tr("%1 \u00b7 Clip %2").arg(format, job.clip()->label());
 }
 
 using Kind = Download::Phase::Kind;

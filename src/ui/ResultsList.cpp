@@ -1,6 +1,7 @@
 #include "ui/ResultsList.h"
 
 #include "appmodel/AppModel.h"
+#include "ui/ClipDialog.h"
 #include "ui/DesktopActions.h"
 #include "ui/FormatDialog.h"
 #include "ui/ResultDelegate.h"
@@ -76,6 +77,17 @@ void ResultsList::chooseFormat(const VideoItem& item)
     dialog->open();
 }
 
+void ResultsList::downloadClip(const VideoItem& item)
+{
+    auto* dialog = new ClipDialog(item, m_currentPreset ? m_currentPreset() : Preset(), window());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        if (const std::optional<ClipRange> clip = dialog->clip())
+            m_model.queue().enqueue({dialog->video()}, dialog->preset(), std::nullopt, clip);
+    });
+    dialog->open();
+}
+
 void ResultsList::copyLink(const VideoItem& item)
 {
     m_model.clipboard().copy(item.url());
@@ -107,6 +119,7 @@ QList<PaintedRowList::RowAction> ResultsList::rowActions(const QModelIndex& inde
          }},
         {tr("Download"), [this, item] { download(item); }},
         {tr("Choose Format\u2026"), [this, item] { chooseFormat(item); }},
+        {tr("Download a Clip\u2026"), [this, item] { downloadClip(item); }},
     };
     if (webAddress(item))
         actions.append({tr("Open on YouTube"), [this, item] { openOnSite(item); }});

@@ -22,8 +22,8 @@ class VideoItem;
 // AppModel::selected(). Clicking a row ticks or unticks it, Space does the
 // same for the current row, the row's button downloads just that item with
 // the preset chosen at that moment, and the context menu offers "Tick",
-// "Download", "Choose Format…" (FormatDialog), "Open on YouTube" and "Copy
-// Link".
+// "Download", "Choose Format…" (FormatDialog), "Download a Clip…"
+// (ClipDialog), "Open on YouTube" and "Copy Link".
 //
 // Thumbnails are asked for only for the rows on screen and a few on either
 // side; queued loads for rows scrolled away are dropped.
@@ -37,8 +37,9 @@ public:
     // Used by the context menu; without one, the browser is asked directly.
     void setDesktopActions(DesktopActions* actions) { m_actions = actions; }
 
-    // Tick or Untick, Download, Choose Format…, Open on YouTube (for a web
-    // page) and Copy Link: the row's context menu and its accessible actions.
+    // Tick or Untick, Download, Choose Format…, Download a Clip…, Open on
+    // YouTube (for a web page) and Copy Link: the row's context menu and its
+    // accessible actions.
     QList<RowAction> rowActions(const QModelIndex& index) override;
 
     ResultDelegate* resultDelegate() const { return m_delegate; }
@@ -59,6 +60,8 @@ private:
     void download(const VideoItem& item);
     // Asks which formats the video has and queues it in those picked.
     void chooseFormat(const VideoItem& item);
+    // Asks for a stretch of the video and queues it.
+    void downloadClip(const VideoItem& item);
     void copyLink(const VideoItem& item);
     void openOnSite(const VideoItem& item);
     // Asks for the thumbnails around the visible rows and drops the rest.

@@ -29,6 +29,8 @@ private slots:
     void endings();
     void failures_data();
     void failures();
+    void clipLength_data();
+    void clipLength();
     void lineReader_data();
     void lineReader();
     void lineReaderCap();
@@ -134,6 +136,51 @@ void TestRun::failures()
     QCOMPARE(failure.kind, kind);
     QCOMPARE(failure.action, action);
     QCOMPARE(failure.shown == message, kind == F::other);
+}
+
+void TestRun::clipLength_data()
+{
+    QTest::addColumn<QStringList>("said"); // by ffprobe
+    QTest::addColumn<int>("code");
+    QTest::addColumn<Kind>("phase");
+    QTest::addColumn<QString>("detail");
+    QTest::newRow("too short") << L("12.000000") << 0 << Kind::failed << QString();
+    QTest::newRow("within half a second") << L("60.460000") << 0 << Kind::done << u"clip (1.00\u20132.00).mp4"_s;
+    QTest::newRow("unreadable file") << L("clip.mp4:_Invalid_data") << 1 << Kind::done << u"clip (1.00\u20132.00).mp4 (its length couldn\u2019t be checked)"_s;
+    QTest::newRow("no duration") << L("N/A") << 0 << Kind::done << u"clip (1.00\u20132.00).mp4 (its length couldn\u2019t be checked)"_s;
+}
+
+void TestRun::clipLength()
+{
+    QFETCH(QStringList, said);
+    QFETCH(int, code);
+    QFETCH(Kind, phase);
+    QueueFixture f(1);
+    f.queue().enqueue({videoItem(u"a"_s)}, Preset::p1080, std::nullopt, ClipRange{60, 120});
+    const DownloadPtr job = f.job("a");
+    const QStringList args = f.run("a")->spec.arguments;
+    QCOMPARE(args.mid(args.indexOf(u"--download-sections"_s), 4), (QStringList{u"--download-sections"_s, u"*60-120"_s, u"--force-keyframes-at-cuts"_s, u"--force-overwrites"_s}));
+    QVERIFY(args.at(args.indexOf(u"-o"_s) + 1).endsWith(u"] (1.00\u20132.00).%(ext)s"_s));
+    const QString file = f.env.downloadsDir() + u"/clip (1.00\u20132.00).mp4"_s;
+    f.run("a")->say(u"RCFILE|"_s + file);
+    f.run("a")->end(0);
+    // Measured before it counts as saved; the measuring ends with the job.
+    FakeChild* probe = f.runner->last();
+    QCOMPARE(QFileInfo(probe->spec.program).fileName(), u"ffprobe"_s);
+    QCOMPARE(probe->spec.arguments.last(), file);
+    QCOMPARE(job->phase().kind(), Kind::processing);
+    for (const QString& line : std::as_const(said))
+        probe->say(QString(line).replace(u'_', u' '));
+    probe->end(code);
+    QCOMPARE(job->phase().kind(), phase);
+    if (phase == Kind::failed) {
+        QVERIFY2(job->phase().message().startsWith(u"The clip is 12 second"_s) && job->phase().message().contains(u"instead of 60 second"_s), qPrintable(job->phase().message()));
+        // Tried again, it is still the clip.
+        f.queue().retry(*job);
+        QVERIFY(f.runner->last()->spec.arguments.contains(u"*60-120"_s));
+    } else {
+        QTEST(job->detail(), "detail");
+    }
 }
 
 void TestRun::lineReader_data()

@@ -154,15 +154,17 @@ void TestLibrary::olderSchemaIsBroughtUp()
     QVERIFY(!snapshot.jobs.at(0).formatChoice); // the preset's choice, as before
     StoredJob chosen = job(u"new"_qs);
     chosen.formatChoice = FormatChoice{u"137+140"_qs, u"1080p H.264 + German (original)"_qs};
+    chosen.clip = ClipRange{60, 90.5};
     QVERIFY(store.write(
         {{chosen}, {}, {{u"old"_qs, Preset::mp3, u"/x.mp3"_qs, QDateTime::currentDateTime()}}}));
     store.close();
-    QCOMPARE(ask(file, u"PRAGMA user_version"_qs), u"4"_qs);
+    QCOMPARE(ask(file, u"PRAGMA user_version"_qs), QString::number(LibraryStore::schemaVersion));
     LibraryStore again(data.path());
     const LibrarySnapshot back = again.open();
     QCOMPARE(back.jobs.size(), 2);
     QCOMPARE(back.jobs.at(0).formatChoice, chosen.formatChoice);
-    QVERIFY(!back.jobs.at(1).formatChoice);
+    QCOMPARE(back.jobs.at(0).clip, chosen.clip);
+    QVERIFY(!back.jobs.at(1).formatChoice && !back.jobs.at(1).clip);
     again.close();
     QCOMPARE(ask(file, u"PRAGMA journal_mode"_qs), u"wal"_qs);
     QCOMPARE(ask(file, u"SELECT file FROM history WHERE video_id = 'old'"_qs), u"/x.mp3"_qs);

@@ -22,6 +22,7 @@ private slots:
     void prefsDefaultsAndGarbage();
     void prefsStoredFormatAndListeners();
     void fractionIsClamped();
+    void clipTimes();
 };
 
 void TestModel::videoItem_data()
@@ -160,6 +161,25 @@ void TestModel::fractionIsClamped()
         QCOMPARE(job.fraction(), kept);
     }
     QCOMPARE(changed.size(), 5);
+}
+
+void TestModel::clipTimes()
+{
+    // As typed, as links write them, and what is no time at all.
+    const std::pair<const char*, double> times[] = {
+        {"1:02:03", 3723}, {" 2:03 ", 123}, {"90", 90}, {"7.5", 7.5}, {"0:07,5", 7.5},
+        {"1h2m3s", 3723}, {"1m30s", 90}, {"90s", 90}, {"2M", 120}, {"1:60", -1}, {"1:60:00", -1},
+        {"", -1}, {"1:", -1}, {"abc", -1}, {"-5", -1}, {"1m30", -1}};
+    for (const auto& [text, seconds] : times)
+        QCOMPARE(Clip::parseTime(QLatin1String(text)).value_or(-1), seconds);
+    const std::pair<const char*, double> links[] = {
+        {"https://www.youtube.com/watch?v=abc&t=90", 90}, {"https://youtu.be/abc?t=1m30s", 90},
+        {"https://www.youtube.com/watch?v=abc#t=1h1s", 3601}, {"http://127.0.0.1:80/x.mp4?start=5", 5},
+        {"https://youtu.be/abc", -1}, {"file:///x?t=5", -1}, {"t=5", -1}};
+    for (const auto& [text, seconds] : links)
+        QCOMPARE(Clip::linkTime(QLatin1String(text)).value_or(-1), seconds);
+    // File names take no colon; hours only when there are some.
+    QCOMPARE((ClipRange{59.6, 3725}.label(u'.')), u"1.00\u20131.02.05"_s);
 }
 
 QTEST_MAIN(TestModel)

@@ -125,7 +125,7 @@ QString TestEnv::makeClip(const QString& dir, const QString& fileName, int secon
         QStringList args = QStringLiteral("-nostdin -loglevel error -f lavfi -i "
                                           "testsrc=duration=S:size=640x360:rate=25 -f lavfi -i "
                                           "sine=frequency=440:duration=S -c:v libx264 -c:a aac "
-                                          "-shortest -y")
+                                          "-shortest -movflags +faststart -y")
                                .split(u' ');
         args.replaceInStrings(QStringLiteral("duration=S"),
                               QStringLiteral("duration=%1").arg(seconds));

@@ -2,14 +2,18 @@
 // clip made here and served on 127.0.0.1 is typed into the input, looked up
 // with Return, downloaded with Ctrl+Return, and lands on disk; then a video
 // with two audio tracks comes with the one the settings window asked for, and
-// a DASH presentation is downloaded in the formats picked in "Choose Format…".
+// a DASH presentation is downloaded in the formats picked in "Choose Format…",
+// and a stretch of a served video in "Download a Clip…".
 #include "HttpServer.h"
 #include "ProcessTable.h"
 #include "UiFixture.h"
 #include "appmodel/Library.h"
+#include "ui/ClipDialog.h"
 #include "ui/FormatDialog.h"
 #include "ui/SettingsWindow.h"
 
+#include <QAccessibleActionInterface>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -26,6 +30,7 @@ private slots:
     void initTestCase() { TestEnv::isolateProcess(); }
     void typeLookUpAndDownload();
     void chooseFormatByKeyboard();
+    void clipByKeyboard();
 };
 
 void TestEndToEndRealPeer::typeLookUpAndDownload()
@@ -203,6 +208,97 @@ void TestEndToEndRealPeer::chooseFormatByKeyboard()
     QVERIFY(loaded.wait(20000));
     QCOMPARE(model.queue().downloads().size(), 1);
     QCOMPARE(model.queue().downloads().first()->formatChoice(), chosen);
+}
+
+void TestEndToEndRealPeer::clipByKeyboard()
+{
+    TestEnv env;
+    HttpServer server;
+    const QString video = TestEnv::makeClip(env.path(u"www"_s), u"long.mp4"_s, 60);
+    QVERIFY(!video.isEmpty());
+    server.serveFile(u"/long.mp4"_s, video);
+    for (const QString& tool : {u"yt-dlp"_s, u"ffmpeg"_s, u"ffprobe"_s})
+        QVERIFY(QFile::link(u"/usr/bin/"_s + tool, env.binDirs().at(2) + u'/' + tool));
+    Engine engine(env.engineConfig());
+    Prefs prefs(env.settingsPath(), env.downloadsDir());
+    HeldInstaller installer;
+    QNetworkAccessManager network;
+    ThumbnailCache thumbnails(&network, env.path(u"thumbnails"_s));
+    RecordingActions actions;
+    NoChooser chooser;
+    {
+        AppModel model(engine, prefs, installer);
+        QSignalSpy loaded(&model.library(), &Library::loaded);
+        model.library().open(env.path(u"data"_s));
+        QVERIFY(loaded.wait(20000));
+        MainWindow window(model, thumbnails, actions, chooser);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QLineEdit* input = window.header()->input();
+        QTest::keyClicks(input, server.url(u"/long.mp4"_s));
+        QTest::keyClick(input, Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(!model.lookup().isFetching(), 60000);
+        QCOMPARE(model.lookup().results().size(), 1);
+        // The row's own action, as a screen reader offers it.
+        QAccessibleInterface* row =
+            QAccessible::queryAccessibleInterface(window.resultsPane()->list())->child(0);
+        const auto open = [&] {
+            row->actionInterface()->doAction(u"Download a Clip\u2026"_s);
+            return window.findChild<ClipDialog*>();
+        };
+        QPointer<ClipDialog> dialog = open();
+        QVERIFY(dialog && dialog->isVisible());
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        QTRY_VERIFY(!dialog);
+        QVERIFY(model.queue().downloads().isEmpty());
+
+        // The start pasted as a link at its time, the end typed; the served
+        // file tells no length, so any end after the start goes.
+        dialog = open();
+        auto* start = dialog->findChild<QLineEdit*>(u"clipStart"_s);
+        auto* end = dialog->findChild<QLineEdit*>(u"clipEnd"_s);
+        auto* message = dialog->findChild<QLabel*>(u"clipMessage"_s);
+        QVERIFY(dialog->findChild<QLabel*>(u"clipLength"_s)->text().contains(u"unknown"_s));
+        QTRY_VERIFY(start->hasFocus());
+        QApplication::clipboard()->setText(server.url(u"/long.mp4?t=20s"_s));
+        QTest::keyClick(start, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(start->text(), u"0:20"_s);
+        QTest::keyClick(start, Qt::Key_Tab);
+        QVERIFY(end->hasFocus());
+        QTest::keyClicks(end, u"0:15"_s);
+        QCOMPARE(message->text(), u"The end must come after the start."_s);
+        QTest::keyClick(end, Qt::Key_Return); // Download is off: nothing happens
+        QVERIFY(dialog->isVisible() && model.queue().downloads().isEmpty());
+        end->clear();
+        QTest::keyClicks(end, u"50"_s);
+        QCOMPARE(message->text(), u"The clip will be 0:30 long."_s);
+        QTest::keyClick(end, Qt::Key_Return);
+        QTRY_VERIFY(!dialog);
+
+        QCOMPARE(model.queue().downloads().size(), 1);
+        const DownloadPtr job = model.queue().downloads().first();
+        QCOMPARE(job->clip(), std::optional(ClipRange{20, 50}));
+        const QModelIndex shown = window.downloadsPane()->list()->model()->index(0, 0);
+        QVERIFY(shown.data(DownloadsModel::PresetRole).toString().endsWith(u"Clip 0:20\u20130:50"_s));
+        QVERIFY(shown.data(Qt::AccessibleDescriptionRole).toString().contains(u"Clip 0:20\u20130:50"_s));
+        QTRY_VERIFY_WITH_TIMEOUT(job->isFinished(), 120000);
+        QVERIFY2(job->phase() == Download::Phase::done(), qPrintable(job->phase().message()));
+        const QString file = job->file().value_or(QString());
+        QCOMPARE(QFileInfo(file).fileName(), u"long [long] (0.20\u20130.50).mp4"_s);
+        QVERIFY(!model.library().isDownloaded(u"long"_s)); // a clip is not the video
+        const ProcessResult probe = runProcess(u"/usr/bin/ffprobe"_s, {u"-v"_s, u"error"_s,
+            u"-show_entries"_s, u"format=duration"_s, u"-of"_s, u"csv=p=0"_s, file});
+        QVERIFY2(std::abs(probe.out.trimmed().toDouble() - 30) <= 0.5, probe.out.constData());
+        model.shutDown();
+    }
+    // The next start brings the job back with its clip.
+    AppModel model(engine, prefs, installer);
+    QSignalSpy loaded(&model.library(), &Library::loaded);
+    model.library().open(env.path(u"data"_s));
+    QVERIFY(loaded.wait(20000));
+    QCOMPARE(model.queue().downloads().size(), 1);
+    QCOMPARE(model.queue().downloads().first()->clip(), std::optional(ClipRange{20, 50}));
 }
 
 QTEST_MAIN(TestEndToEndRealPeer)

@@ -1,6 +1,7 @@
 // The main window through its real widgets, offscreen: looking up, stopping,
 // the results pane's rows and ticks, downloading from it, and drops.
 #include "UiFixture.h"
+#include "ui/ClipDialog.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -35,6 +36,7 @@ private slots:
     void rowsArriveBelowWhatIsShown();
     void ticksFollowTheUser();
     void dropOfALink();
+    void clipWithinAKnownLength();
 };
 
 void TestMainWindow::lookUpAndStop()
@@ -137,6 +139,7 @@ void TestMainWindow::resultsTickSelectAndDownload()
     QAccessibleInterface* item = QAccessible::queryAccessibleInterface(&list)->child(1);
     QCOMPARE(item->text(QAccessible::Name), u"Title b"_s);
     const QStringList offered{u"Tick"_s, u"Download"_s, u"Choose Format\u2026"_s,
+                              u"Download a Clip\u2026"_s,
                               u"Open on YouTube"_s, u"Copy Link"_s};
     QCOMPARE(item->actionInterface()->actionNames(), offered);
     item->actionInterface()->doAction(u"Tick"_s);
@@ -270,6 +273,31 @@ void TestMainWindow::dropOfALink()
     QCoreApplication::processEvents();
     QCOMPARE(ui.runner->children.size(), 1);
     QCOMPARE(ui.window.header()->input()->text(), u"https://www.youtube.com/watch?v=aaaaaaaaaaa"_s);
+}
+
+void TestMainWindow::clipWithinAKnownLength()
+{
+    Ui ui;
+    QVERIFY(ui.showActive());
+    const VideoItem item = *VideoItem::fromJson(
+        QJsonObject{{u"id"_s, u"v"_s}, {u"duration"_s, 90.4}, {u"webpage_url"_s, u"https://example.org/v"_s}});
+    ClipDialog dialog(item, Preset::p720, &ui.window);
+    dialog.show();
+    auto* end = dialog.findChild<QLineEdit*>(u"clipEnd"_s);
+    auto* message = dialog.findChild<QLabel*>(u"clipMessage"_s);
+    QCOMPARE(dialog.findChild<QLabel*>(u"clipLength"_s)->text(), u"The video is 1:30 long."_s);
+    QCOMPARE(end->text(), u"1:30"_s); // the whole video to begin with
+    end->setFocus();
+    QTest::keyClick(end, Qt::Key_Backspace);
+    QTest::keyClick(end, Qt::Key_2);
+    QCOMPARE(message->text(), u"The end must be within the video, which is 1:30 long."_s);
+    QVERIFY(!dialog.clip());
+    // Its last, rounded second is the video's end.
+    QTest::keyClick(end, Qt::Key_Backspace);
+    QTest::keyClick(end, Qt::Key_1);
+    QCOMPARE(dialog.clip(), std::optional(ClipRange{0, 90.4}));
+    QTest::keyClick(end, Qt::Key_Return);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
 }
 
 QTEST_MAIN(TestMainWindow)

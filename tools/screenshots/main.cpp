@@ -1,10 +1,12 @@
-// Pictures of the main window in its usual states, and of the settings
-// window at its "YouTube account" section, for review: the windows
-// over a model whose yt-dlp is an in-process stand-in, in a sandbox.
+// Pictures of the main window in its usual states, of "Download a Clip…",
+// and of the settings window at its "YouTube account" section, for review:
+// the windows over a model whose yt-dlp is an in-process stand-in, in a
+// sandbox.
 //   reelcatch-screenshots FOLDER [light|dark] [LANGUAGE]   (e.g. "de")
 #include "HttpServer.h"
 #include "UiFixture.h"
 #include "ui/Appearance.h"
+#include "ui/ClipDialog.h"
 #include "ui/DownloadsPane.h"
 #include "ui/SettingsWindow.h"
 #include "ui/Translations.h"
@@ -12,6 +14,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPalette>
 #include <QSignalSpy>
@@ -103,6 +106,8 @@ bool fill(Ui& ui, const HttpServer& server, const std::function<bool()>& results
     ui.childFor(u"merging"_s)->say(u"[Merger] Merging formats"_s);
     ui.prefs.setValue(PrefKey::parallel, 2);
     ui.model.queue().enqueue({video(u"waiting"_s)}, Preset::mp3);
+    ui.model.queue().enqueue({clip(server, u"clipped"_s, 240)}, Preset::p720, std::nullopt,
+                             ClipRange{60, 150});
     ui.model.lookup().fetch();
     ui.runner->last()->stderrTail = "ERROR: HTTP Error 404: Not Found\n";
     ui.runner->last()->end(1);
@@ -168,6 +173,23 @@ int main(int argc, char** argv)
         ok &= save(ui, name(u"results-downloaded"_s));
     }
     {
+        // "Download a Clip…" for a video of 12:34: an end past it, then a
+        // range that goes.
+        Ui ui;
+        ok &= ui.showActive();
+        ClipDialog dialog(clip(server, u"clip4"_s, 120), Preset::p1080, &ui.window);
+        dialog.show();
+        auto* end = dialog.findChild<QLineEdit*>(u"clipEnd"_s);
+        end->setText(u"13:00"_s);
+        QTest::qWait(100);
+        ok &= dialog.grab().save(name(u"clip-dialog-invalid"_s));
+        dialog.findChild<QLineEdit*>(u"clipStart"_s)->setText(u"1:30"_s);
+        end->setText(u"4:05"_s);
+        end->setFocus();
+        QTest::qWait(100);
+        ok &= dialog.grab().save(name(u"clip-dialog"_s));
+    }
+    {
         Ui ui;
         ok &= ui.showActive();
         ui.model.startEngineCheck();
@@ -177,8 +199,10 @@ int main(int argc, char** argv)
     {
         // Two Firefox installations found; a stored browser that is gone.
         Ui ui;
-        for (const char* profile : {"/.mozilla/firefox/p", "/.var/app/org.mozilla.firefox/.mozilla/firefox/p"})
-            TestEnv::writeFile(ui.env.homeDir() + QLatin1String(profile) + u"/cookies.sqlite"_s, "");
+        for (const char* profile :
+             {"/.mozilla/firefox/p", "/.var/app/org.mozilla.firefox/.mozilla/firefox/p"})
+            TestEnv::writeFile(ui.env.homeDir() + QLatin1String(profile) + u"/cookies.sqlite"_s,
+                               "");
         ui.prefs.setValue(PrefKey::cookiesFrom, u"chrome"_s);
         SettingsWindow settings(ui.model, ui.chooser);
         settings.show();
