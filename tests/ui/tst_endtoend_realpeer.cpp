@@ -154,12 +154,17 @@ void TestEndToEndRealPeer::chooseFormatByKeyboard()
         QTRY_COMPARE(processesLeft(QCoreApplication::applicationPid()), QStringList());
         QVERIFY(model.queue().downloads().isEmpty());
 
-        // A failed answer says so; Try Again, once the manifest is back, asks again.
+        // Now from the single video's own button. A failed answer says so,
+        // with no remedy but Try Again, which asks again once the manifest is back.
         server.serveStatus(u"/manifest.mpd"_s, 404);
-        dialog = choose();
+        QPushButton* button = window.resultsPane()->chooseFormatButton();
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Space);
+        dialog = window.findChild<FormatDialog*>();
         auto* failure = dialog->findChild<QLabel*>(u"formatFailure"_s);
         QTRY_VERIFY_WITH_TIMEOUT(failure->isVisible(), 60000);
         QVERIFY2(failure->text().contains(u"404"_s), qPrintable(failure->text()));
+        QVERIFY(dialog->findChild<QPushButton*>(u"formatFailureAction"_s)->isHidden());
         server.serveFile(u"/manifest.mpd"_s, www + u"/manifest.mpd"_s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // Try Again
         QVERIFY(dialog->isAsking());
