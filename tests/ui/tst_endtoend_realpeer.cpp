@@ -158,6 +158,7 @@ void TestEndToEndRealPeer::chooseFormatByKeyboard()
         // with no remedy but Try Again, which asks again once the manifest is back.
         server.serveStatus(u"/manifest.mpd"_s, 404);
         QPushButton* button = window.resultsPane()->chooseFormatButton();
+        QVERIFY(button->isVisible());
         button->setFocus();
         QTest::keyClick(button, Qt::Key_Space);
         dialog = window.findChild<FormatDialog*>();

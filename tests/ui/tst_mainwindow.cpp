@@ -356,6 +356,7 @@ void TestMainWindow::chooseFormatOfOneVideo()
     QTest::keyClick(videos, Qt::Key_Down);
     QTest::keyClick(videos, Qt::Key_Return);
     QTRY_VERIFY(!dialog);
+    QCOMPARE(ui.model.queue().downloads().size(), 1);
     const FormatChoice chosen = ui.model.queue().downloads().first()->formatChoice().value();
     QCOMPARE(chosen.formatIds, u"18"_s);
     QCOMPARE(chosen.words, u"360p H.264 with sound"_s);
