@@ -199,6 +199,13 @@ void TestEndToEndRealPeer::chooseFormatByKeyboard()
                         u"-of"_s, u"csv=p=0"_s, job->file().value_or(QString())});
         QCOMPARE(QString::fromUtf8(probe.out).split(u'\n', Qt::SkipEmptyParts),
                  QStringList({u"180"_s, audio == u"German"_s ? u"48000"_s : u"24000"_s}));
+        // The picked track keeps its language in the file (with the embedded
+        // metadata, on by default).
+        const ProcessResult language = runProcess(
+            u"/usr/bin/ffprobe"_s, {u"-v"_s, u"error"_s, u"-select_streams"_s, u"a"_s,
+                                    u"-show_entries"_s, u"stream_tags=language"_s, u"-of"_s,
+                                    u"csv=p=0"_s, job->file().value_or(QString())});
+        QCOMPARE(language.out.trimmed(), audio == u"German"_s ? "deu"_ba : "eng"_ba);
         chosen = job->formatChoice();
         model.shutDown();
     }
