@@ -21,6 +21,11 @@ class QWidget;
 // (COUNT [ANSWER_FILE [PAUSE_MS [PAGING]]]): PAUSE_MS, an idle time after
 // each page step; PAGING "0", the first paint alone.
 int resultsViewBench(int argc, char** argv);
+// "Choose Format…" answered with COUNT formats by the fake yt-dlp (offscreen):
+// the parsed list's hand-back to the end of both lists' first paint, medians
+// of ROUNDS dialogs after a warm-up one. Builds its own QApplication; the
+// arguments are those after the mode's name (COUNT [ROUNDS]).
+int formatDialogBench(int argc, char** argv);
 // `runs` starts of the real `reelcatch` binary and of a bare Qt widget
 // program, alternately: exec to the end of the first paint.
 int startupBench(int runs);

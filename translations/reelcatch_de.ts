@@ -494,6 +494,14 @@
 <context>
     <name>reelcatch::FormatDialog</name>
     <message>
+        <source>Its own sound</source>
+        <translation>Eigener Ton</translation>
+    </message>
+    <message>
+        <source>This video format has its own sound.</source>
+        <translation>Dieses Videoformat hat einen eigenen Ton.</translation>
+    </message>
+    <message>
         <source>about %1</source>
         <translation>etwa %1</translation>
     </message>
@@ -949,6 +957,14 @@
 </context>
 <context>
     <name>reelcatch::ResultsPane</name>
+    <message>
+        <source>Choose Format…</source>
+        <translation>Format wählen …</translation>
+    </message>
+    <message>
+        <source>Pick the video and audio formats of this video</source>
+        <translation>Video- und Audioformat dieses Videos wählen</translation>
+    </message>
     <message>
         <source>Looking it up…</source>
         <translation>Wird abgerufen …</translation>

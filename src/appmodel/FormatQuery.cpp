@@ -40,8 +40,9 @@ void FormatQuery::start(const QString& url)
         QMetaObject::invokeMethod(
             this,
             [this, generation] {
+                const QString message = tr("Download engine not installed yet.");
                 if (generation == m_generation)
-                    emit failed(Failure::of(tr("Download engine not installed yet.")));
+                    emit failed(Failure::of(message), message);
             },
             Qt::QueuedConnection);
         return;
@@ -71,7 +72,7 @@ void FormatQuery::start(const QString& url)
                     ? exit.message
                     : Engine::lastError(QString::fromUtf8(child->errorTail()))
                           .value_or(tr("yt-dlp exited with code %1").arg(exit.code));
-            emit failed(Failure::of(message));
+            emit failed(Failure::of(message), message);
             return;
         }
         // Read on a worker; the watcher, owned here, hands the list back.
@@ -83,8 +84,9 @@ void FormatQuery::start(const QString& url)
                 return;
             m_parsing = false;
             const FormatList formats = watcher->result();
+            const QString none = tr("yt-dlp listed no formats for this video.");
             if (formats.isEmpty())
-                emit failed(Failure::of(tr("yt-dlp listed no formats for this video.")));
+                emit failed(Failure::of(none), none);
             else
                 emit answered(formats);
         });

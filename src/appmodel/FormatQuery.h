@@ -36,7 +36,8 @@ public:
 
 signals:
     void answered(const reelcatch::FormatList& formats);
-    void failed(const reelcatch::Failure& failure);
+    // What the failure means, and yt-dlp's own words for it.
+    void failed(const reelcatch::Failure& failure, const QString& message);
 
 private:
     Engine& m_engine;

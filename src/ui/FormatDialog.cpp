@@ -22,6 +22,8 @@ namespace {
 
 // The row of "No video": it has no format id.
 constexpr int noVideoRow = -1;
+// The audio row of a video format's own sound: no format of its own.
+constexpr int ownSoundRow = -1;
 
 QString sizeText(const StreamSize& size)
 {
@@ -65,13 +67,14 @@ QListWidget* formatList(const QString& name, QWidget* parent)
 } // namespace
 
 FormatDialog::FormatDialog(AppModel& model, const VideoItem& video, Preset preset, QWidget* parent)
-    : QDialog(parent), m_video(video), m_preset(preset),
+    : QDialog(parent), m_model(model), m_video(video), m_preset(preset),
       m_query(new FormatQuery(
           model.engine(), model.readiness(), [&model] { return model.cookies().choice().cookies; },
           this)),
       m_pages(new QStackedWidget(this)), m_busyText(new QLabel(this)),
       m_failureText(new QLabel(this)), m_tryAgain(new QPushButton(tr("Try Again"), this)),
-      m_videoList(formatList(tr("Video"), this)), m_audioList(formatList(tr("Audio"), this)),
+      m_failureAction(new QPushButton(this)), m_videoList(formatList(tr("Video"), this)),
+      m_audioList(formatList(tr("Audio"), this)),
       m_buttons(new QDialogButtonBox(QDialogButtonBox::Cancel, this))
 {
     m_videoList->setObjectName(QStringLiteral("videoFormats"));
@@ -102,11 +105,20 @@ FormatDialog::FormatDialog(AppModel& model, const VideoItem& video, Preset prese
     m_failureText->setTextFormat(Qt::PlainText);
     m_failureText->setWordWrap(true);
     m_failureText->setAlignment(Qt::AlignCenter);
+    m_failureText->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_failureAction->setObjectName(QStringLiteral("formatFailureAction"));
+    m_failureAction->hide();
+    auto* failureButtons = new QHBoxLayout;
+    failureButtons->addStretch();
+    failureButtons->addWidget(m_failureAction);
+    failureButtons->addWidget(m_tryAgain);
+    failureButtons->addStretch();
     failureColumn->addStretch();
     failureColumn->addWidget(m_failureText);
-    failureColumn->addWidget(m_tryAgain, 0, Qt::AlignHCenter);
+    failureColumn->addLayout(failureButtons);
     failureColumn->addStretch();
     connect(m_tryAgain, &QPushButton::clicked, this, &FormatDialog::ask);
+    connect(m_failureAction, &QPushButton::clicked, this, &FormatDialog::act);
 
     // Answered.
     auto* listsPage = new QWidget(m_pages);
@@ -138,6 +150,11 @@ FormatDialog::FormatDialog(AppModel& model, const VideoItem& video, Preset prese
 
     connect(m_query, &FormatQuery::answered, this, &FormatDialog::showFormats);
     connect(m_query, &FormatQuery::failed, this, &FormatDialog::showFailure);
+    connect(m_videoList, &QListWidget::currentRowChanged, this, &FormatDialog::videoPicked);
+    connect(m_audioList, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
+        if (item && item->data(Qt::UserRole).toInt() != ownSoundRow)
+            m_audioPick = item->data(Qt::UserRole).toInt();
+    });
     ask();
 }
 
@@ -162,18 +179,46 @@ void FormatDialog::reject()
     QDialog::reject();
 }
 
-void FormatDialog::showFailure(const Failure& failure)
+void FormatDialog::showFailure(const Failure& failure, const QString& message)
 {
     m_failureText->setText(shownText(failure.shown));
+    m_failureText->setToolTip(failure.shown == message ? QString() : plainToolTip(message));
+    // Nothing here waits to resume: YouTube's limit, like any other
+    // failure without a remedy of its own, leaves Try Again.
+    m_action =
+        failure.action == Failure::Action::resumeNow || failure.action == Failure::Action::retry
+            ? Failure::Action::none
+            : failure.action;
+    m_failureAction->setText(Failure::actionText(m_action));
+    m_failureAction->setVisible(m_action != Failure::Action::none);
     m_pages->setCurrentIndex(1);
-    m_tryAgain->setFocus();
+    (m_action != Failure::Action::none ? m_failureAction : m_tryAgain)->setFocus();
+}
+
+void FormatDialog::act()
+{
+    switch (m_action) {
+    case Failure::Action::chooseBrowser:
+        emit chooseBrowserRequested();
+        break;
+    case Failure::Action::updateEngine:
+        m_model.readiness().ensure(true);
+        break;
+    case Failure::Action::openFolder:
+        emit openFolderRequested();
+        break;
+    case Failure::Action::resumeNow:
+    case Failure::Action::retry:
+    case Failure::Action::none:
+        break;
+    }
 }
 
 void FormatDialog::showFormats(const FormatList& formats)
 {
     m_formats = formats;
-    m_videoList->clear();
     m_audioList->clear();
+    m_videoList->clear();
 
     const std::optional<int> height = m_preset.height();
     int pickVideo = -1;
@@ -196,7 +241,8 @@ void FormatDialog::showFormats(const FormatList& formats)
     int pickAudio = -1;
     for (int i = 0; i < formats.audio.size(); ++i) {
         const AudioFormat& format = formats.audio.at(i);
-        new QListWidgetItem(audioRow(format), m_audioList);
+        auto* item = new QListWidgetItem(audioRow(format), m_audioList);
+        item->setData(Qt::UserRole, i);
         if (pickAudio < 0 && format.kind == AudioFormat::Kind::original)
             pickAudio = i;
     }
@@ -208,29 +254,68 @@ void FormatDialog::showFormats(const FormatList& formats)
     if (pickAudio < 0 && !formats.audio.isEmpty())
         pickAudio = 0;
 
+    m_audioPick = pickAudio;
     m_videoList->setCurrentRow(pickVideo);
-    m_audioList->setCurrentRow(pickAudio);
-    m_audioList->setEnabled(!formats.audio.isEmpty());
-    for (QAbstractButton* button : m_buttons->buttons())
-        if (m_buttons->buttonRole(button) == QDialogButtonBox::AcceptRole)
-            button->setEnabled(true);
+    videoPicked();
+    // Return takes the formats picked: Cancel, focused while asking, may
+    // still count as the default when the window was not active to see
+    // the focus leave it.
+    for (QAbstractButton* button : m_buttons->buttons()) {
+        if (m_buttons->buttonRole(button) != QDialogButtonBox::AcceptRole)
+            continue;
+        button->setEnabled(true);
+        if (auto* push = qobject_cast<QPushButton*>(button))
+            push->setDefault(true);
+    }
     m_pages->setCurrentIndex(2);
     m_videoList->setFocus();
+}
+
+const VideoFormat* FormatDialog::pickedVideo() const
+{
+    const QListWidgetItem* item = m_videoList->currentItem();
+    const int index = item ? item->data(Qt::UserRole).toInt() : noVideoRow;
+    return index >= 0 && index < m_formats.video.size() ? &m_formats.video.at(index) : nullptr;
+}
+
+void FormatDialog::videoPicked()
+{
+    const VideoFormat* video = pickedVideo();
+    const bool ownSound = video && video->hasAudio;
+    const QListWidgetItem* first = m_audioList->item(0);
+    const bool listed = first && first->data(Qt::UserRole).toInt() == ownSoundRow;
+    const int pick = m_audioPick;
+    if (ownSound && !listed) {
+        auto* item = new QListWidgetItem(tr("Its own sound"));
+        item->setData(Qt::UserRole, ownSoundRow);
+        m_audioList->insertItem(0, item);
+    } else if (!ownSound && listed) {
+        delete m_audioList->takeItem(0);
+    }
+    // yt-dlp merges no second sound into a format that has one: the other
+    // tracks stay listed, but cannot be picked with it.
+    for (int row = ownSound ? 1 : 0; row < m_audioList->count(); ++row) {
+        QListWidgetItem* item = m_audioList->item(row);
+        item->setFlags(ownSound ? item->flags() & ~Qt::ItemIsEnabled
+                                : item->flags() | Qt::ItemIsEnabled);
+        item->setToolTip(ownSound ? tr("This video format has its own sound.") : QString());
+    }
+    m_audioList->setCurrentRow(ownSound ? 0 : pick);
+    m_audioPick = pick;
+    m_audioList->setEnabled(m_audioList->count() > 0);
 }
 
 std::optional<FormatChoice> FormatDialog::choice() const
 {
     if (m_pages->currentIndex() != 2)
         return std::nullopt;
-    const QListWidgetItem* videoItem = m_videoList->currentItem();
-    const int videoIndex = videoItem ? videoItem->data(Qt::UserRole).toInt() : noVideoRow;
-    const int audioIndex = m_audioList->currentRow();
-    const VideoFormat* video = videoIndex >= 0 && videoIndex < m_formats.video.size()
-                                   ? &m_formats.video.at(videoIndex)
-                                   : nullptr;
-    const AudioFormat* audio = audioIndex >= 0 && audioIndex < m_formats.audio.size()
-                                   ? &m_formats.audio.at(audioIndex)
-                                   : nullptr;
+    const VideoFormat* video = pickedVideo();
+    const QListWidgetItem* audioItem = m_audioList->currentItem();
+    const int audioIndex = audioItem ? audioItem->data(Qt::UserRole).toInt() : ownSoundRow;
+    const AudioFormat* audio =
+        audioIndex >= 0 && audioIndex < m_formats.audio.size() && !(video && video->hasAudio)
+            ? &m_formats.audio.at(audioIndex)
+            : nullptr;
     if (video && audio)
         return FormatChoice{video->id + QLatin1Char('+') + audio->id,
                             tr("%1 + %2").arg(video->description(), audio->description())};

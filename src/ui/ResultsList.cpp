@@ -1,6 +1,7 @@
 #include "ui/ResultsList.h"
 
 #include "appmodel/AppModel.h"
+#include "model/Prefs.h"
 #include "ui/ClipDialog.h"
 #include "ui/DesktopActions.h"
 #include "ui/FormatDialog.h"
@@ -70,6 +71,12 @@ void ResultsList::chooseFormat(const VideoItem& item)
     auto* dialog =
         new FormatDialog(m_model, item, m_currentPreset ? m_currentPreset() : Preset(), window());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &FormatDialog::chooseBrowserRequested, this,
+            &ResultsList::chooseBrowserRequested);
+    connect(dialog, &FormatDialog::openFolderRequested, this, [this] {
+        if (m_actions)
+            m_actions->openFolder(m_model.prefs().value(PrefKey::folder));
+    });
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
         if (const std::optional<FormatChoice> choice = dialog->choice())
             m_model.queue().enqueue({dialog->video()}, dialog->preset(), choice);

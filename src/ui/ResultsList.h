@@ -44,6 +44,9 @@ public:
 
     ResultDelegate* resultDelegate() const { return m_delegate; }
 
+    // Asks which formats the video has and queues it in those picked.
+    void chooseFormat(const VideoItem& item);
+
     // Rows on either side of the visible ones whose thumbnails are loaded ahead.
     static constexpr int prefetchRows = 4;
 
@@ -56,10 +59,12 @@ protected:
     void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
                      const QList<int>& roles = {}) override;
 
+signals:
+    // "Choose Browser…" in a failed "Choose Format…": the sign-in settings are wanted.
+    void chooseBrowserRequested();
+
 private:
     void download(const VideoItem& item);
-    // Asks which formats the video has and queues it in those picked.
-    void chooseFormat(const VideoItem& item);
     // Asks for a stretch of the video and queues it.
     void downloadClip(const VideoItem& item);
     void copyLink(const VideoItem& item);

@@ -36,8 +36,7 @@ QLabel* centredLabel(const QString& text, QWidget* parent)
 
 ResultsPane::ResultsPane(AppModel& model, ThumbnailCache& thumbnails, DesktopActions& actions,
                          std::function<Preset()> currentPreset, QWidget* parent)
-    : QWidget(parent), m_model(model), m_currentPreset(std::move(currentPreset)),
-      m_actions(actions)
+    : QWidget(parent), m_model(model), m_currentPreset(std::move(currentPreset)), m_actions(actions)
 {
     setObjectName(QStringLiteral("resultsPane"));
     setMinimumHeight(200);
@@ -131,6 +130,12 @@ QWidget* ResultsPane::buildResults(ThumbnailCache& thumbnails, DesktopActions& a
     m_selectNew->setAutoDefault(false);
     m_selectNew->setToolTip(tr("Tick only the videos not downloaded before"));
     bar->addWidget(m_selectNew, 0, Qt::AlignVCenter);
+    m_chooseFormat = new QPushButton(tr("Choose Format\u2026"), m_results);
+    m_chooseFormat->setObjectName(QStringLiteral("chooseFormat"));
+    m_chooseFormat->setAutoDefault(false);
+    m_chooseFormat->setToolTip(tr("Pick the video and audio formats of this video"));
+    m_chooseFormat->setAccessibleDescription(m_chooseFormat->toolTip());
+    bar->addWidget(m_chooseFormat, 0, Qt::AlignVCenter);
     m_download = new QPushButton(tr("Download"), m_results);
     m_download->setObjectName(QStringLiteral("download"));
     m_download->setAutoDefault(false);
@@ -153,10 +158,16 @@ QWidget* ResultsPane::buildResults(ThumbnailCache& thumbnails, DesktopActions& a
 
     m_list = new ResultsList(m_model, thumbnails, m_currentPreset, m_results);
     m_list->setDesktopActions(&actions);
+    connect(m_list, &ResultsList::chooseBrowserRequested, this,
+            &ResultsPane::chooseBrowserRequested);
     column->addWidget(m_list, 1);
 
     connect(m_selectAll, &QPushButton::clicked, this, &ResultsPane::toggleAll);
     connect(m_selectNew, &QPushButton::clicked, &m_model.lookup(), &Lookup::selectNew);
+    connect(m_chooseFormat, &QPushButton::clicked, this, [this] {
+        if (m_model.lookup().results().size() == 1)
+            m_list->chooseFormat(m_model.lookup().results().first());
+    });
     connect(m_download, &QPushButton::clicked, this,
             [this] { m_model.enqueueSelected(m_currentPreset()); });
     // Ctrl+Return presses Download, from anywhere in the window. A shortcut
@@ -273,7 +284,7 @@ void ResultsPane::refresh()
     // The plain sentence shows; yt-dlp's own message is the tooltip. A
     // lookup has no queue to resume: YouTube's limit offers to look again.
     const Failure failure = Failure::of(error.value_or(QString()));
-    m_action = !error                                        ? Failure::Action::none
+    m_action = !error                                         ? Failure::Action::none
                : failure.action == Failure::Action::resumeNow ? Failure::Action::retry
                                                               : failure.action;
     for (QLabel* label : {m_emptyError, m_error})
@@ -307,6 +318,8 @@ void ResultsPane::refresh()
     m_selectAll->setVisible(results > 1);
     m_selectAll->setText(selected == results ? tr("Select None") : tr("Select All"));
     m_selectNew->setVisible(m_anyDownloaded);
+    // One video found: its formats can be picked from here.
+    m_chooseFormat->setVisible(results == 1 && !lookup.isListing());
     m_download->setText(selected > 1 ? tr("Download %1").arg(selected) : tr("Download"));
     m_download->setEnabled(selected > 0);
     m_downloadShortcut->setEnabled(selected > 0);

@@ -42,6 +42,8 @@ public:
     QPushButton* selectAllButton() const { return m_selectAll; }
     QPushButton* selectNewButton() const { return m_selectNew; }
     QPushButton* downloadButton() const { return m_download; }
+    // "Choose Format…" of a lookup that found one video.
+    QPushButton* chooseFormatButton() const { return m_chooseFormat; }
     ResultsList* list() const { return m_list; }
 
 signals:
@@ -89,6 +91,7 @@ private:
     // or the history changes, not at every tick.
     bool m_anyDownloaded = false;
     QPushButton* m_download = nullptr;
+    QPushButton* m_chooseFormat = nullptr;
     QShortcut* m_downloadShortcut = nullptr;
     QLabel* m_error = nullptr;
     QPushButton* m_errorAction = nullptr;

@@ -159,12 +159,18 @@ void TestEndToEndRealPeer::chooseFormatByKeyboard()
         QTRY_COMPARE(processesLeft(QCoreApplication::applicationPid()), QStringList());
         QVERIFY(model.queue().downloads().isEmpty());
 
-        // A failed answer says so; Try Again, once the manifest is back, asks again.
+        // Now from the single video's own button. A failed answer says so,
+        // with no remedy but Try Again, which asks again once the manifest is back.
         server.serveStatus(u"/manifest.mpd"_s, 404);
-        dialog = choose();
+        QPushButton* button = window.resultsPane()->chooseFormatButton();
+        QVERIFY(button->isVisible());
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Space);
+        dialog = window.findChild<FormatDialog*>();
         auto* failure = dialog->findChild<QLabel*>(u"formatFailure"_s);
         QTRY_VERIFY_WITH_TIMEOUT(failure->isVisible(), 60000);
         QVERIFY2(failure->text().contains(u"404"_s), qPrintable(failure->text()));
+        QVERIFY(dialog->findChild<QPushButton*>(u"formatFailureAction"_s)->isHidden());
         server.serveFile(u"/manifest.mpd"_s, www + u"/manifest.mpd"_s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // Try Again
         QVERIFY(dialog->isAsking());
@@ -198,6 +204,13 @@ void TestEndToEndRealPeer::chooseFormatByKeyboard()
                         u"-of"_s, u"csv=p=0"_s, job->file().value_or(QString())});
         QCOMPARE(QString::fromUtf8(probe.out).split(u'\n', Qt::SkipEmptyParts),
                  QStringList({u"180"_s, audio == u"German"_s ? u"48000"_s : u"24000"_s}));
+        // The picked track keeps its language in the file (with the embedded
+        // metadata, on by default).
+        const ProcessResult language = runProcess(
+            u"/usr/bin/ffprobe"_s, {u"-v"_s, u"error"_s, u"-select_streams"_s, u"a"_s,
+                                    u"-show_entries"_s, u"stream_tags=language"_s, u"-of"_s,
+                                    u"csv=p=0"_s, job->file().value_or(QString())});
+        QCOMPARE(language.out.trimmed(), audio == u"German"_s ? "deu"_ba : "eng"_ba);
         chosen = job->formatChoice();
         model.shutDown();
     }

@@ -1,12 +1,15 @@
 // The main window through its real widgets, offscreen: looking up, stopping,
-// the results pane's rows and ticks, downloading from it, and drops.
+// the results pane's rows and ticks, downloading from it, drops, clips, and
+// "Choose Format…" of a single video.
 #include "UiFixture.h"
 #include "ui/ClipDialog.h"
+#include "ui/FormatDialog.h"
 
 #include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
 
@@ -37,6 +40,7 @@ private slots:
     void ticksFollowTheUser();
     void dropOfALink();
     void clipWithinAKnownLength();
+    void chooseFormatOfOneVideo();
 };
 
 void TestMainWindow::lookUpAndStop()
@@ -298,6 +302,92 @@ void TestMainWindow::clipWithinAKnownLength()
     QCOMPARE(dialog.clip(), std::optional(ClipRange{0, 90.4}));
     QTest::keyClick(end, Qt::Key_Return);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
+}
+
+void TestMainWindow::chooseFormatOfOneVideo()
+{
+    Ui ui;
+    QVERIFY(ui.showActive());
+    ui.model.lookup().setInput(u"https://example.org/one"_s);
+    ui.model.lookup().fetch();
+    QVERIFY(ui.answer(QString(), {u"one"_s}));
+    QPushButton* choose = ui.window.resultsPane()->chooseFormatButton();
+    QVERIFY(choose->isVisible());
+    QSignalSpy browser(&ui.window, &MainWindow::chooseBrowserRequested);
+    const auto open = [&] {
+        choose->setFocus();
+        QTest::keyClick(choose, Qt::Key_Space);
+        return QPointer<FormatDialog>(ui.window.findChild<FormatDialog*>());
+    };
+
+    // A failure reads as a download's row would put it, with the row's remedy
+    // (taken with Return) beside Try Again; YouTube's limit has Try Again alone.
+    const QList<std::pair<QByteArray, QString>> failures{
+        {"ERROR: [youtube] one: Sign in to confirm you\u2019re not a bot."_ba,
+         u"Choose Browser\u2026"_s},
+        {"ERROR: [youtube] one: No supported JavaScript runtime could be found"_ba,
+         u"Update Now"_s},
+        {"ERROR: [youtube] one: HTTP Error 429: Too Many Requests"_ba, QString()}};
+    for (const auto& [error, remedy] : failures) {
+        QPointer<FormatDialog> dialog = open();
+        QVERIFY(dialog && dialog->isAsking());
+        QVERIFY(ui.runner->last()->spec.arguments.contains(u"-J"_s));
+        ui.runner->last()->stderrTail = error;
+        ui.runner->last()->end(1);
+        auto* text = dialog->findChild<QLabel*>(u"formatFailure"_s);
+        auto* action = dialog->findChild<QPushButton*>(u"formatFailureAction"_s);
+        QTRY_VERIFY(text->isVisible());
+        const Failure failure = Failure::of(QString::fromUtf8(error).mid(7));
+        QCOMPARE(text->text(), failure.shown);
+        QVERIFY(text->toolTip().contains(u"[youtube] one"_s)); // yt-dlp's own words
+        QCOMPARE(action->isVisible(), !remedy.isEmpty());
+        if (!remedy.isEmpty()) {
+            QCOMPARE(action->text(), remedy);
+            QCOMPARE(dialog->focusWidget(), action);
+            QTest::keyClick(action, Qt::Key_Return);
+        }
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        QTRY_VERIFY(!dialog);
+    }
+    QCOMPARE(browser.size(), 1);
+    QTRY_COMPARE(ui.installer.ytdlpRuns, 1);
+
+    // A format with its own sound keeps it: the tracks are shown but not
+    // taken with it, and come back with a picture-only format.
+    QPointer<FormatDialog> dialog = open();
+    QJsonArray formats;
+    for (const auto& [id, vcodec, acodec, height] :
+         {std::tuple{"18", "avc1.42001E", "mp4a.40.2", 360},
+          {"140", "none", "mp4a.40.2", 0},
+          {"141", "none", "opus", 0},
+          {"137", "avc1.640028", "none", 1080}})
+        formats.append(QJsonObject{{u"format_id"_s, QLatin1String(id)},
+                                   {u"vcodec"_s, QLatin1String(vcodec)},
+                                   {u"acodec"_s, QLatin1String(acodec)},
+                                   {u"height"_s, height}});
+    ui.runner->last()->print(QJsonDocument(QJsonObject{{u"formats"_s, formats}}).toJson());
+    ui.runner->last()->end(0);
+    QTRY_VERIFY(!dialog->isAsking());
+    auto* videos = dialog->findChild<QListWidget*>(u"videoFormats"_s);
+    auto* audios = dialog->findChild<QListWidget*>(u"audioFormats"_s);
+    videos->setCurrentRow(0);
+    QTest::keyClick(audios, Qt::Key_Down); // the second track, "140"
+    QCOMPARE(dialog->choice()->formatIds, u"137+140"_s);
+    videos->setFocus();
+    QTest::keyClick(videos, Qt::Key_Down);
+    QCOMPARE(audios->count(), 3);
+    QCOMPARE(audios->currentItem()->text(), u"Its own sound"_s);
+    QVERIFY(!(audios->item(1)->flags() & Qt::ItemIsEnabled));
+    QCOMPARE(dialog->choice()->formatIds, u"18"_s);
+    QTest::keyClick(videos, Qt::Key_Up);
+    QCOMPARE(dialog->choice()->formatIds, u"137+140"_s);
+    QTest::keyClick(videos, Qt::Key_Down);
+    QTest::keyClick(videos, Qt::Key_Return);
+    QTRY_VERIFY(!dialog);
+    QCOMPARE(ui.model.queue().downloads().size(), 1);
+    const FormatChoice chosen = ui.model.queue().downloads().first()->formatChoice().value();
+    QCOMPARE(chosen.formatIds, u"18"_s);
+    QCOMPARE(chosen.words, u"360p H.264 with sound"_s);
 }
 
 QTEST_MAIN(TestMainWindow)

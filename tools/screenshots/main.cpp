@@ -1,13 +1,14 @@
-// Pictures of the main window in its usual states, of "Download a Clip…",
-// and of the settings window at its "YouTube account" section, for review:
-// the windows over a model whose yt-dlp is an in-process stand-in, in a
-// sandbox.
+// Pictures of the main window in its usual states, of "Choose Format…" in
+// each of its own, of "Download a Clip…", and of the settings window at its
+// "YouTube account" section and with its lists open, for review: the windows
+// over a model whose yt-dlp is an in-process stand-in, in a sandbox.
 //   reelcatch-screenshots FOLDER [light|dark] [LANGUAGE]   (e.g. "de")
 #include "HttpServer.h"
 #include "UiFixture.h"
 #include "ui/Appearance.h"
 #include "ui/ClipDialog.h"
 #include "ui/DownloadsPane.h"
+#include "ui/FormatDialog.h"
 #include "ui/SettingsWindow.h"
 #include "ui/Translations.h"
 
@@ -15,8 +16,11 @@
 #include <QBuffer>
 #include <QDir>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
 #include <QPainter>
 #include <QPalette>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QStyle>
 
@@ -111,6 +115,125 @@ bool fill(Ui& ui, const HttpServer& server, const std::function<bool()>& results
     ui.model.lookup().fetch();
     ui.runner->last()->stderrTail = "ERROR: HTTP Error 404: Not Found\n";
     ui.runner->last()->end(1);
+    return ok;
+}
+
+// What yt-dlp answers "-J" with for one video: worst first, a progressive
+// format, pictures without sound, and five sound tracks.
+QByteArray formatsAnswer()
+{
+    QJsonArray formats;
+    const auto add = [&](const char* id, const char* vcodec, const char* acodec, int height,
+                         const char* language, const char* note, double kbits) {
+        formats.append(
+            QJsonObject{{u"format_id"_s, QLatin1String(id)},
+                        {u"vcodec"_s, QLatin1String(vcodec)},
+                        {u"acodec"_s, QLatin1String(acodec)},
+                        {u"height"_s, height},
+                        {u"width"_s, height * 16 / 9},
+                        {u"fps"_s, height > 720 ? 60 : 30},
+                        {u"language"_s, QLatin1String(language)},
+                        {u"format_note"_s, QLatin1String(note)},
+                        {u"tbr"_s, kbits},
+                        {u"ext"_s, QString::fromLatin1(acodec).startsWith(u"opus"_s) ||
+                                           QString::fromLatin1(vcodec).startsWith(u"vp"_s)
+                                       ? u"webm"_s
+                                       : u"mp4"_s},
+                        {u"filesize_approx"_s, kbits * 1000 / 8 * 754}});
+    };
+    add("18", "avc1.42001E", "mp4a.40.2", 360, "de", "360p", 500);
+    add("139-0", "none", "mp4a.40.5", 0, "en-desc", "English descriptive", 48);
+    add("140-1", "none", "mp4a.40.2", 0, "en", "English dubbed", 129);
+    add("251-1", "none", "opus", 0, "en", "English dubbed", 135);
+    add("140-0", "none", "mp4a.40.2", 0, "de", "German original (default)", 129);
+    add("251-0", "none", "opus", 0, "de", "German original (default)", 138);
+    add("134", "avc1.4d401e", "none", 360, "", "360p", 380);
+    add("136", "avc1.4d401f", "none", 720, "", "720p", 1400);
+    add("247", "vp09.00.31.08", "none", 720, "", "720p", 1200);
+    add("299", "avc1.64002a", "none", 1080, "", "1080p60", 4300);
+    add("303", "vp09.00.41.08", "none", 1080, "", "1080p60", 3900);
+    return QJsonDocument(QJsonObject{{u"id"_s, u"one"_s}, {u"formats"_s, formats}}).toJson();
+}
+
+// A single video found, and "Choose Format…" over it: asking, failed, and
+// the lists (with a picture-only format, then one with its own sound).
+bool formatStates(const HttpServer& server, const std::function<QString(const QString&)>& name)
+{
+    Ui ui;
+    bool ok = ui.showActive();
+    ui.model.lookup().setInput(u"https://example.org/one"_s);
+    ui.model.lookup().fetch();
+    ui.runner->last()->print(
+        QJsonDocument(clipJson(server, u"one"_s, 90)).toJson(QJsonDocument::Compact) + '\n');
+    ui.runner->last()->end(0);
+    ok &= QTest::qWaitFor([&] { return !ui.model.lookup().isFetching(); }, 20000);
+    ok &= save(ui, name(u"single-video"_s));
+    ui.window.resultsPane()->chooseFormatButton()->click();
+    auto* dialog = ui.window.findChild<FormatDialog*>();
+    if (!dialog)
+        return false;
+    const auto shot = [&](const QString& state) {
+        QTest::qWait(200);
+        return dialog->grab().save(name(state));
+    };
+    ok &= shot(u"format-asking"_s);
+    ui.runner->last()->stderrTail = "ERROR: [youtube] one: Sign in to confirm you\u2019re not a "
+                                    "bot. Use --cookies-from-browser\n";
+    ui.runner->last()->end(1);
+    ok &= shot(u"format-failed"_s);
+    for (QPushButton* button : dialog->findChildren<QPushButton*>())
+        if (button->text() == FormatDialog::tr("Try Again"))
+            button->click();
+    ui.runner->last()->print(formatsAnswer());
+    ui.runner->last()->end(0);
+    ok &= QTest::qWaitFor([&] { return !dialog->isAsking(); }, 20000);
+    ok &= shot(u"format-lists"_s);
+    auto* videos = dialog->findChild<QListWidget*>(u"videoFormats"_s);
+    videos->setCurrentRow(videos->count() - 2); // the progressive one
+    ok &= shot(u"format-own-sound"_s);
+    dialog->reject();
+    return ok;
+}
+
+// The window and a popup of it in one picture, where they stand.
+QPixmap withPopup(QWidget& window, QWidget& popup)
+{
+    const QRect area = window.frameGeometry().united(popup.geometry());
+    const qreal ratio = window.devicePixelRatioF();
+    QPixmap out(area.size() * ratio);
+    out.setDevicePixelRatio(ratio);
+    out.fill(window.palette().color(QPalette::Window).darker(140));
+    QPainter painter(&out);
+    painter.drawPixmap(window.geometry().topLeft() - area.topLeft(), window.grab());
+    painter.drawPixmap(popup.geometry().topLeft() - area.topLeft(), popup.grab());
+    painter.end();
+    return out;
+}
+
+// The settings window with the subtitle languages' list open, and with
+// SponsorBlock's categories shown.
+bool settingsLists(const std::function<QString(const QString&)>& name)
+{
+    Ui ui;
+    ui.prefs.setValue(PrefKey::subs, true);
+    ui.prefs.setValue(PrefKey::subLangs, u"de.*,fr.*"_s);
+    ui.prefs.setValue(PrefKey::sponsorMode, u"remove"_s);
+    SettingsWindow settings(ui.model, ui.chooser);
+    settings.show();
+    bool ok = QTest::qWaitForWindowExposed(&settings);
+    auto* langs = settings.findChild<QPushButton*>(u"subLangsButton"_s);
+    settings.findChild<QScrollArea*>()->ensureWidgetVisible(langs);
+    QTest::qWait(100);
+    QMenu* popup = langs->menu();
+    popup->popup(langs->mapToGlobal(QPoint(0, langs->height())));
+    ok &= QTest::qWaitForWindowExposed(popup);
+    QTest::qWait(100);
+    ok &= withPopup(settings, *popup).save(name(u"settings-subtitle-languages"_s));
+    popup->close();
+    auto* cats = settings.findChild<QWidget*>(u"sponsorCatsRow"_s);
+    settings.findChild<QScrollArea*>()->ensureWidgetVisible(cats);
+    QTest::qWait(100);
+    ok &= cats->isVisible() && settings.grab().save(name(u"settings-sponsorblock"_s));
     return ok;
 }
 
@@ -211,6 +334,8 @@ int main(int argc, char** argv)
         QTest::qWait(100); // pending layouts and repaints
         ok &= settings.grab().save(name(u"settings-account"_s));
     }
+    ok &= formatStates(server, name);
+    ok &= settingsLists(name);
     if (theme == u"dark"_s) {
         // Built light, then switched: whatever keeps colours must follow.
         Appearance::applyPalette(Appearance::lightPalette());
