@@ -7,7 +7,7 @@ $SUDO apt-get update
 $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
     build-essential cmake ninja-build pkg-config git ca-certificates \
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-qpa-plugins libqt6svg6-dev \
-    qt6-tools-dev qt6-l10n-tools \
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
     libarchive-dev libcanberra-dev \
     yt-dlp ffmpeg python3 gpgv gnupg \
     xvfb xauth dbus-daemon \
