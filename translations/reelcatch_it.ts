@@ -127,10 +127,6 @@
         <translation>Licenza</translation>
     </message>
     <message>
-        <source>Proprietary: all rights reserved by the Reelcatch developers. yt-dlp, deno and ffmpeg are not part of Reelcatch and come under their own licences.</source>
-        <translation>Software proprietario: tutti i diritti riservati agli sviluppatori di Reelcatch. yt-dlp, deno e ffmpeg non fanno parte di Reelcatch e sono soggetti alle proprie licenze.</translation>
-    </message>
-    <message>
         <source>Settings file</source>
         <translation>File delle impostazioni</translation>
     </message>
@@ -145,6 +141,10 @@
     <message>
         <source>Thumbnail cache</source>
         <translation>Cache delle miniature</translation>
+    </message>
+    <message>
+        <source>GNU General Public License, version 3 or any later version (GPL-3.0-or-later). Reelcatch comes with no warranty. yt-dlp, deno and ffmpeg are not part of Reelcatch and come under their own licences.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -172,10 +172,6 @@
 <context>
     <name>reelcatch::BatchNotifier</name>
     <message>
-        <source>%1 finished, %2 failed</source>
-        <translation>%1 completati, %2 non riusciti</translation>
-    </message>
-    <message>
         <source>Open Reelcatch</source>
         <translation>Apri Reelcatch</translation>
     </message>
@@ -200,6 +196,81 @@
             <numerusform>%n download non riuscito</numerusform>
             <numerusform>%n download non riusciti</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins &quot;3 downloads finished&quot; and &quot;1 failed&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::ClipDialog</name>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished">Scarica</translation>
+    </message>
+    <message>
+        <source>Download a Clip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The video is %1 long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The video’s length is unknown: any end after the start is taken.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>h:mm:ss, m:ss or seconds; a pasted link’s time (t=) is taken too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>h:mm:ss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;End:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the start as h:mm:ss, m:ss or seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the end as h:mm:ss, m:ss or seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The end must be within the video, which is %1 long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clip will be %1 long.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -263,6 +334,29 @@
     <message>
         <source>Cancelled</source>
         <translation>Annullato</translation>
+    </message>
+    <message>
+        <source>Cutting a clip needs ffmpeg, which isn&apos;t ready.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking the clip’s length…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The clip is %1 long instead of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (its length couldn’t be checked)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -329,6 +423,10 @@
         <source>Paused: YouTube is limiting requests. Resuming at %1…</source>
         <translation>In pausa: YouTube sta limitando le richieste. Ripresa alle %1…</translation>
     </message>
+    <message>
+        <source>%1 · Clip %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>reelcatch::DownloadsPane</name>
@@ -394,6 +492,13 @@
     </message>
 </context>
 <context>
+    <name>reelcatch::FolderChooser</name>
+    <message>
+        <source>Use Folder</source>
+        <translation>Usa cartella</translation>
+    </message>
+</context>
+<context>
     <name>reelcatch::FormatDialog</name>
     <message>
         <source>about %1</source>
@@ -442,6 +547,14 @@
     <message>
         <source>%1 + %2</source>
         <translation>%1 + %2</translation>
+    </message>
+    <message>
+        <source>Its own sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This video format has its own sound.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -492,13 +605,6 @@
     <message>
         <source>yt-dlp listed no formats for this video.</source>
         <translation>yt-dlp non ha elencato alcun formato per questo video.</translation>
-    </message>
-</context>
-<context>
-    <name>reelcatch::FolderChooser</name>
-    <message>
-        <source>Use Folder</source>
-        <translation>Usa cartella</translation>
     </message>
 </context>
 <context>
@@ -772,20 +878,20 @@
         <translation>Video</translation>
     </message>
     <message>
-        <source> of </source>
-        <translation> di </translation>
-    </message>
-    <message>
-        <source> left</source>
-        <translation> rimanenti</translation>
-    </message>
-    <message>
         <source>Converting audio…</source>
         <translation>Conversione audio…</translation>
     </message>
     <message>
         <source>Finishing up…</source>
         <translation>Completamento…</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -828,6 +934,10 @@
     <message>
         <source>Untick</source>
         <translation>Togli spunta</translation>
+    </message>
+    <message>
+        <source>Download a Clip…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -917,6 +1027,14 @@ Puoi anche trascinare un link su questa finestra o scrivere delle parole per cer
         <source>Download the ticked videos (%1)</source>
         <translation>Scarica i video spuntati (%1)</translation>
     </message>
+    <message>
+        <source>Choose Format…</source>
+        <translation type="unfinished">Scegli formato…</translation>
+    </message>
+    <message>
+        <source>Pick the video and audio formats of this video</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>reelcatch::SettingsWindow</name>
@@ -949,10 +1067,6 @@ Puoi anche trascinare un link su questa finestra o scrivere delle parole per cer
         <translation> s</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>Disattivato</translation>
-    </message>
-    <message>
         <source>Pause between downloads, in seconds</source>
         <translation>Pausa tra i download, in secondi</translation>
     </message>
@@ -983,10 +1097,6 @@ Puoi anche trascinare un link su questa finestra o scrivere delle parole per cer
     <message>
         <source>Include automatic captions</source>
         <translation>Includi i sottotitoli automatici</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Nessuno</translation>
     </message>
     <message>
         <source>Audio language</source>
@@ -1115,6 +1225,26 @@ Puoi anche trascinare un link su questa finestra o scrivere delle parole per cer
     <message>
         <source>Parallel downloads</source>
         <translation>Download simultanei</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>no pause between downloads</comment>
+        <translation type="unfinished">Disattivato</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>SponsorBlock</comment>
+        <translation type="unfinished">Disattivato</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no subtitle languages</comment>
+        <translation type="unfinished">Nessuno</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no cookies</comment>
+        <translation type="unfinished">Nessuno</translation>
     </message>
 </context>
 <context>

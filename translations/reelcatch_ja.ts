@@ -127,10 +127,6 @@
         <translation>ライセンス</translation>
     </message>
     <message>
-        <source>Proprietary: all rights reserved by the Reelcatch developers. yt-dlp, deno and ffmpeg are not part of Reelcatch and come under their own licences.</source>
-        <translation>プロプライエタリ: すべての権利は Reelcatch の開発者に帰属します。yt-dlp、deno、ffmpeg は Reelcatch の一部ではなく、それぞれ独自のライセンスに従います。</translation>
-    </message>
-    <message>
         <source>Settings file</source>
         <translation>設定ファイル</translation>
     </message>
@@ -145,6 +141,10 @@
     <message>
         <source>Thumbnail cache</source>
         <translation>サムネイルのキャッシュ</translation>
+    </message>
+    <message>
+        <source>GNU General Public License, version 3 or any later version (GPL-3.0-or-later). Reelcatch comes with no warranty. yt-dlp, deno and ffmpeg are not part of Reelcatch and come under their own licences.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -171,10 +171,6 @@
 <context>
     <name>reelcatch::BatchNotifier</name>
     <message>
-        <source>%1 finished, %2 failed</source>
-        <translation>%1 件完了、%2 件失敗</translation>
-    </message>
-    <message>
         <source>Open Reelcatch</source>
         <translation>Reelcatch を開く</translation>
     </message>
@@ -197,6 +193,80 @@
         <translation>
             <numerusform>%n 件のダウンロードが失敗しました</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins &quot;3 downloads finished&quot; and &quot;1 failed&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::ClipDialog</name>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished">ダウンロード</translation>
+    </message>
+    <message>
+        <source>Download a Clip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The video is %1 long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The video’s length is unknown: any end after the start is taken.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>h:mm:ss, m:ss or seconds; a pasted link’s time (t=) is taken too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>h:mm:ss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;End:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the start as h:mm:ss, m:ss or seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the end as h:mm:ss, m:ss or seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The end must be within the video, which is %1 long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clip will be %1 long.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -259,6 +329,28 @@
     <message>
         <source>Cancelled</source>
         <translation>キャンセル済み</translation>
+    </message>
+    <message>
+        <source>Cutting a clip needs ffmpeg, which isn&apos;t ready.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking the clip’s length…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The clip is %1 long instead of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (its length couldn’t be checked)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -324,6 +416,10 @@
         <source>Paused: YouTube is limiting requests. Resuming at %1…</source>
         <translation>一時停止中: YouTube がリクエストを制限しています。%1 に再開します…</translation>
     </message>
+    <message>
+        <source>%1 · Clip %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>reelcatch::DownloadsPane</name>
@@ -387,6 +483,13 @@
     </message>
 </context>
 <context>
+    <name>reelcatch::FolderChooser</name>
+    <message>
+        <source>Use Folder</source>
+        <translation>このフォルダーを使用</translation>
+    </message>
+</context>
+<context>
     <name>reelcatch::FormatDialog</name>
     <message>
         <source>about %1</source>
@@ -435,6 +538,14 @@
     <message>
         <source>%1 + %2</source>
         <translation>%1 + %2</translation>
+    </message>
+    <message>
+        <source>Its own sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This video format has its own sound.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -485,13 +596,6 @@
     <message>
         <source>yt-dlp listed no formats for this video.</source>
         <translation>yt-dlp はこの動画の形式を 1 つも返しませんでした。</translation>
-    </message>
-</context>
-<context>
-    <name>reelcatch::FolderChooser</name>
-    <message>
-        <source>Use Folder</source>
-        <translation>このフォルダーを使用</translation>
     </message>
 </context>
 <context>
@@ -764,20 +868,20 @@
         <translation>映像</translation>
     </message>
     <message>
-        <source> of </source>
-        <translation> / </translation>
-    </message>
-    <message>
-        <source> left</source>
-        <translation> 後に完了</translation>
-    </message>
-    <message>
         <source>Converting audio…</source>
         <translation>音声を変換中…</translation>
     </message>
     <message>
         <source>Finishing up…</source>
         <translation>仕上げ中…</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -820,6 +924,10 @@
     <message>
         <source>Untick</source>
         <translation>チェックを外す</translation>
+    </message>
+    <message>
+        <source>Download a Clip…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -905,6 +1013,14 @@ You can also drag a link onto this window, or type words to search YouTube.</sou
         <source>Download the ticked videos (%1)</source>
         <translation>チェックした動画をダウンロード (%1)</translation>
     </message>
+    <message>
+        <source>Choose Format…</source>
+        <translation type="unfinished">形式を選択…</translation>
+    </message>
+    <message>
+        <source>Pick the video and audio formats of this video</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>reelcatch::SettingsWindow</name>
@@ -937,10 +1053,6 @@ You can also drag a link onto this window, or type words to search YouTube.</sou
         <translation> 秒</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>オフ</translation>
-    </message>
-    <message>
         <source>Pause between downloads, in seconds</source>
         <translation>ダウンロード間の待ち時間 (秒)</translation>
     </message>
@@ -971,10 +1083,6 @@ You can also drag a link onto this window, or type words to search YouTube.</sou
     <message>
         <source>Include automatic captions</source>
         <translation>自動生成の字幕も含める</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>なし</translation>
     </message>
     <message>
         <source>Audio language</source>
@@ -1103,6 +1211,26 @@ You can also drag a link onto this window, or type words to search YouTube.</sou
     <message>
         <source>Parallel downloads</source>
         <translation>同時ダウンロード数</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>no pause between downloads</comment>
+        <translation type="unfinished">オフ</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>SponsorBlock</comment>
+        <translation type="unfinished">オフ</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no subtitle languages</comment>
+        <translation type="unfinished">なし</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no cookies</comment>
+        <translation type="unfinished">なし</translation>
     </message>
 </context>
 <context>

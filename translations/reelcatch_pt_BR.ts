@@ -127,10 +127,6 @@
         <translation>Licença</translation>
     </message>
     <message>
-        <source>Proprietary: all rights reserved by the Reelcatch developers. yt-dlp, deno and ffmpeg are not part of Reelcatch and come under their own licences.</source>
-        <translation>Software proprietário: todos os direitos reservados aos desenvolvedores do Reelcatch. yt-dlp, deno e ffmpeg não fazem parte do Reelcatch e estão sob suas próprias licenças.</translation>
-    </message>
-    <message>
         <source>Settings file</source>
         <translation>Arquivo de configurações</translation>
     </message>
@@ -145,6 +141,10 @@
     <message>
         <source>Thumbnail cache</source>
         <translation>Cache de miniaturas</translation>
+    </message>
+    <message>
+        <source>GNU General Public License, version 3 or any later version (GPL-3.0-or-later). Reelcatch comes with no warranty. yt-dlp, deno and ffmpeg are not part of Reelcatch and come under their own licences.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -172,10 +172,6 @@
 <context>
     <name>reelcatch::BatchNotifier</name>
     <message>
-        <source>%1 finished, %2 failed</source>
-        <translation>%1 concluídos, %2 com falha</translation>
-    </message>
-    <message>
         <source>Open Reelcatch</source>
         <translation>Abrir o Reelcatch</translation>
     </message>
@@ -200,6 +196,81 @@
             <numerusform>%n download falhou</numerusform>
             <numerusform>%n downloads falharam</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins &quot;3 downloads finished&quot; and &quot;1 failed&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::ClipDialog</name>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished">Baixar</translation>
+    </message>
+    <message>
+        <source>Download a Clip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The video is %1 long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The video’s length is unknown: any end after the start is taken.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>h:mm:ss, m:ss or seconds; a pasted link’s time (t=) is taken too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>h:mm:ss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;End:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the start as h:mm:ss, m:ss or seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the end as h:mm:ss, m:ss or seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The end must be within the video, which is %1 long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clip will be %1 long.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -263,6 +334,29 @@
     <message>
         <source>Cancelled</source>
         <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>Cutting a clip needs ffmpeg, which isn&apos;t ready.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking the clip’s length…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The clip is %1 long instead of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (its length couldn’t be checked)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -329,6 +423,10 @@
         <source>Paused: YouTube is limiting requests. Resuming at %1…</source>
         <translation>Pausado: o YouTube está limitando as solicitações. Retomando às %1…</translation>
     </message>
+    <message>
+        <source>%1 · Clip %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>reelcatch::DownloadsPane</name>
@@ -394,6 +492,13 @@
     </message>
 </context>
 <context>
+    <name>reelcatch::FolderChooser</name>
+    <message>
+        <source>Use Folder</source>
+        <translation>Usar pasta</translation>
+    </message>
+</context>
+<context>
     <name>reelcatch::FormatDialog</name>
     <message>
         <source>about %1</source>
@@ -442,6 +547,14 @@
     <message>
         <source>%1 + %2</source>
         <translation>%1 + %2</translation>
+    </message>
+    <message>
+        <source>Its own sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This video format has its own sound.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -492,13 +605,6 @@
     <message>
         <source>yt-dlp listed no formats for this video.</source>
         <translation>O yt-dlp não listou nenhum formato para este vídeo.</translation>
-    </message>
-</context>
-<context>
-    <name>reelcatch::FolderChooser</name>
-    <message>
-        <source>Use Folder</source>
-        <translation>Usar pasta</translation>
     </message>
 </context>
 <context>
@@ -772,20 +878,20 @@
         <translation>Vídeo</translation>
     </message>
     <message>
-        <source> of </source>
-        <translation> de </translation>
-    </message>
-    <message>
-        <source> left</source>
-        <translation> restantes</translation>
-    </message>
-    <message>
         <source>Converting audio…</source>
         <translation>Convertendo áudio…</translation>
     </message>
     <message>
         <source>Finishing up…</source>
         <translation>Finalizando…</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -828,6 +934,10 @@
     <message>
         <source>Untick</source>
         <translation>Desmarcar</translation>
+    </message>
+    <message>
+        <source>Download a Clip…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -917,6 +1027,14 @@ Você também pode arrastar um link para esta janela ou digitar palavras para pe
         <source>Download the ticked videos (%1)</source>
         <translation>Baixar os vídeos marcados (%1)</translation>
     </message>
+    <message>
+        <source>Choose Format…</source>
+        <translation type="unfinished">Escolher formato…</translation>
+    </message>
+    <message>
+        <source>Pick the video and audio formats of this video</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>reelcatch::SettingsWindow</name>
@@ -949,10 +1067,6 @@ Você também pode arrastar um link para esta janela ou digitar palavras para pe
         <translation> s</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>Desativado</translation>
-    </message>
-    <message>
         <source>Pause between downloads, in seconds</source>
         <translation>Pausa entre downloads, em segundos</translation>
     </message>
@@ -983,10 +1097,6 @@ Você também pode arrastar um link para esta janela ou digitar palavras para pe
     <message>
         <source>Include automatic captions</source>
         <translation>Incluir legendas automáticas</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Nenhum</translation>
     </message>
     <message>
         <source>Audio language</source>
@@ -1115,6 +1225,26 @@ Você também pode arrastar um link para esta janela ou digitar palavras para pe
     <message>
         <source>Parallel downloads</source>
         <translation>Downloads simultâneos</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>no pause between downloads</comment>
+        <translation type="unfinished">Desativado</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>SponsorBlock</comment>
+        <translation type="unfinished">Desativado</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no subtitle languages</comment>
+        <translation type="unfinished">Nenhum</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no cookies</comment>
+        <translation type="unfinished">Nenhum</translation>
     </message>
 </context>
 <context>

@@ -127,10 +127,6 @@
         <translation>Lisans</translation>
     </message>
     <message>
-        <source>Proprietary: all rights reserved by the Reelcatch developers. yt-dlp, deno and ffmpeg are not part of Reelcatch and come under their own licences.</source>
-        <translation>Tescilli yazılım: tüm hakları Reelcatch geliştiricilerine aittir. yt-dlp, deno ve ffmpeg Reelcatch&apos;in parçası değildir ve kendi lisanslarına tabidir.</translation>
-    </message>
-    <message>
         <source>Settings file</source>
         <translation>Ayarlar dosyası</translation>
     </message>
@@ -145,6 +141,10 @@
     <message>
         <source>Thumbnail cache</source>
         <translation>Küçük resim önbelleği</translation>
+    </message>
+    <message>
+        <source>GNU General Public License, version 3 or any later version (GPL-3.0-or-later). Reelcatch comes with no warranty. yt-dlp, deno and ffmpeg are not part of Reelcatch and come under their own licences.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -171,10 +171,6 @@
 <context>
     <name>reelcatch::BatchNotifier</name>
     <message>
-        <source>%1 finished, %2 failed</source>
-        <translation>%1 tamamlandı, %2 başarısız</translation>
-    </message>
-    <message>
         <source>Open Reelcatch</source>
         <translation>Reelcatch&apos;i Aç</translation>
     </message>
@@ -197,6 +193,80 @@
         <translation>
             <numerusform>%n indirme başarısız oldu</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins &quot;3 downloads finished&quot; and &quot;1 failed&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::ClipDialog</name>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished">İndir</translation>
+    </message>
+    <message>
+        <source>Download a Clip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The video is %1 long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The video’s length is unknown: any end after the start is taken.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>h:mm:ss, m:ss or seconds; a pasted link’s time (t=) is taken too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>h:mm:ss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;End:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the start as h:mm:ss, m:ss or seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the end as h:mm:ss, m:ss or seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The end must be within the video, which is %1 long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clip will be %1 long.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -259,6 +329,28 @@
     <message>
         <source>Cancelled</source>
         <translation>İptal edildi</translation>
+    </message>
+    <message>
+        <source>Cutting a clip needs ffmpeg, which isn&apos;t ready.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking the clip’s length…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The clip is %1 long instead of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (its length couldn’t be checked)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -324,6 +416,10 @@
         <source>Paused: YouTube is limiting requests. Resuming at %1…</source>
         <translation>Duraklatıldı: YouTube istekleri sınırlıyor. Devam saati: %1…</translation>
     </message>
+    <message>
+        <source>%1 · Clip %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>reelcatch::DownloadsPane</name>
@@ -387,6 +483,13 @@
     </message>
 </context>
 <context>
+    <name>reelcatch::FolderChooser</name>
+    <message>
+        <source>Use Folder</source>
+        <translation>Klasörü Kullan</translation>
+    </message>
+</context>
+<context>
     <name>reelcatch::FormatDialog</name>
     <message>
         <source>about %1</source>
@@ -435,6 +538,14 @@
     <message>
         <source>%1 + %2</source>
         <translation>%1 + %2</translation>
+    </message>
+    <message>
+        <source>Its own sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This video format has its own sound.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -485,13 +596,6 @@
     <message>
         <source>yt-dlp listed no formats for this video.</source>
         <translation>yt-dlp bu video için hiçbir biçim listelemedi.</translation>
-    </message>
-</context>
-<context>
-    <name>reelcatch::FolderChooser</name>
-    <message>
-        <source>Use Folder</source>
-        <translation>Klasörü Kullan</translation>
     </message>
 </context>
 <context>
@@ -764,20 +868,20 @@
         <translation>Video</translation>
     </message>
     <message>
-        <source> of </source>
-        <translation> / </translation>
-    </message>
-    <message>
-        <source> left</source>
-        <translation> kaldı</translation>
-    </message>
-    <message>
         <source>Converting audio…</source>
         <translation>Ses dönüştürülüyor…</translation>
     </message>
     <message>
         <source>Finishing up…</source>
         <translation>Tamamlanıyor…</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -820,6 +924,10 @@
     <message>
         <source>Untick</source>
         <translation>İşareti Kaldır</translation>
+    </message>
+    <message>
+        <source>Download a Clip…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -905,6 +1013,14 @@ Ayrıca bir bağlantıyı bu pencereye sürükleyebilir veya YouTube&apos;da ara
         <source>Download the ticked videos (%1)</source>
         <translation>İşaretli videoları indir (%1)</translation>
     </message>
+    <message>
+        <source>Choose Format…</source>
+        <translation type="unfinished">Biçim Seç…</translation>
+    </message>
+    <message>
+        <source>Pick the video and audio formats of this video</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>reelcatch::SettingsWindow</name>
@@ -937,10 +1053,6 @@ Ayrıca bir bağlantıyı bu pencereye sürükleyebilir veya YouTube&apos;da ara
         <translation> sn</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>Kapalı</translation>
-    </message>
-    <message>
         <source>Pause between downloads, in seconds</source>
         <translation>İndirmeler arasındaki bekleme, saniye cinsinden</translation>
     </message>
@@ -971,10 +1083,6 @@ Ayrıca bir bağlantıyı bu pencereye sürükleyebilir veya YouTube&apos;da ara
     <message>
         <source>Include automatic captions</source>
         <translation>Otomatik altyazıları da ekle</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Hiçbiri</translation>
     </message>
     <message>
         <source>Audio language</source>
@@ -1103,6 +1211,26 @@ Ayrıca bir bağlantıyı bu pencereye sürükleyebilir veya YouTube&apos;da ara
     <message>
         <source>Parallel downloads</source>
         <translation>Eşzamanlı indirmeler</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>no pause between downloads</comment>
+        <translation type="unfinished">Kapalı</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>SponsorBlock</comment>
+        <translation type="unfinished">Kapalı</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no subtitle languages</comment>
+        <translation type="unfinished">Hiçbiri</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no cookies</comment>
+        <translation type="unfinished">Hiçbiri</translation>
     </message>
 </context>
 <context>

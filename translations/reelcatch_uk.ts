@@ -127,10 +127,6 @@
         <translation>Ліцензія</translation>
     </message>
     <message>
-        <source>Proprietary: all rights reserved by the Reelcatch developers. yt-dlp, deno and ffmpeg are not part of Reelcatch and come under their own licences.</source>
-        <translation>Власницька програма: усі права належать розробникам Reelcatch. yt-dlp, deno та ffmpeg не є частиною Reelcatch і поширюються за власними ліцензіями.</translation>
-    </message>
-    <message>
         <source>Settings file</source>
         <translation>Файл налаштувань</translation>
     </message>
@@ -145,6 +141,10 @@
     <message>
         <source>Thumbnail cache</source>
         <translation>Кеш мініатюр</translation>
+    </message>
+    <message>
+        <source>GNU General Public License, version 3 or any later version (GPL-3.0-or-later). Reelcatch comes with no warranty. yt-dlp, deno and ffmpeg are not part of Reelcatch and come under their own licences.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -173,10 +173,6 @@
 <context>
     <name>reelcatch::BatchNotifier</name>
     <message>
-        <source>%1 finished, %2 failed</source>
-        <translation>Готово: %1, з помилкою: %2</translation>
-    </message>
-    <message>
         <source>Open Reelcatch</source>
         <translation>Відкрити Reelcatch</translation>
     </message>
@@ -203,6 +199,82 @@
             <numerusform>Не вдалися %n завантаження</numerusform>
             <numerusform>Не вдалося %n завантажень</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins &quot;3 downloads finished&quot; and &quot;1 failed&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::ClipDialog</name>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished">Завантажити</translation>
+    </message>
+    <message>
+        <source>Download a Clip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The video is %1 long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The video’s length is unknown: any end after the start is taken.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>h:mm:ss, m:ss or seconds; a pasted link’s time (t=) is taken too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>h:mm:ss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;End:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the start as h:mm:ss, m:ss or seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the end as h:mm:ss, m:ss or seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The end must be within the video, which is %1 long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clip will be %1 long.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -267,6 +339,30 @@
     <message>
         <source>Cancelled</source>
         <translation>Скасовано</translation>
+    </message>
+    <message>
+        <source>Cutting a clip needs ffmpeg, which isn&apos;t ready.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking the clip’s length…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The clip is %1 long instead of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (its length couldn’t be checked)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -333,6 +429,10 @@
     <message>
         <source>Paused: YouTube is limiting requests. Resuming at %1…</source>
         <translation>Призупинено: YouTube обмежує запити. Відновлення о %1…</translation>
+    </message>
+    <message>
+        <source>%1 · Clip %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -401,6 +501,13 @@
     </message>
 </context>
 <context>
+    <name>reelcatch::FolderChooser</name>
+    <message>
+        <source>Use Folder</source>
+        <translation>Вибрати теку</translation>
+    </message>
+</context>
+<context>
     <name>reelcatch::FormatDialog</name>
     <message>
         <source>about %1</source>
@@ -449,6 +556,14 @@
     <message>
         <source>%1 + %2</source>
         <translation>%1 + %2</translation>
+    </message>
+    <message>
+        <source>Its own sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This video format has its own sound.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -499,13 +614,6 @@
     <message>
         <source>yt-dlp listed no formats for this video.</source>
         <translation>yt-dlp не знайшов форматів для цього відео.</translation>
-    </message>
-</context>
-<context>
-    <name>reelcatch::FolderChooser</name>
-    <message>
-        <source>Use Folder</source>
-        <translation>Вибрати теку</translation>
     </message>
 </context>
 <context>
@@ -780,20 +888,20 @@
         <translation>Відео</translation>
     </message>
     <message>
-        <source> of </source>
-        <translation> з </translation>
-    </message>
-    <message>
-        <source> left</source>
-        <translation> залишилося</translation>
-    </message>
-    <message>
         <source>Converting audio…</source>
         <translation>Перетворення аудіо…</translation>
     </message>
     <message>
         <source>Finishing up…</source>
         <translation>Завершення…</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -836,6 +944,10 @@
     <message>
         <source>Untick</source>
         <translation>Зняти позначку</translation>
+    </message>
+    <message>
+        <source>Download a Clip…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -929,6 +1041,14 @@ You can also drag a link onto this window, or type words to search YouTube.</sou
         <source>Download the ticked videos (%1)</source>
         <translation>Завантажити позначені відео (%1)</translation>
     </message>
+    <message>
+        <source>Choose Format…</source>
+        <translation type="unfinished">Вибрати формат…</translation>
+    </message>
+    <message>
+        <source>Pick the video and audio formats of this video</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>reelcatch::SettingsWindow</name>
@@ -961,10 +1081,6 @@ You can also drag a link onto this window, or type words to search YouTube.</sou
         <translation> с</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>Вимк.</translation>
-    </message>
-    <message>
         <source>Pause between downloads, in seconds</source>
         <translation>Пауза між завантаженнями, у секундах</translation>
     </message>
@@ -995,10 +1111,6 @@ You can also drag a link onto this window, or type words to search YouTube.</sou
     <message>
         <source>Include automatic captions</source>
         <translation>Додавати автоматичні субтитри</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Немає</translation>
     </message>
     <message>
         <source>Audio language</source>
@@ -1127,6 +1239,26 @@ You can also drag a link onto this window, or type words to search YouTube.</sou
     <message>
         <source>Parallel downloads</source>
         <translation>Одночасні завантаження</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>no pause between downloads</comment>
+        <translation type="unfinished">Вимк.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>SponsorBlock</comment>
+        <translation type="unfinished">Вимк.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no subtitle languages</comment>
+        <translation type="unfinished">Немає</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no cookies</comment>
+        <translation type="unfinished">Немає</translation>
     </message>
 </context>
 <context>
