@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>GNU General Public License, version 3 or any later version (GPL-3.0-or-later). Reelcatch comes with no warranty. yt-dlp, deno and ffmpeg are not part of Reelcatch and come under their own licences.</source>
-        <translation type="unfinished"></translation>
+        <translation>GNU General Public License, wersja 3 lub dowolna późniejsza (GPL-3.0-or-later). Reelcatch jest dostarczany bez żadnej gwarancji. yt-dlp, deno i ffmpeg nie są częścią Reelcatch i podlegają własnym licencjom.</translation>
     </message>
 </context>
 <context>
@@ -203,14 +203,14 @@
     <message>
         <source>%1, %2</source>
         <extracomment>Joins &quot;3 downloads finished&quot; and &quot;1 failed&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message numerus="yes">
         <source>%n failed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n nieudane</numerusform>
+            <numerusform>%n nieudane</numerusform>
+            <numerusform>%n nieudanych</numerusform>
         </translation>
     </message>
 </context>
@@ -218,63 +218,63 @@
     <name>reelcatch::ClipDialog</name>
     <message>
         <source>Download</source>
-        <translation type="unfinished">Pobierz</translation>
+        <translation>Pobierz</translation>
     </message>
     <message>
         <source>Download a Clip</source>
-        <translation type="unfinished"></translation>
+        <translation>Pobierz fragment</translation>
     </message>
     <message>
         <source>The video is %1 long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Film trwa %1.</translation>
     </message>
     <message>
         <source>The video’s length is unknown: any end after the start is taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Długość filmu jest nieznana: przyjęty zostanie dowolny koniec po początku.</translation>
     </message>
     <message>
         <source>h:mm:ss, m:ss or seconds; a pasted link’s time (t=) is taken too</source>
-        <translation type="unfinished"></translation>
+        <translation>g:mm:ss, m:ss lub sekundy; przyjmowany jest też czas (t=) z wklejonego linku</translation>
     </message>
     <message>
         <source>h:mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>g:mm:ss</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Początek</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Koniec</translation>
     </message>
     <message>
         <source>&amp;Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Początek:</translation>
     </message>
     <message>
         <source>&amp;End:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Koniec:</translation>
     </message>
     <message>
         <source>Type the start as h:mm:ss, m:ss or seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podaj początek jako g:mm:ss, m:ss lub w sekundach.</translation>
     </message>
     <message>
         <source>Type the end as h:mm:ss, m:ss or seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podaj koniec jako g:mm:ss, m:ss lub w sekundach.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Koniec musi być później niż początek.</translation>
     </message>
     <message>
         <source>The end must be within the video, which is %1 long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Koniec musi mieścić się w filmie, który trwa %1.</translation>
     </message>
     <message>
         <source>The clip will be %1 long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Długość fragmentu: %1.</translation>
     </message>
 </context>
 <context>
@@ -342,27 +342,27 @@
     </message>
     <message>
         <source>Cutting a clip needs ffmpeg, which isn&apos;t ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>Do wycięcia fragmentu potrzebny jest ffmpeg, który nie jest jeszcze gotowy.</translation>
     </message>
     <message>
         <source>Checking the clip’s length…</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzanie długości fragmentu…</translation>
     </message>
     <message numerus="yes">
         <source>%n second(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n sekunda</numerusform>
+            <numerusform>%n sekundy</numerusform>
+            <numerusform>%n sekund</numerusform>
         </translation>
     </message>
     <message>
         <source>The clip is %1 long instead of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Długość fragmentu: %1 (oczekiwano: %2).</translation>
     </message>
     <message>
         <source>%1 (its length couldn’t be checked)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nie udało się sprawdzić długości)</translation>
     </message>
 </context>
 <context>
@@ -432,7 +432,7 @@
     </message>
     <message>
         <source>%1 · Clip %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · Fragment %2</translation>
     </message>
 </context>
 <context>
@@ -559,11 +559,11 @@
     </message>
     <message>
         <source>Its own sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Własny dźwięk</translation>
     </message>
     <message>
         <source>This video format has its own sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten format wideo ma własny dźwięk.</translation>
     </message>
 </context>
 <context>
@@ -897,11 +897,11 @@
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 z %2</translation>
     </message>
     <message>
         <source>%1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>pozostało %1</translation>
     </message>
 </context>
 <context>
@@ -947,7 +947,7 @@
     </message>
     <message>
         <source>Download a Clip…</source>
-        <translation type="unfinished"></translation>
+        <translation>Pobierz fragment…</translation>
     </message>
 </context>
 <context>
@@ -1043,11 +1043,11 @@ Możesz też przeciągnąć link na to okno lub wpisać słowa, aby wyszukać w 
     </message>
     <message>
         <source>Choose Format…</source>
-        <translation type="unfinished">Wybierz format…</translation>
+        <translation>Wybierz format…</translation>
     </message>
     <message>
         <source>Pick the video and audio formats of this video</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz formaty wideo i audio tego filmu</translation>
     </message>
 </context>
 <context>
@@ -1243,22 +1243,22 @@ Możesz też przeciągnąć link na to okno lub wpisać słowa, aby wyszukać w 
     <message>
         <source>Off</source>
         <comment>no pause between downloads</comment>
-        <translation type="unfinished">Wył.</translation>
+        <translation>Wył.</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>SponsorBlock</comment>
-        <translation type="unfinished">Wył.</translation>
+        <translation>Wyłączone</translation>
     </message>
     <message>
         <source>None</source>
         <comment>no subtitle languages</comment>
-        <translation type="unfinished">Brak</translation>
+        <translation>Brak</translation>
     </message>
     <message>
         <source>None</source>
         <comment>no cookies</comment>
-        <translation type="unfinished">Brak</translation>
+        <translation>Brak</translation>
     </message>
 </context>
 <context>
