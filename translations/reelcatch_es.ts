@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>GNU General Public License, version 3 or any later version (GPL-3.0-or-later). Reelcatch comes with no warranty. yt-dlp, deno and ffmpeg are not part of Reelcatch and come under their own licences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Licencia Pública General de GNU, versión 3 o cualquier versión posterior (GPL-3.0-or-later). Reelcatch se ofrece sin ninguna garantía. yt-dlp, deno y ffmpeg no forman parte de Reelcatch y se rigen por sus propias licencias.</translation>
     </message>
 </context>
 <context>
@@ -200,13 +200,13 @@
     <message>
         <source>%1, %2</source>
         <extracomment>Joins &quot;3 downloads finished&quot; and &quot;1 failed&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message numerus="yes">
         <source>%n failed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fallida</numerusform>
+            <numerusform>%n fallidas</numerusform>
         </translation>
     </message>
 </context>
@@ -214,63 +214,63 @@
     <name>reelcatch::ClipDialog</name>
     <message>
         <source>Download</source>
-        <translation type="unfinished">Descargar</translation>
+        <translation>Descargar</translation>
     </message>
     <message>
         <source>Download a Clip</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar un fragmento</translation>
     </message>
     <message>
         <source>The video is %1 long.</source>
-        <translation type="unfinished"></translation>
+        <translation>El vídeo dura %1.</translation>
     </message>
     <message>
         <source>The video’s length is unknown: any end after the start is taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se desconoce la duración del vídeo: se acepta cualquier final posterior al inicio.</translation>
     </message>
     <message>
         <source>h:mm:ss, m:ss or seconds; a pasted link’s time (t=) is taken too</source>
-        <translation type="unfinished"></translation>
+        <translation>h:mm:ss, m:ss o segundos; también se usa la marca de tiempo (t=) de un enlace pegado</translation>
     </message>
     <message>
         <source>h:mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>h:mm:ss</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>&amp;Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inicio:</translation>
     </message>
     <message>
         <source>&amp;End:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fin:</translation>
     </message>
     <message>
         <source>Type the start as h:mm:ss, m:ss or seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el inicio como h:mm:ss, m:ss o en segundos.</translation>
     </message>
     <message>
         <source>Type the end as h:mm:ss, m:ss or seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el final como h:mm:ss, m:ss o en segundos.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>El final debe estar después del inicio.</translation>
     </message>
     <message>
         <source>The end must be within the video, which is %1 long.</source>
-        <translation type="unfinished"></translation>
+        <translation>El final debe estar dentro del vídeo, que dura %1.</translation>
     </message>
     <message>
         <source>The clip will be %1 long.</source>
-        <translation type="unfinished"></translation>
+        <translation>El fragmento durará %1.</translation>
     </message>
 </context>
 <context>
@@ -337,26 +337,26 @@
     </message>
     <message>
         <source>Cutting a clip needs ffmpeg, which isn&apos;t ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para cortar un fragmento se necesita ffmpeg, que no está listo.</translation>
     </message>
     <message>
         <source>Checking the clip’s length…</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobando la duración del fragmento…</translation>
     </message>
     <message numerus="yes">
         <source>%n second(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
         </translation>
     </message>
     <message>
         <source>The clip is %1 long instead of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El fragmento dura %1 en lugar de %2.</translation>
     </message>
     <message>
         <source>%1 (its length couldn’t be checked)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (no se pudo comprobar su duración)</translation>
     </message>
 </context>
 <context>
@@ -425,7 +425,7 @@
     </message>
     <message>
         <source>%1 · Clip %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · Fragmento %2</translation>
     </message>
 </context>
 <context>
@@ -550,11 +550,11 @@
     </message>
     <message>
         <source>Its own sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio propio</translation>
     </message>
     <message>
         <source>This video format has its own sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este formato de vídeo tiene su propio audio.</translation>
     </message>
 </context>
 <context>
@@ -887,11 +887,11 @@
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <source>%1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>quedan %1</translation>
     </message>
 </context>
 <context>
@@ -937,7 +937,7 @@
     </message>
     <message>
         <source>Download a Clip…</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar un fragmento…</translation>
     </message>
 </context>
 <context>
@@ -1029,11 +1029,11 @@ También puede arrastrar un enlace a esta ventana o escribir palabras para busca
     </message>
     <message>
         <source>Choose Format…</source>
-        <translation type="unfinished">Elegir formato…</translation>
+        <translation>Elegir formato…</translation>
     </message>
     <message>
         <source>Pick the video and audio formats of this video</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir los formatos de vídeo y audio de este vídeo</translation>
     </message>
 </context>
 <context>
@@ -1229,22 +1229,22 @@ También puede arrastrar un enlace a esta ventana o escribir palabras para busca
     <message>
         <source>Off</source>
         <comment>no pause between downloads</comment>
-        <translation type="unfinished">Desactivado</translation>
+        <translation>Sin pausa</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>SponsorBlock</comment>
-        <translation type="unfinished">Desactivado</translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>None</source>
         <comment>no subtitle languages</comment>
-        <translation type="unfinished">Ninguno</translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>None</source>
         <comment>no cookies</comment>
-        <translation type="unfinished">Ninguno</translation>
+        <translation>Ninguna</translation>
     </message>
 </context>
 <context>

@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>GNU General Public License, version 3 or any later version (GPL-3.0-or-later). Reelcatch comes with no warranty. yt-dlp, deno and ffmpeg are not part of Reelcatch and come under their own licences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Licence publique générale GNU, version 3 ou toute version ultérieure (GPL-3.0-or-later). Reelcatch est fourni sans aucune garantie. yt-dlp, deno et ffmpeg ne font pas partie de Reelcatch et sont soumis à leurs propres licences.</translation>
     </message>
 </context>
 <context>
@@ -200,13 +200,13 @@
     <message>
         <source>%1, %2</source>
         <extracomment>Joins &quot;3 downloads finished&quot; and &quot;1 failed&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message numerus="yes">
         <source>%n failed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n en échec</numerusform>
+            <numerusform>%n en échec</numerusform>
         </translation>
     </message>
 </context>
@@ -214,63 +214,63 @@
     <name>reelcatch::ClipDialog</name>
     <message>
         <source>Download</source>
-        <translation type="unfinished">Télécharger</translation>
+        <translation>Télécharger</translation>
     </message>
     <message>
         <source>Download a Clip</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger un extrait</translation>
     </message>
     <message>
         <source>The video is %1 long.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vidéo dure %1.</translation>
     </message>
     <message>
         <source>The video’s length is unknown: any end after the start is taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée de la vidéo est inconnue : toute fin après le début est acceptée.</translation>
     </message>
     <message>
         <source>h:mm:ss, m:ss or seconds; a pasted link’s time (t=) is taken too</source>
-        <translation type="unfinished"></translation>
+        <translation>h:mm:ss, m:ss ou secondes ; le temps (t=) d’un lien collé est aussi pris en compte</translation>
     </message>
     <message>
         <source>h:mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>h:mm:ss</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>&amp;Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Début :</translation>
     </message>
     <message>
         <source>&amp;End:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fin :</translation>
     </message>
     <message>
         <source>Type the start as h:mm:ss, m:ss or seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le début sous la forme h:mm:ss, m:ss ou en secondes.</translation>
     </message>
     <message>
         <source>Type the end as h:mm:ss, m:ss or seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la fin sous la forme h:mm:ss, m:ss ou en secondes.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fin doit se situer après le début.</translation>
     </message>
     <message>
         <source>The end must be within the video, which is %1 long.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fin doit se situer dans la vidéo, qui dure %1.</translation>
     </message>
     <message>
         <source>The clip will be %1 long.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’extrait durera %1.</translation>
     </message>
 </context>
 <context>
@@ -337,26 +337,26 @@
     </message>
     <message>
         <source>Cutting a clip needs ffmpeg, which isn&apos;t ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper un extrait nécessite ffmpeg, qui n’est pas prêt.</translation>
     </message>
     <message>
         <source>Checking the clip’s length…</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification de la durée de l’extrait…</translation>
     </message>
     <message numerus="yes">
         <source>%n second(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
         </translation>
     </message>
     <message>
         <source>The clip is %1 long instead of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’extrait dure %1 au lieu de %2.</translation>
     </message>
     <message>
         <source>%1 (its length couldn’t be checked)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (sa durée n’a pas pu être vérifiée)</translation>
     </message>
 </context>
 <context>
@@ -425,7 +425,7 @@
     </message>
     <message>
         <source>%1 · Clip %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · Extrait %2</translation>
     </message>
 </context>
 <context>
@@ -550,11 +550,11 @@
     </message>
     <message>
         <source>Its own sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio intégré</translation>
     </message>
     <message>
         <source>This video format has its own sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce format vidéo inclut son propre audio.</translation>
     </message>
 </context>
 <context>
@@ -887,11 +887,11 @@
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
     <message>
         <source>%1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>encore %1</translation>
     </message>
 </context>
 <context>
@@ -937,7 +937,7 @@
     </message>
     <message>
         <source>Download a Clip…</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger un extrait…</translation>
     </message>
 </context>
 <context>
@@ -1029,11 +1029,11 @@ Vous pouvez aussi glisser un lien sur cette fenêtre ou saisir des mots pour che
     </message>
     <message>
         <source>Choose Format…</source>
-        <translation type="unfinished">Choisir le format…</translation>
+        <translation>Choisir le format…</translation>
     </message>
     <message>
         <source>Pick the video and audio formats of this video</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir les formats vidéo et audio de cette vidéo</translation>
     </message>
 </context>
 <context>
@@ -1229,22 +1229,22 @@ Vous pouvez aussi glisser un lien sur cette fenêtre ou saisir des mots pour che
     <message>
         <source>Off</source>
         <comment>no pause between downloads</comment>
-        <translation type="unfinished">Désactivé</translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>SponsorBlock</comment>
-        <translation type="unfinished">Désactivé</translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>None</source>
         <comment>no subtitle languages</comment>
-        <translation type="unfinished">Aucun</translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>None</source>
         <comment>no cookies</comment>
-        <translation type="unfinished">Aucun</translation>
+        <translation>Aucun</translation>
     </message>
 </context>
 <context>

@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>GNU General Public License, version 3 or any later version (GPL-3.0-or-later). Reelcatch comes with no warranty. yt-dlp, deno and ffmpeg are not part of Reelcatch and come under their own licences.</source>
-        <translation type="unfinished"></translation>
+        <translation>GNU General Public License, versione 3 o qualsiasi versione successiva (GPL-3.0-or-later). Reelcatch è fornito senza alcuna garanzia. yt-dlp, deno e ffmpeg non fanno parte di Reelcatch e sono soggetti alle rispettive licenze.</translation>
     </message>
 </context>
 <context>
@@ -200,13 +200,13 @@
     <message>
         <source>%1, %2</source>
         <extracomment>Joins &quot;3 downloads finished&quot; and &quot;1 failed&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message numerus="yes">
         <source>%n failed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n non riuscito</numerusform>
+            <numerusform>%n non riusciti</numerusform>
         </translation>
     </message>
 </context>
@@ -214,63 +214,63 @@
     <name>reelcatch::ClipDialog</name>
     <message>
         <source>Download</source>
-        <translation type="unfinished">Scarica</translation>
+        <translation>Scarica</translation>
     </message>
     <message>
         <source>Download a Clip</source>
-        <translation type="unfinished"></translation>
+        <translation>Scarica uno spezzone</translation>
     </message>
     <message>
         <source>The video is %1 long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il video dura %1.</translation>
     </message>
     <message>
         <source>The video’s length is unknown: any end after the start is taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durata del video è sconosciuta: viene accettata qualsiasi fine dopo l’inizio.</translation>
     </message>
     <message>
         <source>h:mm:ss, m:ss or seconds; a pasted link’s time (t=) is taken too</source>
-        <translation type="unfinished"></translation>
+        <translation>h:mm:ss, m:ss o secondi; viene usato anche il tempo (t=) di un link incollato</translation>
     </message>
     <message>
         <source>h:mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>h:mm:ss</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine</translation>
     </message>
     <message>
         <source>&amp;Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inizio:</translation>
     </message>
     <message>
         <source>&amp;End:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fine:</translation>
     </message>
     <message>
         <source>Type the start as h:mm:ss, m:ss or seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi l’inizio come h:mm:ss, m:ss o in secondi.</translation>
     </message>
     <message>
         <source>Type the end as h:mm:ss, m:ss or seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi la fine come h:mm:ss, m:ss o in secondi.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fine deve venire dopo l’inizio.</translation>
     </message>
     <message>
         <source>The end must be within the video, which is %1 long.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fine deve cadere entro il video, che dura %1.</translation>
     </message>
     <message>
         <source>The clip will be %1 long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo spezzone durerà %1.</translation>
     </message>
 </context>
 <context>
@@ -337,26 +337,26 @@
     </message>
     <message>
         <source>Cutting a clip needs ffmpeg, which isn&apos;t ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per tagliare uno spezzone serve ffmpeg, che non è pronto.</translation>
     </message>
     <message>
         <source>Checking the clip’s length…</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica della durata dello spezzone…</translation>
     </message>
     <message numerus="yes">
         <source>%n second(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n secondo</numerusform>
+            <numerusform>%n secondi</numerusform>
         </translation>
     </message>
     <message>
         <source>The clip is %1 long instead of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo spezzone dura %1 invece di %2.</translation>
     </message>
     <message>
         <source>%1 (its length couldn’t be checked)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (non è stato possibile verificarne la durata)</translation>
     </message>
 </context>
 <context>
@@ -425,7 +425,7 @@
     </message>
     <message>
         <source>%1 · Clip %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · Spezzone %2</translation>
     </message>
 </context>
 <context>
@@ -550,11 +550,11 @@
     </message>
     <message>
         <source>Its own sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio incluso</translation>
     </message>
     <message>
         <source>This video format has its own sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo formato video include già il proprio audio.</translation>
     </message>
 </context>
 <context>
@@ -887,11 +887,11 @@
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 di %2</translation>
     </message>
     <message>
         <source>%1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>mancano %1</translation>
     </message>
 </context>
 <context>
@@ -937,7 +937,7 @@
     </message>
     <message>
         <source>Download a Clip…</source>
-        <translation type="unfinished"></translation>
+        <translation>Scarica uno spezzone…</translation>
     </message>
 </context>
 <context>
@@ -1029,11 +1029,11 @@ Puoi anche trascinare un link su questa finestra o scrivere delle parole per cer
     </message>
     <message>
         <source>Choose Format…</source>
-        <translation type="unfinished">Scegli formato…</translation>
+        <translation>Scegli formato…</translation>
     </message>
     <message>
         <source>Pick the video and audio formats of this video</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli i formati video e audio di questo video</translation>
     </message>
 </context>
 <context>
@@ -1229,22 +1229,22 @@ Puoi anche trascinare un link su questa finestra o scrivere delle parole per cer
     <message>
         <source>Off</source>
         <comment>no pause between downloads</comment>
-        <translation type="unfinished">Disattivato</translation>
+        <translation>Nessuna</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>SponsorBlock</comment>
-        <translation type="unfinished">Disattivato</translation>
+        <translation>Disattivato</translation>
     </message>
     <message>
         <source>None</source>
         <comment>no subtitle languages</comment>
-        <translation type="unfinished">Nessuno</translation>
+        <translation>Nessuna</translation>
     </message>
     <message>
         <source>None</source>
         <comment>no cookies</comment>
-        <translation type="unfinished">Nessuno</translation>
+        <translation>Nessuno</translation>
     </message>
 </context>
 <context>
