@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>GNU General Public License, version 3 or any later version (GPL-3.0-or-later). Reelcatch comes with no warranty. yt-dlp, deno and ffmpeg are not part of Reelcatch and come under their own licences.</source>
-        <translation type="unfinished"></translation>
+        <translation>GNU 一般公衆利用許諾書 バージョン 3 またはそれ以降の任意のバージョン (GPL-3.0-or-later)。Reelcatch は無保証です。yt-dlp、deno、ffmpeg は Reelcatch の一部ではなく、それぞれ独自のライセンスに従います。</translation>
     </message>
 </context>
 <context>
@@ -197,12 +197,12 @@
     <message>
         <source>%1, %2</source>
         <extracomment>Joins &quot;3 downloads finished&quot; and &quot;1 failed&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1、%2</translation>
     </message>
     <message numerus="yes">
         <source>%n failed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件が失敗しました</numerusform>
         </translation>
     </message>
 </context>
@@ -210,63 +210,63 @@
     <name>reelcatch::ClipDialog</name>
     <message>
         <source>Download</source>
-        <translation type="unfinished">ダウンロード</translation>
+        <translation>ダウンロード</translation>
     </message>
     <message>
         <source>Download a Clip</source>
-        <translation type="unfinished"></translation>
+        <translation>クリップをダウンロード</translation>
     </message>
     <message>
         <source>The video is %1 long.</source>
-        <translation type="unfinished"></translation>
+        <translation>動画の長さは %1 です。</translation>
     </message>
     <message>
         <source>The video’s length is unknown: any end after the start is taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>動画の長さが不明です。開始より後であれば、どの終了時刻でも受け付けます。</translation>
     </message>
     <message>
         <source>h:mm:ss, m:ss or seconds; a pasted link’s time (t=) is taken too</source>
-        <translation type="unfinished"></translation>
+        <translation>h:mm:ss、m:ss または秒数。貼り付けたリンクの時刻 (t=) も使えます</translation>
     </message>
     <message>
         <source>h:mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>h:mm:ss</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>開始</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
     <message>
         <source>&amp;Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>開始(&amp;S):</translation>
     </message>
     <message>
         <source>&amp;End:</source>
-        <translation type="unfinished"></translation>
+        <translation>終了(&amp;E):</translation>
     </message>
     <message>
         <source>Type the start as h:mm:ss, m:ss or seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>開始時刻を h:mm:ss、m:ss または秒数で入力してください。</translation>
     </message>
     <message>
         <source>Type the end as h:mm:ss, m:ss or seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>終了時刻を h:mm:ss、m:ss または秒数で入力してください。</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>終了時刻は開始時刻より後にしてください。</translation>
     </message>
     <message>
         <source>The end must be within the video, which is %1 long.</source>
-        <translation type="unfinished"></translation>
+        <translation>終了時刻は動画の長さ (%1) 以内にしてください。</translation>
     </message>
     <message>
         <source>The clip will be %1 long.</source>
-        <translation type="unfinished"></translation>
+        <translation>クリップの長さは %1 になります。</translation>
     </message>
 </context>
 <context>
@@ -332,25 +332,25 @@
     </message>
     <message>
         <source>Cutting a clip needs ffmpeg, which isn&apos;t ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>クリップの切り出しには ffmpeg が必要ですが、まだ準備ができていません。</translation>
     </message>
     <message>
         <source>Checking the clip’s length…</source>
-        <translation type="unfinished"></translation>
+        <translation>クリップの長さを確認中…</translation>
     </message>
     <message numerus="yes">
         <source>%n second(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 秒</numerusform>
         </translation>
     </message>
     <message>
         <source>The clip is %1 long instead of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>クリップの長さが %2 ではなく %1 です。</translation>
     </message>
     <message>
         <source>%1 (its length couldn’t be checked)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (長さを確認できませんでした)</translation>
     </message>
 </context>
 <context>
@@ -418,7 +418,7 @@
     </message>
     <message>
         <source>%1 · Clip %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · クリップ %2</translation>
     </message>
 </context>
 <context>
@@ -541,11 +541,11 @@
     </message>
     <message>
         <source>Its own sound</source>
-        <translation type="unfinished"></translation>
+        <translation>映像自体の音声</translation>
     </message>
     <message>
         <source>This video format has its own sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>この映像形式には音声が含まれています。</translation>
     </message>
 </context>
 <context>
@@ -877,11 +877,11 @@
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2</translation>
     </message>
     <message>
         <source>%1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>残り %1</translation>
     </message>
 </context>
 <context>
@@ -927,7 +927,7 @@
     </message>
     <message>
         <source>Download a Clip…</source>
-        <translation type="unfinished"></translation>
+        <translation>クリップをダウンロード…</translation>
     </message>
 </context>
 <context>
@@ -1015,11 +1015,11 @@ You can also drag a link onto this window, or type words to search YouTube.</sou
     </message>
     <message>
         <source>Choose Format…</source>
-        <translation type="unfinished">形式を選択…</translation>
+        <translation>形式を選択…</translation>
     </message>
     <message>
         <source>Pick the video and audio formats of this video</source>
-        <translation type="unfinished"></translation>
+        <translation>この動画の映像と音声の形式を選択</translation>
     </message>
 </context>
 <context>
@@ -1215,22 +1215,22 @@ You can also drag a link onto this window, or type words to search YouTube.</sou
     <message>
         <source>Off</source>
         <comment>no pause between downloads</comment>
-        <translation type="unfinished">オフ</translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>SponsorBlock</comment>
-        <translation type="unfinished">オフ</translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>None</source>
         <comment>no subtitle languages</comment>
-        <translation type="unfinished">なし</translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>None</source>
         <comment>no cookies</comment>
-        <translation type="unfinished">なし</translation>
+        <translation>使用しない</translation>
     </message>
 </context>
 <context>

@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>GNU General Public License, version 3 or any later version (GPL-3.0-or-later). Reelcatch comes with no warranty. yt-dlp, deno and ffmpeg are not part of Reelcatch and come under their own licences.</source>
-        <translation type="unfinished"></translation>
+        <translation>GNU Genel Kamu Lisansı, sürüm 3 veya daha sonraki herhangi bir sürüm (GPL-3.0-or-later). Reelcatch hiçbir garanti olmaksızın sunulur. yt-dlp, deno ve ffmpeg Reelcatch&apos;in parçası değildir ve kendi lisanslarına tabidir.</translation>
     </message>
 </context>
 <context>
@@ -197,12 +197,12 @@
     <message>
         <source>%1, %2</source>
         <extracomment>Joins &quot;3 downloads finished&quot; and &quot;1 failed&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message numerus="yes">
         <source>%n failed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n başarısız</numerusform>
         </translation>
     </message>
 </context>
@@ -210,63 +210,63 @@
     <name>reelcatch::ClipDialog</name>
     <message>
         <source>Download</source>
-        <translation type="unfinished">İndir</translation>
+        <translation>İndir</translation>
     </message>
     <message>
         <source>Download a Clip</source>
-        <translation type="unfinished"></translation>
+        <translation>Klip İndir</translation>
     </message>
     <message>
         <source>The video is %1 long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Video %1 uzunluğunda.</translation>
     </message>
     <message>
         <source>The video’s length is unknown: any end after the start is taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Videonun uzunluğu bilinmiyor: başlangıçtan sonraki her bitiş kabul edilir.</translation>
     </message>
     <message>
         <source>h:mm:ss, m:ss or seconds; a pasted link’s time (t=) is taken too</source>
-        <translation type="unfinished"></translation>
+        <translation>h:mm:ss, m:ss veya saniye; yapıştırılan bağlantıdaki zaman (t=) da alınır</translation>
     </message>
     <message>
         <source>h:mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>h:mm:ss</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Başlangıç</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitiş</translation>
     </message>
     <message>
         <source>&amp;Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Başlangıç:</translation>
     </message>
     <message>
         <source>&amp;End:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bi&amp;tiş:</translation>
     </message>
     <message>
         <source>Type the start as h:mm:ss, m:ss or seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Başlangıcı h:mm:ss, m:ss veya saniye olarak girin.</translation>
     </message>
     <message>
         <source>Type the end as h:mm:ss, m:ss or seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitişi h:mm:ss, m:ss veya saniye olarak girin.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitiş, başlangıçtan sonra olmalıdır.</translation>
     </message>
     <message>
         <source>The end must be within the video, which is %1 long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitiş videonun içinde olmalıdır; video %1 uzunluğunda.</translation>
     </message>
     <message>
         <source>The clip will be %1 long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klip %1 uzunluğunda olacak.</translation>
     </message>
 </context>
 <context>
@@ -332,25 +332,25 @@
     </message>
     <message>
         <source>Cutting a clip needs ffmpeg, which isn&apos;t ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klip kesmek için ffmpeg gerekiyor, ancak henüz hazır değil.</translation>
     </message>
     <message>
         <source>Checking the clip’s length…</source>
-        <translation type="unfinished"></translation>
+        <translation>Klibin uzunluğu kontrol ediliyor…</translation>
     </message>
     <message numerus="yes">
         <source>%n second(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n saniye</numerusform>
         </translation>
     </message>
     <message>
         <source>The clip is %1 long instead of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klip %2 yerine %1 uzunluğunda.</translation>
     </message>
     <message>
         <source>%1 (its length couldn’t be checked)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (uzunluğu kontrol edilemedi)</translation>
     </message>
 </context>
 <context>
@@ -418,7 +418,7 @@
     </message>
     <message>
         <source>%1 · Clip %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · Klip %2</translation>
     </message>
 </context>
 <context>
@@ -541,11 +541,11 @@
     </message>
     <message>
         <source>Its own sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Kendi sesi</translation>
     </message>
     <message>
         <source>This video format has its own sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu video biçiminin kendi sesi var.</translation>
     </message>
 </context>
 <context>
@@ -877,11 +877,11 @@
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2</translation>
     </message>
     <message>
         <source>%1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kaldı</translation>
     </message>
 </context>
 <context>
@@ -927,7 +927,7 @@
     </message>
     <message>
         <source>Download a Clip…</source>
-        <translation type="unfinished"></translation>
+        <translation>Klip İndir…</translation>
     </message>
 </context>
 <context>
@@ -1015,11 +1015,11 @@ Ayrıca bir bağlantıyı bu pencereye sürükleyebilir veya YouTube&apos;da ara
     </message>
     <message>
         <source>Choose Format…</source>
-        <translation type="unfinished">Biçim Seç…</translation>
+        <translation>Biçim Seç…</translation>
     </message>
     <message>
         <source>Pick the video and audio formats of this video</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu videonun video ve ses biçimini seç</translation>
     </message>
 </context>
 <context>
@@ -1215,22 +1215,22 @@ Ayrıca bir bağlantıyı bu pencereye sürükleyebilir veya YouTube&apos;da ara
     <message>
         <source>Off</source>
         <comment>no pause between downloads</comment>
-        <translation type="unfinished">Kapalı</translation>
+        <translation>Kapalı</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>SponsorBlock</comment>
-        <translation type="unfinished">Kapalı</translation>
+        <translation>Kapalı</translation>
     </message>
     <message>
         <source>None</source>
         <comment>no subtitle languages</comment>
-        <translation type="unfinished">Hiçbiri</translation>
+        <translation>Hiçbiri</translation>
     </message>
     <message>
         <source>None</source>
         <comment>no cookies</comment>
-        <translation type="unfinished">Hiçbiri</translation>
+        <translation>Yok</translation>
     </message>
 </context>
 <context>
