@@ -51,9 +51,12 @@ public:
     // Queues a job for each item not already waiting or running in `preset`
     // (nor waiting to be added), newest first. Up to `slice` jobs go in at
     // once; the rest follow, as many a turn of the event loop, behind them.
-    // `choice`: the formats picked for them, in place of the preset's.
+    // `choice`: the formats picked for them, in place of the preset's;
+    // `places`: where each item was listed in a playlist or channel (none, or
+    // one for each item).
     void enqueue(const QList<VideoItem>& items, Preset preset,
-                 const std::optional<FormatChoice>& choice = std::nullopt);
+                 const std::optional<FormatChoice>& choice = std::nullopt,
+                 const QList<PlaylistPlace>& places = {});
     static constexpr int slice = 2000;
     // Brings back jobs kept from an earlier run, newest first, behind those
     // listed now; the waiting ones start under the parallel limit. A job
@@ -65,9 +68,9 @@ public:
     void remove(Download& job);
     void clearFinished();
     void cancelAll();
-    // Where yt-dlp takes sign-in cookies from, asked at every start; nowhere
+    // The cookies and proxy yt-dlp uses, asked at every start; none
     // until set.
-    void setCookies(std::function<YtdlpArgs::Cookies()> cookies) { m_cookies = std::move(cookies); }
+    void setSession(std::function<YtdlpArgs::Session()> session) { m_session = std::move(session); }
 
     // When a paused queue resumes by itself; nothing while it runs.
     const std::optional<QDateTime>& pausedUntil() const { return m_pacer.pausedUntil(); }
@@ -142,7 +145,7 @@ private:
     Engine& m_engine;
     Prefs& m_prefs;
     EngineReadiness& m_readiness;
-    std::function<YtdlpArgs::Cookies()> m_cookies;
+    std::function<YtdlpArgs::Session()> m_session;
     Platform m_platform;
     QList<DownloadPtr> m_downloads;
     // The run of each job that has one; only it speaks for the job.
@@ -162,6 +165,7 @@ private:
         QList<VideoItem> items;
         Preset preset;
         std::optional<FormatChoice> choice;
+        QList<PlaylistPlace> places;
     };
     std::deque<Later> m_later;
     qsizetype m_laterNext = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/FileNaming.h"
 #include "model/Preset.h"
 #include "model/VideoItem.h"
 
@@ -90,6 +91,10 @@ public:
     // job is listed, kept by every retry.
     const std::optional<FormatChoice>& formatChoice() const { return m_formatChoice; }
     void setFormatChoice(const std::optional<FormatChoice>& choice) { m_formatChoice = choice; }
+    // The playlist or channel it was listed in (none for a video of its own),
+    // set before the job is listed.
+    const std::optional<PlaylistPlace>& playlistPlace() const { return m_place; }
+    void setPlaylistPlace(const std::optional<PlaylistPlace>& place) { m_place = place; }
 
     const Phase& phase() const { return m_phase; }
     void setPhase(const Phase& phase);
@@ -127,6 +132,7 @@ private:
     const VideoItem m_video;
     const Preset m_preset;
     std::optional<FormatChoice> m_formatChoice;
+    std::optional<PlaylistPlace> m_place;
     Phase m_phase = Phase::queued();
     double m_fraction = 0;
     QString m_detail;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/FileNaming.h"
 #include "model/Preset.h"
 #include "ui/PaintedRowList.h"
 
@@ -56,9 +57,9 @@ protected:
                      const QList<int>& roles = {}) override;
 
 private:
-    void download(const VideoItem& item);
+    void download(const VideoItem& item, const std::optional<PlaylistPlace>& place);
     // Asks which formats the video has and queues it in those picked.
-    void chooseFormat(const VideoItem& item);
+    void chooseFormat(const VideoItem& item, const std::optional<PlaylistPlace>& place);
     void copyLink(const VideoItem& item);
     void openOnSite(const VideoItem& item);
     // Asks for the thumbnails around the visible rows and drops the rest.
