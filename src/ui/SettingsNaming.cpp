@@ -4,6 +4,7 @@
 #include "model/FileNaming.h"
 #include "model/Network.h"
 #include "model/Prefs.h"
+#include "ui/Appearance.h"
 #include "ui/SettingsWidgets.h"
 #include "ui/SettingsWindow.h"
 
@@ -26,9 +27,7 @@ QLabel* problemLabel(const QString& name, QWidget* parent)
 {
     QLabel* label = captionLabel(QString(), parent);
     label->setObjectName(name);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(0xd0, 0x30, 0x30));
-    label->setPalette(palette);
+    label->setForegroundRole(QPalette::WindowText);
     label->hide();
     return label;
 }
@@ -36,6 +35,7 @@ QLabel* problemLabel(const QString& name, QWidget* parent)
 void showProblem(QLabel* label, QLineEdit* field, const std::optional<QString>& problem)
 {
     label->setText(problem.value_or(QString()));
+    Appearance::setTextColor(label, Appearance::red()); // in the palette of the moment
     label->setVisible(problem.has_value());
     field->setAccessibleDescription(problem.value_or(QString()));
 }
@@ -69,7 +69,7 @@ void SettingsWindow::addNamingRows(QFormLayout* form, QWidget* group)
             FileNaming::problem(FileNaming::pattern(FileNaming::Style::custom, text));
         showProblem(m_nameProblem, m_nameCustom, problem);
         if (!problem)
-            m_prefs.setValue(PrefKey::nameCustom, text.trimmed());
+            m_prefs.setValue(PrefKey::nameCustom, text);
         refreshNaming();
     });
     form->addRow(m_nameCustom);

@@ -10,11 +10,16 @@
 #include "ui/Translations.h"
 
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QBuffer>
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPalette>
+#include <QScrollArea>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QStyle>
 
 using namespace reelcatch;
@@ -186,6 +191,39 @@ int main(int argc, char** argv)
         settings.showAccountSection();
         QTest::qWait(100); // pending layouts and repaints
         ok &= settings.grab().save(name(u"settings-account"_s));
+    }
+    {
+        // File names: the picker's examples from a listed playlist, the
+        // user's own template with its example, then one refused; the proxy
+        // refused and a speed limit.
+        Ui ui;
+        ui.model.lookup().setInput(u"https://example.org/list"_s);
+        ui.model.lookup().fetch();
+        ok &= ui.answer(u"A playlist of clips"_s, {u"clip1"_s, u"clip2"_s});
+        ui.prefs.setValue(PrefKey::playlistFolders, true);
+        SettingsWindow settings(ui.model, ui.chooser);
+        settings.show();
+        auto* picker = settings.findChild<QComboBox*>(u"nameStyle"_s);
+        picker->showPopup();
+        QTest::qWait(100);
+        ok &= picker->view()->window()->grab().save(name(u"settings-names-picker"_s));
+        picker->hidePopup();
+        picker->setFocus();
+        QTest::keyClick(picker, Qt::Key_End);
+        auto* custom = settings.findChild<QLineEdit*>(u"nameCustom"_s);
+        QTest::keyClicks(custom, u"%(uploader)s/%(title)s (%(height)sp)"_s);
+        QTest::qWait(100);
+        ok &= settings.grab().save(name(u"settings-names"_s));
+        custom->clear();
+        QTest::keyClicks(custom, u"../%(title)s"_s);
+        QTest::qWait(100);
+        ok &= settings.grab().save(name(u"settings-names-refused"_s));
+        auto* proxy = settings.findChild<QLineEdit*>(u"proxy"_s);
+        QTest::keyClicks(proxy, u"127.0.0.1:3128"_s);
+        settings.findChild<QSpinBox*>(u"rateLimit"_s)->setValue(2);
+        settings.findChild<QScrollArea*>()->ensureWidgetVisible(proxy);
+        QTest::qWait(100);
+        ok &= settings.grab().save(name(u"settings-network"_s));
     }
     if (theme == u"dark"_s) {
         // Built light, then switched: whatever keeps colours must follow.
