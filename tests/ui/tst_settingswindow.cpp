@@ -18,6 +18,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableWidget>
@@ -41,8 +42,11 @@ static QStringList cutOff(QWidget& window, const QString& state)
             (qobject_cast<QToolButton*>(widget) && static_cast<QToolButton*>(widget)->toolButtonStyle() == Qt::ToolButtonIconOnly))
             continue;
         const QSize need = label && label->wordWrap() ? QSize(0, label->heightForWidth(label->width())) : widget->sizeHint();
-        const QRect shown(widget->mapTo(&window, QPoint()), widget->size());
-        if (need.width() > shown.width() + 1 || need.height() > shown.height() + 1 || !window.rect().adjusted(-1, -1, 1, 1).contains(shown))
+        // What a scrolling form holds reaches as far as the form (it scrolls into view).
+        auto* area = window.findChild<QScrollArea*>();
+        QWidget* frame = area && area->widget()->isAncestorOf(widget) ? area->widget() : &window;
+        const QRect shown(widget->mapTo(frame, QPoint()), widget->size());
+        if (need.width() > shown.width() + 1 || need.height() > shown.height() + 1 || !frame->rect().adjusted(-1, -1, 1, 1).contains(shown))
             faults << u"%1: %2 \"%3\" needs %4, has %5"_s.arg(state, QString::fromLatin1(widget->metaObject()->className()), text,
                                                               QDebug::toString(need), QDebug::toString(shown));
     }
