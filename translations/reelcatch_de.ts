@@ -492,6 +492,88 @@
     </message>
 </context>
 <context>
+    <name>reelcatch::FileNaming</name>
+    <message>
+        <source>“%1” is missing its closing parenthesis.</source>
+        <translation>Bei „%1“ fehlt die schließende Klammer.</translation>
+    </message>
+    <message>
+        <source>“%(%1)” needs a letter after it: s for text, d for a number.</source>
+        <translation>Nach „%(%1)“ fehlt ein Buchstabe: s für Text, d für eine Zahl.</translation>
+    </message>
+    <message>
+        <source>Playlist</source>
+        <translation>Playlist</translation>
+    </message>
+    <message>
+        <source>Title [id]</source>
+        <translation>Titel [ID]</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Channel – Title</source>
+        <translation>Kanal – Titel</translation>
+    </message>
+    <message>
+        <source>Upload date – Title</source>
+        <translation>Upload-Datum – Titel</translation>
+    </message>
+    <message>
+        <source>Custom…</source>
+        <translation>Eigene…</translation>
+    </message>
+    <message>
+        <source>Type a name for the files.</source>
+        <translation>Geben Sie einen Namen für die Dateien ein.</translation>
+    </message>
+    <message>
+        <source>A name cannot hold line breaks or tabs.</source>
+        <translation>Ein Name darf keine Zeilenumbrüche oder Tabulatoren enthalten.</translation>
+    </message>
+    <message>
+        <source>Files stay in the download folder: a name cannot begin with “/” or “~”.</source>
+        <translation>Dateien bleiben im Download-Ordner: Ein Name darf nicht mit „/“ oder „~“ beginnen.</translation>
+    </message>
+    <message>
+        <source>Files stay in the download folder: a name cannot step out of it with “..”.</source>
+        <translation>Dateien bleiben im Download-Ordner: Ein Name darf ihn nicht mit „..“ verlassen.</translation>
+    </message>
+    <message>
+        <source>The name ends with a folder: add the file&apos;s own name after the last “/”.</source>
+        <translation>Der Name endet mit einem Ordner: Fügen Sie nach dem letzten „/“ den Namen der Datei hinzu.</translation>
+    </message>
+    <message>
+        <source>“%(%1)” names no field.</source>
+        <translation>„%(%1)“ nennt kein Feld.</translation>
+    </message>
+    <message>
+        <source>yt-dlp knows no field named “%1”.</source>
+        <translation>yt-dlp kennt kein Feld namens „%1“.</translation>
+    </message>
+    <message>
+        <source>Every video would get this same name: add a field such as %(title)s.</source>
+        <translation>Jedes Video bekäme denselben Namen: Fügen Sie ein Feld wie %(title)s hinzu.</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::Network</name>
+    <message>
+        <source>A proxy address begins with http://, https:// or socks5://, as in socks5://127.0.0.1:1080.</source>
+        <translation>Eine Proxy-Adresse beginnt mit http://, https:// oder socks5://, etwa socks5://127.0.0.1:1080.</translation>
+    </message>
+    <message>
+        <source>The proxy address needs a host after “//”.</source>
+        <translation>Die Proxy-Adresse braucht nach „//“ einen Host.</translation>
+    </message>
+    <message>
+        <source>A proxy address ends with its host and port, with nothing after them.</source>
+        <translation>Eine Proxy-Adresse endet mit Host und Port, ohne etwas danach.</translation>
+    </message>
+</context>
+<context>
     <name>reelcatch::FormatDialog</name>
     <message>
         <source>Its own sound</source>
@@ -1245,6 +1327,58 @@ Sie können auch einen Link auf dieses Fenster ziehen oder Suchbegriffe für You
     <message>
         <source>Parallel downloads</source>
         <translation>Gleichzeitige Downloads</translation>
+    </message>
+    <message>
+        <source>File names</source>
+        <translation>Dateinamen</translation>
+    </message>
+    <message>
+        <source>How downloaded files are named</source>
+        <translation>Wie heruntergeladene Dateien benannt werden</translation>
+    </message>
+    <message>
+        <source>Name template</source>
+        <translation>Namensvorlage</translation>
+    </message>
+    <message>
+        <source>Put each playlist in a folder of its own, numbered</source>
+        <translation>Jede Playlist in einen eigenen Ordner legen, nummeriert</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <source>Proxy</source>
+        <translation>Proxy</translation>
+    </message>
+    <message>
+        <source>None, or socks5://host:port</source>
+        <translation>Keiner, oder socks5://host:port</translation>
+    </message>
+    <message>
+        <source> MB/s</source>
+        <translation> MB/s</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>Unbegrenzt</translation>
+    </message>
+    <message>
+        <source>Limit each download to, in MB/s</source>
+        <translation>Jeden Download begrenzen auf, in MB/s</translation>
+    </message>
+    <message>
+        <source>Limit each download to</source>
+        <translation>Jeden Download begrenzen auf</translation>
+    </message>
+    <message>
+        <source>Lookups and downloads go through the proxy; the limit holds for each download on its own.</source>
+        <translation>Suchen und Downloads laufen über den Proxy; die Grenze gilt für jeden Download einzeln.</translation>
+    </message>
+    <message>
+        <source>For example: %1</source>
+        <translation>Zum Beispiel: %1</translation>
     </message>
 </context>
 <context>

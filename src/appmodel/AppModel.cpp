@@ -10,12 +10,11 @@ AppModel::AppModel(Engine& engine, Prefs& prefs, ToolInstaller& installer, Platf
                    QObject* parent)
     : QObject(parent), m_engine(engine), m_prefs(prefs), m_readiness(engine, installer),
       m_lookup(engine, m_readiness), m_queue(engine, prefs, m_readiness, platform),
-      m_library(m_queue),
-      m_clipboard(platform.clipboard, prefs, m_lookup), m_cookies(engine, prefs)
+      m_library(m_queue), m_clipboard(platform.clipboard, prefs, m_lookup), m_cookies(engine, prefs)
 {
-    const auto cookies = [this] { return m_cookies.choice().cookies; };
-    m_lookup.setCookies(cookies);
-    m_queue.setCookies(cookies);
+    const auto session = [this] { return this->session(); };
+    m_lookup.setSession(session);
+    m_queue.setSession(session);
     m_lookup.setHistory([this](const QString& id) { return m_library.isDownloaded(id); });
     if (QCoreApplication* app = QCoreApplication::instance())
         connect(app, &QCoreApplication::aboutToQuit, this, &AppModel::shutDown);
@@ -23,9 +22,26 @@ AppModel::AppModel(Engine& engine, Prefs& prefs, ToolInstaller& installer, Platf
 
 AppModel::~AppModel() = default;
 
+YtdlpArgs::Session AppModel::session() const
+{
+    return {m_cookies.choice().cookies, m_prefs.value(PrefKey::proxy)};
+}
+
 void AppModel::enqueueSelected(Preset preset)
 {
-    m_queue.enqueue(m_lookup.selectedItems(), preset);
+    if (!m_lookup.isPlaylist()) {
+        m_queue.enqueue(m_lookup.selectedItems(), preset);
+        return;
+    }
+    QList<VideoItem> items;
+    QList<PlaylistPlace> places;
+    for (qsizetype row = 0; row < m_lookup.results().size(); ++row) {
+        if (!m_lookup.selected().contains(m_lookup.results().at(row).id()))
+            continue;
+        items.append(m_lookup.results().at(row));
+        places.append(*m_lookup.placeOf(row));
+    }
+    m_queue.enqueue(items, preset, std::nullopt, std::nullopt, places);
 }
 
 void AppModel::shutDown()

@@ -46,7 +46,11 @@ public:
         m_cookies.refresh();
     }
 
-    // Queues the ticked results in `preset`.
+    // The cookies and proxy every yt-dlp run goes out with, as set now.
+    YtdlpArgs::Session session() const;
+
+    // Queues the ticked results in `preset`, with their places when they
+    // list a playlist or channel.
     void enqueueSelected(Preset preset);
 
     // Quitting, in this order: the kept list takes every running and waiting

@@ -149,13 +149,14 @@ void DownloadQueue::updateBadge()
 
 void DownloadQueue::enqueue(const QList<VideoItem>& items, Preset preset,
                             const std::optional<FormatChoice>& choice,
-                            const std::optional<ClipRange>& clip)
+                            const std::optional<ClipRange>& clip,
+                            const QList<PlaylistPlace>& places)
 {
     // Behind the items still waiting to be added, so the order stays that
     // of the calls.
     const bool adding = !m_later.empty();
     if (!items.isEmpty())
-        m_later.push_back({items, preset, choice, clip});
+        m_later.push_back({items, preset, choice, clip, places});
     if (adding)
         return;
     addSlice();
@@ -183,6 +184,8 @@ void DownloadQueue::addSlice()
             added.append(std::make_shared<Download>(item, later.preset));
             added.last()->setFormatChoice(later.choice);
             added.last()->setClip(later.clip);
+            if (m_laterNext < later.places.size())
+                added.last()->setPlaylistPlace(later.places.at(m_laterNext));
         }
         if (m_laterNext == later.items.size()) {
             m_later.pop_front();

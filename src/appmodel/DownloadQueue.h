@@ -53,9 +53,12 @@ public:
     // once; the rest follow, as many a turn of the event loop, behind them.
     // `choice`: the formats picked for them, in place of the preset's;
     // `clip`: the stretch of each to fetch, in place of the whole.
+    // `places`: where each item was listed in a playlist or channel (none, or
+    // one for each item).
     void enqueue(const QList<VideoItem>& items, Preset preset,
                  const std::optional<FormatChoice>& choice = std::nullopt,
-                 const std::optional<ClipRange>& clip = std::nullopt);
+                 const std::optional<ClipRange>& clip = std::nullopt,
+                 const QList<PlaylistPlace>& places = {});
     static constexpr int slice = 2000;
     // Brings back jobs kept from an earlier run, newest first, behind those
     // listed now; the waiting ones start under the parallel limit. A job
@@ -67,9 +70,9 @@ public:
     void remove(Download& job);
     void clearFinished();
     void cancelAll();
-    // Where yt-dlp takes sign-in cookies from, asked at every start; nowhere
+    // The cookies and proxy yt-dlp uses, asked at every start; none
     // until set.
-    void setCookies(std::function<YtdlpArgs::Cookies()> cookies) { m_cookies = std::move(cookies); }
+    void setSession(std::function<YtdlpArgs::Session()> session) { m_session = std::move(session); }
 
     // When a paused queue resumes by itself; nothing while it runs.
     const std::optional<QDateTime>& pausedUntil() const { return m_pacer.pausedUntil(); }
@@ -155,7 +158,7 @@ private:
     Engine& m_engine;
     Prefs& m_prefs;
     EngineReadiness& m_readiness;
-    std::function<YtdlpArgs::Cookies()> m_cookies;
+    std::function<YtdlpArgs::Session()> m_session;
     Platform m_platform;
     QList<DownloadPtr> m_downloads;
     // The run of each job that has one; only it speaks for the job.
@@ -176,6 +179,7 @@ private:
         Preset preset;
         std::optional<FormatChoice> choice;
         std::optional<ClipRange> clip;
+        QList<PlaylistPlace> places;
     };
     std::deque<Later> m_later;
     qsizetype m_laterNext = 0;

@@ -48,9 +48,10 @@ void DownloadQueue::start(const DownloadPtr& job)
         job->preset(),
         m_readiness.version(),
         m_plainPreset.value(job->video().id(), job->preset()) != job->preset(),
-        m_cookies ? m_cookies() : YtdlpArgs::Cookies{},
+        m_session ? m_session() : YtdlpArgs::Session{},
         job->formatChoice() ? job->formatChoice()->formatIds : QString(),
-        job->clip()};
+        job->clip(),
+        job->playlistPlace()};
     const QStringList arguments =
         YtdlpArgs::download(m_engine, DownloadOptions::fromPrefs(m_prefs), request);
     Child* child = m_engine.spawn(

@@ -11,8 +11,8 @@
 namespace reelcatch {
 
 FormatQuery::FormatQuery(Engine& engine, EngineReadiness& readiness,
-                         std::function<YtdlpArgs::Cookies()> cookies, QObject* parent)
-    : QObject(parent), m_engine(engine), m_readiness(readiness), m_cookies(std::move(cookies))
+                         std::function<YtdlpArgs::Session()> session, QObject* parent)
+    : QObject(parent), m_engine(engine), m_readiness(readiness), m_session(std::move(session))
 {}
 
 FormatQuery::~FormatQuery()
@@ -49,7 +49,7 @@ void FormatQuery::start(const QString& url)
     }
     // "--" keeps an address that begins with "-" from being read as an option.
     const QStringList arguments = YtdlpArgs::common(m_engine, m_readiness.version(),
-                                                    m_cookies ? m_cookies() : YtdlpArgs::Cookies{})
+                                                    m_session ? m_session() : YtdlpArgs::Session{})
                                   << QStringLiteral("-J") << QStringLiteral("--no-playlist")
                                   << QStringLiteral("--no-warnings") << QStringLiteral("--") << url;
     Child* child =

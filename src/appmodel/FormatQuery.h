@@ -23,7 +23,7 @@ class FormatQuery : public QObject {
     Q_OBJECT
 public:
     FormatQuery(Engine& engine, EngineReadiness& readiness,
-                std::function<YtdlpArgs::Cookies()> cookies, QObject* parent = nullptr);
+                std::function<YtdlpArgs::Session()> session, QObject* parent = nullptr);
     ~FormatQuery() override;
 
     // The answer is at most this long; a video's is well under a mebibyte.
@@ -42,7 +42,7 @@ signals:
 private:
     Engine& m_engine;
     EngineReadiness& m_readiness;
-    std::function<YtdlpArgs::Cookies()> m_cookies;
+    std::function<YtdlpArgs::Session()> m_session;
     QPointer<Child> m_child;
     quint64 m_generation = 0;
     bool m_parsing = false;

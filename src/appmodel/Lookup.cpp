@@ -215,6 +215,7 @@ void Lookup::setResults(QList<VideoItem> results)
 {
     // Always announced: comparing two long lists would cost more than a redraw.
     QList<VideoItem> old = std::exchange(m_results, std::move(results));
+    m_playlistTitle.clear();
     emit resultsChanged();
     // Freeing a channel's worth of items takes tens of milliseconds; the
     // thread pool does it (their strings are shared thread-safely).
@@ -358,8 +359,11 @@ void Lookup::launch(quint64 generation)
     Child* child =
         m_engine.spawn({*ytdlp,
                         YtdlpArgs::lookup(m_engine, m_target, m_readiness.version(),
-                                          m_cookies ? m_cookies() : YtdlpArgs::Cookies{}),
-                        {}, ChildSpec::Output::stream, {}, inactivityLimit},
+                                          m_session ? m_session() : YtdlpArgs::Session{}),
+                        {},
+                        ChildSpec::Output::stream,
+                        {},
+                        inactivityLimit},
                        this);
     m_child = child;
     auto stream = std::make_shared<LookupStream>(this, generation);
@@ -403,9 +407,15 @@ void Lookup::stop()
 
 QString Lookup::heading(const QString& title) const
 {
-    return ShownText::forDisplay(m_target.startsWith(QLatin1String("ytsearch"))
-                                     ? tr("Search: %1").arg(m_typed)
-                                     : title);
+    return ShownText::forDisplay(
+        m_target.startsWith(QLatin1String("ytsearch")) ? tr("Search: %1").arg(m_typed) : title);
+}
+
+void Lookup::setPlaylist(const QString& title)
+{
+    m_playlistTitle = FileNaming::listsPlaylist(m_target, title)
+                          ? ShownText::withoutBidiControls(title)
+                          : QString();
 }
 
 void Lookup::add(QList<VideoItem> items, const QString& title)
@@ -423,6 +433,7 @@ void Lookup::add(QList<VideoItem> items, const QString& title)
             if (isFresh(item))
                 ids.insert(item.id());
         setResults(std::move(items));
+        setPlaylist(title);
         setResultsTitle(heading(title));
         replaceSelected(std::move(ids), true);
         return;
@@ -433,6 +444,7 @@ void Lookup::add(QList<VideoItem> items, const QString& title)
         if (m_ticking == Ticking::all || (m_ticking == Ticking::fresh && isFresh(item)))
             m_selected.insert(item.id());
     m_results.append(std::move(items));
+    setPlaylist(title);
     setResultsTitle(heading(title));
     emit resultsAdded(from);
 }
@@ -462,15 +474,15 @@ void Lookup::collect(quint64 generation, LookupStream& stream)
         setFetchError(tr("Nothing downloadable found there."));
         return;
     }
-    QString message = exit.kind == ChildExit::Kind::inactive      ? tr("yt-dlp stopped answering.")
+    QString message = exit.kind == ChildExit::Kind::inactive ? tr("yt-dlp stopped answering.")
                       : exit.kind == ChildExit::Kind::failedToStart ? exit.message
                                                                     : m_exitError;
     // What was listed before the failure stays, and says it is not all.
     if (m_listed == 1)
         message = tr("Only the first video could be listed.") + QLatin1Char(' ') + message;
     else if (m_listed > 1)
-        message = tr("Only the first %n videos could be listed.", nullptr, int(m_listed)) + QLatin1Char(' ') +
-                  message;
+        message = tr("Only the first %n videos could be listed.", nullptr, int(m_listed)) +
+                  QLatin1Char(' ') + message;
     fail(message);
 }
 

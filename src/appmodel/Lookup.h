@@ -2,6 +2,7 @@
 
 #include "appmodel/Listing.h"
 #include "engine/YtdlpArgs.h"
+#include "model/FileNaming.h"
 #include "model/VideoItem.h"
 
 #include <QList>
@@ -55,6 +56,15 @@ public:
     const QList<VideoItem>& results() const { return m_results; }
     void setResults(QList<VideoItem> results);
     const QString& resultsTitle() const { return m_resultsTitle; }
+    // Whether the results list a playlist or channel (not a search, nor a
+    // video of its own), and where a row is in it.
+    bool isPlaylist() const { return !m_playlistTitle.isEmpty(); }
+    std::optional<PlaylistPlace> placeOf(qsizetype row) const
+    {
+        if (!isPlaylist() || row < 0 || row >= m_results.size())
+            return std::nullopt;
+        return PlaylistPlace{m_playlistTitle, int(row) + 1};
+    }
     const QSet<QString>& selected() const { return m_selected; }
     // The user's own choice of ticks: rows listed after it arrive unticked.
     void setSelected(QSet<QString> selected);
@@ -75,9 +85,9 @@ public:
     // heading and selection stay as they are (the previous lookup's, or the
     // rows listed so far), with no error shown.
     void stop();
-    // Where yt-dlp takes sign-in cookies from, asked at every start; nowhere
+    // The cookies and proxy yt-dlp uses, asked at every start; none
     // until set.
-    void setCookies(std::function<YtdlpArgs::Cookies()> cookies) { m_cookies = std::move(cookies); }
+    void setSession(std::function<YtdlpArgs::Session()> session) { m_session = std::move(session); }
     // Whether a video is in the download history: such rows arrive unticked.
     // Nothing is until set.
     void setHistory(std::function<bool(const QString&)> downloaded)
@@ -125,17 +135,19 @@ private:
     void collect(quint64 generation, LookupStream& stream);
     void add(QList<VideoItem> items, const QString& title);
     QString heading(const QString& title) const;
+    void setPlaylist(const QString& title);
     void fail(const QString& message);
 
     Engine& m_engine;
     EngineReadiness& m_readiness;
-    std::function<YtdlpArgs::Cookies()> m_cookies;
+    std::function<YtdlpArgs::Session()> m_session;
     std::function<bool(const QString&)> m_downloaded;
     QString m_input;
     bool m_isFetching = false;
     std::optional<QString> m_fetchError;
     QList<VideoItem> m_results;
     QString m_resultsTitle;
+    QString m_playlistTitle; // the playlist's or channel's, as listed
     QSet<QString> m_selected;
     // Which rows arriving while a lookup lists are ticked: the fresh ones,
     // until the user chooses; then all after Select All, else none.
@@ -145,8 +157,8 @@ private:
     QPointer<Child> m_child;
     std::shared_ptr<LookupStream> m_stream;
     quint64 m_generation = 0;
-    QString m_typed;  // what was looked up, as typed
-    QString m_target; // and as handed to yt-dlp
+    QString m_typed;        // what was looked up, as typed
+    QString m_target;       // and as handed to yt-dlp
     qsizetype m_listed = 0; // rows of the lookup under way
     // How its yt-dlp ended (once it has), and its own word on why.
     std::unique_ptr<ChildExit> m_exit;

@@ -26,15 +26,20 @@ QString nameLabel(Preset preset)
     return preset == Preset::best ? QStringLiteral("Best") : preset.rawValue().toUpper();
 }
 
-// The title and id are cut (in bytes, on a character's edge) so that the
-// name, the preset and yt-dlp's longest suffixes (".f137.mp4.part-Frag12",
-// ".en-US.vtt") stay within the 255 bytes a file name may have. A YouTube id
-// has 11 characters: such names are as they have always been. A clip's range
-// (" (10.00.00–10.01.00)", up to 24 bytes) is taken from the title.
-QString outputTemplate(const Download& request)
+// The name the options ask for (else "Title [id]"), the preset's label when
+// the video is also fetched in another one, and a clip's range. The named
+// patterns cut the title (in bytes, on a character's edge) so that the name
+// and yt-dlp's longest suffixes (".f137.mp4.part-Frag12", ".en-US.vtt") stay
+// within the 255 bytes a file name may have; a clip's range (" (10.00.00–
+// 10.01.00)", up to 24 bytes) is taken from the title.
+QString outputTemplate(const DownloadOptions& options, const Download& request)
 {
-    QString name = request.clip ? QStringLiteral("%(title).156B [%(id).32B]")
-                                : QStringLiteral("%(title).180B [%(id).32B]");
+    QString pattern = options.namePattern.isEmpty()
+                          ? FileNaming::pattern(FileNaming::Style::titleId, {})
+                          : options.namePattern;
+    if (request.clip)
+        pattern.replace(QLatin1String("%(title).180B"), QLatin1String("%(title).156B"));
+    QString name = FileNaming::outputName(pattern, options.playlistFolders, request.place);
     if (request.presetInName)
         name += QStringLiteral(" [") + nameLabel(request.preset) + QLatin1Char(']');
     // "(1.00–2.00)": a colon is not allowed in names on every file system.
@@ -51,8 +56,9 @@ bool since(const std::optional<QString>& version, const char* release)
 } // namespace
 
 QStringList common(const Engine& engine, const std::optional<QString>& version,
-                   const Cookies& cookies)
+                   const Session& session)
 {
+    const Cookies& cookies = session.cookies;
     QStringList args{QStringLiteral("--ignore-config"), QStringLiteral("--no-colors")};
     if (since(version, jsRuntimesSince)) {
         if (const std::optional<QString> denoPath = engine.deno())
@@ -62,17 +68,19 @@ QStringList common(const Engine& engine, const std::optional<QString>& version,
         args << QStringLiteral("--cookies-from-browser") << cookies.fromBrowser;
     else if (!cookies.file.isEmpty())
         args << QStringLiteral("--cookies") << cookies.file;
+    if (!session.proxy.isEmpty())
+        args << QStringLiteral("--proxy") << session.proxy;
     return args;
 }
 
 QStringList lookup(const Engine& engine, const QString& target,
-                   const std::optional<QString>& version, const Cookies& cookies)
+                   const std::optional<QString>& version, const Session& session)
 {
     // "--" keeps a target that begins with "-" from being read as an option.
-    return common(engine, version, cookies)
+    return common(engine, version, session)
            << QStringLiteral("-j") << QStringLiteral("--flat-playlist")
-           << QStringLiteral("--lazy-playlist") << QStringLiteral("--no-playlist") << QStringLiteral("--no-warnings")
-           << QStringLiteral("--") << target;
+           << QStringLiteral("--lazy-playlist") << QStringLiteral("--no-playlist")
+           << QStringLiteral("--no-warnings") << QStringLiteral("--") << target;
 }
 
 QStringList download(const Engine& engine, const DownloadOptions& options, const Download& request)
@@ -84,18 +92,20 @@ QStringList download(const Engine& engine, const DownloadOptions& options, const
     // goes last, behind "--".
     const bool optionLike = url.startsWith(QLatin1Char('-'));
 
-    QStringList args = common(engine, request.version, request.cookies);
+    QStringList args = common(engine, request.version, request.session);
     if (!optionLike)
         args << url;
     args << QStringLiteral("--no-playlist") << QStringLiteral("--newline")
          << QStringLiteral("--progress") << QStringLiteral("-P") << QStringLiteral(".")
-         << QStringLiteral("-o") << outputTemplate(request) << QStringLiteral("--progress-template")
-         << progressTemplate;
+         << QStringLiteral("-o") << outputTemplate(options, request)
+         << QStringLiteral("--progress-template") << progressTemplate;
     // "--print" makes yt-dlp quiet, so post-processor steps only show when
     // asked for; releases before this one print them without line breaks.
     if (since(request.version, postprocessTemplateSince))
         args << QStringLiteral("--progress-template") << postprocessTemplate;
     args << QStringLiteral("--print") << printTemplate;
+    if (options.rateLimit > 0)
+        args << QStringLiteral("-r") << QString::number(options.rateLimit) + u'M';
 
     // The original audio track, or the asked language's. Without ffmpeg
     // nothing can be merged or converted: a video comes as the one file that

@@ -2,6 +2,7 @@
 
 #include "model/Clip.h"
 #include "model/DownloadOptions.h"
+#include "model/FileNaming.h"
 #include "model/Preset.h"
 
 #include <QString>
@@ -38,33 +39,42 @@ struct Cookies {
     QString file;
 };
 
+// What every run of yt-dlp goes out with: the cookies, and a proxy
+// ("socks5://host:port"; empty for none).
+struct Session {
+    Cookies cookies;
+    QString proxy;
+};
+
 // What begins every command line: no configuration file (one in the working
 // folder, such as the download folder, could run any command), no colours,
 // deno when there is one and the yt-dlp in use (of `version`, when known)
-// takes it, and the cookies.
+// takes it, the cookies and the proxy.
 QStringList common(const Engine& engine, const std::optional<QString>& version,
-                   const Cookies& cookies = {});
+                   const Session& session = {});
 
 // Lists what is behind `target` one JSON object a line, as yt-dlp reads each
 // entry (a playlist flat, its entries naming it; a single video whole).
 QStringList lookup(const Engine& engine, const QString& target,
-                   const std::optional<QString>& version, const Cookies& cookies = {});
+                   const std::optional<QString>& version, const Session& session = {});
 
 // What a download needs besides the engine: the video, its preset, the
-// version of the yt-dlp in use, and whether the file name carries the preset
-// (for a video also fetched in another one).
+// version of the yt-dlp in use, whether the file name carries the preset
+// (for a video also fetched in another one), and where the video was listed.
 struct Download {
     QString url;
     Preset preset;
     std::optional<QString> version;
     bool presetInName = false;
-    Cookies cookies = {};
+    Session session = {};
     // yt-dlp's format ids picked for the video ("137+140"), in place of the
     // preset's "-f"; empty for the preset's own choice.
     QString formatIds = {};
     // The stretch to fetch, cut at exactly its times; none for the whole
     // video. The file name carries it.
     std::optional<ClipRange> clip = {};
+    // The playlist or channel it was listed in, if any.
+    std::optional<PlaylistPlace> place = {};
 };
 // Downloads one video into the working folder, given as "." (yt-dlp would
 // expand "~" and "$NAME" in a folder named on the command line), printing progress lines

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Clip.h"
+#include "model/FileNaming.h"
 #include "model/Preset.h"
 #include "model/VideoItem.h"
 
@@ -95,6 +96,10 @@ public:
     // the job is listed, kept by every retry.
     const std::optional<ClipRange>& clip() const { return m_clip; }
     void setClip(const std::optional<ClipRange>& clip) { m_clip = clip; }
+    // The playlist or channel it was listed in (none for a video of its own),
+    // set before the job is listed.
+    const std::optional<PlaylistPlace>& playlistPlace() const { return m_place; }
+    void setPlaylistPlace(const std::optional<PlaylistPlace>& place) { m_place = place; }
 
     const Phase& phase() const { return m_phase; }
     void setPhase(const Phase& phase);
@@ -133,6 +138,7 @@ private:
     const Preset m_preset;
     std::optional<FormatChoice> m_formatChoice;
     std::optional<ClipRange> m_clip;
+    std::optional<PlaylistPlace> m_place;
     Phase m_phase = Phase::queued();
     double m_fraction = 0;
     QString m_detail;

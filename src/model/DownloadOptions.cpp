@@ -1,5 +1,6 @@
 #include "model/DownloadOptions.h"
 
+#include "model/FileNaming.h"
 #include "model/Prefs.h"
 
 namespace reelcatch {
@@ -20,6 +21,13 @@ DownloadOptions DownloadOptions::fromPrefs(const Prefs& prefs)
                       : sponsor == u"remove" ? Sponsor::remove
                                              : Sponsor::off;
     options.sponsorCategories = prefs.value(PrefKey::sponsorCats);
+    // A template of the user's that cannot be used leaves the usual name.
+    const FileNaming::Style style = FileNaming::styleNamed(prefs.value(PrefKey::nameStyle));
+    const QString pattern = FileNaming::pattern(style, prefs.value(PrefKey::nameCustom));
+    if (style != FileNaming::Style::custom || !FileNaming::problem(pattern))
+        options.namePattern = pattern;
+    options.playlistFolders = prefs.value(PrefKey::playlistFolders);
+    options.rateLimit = prefs.value(PrefKey::rateLimit);
     return options;
 }
 

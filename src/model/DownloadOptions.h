@@ -23,6 +23,12 @@ struct DownloadOptions {
     enum class Sponsor { off, mark, remove };
     Sponsor sponsor = Sponsor::off;
     QString sponsorCategories;
+    // The files' name template without the extension (empty: "Title [id]"),
+    // and whether playlist and channel downloads go to a folder of their own.
+    QString namePattern;
+    bool playlistFolders = false;
+    // The most each download may fetch, in MB/s; 0: no limit.
+    int rateLimit = 0;
 
     static DownloadOptions fromPrefs(const Prefs& prefs);
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Network.h"
 #include "model/Preset.h"
 
 #include <QByteArray>
@@ -140,6 +141,7 @@ private:
 // Every setting the application stores. Adding one is a line here and its use.
 namespace PrefKey {
 inline constexpr int maxStartGap = 60;
+inline constexpr int maxRateLimit = 1000;
 
 inline constexpr Setting<Preset> preset{"preset", Preset::p1080};
 inline constexpr Setting<bool> h264{"h264", true};
@@ -197,6 +199,21 @@ inline const Setting<QString> folder{"folder", QString(),
 inline const Setting<QString> cookiesFrom{"cookiesFrom", QString()};
 inline const Setting<QString> cookiesProfile{"cookiesProfile", QString()};
 inline const Setting<QString> cookiesFile{"cookiesFile", QString()};
+// How files are named: FileNaming's style by its stored name (none: "Title
+// [id]"), the user's own template for "custom", and whether playlist and
+// channel downloads go to a numbered folder of their own.
+inline const Setting<QString> nameStyle{"nameStyle", QString()};
+inline const Setting<QString> nameCustom{"nameCustom", QString()};
+inline constexpr Setting<bool> playlistFolders{"playlistFolders", false};
+// The proxy every yt-dlp run goes through (empty: none); one that is not a
+// proxy address reads as none.
+inline const Setting<QString> proxy{"proxy", QString(), [](const QString& address, const Prefs&) {
+                                        return Network::proxyProblem(address) ? QString()
+                                                                              : address.trimmed();
+                                    }};
+// The most each download may fetch, in MB/s (0: no limit).
+inline constexpr Setting<int> rateLimit{
+    "rateLimit", 0, [](const int& mb, const Prefs&) { return std::clamp(mb, 0, maxRateLimit); }};
 // The main window's size and place and its splitter's sizes, as Qt saves
 // them (empty: the window's own layout applies until one is stored).
 inline const Setting<QByteArray> windowGeometry{"windowGeometry", QByteArray()};

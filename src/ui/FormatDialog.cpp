@@ -69,8 +69,7 @@ QListWidget* formatList(const QString& name, QWidget* parent)
 FormatDialog::FormatDialog(AppModel& model, const VideoItem& video, Preset preset, QWidget* parent)
     : QDialog(parent), m_model(model), m_video(video), m_preset(preset),
       m_query(new FormatQuery(
-          model.engine(), model.readiness(), [&model] { return model.cookies().choice().cookies; },
-          this)),
+          model.engine(), model.readiness(), [&model] { return model.session(); }, this)),
       m_pages(new QStackedWidget(this)), m_busyText(new QLabel(this)),
       m_failureText(new QLabel(this)), m_tryAgain(new QPushButton(tr("Try Again"), this)),
       m_failureAction(new QPushButton(this)), m_videoList(formatList(tr("Video"), this)),

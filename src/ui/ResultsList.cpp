@@ -56,17 +56,20 @@ ResultsList::ResultsList(AppModel& model, ThumbnailCache& thumbnails,
     connect(m_results, &QAbstractItemModel::modelReset, this, &ResultsList::schedulePrefetch);
     // Rows listed later may land on screen or just below it.
     connect(m_results, &QAbstractItemModel::rowsInserted, this, &ResultsList::schedulePrefetch);
-    connect(m_delegate, &ResultDelegate::downloadClicked, this,
-            [this](const QModelIndex& index) { download(m_results->item(index.row())); });
+    connect(m_delegate, &ResultDelegate::downloadClicked, this, [this](const QModelIndex& index) {
+        download(m_results->item(index.row()), m_model.lookup().placeOf(index.row()));
+    });
     connect(&m_thumbnails, &ThumbnailCache::loaded, viewport(), [this] { viewport()->update(); });
 }
 
-void ResultsList::download(const VideoItem& item)
+void ResultsList::download(const VideoItem& item, const std::optional<PlaylistPlace>& place)
 {
-    m_model.queue().enqueue({item}, m_currentPreset ? m_currentPreset() : Preset());
+    m_model.queue().enqueue({item}, m_currentPreset ? m_currentPreset() : Preset(), std::nullopt,
+                            std::nullopt,
+                            place ? QList<PlaylistPlace>{*place} : QList<PlaylistPlace>{});
 }
 
-void ResultsList::chooseFormat(const VideoItem& item)
+void ResultsList::chooseFormat(const VideoItem& item, const std::optional<PlaylistPlace>& place)
 {
     auto* dialog =
         new FormatDialog(m_model, item, m_currentPreset ? m_currentPreset() : Preset(), window());
@@ -77,20 +80,22 @@ void ResultsList::chooseFormat(const VideoItem& item)
         if (m_actions)
             m_actions->openFolder(m_model.prefs().value(PrefKey::folder));
     });
-    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+    connect(dialog, &QDialog::accepted, this, [this, dialog, place] {
         if (const std::optional<FormatChoice> choice = dialog->choice())
-            m_model.queue().enqueue({dialog->video()}, dialog->preset(), choice);
+            m_model.queue().enqueue({dialog->video()}, dialog->preset(), choice, std::nullopt,
+                                    place ? QList<PlaylistPlace>{*place} : QList<PlaylistPlace>{});
     });
     dialog->open();
 }
 
-void ResultsList::downloadClip(const VideoItem& item)
+void ResultsList::downloadClip(const VideoItem& item, const std::optional<PlaylistPlace>& place)
 {
     auto* dialog = new ClipDialog(item, m_currentPreset ? m_currentPreset() : Preset(), window());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+    connect(dialog, &QDialog::accepted, this, [this, dialog, place] {
         if (const std::optional<ClipRange> clip = dialog->clip())
-            m_model.queue().enqueue({dialog->video()}, dialog->preset(), std::nullopt, clip);
+            m_model.queue().enqueue({dialog->video()}, dialog->preset(), std::nullopt, clip,
+                                    place ? QList<PlaylistPlace>{*place} : QList<PlaylistPlace>{});
     });
     dialog->open();
 }
@@ -116,6 +121,7 @@ QList<PaintedRowList::RowAction> ResultsList::rowActions(const QModelIndex& inde
     if (!index.isValid())
         return {};
     const VideoItem item = m_results->item(index.row());
+    const std::optional<PlaylistPlace> place = m_model.lookup().placeOf(index.row());
     const QPersistentModelIndex row(index);
     const bool ticked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
     QList<RowAction> actions{
@@ -124,9 +130,9 @@ QList<PaintedRowList::RowAction> ResultsList::rowActions(const QModelIndex& inde
              if (row.isValid())
                  m_results->toggle(row.row());
          }},
-        {tr("Download"), [this, item] { download(item); }},
-        {tr("Choose Format\u2026"), [this, item] { chooseFormat(item); }},
-        {tr("Download a Clip\u2026"), [this, item] { downloadClip(item); }},
+        {tr("Download"), [this, item, place] { download(item, place); }},
+        {tr("Choose Format\u2026"), [this, item, place] { chooseFormat(item, place); }},
+        {tr("Download a Clip\u2026"), [this, item, place] { downloadClip(item, place); }},
     };
     if (webAddress(item))
         actions.append({tr("Open on YouTube"), [this, item] { openOnSite(item); }});

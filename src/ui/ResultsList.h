@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/FileNaming.h"
 #include "model/Preset.h"
 #include "ui/PaintedRowList.h"
 
@@ -44,8 +45,10 @@ public:
 
     ResultDelegate* resultDelegate() const { return m_delegate; }
 
-    // Asks which formats the video has and queues it in those picked.
-    void chooseFormat(const VideoItem& item);
+    // Asks which formats the video has and queues it in those picked; `place`:
+    // where it was listed in a playlist or channel.
+    void chooseFormat(const VideoItem& item,
+                      const std::optional<PlaylistPlace>& place = std::nullopt);
 
     // Rows on either side of the visible ones whose thumbnails are loaded ahead.
     static constexpr int prefetchRows = 4;
@@ -64,9 +67,9 @@ signals:
     void chooseBrowserRequested();
 
 private:
-    void download(const VideoItem& item);
+    void download(const VideoItem& item, const std::optional<PlaylistPlace>& place);
     // Asks for a stretch of the video and queues it.
-    void downloadClip(const VideoItem& item);
+    void downloadClip(const VideoItem& item, const std::optional<PlaylistPlace>& place);
     void copyLink(const VideoItem& item);
     void openOnSite(const VideoItem& item);
     // Asks for the thumbnails around the visible rows and drops the rest.

@@ -73,6 +73,7 @@ QWidget* SettingsWindow::buildSaving()
     folderLayout->addWidget(m_folderPath, 1);
     folderLayout->addWidget(change);
     form->addRow(tr("Download folder"), folderRow);
+    addNamingRows(form, group);
 
     m_parallel = new QSpinBox(group);
     m_parallel->setObjectName(QStringLiteral("parallel"));

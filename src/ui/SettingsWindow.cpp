@@ -57,6 +57,7 @@ SettingsWindow::SettingsWindow(AppModel& model, FolderChooser& chooser, QWidget*
     sections->addWidget(buildVideo());
     sections->addWidget(buildTags());
     sections->addWidget(buildAccount());
+    sections->addWidget(buildNetwork());
     sections->addWidget(buildEngine());
     sections->addStretch(1);
     scroll->setWidget(content);
@@ -188,6 +189,8 @@ void SettingsWindow::refreshSettings()
             m_sponsorCats[i]->setChecked(cats.contains(YtdlpArgs::sponsorCategories[i]));
         }
     }
+    refreshNaming();
+    refreshNetwork();
     refreshAccount();
 }
 

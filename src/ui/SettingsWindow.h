@@ -7,6 +7,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -22,8 +23,9 @@ class FolderChooser;
 class Prefs;
 template <typename T> struct Setting;
 
-// The settings window: the download folder, parallel downloads, clipboard
-// auto-load, the video, subtitle, SponsorBlock and tagging options, the state
+// The settings window: the download folder, file names, parallel downloads,
+// clipboard auto-load, the video, subtitle, SponsorBlock and tagging options,
+// the proxy and speed limit, the state
 // of the tools and the engine update. A single non-modal top-level window
 // (a dialog: Escape and Ctrl+W close it), as wide as its widest row and as
 // tall as its content, within the screen (what doesn't fit scrolls); closing
@@ -35,11 +37,13 @@ template <typename T> struct Setting;
 // file system afresh whenever the model changes.
 //
 // Child object names, for the desktop's automation and the tests:
-// "folderPath", "changeFolder", "parallel",
+// "folderPath", "changeFolder", "nameStyle", "nameCustom", "nameProblem",
+// "namePreview", "playlistFolders", "parallel",
 // "autoPaste", "h264", "h264Note", "audioLang", "subs", "subFiles",
 // "subLangsRow", "subLangsButton", "subLangs" (its list), "autoSubs", "sponsorMode",
 // "sponsorCatsRow", "sponsorCat_" and each of YtdlpArgs::sponsorCategories, "embedMeta",
-// "embedThumb", "accountSection", "cookiesFrom", "cookiesNote", "ytdlpVersion", "ffmpegState",
+// "embedThumb", "accountSection", "cookiesFrom", "cookiesNote", "proxy", "proxyProblem",
+// "rateLimit", "ytdlpVersion", "ffmpegState",
 // "denoState", "engineSpinner", "updateNow".
 class SettingsWindow : public QDialog {
     Q_OBJECT
@@ -66,6 +70,9 @@ private:
     QWidget* buildVideo();
     QWidget* buildTags();
     QWidget* buildAccount();
+    QWidget* buildNetwork();
+    // The file-name picker, the user's template and the playlist folders.
+    void addNamingRows(QFormLayout* form, QWidget* group);
     QWidget* buildEngine();
     // A switch for one of PrefKey's keys (kept by address).
     QCheckBox* addToggle(const QString& text, const Setting<bool>& key);
@@ -80,6 +87,9 @@ private:
     void refreshEngine();
     // Lists the browsers found and shows the stored cookie choice.
     void refreshAccount();
+    // The names' examples come from the first listed video.
+    void refreshNaming();
+    void refreshNetwork();
     void cookiesPicked(int index);
     void sponsorCategoriesPicked();
     void elideFolderPath();
@@ -105,6 +115,13 @@ private:
     QWidget* m_account = nullptr;
     QComboBox* m_cookiesPicker = nullptr;
     QLabel* m_cookiesNote = nullptr;
+    QComboBox* m_nameStyle = nullptr;
+    QLineEdit* m_nameCustom = nullptr;
+    QLabel* m_nameProblem = nullptr;
+    QLabel* m_namePreview = nullptr;
+    QLineEdit* m_proxy = nullptr;
+    QLabel* m_proxyProblem = nullptr;
+    QSpinBox* m_rateLimit = nullptr;
     QLabel* m_ytdlpVersion = nullptr;
     QLabel* m_ffmpegState = nullptr;
     QLabel* m_denoState = nullptr;

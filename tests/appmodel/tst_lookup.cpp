@@ -168,6 +168,10 @@ void TestLookup::answers()
     QCOMPARE(f.lookup().selected(), QSet<QString>(ids.cbegin(), ids.cend()) - QSet<QString>{u"soon"_s});
     QCOMPARE(f.lookup().fetchError(), ids.isEmpty() ? std::optional(u"Nothing downloadable found there."_s) : std::nullopt);
     QVERIFY(results.count() >= 1);
+    // The rows of a playlist (not of a search, nor a video alone) know their place in it.
+    const QString title = f.lookup().resultsTitle();
+    const bool listed = !ids.isEmpty() && !title.isEmpty() && !title.startsWith(u"Search"_s);
+    QCOMPARE(f.lookup().placeOf(ids.size() - 1), listed ? std::optional(PlaylistPlace{title, int(ids.size())}) : std::nullopt);
 }
 
 void TestLookup::recordedAnswers_data()

@@ -6,6 +6,7 @@
 #include "ProcessTable.h"
 #include "appmodel/LibraryStore.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -31,10 +32,18 @@ bool linkTools(const TestEnv& env)
 }
 
 struct RealFixture {
+    // Through a proxy, yt-dlp is not told to pass it by for the loopback address.
+    explicit RealFixture(bool proxied = false) : viaProxy(proxied) {}
+    bool viaProxy;
     TestEnv env;
     HttpServer server;
     bool linked = linkTools(env);
-    Engine engine{env.engineConfig()};
+    Engine engine{[this] {
+        EngineConfig config = env.engineConfig();
+        if (viaProxy)
+            config.baseEnvironment.remove(u"no_proxy"_s);
+        return config;
+    }()};
     Prefs prefs{env.settingsPath(), env.downloadsDir()};
     FakeInstaller installer;
     AppModel model{engine, prefs, installer};
@@ -45,11 +54,12 @@ struct RealFixture {
         server.serveFile(u'/' + name + u".mp4"_s, clip);
         return clip;
     }
-    DownloadPtr enqueue(const QString& name, Preset preset = Preset::p1080)
+    DownloadPtr enqueue(const QString& name, Preset preset = Preset::p1080,
+                        const std::optional<PlaylistPlace>& place = {})
     {
         model.queue().enqueue({*VideoItem::fromJson(QJsonObject{
                                   {u"id"_s, name}, {u"webpage_url"_s, server.url(u'/' + name + u".mp4"_s)}})},
-                              preset);
+                              preset, std::nullopt, std::nullopt, place ? QList{*place} : QList<PlaylistPlace>{});
         return model.queue().downloads().first();
     }
     bool settled() // every job ended and no process of this test left running
@@ -77,6 +87,9 @@ private slots:
     void downloads();
     void configFilesIgnored();
     void cancelMidTransferThenRetry();
+    void fileNames_data();
+    void fileNames();
+    void proxyAndRateLimit();
     void quit_data();
     void quit();
 
@@ -232,6 +245,90 @@ void TestRealPeer::cancelMidTransferThenRetry()
     QVERIFY2(job->phase() == Download::Phase::done(), qPrintable(job->phase().message()));
     // The whole clip arrived (give or take what embedding the metadata adds).
     QVERIFY(QFileInfo(*job->file()).size() >= QFileInfo(big).size() * 9 / 10);
+}
+
+void TestRealPeer::fileNames_data()
+{
+    QTest::addColumn<QString>("style");
+    QTest::addColumn<QString>("custom");
+    QTest::addColumn<bool>("folders");
+    QTest::addColumn<QStringList>("names"); // in 1080p, then in 720p when there are two
+    const auto row = [](const char* name, const QString& style, const QString& custom, bool folders,
+                        const QStringList& names) {
+        QTest::newRow(name) << style << custom << folders << names;
+    };
+    // The served file's time is its upload date; a direct link names no channel.
+    row("none stored", {}, {}, false, {u"clip [clip].mp4"_s, u"clip [clip] [720p].mp4"_s});
+    row("title", u"title"_s, {}, false, {u"clip.mp4"_s});
+    row("channel", u"channelTitle"_s, {}, false, {u"clip.mp4"_s});
+    row("date", u"dateTitle"_s, {}, false, {u"2024-03-05 \u2013 clip.mp4"_s, u"2024-03-05 \u2013 clip [720p].mp4"_s});
+    row("custom", u"custom"_s, u"%(extractor)s/%(playlist_title)s %(id)s.%(ext)s"_s, false,
+        {u"generic/Mix 100% clip.mp4"_s});
+    row("refused custom", u"custom"_s, u"../%(title)s"_s, false, {u"clip [clip].mp4"_s});
+    row("playlist folders", u"title"_s, {}, true,
+        {u"Mix 100%/007 \u2013 clip.mp4"_s, u"Mix 100%/007 \u2013 clip [720p].mp4"_s});
+}
+
+void TestRealPeer::fileNames()
+{
+    QFETCH(QString, style);
+    QFETCH(QString, custom);
+    QFETCH(bool, folders);
+    QFETCH(QStringList, names);
+    RealFixture f;
+    const QString clip = f.serve(u"clip"_s);
+    QVERIFY(f.linked && TestEnv::setMtime(clip, QDateTime(QDate(2024, 3, 5), QTime(12, 0), Qt::UTC)));
+    if (!style.isEmpty())
+        f.prefs.setValue(PrefKey::nameStyle, style);
+    f.prefs.setValue(PrefKey::nameCustom, custom);
+    f.prefs.setValue(PrefKey::playlistFolders, folders);
+    const PlaylistPlace place{u"Mix 100%"_s, 7};
+    const DownloadPtr first = f.enqueue(u"clip"_s, Preset::p1080, place);
+    QVERIFY(QTest::qWaitFor([&] { return first->isFinished(); }, patience));
+    if (names.size() > 1)
+        f.enqueue(u"clip"_s, Preset::p720, place);
+    QVERIFY(f.settled());
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const DownloadPtr job = f.model.queue().downloads().at(names.size() - 1 - i);
+        QVERIFY2(job->phase() == Download::Phase::done(), qPrintable(job->phase().message()));
+        QCOMPARE(job->file().value_or(QString()), f.env.downloadsDir() + u'/' + names.at(i));
+        QVERIFY(QFileInfo(*job->file()).size() > 1000);
+    }
+}
+
+// Lookups and downloads go through the proxy (the test server, as one); a
+// download keeps to its speed limit.
+void TestRealPeer::proxyAndRateLimit()
+{
+    RealFixture f(true);
+    QVERIFY(f.linked && !f.serve(u"clip"_s).isEmpty());
+    f.prefs.setValue(PrefKey::proxy, f.server.url(u"/"_s).chopped(1));
+    QVERIFY(f.lookUp(f.server.url(u"/clip.mp4"_s)));
+    QCOMPARE(f.model.lookup().results().size(), 1);
+    const int looked = f.server.proxiedCount(u"/clip.mp4"_s);
+    QVERIFY(looked > 0);
+    const DownloadPtr job = f.enqueue(u"clip"_s);
+    QVERIFY(f.settled());
+    QVERIFY2(job->phase() == Download::Phase::done(), qPrintable(job->phase().message()));
+    QVERIFY(f.server.proxiedCount(u"/clip.mp4"_s) > looked);
+    QCOMPARE(f.server.requestCount(u"/clip.mp4"_s), f.server.proxiedCount(u"/clip.mp4"_s));
+
+    // 5 MiB at 1 MiB/s; without the limit it takes yt-dlp's start and a moment.
+    f.prefs.remove(PrefKey::proxy);
+    f.prefs.setValue(PrefKey::embedMeta, false);
+    f.prefs.setValue(PrefKey::embedThumb, false);
+    f.prefs.setValue(PrefKey::rateLimit, 1);
+    QByteArray body(5 << 20, '\0');
+    for (qsizetype i = 0; i < body.size(); ++i)
+        body[i] = char(i * 7919 >> 3);
+    f.server.serveBytes(u"/big.mp4"_s, body, "video/mp4");
+    QElapsedTimer clock;
+    clock.start();
+    const DownloadPtr big = f.enqueue(u"big"_s);
+    QVERIFY(f.settled());
+    QVERIFY2(big->phase() == Download::Phase::done(), qPrintable(big->phase().message()));
+    QCOMPARE(QFileInfo(*big->file()).size(), body.size());
+    QVERIFY2(clock.elapsed() > 4000, qPrintable(QString::number(clock.elapsed())));
 }
 
 void TestRealPeer::quit_data()

@@ -1,6 +1,8 @@
 // Video items from yt-dlp's JSON, format arguments, settings readers, job progress.
 #include "TestEnv.h"
 #include "model/Download.h"
+#include "model/FileNaming.h"
+#include "model/Network.h"
 #include "model/Prefs.h"
 #include "model/Preset.h"
 #include "model/VideoItem.h"
@@ -23,6 +25,10 @@ private slots:
     void prefsStoredFormatAndListeners();
     void fractionIsClamped();
     void clipTimes();
+    void nameTemplates_data();
+    void nameTemplates();
+    void namesWrittenAndShown();
+    void proxyAddresses();
 };
 
 void TestModel::videoItem_data()
@@ -180,6 +186,66 @@ void TestModel::clipTimes()
         QCOMPARE(Clip::linkTime(QLatin1String(text)).value_or(-1), seconds);
     // File names take no colon; hours only when there are some.
     QCOMPARE((ClipRange{59.6, 3725}.label(u'.')), u"1.00\u20131.02.05"_s);
+}
+
+void TestModel::nameTemplates_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<bool>("usable");
+    for (const char* bad : {"", " ", "/tmp/%(title)s", "~/%(title)s", "a/../%(title)s", "..",
+                            "%(title", "%(title)", "%(title).5", "%(nope)s", "%(title,nope)s",
+                            "%()s", "%(id)s/", "plain name", "a\tb %(id)s"})
+        QTest::newRow(bad) << QString::fromUtf8(bad) << false;
+    for (const char* good : {"%(title)s", "%(uploader)s/%(title)s [%(id)s]", "a..b %(id)s",
+                             "%(upload_date>%Y,%m)s %(title)s", "%(channel,uploader|x)s %(id)s",
+                             "100%% %(title).20B", "%(playlist_index+1)03d %(tags.0)s"})
+        QTest::newRow(good) << QString::fromUtf8(good) << true;
+    for (const FileNaming::Style style : FileNaming::styles)
+        if (style != FileNaming::Style::custom)
+            QTest::newRow(qPrintable(FileNaming::storedName(style)))
+                << FileNaming::pattern(style, {}) << true;
+}
+
+void TestModel::nameTemplates()
+{
+    QFETCH(QString, pattern);
+    QFETCH(bool, usable);
+    const std::optional<QString> problem = FileNaming::problem(pattern);
+    QVERIFY2(problem.has_value() != usable, qPrintable(problem.value_or(u"usable"_s)));
+    QVERIFY(!problem || problem->endsWith(u'.'));
+}
+
+void TestModel::namesWrittenAndShown()
+{
+    const PlaylistPlace place{u"A/B 50%"_s, 7};
+    const QString numbered = u"%(playlist_index)03d %(title)s"_s;
+    QCOMPARE(FileNaming::outputName(numbered, true, place), u"A\u29F8B 50%%/007 \u2013 007 %(title)s"_s);
+    QCOMPARE(FileNaming::outputName(numbered, true, std::nullopt), numbered);
+    QCOMPARE(FileNaming::outputName(u"%(title)s"_s, false, place), u"%(title)s"_s);
+    FileNaming::Sample video{u"Title/x"_s, u"id1"_s, {}, 61.0, {}, place};
+    QCOMPARE(FileNaming::preview(numbered, true, video), u"A\u29F8B 50%/007 \u2013 007 Title\u29F8x.mp4"_s);
+    QCOMPARE(FileNaming::preview(u"%(upload_date>%Y)s %(title).5s %(duration)04d"_s, false, video),
+             u"{upload_date} Title 0061.mp4"_s);
+    const QString channelTitle = FileNaming::pattern(FileNaming::Style::channelTitle, {});
+    QCOMPARE(FileNaming::preview(channelTitle, false, video), u"Title\u29F8x.mp4"_s);
+    video.channel = u"Ch"_s;
+    QCOMPARE(FileNaming::preview(channelTitle, false, video), u"Ch \u2013 Title\u29F8x.mp4"_s);
+    QCOMPARE(FileNaming::pattern(FileNaming::Style::custom, u" %(id)s.%(ext)s "_s), u"%(id)s"_s);
+}
+
+void TestModel::proxyAddresses()
+{
+    for (const char* good : {"", "http://127.0.0.1:8080", "socks5://me:pw@host:1080", " https://p.example "})
+        QVERIFY2(!Network::proxyProblem(QString::fromUtf8(good)), good);
+    for (const char* bad : {"127.0.0.1:8080", "ftp://h:21", "http://", "http://h:99999", "http://h/path", "socks5:h"})
+        QVERIFY2(Network::proxyProblem(QString::fromUtf8(bad)), bad);
+    // A malformed address in the file reads as none.
+    TestEnv env;
+    Prefs prefs(env.settingsPath());
+    prefs.setValue(PrefKey::proxy, u"localhost:3128"_s);
+    QCOMPARE(prefs.value(PrefKey::proxy), QString());
+    prefs.setValue(PrefKey::proxy, u" socks5://h:1 "_s);
+    QCOMPARE(prefs.value(PrefKey::proxy), u"socks5://h:1"_s);
 }
 
 QTEST_MAIN(TestModel)

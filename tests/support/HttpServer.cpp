@@ -1,6 +1,8 @@
 #include "HttpServer.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QLocale>
 #include <QMutexLocker>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -26,13 +28,19 @@ void answer(QTcpSocket* socket, std::optional<HttpServer::Route> route, bool hea
     QFile file(r.file);
     if (!route || (!r.file.isEmpty() && !file.open(QIODevice::ReadOnly)))
         r.status = 404, r.file.clear();
+    QByteArray modified; // a file's time, which yt-dlp takes for a direct link's upload date
     if (!r.file.isEmpty())
         r.body = file.readAll(),
-        r.contentType = r.contentType.isEmpty() ? typeOf(r.file) : r.contentType;
+        r.contentType = r.contentType.isEmpty() ? typeOf(r.file) : r.contentType,
+        modified = "\r\nLast-Modified: " +
+                   QLocale::c()
+                       .toString(file.fileTime(QFileDevice::FileModificationTime).toUTC(),
+                                 u"ddd, dd MMM yyyy hh:mm:ss 'GMT'")
+                       .toLatin1();
     socket->write("HTTP/1.1 " + QByteArray::number(r.status) + (r.status < 400 ? " OK" : " Error") +
                   "\r\nContent-Type: " + (r.contentType.isEmpty() ? "text/plain" : r.contentType) +
                   (r.unsized ? "" : "\r\nContent-Length: " + QByteArray::number(r.body.size())) +
-                  (r.location.isEmpty() ? QByteArray() : "\r\nLocation: " + r.location) +
+                  (r.location.isEmpty() ? QByteArray() : "\r\nLocation: " + r.location) + modified +
                   "\r\nConnection: close\r\n\r\n");
     if (head)
         r.body.clear();
@@ -95,8 +103,12 @@ void HttpServer::accept(QTcpSocket* socket)
             return;
         // "GET /path?query HTTP/1.1"
         const QList<QByteArray> words = request->left(request->indexOf('\r')).split(' ');
-        const QByteArray target = words.value(1).split('?').value(0);
-        const std::optional<Route> route = take(QUrl::fromPercentEncoding(target));
+        QByteArray target = words.value(1).split('?').value(0);
+        // Asked as a proxy ("GET http://127.0.0.1:PORT/path"): only for its own routes.
+        const bool proxied = target.startsWith("http://");
+        if (proxied)
+            target = target.mid(target.indexOf('/', 7));
+        const std::optional<Route> route = take(QUrl::fromPercentEncoding(target), proxied);
         QTimer::singleShot(route ? route->delayMs : 0, socket, [socket, route, words] {
             answer(socket, route, words.value(0) == "HEAD");
         });
@@ -129,10 +141,10 @@ bool HttpServer::change(const QString& path, const std::function<void(Route&)>& 
     return it != m_routes.end();
 }
 
-std::optional<HttpServer::Route> HttpServer::take(const QString& path)
+std::optional<HttpServer::Route> HttpServer::take(const QString& path, bool proxied)
 {
     QMutexLocker lock(&m_mutex);
-    m_requests << path;
+    (proxied ? m_proxied : m_requests) << path;
     const auto it = m_routes.constFind(path);
     return it == m_routes.cend() ? std::nullopt : std::optional(*it);
 }
@@ -140,5 +152,11 @@ std::optional<HttpServer::Route> HttpServer::take(const QString& path)
 int HttpServer::requestCount(const QString& path) const
 {
     QMutexLocker lock(&m_mutex);
-    return static_cast<int>(m_requests.count(path));
+    return static_cast<int>(m_requests.count(path) + m_proxied.count(path));
+}
+
+int HttpServer::proxiedCount(const QString& path) const
+{
+    QMutexLocker lock(&m_mutex);
+    return static_cast<int>(m_proxied.count(path));
 }

@@ -17,7 +17,9 @@ class QThread;
 
 // A small HTTP/1.1 server on 127.0.0.1 (a port chosen by the system), on a thread of its
 // own, so it answers while the test's thread blocks. Routes are exact decoded paths
-// without the query, anything else is a 404; every answer closes the connection.
+// without the query, anything else is a 404; every answer closes the connection. It is
+// also a proxy to itself (and nowhere else): "GET http://127.0.0.1:PORT/path" is
+// answered as "/path", and counted as proxied. A file goes out with its modification time.
 class HttpServer : public QObject {
     Q_OBJECT
 public:
@@ -96,13 +98,14 @@ public:
         return change(p, [=](Route& r) { r.delayMs = ms; });
     }
 
-    // Requests for that decoded path.
+    // Requests for that decoded path; those of them that came as a proxy's.
     int requestCount(const QString& path) const;
+    int proxiedCount(const QString& path) const;
 
 private:
     // On the server's thread: reads a request, records it and answers.
     void accept(QTcpSocket* socket);
-    std::optional<Route> take(const QString& path);
+    std::optional<Route> take(const QString& path, bool proxied);
     void set(const QString& path, int status, const QByteArray& body, const QString& file = {},
              const QByteArray& contentType = {}, const QByteArray& location = {});
     bool change(const QString& path, const std::function<void(Route&)>& how);
@@ -110,6 +113,7 @@ private:
     mutable QMutex m_mutex;
     QHash<QString, Route> m_routes;
     QStringList m_requests;
+    QStringList m_proxied;
     quint16 m_port = 0;
     QThread* m_thread = nullptr;
     QObject* m_worker = nullptr;

@@ -199,7 +199,7 @@ void TestDownloadsList::failureSentenceAndPause()
     ui.model.startEngineCheck();
     ui.runner->last()->print("2023.03.04\n"), ui.runner->last()->end(0);
     QTRY_VERIFY(ui.model.readiness().version());
-    ui.model.queue().setCookies([] { return YtdlpArgs::Cookies{{}, u"/home/me/cookies.txt"_s}; });
+    ui.model.queue().setSession([] { return YtdlpArgs::Session{{{}, u"/home/me/cookies.txt"_s}, {}}; });
     ui.model.queue().enqueue({video(u"a"_s)}, Preset::p720);
     const QString bot = u"[youtube] a: Sign in to confirm you\u2019re not a bot. Use --cookies-from-browser or --cookies for the authentication."_s;
     ui.childFor(u"a"_s)->say(u"ERROR: "_s + bot);

@@ -14,9 +14,11 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableWidget>
@@ -40,8 +42,11 @@ static QStringList cutOff(QWidget& window, const QString& state)
             (qobject_cast<QToolButton*>(widget) && static_cast<QToolButton*>(widget)->toolButtonStyle() == Qt::ToolButtonIconOnly))
             continue;
         const QSize need = label && label->wordWrap() ? QSize(0, label->heightForWidth(label->width())) : widget->sizeHint();
-        const QRect shown(widget->mapTo(&window, QPoint()), widget->size());
-        if (need.width() > shown.width() + 1 || need.height() > shown.height() + 1 || !window.rect().adjusted(-1, -1, 1, 1).contains(shown))
+        // What a scrolling form holds reaches as far as the form (it scrolls into view).
+        auto* area = window.findChild<QScrollArea*>();
+        QWidget* frame = area && area->widget()->isAncestorOf(widget) ? area->widget() : &window;
+        const QRect shown(widget->mapTo(frame, QPoint()), widget->size());
+        if (need.width() > shown.width() + 1 || need.height() > shown.height() + 1 || !frame->rect().adjusted(-1, -1, 1, 1).contains(shown))
             faults << u"%1: %2 \"%3\" needs %4, has %5"_s.arg(state, QString::fromLatin1(widget->metaObject()->className()), text,
                                                               QDebug::toString(need), QDebug::toString(shown));
     }
@@ -65,6 +70,7 @@ private slots:
     void togglesShowAndStore();
     void engineRowsFollowReadiness();
     void accountSection();
+    void namesAndNetwork();
     void dialogsByKeyboardAndNamed();
     void textsFit();
     void windowComesBack();
@@ -95,8 +101,8 @@ void TestSettingsWindow::togglesShowAndStore()
     SettingsWindow settings(ui.model, ui.chooser);
     settings.show();
     QVERIFY(QTest::qWaitForWindowExposed(&settings));
-    QCOMPARE(settings.findChildren<QCheckBox*>().size(), 7 + 8); // and SponsorBlock's categories
-    for (const Setting<bool>& key : {PrefKey::autoPaste, PrefKey::h264, PrefKey::subs, PrefKey::autoSubs, PrefKey::subFiles, PrefKey::embedMeta, PrefKey::embedThumb}) {
+    QCOMPARE(settings.findChildren<QCheckBox*>().size(), 8 + 8); // and SponsorBlock's categories
+    for (const Setting<bool>& key : {PrefKey::playlistFolders, PrefKey::autoPaste, PrefKey::h264, PrefKey::subs, PrefKey::autoSubs, PrefKey::subFiles, PrefKey::embedMeta, PrefKey::embedThumb}) {
         auto* toggle = settings.findChild<QCheckBox*>(QLatin1String(key.name));
         QCOMPARE(toggle->isChecked(), key.fallback);
         toggle->click();
@@ -265,6 +271,60 @@ void TestSettingsWindow::accountSection()
     QVERIFY(QTest::qWaitForWindowActive(&settings));
     settings.showAccountSection();
     QTRY_VERIFY(picker->hasFocus());
+}
+
+// The name picker's examples come from the listed rows; a template is stored
+// only once it can be used, and so is a proxy; a playlist's rows go to its folder.
+void TestSettingsWindow::namesAndNetwork()
+{
+    Ui ui;
+    SettingsWindow settings(ui.model, ui.chooser);
+    settings.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&settings));
+    auto* picker = settings.findChild<QComboBox*>(u"nameStyle"_s);
+    auto* custom = settings.findChild<QLineEdit*>(u"nameCustom"_s);
+    auto* problem = settings.findChild<QLabel*>(u"nameProblem"_s);
+    QCOMPARE(picker->currentIndex(), 0);
+    QVERIFY(custom->isHidden());
+    ui.model.lookup().setInput(u"https://example.org/list"_s);
+    ui.model.lookup().fetch();
+    QVERIFY(ui.answer(u"Mix"_s, {u"a"_s, u"b"_s}));
+    QVERIFY2(picker->itemText(0).endsWith(u"Title a [a].mp4"_s), qPrintable(picker->itemText(0)));
+    QVERIFY2(picker->itemText(2).endsWith(u"Channel \u2013 Title a.mp4"_s), qPrintable(picker->itemText(2)));
+
+    picker->setFocus();
+    QTest::keyClick(picker, Qt::Key_End);
+    QCOMPARE(ui.prefs.value(PrefKey::nameStyle), u"custom"_s);
+    QVERIFY(custom->isVisible() && custom->hasFocus());
+    for (const QString& refused : {u"../%(title)s"_s, u"%(title)s %(nope)s"_s}) {
+        custom->clear();
+        QTest::keyClicks(custom, refused);
+        QVERIFY2(problem->isVisible() && problem->text().endsWith(u'.'), qPrintable(refused));
+        QVERIFY(ui.prefs.value(PrefKey::nameCustom) != refused);
+    }
+    QVERIFY(problem->text().contains(u"nope"_s));
+    custom->clear();
+    QTest::keyClicks(custom, u"%(title)s %(height)sp"_s);
+    QVERIFY(problem->isHidden());
+    QCOMPARE(ui.prefs.value(PrefKey::nameCustom), u"%(title)s %(height)sp"_s);
+    settings.findChild<QCheckBox*>(u"playlistFolders"_s)->click();
+    QCOMPARE(settings.findChild<QLabel*>(u"namePreview"_s)->text(),
+             u"For example: Mix/001 \u2013 Title a {height}p.mp4"_s);
+    ui.model.enqueueSelected(Preset::p1080);
+    QCOMPARE(ui.model.queue().downloads().constLast()->playlistPlace(), PlaylistPlace({u"Mix"_s, 1}));
+    const QStringList args = ui.childFor(u"b"_s)->spec.arguments;
+    QCOMPARE(args.value(args.indexOf(u"-o"_s) + 1), u"Mix/002 \u2013 %(title)s %(height)sp.%(ext)s"_s);
+
+    auto* proxy = settings.findChild<QLineEdit*>(u"proxy"_s);
+    QTest::keyClicks(proxy, u"localhost:3128"_s);
+    QVERIFY(settings.findChild<QLabel*>(u"proxyProblem"_s)->isVisible());
+    QCOMPARE(ui.prefs.value(PrefKey::proxy), QString());
+    proxy->clear();
+    QTest::keyClicks(proxy, u"socks5://127.0.0.1:1080"_s);
+    QVERIFY(settings.findChild<QLabel*>(u"proxyProblem"_s)->isHidden());
+    QCOMPARE(ui.prefs.value(PrefKey::proxy), u"socks5://127.0.0.1:1080"_s);
+    settings.findChild<QSpinBox*>(u"rateLimit"_s)->setValue(3);
+    QCOMPARE(ui.prefs.value(PrefKey::rateLimit), 3);
 }
 
 void TestSettingsWindow::dialogsByKeyboardAndNamed()

@@ -13,7 +13,9 @@
 #include "ui/Translations.h"
 
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QBuffer>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
@@ -22,6 +24,7 @@
 #include <QPalette>
 #include <QScrollArea>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QStyle>
 
 using namespace reelcatch;
@@ -336,6 +339,39 @@ int main(int argc, char** argv)
     }
     ok &= formatStates(server, name);
     ok &= settingsLists(name);
+    {
+        // File names: the picker's examples from a listed playlist, the
+        // user's own template with its example, then one refused; the proxy
+        // refused and a speed limit.
+        Ui ui;
+        ui.model.lookup().setInput(u"https://example.org/list"_s);
+        ui.model.lookup().fetch();
+        ok &= ui.answer(u"A playlist of clips"_s, {u"clip1"_s, u"clip2"_s});
+        ui.prefs.setValue(PrefKey::playlistFolders, true);
+        SettingsWindow settings(ui.model, ui.chooser);
+        settings.show();
+        auto* picker = settings.findChild<QComboBox*>(u"nameStyle"_s);
+        picker->showPopup();
+        QTest::qWait(100);
+        ok &= picker->view()->window()->grab().save(name(u"settings-names-picker"_s));
+        picker->hidePopup();
+        picker->setFocus();
+        QTest::keyClick(picker, Qt::Key_End);
+        auto* custom = settings.findChild<QLineEdit*>(u"nameCustom"_s);
+        QTest::keyClicks(custom, u"%(uploader)s/%(title)s (%(height)sp)"_s);
+        QTest::qWait(100);
+        ok &= settings.grab().save(name(u"settings-names"_s));
+        custom->clear();
+        QTest::keyClicks(custom, u"../%(title)s"_s);
+        QTest::qWait(100);
+        ok &= settings.grab().save(name(u"settings-names-refused"_s));
+        auto* proxy = settings.findChild<QLineEdit*>(u"proxy"_s);
+        QTest::keyClicks(proxy, u"127.0.0.1:3128"_s);
+        settings.findChild<QSpinBox*>(u"rateLimit"_s)->setValue(2);
+        settings.findChild<QScrollArea*>()->ensureWidgetVisible(proxy);
+        QTest::qWait(100);
+        ok &= settings.grab().save(name(u"settings-network"_s));
+    }
     if (theme == u"dark"_s) {
         // Built light, then switched: whatever keeps colours must follow.
         Appearance::applyPalette(Appearance::lightPalette());
