@@ -58,7 +58,13 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const
         return {};
     const HistoryEntry& entry = m_rows.at(index.row());
     const auto finished = [&entry] {
-        return QLocale().toString(entry.finished.toLocalTime(), QLocale::ShortFormat);
+        // To the minute: the seconds some locales' short times carry say nothing here.
+        const QLocale locale;
+        const QDateTime local = entry.finished.toLocalTime();
+        QString time = locale.timeFormat(QLocale::ShortFormat);
+        time.remove(QLatin1String(":ss"));
+        return locale.toString(local.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+               locale.toString(local.time(), time);
     };
     switch (role) {
     case Qt::DisplayRole:

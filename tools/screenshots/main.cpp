@@ -6,12 +6,16 @@
 #include "UiFixture.h"
 #include "ui/Appearance.h"
 #include "ui/DownloadsPane.h"
+#include "ui/HistoryList.h"
+#include "ui/HistoryModel.h"
+#include "ui/HistoryWindow.h"
 #include "ui/SettingsWindow.h"
 #include "ui/Translations.h"
 
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPalette>
 #include <QSignalSpy>
@@ -168,6 +172,44 @@ int main(int argc, char** argv)
         ok &= save(ui, name(u"results-downloaded"_s));
     }
     {
+        // The history: a few videos finished, one of them gone from the
+        // disk; then searched.
+        Ui ui;
+        {
+            LibraryStore store(ui.env.path(u"data"_s));
+            store.open();
+            LibraryChanges changes;
+            const QStringList titles{u"Sunrise over the harbour"_s, u"How trains are built"_s,
+                                     u"Harbour cranes at night"_s, u"Guitar lesson, part 3"_s,
+                                     u"Chess openings for beginners"_s};
+            for (int i = 0; i < titles.size(); ++i)
+                changes.history.append(
+                    {u"h%1"_s.arg(i),
+                     i % 2 ? Preset::p1080 : Preset::mp3,
+                     i == 1 ? ui.env.path(u"gone.mp4"_s)
+                            : TestEnv::writeFile(ui.env.path(u"h%1.mp4"_s.arg(i)), "x"),
+                     QDateTime(QDate(2026, 11, 20 + i), QTime(18, 30)),
+                     titles.at(i),
+                     u"Channel %1"_s.arg(i % 3),
+                     {}});
+            ok &= store.write(changes);
+        }
+        QSignalSpy loaded(&ui.model.library(), &Library::loaded);
+        ui.model.library().open(ui.env.path(u"data"_s));
+        ok &= loaded.wait(20000) && ui.showActive();
+        ui.window.historyAction()->trigger();
+        HistoryWindow* history = ui.window.historyWindow();
+        ok &= QTest::qWaitForWindowExposed(history) &&
+              QTest::qWaitFor([&] { return history->rows().rowCount() == 5; }, 20000);
+        history->list()->setCurrentIndex(history->rows().index(0));
+        QTest::qWait(200); // whether each file is there
+        ok &= history->grab().save(name(u"history"_s));
+        QTest::keyClicks(history->searchField(), u"harbour"_s);
+        ok &= QTest::qWaitFor([&] { return history->rows().isCurrent(); }, 20000);
+        QTest::qWait(200);
+        ok &= history->grab().save(name(u"history-search"_s));
+    }
+    {
         Ui ui;
         ok &= ui.showActive();
         ui.model.startEngineCheck();
@@ -177,8 +219,10 @@ int main(int argc, char** argv)
     {
         // Two Firefox installations found; a stored browser that is gone.
         Ui ui;
-        for (const char* profile : {"/.mozilla/firefox/p", "/.var/app/org.mozilla.firefox/.mozilla/firefox/p"})
-            TestEnv::writeFile(ui.env.homeDir() + QLatin1String(profile) + u"/cookies.sqlite"_s, "");
+        for (const char* profile :
+             {"/.mozilla/firefox/p", "/.var/app/org.mozilla.firefox/.mozilla/firefox/p"})
+            TestEnv::writeFile(ui.env.homeDir() + QLatin1String(profile) + u"/cookies.sqlite"_s,
+                               "");
         ui.prefs.setValue(PrefKey::cookiesFrom, u"chrome"_s);
         SettingsWindow settings(ui.model, ui.chooser);
         settings.show();
