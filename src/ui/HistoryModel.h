@@ -39,7 +39,7 @@ public:
     void setSearch(const QString& search);
     const QString& search() const { return m_wanted; }
     // Whether the rows listed are those of the search asked for last.
-    bool isCurrent() const { return m_loaded && m_inFlight == 0; }
+    bool isCurrent() const { return m_loaded && m_inFlight == 0 && m_sent == m_wanted; }
     bool isLoaded() const { return m_loaded; }
     const HistoryEntry& entry(int row) const { return m_rows.at(row); }
     // Whether the row's file was there when looked up; nothing until then.
