@@ -294,7 +294,7 @@ void Library::flush()
     send(std::exchange(m_changes, {}));
 }
 
-int Library::findHistory(const QString& search)
+int Library::findHistory(const QString& search, int offset, int limit)
 {
     // Behind the writes of what changed before it.
     flush();
@@ -307,8 +307,8 @@ int Library::findHistory(const QString& search)
     if (!m_thread)
         found({});
     else
-        post([store = m_store.get(), search, found] {
-            found(store->history(search).value_or(QList<HistoryEntry>()));
+        post([store = m_store.get(), search, offset, limit, found] {
+            found(store->history(search, offset, limit).value_or(QList<HistoryEntry>()));
         });
     return ticket;
 }

@@ -43,9 +43,10 @@ public:
     void dismissNote();
 
     // Reads the history on the store's thread, newest first: every video,
-    // or those whose title or channel holds `search`. Returns the ticket
-    // that historyFound() carries with the entries.
-    int findHistory(const QString& search);
+    // or those whose title or channel holds `search`; `limit` of them (all:
+    // -1) after the first `offset`. Returns the ticket that historyFound()
+    // carries with the entries.
+    int findHistory(const QString& search, int offset = 0, int limit = -1);
     // Takes videos out of the history (their files stay where they are).
     void forget(const QList<QString>& videoIds);
     // Writes the history found for `search` to `path` as CSV, on the store's

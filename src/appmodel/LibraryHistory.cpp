@@ -76,7 +76,8 @@ bool LibraryStore::writeHistory(QSqlError& error)
     return true;
 }
 
-std::optional<QList<HistoryEntry>> LibraryStore::history(const QString& search) const
+std::optional<QList<HistoryEntry>> LibraryStore::history(const QString& search, int offset,
+                                                         int limit) const
 {
     if (m_mode != Mode::file)
         return std::nullopt;
@@ -90,9 +91,12 @@ std::optional<QList<HistoryEntry>> LibraryStore::history(const QString& search) 
                                                     " OR channel LIKE ? ESCAPE '\\'"
                                                     " OR (title = '' AND video_id LIKE ?"
                                                     " ESCAPE '\\')")) +
-                  QStringLiteral(" ORDER BY finished DESC, rowid DESC"));
-    for (int i = 0; i < 3 && !words.isEmpty(); ++i)
-        query.bindValue(i, containing(words));
+                  QStringLiteral(" ORDER BY finished DESC, rowid DESC LIMIT ? OFFSET ?"));
+    int bound = 0;
+    for (; bound < 3 && !words.isEmpty(); ++bound)
+        query.bindValue(bound, containing(words));
+    query.bindValue(bound, limit);
+    query.bindValue(bound + 1, offset);
     if (!query.exec()) {
         qCWarning(lcAppModel) << "library: cannot read the history" << query.lastError().text();
         return std::nullopt;

@@ -131,8 +131,10 @@ public:
         return std::exchange(m_reopened, std::nullopt);
     }
     // The history, newest first: every video, or those whose title or channel
-    // holds `search` (any case). Nothing when the file is not in use.
-    std::optional<QList<HistoryEntry>> history(const QString& search) const;
+    // holds `search` (any case); `limit` of them (all: -1) after the first
+    // `offset`. Nothing when the file is not in use.
+    std::optional<QList<HistoryEntry>> history(const QString& search, int offset = 0,
+                                               int limit = -1) const;
     // Closes the file and gives up the lock.
     void close();
 

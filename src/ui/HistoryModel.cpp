@@ -109,22 +109,50 @@ void HistoryModel::ask()
 {
     m_sent = m_wanted;
     m_stale = false;
-    m_inFlight = m_library.findHistory(m_sent);
+    m_rest = false;
+    m_inFlight = m_library.findHistory(m_sent, 0, firstPage);
 }
 
+// A search's first page replaces the rows, and is shown at once; the rest
+// of them, read next, are added after it.
 void HistoryModel::found(int ticket, const QList<HistoryEntry>& entries)
 {
     if (ticket != m_inFlight)
         return;
     m_inFlight = 0;
+    const bool rest = std::exchange(m_rest, false);
+    if (m_sent != m_wanted || m_stale) {
+        // Shown while the search typed since is read, unless it is the rest.
+        if (!rest)
+            replace(entries);
+        ask();
+        return;
+    }
+    if (rest) {
+        // The whole list, read again from the start: the rows shown lead it
+        // and it is taken as it is, not copied.
+        if (entries.size() > m_rows.size()) {
+            beginInsertRows({}, int(m_rows.size()), int(entries.size()) - 1);
+            m_rows = entries;
+            endInsertRows();
+        }
+    } else {
+        replace(entries);
+        if (entries.size() == firstPage) {
+            m_rest = true;
+            m_inFlight = m_library.findHistory(m_sent);
+        }
+    }
+    emit refreshed();
+}
+
+void HistoryModel::replace(const QList<HistoryEntry>& entries)
+{
     beginResetModel();
     m_library.dispose(std::exchange(m_rows, entries));
     m_toCheck.clear();
     m_loaded = true;
     endResetModel();
-    if (m_sent != m_wanted || m_stale)
-        ask();
-    emit refreshed();
 }
 
 void HistoryModel::removed(const QList<QString>& ids)

@@ -52,6 +52,7 @@ signals:
 private:
     void ask();
     void found(int ticket, const QList<HistoryEntry>& entries);
+    void replace(const QList<HistoryEntry>& entries);
     void removed(const QList<QString>& ids);
     void checkFiles();
 
@@ -62,6 +63,10 @@ private:
     QString m_wanted;
     QString m_sent;
     int m_inFlight = 0;
+    // Whether the read awaited is the rest after the first page.
+    bool m_rest = false;
+    // Rows read first for a search: more than a window shows.
+    static constexpr int firstPage = 200;
     bool m_stale = false;
     // Whether each file looked at was there, by path.
     QHash<QString, bool> m_present;

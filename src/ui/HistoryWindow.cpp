@@ -185,7 +185,9 @@ void HistoryWindow::exportRows()
 void HistoryWindow::refreshStatus()
 {
     const int count = m_rows->rowCount();
-    m_count->setText(m_rows->isLoaded() ? tr("%n video(s)", nullptr, count) : QString());
+    // Kept while the rest of a long list is read.
+    if (m_rows->isCurrent())
+        m_count->setText(tr("%n video(s)", nullptr, count));
     QString status = m_exportNote;
     if (m_rows->isLoaded() && count == 0)
         status = m_rows->search().trimmed().isEmpty() ? tr("No videos downloaded yet.")
