@@ -10,7 +10,8 @@ AppModel::AppModel(Engine& engine, Prefs& prefs, ToolInstaller& installer, Platf
                    QObject* parent)
     : QObject(parent), m_engine(engine), m_prefs(prefs), m_readiness(engine, installer),
       m_lookup(engine, m_readiness), m_queue(engine, prefs, m_readiness, platform),
-      m_library(m_queue), m_clipboard(platform.clipboard, prefs, m_lookup), m_cookies(engine, prefs)
+      m_library(m_queue),
+      m_clipboard(platform.clipboard, prefs, m_lookup), m_cookies(engine, prefs)
 {
     const auto cookies = [this] { return m_cookies.choice().cookies; };
     m_lookup.setCookies(cookies);

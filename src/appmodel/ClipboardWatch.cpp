@@ -27,7 +27,8 @@ int graphemeCount(const QString& text)
 
 } // namespace
 
-ClipboardWatch::ClipboardWatch(Clipboard* clipboard, Prefs& prefs, Lookup& lookup, QObject* parent)
+ClipboardWatch::ClipboardWatch(Clipboard* clipboard, Prefs& prefs, Lookup& lookup,
+                               QObject* parent)
     : QObject(parent), m_clipboard(clipboard), m_prefs(prefs), m_lookup(lookup),
       m_lastChange(clipboard ? clipboard->changeCount() : 0)
 {}

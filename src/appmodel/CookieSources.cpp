@@ -58,7 +58,7 @@ constexpr Location locations[] = {
 // clang-format on
 
 const char* const browserNames[][2] = {
-    {"firefox", "Firefox"}, {"chromium", "Chromium"}, {"chrome", "Chrome"},   {"brave", "Brave"},
+    {"firefox", "Firefox"}, {"chromium", "Chromium"}, {"chrome", "Chrome"}, {"brave", "Brave"},
     {"edge", "Edge"},       {"opera", "Opera"},       {"vivaldi", "Vivaldi"},
 };
 
@@ -207,9 +207,9 @@ QList<CookieSource> findCookieSources(const QString& home, const QString& config
         if (taken(browser, label))
             continue; // one entry for each kind of installation
         const QString folder = QString::fromUtf8(location.folder);
-        const QString root = QDir::cleanPath(folder.startsWith(QLatin1Char('@'))
-                                                 ? configHome + QLatin1Char('/') + folder.mid(1)
-                                                 : home + QLatin1Char('/') + folder);
+        const QString root = QDir::cleanPath(
+            folder.startsWith(QLatin1Char('@')) ? configHome + QLatin1Char('/') + folder.mid(1)
+                                                : home + QLatin1Char('/') + folder);
         CookieSource source{browser, label, root, {}};
         if (browser == QLatin1String("firefox")) {
             const QString profile = firefoxProfile(root);
@@ -293,11 +293,11 @@ CookieSources::Choice CookieSources::choice() const
     // The same installation, even if its default profile has changed since.
     for (qsizetype i = 0; i < m_found.size(); ++i) {
         const CookieSource& source = m_found.at(i);
-        const bool same =
-            profile.isEmpty()
-                ? source.profile.isEmpty()
-                : !source.profile.isEmpty() && (profile == source.root ||
-                                                profile.startsWith(source.root + QLatin1Char('/')));
+        const bool same = profile.isEmpty()
+                              ? source.profile.isEmpty()
+                              : !source.profile.isEmpty() &&
+                                    (profile == source.root ||
+                                     profile.startsWith(source.root + QLatin1Char('/')));
         if (source.browser == from && same) {
             choice.cookies.fromBrowser = source.argument();
             choice.source = int(i);

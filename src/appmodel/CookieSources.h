@@ -47,8 +47,8 @@ public:
 
     struct Choice {
         YtdlpArgs::Cookies cookies;
-        int source = -1;  // the index in found(), if a browser is in use
-        QString lostNote; // why a stored choice is no longer in use
+        int source = -1;    // the index in found(), if a browser is in use
+        QString lostNote;   // why a stored choice is no longer in use
     };
     Choice choice() const;
 

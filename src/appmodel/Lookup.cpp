@@ -359,10 +359,7 @@ void Lookup::launch(quint64 generation)
         m_engine.spawn({*ytdlp,
                         YtdlpArgs::lookup(m_engine, m_target, m_readiness.version(),
                                           m_cookies ? m_cookies() : YtdlpArgs::Cookies{}),
-                        {},
-                        ChildSpec::Output::stream,
-                        {},
-                        inactivityLimit},
+                        {}, ChildSpec::Output::stream, {}, inactivityLimit},
                        this);
     m_child = child;
     auto stream = std::make_shared<LookupStream>(this, generation);
@@ -406,8 +403,9 @@ void Lookup::stop()
 
 QString Lookup::heading(const QString& title) const
 {
-    return ShownText::forDisplay(
-        m_target.startsWith(QLatin1String("ytsearch")) ? tr("Search: %1").arg(m_typed) : title);
+    return ShownText::forDisplay(m_target.startsWith(QLatin1String("ytsearch"))
+                                     ? tr("Search: %1").arg(m_typed)
+                                     : title);
 }
 
 void Lookup::add(QList<VideoItem> items, const QString& title)
@@ -464,15 +462,15 @@ void Lookup::collect(quint64 generation, LookupStream& stream)
         setFetchError(tr("Nothing downloadable found there."));
         return;
     }
-    QString message = exit.kind == ChildExit::Kind::inactive ? tr("yt-dlp stopped answering.")
+    QString message = exit.kind == ChildExit::Kind::inactive      ? tr("yt-dlp stopped answering.")
                       : exit.kind == ChildExit::Kind::failedToStart ? exit.message
                                                                     : m_exitError;
     // What was listed before the failure stays, and says it is not all.
     if (m_listed == 1)
         message = tr("Only the first video could be listed.") + QLatin1Char(' ') + message;
     else if (m_listed > 1)
-        message = tr("Only the first %n videos could be listed.", nullptr, int(m_listed)) +
-                  QLatin1Char(' ') + message;
+        message = tr("Only the first %n videos could be listed.", nullptr, int(m_listed)) + QLatin1Char(' ') +
+                  message;
     fail(message);
 }
 

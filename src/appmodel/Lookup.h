@@ -145,8 +145,8 @@ private:
     QPointer<Child> m_child;
     std::shared_ptr<LookupStream> m_stream;
     quint64 m_generation = 0;
-    QString m_typed;        // what was looked up, as typed
-    QString m_target;       // and as handed to yt-dlp
+    QString m_typed;  // what was looked up, as typed
+    QString m_target; // and as handed to yt-dlp
     qsizetype m_listed = 0; // rows of the lookup under way
     // How its yt-dlp ended (once it has), and its own word on why.
     std::unique_ptr<ChildExit> m_exit;
