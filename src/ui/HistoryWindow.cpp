@@ -58,7 +58,7 @@ HistoryWindow::HistoryWindow(AppModel& model, DesktopActions& desktop, FolderCho
     // The selected row's actions: Return opens it in the list, the others
     // work wherever the focus is in the window.
     addShortcut(tr("Open"), QKeySequence(Qt::Key_Return), m_list, &HistoryWindow::open);
-    addShortcut(tr("Show in Folder"), QKeySequence(Qt::CTRL | Qt::Key_Return), this,
+    addShortcut(tr("Show in Folder"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), this,
                 &HistoryWindow::showInFolder);
     addShortcut(tr("Download Again"), QKeySequence(Qt::CTRL | Qt::Key_D), this,
                 &HistoryWindow::downloadAgain);

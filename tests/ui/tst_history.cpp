@@ -159,7 +159,7 @@ void TestHistory::historyWindowByKeyboard()
         QVERIFY(history.list()->hasFocus());
         QTest::keyClick(history.list(), Qt::Key_Return);
         QCOMPARE(ui.actions.opened, QStringList({data.filePath(u"q.mp4"_s)}));
-        QTest::keyClick(history.list(), Qt::Key_Return, Qt::ControlModifier);
+        QTest::keyClick(history.list(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(ui.actions.revealed, QStringList({data.filePath(u"q.mp4"_s)}));
         QTest::keyClick(history.list(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(ui.clipboard.text(), std::optional(u"https://example.org/q"_s));
