@@ -130,10 +130,16 @@ void HistoryModel::found(int ticket, const QList<HistoryEntry>& entries)
     }
     if (rest) {
         // The whole list, read again from the start: the rows shown lead it
-        // and it is taken as it is, not copied.
-        if (entries.size() > m_rows.size()) {
-            beginInsertRows({}, int(m_rows.size()), int(entries.size()) - 1);
-            m_rows = entries;
+        // and it is taken as it is, not copied. Rows removed meanwhile may
+        // have been read before the store let them go.
+        QList<HistoryEntry> all = entries;
+        if (std::exchange(m_removedMeanwhile, false))
+            all.removeIf([this](const HistoryEntry& entry) {
+                return !m_library.isDownloaded(entry.videoId);
+            });
+        if (all.size() > m_rows.size()) {
+            beginInsertRows({}, int(m_rows.size()), int(all.size()) - 1);
+            m_rows = std::move(all);
             endInsertRows();
         }
     } else {
@@ -157,6 +163,7 @@ void HistoryModel::replace(const QList<HistoryEntry>& entries)
 
 void HistoryModel::removed(const QList<QString>& ids)
 {
+    m_removedMeanwhile = m_rest;
     const QSet<QString> gone(ids.cbegin(), ids.cend());
     // From the end, so the rows before keep their numbers.
     for (qsizetype row = m_rows.size() - 1; row >= 0; --row) {

@@ -65,6 +65,7 @@ private:
     int m_inFlight = 0;
     // Whether the read awaited is the rest after the first page.
     bool m_rest = false;
+    bool m_removedMeanwhile = false;
     // Rows read first for a search: more than a window shows.
     static constexpr int firstPage = 200;
     bool m_stale = false;
