@@ -28,7 +28,9 @@ int main(int argc, char* argv[])
         LibraryChanges changes;
         for (int i = 0; i < 100000; ++i)
             changes.history.append({QStringLiteral("h%1").arg(i), Preset::p1080,
-                                    QStringLiteral("/videos/h%1.mp4").arg(i), QDateTime::currentDateTime()});
+                                    QStringLiteral("/videos/h%1.mp4").arg(i), QDateTime::currentDateTime(),
+                                    QStringLiteral("Title %1").arg(i), QStringLiteral("Channel"),
+                                    QStringLiteral("https://example.org/h%1").arg(i)});
         for (int i = 0; i < 10000; ++i)
             changes.upserts.append({QUuid::createUuid(), videoItem(QStringLiteral("j%1").arg(i)), Preset::p720,
                                     i % 2 ? Download::Phase::Kind::done : Download::Phase::Kind::failed,

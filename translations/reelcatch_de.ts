@@ -796,6 +796,106 @@
     </message>
 </context>
 <context>
+    <name>reelcatch::HistoryList</name>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::HistoryModel</name>
+    <message>
+        <source>Finished %1</source>
+        <translation>Fertig am %1</translation>
+    </message>
+    <message>
+        <source>File on disk</source>
+        <translation>Datei vorhanden</translation>
+    </message>
+    <message>
+        <source>File moved or deleted</source>
+        <translation>Datei verschoben oder gelöscht</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::HistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Search titles and channels</source>
+        <translation>Titel und Kanäle durchsuchen</translation>
+    </message>
+    <message>
+        <source>Search the history</source>
+        <translation>Verlauf durchsuchen</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportieren …</translation>
+    </message>
+    <message>
+        <source>Saves the videos listed as a CSV file</source>
+        <translation>Speichert die aufgeführten Videos als CSV-Datei</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Im Ordner zeigen</translation>
+    </message>
+    <message>
+        <source>Download Again</source>
+        <translation>Erneut herunterladen</translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation>Link kopieren</translation>
+    </message>
+    <message>
+        <source>Remove from History</source>
+        <translation>Aus dem Verlauf entfernen</translation>
+    </message>
+    <message>
+        <source>Exported to %1</source>
+        <translation>Exportiert nach %1</translation>
+    </message>
+    <message>
+        <source>Couldn't export to %1</source>
+        <translation>Export nach %1 nicht möglich</translation>
+    </message>
+    <message>
+        <source>Reelcatch History</source>
+        <translation>Reelcatch-Verlauf</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Exporting…</source>
+        <translation>Wird exportiert …</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n video(s)</source>
+        <translation>
+            <numerusform>%n Video</numerusform>
+            <numerusform>%n Videos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No videos downloaded yet.</source>
+        <translation>Noch keine Videos heruntergeladen.</translation>
+    </message>
+    <message>
+        <source>No video matches the search.</source>
+        <translation>Kein Video passt zur Suche.</translation>
+    </message>
+</context>
+<context>
     <name>reelcatch::Library</name>
     <message>
         <source>File moved or deleted</source>
@@ -928,6 +1028,14 @@
     <message>
         <source>About Reelcatch</source>
         <translation>Über Reelcatch</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Fenster</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
     </message>
 </context>
 <context>
@@ -1438,6 +1546,22 @@ Sie können auch einen Link auf dieses Fenster ziehen oder Suchbegriffe für You
     <message>
         <source>Action</source>
         <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Show the history of finished videos</source>
+        <translation>Den Verlauf der fertigen Videos zeigen</translation>
+    </message>
+    <message>
+        <source>History: show the selected video's file in its folder</source>
+        <translation>Verlauf: die Datei des gewählten Videos im Ordner zeigen</translation>
+    </message>
+    <message>
+        <source>History: download the selected video again</source>
+        <translation>Verlauf: das gewählte Video erneut herunterladen</translation>
+    </message>
+    <message>
+        <source>History: export the videos listed as CSV</source>
+        <translation>Verlauf: die aufgeführten Videos als CSV exportieren</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>reelcatch::HistoryWindow</name>
+    <message numerus="yes">
+        <source>%n video(s)</source>
+        <translation>
+            <numerusform>%n video</numerusform>
+            <numerusform>%n videos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>reelcatch::AppShell</name>
     <message numerus="yes">
         <source>%n download(s) are running or waiting. They will continue the next time you open Reelcatch.</source>

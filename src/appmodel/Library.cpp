@@ -288,11 +288,65 @@ void Library::flush()
         if (m_finished.remove(job.get()))
             m_changes.history.append({job->video().id(), job->preset(),
                                       job->file().value_or(QString()),
-                                      QDateTime::currentDateTimeUtc()});
+                                      QDateTime::currentDateTimeUtc(), job->video().title(),
+                                      job->video().channel(), job->video().url()});
     }
     if (!m_thread || m_changes.isEmpty())
         return;
     send(std::exchange(m_changes, {}));
+}
+
+int Library::findHistory(const QString& search, int offset, int limit)
+{
+    // Behind the writes of what changed before it.
+    flush();
+    const int ticket = ++m_tickets;
+    const auto found = [this, ticket](const QList<HistoryEntry>& entries) {
+        QMetaObject::invokeMethod(
+            this, [this, ticket, entries] { emit historyFound(ticket, entries); },
+            Qt::QueuedConnection);
+    };
+    if (!m_thread)
+        found({});
+    else
+        post([store = m_store.get(), search, offset, limit, found] {
+            found(store->history(search, offset, limit).value_or(QList<HistoryEntry>()));
+        });
+    return ticket;
+}
+
+void Library::forget(const QList<QString>& videoIds)
+{
+    QList<QString> removed;
+    for (const QString& id : videoIds)
+        if (m_downloaded.remove(id))
+            removed.append(id);
+    if (removed.isEmpty())
+        return;
+    m_changes.forgotten += removed;
+    m_flush.start();
+    emit historyRemoved(removed);
+}
+
+void Library::exportHistory(const QString& search, const QString& path)
+{
+    flush();
+    if (!m_thread) {
+        emit historyExported(path, false);
+        return;
+    }
+    post([this, store = m_store.get(), search, path] {
+        const std::optional<QList<HistoryEntry>> entries = store->history(search);
+        const bool ok = entries && writeHistoryCsv(*entries, path);
+        QMetaObject::invokeMethod(
+            this, [this, path, ok] { emit historyExported(path, ok); }, Qt::QueuedConnection);
+    });
+}
+
+void Library::dispose(QList<HistoryEntry> entries)
+{
+    if (m_thread && entries.size() > 1000)
+        post([entries = std::move(entries)] {});
 }
 
 void Library::send(LibraryChanges changes)

@@ -42,6 +42,20 @@ public:
     const QString& note() const { return m_note; }
     void dismissNote();
 
+    // Reads the history on the store's thread, newest first: every video,
+    // or those whose title or channel holds `search`; `limit` of them (all:
+    // -1) after the first `offset`. Returns the ticket that historyFound()
+    // carries with the entries.
+    int findHistory(const QString& search, int offset = 0, int limit = -1);
+    // Takes videos out of the history (their files stay where they are).
+    void forget(const QList<QString>& videoIds);
+    // Writes the history found for `search` to `path` as CSV, on the store's
+    // thread; historyExported() tells how it went.
+    void exportHistory(const QString& search, const QString& path);
+    // Lets entries go on the store's thread, where freeing a long list
+    // holds nobody up.
+    void dispose(QList<HistoryEntry> entries);
+
     // How long after a failed write it is tried again, without a change.
     static constexpr int retryInterval = 30'000;
 
@@ -55,6 +69,11 @@ signals:
     // Videos were added to the history: their ids, each new to it (the
     // history only grows).
     void historyChanged(const QList<QString>& added);
+    // Videos were taken out of the history.
+    void historyRemoved(const QList<QString>& removed);
+    // What findHistory() found; nothing when the store is not in use.
+    void historyFound(int ticket, const QList<HistoryEntry>& entries);
+    void historyExported(const QString& path, bool ok);
     void noteChanged();
     // A batch of changes was written (or failed to be, and is kept for the next).
     void written(bool ok);
@@ -86,6 +105,7 @@ private:
     StoreTrouble m_trouble = StoreTrouble::none;
     QString m_troubleNote;
     QTimer m_retry;
+    int m_tickets = 0;
 
     // The changes of this turn of the event loop.
     QHash<const Download*, DownloadPtr> m_dirty;

@@ -46,6 +46,15 @@ const char* const migrations[] = {
     // The stretch a job fetches, in seconds: both null for the whole video.
     ("ALTER TABLE jobs ADD COLUMN clip_start REAL;"
      " ALTER TABLE jobs ADD COLUMN clip_end REAL"),
+    // What the history shows and searches of each video, taken for the
+    // videos already in it from their job where it is still listed.
+    "ALTER TABLE history ADD COLUMN title TEXT NOT NULL DEFAULT ''",
+    "ALTER TABLE history ADD COLUMN channel TEXT NOT NULL DEFAULT ''",
+    "ALTER TABLE history ADD COLUMN url TEXT NOT NULL DEFAULT ''",
+    ("UPDATE history SET (title, channel, url) = (SELECT j.title, j.channel, j.url FROM jobs j"
+     " WHERE j.video_id = history.video_id ORDER BY j.rowid DESC LIMIT 1)"
+     " WHERE video_id IN (SELECT video_id FROM jobs)"),
+    "CREATE INDEX history_finished ON history (finished DESC)",
 };
 static_assert(std::size(migrations) == LibraryStore::schemaVersion);
 
@@ -146,7 +155,13 @@ void LibraryChanges::merge(LibraryChanges later)
         upserts.append(std::move(job));
     }
     deletes += later.deletes;
+    // A video forgotten after it finished, or finished again after it was.
+    for (const QString& id : std::as_const(later.forgotten))
+        history.removeIf([&id](const HistoryEntry& entry) { return entry.videoId == id; });
+    for (const HistoryEntry& entry : std::as_const(later.history))
+        forgotten.removeAll(entry.videoId);
     history += later.history;
+    forgotten += later.forgotten;
 }
 
 LibraryStore::LibraryStore(QString folder) : m_folder(std::move(folder))
@@ -430,11 +445,6 @@ bool LibraryStore::write(LibraryChanges changes)
         " detail = excluded.detail, file = excluded.file"));
     QSqlQuery remove(db);
     remove.prepare(QStringLiteral("DELETE FROM jobs WHERE id = ?"));
-    QSqlQuery history(db);
-    history.prepare(QStringLiteral(
-        "INSERT INTO history (video_id, preset, file, finished) VALUES (?, ?, ?, ?)"
-        " ON CONFLICT(video_id) DO UPDATE SET preset = excluded.preset,"
-        " file = excluded.file, finished = excluded.finished"));
 
     bool ok = true;
     for (const StoredJob& job : std::as_const(m_unwritten.upserts)) {
@@ -469,21 +479,15 @@ bool LibraryStore::write(LibraryChanges changes)
         remove.bindValue(0, id.toString(QUuid::WithoutBraces));
         ok = remove.exec();
     }
-    for (const HistoryEntry& entry : std::as_const(m_unwritten.history)) {
-        if (!ok)
-            break;
-        history.bindValue(0, entry.videoId);
-        history.bindValue(1, entry.preset.rawValue());
-        history.bindValue(2, text(entry.file));
-        history.bindValue(3, entry.finished.toSecsSinceEpoch());
-        ok = history.exec();
-    }
+    QSqlError error;
+    ok = ok && writeHistory(error);
     if (ok && db.commit()) {
         m_unwritten = {};
         return true;
     }
-    QSqlError error = db.lastError();
-    for (const QSqlQuery* query : {&upsert, &remove, &history})
+    if (!error.isValid())
+        error = db.lastError();
+    for (const QSqlQuery* query : {&upsert, &remove})
         if (query->lastError().isValid())
             error = query->lastError();
     db.rollback();

@@ -35,22 +35,37 @@ struct StoredJob {
     std::optional<ClipRange> clip = {};
 };
 
-// One video downloaded to the end.
+// One video downloaded to the end. Title, channel and link are empty for
+// videos finished by an older build whose job was no longer listed.
 struct HistoryEntry {
     QString videoId;
     Preset preset;
     QString file;
     QDateTime finished;
+    QString title;
+    QString channel;
+    QString url;
+
+    // What the history shows for it: the title, else the video's id.
+    const QString& shownTitle() const { return title.isEmpty() ? videoId : title; }
 };
 
+// Writes the entries to `path` as CSV (UTF-8, every field quoted, a line of
+// column names first), in place of what was there once all is written.
+bool writeHistoryCsv(const QList<HistoryEntry>& entries, const QString& path);
+
 // Changes to write in one transaction: jobs added or changed, jobs gone,
-// videos finished.
+// videos finished, videos taken out of the history.
 struct LibraryChanges {
     QList<StoredJob> upserts;
     QList<QUuid> deletes;
     QList<HistoryEntry> history;
+    QList<QString> forgotten;
 
-    bool isEmpty() const { return upserts.isEmpty() && deletes.isEmpty() && history.isEmpty(); }
+    bool isEmpty() const
+    {
+        return upserts.isEmpty() && deletes.isEmpty() && history.isEmpty() && forgotten.isEmpty();
+    }
     // Adds later changes to these.
     void merge(LibraryChanges later);
 };
@@ -86,7 +101,7 @@ struct LibrarySnapshot {
 // thread that opened it.
 class LibraryStore {
 public:
-    static constexpr int schemaVersion = 5;
+    static constexpr int schemaVersion = 10;
     static QString fileName() { return QStringLiteral("library.sqlite"); }
 
     explicit LibraryStore(QString folder);
@@ -116,6 +131,11 @@ public:
     {
         return std::exchange(m_reopened, std::nullopt);
     }
+    // The history, newest first: every video, or those whose title or channel
+    // holds `search` (any case); `limit` of them (all: -1) after the first
+    // `offset`. Nothing when the file is not in use.
+    std::optional<QList<HistoryEntry>> history(const QString& search, int offset = 0,
+                                               int limit = -1) const;
     // Closes the file and gives up the lock.
     void close();
 
@@ -132,6 +152,8 @@ private:
     Opened read(LibrarySnapshot& snapshot);
     std::optional<QString> moveAside();
     void closeFile();
+    // The history's part of a write: finished videos, then those forgotten.
+    bool writeHistory(QSqlError& error);
 
     QString m_folder;
     QString m_connection;

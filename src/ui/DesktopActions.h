@@ -13,6 +13,8 @@ public:
     virtual ~DesktopActions() = default;
     // Shows the file selected in the file manager (or opens its folder).
     virtual void revealFile(const QString& path) = 0;
+    // Opens a file in the desktop's application for it.
+    virtual void openFile(const QString& path) = 0;
     // Opens a folder in the file manager.
     virtual void openFolder(const QString& path) = 0;
     // Opens a web address in the default browser; only http and https.

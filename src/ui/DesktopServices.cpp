@@ -49,6 +49,11 @@ void DesktopServices::revealFile(const QString& path)
     });
 }
 
+void DesktopServices::openFile(const QString& path)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
 void DesktopServices::openFolder(const QString& path)
 {
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));

@@ -18,6 +18,7 @@ public:
                              QObject* parent = nullptr);
 
     void revealFile(const QString& path) override;
+    void openFile(const QString& path) override;
     void openFolder(const QString& path) override;
     void openUrl(const QUrl& url) override;
 

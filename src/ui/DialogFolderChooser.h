@@ -20,9 +20,12 @@ public:
     std::optional<QString> chooseDirectory(const QString& startIn,
                                            const QString& acceptLabel) override;
     std::optional<QString> chooseFile(const QString& startIn, const QString& acceptLabel) override;
+    std::optional<QString> chooseSaveFile(const QString& startIn, const QString& suggestedName,
+                                          const QString& acceptLabel) override;
 
 private:
-    std::optional<QString> ask(bool folder, const QString& startIn, const QString& acceptLabel);
+    enum class Kind { folder, file, saveFile };
+    std::optional<QString> ask(Kind kind, const QString& startIn, const QString& acceptLabel);
     QPointer<QWidget> m_fallbackParent;
 };
 

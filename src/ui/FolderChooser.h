@@ -19,6 +19,14 @@ public:
     // The same for an existing file.
     virtual std::optional<QString> chooseFile(const QString& startIn,
                                               const QString& acceptLabel) = 0;
+    // A file to write, offered as `suggestedName` in `startIn`. Unless the
+    // platform has a dialog for it: that name in the folder chosen.
+    virtual std::optional<QString>
+    chooseSaveFile(const QString& startIn, const QString& suggestedName, const QString& acceptLabel)
+    {
+        const std::optional<QString> folder = chooseDirectory(startIn, acceptLabel);
+        return folder ? std::optional(*folder + QLatin1Char('/') + suggestedName) : std::nullopt;
+    }
 };
 
 // Shows the chooser starting in the current download folder with the prompt

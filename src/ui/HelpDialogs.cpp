@@ -65,6 +65,11 @@ ShortcutsDialog::ShortcutsDialog(QWidget* parent) : QDialog(parent)
         {keys(QKeySequence::Preferences).isEmpty() ? keys(Qt::CTRL | Qt::Key_Comma)
                                                    : keys(QKeySequence::Preferences),
          tr("Settings")},
+        {keys(Qt::CTRL | Qt::Key_H), tr("Show the history of finished videos")},
+        {keys(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
+         tr("History: show the selected video's file in its folder")},
+        {keys(Qt::CTRL | Qt::Key_D), tr("History: download the selected video again")},
+        {keys(Qt::CTRL | Qt::Key_E), tr("History: export the videos listed as CSV")},
         {keys(QKeySequence::Close) + QStringLiteral(", ") + keys(Qt::Key_Escape),
          tr("Close Settings or this window")},
         {keys(QKeySequence::Quit).isEmpty() ? keys(Qt::CTRL | Qt::Key_Q) : keys(QKeySequence::Quit),

@@ -68,7 +68,8 @@ bool canDrop(const QMimeData* data)
 
 MainWindow::MainWindow(AppModel& model, ThumbnailCache& thumbnails, DesktopActions& actions,
                        FolderChooser& chooser, QWidget* parent)
-    : QMainWindow(parent), m_model(model), m_thumbnails(thumbnails)
+    : QMainWindow(parent), m_model(model), m_thumbnails(thumbnails), m_actions(actions),
+      m_chooser(chooser)
 {
     setObjectName(QStringLiteral("main"));
     setWindowTitle(QStringLiteral("Reelcatch"));
@@ -190,9 +191,9 @@ void MainWindow::buildMenu()
     QMenu* menu = menuBar()->addMenu(tr("&File"));
     // The shortcut is shown only: the results page's own shortcut presses
     // the button (two of the same keys would cancel each other out).
-    m_downloadAction = menu->addAction(
-        tr("Download Ticked") + u'\t' +
-        QKeySequence(Qt::CTRL | Qt::Key_Return).toString(QKeySequence::NativeText));
+    m_downloadAction =
+        menu->addAction(tr("Download Ticked") + u'\t' +
+                        QKeySequence(Qt::CTRL | Qt::Key_Return).toString(QKeySequence::NativeText));
     m_downloadAction->setObjectName(QStringLiteral("downloadAction"));
     connect(m_downloadAction, &QAction::triggered, this, [this] {
         if (m_results->downloadButton()->isVisibleTo(this) &&
@@ -214,6 +215,12 @@ void MainWindow::buildMenu()
     m_quitAction->setObjectName(QStringLiteral("quitAction"));
     m_quitAction->setShortcut(standardOr(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
     m_quitAction->setMenuRole(QAction::QuitRole);
+
+    QMenu* window = menuBar()->addMenu(tr("&Window"));
+    m_historyAction = window->addAction(tr("History"));
+    m_historyAction->setObjectName(QStringLiteral("historyAction"));
+    m_historyAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(m_historyAction, &QAction::triggered, this, &MainWindow::showHistory);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     m_shortcutsAction = help->addAction(tr("Keyboard Shortcuts"));
@@ -238,6 +245,18 @@ void MainWindow::buildMenu()
         m_aboutDialog->show();
         m_aboutDialog->activateWindow();
     });
+}
+
+void MainWindow::showHistory()
+{
+    if (!m_historyWindow) {
+        m_historyWindow = new HistoryWindow(
+            m_model, m_actions, m_chooser, [this] { return preset(); }, this);
+        m_historyWindow->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_historyWindow->show();
+    m_historyWindow->raise();
+    m_historyWindow->activateWindow();
 }
 
 Preset MainWindow::preset() const

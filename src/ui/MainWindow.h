@@ -2,6 +2,7 @@
 
 #include "model/Preset.h"
 #include "ui/HelpDialogs.h"
+#include "ui/HistoryWindow.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -18,6 +19,7 @@ class DownloadsPane;
 class EngineBanner;
 class FolderChooser;
 class HeaderBar;
+
 class ResultsPane;
 class ThumbnailCache;
 
@@ -61,6 +63,9 @@ public:
     // The Help menu's windows, made when first asked for.
     QAction* shortcutsAction() const { return m_shortcutsAction; }
     QAction* aboutAction() const { return m_aboutAction; }
+    // Window → History (Ctrl+H) and its window, made when first asked for.
+    QAction* historyAction() const { return m_historyAction; }
+    HistoryWindow* historyWindow() const { return m_historyWindow; }
     ShortcutsDialog* shortcutsDialog() const { return m_shortcutsDialog; }
     AboutDialog* aboutDialog() const { return m_aboutDialog; }
     // The note that the kept download list could not be read.
@@ -89,8 +94,12 @@ private:
     QWidget* buildLibraryNote(QWidget* parent);
     void deliverDrop(const QString& text);
 
+    void showHistory();
+
     AppModel& m_model;
     ThumbnailCache& m_thumbnails;
+    DesktopActions& m_actions;
+    FolderChooser& m_chooser;
     HeaderBar* m_header = nullptr;
     EngineBanner* m_banner = nullptr;
     QSplitter* m_splitter = nullptr;
@@ -101,6 +110,8 @@ private:
     QAction* m_downloadAction = nullptr;
     QAction* m_shortcutsAction = nullptr;
     QAction* m_aboutAction = nullptr;
+    QAction* m_historyAction = nullptr;
+    QPointer<HistoryWindow> m_historyWindow;
     QPointer<ShortcutsDialog> m_shortcutsDialog;
     QPointer<AboutDialog> m_aboutDialog;
     QLabel* m_libraryNote = nullptr;

@@ -137,14 +137,18 @@ void TestLibrary::olderSchemaIsBroughtUp()
 {
     QTemporaryDir data;
     const QString file = data.path() + u"/library.sqlite"_qs;
-    // The first schema had the jobs only.
+    // The second schema's history had neither titles nor links: those of
+    // videos whose job is still listed are taken from it.
     QCOMPARE(ask(file, u"CREATE TABLE jobs (id TEXT PRIMARY KEY NOT NULL, video_id TEXT NOT NULL,"
               " title TEXT NOT NULL, channel TEXT NOT NULL, duration REAL, url TEXT NOT NULL,"
               " thumbnail TEXT, preset TEXT NOT NULL, phase TEXT NOT NULL, message TEXT NOT NULL,"
               " detail TEXT NOT NULL, file TEXT);"
+              "CREATE TABLE history (video_id TEXT PRIMARY KEY NOT NULL, preset TEXT NOT NULL,"
+              " file TEXT NOT NULL, finished INTEGER NOT NULL);"
+              "INSERT INTO history VALUES ('old', 'mp3', '/o.mp3', 5), ('gone', 'mp3', '/g.mp3', 6);"
               "INSERT INTO jobs VALUES ('3e4f0ae4-3d61-4e31-9a8e-2a8f4b0c7d11', 'old', 'Old one',"
               " '', 61, 'https://example.org/old', NULL, 'mp3', 'processing', '', '', NULL);"
-              "PRAGMA user_version = 1;PRAGMA user_version"_qs), u"1"_qs);
+              "PRAGMA user_version = 2;PRAGMA user_version"_qs), u"2"_qs);
     LibraryStore store(data.path());
     const LibrarySnapshot snapshot = store.open();
     QVERIFY(!snapshot.startedAfresh);
@@ -152,11 +156,16 @@ void TestLibrary::olderSchemaIsBroughtUp()
     QCOMPARE(snapshot.jobs.at(0).video.duration(), std::optional(61.0));
     QCOMPARE(snapshot.jobs.at(0).kind, Kind::processing);
     QVERIFY(!snapshot.jobs.at(0).formatChoice); // the preset's choice, as before
+    const auto history = store.history({});
+    QVERIFY(history && history->size() == 2);
+    QCOMPARE(history->at(1).shownTitle(), u"Old one"_qs);
+    QCOMPARE(history->at(1).url, u"https://example.org/old"_qs);
+    QCOMPARE(history->at(0).shownTitle(), u"gone"_qs);
     StoredJob chosen = job(u"new"_qs);
     chosen.formatChoice = FormatChoice{u"137+140"_qs, u"1080p H.264 + German (original)"_qs};
     chosen.clip = ClipRange{60, 90.5};
     QVERIFY(store.write(
-        {{chosen}, {}, {{u"old"_qs, Preset::mp3, u"/x.mp3"_qs, QDateTime::currentDateTime()}}}));
+        {{chosen}, {}, {{u"old"_qs, Preset::mp3, u"/x.mp3"_qs, QDateTime::currentDateTime(), {}, {}, {}}}, {}}));
     store.close();
     QCOMPARE(ask(file, u"PRAGMA user_version"_qs), QString::number(LibraryStore::schemaVersion));
     LibraryStore again(data.path());
@@ -179,7 +188,7 @@ void TestLibrary::unreadableFileIsMovedAside()
     QVERIFY(snapshot.startedAfresh && snapshot.movedAside);
     QVERIFY(QFileInfo(*snapshot.movedAside).fileName().startsWith(u"library.sqlite.broken-20"_qs));
     QCOMPARE(QFileInfo(*snapshot.movedAside).size(), 8192);
-    QVERIFY(store.write({{job(u"a"_qs)}, {}, {}}));
+    QVERIFY(store.write({{job(u"a"_qs)}, {}, {}, {}}));
     store.close();
     // The fresh one is read back like any other: no note the second time.
     LibraryStore again(data.path());
@@ -194,12 +203,12 @@ void TestLibrary::fullDiskKeepsChangesInMemory()
     LibraryStore store(data.path());
     store.open();
     const StoredJob first = job(u"first"_qs);
-    QVERIFY(store.write({{first}, {}, {}}));
+    QVERIFY(store.write({{first}, {}, {}, {}}));
     limitPages(store, ask(store.path(), u"PRAGMA page_count"_qs).toInt());
     QList<StoredJob> many;
     for (int i = 0; i < 200; ++i)
         many << job(u"v%1"_qs.arg(i), QString(2000, u'x'));
-    QVERIFY(!store.write({many, {first.id}, {}}));
+    QVERIFY(!store.write({many, {first.id}, {}, {}}));
     QCOMPARE(ask(store.path(), u"SELECT count(*) FROM jobs"_qs), u"1"_qs);
     QCOMPARE(ask(store.path(), u"PRAGMA integrity_check"_qs), u"ok"_qs);
     // Room again: what was kept is written with the next change.
@@ -219,7 +228,7 @@ void TestLibrary::fullDiskAtStartLeavesTheFile()
     {
         LibraryStore store(folder);
         store.open();
-        QVERIFY(store.write({{job(u"a"_qs), job(u"b"_qs)}, {}, {}}));
+        QVERIFY(store.write({{job(u"a"_qs), job(u"b"_qs)}, {}, {}, {}}));
     }
     QFile filler(folder + u"/filler"_qs);
     QVERIFY(filler.open(QIODevice::WriteOnly));
@@ -252,9 +261,8 @@ void TestLibrary::newerStoreIsLeftUntouched()
     QTemporaryDir data;
     const QString file = data.path() + u"/library.sqlite"_qs;
     // In the rollback journal: switching it to WAL would change the header.
-    QCOMPARE(ask(file, u"CREATE TABLE jobs (id TEXT, more TEXT);"
-                       "PRAGMA user_version = 9;PRAGMA user_version"_qs),
-             u"9"_qs);
+    QCOMPARE(ask(file, u"CREATE TABLE jobs (id TEXT, more TEXT);PRAGMA user_version = "_qs + QString::number(LibraryStore::schemaVersion + 1) + u";PRAGMA user_version"_qs),
+             QString::number(LibraryStore::schemaVersion + 1));
     const auto hash = [&file] {
         QFile bytes(file);
         return bytes.open(QIODevice::ReadOnly)
@@ -284,7 +292,7 @@ void TestLibrary::secondCopyKeepsNothing()
         store.open();
         StoredJob waiting = job(u"w1"_qs), running = job(u"w2"_qs);
         waiting.kind = Kind::queued, running.kind = Kind::downloading;
-        QVERIFY(store.write({{waiting, running}, {}, {}}));
+        QVERIFY(store.write({{waiting, running}, {}, {}, {}}));
     }
     Fixture first, second;
     QVERIFY(openAndWait(first, data.path()));

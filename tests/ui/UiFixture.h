@@ -64,9 +64,10 @@ public:
 class RecordingActions final : public DesktopActions {
 public:
     void revealFile(const QString& path) override { revealed << path; }
+    void openFile(const QString& path) override { opened << path; }
     void openFolder(const QString& path) override { folders << path; }
     void openUrl(const QUrl&) override {}
-    QStringList revealed, folders;
+    QStringList revealed, folders, opened;
 };
 
 // Answers every file question with `file` (nothing by default), noting where it started.

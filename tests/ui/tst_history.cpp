@@ -1,10 +1,17 @@
 // The download history in the results: the badge, Select New, and the note
 // of a kept list that could not be read.
 #include "UiFixture.h"
+#include "appmodel/LibraryStore.h"
+#include "ui/HistoryList.h"
+#include "ui/HistoryModel.h"
+#include "ui/HistoryWindow.h"
 #include "ui/ResultsModel.h"
 #include "ui/ResultsPane.h"
 
+#include <QLineEdit>
 #include <QPaintEvent>
+#include <QTemporaryDir>
+#include <QTimeZone>
 
 using namespace reelcatch;
 using namespace reelcatch::test;
@@ -14,6 +21,7 @@ class TestHistory : public QObject {
 private slots:
     void badgeAndSelectNew();
     void unreadableListIsNoted();
+    void historyWindowByKeyboard();
 };
 
 void TestHistory::badgeAndSelectNew()
@@ -95,6 +103,101 @@ void TestHistory::unreadableListIsNoted()
     QCOMPARE(ui.window.libraryNote()->text(),
              u"Your download list couldn't be read and was started afresh."_s);
     QCOMPARE(QDir(ui.env.path(u"data"_s)).entryList({u"library.sqlite.broken-*"_s}).size(), 1);
+}
+
+// Finished videos kept in the store file, searched and acted on from the
+// history window by keyboard; what the window removed stays removed.
+void TestHistory::historyWindowByKeyboard()
+{
+    QTemporaryDir data;
+    const QString tricky = u"Say \"hi\", then\nbye"_s;
+    const auto finished = [&](const QString& id, const QString& title, const QString& channel, int day) {
+        const QString file = data.filePath(id + u".mp4"_s);
+        if (id != u"gone"_s)
+            TestEnv::writeFile(file, "video");
+        return HistoryEntry{id, Preset::mp3, file, QDateTime(QDate(2026, 3, day), QTime(9, 0), QTimeZone::utc()), title, channel, u"https://example.org/"_s + id};
+    };
+    {
+        LibraryStore store(data.path());
+        store.open();
+        LibraryChanges kept;
+        kept.history = {finished(u"q"_s, tricky, u"Quotes, Inc"_s, 1), finished(u"gone"_s, u"Lost clip"_s, u"Elsewhere"_s, 2), finished(u"new"_s, u"Newest"_s, u"Quoted \u00dcber"_s, 3)};
+        QVERIFY(store.write(kept));
+    }
+    const QString removed = u"new"_s;
+    {
+        Ui ui;
+        ui.model.library().open(data.path());
+        QVERIFY(ui.showActive());
+        QTest::keyClick(&ui.window, Qt::Key_H, Qt::ControlModifier);
+        QTRY_VERIFY(ui.window.historyWindow() && QTest::qWaitForWindowActive(ui.window.historyWindow()));
+        HistoryWindow& history = *ui.window.historyWindow();
+        HistoryModel& rows = history.rows();
+        QTRY_COMPARE(rows.rowCount(), 3);
+        QCOMPARE(rows.index(0).data().toString(), u"Newest"_s);
+        QCOMPARE(rows.index(2).data().toString(), tricky);
+        // The file's state comes once the row was shown; a gone one can't be opened.
+        QTRY_COMPARE(rows.index(1).data(HistoryModel::FilePresentRole), QVariant(false));
+        QTRY_COMPARE(rows.index(0).data(HistoryModel::FilePresentRole), QVariant(true));
+        QVERIFY(rows.index(1).data(Qt::AccessibleDescriptionRole).toString().endsWith(u"File moved or deleted"_s));
+        const auto names = [&](int row) {
+            QStringList all;
+            for (const auto& action : history.list()->rowActions(rows.index(row)))
+                all << action.name;
+            return all;
+        };
+        QCOMPARE(names(1), QStringList({u"Show in Folder"_s, u"Download Again"_s, u"Copy Link"_s, u"Remove from History"_s}));
+        QCOMPARE(names(0).first(), u"Open"_s);
+
+        // Typed into the search, which has the focus: title or channel, any case.
+        QVERIFY(history.searchField()->hasFocus());
+        QTest::keyClicks(history.searchField(), u"QUOTE"_s);
+        QTRY_VERIFY(rows.isCurrent() && rows.rowCount() == 2);
+        QTest::keyClicks(history.searchField(), u"s,"_s);
+        QTRY_VERIFY(rows.isCurrent() && rows.rowCount() == 1);
+        QTest::keyClick(history.searchField(), Qt::Key_Down);
+        QVERIFY(history.list()->hasFocus());
+        QTest::keyClick(history.list(), Qt::Key_Return);
+        QCOMPARE(ui.actions.opened, QStringList({data.filePath(u"q.mp4"_s)}));
+        QTest::keyClick(history.list(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(ui.actions.revealed, QStringList({data.filePath(u"q.mp4"_s)}));
+        QTest::keyClick(history.list(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(ui.clipboard.text(), std::optional(u"https://example.org/q"_s));
+        // Again with the preset chosen now, not the one it was downloaded with.
+        QVERIFY(ui.window.preset() != Preset::mp3);
+        QTest::keyClick(history.list(), Qt::Key_D, Qt::ControlModifier);
+        QTRY_COMPARE(ui.model.queue().downloads().size(), 1);
+        QCOMPARE(ui.model.queue().downloads().first()->video().title(), tricky);
+        QCOMPARE(ui.model.queue().downloads().first()->preset(), ui.window.preset());
+
+        // Export writes what is listed, quoted, to the file chosen.
+        ui.chooser.folder = data.path();
+        QTest::keyClick(history.list(), Qt::Key_E, Qt::ControlModifier);
+        const QString csvPath = data.filePath(HistoryWindow::exportName());
+        QTRY_VERIFY(history.status()->text().startsWith(u"Exported"_s));
+        QFile csv(csvPath);
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QString written = QString::fromUtf8(csv.readAll());
+        QCOMPARE(written.count(u"\r\n"_s), 2);
+        QVERIFY(written.contains(u"\r\n\"Say \"\"hi\"\", then\nbye\",\"Quotes, Inc\",\"https://example.org/q\",\"mp3\",\"2026-03-01T09:00:00Z\""_s));
+
+        // Removing the newest from the whole list, by keyboard.
+        history.searchField()->selectAll();
+        QTest::keyClick(history.searchField(), Qt::Key_Backspace);
+        QTRY_VERIFY(rows.isCurrent() && rows.rowCount() == 3);
+        history.list()->setFocus();
+        history.list()->setCurrentIndex(rows.index(0));
+        QSignalSpy written2(&ui.model.library(), &Library::written);
+        QTest::keyClick(history.list(), Qt::Key_Delete);
+        QCOMPARE(rows.rowCount(), 2);
+        QVERIFY(!ui.model.library().isDownloaded(removed));
+        QCOMPARE(history.list()->currentIndex().data().toString(), u"Lost clip"_s);
+        QTRY_VERIFY(!written2.isEmpty() && written2.last().at(0).toBool());
+    }
+    LibraryStore reopened(data.path());
+    QCOMPARE(reopened.open().downloaded, QSet<QString>({u"q"_s, u"gone"_s}));
+    const auto kept = reopened.history(u"quote"_s);
+    QVERIFY(kept && kept->size() == 1 && kept->first().title == tricky);
 }
 
 QTEST_MAIN(TestHistory)

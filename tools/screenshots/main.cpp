@@ -9,6 +9,9 @@
 #include "ui/ClipDialog.h"
 #include "ui/DownloadsPane.h"
 #include "ui/FormatDialog.h"
+#include "ui/HistoryList.h"
+#include "ui/HistoryModel.h"
+#include "ui/HistoryWindow.h"
 #include "ui/SettingsWindow.h"
 #include "ui/Translations.h"
 
@@ -314,6 +317,44 @@ int main(int argc, char** argv)
         end->setFocus();
         QTest::qWait(100);
         ok &= dialog.grab().save(name(u"clip-dialog"_s));
+    }
+    {
+        // The history: a few videos finished, one of them gone from the
+        // disk; then searched.
+        Ui ui;
+        {
+            LibraryStore store(ui.env.path(u"data"_s));
+            store.open();
+            LibraryChanges changes;
+            const QStringList titles{u"Sunrise over the harbour"_s, u"How trains are built"_s,
+                                     u"Harbour cranes at night"_s, u"Guitar lesson, part 3"_s,
+                                     u"Chess openings for beginners"_s};
+            for (int i = 0; i < titles.size(); ++i)
+                changes.history.append(
+                    {u"h%1"_s.arg(i),
+                     i % 2 ? Preset::p1080 : Preset::mp3,
+                     i == 1 ? ui.env.path(u"gone.mp4"_s)
+                            : TestEnv::writeFile(ui.env.path(u"h%1.mp4"_s.arg(i)), "x"),
+                     QDateTime(QDate(2026, 11, 20 + i), QTime(18, 30)),
+                     titles.at(i),
+                     u"Channel %1"_s.arg(i % 3),
+                     {}});
+            ok &= store.write(changes);
+        }
+        QSignalSpy loaded(&ui.model.library(), &Library::loaded);
+        ui.model.library().open(ui.env.path(u"data"_s));
+        ok &= loaded.wait(20000) && ui.showActive();
+        ui.window.historyAction()->trigger();
+        HistoryWindow* history = ui.window.historyWindow();
+        ok &= QTest::qWaitForWindowExposed(history) &&
+              QTest::qWaitFor([&] { return history->rows().rowCount() == 5; }, 20000);
+        history->list()->setCurrentIndex(history->rows().index(0));
+        QTest::qWait(200); // whether each file is there
+        ok &= history->grab().save(name(u"history"_s));
+        QTest::keyClicks(history->searchField(), u"harbour"_s);
+        ok &= QTest::qWaitFor([&] { return history->rows().isCurrent(); }, 20000);
+        QTest::qWait(200);
+        ok &= history->grab().save(name(u"history-search"_s));
     }
     {
         Ui ui;
