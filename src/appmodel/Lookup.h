@@ -92,6 +92,10 @@ public:
     // looks each up in turn, at most maxParallel at a time, their rows in
     // one list under sections().
     void fetch();
+    // Looks up the links in a text file, one a line or separated by spaces,
+    // in place of the lookup under way; the file is read on the thread
+    // pool. A file too big, unreadable or without links is an error.
+    void fetchListFile(const QString& path);
     // Ends the lookup under way, if any: its yt-dlp stops, and the results,
     // heading and selection stay as they are (the previous lookup's, or the
     // rows listed so far), with no error shown.
@@ -111,6 +115,8 @@ public:
     static constexpr std::chrono::minutes inactivityLimit{5};
     // Longer input (in UTF-8 bytes) is refused with an error, not looked up.
     static constexpr qsizetype maxInputBytes = 8192;
+    // A file of links bigger than this is refused.
+    static constexpr qint64 maxListFileBytes = 1 << 20;
     // Links of several looked up at the same time.
     static constexpr int maxParallel = 2;
 
@@ -203,7 +209,8 @@ private:
     // nothing.
     std::map<quint64, Run> m_runs;
     quint64 m_generation = 0;
-    qsizetype m_listed = 0; // rows of the lookup under way
+    quint64 m_listFiles = 0; // the file of links read last counts
+    qsizetype m_listed = 0;  // rows of the lookup under way
 };
 
 } // namespace reelcatch

@@ -6,6 +6,10 @@
 #include "engine/Engine.h"
 #include "model/ShownText.h"
 
+#include <QFile>
+#include <QFutureWatcher>
+#include <QtConcurrent/QtConcurrentRun>
+
 namespace reelcatch {
 
 void Lookup::fetchLinks(const QStringList& links)
@@ -28,6 +32,53 @@ void Lookup::fetchLinks(const QStringList& links)
     setResultsTitle(tr("%n link(s)", nullptr, int(links.size())));
     replaceSelected({}, true);
     startWaiting();
+}
+
+namespace {
+
+// What a file of links held: its links, or why there are none.
+struct ListFile {
+    QStringList links;
+    QString error;
+};
+
+ListFile readListFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, Lookup::tr("Couldn't open that file. %1").arg(file.errorString())};
+    if (file.size() > Lookup::maxListFileBytes)
+        return {{}, Lookup::tr("That file is too big to be a list of links.")};
+    // A file that grew meanwhile is read up to the limit, and refused.
+    const QByteArray bytes = file.read(Lookup::maxListFileBytes + 1);
+    if (bytes.size() > Lookup::maxListFileBytes)
+        return {{}, Lookup::tr("That file is too big to be a list of links.")};
+    QStringList links = linksIn(QString::fromUtf8(bytes));
+    if (links.isEmpty())
+        return {{}, Lookup::tr("No links found in that file.")};
+    return {std::move(links), {}};
+}
+
+} // namespace
+
+void Lookup::fetchListFile(const QString& path)
+{
+    const quint64 generation = ++m_listFiles;
+    auto* watcher = new QFutureWatcher<ListFile>(this);
+    connect(watcher, &QFutureWatcher<ListFile>::finished, this, [this, watcher, generation] {
+        watcher->deleteLater();
+        if (generation != m_listFiles)
+            return; // another file was opened meanwhile
+        const ListFile list = watcher->result();
+        stop();
+        if (list.links.isEmpty()) {
+            setFetchError(list.error);
+            return;
+        }
+        setInput(list.links.join(QLatin1Char(' ')));
+        fetch();
+    });
+    watcher->setFuture(QtConcurrent::run(readListFile, path));
 }
 
 void Lookup::startWaiting()

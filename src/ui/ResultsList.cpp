@@ -3,6 +3,7 @@
 #include "appmodel/AppModel.h"
 #include "ui/DesktopActions.h"
 #include "ui/FormatDialog.h"
+#include "ui/LinkHeading.h"
 #include "ui/ResultDelegate.h"
 #include "ui/ResultsModel.h"
 #include "ui/ThumbnailCache.h"
@@ -56,6 +57,10 @@ ResultsList::ResultsList(AppModel& model, ThumbnailCache& thumbnails,
     connect(m_results, &QAbstractItemModel::rowsInserted, this, &ResultsList::schedulePrefetch);
     connect(m_delegate, &ResultDelegate::downloadClicked, this,
             [this](const QModelIndex& index) { download(m_results->item(index.row())); });
+    connect(m_delegate, &ResultDelegate::sectionClicked, this,
+            [this](const QModelIndex& heading, bool ticked) {
+                m_model.lookup().selectSection(m_results->sectionAt(heading.row()), ticked);
+            });
     connect(&m_thumbnails, &ThumbnailCache::loaded, viewport(), [this] { viewport()->update(); });
 }
 
@@ -96,6 +101,13 @@ QList<PaintedRowList::RowAction> ResultsList::rowActions(const QModelIndex& inde
 {
     if (!index.isValid())
         return {};
+    if (m_results->isHeading(index.row())) {
+        const int section = m_results->sectionAt(index.row());
+        return {{LinkHeading::selectAllText(),
+                 [this, section] { m_model.lookup().selectSection(section, true); }},
+                {LinkHeading::selectNoneText(),
+                 [this, section] { m_model.lookup().selectSection(section, false); }}};
+    }
     const VideoItem item = m_results->item(index.row());
     const QPersistentModelIndex row(index);
     const bool ticked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
@@ -175,6 +187,8 @@ void ResultsList::prefetch()
     const QSize size = ResultDelegate::thumbnailPixels(viewport());
     QSet<QUrl> wanted;
     auto ask = [&](int row) {
+        if (m_results->isHeading(row))
+            return;
         if (const auto& url = m_results->item(row).thumbnail()) {
             wanted.insert(*url);
             m_thumbnails.pixmap(*url, size);

@@ -66,6 +66,18 @@ QJsonObject clipJson(const HttpServer& server, const QString& id, int hue)
                        {u"webpage_url"_s, u"https://example.org/"_s + id}};
 }
 
+// yt-dlp's answer listing `count` clips from `first` on, as a playlist.
+QByteArray listing(const HttpServer& server, const QString& title, int first, int count)
+{
+    QByteArray lines;
+    for (int i = first; i < first + count; ++i) {
+        QJsonObject entry = clipJson(server, u"clip%1"_s.arg(i), (i * 30) % 360);
+        entry.insert(u"playlist_title"_s, title);
+        lines += QJsonDocument(entry).toJson(QJsonDocument::Compact) + '\n';
+    }
+    return lines;
+}
+
 VideoItem clip(const HttpServer& server, const QString& id, int hue)
 {
     return *VideoItem::fromJson(clipJson(server, id, hue));
@@ -168,6 +180,26 @@ int main(int argc, char** argv)
         ok &= save(ui, name(u"results-downloaded"_s));
     }
     {
+        // Three links looked up together, the second failing.
+        Ui ui;
+        ok &= ui.showActive();
+        ui.model.lookup().setInput(
+            u"https://example.org/cooking https://example.org/gone https://example.org/travel"_s);
+        ui.model.lookup().fetch();
+        ok &= QTest::qWaitFor([&] { return ui.runner->children.size() == 2; }, 20000);
+        FakeChild* cooking = ui.runner->children.at(0);
+        cooking->print(listing(server, u"Cooking at home"_s, 0, 3));
+        cooking->end(0);
+        ui.runner->children.at(1)->stderrTail = "ERROR: HTTP Error 404: Not Found\n";
+        ui.runner->children.at(1)->end(1);
+        ok &= QTest::qWaitFor([&] { return ui.runner->children.size() == 3; }, 20000);
+        ui.runner->children.at(2)->print(listing(server, u"Travel diaries"_s, 3, 4));
+        ui.runner->children.at(2)->end(0);
+        ok &= QTest::qWaitFor([&] { return !ui.model.lookup().isFetching(); }, 20000);
+        ui.model.lookup().selectSection(0, false);
+        ok &= save(ui, name(u"several-links"_s));
+    }
+    {
         Ui ui;
         ok &= ui.showActive();
         ui.model.startEngineCheck();
@@ -177,8 +209,10 @@ int main(int argc, char** argv)
     {
         // Two Firefox installations found; a stored browser that is gone.
         Ui ui;
-        for (const char* profile : {"/.mozilla/firefox/p", "/.var/app/org.mozilla.firefox/.mozilla/firefox/p"})
-            TestEnv::writeFile(ui.env.homeDir() + QLatin1String(profile) + u"/cookies.sqlite"_s, "");
+        for (const char* profile :
+             {"/.mozilla/firefox/p", "/.var/app/org.mozilla.firefox/.mozilla/firefox/p"})
+            TestEnv::writeFile(ui.env.homeDir() + QLatin1String(profile) + u"/cookies.sqlite"_s,
+                               "");
         ui.prefs.setValue(PrefKey::cookiesFrom, u"chrome"_s);
         SettingsWindow settings(ui.model, ui.chooser);
         settings.show();
