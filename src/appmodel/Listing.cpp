@@ -61,8 +61,8 @@ QStringList linksIn(const QString& text)
 {
     QStringList links;
     QSet<QString> seen;
-    for (const QString& word : text.split(QRegularExpression(QStringLiteral("\\s+")),
-                                          Qt::SkipEmptyParts)) {
+    for (const QString& word :
+         text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
         if (looksLikeAddress(word) && !seen.contains(word)) {
             seen.insert(word);
             links.append(word);

@@ -223,7 +223,10 @@ void Lookup::launch(quint64 generation)
         m_engine.spawn({*ytdlp,
                         YtdlpArgs::lookup(m_engine, run.target, m_readiness.version(),
                                           m_cookies ? m_cookies() : YtdlpArgs::Cookies{}),
-                        {}, ChildSpec::Output::stream, {}, inactivityLimit},
+                        {},
+                        ChildSpec::Output::stream,
+                        {},
+                        inactivityLimit},
                        this);
     run.child = child;
     auto stream = std::make_shared<LookupStream>(this, generation);
@@ -262,7 +265,8 @@ void Lookup::stop()
     }
     for (int section = 0; section < m_sections.size(); ++section) {
         LinkSection& link = m_sections[section];
-        if (link.state == LinkSection::State::waiting || link.state == LinkSection::State::listing) {
+        if (link.state == LinkSection::State::waiting ||
+            link.state == LinkSection::State::listing) {
             link.state = LinkSection::State::stopped;
             emit sectionChanged(section);
         }
@@ -275,9 +279,8 @@ void Lookup::stop()
 
 QString Lookup::heading(const Run& run, const QString& title) const
 {
-    return ShownText::forDisplay(run.target.startsWith(QLatin1String("ytsearch"))
-                                     ? tr("Search: %1").arg(run.typed)
-                                     : title);
+    return ShownText::forDisplay(
+        run.target.startsWith(QLatin1String("ytsearch")) ? tr("Search: %1").arg(run.typed) : title);
 }
 
 void Lookup::add(Run& run, QList<VideoItem> items, const QString& title)
@@ -328,7 +331,7 @@ void Lookup::collect(quint64 generation, LookupStream& stream)
 
 QString Lookup::failureOf(const Run& run, const ChildExit& exit) const
 {
-    QString message = exit.kind == ChildExit::Kind::inactive      ? tr("yt-dlp stopped answering.")
+    QString message = exit.kind == ChildExit::Kind::inactive ? tr("yt-dlp stopped answering.")
                       : exit.kind == ChildExit::Kind::failedToStart ? exit.message
                                                                     : run.exitError;
     // What was listed before the failure stays, and says it is not all.

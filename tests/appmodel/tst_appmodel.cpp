@@ -24,16 +24,12 @@ void TestAppModel::clipboard_data()
     QTest::addColumn<std::optional<QString>>("copied");
     QTest::addColumn<bool>("taken");
     const QString y = u"https://youtu.be/"_s;
-    QTest::newRow("watch page, trimmed")
-        << std::optional(u" https://www.youtube.com/watch?v=a \n"_s) << true;
+    QTest::newRow("watch page, trimmed") << std::optional(u" https://www.youtube.com/watch?v=a \n"_s) << true;
     QTest::newRow("bare domain") << std::optional(u"http://youtube.com/@name"_s) << true;
-    QTest::newRow("a look-alike host")
-        << std::optional(u"https://notyoutube.com/watch?v=a"_s) << false;
-    QTest::newRow("a host containing it")
-        << std::optional(u"https://youtube.com.evil.org/x"_s) << false;
+    QTest::newRow("a look-alike host") << std::optional(u"https://notyoutube.com/watch?v=a"_s) << false;
+    QTest::newRow("a host containing it") << std::optional(u"https://youtube.com.evil.org/x"_s) << false;
     QTest::newRow("no scheme") << std::optional(u"youtube.com/watch?v=a"_s) << false;
-    QTest::newRow("two lines, looked up together")
-        << std::optional(y + u"a\n"_s + y + u"b"_s) << true;
+    QTest::newRow("two lines, looked up together") << std::optional(y + u"a\n"_s + y + u"b"_s) << true;
     QTest::newRow("a link and words") << std::optional(y + u"a see this"_s) << false;
     QTest::newRow("no text") << std::optional<QString>() << false;
     QTest::newRow("499 characters") << std::optional(y + QString(482, u'a')) << true;
@@ -61,8 +57,7 @@ void TestAppModel::clipboard()
 
 void TestAppModel::clipboardCopiesOnce()
 {
-    const QString a = u"https://youtu.be/a"_s, b = u"https://youtu.be/b"_s,
-                  c = u"https://youtu.be/c"_s;
+    const QString a = u"https://youtu.be/a"_s, b = u"https://youtu.be/b"_s, c = u"https://youtu.be/c"_s;
     Fixture f; // the clipboard changes before the check, however often it is made
     f.prefs.setValue(PrefKey::autoPaste, true);
     // What the clipboard held when the watch began counts as seen.
@@ -112,18 +107,13 @@ void TestAppModel::readiness_data()
     QTest::newRow("nothing yet") << -1 << false << false << false << both << false << settingUp;
     QTest::newRow("only a system yt-dlp") << -1 << true << true << false << yt << false << updating;
     QTest::newRow("fresh") << 432000 << false << true << false << none << false << QString();
-    QTest::newRow("stale: silent update")
-        << 432001 << false << true << false << yt << false << QString();
-    QTest::newRow("fresh, no deno")
-        << 10 << false << false << false << QStringList{u"deno"_s} << false << updating;
+    QTest::newRow("stale: silent update") << 432001 << false << true << false << yt << false << QString();
+    QTest::newRow("fresh, no deno") << 10 << false << false << false << QStringList{u"deno"_s} << false << updating;
     QTest::newRow("forced") << 10 << false << true << true << both << false << updating;
     QTest::newRow("failed, no yt-dlp at all")
-        << -1 << false << false << false << yt << true
-        << u"Couldn't install yt-dlp: Host github.com not found"_s;
-    QTest::newRow("failed, a system copy works")
-        << -1 << true << false << false << yt << true << QString();
-    QTest::newRow("failed, the old copy stays")
-        << 500000 << false << false << false << yt << true << QString();
+        << -1 << false << false << false << yt << true << u"Couldn't install yt-dlp: Host github.com not found"_s;
+    QTest::newRow("failed, a system copy works") << -1 << true << false << false << yt << true << QString();
+    QTest::newRow("failed, the old copy stays") << 500000 << false << false << false << yt << true << QString();
 }
 
 void TestAppModel::readiness()
@@ -139,8 +129,7 @@ void TestAppModel::readiness()
     Fixture f(systemYtdlp, true);
     f.env.setNow(now);
     if (age >= 0)
-        TestEnv::writeFileWithMtime(f.engine.managedYtdlp(), "#!/bin/sh\n", now.addSecs(-age),
-                                    0755);
+        TestEnv::writeFileWithMtime(f.engine.managedYtdlp(), "#!/bin/sh\n", now.addSecs(-age), 0755);
     if (deno)
         f.place(u"deno"_s);
     EngineReadiness& ready = f.model.readiness();
@@ -153,10 +142,8 @@ void TestAppModel::readiness()
         const bool last = tool == installs.last(); // its progress shows in the note, if any
         if (last)
             f.installer.pending[tool].second(50, 200), f.installer.pending[tool].second(10, 0);
-        QCOMPARE(ready.note().value_or(QString()),
-                 last && !note.isEmpty() ? note + u" 25%"_s : note);
-        QVERIFY(f.installer.finish(
-            tool, Done{}, {tool == u"deno"_s ? f.engine.managedDeno() : f.engine.managedYtdlp()}));
+        QCOMPARE(ready.note().value_or(QString()), last && !note.isEmpty() ? note + u" 25%"_s : note);
+        QVERIFY(f.installer.finish(tool, Done{}, {tool == u"deno"_s ? f.engine.managedDeno() : f.engine.managedYtdlp()}));
     }
     if (fails) {
         QVERIFY(f.installer.finish(u"yt-dlp"_s, AppError{u"Host github.com not found"_s}));
@@ -182,8 +169,7 @@ void TestAppModel::readiness()
     // A lookup hands deno to the yt-dlp of that version, which takes it.
     f.lookup().setInput(u"x"_s);
     f.lookup().fetch();
-    QVERIFY(!usable ||
-            f.runner->last()->spec.arguments.contains(u"--js-runtimes"_s) == ready.tools().deno);
+    QVERIFY(!usable || f.runner->last()->spec.arguments.contains(u"--js-runtimes"_s) == ready.tools().deno);
 }
 
 void TestAppModel::cookies_data()
@@ -200,42 +186,23 @@ void TestAppModel::cookies_data()
     const QString bf = u".var/app/com.brave.Browser/config/BraveSoftware/Brave-Browser"_s;
     const QString cs = u"snap/chromium/common/chromium"_s;
     const QString cookie = u"--cookies-from-browser"_s;
-    QTest::newRow("firefox") << QStringList{u".mozilla/firefox/a.b/cookies.sqlite"_s}
-                             << u"firefox"_s << QString() << QStringList{cookie, u"firefox"_s};
+    QTest::newRow("firefox") << QStringList{u".mozilla/firefox/a.b/cookies.sqlite"_s} << u"firefox"_s << QString() << QStringList{cookie, u"firefox"_s};
     // profiles.ini: the installation's default wins over the marked one,
     // and a stored older profile of the same installation follows it.
-    QTest::newRow("firefox flatpak")
-        << QStringList{fp + u"/old/cookies.sqlite"_s, fp + u"/main/cookies.sqlite"_s,
-                       fp +
-                           u"/profiles.ini|[Profile0]\nPath=old\nDefault=1\n[Install4F96]\nDefault=main\n"_s}
-        << u"firefox"_s << fp + u"/old"_s << QStringList{cookie, u"firefox:~/"_s + fp + u"/main"_s};
-    QTest::newRow("firefox snap, newest")
-        << QStringList{fs + u"/old/cookies.sqlite@"_s, fs + u"/new/cookies.sqlite"_s,
-                       u".mozilla/firefox/n/cookies.sqlite"_s}
-        << u"firefox"_s << fs + u"/new"_s << QStringList{cookie, u"firefox:~/"_s + fs + u"/new"_s};
-    QTest::newRow("chromium") << QStringList{u".config/chromium/Default/Cookies"_s,
-                                             cs + u"/Default/Cookies"_s}
-                              << u"chromium"_s << QString() << QStringList{cookie, u"chromium"_s};
-    QTest::newRow("chromium snap")
-        << QStringList{u".config/chromium/Default/Cookies"_s, cs + u"/Profile 1/Cookies"_s}
-        << u"chromium"_s << cs << QStringList{cookie, u"chromium:~/"_s + cs};
-    QTest::newRow("brave flatpak") << QStringList{bf + u"/Default/Network/Cookies"_s} << u"brave"_s
-                                   << bf << QStringList{cookie, u"brave:~/"_s + bf};
-    QTest::newRow("browser gone") << QStringList{u".config/chromium/Default/Cookies"_s}
-                                  << u"chrome"_s << QString() << QStringList{};
-    QTest::newRow("flatpak gone") << QStringList{u".mozilla/firefox/a/cookies.sqlite"_s}
-                                  << u"firefox"_s << fp + u"/a"_s << QStringList{};
-    QTest::newRow("profile yt-dlp would misread")
-        << QStringList{u"snap/firefox/common/.mozilla/firefox/x::y/cookies.sqlite"_s}
-        << u"firefox"_s << fs << QStringList{};
-    QTest::newRow("profile names with control characters")
-        << QStringList{fs + u"/old/cookies.sqlite@"_s, fs + u"/new\u2028/cookies.sqlite"_s,
-                       fs + u"/tab\t/cookies.sqlite"_s, fs + u"/del\x7f/cookies.sqlite"_s}
-        << u"firefox"_s << fs + u"/old"_s << QStringList{cookie, u"firefox:~/"_s + fs + u"/old"_s};
-    QTest::newRow("only such a profile")
-        << QStringList{fs + u"/a\nb/cookies.sqlite"_s} << u"firefox"_s << fs << QStringList{};
-    QTest::newRow("file") << QStringList{u"c.txt"_s} << u"file"_s << u"c.txt"_s
-                          << QStringList{u"--cookies"_s, u"~/c.txt"_s};
+    QTest::newRow("firefox flatpak") << QStringList{fp + u"/old/cookies.sqlite"_s, fp + u"/main/cookies.sqlite"_s, fp + u"/profiles.ini|[Profile0]\nPath=old\nDefault=1\n[Install4F96]\nDefault=main\n"_s}
+                                     << u"firefox"_s << fp + u"/old"_s << QStringList{cookie, u"firefox:~/"_s + fp + u"/main"_s};
+    QTest::newRow("firefox snap, newest") << QStringList{fs + u"/old/cookies.sqlite@"_s, fs + u"/new/cookies.sqlite"_s, u".mozilla/firefox/n/cookies.sqlite"_s}
+                                          << u"firefox"_s << fs + u"/new"_s << QStringList{cookie, u"firefox:~/"_s + fs + u"/new"_s};
+    QTest::newRow("chromium") << QStringList{u".config/chromium/Default/Cookies"_s, cs + u"/Default/Cookies"_s} << u"chromium"_s << QString() << QStringList{cookie, u"chromium"_s};
+    QTest::newRow("chromium snap") << QStringList{u".config/chromium/Default/Cookies"_s, cs + u"/Profile 1/Cookies"_s} << u"chromium"_s << cs << QStringList{cookie, u"chromium:~/"_s + cs};
+    QTest::newRow("brave flatpak") << QStringList{bf + u"/Default/Network/Cookies"_s} << u"brave"_s << bf << QStringList{cookie, u"brave:~/"_s + bf};
+    QTest::newRow("browser gone") << QStringList{u".config/chromium/Default/Cookies"_s} << u"chrome"_s << QString() << QStringList{};
+    QTest::newRow("flatpak gone") << QStringList{u".mozilla/firefox/a/cookies.sqlite"_s} << u"firefox"_s << fp + u"/a"_s << QStringList{};
+    QTest::newRow("profile yt-dlp would misread") << QStringList{u"snap/firefox/common/.mozilla/firefox/x::y/cookies.sqlite"_s} << u"firefox"_s << fs << QStringList{};
+    QTest::newRow("profile names with control characters") << QStringList{fs + u"/old/cookies.sqlite@"_s, fs + u"/new\u2028/cookies.sqlite"_s, fs + u"/tab\t/cookies.sqlite"_s, fs + u"/del\x7f/cookies.sqlite"_s}
+                                                           << u"firefox"_s << fs + u"/old"_s << QStringList{cookie, u"firefox:~/"_s + fs + u"/old"_s};
+    QTest::newRow("only such a profile") << QStringList{fs + u"/a\nb/cookies.sqlite"_s} << u"firefox"_s << fs << QStringList{};
+    QTest::newRow("file") << QStringList{u"c.txt"_s} << u"file"_s << u"c.txt"_s << QStringList{u"--cookies"_s, u"~/c.txt"_s};
     QTest::newRow("file gone") << QStringList{} << u"file"_s << u"c.txt"_s << QStringList{};
 }
 
@@ -250,15 +217,11 @@ void TestAppModel::cookies()
     for (const QString& file : std::as_const(files)) {
         const QString path = home + file.section(u'|', 0, 0).remove(u'@');
         const QByteArray content = file.section(u'|', 1).toUtf8();
-        QVERIFY(
-            !TestEnv::writeFileWithMtime(
-                 path, content, QDateTime::currentDateTime().addDays(file.endsWith(u'@') ? -1 : 0))
-                 .isEmpty());
+        QVERIFY(!TestEnv::writeFileWithMtime(path, content, QDateTime::currentDateTime().addDays(file.endsWith(u'@') ? -1 : 0)).isEmpty());
     }
     expected.replaceInStrings(u"~/"_s, home);
     f.prefs.setValue(PrefKey::cookiesFrom, from);
-    f.prefs.setValue(from == u"file"_s ? PrefKey::cookiesFile : PrefKey::cookiesProfile,
-                     place.isEmpty() ? place : home + place);
+    f.prefs.setValue(from == u"file"_s ? PrefKey::cookiesFile : PrefKey::cookiesProfile, place.isEmpty() ? place : home + place);
     QSignalSpy looked(&f.model.cookies(), &CookieSources::changed);
     f.model.cookies().refresh();
     QVERIFY(looked.wait(20000));
@@ -266,13 +229,7 @@ void TestAppModel::cookies()
 
     // Lookups and downloads alike.
     QVERIFY(start(f, playlist));
-    const QStringList tail{u"-j"_s,
-                           u"--flat-playlist"_s,
-                           u"--lazy-playlist"_s,
-                           u"--no-playlist"_s,
-                           u"--no-warnings"_s,
-                           u"--"_s,
-                           playlist};
+    const QStringList tail{u"-j"_s, u"--flat-playlist"_s, u"--lazy-playlist"_s, u"--no-playlist"_s, u"--no-warnings"_s, u"--"_s, playlist};
     QCOMPARE(f.runner->last()->spec.arguments,
              QStringList({u"--ignore-config"_s, u"--no-colors"_s}) + expected + tail);
     QCOMPARE(f.runner->last()->spec.workingDirectory, f.env.path(u"cache"_s)); // not the app's own

@@ -105,8 +105,7 @@ void TestEndToEndRealPeer::typeLookUpAndDownload()
     QVERIFY(dubbed != job);
     QTRY_VERIFY_WITH_TIMEOUT(dubbed->isFinished(), 120000);
     QVERIFY2(dubbed->phase() == Download::Phase::done(), qPrintable(dubbed->phase().message()));
-    const ProcessResult probe = runProcess(
-        u"/usr/bin/ffprobe"_s,
+    const ProcessResult probe = runProcess(u"/usr/bin/ffprobe"_s,
         u"-v error -select_streams a -show_entries stream=sample_rate -of csv=p=0"_s.split(u' ')
             << dubbed->file().value_or(QString()));
     QCOMPARE(probe.out.trimmed(), QByteArray("24000"));
