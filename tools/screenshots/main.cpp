@@ -188,12 +188,12 @@ int main(int argc, char** argv)
         ui.model.lookup().fetch();
         ok &= QTest::qWaitFor([&] { return ui.runner->children.size() == 2; }, 20000);
         FakeChild* cooking = ui.runner->children.at(0);
-        cooking->print(listing(server, u"Cooking at home"_s, 0, 3));
+        cooking->print(listing(server, u"Cooking at home"_s, 0, 1));
         cooking->end(0);
         ui.runner->children.at(1)->stderrTail = "ERROR: HTTP Error 404: Not Found\n";
         ui.runner->children.at(1)->end(1);
         ok &= QTest::qWaitFor([&] { return ui.runner->children.size() == 3; }, 20000);
-        ui.runner->children.at(2)->print(listing(server, u"Travel diaries"_s, 3, 4));
+        ui.runner->children.at(2)->print(listing(server, u"Travel diaries"_s, 1, 4));
         ui.runner->children.at(2)->end(0);
         ok &= QTest::qWaitFor([&] { return !ui.model.lookup().isFetching(); }, 20000);
         ui.model.lookup().selectSection(0, false);
