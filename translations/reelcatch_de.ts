@@ -1211,6 +1211,10 @@ Sie können auch einen Link auf dieses Fenster ziehen oder Suchbegriffe für You
         <translation>Link oder Suchbegriffe nachschlagen</translation>
     </message>
     <message>
+        <source>Look up the links in a text file</source>
+        <translation>Die Links in einer Textdatei nachschlagen</translation>
+    </message>
+    <message>
         <source>Stop the lookup</source>
         <translation>Die Suche anhalten</translation>
     </message>
