@@ -134,17 +134,17 @@ int main(int argc, char* argv[])
                              qputenv("XDG_ACTIVATION_TOKEN", activation.toLatin1());
                          shell.showWindow();
                          if (!handed.isEmpty())
-                             shell.window().takeLink(handed.first());
+                             shell.window().takeLinks(handed);
                      });
 
     model.startEngineCheck();
-    // This start's own link waits for the engine check.
+    // This start's own links wait for the engine check.
     if (!links.isEmpty()) {
         auto* once = new QObject(&model);
-        const auto lookUp = [&model, &shell, once, link = links.first()] {
+        const auto lookUp = [&model, &shell, once, links] {
             if (model.readiness().isBusy())
                 return;
-            shell.window().takeLink(link);
+            shell.window().takeLinks(links);
             once->deleteLater();
         };
         QObject::connect(&model.readiness(), &EngineReadiness::busyChanged, once, lookUp);

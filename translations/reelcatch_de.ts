@@ -939,6 +939,17 @@
     </message>
 </context>
 <context>
+    <name>reelcatch::LinkHeading</name>
+    <message>
+        <source>Select All</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Select None</source>
+        <translation>Keine auswählen</translation>
+    </message>
+</context>
+<context>
     <name>reelcatch::Listing</name>
     <message>
         <source>Playlist</source>
@@ -985,6 +996,25 @@
             <numerusform>Nur das erste Video konnte aufgelistet werden.</numerusform>
             <numerusform>Nur die ersten %n Videos konnten aufgelistet werden.</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n link(s)</source>
+        <translation>
+            <numerusform>%n Link</numerusform>
+            <numerusform>%n Links</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open that file. %1</source>
+        <translation>Diese Datei konnte nicht geöffnet werden. %1</translation>
+    </message>
+    <message>
+        <source>That file is too big to be a list of links.</source>
+        <translation>Diese Datei ist zu groß für eine Liste von Links.</translation>
+    </message>
+    <message>
+        <source>No links found in that file.</source>
+        <translation>In dieser Datei wurden keine Links gefunden.</translation>
     </message>
 </context>
 <context>
@@ -1036,6 +1066,22 @@
     <message>
         <source>History</source>
         <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Open List of Links…</source>
+        <translation>Liste von Links öffnen …</translation>
+    </message>
+    <message>
+        <source>Open List of Links</source>
+        <translation>Liste von Links öffnen</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt *.list)</source>
+        <translation>Textdateien (*.txt *.list)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
@@ -1143,6 +1189,39 @@
     <message>
         <source>Upcoming</source>
         <translation>Geplant</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>Wartet</translation>
+    </message>
+    <message>
+        <source>Looking it up…</source>
+        <translation>Wird abgerufen …</translation>
+    </message>
+    <message>
+        <source>Not looked up</source>
+        <translation>Nicht abgerufen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n video(s)</source>
+        <translation>
+            <numerusform>%n Video</numerusform>
+            <numerusform>%n Videos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n video(s) so far</source>
+        <translation>
+            <numerusform>bisher %n Video</numerusform>
+            <numerusform>bisher %n Videos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n video(s), listing stopped</source>
+        <translation>
+            <numerusform>%n Video, Auflistung gestoppt</numerusform>
+            <numerusform>%n Videos, Auflistung gestoppt</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1498,6 +1577,10 @@ Sie können auch einen Link auf dieses Fenster ziehen oder Suchbegriffe für You
     <message>
         <source>Look up the link or search words</source>
         <translation>Link oder Suchbegriffe nachschlagen</translation>
+    </message>
+    <message>
+        <source>Look up the links in a text file</source>
+        <translation>Die Links in einer Textdatei nachschlagen</translation>
     </message>
     <message>
         <source>Stop the lookup</source>

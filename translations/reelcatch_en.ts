@@ -101,6 +101,13 @@
             <numerusform>Only the first %n videos could be listed.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n link(s)</source>
+        <translation>
+            <numerusform>%n link</numerusform>
+            <numerusform>%n links</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>reelcatch::ResultsPane</name>
@@ -116,6 +123,30 @@
         <translation>
             <numerusform>%n selected</numerusform>
             <numerusform>%n selected</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n video(s) so far</source>
+        <translation>
+            <numerusform>%n video so far</numerusform>
+            <numerusform>%n videos so far</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n video(s), listing stopped</source>
+        <translation>
+            <numerusform>%n video, listing stopped</numerusform>
+            <numerusform>%n videos, listing stopped</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::ResultsModel</name>
+    <message numerus="yes">
+        <source>%n video(s)</source>
+        <translation>
+            <numerusform>%n video</numerusform>
+            <numerusform>%n videos</numerusform>
         </translation>
     </message>
     <message numerus="yes">

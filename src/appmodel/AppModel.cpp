@@ -29,19 +29,32 @@ YtdlpArgs::Session AppModel::session() const
 
 void AppModel::enqueueSelected(Preset preset)
 {
-    if (!m_lookup.isPlaylist()) {
+    if (!m_lookup.isPlaylist() && m_lookup.sections().isEmpty()) {
         m_queue.enqueue(m_lookup.selectedItems(), preset);
         return;
     }
+    // Rows of a playlist or channel go with their place in it (of several
+    // links, in their own link's list), in runs of rows with and without one.
     QList<VideoItem> items;
     QList<PlaylistPlace> places;
+    const auto flush = [&] {
+        if (!items.isEmpty())
+            m_queue.enqueue(items, preset, std::nullopt, std::nullopt, places);
+        items.clear();
+        places.clear();
+    };
     for (qsizetype row = 0; row < m_lookup.results().size(); ++row) {
-        if (!m_lookup.selected().contains(m_lookup.results().at(row).id()))
+        const VideoItem& item = m_lookup.results().at(row);
+        if (!m_lookup.selected().contains(item.id()))
             continue;
-        items.append(m_lookup.results().at(row));
-        places.append(*m_lookup.placeOf(row));
+        const std::optional<PlaylistPlace> place = m_lookup.placeOf(row);
+        if (!items.isEmpty() && place.has_value() == places.isEmpty())
+            flush();
+        items.append(item);
+        if (place)
+            places.append(*place);
     }
-    m_queue.enqueue(items, preset, std::nullopt, std::nullopt, places);
+    flush();
 }
 
 void AppModel::shutDown()

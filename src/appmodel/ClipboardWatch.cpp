@@ -6,6 +6,7 @@
 #include "model/Prefs.h"
 #include "model/YouTubeHosts.h"
 
+#include <QRegularExpression>
 #include <QTextBoundaryFinder>
 #include <QUrl>
 
@@ -15,6 +16,8 @@ namespace {
 
 // Longest text taken, in user-perceived characters.
 constexpr int maxLinkLength = 499;
+// Most links taken from one copy.
+constexpr qsizetype maxLinks = 100;
 
 int graphemeCount(const QString& text)
 {
@@ -25,10 +28,22 @@ int graphemeCount(const QString& text)
     return count;
 }
 
+bool isYouTubeLink(const QString& text)
+{
+    if (graphemeCount(text) > maxLinkLength)
+        return false;
+    const QUrl url(text, QUrl::StrictMode);
+    if (!url.isValid() || url.host().isEmpty())
+        return false;
+    const QString host = url.host();
+    const QString domain = YouTubeHosts::bareDomain();
+    return host == domain || host.endsWith(QLatin1Char('.') + domain) ||
+           host == YouTubeHosts::shortLinkHost();
+}
+
 } // namespace
 
-ClipboardWatch::ClipboardWatch(Clipboard* clipboard, Prefs& prefs, Lookup& lookup,
-                               QObject* parent)
+ClipboardWatch::ClipboardWatch(Clipboard* clipboard, Prefs& prefs, Lookup& lookup, QObject* parent)
     : QObject(parent), m_clipboard(clipboard), m_prefs(prefs), m_lookup(lookup),
       m_lastChange(clipboard ? clipboard->changeCount() : 0)
 {}
@@ -53,18 +68,14 @@ void ClipboardWatch::check()
             return;
         m_ownCopy.reset();
     }
-    const QString text = content->trimmed();
-    if (text.contains(QLatin1Char('\n')) || graphemeCount(text) > maxLinkLength)
+    // One YouTube link, or several (one a line, or separated by spaces)
+    // and nothing else.
+    const QStringList words =
+        content->split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    if (words.isEmpty() || words.size() > maxLinks ||
+        !std::all_of(words.cbegin(), words.cend(), isYouTubeLink))
         return;
-    const QUrl url(text, QUrl::StrictMode);
-    if (!url.isValid() || url.host().isEmpty())
-        return;
-    const QString host = url.host();
-    const QString domain = YouTubeHosts::bareDomain();
-    const bool youtube = host == domain || host.endsWith(QLatin1Char('.') + domain) ||
-                         host == YouTubeHosts::shortLinkHost();
-    if (!youtube)
-        return;
+    const QString text = words.join(QLatin1Char(' '));
     if (m_lookup.input() == text)
         return;
     m_lookup.setInput(text);

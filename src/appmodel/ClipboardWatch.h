@@ -11,7 +11,7 @@ class Clipboard;
 class Lookup;
 class Prefs;
 
-// Picks up a YouTube link the user copied in another application: put into
+// Picks up a YouTube link (or several) the user copied in another application: put into
 // the input and looked up, once per copy. The application's own copies go
 // through copy() and are never taken for one.
 class ClipboardWatch : public QObject {

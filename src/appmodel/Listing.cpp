@@ -2,6 +2,8 @@
 
 #include "model/YouTubeHosts.h"
 
+#include <QRegularExpression>
+#include <QSet>
 #include <QUrl>
 
 namespace reelcatch {
@@ -53,6 +55,20 @@ QString normalize(const QString& raw)
     // A channel's own page lists its tabs; its video list is what the user wants.
     return QStringLiteral("https://") + YouTubeHosts::mainHost() + QLatin1Char('/') +
            segments.join(QLatin1Char('/')) + QStringLiteral("/videos");
+}
+
+QStringList linksIn(const QString& text)
+{
+    QStringList links;
+    QSet<QString> seen;
+    for (const QString& word :
+         text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
+        if (looksLikeAddress(word) && !seen.contains(word)) {
+            seen.insert(word);
+            links.append(word);
+        }
+    }
+    return links;
 }
 
 } // namespace reelcatch

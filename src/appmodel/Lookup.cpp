@@ -3,180 +3,14 @@
 
 #include "appmodel/AppLog.h"
 #include "appmodel/EngineReadiness.h"
-#include "appmodel/ListingLines.h"
+#include "appmodel/LookupStream.h"
 #include "engine/Engine.h"
 #include "engine/YtdlpArgs.h"
 #include "model/ShownText.h"
 
-#include <QMetaObject>
-#include <QMutex>
 #include <QThreadPool>
 
-#include <atomic>
-
 namespace reelcatch {
-
-// yt-dlp's answer on its way from standard output to rows, a line an entry.
-// The GUI thread hands over each piece as it arrives; a task of the thread
-// pool reads the lines and sets the new items ready, and the GUI thread is
-// called (queued) to take what is ready, one call pending at a time: rows
-// follow yt-dlp within a frame when it prints slowly, and come in batches
-// as big as the GUI thread keeps up with when it prints fast.
-class LookupStream : public std::enable_shared_from_this<LookupStream> {
-public:
-    struct Ready {
-        QList<VideoItem> items;
-        QString title;
-        bool done = false; // the last piece is read; nothing more comes
-        bool anyObject = false;
-        qsizetype unreadable = 0;
-    };
-
-    LookupStream(Lookup* receiver, quint64 generation)
-        : m_receiver(receiver), m_generation(generation)
-    {}
-
-    // GUI thread: the next piece of standard output.
-    void hand(QByteArray piece)
-    {
-        if (piece.isEmpty())
-            return;
-        QMutexLocker lock(&m_mutex);
-        m_incoming.append(std::move(piece));
-        startDrain(lock);
-    }
-
-    // GUI thread: the answer has ended; what is left is read and handed on
-    // with `done`.
-    void close()
-    {
-        QMutexLocker lock(&m_mutex);
-        m_closed = true;
-        startDrain(lock);
-    }
-
-    // GUI thread: nothing more is wanted; pieces still waiting are dropped.
-    void detach()
-    {
-        QMutexLocker lock(&m_mutex);
-        m_receiver = nullptr;
-        m_detached = true;
-        startDrain(lock); // which lets go of what was read
-    }
-
-    // GUI thread, in the queued call: what is ready, at most `handBack`
-    // items; the rest comes in the next call, queued at once, so the GUI
-    // thread's turns stay short when yt-dlp prints faster than rows go in.
-    Ready take()
-    {
-        QMutexLocker lock(&m_mutex);
-        if (m_ready.items.size() > handBack) {
-            Ready ready{m_ready.items.first(handBack), m_ready.title, false, m_ready.anyObject,
-                        m_ready.unreadable};
-            m_ready.items.remove(0, handBack);
-            post(lock);
-            return ready;
-        }
-        m_callPending = false;
-        Ready ready = std::move(m_ready);
-        m_ready = {};
-        return ready;
-    }
-
-private:
-    void startDrain(QMutexLocker<QMutex>& lock)
-    {
-        if (m_draining)
-            return;
-        m_draining = true;
-        lock.unlock();
-        QThreadPool::globalInstance()->start([self = shared_from_this()] { self->drain(); });
-    }
-
-    // One task at a time: a new one starts only after the last let go.
-    void drain()
-    {
-        for (;;) {
-            // What was read is freed here, never on the GUI thread.
-            if (m_detached)
-                m_lines.reset();
-            QList<QByteArray> batch;
-            bool finishing = false;
-            {
-                QMutexLocker lock(&m_mutex);
-                if (m_incoming.isEmpty()) {
-                    if (!m_closed || m_finished || m_detached) {
-                        m_draining = false;
-                        return;
-                    }
-                    m_finished = finishing = true;
-                }
-                batch.swap(m_incoming);
-            }
-            if (m_detached || !m_lines)
-                continue;
-            for (const QByteArray& piece : std::as_const(batch))
-                m_lines->feed(piece);
-            batch.clear();
-            if (finishing)
-                m_lines->finish();
-            publish(finishing);
-            if (finishing)
-                m_lines.reset();
-        }
-    }
-
-    void publish(bool done)
-    {
-        QList<VideoItem> items = m_lines->takeItems();
-        QMutexLocker lock(&m_mutex);
-        if (m_ready.items.isEmpty())
-            m_ready.items = std::move(items);
-        else
-            m_ready.items.append(std::move(items));
-        m_ready.title = m_lines->title();
-        m_ready.done = m_ready.done || done;
-        m_ready.anyObject = m_lines->anyObject();
-        m_ready.unreadable = m_lines->unreadable();
-        if (m_callPending || (m_ready.items.isEmpty() && !m_ready.done))
-            return;
-        post(lock);
-    }
-
-    void post(const QMutexLocker<QMutex>&)
-    {
-        if (!m_receiver) {
-            m_callPending = false;
-            return;
-        }
-        m_callPending = true;
-        // Posted under the lock: the receiver cannot be destroyed meanwhile,
-        // as it detaches first; a call it has not run dies with it.
-        QMetaObject::invokeMethod(
-            m_receiver,
-            [receiver = m_receiver, generation = m_generation, self = shared_from_this()] {
-                receiver->collect(generation, *self);
-            },
-            Qt::QueuedConnection);
-    }
-
-    static constexpr qsizetype handBack = 1000;
-
-    QMutex m_mutex;
-    // Guarded by m_mutex.
-    Lookup* m_receiver;
-    QList<QByteArray> m_incoming;
-    bool m_draining = false;
-    bool m_closed = false;
-    bool m_finished = false;
-    bool m_callPending = false;
-    Ready m_ready;
-    // Set on the GUI thread, read by the task.
-    std::atomic<bool> m_detached = false;
-    const quint64 m_generation;
-    // The task's own, one task after the other.
-    std::unique_ptr<ListingLines> m_lines = std::make_unique<ListingLines>();
-};
 
 Lookup::Lookup(Engine& engine, EngineReadiness& readiness, QObject* parent)
     : QObject(parent), m_engine(engine), m_readiness(readiness)
@@ -184,8 +18,9 @@ Lookup::Lookup(Engine& engine, EngineReadiness& readiness, QObject* parent)
 
 Lookup::~Lookup()
 {
-    if (m_stream)
-        m_stream->detach();
+    for (auto& [generation, run] : m_runs)
+        if (run.stream)
+            run.stream->detach();
 }
 
 template <typename T> void Lookup::publish(T& field, T value, void (Lookup::*fieldChanged)())
@@ -213,9 +48,16 @@ void Lookup::setFetchError(const std::optional<QString>& error)
 
 void Lookup::setResults(QList<VideoItem> results)
 {
+    replaceResults(std::move(results), {});
+}
+
+void Lookup::replaceResults(QList<VideoItem> results, QList<LinkSection> sections)
+{
     // Always announced: comparing two long lists would cost more than a redraw.
     QList<VideoItem> old = std::exchange(m_results, std::move(results));
     m_playlistTitle.clear();
+    m_sectionTicking = QList<Ticking>(sections.size(), Ticking::fresh);
+    m_sections = std::move(sections);
     emit resultsChanged();
     // Freeing a channel's worth of items takes tens of milliseconds; the
     // thread pool does it (their strings are shared thread-safely).
@@ -231,6 +73,7 @@ void Lookup::setResultsTitle(const QString& title)
 void Lookup::setSelected(QSet<QString> selected)
 {
     m_ticking = Ticking::none;
+    m_sectionTicking.fill(Ticking::none);
     replaceSelected(std::move(selected));
 }
 
@@ -239,6 +82,7 @@ void Lookup::setTicked(const QString& id, bool ticked)
     if (m_selected.contains(id) == ticked)
         return;
     m_ticking = Ticking::none;
+    m_sectionTicking.fill(Ticking::none);
     SelectionDelta delta;
     if (ticked) {
         m_selected.insert(id);
@@ -279,6 +123,7 @@ void Lookup::selectAll()
         all.insert(item.id());
     replaceSelected(std::move(all));
     m_ticking = Ticking::all;
+    m_sectionTicking.fill(Ticking::all);
 }
 
 void Lookup::selectNew()
@@ -305,6 +150,10 @@ void Lookup::fetch()
     const QString typed = m_input.trimmed();
     if (typed.isEmpty() || m_isFetching)
         return;
+    if (const QStringList links = linksIn(typed); links.size() > 1) {
+        fetchLinks(links);
+        return;
+    }
     // No link or search is this long; yt-dlp's command line could not even
     // hold much more.
     if (typed.toUtf8().size() > maxInputBytes) {
@@ -317,12 +166,17 @@ void Lookup::fetch()
     }
     setIsFetching(true);
     setFetchError(std::nullopt);
-
-    m_target = normalize(typed);
-    m_typed = typed;
     m_listed = 0;
-    m_exit.reset();
+    startRun(typed, -1);
+}
+
+void Lookup::startRun(const QString& typed, int section)
+{
     const quint64 generation = ++m_generation;
+    Run& run = m_runs[generation];
+    run.section = section;
+    run.typed = typed;
+    run.target = normalize(typed);
     // Some arguments depend on yt-dlp's version: the first lookup waits
     // (briefly) for the query that tells it.
     if (m_readiness.awaitsVersion()) {
@@ -348,38 +202,50 @@ QString Lookup::setUpError() const
 
 void Lookup::launch(quint64 generation)
 {
-    if (generation != m_generation)
+    const auto found = m_runs.find(generation);
+    if (found == m_runs.end())
         return; // stopped while it waited
+    Run& run = found->second;
     const std::optional<QString> ytdlp = m_engine.ytdlp();
     if (!ytdlp) {
-        fail(setUpError());
+        if (run.section < 0) {
+            m_runs.erase(found);
+            fail(setUpError());
+        } else {
+            run.exit = std::make_unique<ChildExit>();
+            run.exit->kind = ChildExit::Kind::failedToStart;
+            run.exit->message = setUpError();
+            finish(generation, {});
+        }
         return;
     }
-    qCInfo(lcAppModel) << "looking up" << m_target;
+    qCInfo(lcAppModel) << "looking up" << run.target;
     Child* child =
         m_engine.spawn({*ytdlp,
-                        YtdlpArgs::lookup(m_engine, m_target, m_readiness.version(),
+                        YtdlpArgs::lookup(m_engine, run.target, m_readiness.version(),
                                           m_session ? m_session() : YtdlpArgs::Session{}),
                         {},
                         ChildSpec::Output::stream,
                         {},
                         inactivityLimit},
                        this);
-    m_child = child;
+    run.child = child;
     auto stream = std::make_shared<LookupStream>(this, generation);
-    m_stream = stream;
+    run.stream = stream;
     connect(child, &Child::output, this,
             [stream](const QByteArray& bytes) { stream->hand(bytes); });
     connect(child, &Child::ended, this, [this, child, stream, generation](const ChildExit& exit) {
         child->deleteLater();
-        if (generation != m_generation)
+        const auto ended = m_runs.find(generation);
+        if (ended == m_runs.end())
             return; // stopped, or replaced by a newer lookup
-        m_child = nullptr;
+        Run& done = ended->second;
+        done.child = nullptr;
         qCInfo(lcAppModel) << "lookup ended" << int(exit.kind) << exit.code;
-        m_exit = std::make_unique<ChildExit>(exit);
+        done.exit = std::make_unique<ChildExit>(exit);
         // yt-dlp's own word, for a failed run or an answer that is no listing.
-        m_exitError = Engine::lastError(QString::fromUtf8(child->errorTail()))
-                          .value_or(tr("Couldn't load that link."));
+        done.exitError = Engine::lastError(QString::fromUtf8(child->errorTail()))
+                             .value_or(tr("Couldn't load that link."));
         // The outcome comes once every line is read.
         stream->close();
     });
@@ -391,37 +257,49 @@ void Lookup::stop()
     if (!m_isFetching)
         return;
     qCInfo(lcAppModel) << "lookup stopped";
-    // Whatever the stopped lookup still delivers is ignored from now on.
-    ++m_generation;
-    if (m_stream)
-        m_stream->detach();
-    m_stream.reset();
-    if (m_child)
-        m_child->stop();
-    m_child = nullptr;
+    // Whatever the stopped runs still deliver is ignored from now on.
+    for (auto& [generation, run] : std::exchange(m_runs, {})) {
+        if (run.stream)
+            run.stream->detach();
+        if (run.child)
+            run.child->stop();
+    }
+    for (int section = 0; section < m_sections.size(); ++section) {
+        LinkSection& link = m_sections[section];
+        if (link.state == LinkSection::State::waiting ||
+            link.state == LinkSection::State::listing) {
+            link.state = LinkSection::State::stopped;
+            emit sectionChanged(section);
+        }
+    }
     // Rows it listed show, and say they are not all there is.
     if (m_listed > 0)
         m_stopped = true;
     setIsFetching(false);
 }
 
-QString Lookup::heading(const QString& title) const
+QString Lookup::heading(const Run& run, const QString& title) const
 {
     return ShownText::forDisplay(
-        m_target.startsWith(QLatin1String("ytsearch")) ? tr("Search: %1").arg(m_typed) : title);
+        run.target.startsWith(QLatin1String("ytsearch")) ? tr("Search: %1").arg(run.typed) : title);
 }
 
-void Lookup::setPlaylist(const QString& title)
+void Lookup::setPlaylist(const Run& run, const QString& title)
 {
-    m_playlistTitle = FileNaming::listsPlaylist(m_target, title)
+    m_playlistTitle = FileNaming::listsPlaylist(run.target, title)
                           ? ShownText::withoutBidiControls(title)
                           : QString();
 }
 
-void Lookup::add(QList<VideoItem> items, const QString& title)
+void Lookup::add(Run& run, QList<VideoItem> items, const QString& title)
 {
+    if (run.section >= 0) {
+        addToSection(run, std::move(items), title);
+        return;
+    }
     const bool first = m_listed == 0;
     m_listed += items.size();
+    run.listed += items.size();
     if (first) {
         // The first rows replace the previous lookup's list; what is already
         // on disk (or yet to be streamed) is not ticked.
@@ -433,8 +311,8 @@ void Lookup::add(QList<VideoItem> items, const QString& title)
             if (isFresh(item))
                 ids.insert(item.id());
         setResults(std::move(items));
-        setPlaylist(title);
-        setResultsTitle(heading(title));
+        setPlaylist(run, title);
+        setResultsTitle(heading(run, title));
         replaceSelected(std::move(ids), true);
         return;
     }
@@ -444,24 +322,47 @@ void Lookup::add(QList<VideoItem> items, const QString& title)
         if (m_ticking == Ticking::all || (m_ticking == Ticking::fresh && isFresh(item)))
             m_selected.insert(item.id());
     m_results.append(std::move(items));
-    setPlaylist(title);
-    setResultsTitle(heading(title));
+    setPlaylist(run, title);
+    setResultsTitle(heading(run, title));
     emit resultsAdded(from);
 }
 
 void Lookup::collect(quint64 generation, LookupStream& stream)
 {
-    if (generation != m_generation)
+    const auto found = m_runs.find(generation);
+    if (found == m_runs.end())
         return;
     LookupStream::Ready ready = stream.take();
     if (!ready.items.isEmpty())
-        add(std::move(ready.items), ready.title);
-    if (!ready.done || !m_exit)
-        return;
+        add(found->second, std::move(ready.items), ready.title);
+    if (ready.done && found->second.exit)
+        finish(generation, ready);
+}
 
-    const ChildExit exit = *std::exchange(m_exit, nullptr);
-    m_stream.reset();
-    if (exit.succeeded() && m_listed > 0) {
+QString Lookup::failureOf(const Run& run, const ChildExit& exit) const
+{
+    QString message = exit.kind == ChildExit::Kind::inactive ? tr("yt-dlp stopped answering.")
+                      : exit.kind == ChildExit::Kind::failedToStart ? exit.message
+                                                                    : run.exitError;
+    // What was listed before the failure stays, and says it is not all.
+    if (run.listed == 1)
+        message = tr("Only the first video could be listed.") + QLatin1Char(' ') + message;
+    else if (run.listed > 1)
+        message = tr("Only the first %n videos could be listed.", nullptr, int(run.listed)) +
+                  QLatin1Char(' ') + message;
+    return message;
+}
+
+void Lookup::finish(quint64 generation, const StreamReady& ready)
+{
+    auto node = m_runs.extract(generation);
+    Run& run = node.mapped();
+    const ChildExit exit = *run.exit;
+    if (run.section >= 0) {
+        finishSection(run, exit, ready);
+        return;
+    }
+    if (exit.succeeded() && run.listed > 0) {
         setIsFetching(false);
         return;
     }
@@ -469,21 +370,12 @@ void Lookup::collect(quint64 generation, LookupStream& stream)
         setIsFetching(false);
         m_stopped = false;
         setResults({});
-        setResultsTitle(heading(ready.title));
+        setResultsTitle(heading(run, ready.title));
         replaceSelected({}, true);
         setFetchError(tr("Nothing downloadable found there."));
         return;
     }
-    QString message = exit.kind == ChildExit::Kind::inactive ? tr("yt-dlp stopped answering.")
-                      : exit.kind == ChildExit::Kind::failedToStart ? exit.message
-                                                                    : m_exitError;
-    // What was listed before the failure stays, and says it is not all.
-    if (m_listed == 1)
-        message = tr("Only the first video could be listed.") + QLatin1Char(' ') + message;
-    else if (m_listed > 1)
-        message = tr("Only the first %n videos could be listed.", nullptr, int(m_listed)) +
-                  QLatin1Char(' ') + message;
-    fail(message);
+    fail(failureOf(run, exit));
 }
 
 void Lookup::fail(const QString& message)

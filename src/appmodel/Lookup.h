@@ -13,6 +13,7 @@
 
 #include <chrono>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -22,6 +23,7 @@ class Child;
 class Engine;
 class EngineReadiness;
 class LookupStream;
+struct StreamReady;
 struct ChildExit;
 
 // What one change of the ticks did: the ids ticked and unticked. `whole`
@@ -31,6 +33,19 @@ struct SelectionDelta {
     QList<QString> ticked;
     QList<QString> unticked;
     bool whole = false;
+};
+
+// One link of several looked up together, and the rows it listed:
+// results()[first, first + count), under a heading row of its own.
+struct LinkSection {
+    enum class State { waiting, listing, done, failed, stopped };
+    QString link;          // as given (not yet fit for display)
+    QString title;         // the listing's title, once known
+    QString playlistTitle; // the playlist's or channel's it listed, if so
+    qsizetype first = 0;
+    qsizetype count = 0;
+    State state = State::waiting;
+    QString error; // why it failed, yt-dlp's own word
 };
 
 // Looking up what is behind the user's text: the input, the lookup under way
@@ -57,14 +72,13 @@ public:
     void setResults(QList<VideoItem> results);
     const QString& resultsTitle() const { return m_resultsTitle; }
     // Whether the results list a playlist or channel (not a search, nor a
-    // video of its own), and where a row is in it.
+    // video of its own), and where a row is in it; of several links, in its
+    // own link's playlist, if that listed one.
     bool isPlaylist() const { return !m_playlistTitle.isEmpty(); }
-    std::optional<PlaylistPlace> placeOf(qsizetype row) const
-    {
-        if (!isPlaylist() || row < 0 || row >= m_results.size())
-            return std::nullopt;
-        return PlaylistPlace{m_playlistTitle, int(row) + 1};
-    }
+    std::optional<PlaylistPlace> placeOf(qsizetype row) const;
+    // The links looked up together, in the order given; none when the input
+    // held one link or a search.
+    const QList<LinkSection>& sections() const { return m_sections; }
     const QSet<QString>& selected() const { return m_selected; }
     // The user's own choice of ticks: rows listed after it arrive unticked.
     void setSelected(QSet<QString> selected);
@@ -75,12 +89,20 @@ public:
     void selectAll();
     // Ticks exactly the listed videos not in the download history.
     void selectNew();
+    // Ticks or unticks every row of one link, and the rows it lists later.
+    void selectSection(int section, bool ticked);
     // The listed items that are ticked, in the list's order.
     QList<VideoItem> selectedItems() const;
 
     // Starts a lookup of the current input; the outcome arrives through the
-    // fields. Ignored while one is running.
+    // fields. Ignored while one is running. Input holding several links
+    // looks each up in turn, at most maxParallel at a time, their rows in
+    // one list under sections().
     void fetch();
+    // Looks up the links in a text file, one a line or separated by spaces,
+    // in place of the lookup under way; the file is read on the thread
+    // pool. A file too big, unreadable or without links is an error.
+    void fetchListFile(const QString& path);
     // Ends the lookup under way, if any: its yt-dlp stops, and the results,
     // heading and selection stay as they are (the previous lookup's, or the
     // rows listed so far), with no error shown.
@@ -100,6 +122,10 @@ public:
     static constexpr std::chrono::minutes inactivityLimit{5};
     // Longer input (in UTF-8 bytes) is refused with an error, not looked up.
     static constexpr qsizetype maxInputBytes = 8192;
+    // A file of links bigger than this is refused.
+    static constexpr qint64 maxListFileBytes = 1 << 20;
+    // Links of several looked up at the same time.
+    static constexpr int maxParallel = 2;
 
 signals:
     void inputChanged();
@@ -111,6 +137,11 @@ signals:
     // lookup runs, those ticked added to the selection (no selectedChanged).
     void resultsAdded(int first);
     void resultsTitleChanged();
+    // `count` rows were put in at `first`, the end of that link's rows (the
+    // rows after them moved down), those ticked added to the selection.
+    void resultsInserted(int section, int first, int count);
+    // A link's heading changed: its title, count, state or failure.
+    void sectionChanged(int section);
     void selectedChanged(const reelcatch::SelectionDelta& delta);
 
 private:
@@ -119,7 +150,7 @@ private:
     void setResultsTitle(const QString& title);
     // Replaces the ticks and tells what changed (see SelectionDelta).
     void replaceSelected(QSet<QString> selected, bool whole = false);
-    // Starts yt-dlp for the lookup of that generation, unless it was stopped.
+    // Starts yt-dlp for the run of that generation, unless it was stopped.
     void launch(quint64 generation);
     // Why no lookup can start while there is no yt-dlp.
     QString setUpError() const;
@@ -131,12 +162,39 @@ private:
         return item.live() != VideoItem::Live::upcoming && !isDownloaded(item.id());
     }
     friend class LookupStream;
+    // One yt-dlp run: the lookup of a single link or search, or of one link
+    // of several.
+    struct Run {
+        int section = -1; // its link's heading, or none
+        QString typed;    // what is looked up, as typed
+        QString target;   // and as handed to yt-dlp
+        QPointer<Child> child;
+        std::shared_ptr<LookupStream> stream;
+        qsizetype listed = 0;
+        // How its yt-dlp ended (once it has), and its own word on why.
+        std::unique_ptr<ChildExit> exit;
+        QString exitError;
+    };
+    // A new run of that text, and its generation; launched when the
+    // version of yt-dlp is known.
+    void startRun(const QString& typed, int section);
     // The stream's items and, at its end, the lookup's outcome.
     void collect(quint64 generation, LookupStream& stream);
-    void add(QList<VideoItem> items, const QString& title);
-    QString heading(const QString& title) const;
-    void setPlaylist(const QString& title);
+    void add(Run& run, QList<VideoItem> items, const QString& title);
+    // The end of a single lookup, or of one link of several.
+    void finish(quint64 generation, const StreamReady& ready);
+    QString failureOf(const Run& run, const ChildExit& exit) const;
+    QString heading(const Run& run, const QString& title) const;
+    void setPlaylist(const Run& run, const QString& title);
     void fail(const QString& message);
+    void replaceResults(QList<VideoItem> results, QList<LinkSection> sections);
+    // Several links: their headings listed, the first runs started.
+    void fetchLinks(const QStringList& links);
+    void addToSection(Run& run, QList<VideoItem> items, const QString& title);
+    void finishSection(Run& run, const ChildExit& exit, const StreamReady& ready);
+    // Starts waiting links while fewer than maxParallel run; the lookup
+    // ends with the last.
+    void startWaiting();
 
     Engine& m_engine;
     EngineReadiness& m_readiness;
@@ -148,21 +206,20 @@ private:
     QList<VideoItem> m_results;
     QString m_resultsTitle;
     QString m_playlistTitle; // the playlist's or channel's, as listed
+    QList<LinkSection> m_sections;
     QSet<QString> m_selected;
     // Which rows arriving while a lookup lists are ticked: the fresh ones,
-    // until the user chooses; then all after Select All, else none.
+    // until the user chooses; then all after Select All, else none. A
+    // link of several has its own.
     enum class Ticking { fresh, all, none } m_ticking = Ticking::fresh;
+    QList<Ticking> m_sectionTicking;
     bool m_stopped = false;
-    // The lookup under way; a new one counts only for itself.
-    QPointer<Child> m_child;
-    std::shared_ptr<LookupStream> m_stream;
+    // The runs under way, by generation: a run no longer here counts for
+    // nothing.
+    std::map<quint64, Run> m_runs;
     quint64 m_generation = 0;
-    QString m_typed;        // what was looked up, as typed
-    QString m_target;       // and as handed to yt-dlp
-    qsizetype m_listed = 0; // rows of the lookup under way
-    // How its yt-dlp ended (once it has), and its own word on why.
-    std::unique_ptr<ChildExit> m_exit;
-    QString m_exitError;
+    quint64 m_listFiles = 0; // the file of links read last counts
+    qsizetype m_listed = 0;  // rows of the lookup under way
 };
 
 } // namespace reelcatch

@@ -55,6 +55,8 @@ ShortcutsDialog::ShortcutsDialog(QWidget* parent) : QDialog(parent)
     setWindowTitle(tr("Keyboard Shortcuts"));
     const QList<std::pair<QString, QString>> rows{
         {keys(Qt::Key_Return), tr("Look up the link or search words")},
+        {keys(QKeySequence::Open).isEmpty() ? keys(Qt::CTRL | Qt::Key_O) : keys(QKeySequence::Open),
+         tr("Look up the links in a text file")},
         {keys(Qt::Key_Escape), tr("Stop the lookup")},
         {keys(Qt::Key_Space), tr("Tick or untick the current result")},
         {keys(Qt::CTRL | Qt::Key_Return), tr("Download the ticked videos")},

@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -189,6 +190,11 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::buildMenu()
 {
     QMenu* menu = menuBar()->addMenu(tr("&File"));
+    m_openListAction = menu->addAction(tr("Open List of Links\u2026"));
+    m_openListAction->setObjectName(QStringLiteral("openListAction"));
+    m_openListAction->setShortcut(
+        standardOr(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)));
+    connect(m_openListAction, &QAction::triggered, this, &MainWindow::openLinkList);
     // The shortcut is shown only: the results page's own shortcut presses
     // the button (two of the same keys would cancel each other out).
     m_downloadAction =
@@ -283,9 +289,13 @@ bool MainWindow::handleDrop(const QMimeData* mime)
     if (mime->hasUrls()) {
         const QList<QUrl> urls = mime->urls();
         if (!urls.isEmpty()) {
-            const QUrl& url = urls.first();
-            if (url.isValid())
-                deliverDrop(url.toString(QUrl::FullyEncoded));
+            // Several links dropped at once are looked up together.
+            QStringList links;
+            for (const QUrl& url : urls)
+                if (url.isValid())
+                    links.append(url.toString(QUrl::FullyEncoded));
+            if (!links.isEmpty())
+                deliverDrop(links.join(QLatin1Char(' ')));
             return true;
         }
     }
@@ -294,6 +304,17 @@ bool MainWindow::handleDrop(const QMimeData* mime)
         return true;
     }
     return false;
+}
+
+void MainWindow::openLinkList()
+{
+    auto* dialog = new QFileDialog(this, tr("Open List of Links"));
+    dialog->setObjectName(QStringLiteral("openListDialog"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setNameFilters({tr("Text files (*.txt *.list)"), tr("All files (*)")});
+    connect(dialog, &QFileDialog::fileSelected, &m_model.lookup(), &Lookup::fetchListFile);
+    dialog->open();
 }
 
 void MainWindow::deliverDrop(const QString& text)

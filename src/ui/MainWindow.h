@@ -44,12 +44,14 @@ public:
     Preset preset() const;
 
     // Takes a dropped link or text into the input and looks it up (on the
-    // next turn of the event loop). Only the first URL counts; a URL wins
-    // over text. Returns whether the drop is accepted.
+    // next turn of the event loop). Several URLs are looked up together; a
+    // URL wins over text. Returns whether the drop is accepted.
     bool handleDrop(const QMimeData* mime);
-    // Takes a link (or text) into the input and looks it up instead of any
-    // lookup under way, as a drop does.
+    // Takes a link (or text, or links separated by spaces) into the input
+    // and looks it up instead of any lookup under way, as a drop does.
     void takeLink(const QString& text) { deliverDrop(text); }
+    // Several links (a later start's) looked up together; one as takeLink().
+    void takeLinks(const QStringList& links) { deliverDrop(links.join(QLatin1Char(' '))); }
 
     HeaderBar* header() const { return m_header; }
     EngineBanner* banner() const { return m_banner; }
@@ -58,6 +60,8 @@ public:
     // "Settings…" and "Quit" in the menu; the shell decides what they do.
     QAction* settingsAction() const { return m_settingsAction; }
     QAction* quitAction() const { return m_quitAction; }
+    // "Open List of Links…" (Ctrl+O) asks for a text file of links.
+    QAction* openListAction() const { return m_openListAction; }
     // "Download Ticked" (Ctrl+Return) in the menu presses the Download button.
     QAction* downloadAction() const { return m_downloadAction; }
     // The Help menu's windows, made when first asked for.
@@ -93,6 +97,7 @@ private:
     void restoreLayout();
     QWidget* buildLibraryNote(QWidget* parent);
     void deliverDrop(const QString& text);
+    void openLinkList();
 
     void showHistory();
 
@@ -105,6 +110,7 @@ private:
     QSplitter* m_splitter = nullptr;
     ResultsPane* m_results = nullptr;
     DownloadsPane* m_downloads = nullptr;
+    QAction* m_openListAction = nullptr;
     QAction* m_settingsAction = nullptr;
     QAction* m_quitAction = nullptr;
     QAction* m_downloadAction = nullptr;

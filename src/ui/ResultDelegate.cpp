@@ -1,5 +1,6 @@
 #include "ui/ResultDelegate.h"
 
+#include "ui/LinkHeading.h"
 #include "ui/PlainText.h"
 #include "ui/ResultsModel.h"
 #include "ui/RowStyle.h"
@@ -139,6 +140,13 @@ void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
                            const QModelIndex& index) const
 {
     const QWidget* widget = option.widget;
+    if (index.data(ResultsModel::HeadingRole).toBool()) {
+        const auto pressed = m_pressedIndex == index ? LinkHeading::Button(m_pressedHeadingButton)
+                                                     : LinkHeading::Button::none;
+        LinkHeading::paint(painter, option, index,
+                           LinkHeading::buttonAt(option.rect, widget, m_hoverPos), pressed);
+        return;
+    }
     const Geometry g = geometry(option.rect, widget);
     painter->save();
 
@@ -294,6 +302,8 @@ void ResultDelegate::paintText(QPainter* painter, const QStyleOptionViewItem& op
 bool ResultDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
                                  const QStyleOptionViewItem& option, const QModelIndex& index)
 {
+    if (index.data(ResultsModel::HeadingRole).toBool())
+        return headingEvent(event, option, index);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
@@ -331,6 +341,31 @@ bool ResultDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
     }
 }
 
+bool ResultDelegate::headingEvent(QEvent* event, const QStyleOptionViewItem& option,
+                                  const QModelIndex& index)
+{
+    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick &&
+        event->type() != QEvent::MouseButtonRelease)
+        return false;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::LeftButton)
+        return false;
+    const LinkHeading::Button button =
+        LinkHeading::buttonAt(option.rect, option.widget, mouse->position().toPoint());
+    if (event->type() != QEvent::MouseButtonRelease) {
+        m_pressedIndex = index;
+        m_pressedHeadingButton = int(button);
+        return true;
+    }
+    // A press on a button counts only when released over it.
+    const bool onPressed = m_pressedIndex == index && m_pressedHeadingButton == int(button);
+    m_pressedIndex = QPersistentModelIndex();
+    m_pressedHeadingButton = 0;
+    if (onPressed && button != LinkHeading::Button::none)
+        emit sectionClicked(index, button == LinkHeading::Button::selectAll);
+    return true;
+}
+
 bool ResultDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
                                const QStyleOptionViewItem& option, const QModelIndex& index)
 {
@@ -338,7 +373,9 @@ bool ResultDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
         return QStyledItemDelegate::helpEvent(event, view, option, index);
     const Geometry g = geometry(option.rect, option.widget);
     QString tip;
-    if (g.button.contains(QPointF(event->pos()))) {
+    if (index.data(ResultsModel::HeadingRole).toBool()) {
+        tip = index.data(Qt::ToolTipRole).toString();
+    } else if (g.button.contains(QPointF(event->pos()))) {
         tip = buttonToolTip();
     } else if (g.text.contains(QPointF(event->pos()))) {
         // The whole title, when two lines were not enough for it.

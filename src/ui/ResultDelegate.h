@@ -69,8 +69,11 @@ public:
 
 signals:
     void downloadClicked(const QModelIndex& index);
+    // A link's heading row asked to tick (or untick) all of its rows.
+    void sectionClicked(const QModelIndex& heading, bool ticked);
 
 private:
+    bool headingEvent(QEvent* event, const QStyleOptionViewItem& option, const QModelIndex& index);
     void paintText(QPainter* painter, const QStyleOptionViewItem& option, const QRectF& text,
                    const QModelIndex& index) const;
 
@@ -78,6 +81,8 @@ private:
     QPoint m_hoverPos{-1, -1};
     QPersistentModelIndex m_pressedIndex;
     Part m_pressedPart = Part::none;
+    // The heading's button held down (LinkHeading::Button).
+    int m_pressedHeadingButton = 0;
 };
 
 } // namespace reelcatch

@@ -5,6 +5,7 @@
 #include "ui/ClipDialog.h"
 #include "ui/DesktopActions.h"
 #include "ui/FormatDialog.h"
+#include "ui/LinkHeading.h"
 #include "ui/ResultDelegate.h"
 #include "ui/ResultsModel.h"
 #include "ui/ThumbnailCache.h"
@@ -57,8 +58,13 @@ ResultsList::ResultsList(AppModel& model, ThumbnailCache& thumbnails,
     // Rows listed later may land on screen or just below it.
     connect(m_results, &QAbstractItemModel::rowsInserted, this, &ResultsList::schedulePrefetch);
     connect(m_delegate, &ResultDelegate::downloadClicked, this, [this](const QModelIndex& index) {
-        download(m_results->item(index.row()), m_model.lookup().placeOf(index.row()));
+        download(m_results->item(index.row()),
+                 m_model.lookup().placeOf(m_results->itemIndex(index.row())));
     });
+    connect(m_delegate, &ResultDelegate::sectionClicked, this,
+            [this](const QModelIndex& heading, bool ticked) {
+                m_model.lookup().selectSection(m_results->sectionAt(heading.row()), ticked);
+            });
     connect(&m_thumbnails, &ThumbnailCache::loaded, viewport(), [this] { viewport()->update(); });
 }
 
@@ -120,8 +126,16 @@ QList<PaintedRowList::RowAction> ResultsList::rowActions(const QModelIndex& inde
 {
     if (!index.isValid())
         return {};
+    if (m_results->isHeading(index.row())) {
+        const int section = m_results->sectionAt(index.row());
+        return {{LinkHeading::selectAllText(),
+                 [this, section] { m_model.lookup().selectSection(section, true); }},
+                {LinkHeading::selectNoneText(),
+                 [this, section] { m_model.lookup().selectSection(section, false); }}};
+    }
     const VideoItem item = m_results->item(index.row());
-    const std::optional<PlaylistPlace> place = m_model.lookup().placeOf(index.row());
+    const std::optional<PlaylistPlace> place =
+        m_model.lookup().placeOf(m_results->itemIndex(index.row()));
     const QPersistentModelIndex row(index);
     const bool ticked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
     QList<RowAction> actions{
@@ -201,6 +215,8 @@ void ResultsList::prefetch()
     const QSize size = ResultDelegate::thumbnailPixels(viewport());
     QSet<QUrl> wanted;
     auto ask = [&](int row) {
+        if (m_results->isHeading(row))
+            return;
         if (const auto& url = m_results->item(row).thumbnail()) {
             wanted.insert(*url);
             m_thumbnails.pixmap(*url, size);

@@ -24,7 +24,9 @@ class VideoItem;
 // same for the current row, the row's button downloads just that item with
 // the preset chosen at that moment, and the context menu offers "Tick",
 // "Download", "Choose Format…" (FormatDialog), "Download a Clip…"
-// (ClipDialog), "Open on YouTube" and "Copy Link".
+// (ClipDialog), "Open on YouTube" and "Copy Link". A link's heading row
+// (several links looked up together) offers "Select All" and "Select None"
+// for its rows, and Space toggles them.
 //
 // Thumbnails are asked for only for the rows on screen and a few on either
 // side; queued loads for rows scrolled away are dropped.
@@ -40,7 +42,7 @@ public:
 
     // Tick or Untick, Download, Choose Format…, Download a Clip…, Open on
     // YouTube (for a web page) and Copy Link: the row's context menu and its
-    // accessible actions.
+    // accessible actions; Select All and Select None on a heading row.
     QList<RowAction> rowActions(const QModelIndex& index) override;
 
     ResultDelegate* resultDelegate() const { return m_delegate; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appmodel/Lookup.h"
 #include "model/VideoItem.h"
 
 #include <QAbstractListModel>
@@ -14,6 +15,8 @@ struct SelectionDelta;
 // The lookup results as a flat list model: one row per item of
 // AppModel::results(), in its order. The check state of a row is whether
 // the item's id is in AppModel::selected(); setting it writes the set back.
+// When several links were looked up, each link's rows follow a heading row
+// of its own (HeadingRole): its title, its count and why it failed.
 class ResultsModel : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -29,6 +32,12 @@ public:
         DownloadedRole,
         // A live or upcoming stream: int of VideoItem::Live.
         LiveRole,
+        // True on a link's heading row.
+        HeadingRole,
+        // A heading's count ("12 videos so far", "Waiting").
+        HeadingCountRole,
+        // Why the heading's link failed, a plain sentence; empty if it did not.
+        HeadingErrorRole,
     };
     // The badge of a live or upcoming stream ("Live", "Upcoming").
     static QString liveText(VideoItem::Live live);
@@ -40,17 +49,39 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    const VideoItem& item(int row) const { return m_items.at(row); }
+    // The item of a row that is no heading, and its place in the lookup's results.
+    const VideoItem& item(int row) const { return m_items.at(itemIndex(row)); }
+    qsizetype itemIndex(int row) const;
+    bool isHeading(int row) const;
+    // The link whose rows `row` is among (or heads); -1 for a single link.
+    int sectionAt(int row) const;
+    int headingRow(int section) const { return int(m_sections.at(section).first) + section; }
+    // Ticks every row of a link, or none when all are ticked.
+    void toggleSection(int section);
     bool isSelected(int row) const;
     // Ticks or unticks one row: one change of the selected set.
     void setSelected(int row, bool selected);
-    void toggle(int row) { setSelected(row, !isSelected(row)); }
+    // A heading's row toggles its link's rows.
+    void toggle(int row);
     // Whether a video is listed.
     bool contains(const QString& id) const { return m_rows.contains(id); }
 
 private:
+    // Where an item is: the link it is listed under (0 for a single link),
+    // and its place among that link's rows.
+    struct Place {
+        int section = 0;
+        int offset = 0;
+    };
+    int rowOf(Place place) const
+    {
+        return m_sections.isEmpty() ? place.offset : headingRow(place.section) + 1 + place.offset;
+    }
+    QVariant headingData(int section, int role) const;
     void reload();
     void append(int first);
+    void insert(int section, int first, int count);
+    void sectionChanged(int section);
     // Adds the rows from `first` on to m_rows (all of them from 0).
     void indexRows(qsizetype first);
     void selectionChanged(const SelectionDelta& delta);
@@ -64,8 +95,11 @@ private:
     // A shallow copy of the model's list, so rows stay consistent while a
     // reset is under way.
     QList<VideoItem> m_items;
-    // The row(s) of each id (a playlist may list a video twice).
-    QMultiHash<QString, int> m_rows;
+    // The links' headings, as the rows know them.
+    QList<LinkSection> m_sections;
+    // The place(s) of each id (a playlist may list a video twice): they stay
+    // when rows are put in above.
+    QMultiHash<QString, Place> m_rows;
 };
 
 } // namespace reelcatch

@@ -52,7 +52,12 @@ ResultsPane::ResultsPane(AppModel& model, ThumbnailCache& thumbnails, DesktopAct
     // The counts are the set's size: a tick needs no walk of the rows.
     connect(&lookup, &Lookup::selectedChanged, this, &ResultsPane::refresh);
     connect(&lookup, &Lookup::resultsChanged, this, &ResultsPane::findDownloaded);
-    connect(&lookup, &Lookup::resultsAdded, this, &ResultsPane::resultsAdded);
+    connect(&lookup, &Lookup::resultsAdded, this,
+            [this](int first) { resultsAdded(first, m_model.lookup().results().size()); });
+    connect(&lookup, &Lookup::resultsInserted, this,
+            [this](int, int first, int count) { resultsAdded(first, first + count); });
+    // A link of several failing, or listed in full, changes the count line.
+    connect(&lookup, &Lookup::sectionChanged, this, &ResultsPane::refresh);
     connect(&m_model.library(), &Library::historyChanged, this, &ResultsPane::historyChanged);
     findDownloaded();
 }
@@ -263,14 +268,15 @@ void ResultsPane::findDownloaded()
     refresh();
 }
 
-void ResultsPane::resultsAdded(int first)
+void ResultsPane::resultsAdded(int first, qsizetype end)
 {
     // Only the new rows can add a downloaded one.
     const Library& library = m_model.library();
     const QList<VideoItem>& results = m_model.lookup().results();
     if (!m_anyDownloaded && !library.downloaded().isEmpty())
         m_anyDownloaded = std::any_of(
-            results.cbegin() + std::min<qsizetype>(first, results.size()), results.cend(),
+            results.cbegin() + std::min<qsizetype>(first, results.size()),
+            results.cbegin() + std::min(end, results.size()),
             [&library](const VideoItem& item) { return library.isDownloaded(item.id()); });
     refresh();
 }
@@ -280,6 +286,8 @@ void ResultsPane::refresh()
     const auto& error = m_model.lookup().fetchError();
     const int results = int(m_model.lookup().results().size());
     const int selected = int(m_model.lookup().selected().size());
+    // Several links show their headings, even while none has listed a row.
+    const bool listed = results > 0 || !m_model.lookup().sections().isEmpty();
 
     // The plain sentence shows; yt-dlp's own message is the tooltip. A
     // lookup has no queue to resume: YouTube's limit offers to look again.
@@ -293,10 +301,10 @@ void ResultsPane::refresh()
     for (QPushButton* button : {m_emptyAction, m_errorAction}) {
         button->setText(Failure::actionText(m_action));
         button->setVisible(m_action != Failure::Action::none &&
-                           button->parentWidget() == (results == 0 ? m_empty : m_results));
+                           button->parentWidget() == (listed ? m_results : m_empty));
     }
 
-    if (results == 0) {
+    if (!listed) {
         m_stack->setCurrentWidget(m_empty);
         const bool fetching = m_model.lookup().isFetching();
         m_emptyError->setVisible(error.has_value());

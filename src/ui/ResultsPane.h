@@ -61,8 +61,8 @@ private:
     void historyChanged(const QList<QString>& added);
     // Whether any listed video is downloaded, for a new list.
     void findDownloaded();
-    // Rows from `first` on arrived while the listing goes on.
-    void resultsAdded(int first);
+    // Rows [first, end) arrived while the listing goes on.
+    void resultsAdded(int first, qsizetype end);
     void refresh();
     void restyle();
     QPushButton* actionButton(const QString& name, QWidget* parent);

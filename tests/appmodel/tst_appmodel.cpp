@@ -29,7 +29,8 @@ void TestAppModel::clipboard_data()
     QTest::newRow("a look-alike host") << std::optional(u"https://notyoutube.com/watch?v=a"_s) << false;
     QTest::newRow("a host containing it") << std::optional(u"https://youtube.com.evil.org/x"_s) << false;
     QTest::newRow("no scheme") << std::optional(u"youtube.com/watch?v=a"_s) << false;
-    QTest::newRow("two lines") << std::optional(y + u"a\n"_s + y + u"b"_s) << false;
+    QTest::newRow("two lines, looked up together") << std::optional(y + u"a\n"_s + y + u"b"_s) << true;
+    QTest::newRow("a link and words") << std::optional(y + u"a see this"_s) << false;
     QTest::newRow("no text") << std::optional<QString>() << false;
     QTest::newRow("499 characters") << std::optional(y + QString(482, u'a')) << true;
     QTest::newRow("500 characters") << std::optional(y + QString(483, u'a')) << false;
@@ -46,8 +47,12 @@ void TestAppModel::clipboard()
     f.clipboard.copy(copied);
     f.model.clipboard().check();
     QCOMPARE(f.lookup().isFetching(), taken);
-    QCOMPARE(f.lookup().input(), taken ? copied->trimmed() : QString());
-    QCOMPARE(targets(f), taken ? QStringList{normalize(*copied)} : QStringList{});
+    const QStringList links = taken ? linksIn(*copied) : QStringList();
+    QCOMPARE(f.lookup().input(), links.join(u' '));
+    QStringList expected;
+    for (const QString& link : links)
+        expected << normalize(link);
+    QCOMPARE(targets(f), expected);
 }
 
 void TestAppModel::clipboardCopiesOnce()

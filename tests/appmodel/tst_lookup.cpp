@@ -64,6 +64,7 @@ private slots:
     void stopKeepsThePreviousOutcome();
     void rowsArriveWhileListing();
     void failureAfterRows();
+    void severalLinksTwoAtATime();
 };
 
 void TestLookup::normalizes_data()
@@ -335,6 +336,44 @@ void TestLookup::failureAfterRows()
         QCOMPARE(f.lookup().selected().size(), rows);
         QCOMPARE(f.lookup().fetchError(), std::optional(QString(rows == 1 ? u"Only the first video could be listed."_s : u"Only the first 3 videos could be listed."_s) + u" [youtube:tab] Incomplete data received"_s));
     }
+}
+
+void TestLookup::severalLinksTwoAtATime()
+{
+    Fixture f;
+    start(f, u"https://a.example/1\nhttps://b.example/2 see https://c.example/3 https://a.example/1"_s);
+    // Two run at once, the third waits; words and repeats are passed over.
+    QCOMPARE(targets(f), (QStringList{u"https://a.example/1"_s, u"https://b.example/2"_s}));
+    QCOMPARE(f.lookup().sections().size(), 3);
+    QCOMPARE(f.lookup().resultsTitle(), u"3 link(s)"_s);
+    QPointer<FakeChild> a = f.runner->children.at(0), b = f.runner->children.at(1);
+    // The second link's rows arrive first and stay below the first link's.
+    b->print(line("b1"));
+    QTRY_COMPARE(ids(f.lookup().results()), QStringList{u"b1"_s});
+    a->print(line("a1") + line("a2"));
+    QTRY_COMPARE(ids(f.lookup().results()), (QStringList{u"a1"_s, u"a2"_s, u"b1"_s}));
+    QCOMPARE(f.lookup().sections().at(1).first, 2);
+    // Unticked, the first link's later rows arrive unticked; the other's ticked.
+    f.lookup().selectSection(0, false);
+    a->print(line("a3"));
+    b->print(line("b2"));
+    QTRY_COMPARE(ids(f.lookup().results()), (QStringList{u"a1"_s, u"a2"_s, u"a3"_s, u"b1"_s, u"b2"_s}));
+    QCOMPARE(f.lookup().selected(), (QSet<QString>{u"b1"_s, u"b2"_s}));
+    // A failure says so in its own heading and lets the third start.
+    b->stderrTail = "ERROR: [generic] Unable to download webpage: HTTP Error 404: Not Found\n";
+    b->end(1);
+    QTRY_COMPARE(targets(f).size(), 3);
+    const LinkSection failed = f.lookup().sections().at(1);
+    QCOMPARE(failed.state, LinkSection::State::failed);
+    QVERIFY2(failed.error.startsWith(u"Only the first 2 videos could be listed."_s), qPrintable(failed.error));
+    QVERIFY(f.lookup().isFetching() && !f.lookup().fetchError());
+    // Stop ends the rest; what was listed stays.
+    f.lookup().stop();
+    QCOMPARE(a->stops, 1);
+    QCOMPARE(f.runner->last()->stops, 1);
+    QVERIFY(!f.lookup().isFetching() && f.lookup().wasStopped());
+    QCOMPARE(f.lookup().sections().at(2).state, LinkSection::State::stopped);
+    QCOMPARE(f.lookup().results().size(), 5);
 }
 
 QTEST_GUILESS_MAIN(TestLookup)

@@ -3,20 +3,25 @@
 // with Return, downloaded with Ctrl+Return, and lands on disk; then a video
 // with two audio tracks comes with the one the settings window asked for, and
 // a DASH presentation is downloaded in the formats picked in "Choose Format…",
-// and a stretch of a served video in "Download a Clip…".
+// and a stretch of a served video in "Download a Clip…". Several links, one of
+// them failing, come from a file of links and from a later start of the
+// application.
 #include "HttpServer.h"
 #include "ProcessTable.h"
 #include "UiFixture.h"
 #include "appmodel/Library.h"
 #include "ui/ClipDialog.h"
 #include "ui/FormatDialog.h"
+#include "ui/ResultsModel.h"
 #include "ui/SettingsWindow.h"
+#include "ui/SingleInstance.h"
 
 #include <QAccessibleActionInterface>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
@@ -31,6 +36,7 @@ private slots:
     void typeLookUpAndDownload();
     void chooseFormatByKeyboard();
     void clipByKeyboard();
+    void severalLinksFromAFileAndALaterStart();
 };
 
 void TestEndToEndRealPeer::typeLookUpAndDownload()
@@ -312,6 +318,103 @@ void TestEndToEndRealPeer::clipByKeyboard()
     QVERIFY(loaded.wait(20000));
     QCOMPARE(model.queue().downloads().size(), 1);
     QCOMPARE(model.queue().downloads().first()->clip(), std::optional(ClipRange{20, 50}));
+}
+
+void TestEndToEndRealPeer::severalLinksFromAFileAndALaterStart()
+{
+    TestEnv env;
+    const QString www = env.path(u"www"_s);
+    QByteArray error;
+    QVERIFY2(!TestEnv::makeDash(www, &error).isEmpty(), error.constData());
+    QVERIFY(!TestEnv::makeClip(www, u"clip.mp4"_s, 2).isEmpty());
+    HttpServer server;
+    server.serveFolder(www);
+    server.serveStatus(u"/gone.mp4"_s, 404);
+    QVERIFY(QFile::link(u"/usr/bin/yt-dlp"_s, env.binDirs().at(2) + u"/yt-dlp"_s));
+    Engine engine(env.engineConfig());
+    Prefs prefs(env.settingsPath(), env.downloadsDir());
+    HeldInstaller installer;
+    AppModel model(engine, prefs, installer);
+    QNetworkAccessManager network;
+    ThumbnailCache thumbnails(&network, env.path(u"thumbnails"_s));
+    RecordingActions actions;
+    NoChooser chooser;
+    MainWindow window(model, thumbnails, actions, chooser);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const Lookup& lookup = model.lookup();
+    ResultsList* list = window.resultsPane()->list();
+    const ResultsModel& rows = list->results();
+    const auto headings = [&rows] {
+        QStringList shown; // each heading as its description reads
+        for (int row = 0; row < rows.rowCount(); ++row)
+            shown << (rows.isHeading(row)
+                          ? rows.index(row).data(Qt::AccessibleDescriptionRole).toString()
+                          : u"-"_s);
+        return shown;
+    };
+
+    // The file: one a line, and two on the last separated by a space.
+    QFile file(env.path(u"links.txt"_s));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write((server.url(u"/clip.mp4"_s) + u"\n"_s + server.url(u"/gone.mp4"_s) + u" "_s +
+                server.url(u"/manifest.mpd"_s))
+                   .toUtf8());
+    file.close();
+    window.openListAction()->trigger();
+    auto* dialog = window.findChild<QFileDialog*>(u"openListDialog"_s);
+    QVERIFY(dialog && dialog->isVisible());
+    dialog->selectFile(file.fileName());
+    static_cast<QDialog*>(dialog)->accept();
+    QTRY_VERIFY(lookup.isFetching());
+    QTRY_VERIFY_WITH_TIMEOUT(!lookup.isFetching(), 60000);
+    QCOMPARE(lookup.results().size(), 2);
+    const QStringList described = headings();
+    QCOMPARE(described.size(), 5);
+    QCOMPARE(described.at(0), u"1 video"_s);
+    QVERIFY2(described.at(2).contains(u"404"_s), qPrintable(described.at(2)));
+    QCOMPARE(described.at(3), u"1 video"_s);
+    QCOMPARE(rows.index(2).data(ResultsModel::HeadingErrorRole).toString(), described.at(2));
+    QCOMPARE(window.resultsPane()->findChild<QLabel*>(u"resultsTitle"_s)->text(), u"3 links"_s);
+    QCOMPARE(window.resultsPane()->findChild<QLabel*>(u"resultsCount"_s)->text(),
+             u"2 videos \u00b7 2 selected"_s);
+
+    // The first link's Select None leaves the other's row ticked, and only
+    // that one is downloaded.
+    for (const auto& action : list->rowActions(rows.index(0)))
+        if (action.name == u"Select None"_s)
+            action.run();
+    QCOMPARE(lookup.selected().size(), 1);
+    QCOMPARE(rows.index(1).data(Qt::CheckStateRole).toInt(), Qt::Unchecked);
+    QCOMPARE(rows.index(4).data(Qt::CheckStateRole).toInt(), Qt::Checked);
+    window.resultsPane()->downloadButton()->click();
+    QCOMPARE(model.queue().downloads().size(), 1);
+    QCOMPARE(model.queue().downloads().first()->video().id(), rows.item(4).id());
+
+    // A later start hands two links over to this one, which looks them up.
+    QVERIFY(QDir().mkpath(env.path(u"run"_s)));
+    SingleInstance instance(env.path(u"run"_s));
+    instance.claim();
+    QCOMPARE(instance.handOver({}), SingleInstance::Role::first);
+    QVERIFY(instance.listen());
+    connect(&instance, &SingleInstance::called, &window,
+            [&window](const QStringList& handed) { window.takeLinks(handed); });
+    QProcess later;
+    QProcessEnvironment environment = env.childEnvironment();
+    environment.insert(u"XDG_RUNTIME_DIR"_s, env.path(u"run"_s));
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    later.setProcessEnvironment(environment);
+    later.start(QStringLiteral(REELCATCH_EXECUTABLE),
+                {server.url(u"/gone.mp4"_s), server.url(u"/clip.mp4"_s)});
+    QTRY_COMPARE_WITH_TIMEOUT(later.state(), QProcess::NotRunning, 60000);
+    QCOMPARE(later.exitCode(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(lookup.sections().size(), 2, 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(!lookup.isFetching(), 60000);
+    QCOMPARE(lookup.results().size(), 1);
+    QCOMPARE(lookup.sections().at(0).state, LinkSection::State::failed);
+    QCOMPARE(headings(), (QStringList{described.at(2), u"1 video"_s, u"-"_s}));
+    model.shutDown();
 }
 
 QTEST_MAIN(TestEndToEndRealPeer)

@@ -4,6 +4,7 @@
 #include "UiFixture.h"
 #include "ui/ClipDialog.h"
 #include "ui/FormatDialog.h"
+#include "ui/ResultsModel.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -264,19 +265,41 @@ void TestMainWindow::dropOfALink()
                    QUrl(u"https://www.youtube.com/watch?v=bbbbbbbbbbb"_s)});
     links.setText(u"ignored"_s);
     QVERIFY(dropOn(ui.window, links));
-    QTRY_COMPARE(ui.model.lookup().input(), u"https://www.youtube.com/watch?v=aaaaaaaaaaa"_s);
-    QVERIFY(ui.model.lookup().isFetching());
-    QCOMPARE(ui.runner->children.size(), 1);
-    QVERIFY(ui.runner->last()->spec.arguments.contains(ui.model.lookup().input()));
-    QVERIFY(ui.answer(u"P"_s, {u"a"_s}));
+    const QString both = links.urls().at(0).toString() + u' ' + links.urls().at(1).toString();
+    QTRY_COMPARE(ui.model.lookup().input(), both);
+    QCOMPARE(ui.runner->children.size(), 2);
+    // Both looked up at once: the second link's rows arrive first, and the
+    // first's go in above them, each under its own heading.
+    const ResultsModel& rows = ui.window.resultsPane()->list()->results();
+    ui.runner->children.at(1)->print(playlist(u"B"_s, {u"b1"_s, u"b2"_s}));
+    QTRY_COMPARE(rows.rowCount(), 4);
+    ui.runner->children.at(0)->print(playlist(u"A"_s, {u"a1"_s}));
+    ui.runner->children.at(0)->end(0);
+    QTRY_COMPARE(rows.rowCount(), 5);
+    QStringList shown;
+    for (int row = 0; row < rows.rowCount(); ++row)
+        shown << rows.index(row).data().toString();
+    QCOMPARE(shown, (QStringList{u"A"_s, u"Title a1"_s, u"B"_s, u"Title b1"_s, u"Title b2"_s}));
+    // Space on a heading unticks its link's rows, and only those repaint.
+    QSignalSpy changed(&rows, &QAbstractItemModel::dataChanged);
+    ResultsList* list = ui.window.resultsPane()->list();
+    list->setFocus();
+    list->setCurrentIndex(rows.index(2));
+    QTest::keyClick(list, Qt::Key_Space);
+    QCOMPARE(ui.model.lookup().selected(), QSet<QString>{u"a1"_s});
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(changed.at(0).at(0).toModelIndex().row(), 3);
+    QCOMPARE(changed.at(0).at(1).toModelIndex().row(), 4);
+    ui.runner->children.at(1)->end(0);
+    QTRY_VERIFY(!ui.model.lookup().isFetching());
 
     // Neither a link nor text: refused, nothing changes.
     QMimeData image;
     image.setData(u"image/png"_s, "\x89PNG");
     QVERIFY(!dropOn(ui.window, image));
     QCoreApplication::processEvents();
-    QCOMPARE(ui.runner->children.size(), 1);
-    QCOMPARE(ui.window.header()->input()->text(), u"https://www.youtube.com/watch?v=aaaaaaaaaaa"_s);
+    QCOMPARE(ui.runner->children.size(), 2);
+    QCOMPARE(ui.window.header()->input()->text(), both);
 }
 
 void TestMainWindow::clipWithinAKnownLength()

@@ -79,6 +79,18 @@ QJsonObject clipJson(const HttpServer& server, const QString& id, int hue)
                        {u"webpage_url"_s, u"https://example.org/"_s + id}};
 }
 
+// yt-dlp's answer listing `count` clips from `first` on, as a playlist.
+QByteArray listing(const HttpServer& server, const QString& title, int first, int count)
+{
+    QByteArray lines;
+    for (int i = first; i < first + count; ++i) {
+        QJsonObject entry = clipJson(server, u"clip%1"_s.arg(i), (i * 30) % 360);
+        entry.insert(u"playlist_title"_s, title);
+        lines += QJsonDocument(entry).toJson(QJsonDocument::Compact) + '\n';
+    }
+    return lines;
+}
+
 VideoItem clip(const HttpServer& server, const QString& id, int hue)
 {
     return *VideoItem::fromJson(clipJson(server, id, hue));
@@ -355,6 +367,26 @@ int main(int argc, char** argv)
         ok &= QTest::qWaitFor([&] { return history->rows().isCurrent(); }, 20000);
         QTest::qWait(200);
         ok &= history->grab().save(name(u"history-search"_s));
+    }
+    {
+        // Three links looked up together, the second failing.
+        Ui ui;
+        ok &= ui.showActive();
+        ui.model.lookup().setInput(
+            u"https://example.org/cooking https://example.org/gone https://example.org/travel"_s);
+        ui.model.lookup().fetch();
+        ok &= QTest::qWaitFor([&] { return ui.runner->children.size() == 2; }, 20000);
+        FakeChild* cooking = ui.runner->children.at(0);
+        cooking->print(listing(server, u"Cooking at home"_s, 0, 1));
+        cooking->end(0);
+        ui.runner->children.at(1)->stderrTail = "ERROR: HTTP Error 404: Not Found\n";
+        ui.runner->children.at(1)->end(1);
+        ok &= QTest::qWaitFor([&] { return ui.runner->children.size() == 3; }, 20000);
+        ui.runner->children.at(2)->print(listing(server, u"Travel diaries"_s, 1, 4));
+        ui.runner->children.at(2)->end(0);
+        ok &= QTest::qWaitFor([&] { return !ui.model.lookup().isFetching(); }, 20000);
+        ui.model.lookup().selectSection(0, false);
+        ok &= save(ui, name(u"several-links"_s));
     }
     {
         Ui ui;
