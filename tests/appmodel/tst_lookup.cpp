@@ -359,6 +359,9 @@ void TestLookup::severalLinksTwoAtATime()
     b->print(line("b2"));
     QTRY_COMPARE(ids(f.lookup().results()), (QStringList{u"a1"_s, u"a2"_s, u"a3"_s, u"b1"_s, u"b2"_s}));
     QCOMPARE(f.lookup().selected(), (QSet<QString>{u"b1"_s, u"b2"_s}));
+    // A row's place is in its own link's playlist.
+    QCOMPARE(f.lookup().placeOf(2), std::optional(PlaylistPlace{u"Two"_s, 3}));
+    QCOMPARE(f.lookup().placeOf(4), std::optional(PlaylistPlace{u"Two"_s, 2}));
     // A failure says so in its own heading and lets the third start.
     b->stderrTail = "ERROR: [generic] Unable to download webpage: HTTP Error 404: Not Found\n";
     b->end(1);
