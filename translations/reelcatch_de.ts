@@ -559,18 +559,10 @@
     </message>
 </context>
 <context>
-    <name>reelcatch::Network</name>
+    <name>reelcatch::FolderChooser</name>
     <message>
-        <source>A proxy address begins with http://, https:// or socks5://, as in socks5://127.0.0.1:1080.</source>
-        <translation>Eine Proxy-Adresse beginnt mit http://, https:// oder socks5://, etwa socks5://127.0.0.1:1080.</translation>
-    </message>
-    <message>
-        <source>The proxy address needs a host after “//”.</source>
-        <translation>Die Proxy-Adresse braucht nach „//“ einen Host.</translation>
-    </message>
-    <message>
-        <source>A proxy address ends with its host and port, with nothing after them.</source>
-        <translation>Eine Proxy-Adresse endet mit Host und Port, ohne etwas danach.</translation>
+        <source>Use Folder</source>
+        <translation>Ordner verwenden</translation>
     </message>
 </context>
 <context>
@@ -683,13 +675,6 @@
     </message>
 </context>
 <context>
-    <name>reelcatch::FolderChooser</name>
-    <message>
-        <source>Use Folder</source>
-        <translation>Ordner verwenden</translation>
-    </message>
-</context>
-<context>
     <name>reelcatch::HeaderBar</name>
     <message>
         <source>Clear</source>
@@ -722,77 +707,6 @@
     <message>
         <source>Link field</source>
         <translation>Link-Feld</translation>
-    </message>
-</context>
-<context>
-    <name>reelcatch::Installer</name>
-    <message>
-        <source>Couldn&apos;t create the folder %1: %2</source>
-        <translation>Der Ordner %1 konnte nicht angelegt werden: %2</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t write %1: %2</source>
-        <translation>%1 konnte nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t reach the download site: %1</source>
-        <translation>Die Download-Seite ist nicht erreichbar: %1</translation>
-    </message>
-    <message>
-        <source>The downloaded %1 doesn&apos;t match its published checksum.</source>
-        <translation>Das heruntergeladene %1 passt nicht zu seiner veröffentlichten Prüfsumme.</translation>
-    </message>
-    <message>
-        <source>The downloaded %1 is larger than expected.</source>
-        <translation>Das heruntergeladene %1 ist größer als erwartet.</translation>
-    </message>
-    <message>
-        <source>Cancelled</source>
-        <translation>Abgebrochen</translation>
-    </message>
-    <message>
-        <source>Download failed (HTTP %1): %2</source>
-        <translation>Download fehlgeschlagen (HTTP %1): %2</translation>
-    </message>
-    <message>
-        <source>Download failed (HTTP 0): %1</source>
-        <translation>Download fehlgeschlagen (HTTP 0): %1</translation>
-    </message>
-    <message>
-        <source>Download incomplete (%1 of %2 bytes): %3</source>
-        <translation>Download unvollständig (%1 von %2 Bytes): %3</translation>
-    </message>
-    <message>
-        <source>Download stalled (nothing received for %1 s): %2</source>
-        <translation>Download hängt (seit %1 s nichts empfangen): %2</translation>
-    </message>
-    <message>
-        <source>Download too slow (under %1 bytes/s for %2 s): %3</source>
-        <translation>Download zu langsam (unter %1 Bytes/s seit %2 s): %3</translation>
-    </message>
-    <message>
-        <source>Can&apos;t check the downloaded %1: gpgv is missing (install the package gpgv).</source>
-        <translation>Das heruntergeladene %1 kann nicht geprüft werden: gpgv fehlt (installieren Sie das Paket gpgv).</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t read the signing key %1</source>
-        <translation>Der Signaturschlüssel %1 konnte nicht gelesen werden</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t unpack %1: %2</source>
-        <translation>%1 konnte nicht entpackt werden: %2</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t make %1 executable: %2</source>
-        <translation>%1 konnte nicht ausführbar gemacht werden: %2</translation>
-    </message>
-    <message>
-        <source>The downloaded %1 doesn&apos;t run.</source>
-        <translation>Das heruntergeladene %1 startet nicht.</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t install %1: %2</source>
-        <translation>%1 konnte nicht installiert werden: %2</translation>
     </message>
 </context>
 <context>
@@ -864,7 +778,7 @@
         <translation>Exportiert nach %1</translation>
     </message>
     <message>
-        <source>Couldn't export to %1</source>
+        <source>Couldn&apos;t export to %1</source>
         <translation>Export nach %1 nicht möglich</translation>
     </message>
     <message>
@@ -893,6 +807,77 @@
     <message>
         <source>No video matches the search.</source>
         <translation>Kein Video passt zur Suche.</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::Installer</name>
+    <message>
+        <source>Couldn&apos;t create the folder %1: %2</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t write %1: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach the download site: %1</source>
+        <translation>Die Download-Seite ist nicht erreichbar: %1</translation>
+    </message>
+    <message>
+        <source>The downloaded %1 doesn&apos;t match its published checksum.</source>
+        <translation>Das heruntergeladene %1 passt nicht zu seiner veröffentlichten Prüfsumme.</translation>
+    </message>
+    <message>
+        <source>The downloaded %1 is larger than expected.</source>
+        <translation>Das heruntergeladene %1 ist größer als erwartet.</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Download failed (HTTP %1): %2</source>
+        <translation>Download fehlgeschlagen (HTTP %1): %2</translation>
+    </message>
+    <message>
+        <source>Download failed (HTTP 0): %1</source>
+        <translation>Download fehlgeschlagen (HTTP 0): %1</translation>
+    </message>
+    <message>
+        <source>Download incomplete (%1 of %2 bytes): %3</source>
+        <translation>Download unvollständig (%1 von %2 Bytes): %3</translation>
+    </message>
+    <message>
+        <source>Download stalled (nothing received for %1 s): %2</source>
+        <translation>Download hängt (seit %1 s nichts empfangen): %2</translation>
+    </message>
+    <message>
+        <source>Download too slow (under %1 bytes/s for %2 s): %3</source>
+        <translation>Download zu langsam (unter %1 Bytes/s seit %2 s): %3</translation>
+    </message>
+    <message>
+        <source>Can&apos;t check the downloaded %1: gpgv is missing (install the package gpgv).</source>
+        <translation>Das heruntergeladene %1 kann nicht geprüft werden: gpgv fehlt (installieren Sie das Paket gpgv).</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read the signing key %1</source>
+        <translation>Der Signaturschlüssel %1 konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t unpack %1: %2</source>
+        <translation>%1 konnte nicht entpackt werden: %2</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t make %1 executable: %2</source>
+        <translation>%1 konnte nicht ausführbar gemacht werden: %2</translation>
+    </message>
+    <message>
+        <source>The downloaded %1 doesn&apos;t run.</source>
+        <translation>Das heruntergeladene %1 startet nicht.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install %1: %2</source>
+        <translation>%1 konnte nicht installiert werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1082,6 +1067,21 @@
     <message>
         <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::Network</name>
+    <message>
+        <source>A proxy address begins with http://, https:// or socks5://, as in socks5://127.0.0.1:1080.</source>
+        <translation>Eine Proxy-Adresse beginnt mit http://, https:// oder socks5://, etwa socks5://127.0.0.1:1080.</translation>
+    </message>
+    <message>
+        <source>The proxy address needs a host after “//”.</source>
+        <translation>Die Proxy-Adresse braucht nach „//“ einen Host.</translation>
+    </message>
+    <message>
+        <source>A proxy address ends with its host and port, with nothing after them.</source>
+        <translation>Eine Proxy-Adresse endet mit Host und Port, ohne etwas danach.</translation>
     </message>
 </context>
 <context>
@@ -1635,7 +1635,7 @@ Sie können auch einen Link auf dieses Fenster ziehen oder Suchbegriffe für You
         <translation>Den Verlauf der fertigen Videos zeigen</translation>
     </message>
     <message>
-        <source>History: show the selected video's file in its folder</source>
+        <source>History: show the selected video&apos;s file in its folder</source>
         <translation>Verlauf: die Datei des gewählten Videos im Ordner zeigen</translation>
     </message>
     <message>

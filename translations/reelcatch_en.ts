@@ -2,16 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
-    <name>reelcatch::HistoryWindow</name>
-    <message numerus="yes">
-        <source>%n video(s)</source>
-        <translation>
-            <numerusform>%n video</numerusform>
-            <numerusform>%n videos</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>reelcatch::AppShell</name>
     <message numerus="yes">
         <source>%n download(s) are running or waiting. They will continue the next time you open Reelcatch.</source>
@@ -93,6 +83,16 @@
     </message>
 </context>
 <context>
+    <name>reelcatch::HistoryWindow</name>
+    <message numerus="yes">
+        <source>%n video(s)</source>
+        <translation>
+            <numerusform>%n video</numerusform>
+            <numerusform>%n videos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>reelcatch::Lookup</name>
     <message numerus="yes">
         <source>Only the first %n videos could be listed.</source>
@@ -110,19 +110,12 @@
     </message>
 </context>
 <context>
-    <name>reelcatch::ResultsPane</name>
+    <name>reelcatch::ResultsModel</name>
     <message numerus="yes">
         <source>%n video(s)</source>
         <translation>
             <numerusform>%n video</numerusform>
             <numerusform>%n videos</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n selected</source>
-        <translation>
-            <numerusform>%n selected</numerusform>
-            <numerusform>%n selected</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -141,12 +134,19 @@
     </message>
 </context>
 <context>
-    <name>reelcatch::ResultsModel</name>
+    <name>reelcatch::ResultsPane</name>
     <message numerus="yes">
         <source>%n video(s)</source>
         <translation>
             <numerusform>%n video</numerusform>
             <numerusform>%n videos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n selected</source>
+        <translation>
+            <numerusform>%n selected</numerusform>
+            <numerusform>%n selected</numerusform>
         </translation>
     </message>
     <message numerus="yes">

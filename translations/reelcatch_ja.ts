@@ -483,6 +483,73 @@
     </message>
 </context>
 <context>
+    <name>reelcatch::FileNaming</name>
+    <message>
+        <source>“%1” is missing its closing parenthesis.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%(%1)” needs a letter after it: s for text, d for a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playlist</source>
+        <translation type="unfinished">再生リスト</translation>
+    </message>
+    <message>
+        <source>Title [id]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel – Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload date – Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name for the files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A name cannot hold line breaks or tabs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files stay in the download folder: a name cannot begin with “/” or “~”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files stay in the download folder: a name cannot step out of it with “..”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name ends with a folder: add the file&apos;s own name after the last “/”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%(%1)” names no field.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yt-dlp knows no field named “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every video would get this same name: add a field such as %(title)s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>reelcatch::FolderChooser</name>
     <message>
         <source>Use Folder</source>
@@ -634,6 +701,105 @@
     </message>
 </context>
 <context>
+    <name>reelcatch::HistoryList</name>
+    <message>
+        <source>History</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::HistoryModel</name>
+    <message>
+        <source>File moved or deleted</source>
+        <translation type="unfinished">ファイルが移動または削除されています</translation>
+    </message>
+    <message>
+        <source>Finished %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File on disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::HistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search titles and channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search the history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saves the videos listed as a CSV file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished">開く</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation type="unfinished">フォルダーに表示</translation>
+    </message>
+    <message>
+        <source>Download Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation type="unfinished">リンクをコピー</translation>
+    </message>
+    <message>
+        <source>Remove from History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exported to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t export to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reelcatch History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exporting…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n video(s)</source>
+        <translation type="unfinished">
+            <numerusform>%n 本の動画</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No videos downloaded yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No video matches the search.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>reelcatch::Installer</name>
     <message>
         <source>Couldn&apos;t create the folder %1: %2</source>
@@ -748,6 +914,17 @@
     </message>
 </context>
 <context>
+    <name>reelcatch::LinkHeading</name>
+    <message>
+        <source>Select All</source>
+        <translation type="unfinished">すべて選択</translation>
+    </message>
+    <message>
+        <source>Select None</source>
+        <translation type="unfinished">選択を解除</translation>
+    </message>
+</context>
+<context>
     <name>reelcatch::Listing</name>
     <message>
         <source>Playlist</source>
@@ -794,6 +971,24 @@
             <numerusform>最初の %n 本の動画しか一覧にできませんでした。</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n link(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open that file. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That file is too big to be a list of links.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No links found in that file.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>reelcatch::MainWindow</name>
@@ -836,6 +1031,45 @@
     <message>
         <source>About Reelcatch</source>
         <translation>Reelcatch について</translation>
+    </message>
+    <message>
+        <source>Open List of Links…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open List of Links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text files (*.txt *.list)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>reelcatch::Network</name>
+    <message>
+        <source>A proxy address begins with http://, https:// or socks5://, as in socks5://127.0.0.1:1080.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The proxy address needs a host after “//”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A proxy address ends with its host and port, with nothing after them.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -943,6 +1177,36 @@
     <message>
         <source>Upcoming</source>
         <translation>公開予定</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Looking it up…</source>
+        <translation type="unfinished">取得中…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n video(s) so far</source>
+        <translation type="unfinished">
+            <numerusform>これまでに %n 本の動画</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not looked up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n video(s), listing stopped</source>
+        <translation type="unfinished">
+            <numerusform>%n 本の動画 (一覧の取得を停止)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n video(s)</source>
+        <translation type="unfinished">
+            <numerusform>%n 本の動画</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1232,6 +1496,58 @@ You can also drag a link onto this window, or type words to search YouTube.</sou
         <comment>no cookies</comment>
         <translation>使用しない</translation>
     </message>
+    <message>
+        <source>File names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How downloaded files are named</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name template</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put each playlist in a folder of its own, numbered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proxy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None, or socks5://host:port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> MB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit each download to, in MB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit each download to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lookups and downloads go through the proxy; the limit holds for each download on its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For example: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>reelcatch::ShortcutsDialog</name>
@@ -1290,6 +1606,26 @@ You can also drag a link onto this window, or type words to search YouTube.</sou
     <message>
         <source>Action</source>
         <translation>操作</translation>
+    </message>
+    <message>
+        <source>Look up the links in a text file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the history of finished videos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History: show the selected video&apos;s file in its folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History: download the selected video again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History: export the videos listed as CSV</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
