@@ -3,6 +3,9 @@
 // English and German, as it is and with QT_SCALE_FACTOR=2 (a second run).
 #include "UiFixture.h"
 #include "ui/AppShell.h"
+#include "ui/ClipDialog.h"
+#include "ui/FormatDialog.h"
+#include "ui/HistoryWindow.h"
 #include "ui/HelpDialogs.h"
 #include "ui/OneLineLabel.h"
 #include "ui/SettingsWindow.h"
@@ -398,9 +401,17 @@ void TestSettingsWindow::textsFit()
         QTest::qWait(50);
         faults << cutOff(settings, language + u" settings"_s);
         AboutDialog about(ui.model, ui.thumbnails, &ui.window);
-        about.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&about));
-        faults << cutOff(about, language + u" about"_s);
+        ClipDialog clip(video(u"a"_s), Preset::p1080, &ui.window);
+        FormatDialog formats(ui.model, video(u"a"_s), Preset::p1080, &ui.window); // asking
+        ui.window.historyAction()->trigger();
+        const std::pair<QWidget*, const char*> others[] = {
+            {&about, " about"}, {&clip, " clip"}, {&formats, " formats"}, {ui.window.historyWindow(), " history"}};
+        for (const auto& [other, name] : others) {
+            other->show();
+            QVERIFY(QTest::qWaitForWindowExposed(other));
+            QTest::qWait(20);
+            faults << cutOff(*other, language + QLatin1String(name));
+        }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }
 }
