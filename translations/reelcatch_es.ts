@@ -495,67 +495,67 @@
     <name>reelcatch::FileNaming</name>
     <message>
         <source>“%1” is missing its closing parenthesis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta el paréntesis de cierre en “%1”.</translation>
     </message>
     <message>
         <source>“%(%1)” needs a letter after it: s for text, d for a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%(%1)” necesita una letra detrás: s para texto, d para un número.</translation>
     </message>
     <message>
         <source>Playlist</source>
-        <translation type="unfinished">Lista de reproducción</translation>
+        <translation>Lista de reproducción</translation>
     </message>
     <message>
         <source>Title [id]</source>
-        <translation type="unfinished"></translation>
+        <translation>Título [id]</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message>
         <source>Channel – Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal – Título</translation>
     </message>
     <message>
         <source>Upload date – Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de subida – Título</translation>
     </message>
     <message>
         <source>Custom…</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizada…</translation>
     </message>
     <message>
         <source>Type a name for the files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un nombre para los archivos.</translation>
     </message>
     <message>
         <source>A name cannot hold line breaks or tabs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nombre no puede contener saltos de línea ni tabulaciones.</translation>
     </message>
     <message>
         <source>Files stay in the download folder: a name cannot begin with “/” or “~”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos quedan en la carpeta de descargas: un nombre no puede empezar por “/” ni “~”.</translation>
     </message>
     <message>
         <source>Files stay in the download folder: a name cannot step out of it with “..”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos quedan en la carpeta de descargas: un nombre no puede salir de ella con “..”.</translation>
     </message>
     <message>
         <source>The name ends with a folder: add the file&apos;s own name after the last “/”.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre termina en una carpeta: añada el nombre del archivo tras la última “/”.</translation>
     </message>
     <message>
         <source>“%(%1)” names no field.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%(%1)” no indica ningún campo.</translation>
     </message>
     <message>
         <source>yt-dlp knows no field named “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>yt-dlp no conoce ningún campo llamado “%1”.</translation>
     </message>
     <message>
         <source>Every video would get this same name: add a field such as %(title)s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los vídeos tendrían el mismo nombre: añada un campo como %(title)s.</translation>
     </message>
 </context>
 <context>
@@ -713,100 +713,100 @@
     <name>reelcatch::HistoryList</name>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial</translation>
     </message>
 </context>
 <context>
     <name>reelcatch::HistoryModel</name>
     <message>
         <source>File moved or deleted</source>
-        <translation type="unfinished">Archivo movido o eliminado</translation>
+        <translation>Archivo movido o eliminado</translation>
     </message>
     <message>
         <source>Finished %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminado el %1</translation>
     </message>
     <message>
         <source>File on disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo en el disco</translation>
     </message>
 </context>
 <context>
     <name>reelcatch::HistoryWindow</name>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial</translation>
     </message>
     <message>
         <source>Search titles and channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar títulos y canales</translation>
     </message>
     <message>
         <source>Search the history</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en el historial</translation>
     </message>
     <message>
         <source>Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar…</translation>
     </message>
     <message>
         <source>Saves the videos listed as a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda como archivo CSV los vídeos listados</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished">Abrir</translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Show in Folder</source>
-        <translation type="unfinished">Mostrar en la carpeta</translation>
+        <translation>Mostrar en la carpeta</translation>
     </message>
     <message>
         <source>Download Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a descargar</translation>
     </message>
     <message>
         <source>Copy Link</source>
-        <translation type="unfinished">Copiar enlace</translation>
+        <translation>Copiar enlace</translation>
     </message>
     <message>
         <source>Remove from History</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar del historial</translation>
     </message>
     <message>
         <source>Exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportado a %1</translation>
     </message>
     <message>
         <source>Couldn&apos;t export to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo exportar a %1</translation>
     </message>
     <message>
         <source>Reelcatch History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de Reelcatch</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <source>Exporting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportando…</translation>
     </message>
     <message numerus="yes">
         <source>%n video(s)</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n vídeo</numerusform>
             <numerusform>%n vídeos</numerusform>
         </translation>
     </message>
     <message>
         <source>No videos downloaded yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no se ha descargado ningún vídeo.</translation>
     </message>
     <message>
         <source>No video matches the search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún vídeo coincide con la búsqueda.</translation>
     </message>
 </context>
 <context>
@@ -927,11 +927,11 @@
     <name>reelcatch::LinkHeading</name>
     <message>
         <source>Select All</source>
-        <translation type="unfinished">Seleccionar todo</translation>
+        <translation>Seleccionar todo</translation>
     </message>
     <message>
         <source>Select None</source>
-        <translation type="unfinished">Deseleccionar todo</translation>
+        <translation>Deseleccionar todo</translation>
     </message>
 </context>
 <context>
@@ -984,22 +984,22 @@
     </message>
     <message numerus="yes">
         <source>%n link(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enlace</numerusform>
+            <numerusform>%n enlaces</numerusform>
         </translation>
     </message>
     <message>
         <source>Couldn&apos;t open that file. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir ese archivo. %1</translation>
     </message>
     <message>
         <source>That file is too big to be a list of links.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ese archivo es demasiado grande para ser una lista de enlaces.</translation>
     </message>
     <message>
         <source>No links found in that file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontraron enlaces en ese archivo.</translation>
     </message>
 </context>
 <context>
@@ -1046,42 +1046,42 @@
     </message>
     <message>
         <source>Open List of Links…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir lista de enlaces…</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ventana</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial</translation>
     </message>
     <message>
         <source>Open List of Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir lista de enlaces</translation>
     </message>
     <message>
         <source>Text files (*.txt *.list)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de texto (*.txt *.list)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
     <name>reelcatch::Network</name>
     <message>
         <source>A proxy address begins with http://, https:// or socks5://, as in socks5://127.0.0.1:1080.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una dirección de proxy empieza por http://, https:// o socks5://, como socks5://127.0.0.1:1080.</translation>
     </message>
     <message>
         <source>The proxy address needs a host after “//”.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección del proxy necesita un host tras “//”.</translation>
     </message>
     <message>
         <source>A proxy address ends with its host and port, with nothing after them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una dirección de proxy termina con su host y su puerto, sin nada detrás.</translation>
     </message>
 </context>
 <context>
@@ -1192,33 +1192,33 @@
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>En espera</translation>
     </message>
     <message>
         <source>Looking it up…</source>
-        <translation type="unfinished">Buscando…</translation>
+        <translation>Buscando…</translation>
     </message>
     <message numerus="yes">
         <source>%n video(s) so far</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n vídeo hasta ahora</numerusform>
             <numerusform>%n vídeos hasta ahora</numerusform>
         </translation>
     </message>
     <message>
         <source>Not looked up</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin buscar</translation>
     </message>
     <message numerus="yes">
         <source>%n video(s), listing stopped</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n vídeo, listado detenido</numerusform>
             <numerusform>%n vídeos, listado detenido</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n video(s)</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n vídeo</numerusform>
             <numerusform>%n vídeos</numerusform>
         </translation>
@@ -1517,55 +1517,55 @@ También puede arrastrar un enlace a esta ventana o escribir palabras para busca
     </message>
     <message>
         <source>File names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres de archivo</translation>
     </message>
     <message>
         <source>How downloaded files are named</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se nombran los archivos descargados</translation>
     </message>
     <message>
         <source>Name template</source>
-        <translation type="unfinished"></translation>
+        <translation>Plantilla de nombre</translation>
     </message>
     <message>
         <source>Put each playlist in a folder of its own, numbered</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner cada lista de reproducción en su propia carpeta, con numeración</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Red</translation>
     </message>
     <message>
         <source>Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy</translation>
     </message>
     <message>
         <source>None, or socks5://host:port</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno o socks5://host:puerto</translation>
     </message>
     <message>
         <source> MB/s</source>
-        <translation type="unfinished"></translation>
+        <translation> MB/s</translation>
     </message>
     <message>
         <source>No limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin límite</translation>
     </message>
     <message>
         <source>Limit each download to, in MB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Limitar cada descarga a, en MB/s</translation>
     </message>
     <message>
         <source>Limit each download to</source>
-        <translation type="unfinished"></translation>
+        <translation>Limitar cada descarga a</translation>
     </message>
     <message>
         <source>Lookups and downloads go through the proxy; the limit holds for each download on its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las búsquedas y las descargas pasan por el proxy; el límite se aplica a cada descarga por separado.</translation>
     </message>
     <message>
         <source>For example: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Por ejemplo: %1</translation>
     </message>
 </context>
 <context>
@@ -1628,23 +1628,23 @@ También puede arrastrar un enlace a esta ventana o escribir palabras para busca
     </message>
     <message>
         <source>Look up the links in a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar los enlaces de un archivo de texto</translation>
     </message>
     <message>
         <source>Show the history of finished videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el historial de vídeos terminados</translation>
     </message>
     <message>
         <source>History: show the selected video&apos;s file in its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial: mostrar en su carpeta el archivo del vídeo seleccionado</translation>
     </message>
     <message>
         <source>History: download the selected video again</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial: volver a descargar el vídeo seleccionado</translation>
     </message>
     <message>
         <source>History: export the videos listed as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial: exportar como CSV los vídeos listados</translation>
     </message>
 </context>
 </TS>

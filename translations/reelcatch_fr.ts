@@ -495,67 +495,67 @@
     <name>reelcatch::FileNaming</name>
     <message>
         <source>“%1” is missing its closing parenthesis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il manque la parenthèse fermante à «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>“%(%1)” needs a letter after it: s for text, d for a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%(%1)&#xa0;» doit être suivi d’une lettre&#xa0;: s pour du texte, d pour un nombre.</translation>
     </message>
     <message>
         <source>Playlist</source>
-        <translation type="unfinished">Playlist</translation>
+        <translation>Playlist</translation>
     </message>
     <message>
         <source>Title [id]</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre [id]</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre</translation>
     </message>
     <message>
         <source>Channel – Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaîne – Titre</translation>
     </message>
     <message>
         <source>Upload date – Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de mise en ligne – Titre</translation>
     </message>
     <message>
         <source>Custom…</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisé…</translation>
     </message>
     <message>
         <source>Type a name for the files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un nom pour les fichiers.</translation>
     </message>
     <message>
         <source>A name cannot hold line breaks or tabs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom ne peut pas contenir de sauts de ligne ni de tabulations.</translation>
     </message>
     <message>
         <source>Files stay in the download folder: a name cannot begin with “/” or “~”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers restent dans le dossier de téléchargement&#xa0;: un nom ne peut pas commencer par «&#xa0;/&#xa0;» ou «&#xa0;~&#xa0;».</translation>
     </message>
     <message>
         <source>Files stay in the download folder: a name cannot step out of it with “..”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers restent dans le dossier de téléchargement&#xa0;: un nom ne peut pas en sortir avec «&#xa0;..&#xa0;».</translation>
     </message>
     <message>
         <source>The name ends with a folder: add the file&apos;s own name after the last “/”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom se termine par un dossier&#xa0;: ajoutez le nom du fichier après le dernier «&#xa0;/&#xa0;».</translation>
     </message>
     <message>
         <source>“%(%1)” names no field.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%(%1)&#xa0;» ne désigne aucun champ.</translation>
     </message>
     <message>
         <source>yt-dlp knows no field named “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>yt-dlp ne connaît aucun champ nommé «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Every video would get this same name: add a field such as %(title)s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les vidéos auraient le même nom&#xa0;: ajoutez un champ comme %(title)s.</translation>
     </message>
 </context>
 <context>
@@ -713,100 +713,100 @@
     <name>reelcatch::HistoryList</name>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique</translation>
     </message>
 </context>
 <context>
     <name>reelcatch::HistoryModel</name>
     <message>
         <source>File moved or deleted</source>
-        <translation type="unfinished">Fichier déplacé ou supprimé</translation>
+        <translation>Fichier déplacé ou supprimé</translation>
     </message>
     <message>
         <source>Finished %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé le %1</translation>
     </message>
     <message>
         <source>File on disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier présent</translation>
     </message>
 </context>
 <context>
     <name>reelcatch::HistoryWindow</name>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique</translation>
     </message>
     <message>
         <source>Search titles and channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher titres et chaînes</translation>
     </message>
     <message>
         <source>Search the history</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher dans l’historique</translation>
     </message>
     <message>
         <source>Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter…</translation>
     </message>
     <message>
         <source>Saves the videos listed as a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre les vidéos affichées dans un fichier CSV</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished">Ouvrir</translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Show in Folder</source>
-        <translation type="unfinished">Afficher dans le dossier</translation>
+        <translation>Afficher dans le dossier</translation>
     </message>
     <message>
         <source>Download Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger à nouveau</translation>
     </message>
     <message>
         <source>Copy Link</source>
-        <translation type="unfinished">Copier le lien</translation>
+        <translation>Copier le lien</translation>
     </message>
     <message>
         <source>Remove from History</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer de l’historique</translation>
     </message>
     <message>
         <source>Exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporté vers %1</translation>
     </message>
     <message>
         <source>Couldn&apos;t export to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’exporter vers %1</translation>
     </message>
     <message>
         <source>Reelcatch History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique Reelcatch</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>Exporting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation…</translation>
     </message>
     <message numerus="yes">
         <source>%n video(s)</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n vidéo</numerusform>
             <numerusform>%n vidéos</numerusform>
         </translation>
     </message>
     <message>
         <source>No videos downloaded yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune vidéo téléchargée pour l’instant.</translation>
     </message>
     <message>
         <source>No video matches the search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune vidéo ne correspond à la recherche.</translation>
     </message>
 </context>
 <context>
@@ -927,11 +927,11 @@
     <name>reelcatch::LinkHeading</name>
     <message>
         <source>Select All</source>
-        <translation type="unfinished">Tout sélectionner</translation>
+        <translation>Tout sélectionner</translation>
     </message>
     <message>
         <source>Select None</source>
-        <translation type="unfinished">Tout désélectionner</translation>
+        <translation>Tout désélectionner</translation>
     </message>
 </context>
 <context>
@@ -984,22 +984,22 @@
     </message>
     <message numerus="yes">
         <source>%n link(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n lien</numerusform>
+            <numerusform>%n liens</numerusform>
         </translation>
     </message>
     <message>
         <source>Couldn&apos;t open that file. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir ce fichier. %1</translation>
     </message>
     <message>
         <source>That file is too big to be a list of links.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier est trop volumineux pour être une liste de liens.</translation>
     </message>
     <message>
         <source>No links found in that file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun lien trouvé dans ce fichier.</translation>
     </message>
 </context>
 <context>
@@ -1046,42 +1046,42 @@
     </message>
     <message>
         <source>Open List of Links…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une liste de liens…</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fe&amp;nêtre</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique</translation>
     </message>
     <message>
         <source>Open List of Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une liste de liens</translation>
     </message>
     <message>
         <source>Text files (*.txt *.list)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers texte (*.txt *.list)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
     <name>reelcatch::Network</name>
     <message>
         <source>A proxy address begins with http://, https:// or socks5://, as in socks5://127.0.0.1:1080.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une adresse de proxy commence par http://, https:// ou socks5://, par exemple socks5://127.0.0.1:1080.</translation>
     </message>
     <message>
         <source>The proxy address needs a host after “//”.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse du proxy doit avoir un hôte après «&#xa0;//&#xa0;».</translation>
     </message>
     <message>
         <source>A proxy address ends with its host and port, with nothing after them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une adresse de proxy se termine par son hôte et son port, sans rien après.</translation>
     </message>
 </context>
 <context>
@@ -1192,33 +1192,33 @@
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente</translation>
     </message>
     <message>
         <source>Looking it up…</source>
-        <translation type="unfinished">Recherche en cours…</translation>
+        <translation>Recherche en cours…</translation>
     </message>
     <message numerus="yes">
         <source>%n video(s) so far</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n vidéo pour l’instant</numerusform>
             <numerusform>%n vidéos pour l’instant</numerusform>
         </translation>
     </message>
     <message>
         <source>Not looked up</source>
-        <translation type="unfinished"></translation>
+        <translation>Non recherché</translation>
     </message>
     <message numerus="yes">
         <source>%n video(s), listing stopped</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n vidéo, liste interrompue</numerusform>
             <numerusform>%n vidéos, liste interrompue</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n video(s)</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n vidéo</numerusform>
             <numerusform>%n vidéos</numerusform>
         </translation>
@@ -1517,55 +1517,55 @@ Vous pouvez aussi glisser un lien sur cette fenêtre ou saisir des mots pour che
     </message>
     <message>
         <source>File names</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms de fichier</translation>
     </message>
     <message>
         <source>How downloaded files are named</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment nommer les fichiers téléchargés</translation>
     </message>
     <message>
         <source>Name template</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle de nom</translation>
     </message>
     <message>
         <source>Put each playlist in a folder of its own, numbered</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre chaque playlist dans son propre dossier, avec numérotation</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseau</translation>
     </message>
     <message>
         <source>Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy</translation>
     </message>
     <message>
         <source>None, or socks5://host:port</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun, ou socks5://hôte:port</translation>
     </message>
     <message>
         <source> MB/s</source>
-        <translation type="unfinished"></translation>
+        <translation> Mo/s</translation>
     </message>
     <message>
         <source>No limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Illimité</translation>
     </message>
     <message>
         <source>Limit each download to, in MB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Limiter chaque téléchargement à, en Mo/s</translation>
     </message>
     <message>
         <source>Limit each download to</source>
-        <translation type="unfinished"></translation>
+        <translation>Limiter chaque téléchargement à</translation>
     </message>
     <message>
         <source>Lookups and downloads go through the proxy; the limit holds for each download on its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les recherches et les téléchargements passent par le proxy&#xa0;; la limite vaut pour chaque téléchargement séparément.</translation>
     </message>
     <message>
         <source>For example: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Par exemple&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1628,23 +1628,23 @@ Vous pouvez aussi glisser un lien sur cette fenêtre ou saisir des mots pour che
     </message>
     <message>
         <source>Look up the links in a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher les liens d’un fichier texte</translation>
     </message>
     <message>
         <source>Show the history of finished videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l’historique des vidéos terminées</translation>
     </message>
     <message>
         <source>History: show the selected video&apos;s file in its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique&#xa0;: afficher le fichier de la vidéo sélectionnée dans son dossier</translation>
     </message>
     <message>
         <source>History: download the selected video again</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique&#xa0;: télécharger à nouveau la vidéo sélectionnée</translation>
     </message>
     <message>
         <source>History: export the videos listed as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique&#xa0;: exporter les vidéos affichées en CSV</translation>
     </message>
 </context>
 </TS>

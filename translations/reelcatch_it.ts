@@ -495,67 +495,67 @@
     <name>reelcatch::FileNaming</name>
     <message>
         <source>“%1” is missing its closing parenthesis.</source>
-        <translation type="unfinished"></translation>
+        <translation>A “%1” manca la parentesi di chiusura.</translation>
     </message>
     <message>
         <source>“%(%1)” needs a letter after it: s for text, d for a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%(%1)” deve essere seguito da una lettera: s per il testo, d per un numero.</translation>
     </message>
     <message>
         <source>Playlist</source>
-        <translation type="unfinished">Playlist</translation>
+        <translation>Playlist</translation>
     </message>
     <message>
         <source>Title [id]</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo [id]</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo</translation>
     </message>
     <message>
         <source>Channel – Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale – Titolo</translation>
     </message>
     <message>
         <source>Upload date – Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Data di caricamento – Titolo</translation>
     </message>
     <message>
         <source>Custom…</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizzato…</translation>
     </message>
     <message>
         <source>Type a name for the files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi un nome per i file.</translation>
     </message>
     <message>
         <source>A name cannot hold line breaks or tabs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nome non può contenere interruzioni di riga o tabulazioni.</translation>
     </message>
     <message>
         <source>Files stay in the download folder: a name cannot begin with “/” or “~”.</source>
-        <translation type="unfinished"></translation>
+        <translation>I file restano nella cartella dei download: un nome non può iniziare con “/” o “~”.</translation>
     </message>
     <message>
         <source>Files stay in the download folder: a name cannot step out of it with “..”.</source>
-        <translation type="unfinished"></translation>
+        <translation>I file restano nella cartella dei download: un nome non può uscirne con “..”.</translation>
     </message>
     <message>
         <source>The name ends with a folder: add the file&apos;s own name after the last “/”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome termina con una cartella: aggiungi il nome del file dopo l’ultima “/”.</translation>
     </message>
     <message>
         <source>“%(%1)” names no field.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%(%1)” non indica alcun campo.</translation>
     </message>
     <message>
         <source>yt-dlp knows no field named “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>yt-dlp non conosce alcun campo chiamato “%1”.</translation>
     </message>
     <message>
         <source>Every video would get this same name: add a field such as %(title)s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i video avrebbero lo stesso nome: aggiungi un campo come %(title)s.</translation>
     </message>
 </context>
 <context>
@@ -713,100 +713,100 @@
     <name>reelcatch::HistoryList</name>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia</translation>
     </message>
 </context>
 <context>
     <name>reelcatch::HistoryModel</name>
     <message>
         <source>File moved or deleted</source>
-        <translation type="unfinished">File spostato o eliminato</translation>
+        <translation>File spostato o eliminato</translation>
     </message>
     <message>
         <source>Finished %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Completato il %1</translation>
     </message>
     <message>
         <source>File on disk</source>
-        <translation type="unfinished"></translation>
+        <translation>File presente</translation>
     </message>
 </context>
 <context>
     <name>reelcatch::HistoryWindow</name>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia</translation>
     </message>
     <message>
         <source>Search titles and channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca titoli e canali</translation>
     </message>
     <message>
         <source>Search the history</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca nella cronologia</translation>
     </message>
     <message>
         <source>Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta…</translation>
     </message>
     <message>
         <source>Saves the videos listed as a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva i video elencati come file CSV</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished">Apri</translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>Show in Folder</source>
-        <translation type="unfinished">Mostra nella cartella</translation>
+        <translation>Mostra nella cartella</translation>
     </message>
     <message>
         <source>Download Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Scarica di nuovo</translation>
     </message>
     <message>
         <source>Copy Link</source>
-        <translation type="unfinished">Copia link</translation>
+        <translation>Copia link</translation>
     </message>
     <message>
         <source>Remove from History</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi dalla cronologia</translation>
     </message>
     <message>
         <source>Exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Esportato in %1</translation>
     </message>
     <message>
         <source>Couldn&apos;t export to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile esportare in %1</translation>
     </message>
     <message>
         <source>Reelcatch History</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia di Reelcatch</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta</translation>
     </message>
     <message>
         <source>Exporting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Esportazione…</translation>
     </message>
     <message numerus="yes">
         <source>%n video(s)</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n video</numerusform>
             <numerusform>%n video</numerusform>
         </translation>
     </message>
     <message>
         <source>No videos downloaded yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun video ancora scaricato.</translation>
     </message>
     <message>
         <source>No video matches the search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun video corrisponde alla ricerca.</translation>
     </message>
 </context>
 <context>
@@ -927,11 +927,11 @@
     <name>reelcatch::LinkHeading</name>
     <message>
         <source>Select All</source>
-        <translation type="unfinished">Seleziona tutto</translation>
+        <translation>Seleziona tutto</translation>
     </message>
     <message>
         <source>Select None</source>
-        <translation type="unfinished">Deseleziona tutto</translation>
+        <translation>Deseleziona tutto</translation>
     </message>
 </context>
 <context>
@@ -984,22 +984,22 @@
     </message>
     <message numerus="yes">
         <source>%n link(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n link</numerusform>
+            <numerusform>%n link</numerusform>
         </translation>
     </message>
     <message>
         <source>Couldn&apos;t open that file. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il file. %1</translation>
     </message>
     <message>
         <source>That file is too big to be a list of links.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file è troppo grande per essere un elenco di link.</translation>
     </message>
     <message>
         <source>No links found in that file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun link trovato nel file.</translation>
     </message>
 </context>
 <context>
@@ -1046,42 +1046,42 @@
     </message>
     <message>
         <source>Open List of Links…</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri elenco di link…</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fi&amp;nestra</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia</translation>
     </message>
     <message>
         <source>Open List of Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri elenco di link</translation>
     </message>
     <message>
         <source>Text files (*.txt *.list)</source>
-        <translation type="unfinished"></translation>
+        <translation>File di testo (*.txt *.list)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file (*)</translation>
     </message>
 </context>
 <context>
     <name>reelcatch::Network</name>
     <message>
         <source>A proxy address begins with http://, https:// or socks5://, as in socks5://127.0.0.1:1080.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un indirizzo proxy inizia con http://, https:// o socks5://, come socks5://127.0.0.1:1080.</translation>
     </message>
     <message>
         <source>The proxy address needs a host after “//”.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’indirizzo proxy richiede un host dopo “//”.</translation>
     </message>
     <message>
         <source>A proxy address ends with its host and port, with nothing after them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un indirizzo proxy termina con host e porta, senza nulla dopo.</translation>
     </message>
 </context>
 <context>
@@ -1192,33 +1192,33 @@
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>In attesa</translation>
     </message>
     <message>
         <source>Looking it up…</source>
-        <translation type="unfinished">Ricerca in corso…</translation>
+        <translation>Ricerca in corso…</translation>
     </message>
     <message numerus="yes">
         <source>%n video(s) so far</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n video finora</numerusform>
             <numerusform>%n video finora</numerusform>
         </translation>
     </message>
     <message>
         <source>Not looked up</source>
-        <translation type="unfinished"></translation>
+        <translation>Non cercato</translation>
     </message>
     <message numerus="yes">
         <source>%n video(s), listing stopped</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n video, elenco interrotto</numerusform>
             <numerusform>%n video, elenco interrotto</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n video(s)</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n video</numerusform>
             <numerusform>%n video</numerusform>
         </translation>
@@ -1517,55 +1517,55 @@ Puoi anche trascinare un link su questa finestra o scrivere delle parole per cer
     </message>
     <message>
         <source>File names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomi dei file</translation>
     </message>
     <message>
         <source>How downloaded files are named</source>
-        <translation type="unfinished"></translation>
+        <translation>Come vengono chiamati i file scaricati</translation>
     </message>
     <message>
         <source>Name template</source>
-        <translation type="unfinished"></translation>
+        <translation>Modello del nome</translation>
     </message>
     <message>
         <source>Put each playlist in a folder of its own, numbered</source>
-        <translation type="unfinished"></translation>
+        <translation>Metti ogni playlist in una propria cartella, con numerazione</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Rete</translation>
     </message>
     <message>
         <source>Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy</translation>
     </message>
     <message>
         <source>None, or socks5://host:port</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno, o socks5://host:porta</translation>
     </message>
     <message>
         <source> MB/s</source>
-        <translation type="unfinished"></translation>
+        <translation> MB/s</translation>
     </message>
     <message>
         <source>No limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun limite</translation>
     </message>
     <message>
         <source>Limit each download to, in MB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Limita ogni download a, in MB/s</translation>
     </message>
     <message>
         <source>Limit each download to</source>
-        <translation type="unfinished"></translation>
+        <translation>Limita ogni download a</translation>
     </message>
     <message>
         <source>Lookups and downloads go through the proxy; the limit holds for each download on its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerche e download passano dal proxy; il limite vale per ogni singolo download.</translation>
     </message>
     <message>
         <source>For example: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Per esempio: %1</translation>
     </message>
 </context>
 <context>
@@ -1628,23 +1628,23 @@ Puoi anche trascinare un link su questa finestra o scrivere delle parole per cer
     </message>
     <message>
         <source>Look up the links in a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca i link in un file di testo</translation>
     </message>
     <message>
         <source>Show the history of finished videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la cronologia dei video completati</translation>
     </message>
     <message>
         <source>History: show the selected video&apos;s file in its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia: mostra il file del video selezionato nella sua cartella</translation>
     </message>
     <message>
         <source>History: download the selected video again</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia: scarica di nuovo il video selezionato</translation>
     </message>
     <message>
         <source>History: export the videos listed as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia: esporta come CSV i video elencati</translation>
     </message>
 </context>
 </TS>
