@@ -504,67 +504,67 @@
     <name>reelcatch::FileNaming</name>
     <message>
         <source>“%1” is missing its closing parenthesis.</source>
-        <translation type="unfinished"></translation>
+        <translation>W „%1” brakuje nawiasu zamykającego.</translation>
     </message>
     <message>
         <source>“%(%1)” needs a letter after it: s for text, d for a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Po „%(%1)” brakuje litery: s dla tekstu, d dla liczby.</translation>
     </message>
     <message>
         <source>Playlist</source>
-        <translation type="unfinished">Playlista</translation>
+        <translation>Playlista</translation>
     </message>
     <message>
         <source>Title [id]</source>
-        <translation type="unfinished"></translation>
+        <translation>Tytuł [id]</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Tytuł</translation>
     </message>
     <message>
         <source>Channel – Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanał – Tytuł</translation>
     </message>
     <message>
         <source>Upload date – Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Data przesłania – Tytuł</translation>
     </message>
     <message>
         <source>Custom…</source>
-        <translation type="unfinished"></translation>
+        <translation>Własny szablon…</translation>
     </message>
     <message>
         <source>Type a name for the files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz nazwę plików.</translation>
     </message>
     <message>
         <source>A name cannot hold line breaks or tabs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa nie może zawierać podziałów wiersza ani tabulatorów.</translation>
     </message>
     <message>
         <source>Files stay in the download folder: a name cannot begin with “/” or “~”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki pozostają w katalogu pobierania: nazwa nie może zaczynać się od „/” ani „~”.</translation>
     </message>
     <message>
         <source>Files stay in the download folder: a name cannot step out of it with “..”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki pozostają w katalogu pobierania: nazwa nie może wychodzić z niego przez „..”.</translation>
     </message>
     <message>
         <source>The name ends with a folder: add the file&apos;s own name after the last “/”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa kończy się katalogiem: dodaj nazwę pliku po ostatnim „/”.</translation>
     </message>
     <message>
         <source>“%(%1)” names no field.</source>
-        <translation type="unfinished"></translation>
+        <translation>W „%(%1)” brakuje nazwy pola.</translation>
     </message>
     <message>
         <source>yt-dlp knows no field named “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>yt-dlp nie zna pola o nazwie „%1”.</translation>
     </message>
     <message>
         <source>Every video would get this same name: add a field such as %(title)s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Każdy film dostałby tę samą nazwę: dodaj pole, np. %(title)s.</translation>
     </message>
 </context>
 <context>
@@ -722,89 +722,89 @@
     <name>reelcatch::HistoryList</name>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia</translation>
     </message>
 </context>
 <context>
     <name>reelcatch::HistoryModel</name>
     <message>
         <source>File moved or deleted</source>
-        <translation type="unfinished">Plik przeniesiony lub usunięty</translation>
+        <translation>Plik przeniesiony lub usunięty</translation>
     </message>
     <message>
         <source>Finished %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukończono %1</translation>
     </message>
     <message>
         <source>File on disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik na dysku</translation>
     </message>
 </context>
 <context>
     <name>reelcatch::HistoryWindow</name>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia</translation>
     </message>
     <message>
         <source>Search titles and channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Szukaj w tytułach i kanałach</translation>
     </message>
     <message>
         <source>Search the history</source>
-        <translation type="unfinished"></translation>
+        <translation>Przeszukaj historię</translation>
     </message>
     <message>
         <source>Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj…</translation>
     </message>
     <message>
         <source>Saves the videos listed as a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuje filmy z listy w pliku CSV</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished">Otwórz</translation>
+        <translation>Otwórz</translation>
     </message>
     <message>
         <source>Show in Folder</source>
-        <translation type="unfinished">Pokaż w katalogu</translation>
+        <translation>Pokaż w katalogu</translation>
     </message>
     <message>
         <source>Download Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Pobierz ponownie</translation>
     </message>
     <message>
         <source>Copy Link</source>
-        <translation type="unfinished">Kopiuj link</translation>
+        <translation>Kopiuj link</translation>
     </message>
     <message>
         <source>Remove from History</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń z historii</translation>
     </message>
     <message>
         <source>Exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyeksportowano do %1</translation>
     </message>
     <message>
         <source>Couldn&apos;t export to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się wyeksportować do %1</translation>
     </message>
     <message>
         <source>Reelcatch History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia Reelcatch</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj</translation>
     </message>
     <message>
         <source>Exporting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportowanie…</translation>
     </message>
     <message numerus="yes">
         <source>%n video(s)</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n film</numerusform>
             <numerusform>%n filmy</numerusform>
             <numerusform>%n filmów</numerusform>
@@ -812,11 +812,11 @@
     </message>
     <message>
         <source>No videos downloaded yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie pobrano jeszcze żadnych filmów.</translation>
     </message>
     <message>
         <source>No video matches the search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żaden film nie pasuje do wyszukiwania.</translation>
     </message>
 </context>
 <context>
@@ -937,11 +937,11 @@
     <name>reelcatch::LinkHeading</name>
     <message>
         <source>Select All</source>
-        <translation type="unfinished">Zaznacz wszystkie</translation>
+        <translation>Zaznacz wszystkie</translation>
     </message>
     <message>
         <source>Select None</source>
-        <translation type="unfinished">Odznacz wszystkie</translation>
+        <translation>Odznacz wszystkie</translation>
     </message>
 </context>
 <context>
@@ -995,23 +995,23 @@
     </message>
     <message numerus="yes">
         <source>%n link(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n link</numerusform>
+            <numerusform>%n linki</numerusform>
+            <numerusform>%n linków</numerusform>
         </translation>
     </message>
     <message>
         <source>Couldn&apos;t open that file. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się otworzyć tego pliku. %1</translation>
     </message>
     <message>
         <source>That file is too big to be a list of links.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten plik jest za duży jak na listę linków.</translation>
     </message>
     <message>
         <source>No links found in that file.</source>
-        <translation type="unfinished"></translation>
+        <translation>W tym pliku nie znaleziono linków.</translation>
     </message>
 </context>
 <context>
@@ -1058,42 +1058,42 @@
     </message>
     <message>
         <source>Open List of Links…</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz listę linków…</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Okno</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia</translation>
     </message>
     <message>
         <source>Open List of Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz listę linków</translation>
     </message>
     <message>
         <source>Text files (*.txt *.list)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki tekstowe (*.txt *.list)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie pliki (*)</translation>
     </message>
 </context>
 <context>
     <name>reelcatch::Network</name>
     <message>
         <source>A proxy address begins with http://, https:// or socks5://, as in socks5://127.0.0.1:1080.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres proxy zaczyna się od http://, https:// lub socks5://, np. socks5://127.0.0.1:1080.</translation>
     </message>
     <message>
         <source>The proxy address needs a host after “//”.</source>
-        <translation type="unfinished"></translation>
+        <translation>W adresie proxy po „//” musi być nazwa hosta.</translation>
     </message>
     <message>
         <source>A proxy address ends with its host and port, with nothing after them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Po hoście i porcie w adresie proxy nie może być nic więcej.</translation>
     </message>
 </context>
 <context>
@@ -1204,15 +1204,15 @@
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Oczekuje</translation>
     </message>
     <message>
         <source>Looking it up…</source>
-        <translation type="unfinished">Wyszukiwanie…</translation>
+        <translation>Wyszukiwanie…</translation>
     </message>
     <message numerus="yes">
         <source>%n video(s) so far</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>na razie %n film</numerusform>
             <numerusform>na razie %n filmy</numerusform>
             <numerusform>na razie %n filmów</numerusform>
@@ -1220,11 +1220,11 @@
     </message>
     <message>
         <source>Not looked up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie wyszukano</translation>
     </message>
     <message numerus="yes">
         <source>%n video(s), listing stopped</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n film, wczytywanie listy zatrzymane</numerusform>
             <numerusform>%n filmy, wczytywanie listy zatrzymane</numerusform>
             <numerusform>%n filmów, wczytywanie listy zatrzymane</numerusform>
@@ -1232,7 +1232,7 @@
     </message>
     <message numerus="yes">
         <source>%n video(s)</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n film</numerusform>
             <numerusform>%n filmy</numerusform>
             <numerusform>%n filmów</numerusform>
@@ -1536,55 +1536,55 @@ Możesz też przeciągnąć link na to okno lub wpisać słowa, aby wyszukać w 
     </message>
     <message>
         <source>File names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwy plików</translation>
     </message>
     <message>
         <source>How downloaded files are named</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak nazywać pobrane pliki</translation>
     </message>
     <message>
         <source>Name template</source>
-        <translation type="unfinished"></translation>
+        <translation>Szablon nazwy</translation>
     </message>
     <message>
         <source>Put each playlist in a folder of its own, numbered</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuj każdą playlistę w osobnym katalogu, z numeracją</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Sieć</translation>
     </message>
     <message>
         <source>Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy</translation>
     </message>
     <message>
         <source>None, or socks5://host:port</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak lub socks5://host:port</translation>
     </message>
     <message>
         <source> MB/s</source>
-        <translation type="unfinished"></translation>
+        <translation> MB/s</translation>
     </message>
     <message>
         <source>No limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez limitu</translation>
     </message>
     <message>
         <source>Limit each download to, in MB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogranicz każde pobieranie do, w MB/s</translation>
     </message>
     <message>
         <source>Limit each download to</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogranicz każde pobieranie do</translation>
     </message>
     <message>
         <source>Lookups and downloads go through the proxy; the limit holds for each download on its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyszukiwanie i pobieranie odbywa się przez proxy; limit dotyczy każdego pobierania osobno.</translation>
     </message>
     <message>
         <source>For example: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Na przykład: %1</translation>
     </message>
 </context>
 <context>
@@ -1647,23 +1647,23 @@ Możesz też przeciągnąć link na to okno lub wpisać słowa, aby wyszukać w 
     </message>
     <message>
         <source>Look up the links in a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz linki z pliku tekstowego</translation>
     </message>
     <message>
         <source>Show the history of finished videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż historię ukończonych filmów</translation>
     </message>
     <message>
         <source>History: show the selected video&apos;s file in its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia: pokaż plik wybranego filmu w katalogu</translation>
     </message>
     <message>
         <source>History: download the selected video again</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia: pobierz ponownie wybrany film</translation>
     </message>
     <message>
         <source>History: export the videos listed as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia: eksportuj filmy z listy do CSV</translation>
     </message>
 </context>
 </TS>
