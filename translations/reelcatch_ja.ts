@@ -486,67 +486,67 @@
     <name>reelcatch::FileNaming</name>
     <message>
         <source>“%1” is missing its closing parenthesis.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」の閉じ括弧がありません。</translation>
     </message>
     <message>
         <source>“%(%1)” needs a letter after it: s for text, d for a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%(%1)」の後に文字が必要です: テキストは s、数値は d。</translation>
     </message>
     <message>
         <source>Playlist</source>
-        <translation type="unfinished">再生リスト</translation>
+        <translation>再生リスト</translation>
     </message>
     <message>
         <source>Title [id]</source>
-        <translation type="unfinished"></translation>
+        <translation>タイトル [ID]</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>タイトル</translation>
     </message>
     <message>
         <source>Channel – Title</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル – タイトル</translation>
     </message>
     <message>
         <source>Upload date – Title</source>
-        <translation type="unfinished"></translation>
+        <translation>アップロード日 – タイトル</translation>
     </message>
     <message>
         <source>Custom…</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタム…</translation>
     </message>
     <message>
         <source>Type a name for the files.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルの名前を入力してください。</translation>
     </message>
     <message>
         <source>A name cannot hold line breaks or tabs.</source>
-        <translation type="unfinished"></translation>
+        <translation>名前に改行やタブは使えません。</translation>
     </message>
     <message>
         <source>Files stay in the download folder: a name cannot begin with “/” or “~”.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルはダウンロードフォルダー内に保存されます: 名前を「/」や「~」で始めることはできません。</translation>
     </message>
     <message>
         <source>Files stay in the download folder: a name cannot step out of it with “..”.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルはダウンロードフォルダー内に保存されます: 名前に「..」を使ってフォルダーの外に出ることはできません。</translation>
     </message>
     <message>
         <source>The name ends with a folder: add the file&apos;s own name after the last “/”.</source>
-        <translation type="unfinished"></translation>
+        <translation>名前がフォルダーで終わっています: 最後の「/」の後にファイル自体の名前を追加してください。</translation>
     </message>
     <message>
         <source>“%(%1)” names no field.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%(%1)」はフィールドを指定していません。</translation>
     </message>
     <message>
         <source>yt-dlp knows no field named “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>yt-dlp には「%1」という名前のフィールドはありません。</translation>
     </message>
     <message>
         <source>Every video would get this same name: add a field such as %(title)s.</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての動画が同じ名前になります: %(title)s などのフィールドを追加してください。</translation>
     </message>
 </context>
 <context>
@@ -704,99 +704,99 @@
     <name>reelcatch::HistoryList</name>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴</translation>
     </message>
 </context>
 <context>
     <name>reelcatch::HistoryModel</name>
     <message>
         <source>File moved or deleted</source>
-        <translation type="unfinished">ファイルが移動または削除されています</translation>
+        <translation>ファイルが移動または削除されています</translation>
     </message>
     <message>
         <source>Finished %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に完了</translation>
     </message>
     <message>
         <source>File on disk</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルあり</translation>
     </message>
 </context>
 <context>
     <name>reelcatch::HistoryWindow</name>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴</translation>
     </message>
     <message>
         <source>Search titles and channels</source>
-        <translation type="unfinished"></translation>
+        <translation>タイトルとチャンネルを検索</translation>
     </message>
     <message>
         <source>Search the history</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴を検索</translation>
     </message>
     <message>
         <source>Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポート…</translation>
     </message>
     <message>
         <source>Saves the videos listed as a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>一覧の動画を CSV ファイルとして保存します</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished">開く</translation>
+        <translation>開く</translation>
     </message>
     <message>
         <source>Show in Folder</source>
-        <translation type="unfinished">フォルダーに表示</translation>
+        <translation>フォルダーに表示</translation>
     </message>
     <message>
         <source>Download Again</source>
-        <translation type="unfinished"></translation>
+        <translation>再ダウンロード</translation>
     </message>
     <message>
         <source>Copy Link</source>
-        <translation type="unfinished">リンクをコピー</translation>
+        <translation>リンクをコピー</translation>
     </message>
     <message>
         <source>Remove from History</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴から削除</translation>
     </message>
     <message>
         <source>Exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 にエクスポートしました</translation>
     </message>
     <message>
         <source>Couldn&apos;t export to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 にエクスポートできませんでした</translation>
     </message>
     <message>
         <source>Reelcatch History</source>
-        <translation type="unfinished"></translation>
+        <translation>Reelcatch の履歴</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポート</translation>
     </message>
     <message>
         <source>Exporting…</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポート中…</translation>
     </message>
     <message numerus="yes">
         <source>%n video(s)</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n 本の動画</numerusform>
         </translation>
     </message>
     <message>
         <source>No videos downloaded yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロードした動画はまだありません。</translation>
     </message>
     <message>
         <source>No video matches the search.</source>
-        <translation type="unfinished"></translation>
+        <translation>検索に一致する動画はありません。</translation>
     </message>
 </context>
 <context>
@@ -917,11 +917,11 @@
     <name>reelcatch::LinkHeading</name>
     <message>
         <source>Select All</source>
-        <translation type="unfinished">すべて選択</translation>
+        <translation>すべて選択</translation>
     </message>
     <message>
         <source>Select None</source>
-        <translation type="unfinished">選択を解除</translation>
+        <translation>選択を解除</translation>
     </message>
 </context>
 <context>
@@ -973,21 +973,21 @@
     </message>
     <message numerus="yes">
         <source>%n link(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件のリンク</numerusform>
         </translation>
     </message>
     <message>
         <source>Couldn&apos;t open that file. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>そのファイルを開けませんでした。%1</translation>
     </message>
     <message>
         <source>That file is too big to be a list of links.</source>
-        <translation type="unfinished"></translation>
+        <translation>リンクの一覧としてはファイルが大きすぎます。</translation>
     </message>
     <message>
         <source>No links found in that file.</source>
-        <translation type="unfinished"></translation>
+        <translation>そのファイルにリンクが見つかりませんでした。</translation>
     </message>
 </context>
 <context>
@@ -1034,42 +1034,42 @@
     </message>
     <message>
         <source>Open List of Links…</source>
-        <translation type="unfinished"></translation>
+        <translation>リンクの一覧を開く…</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウ(&amp;W)</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴</translation>
     </message>
     <message>
         <source>Open List of Links</source>
-        <translation type="unfinished"></translation>
+        <translation>リンクの一覧を開く</translation>
     </message>
     <message>
         <source>Text files (*.txt *.list)</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストファイル (*.txt *.list)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのファイル (*)</translation>
     </message>
 </context>
 <context>
     <name>reelcatch::Network</name>
     <message>
         <source>A proxy address begins with http://, https:// or socks5://, as in socks5://127.0.0.1:1080.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロキシのアドレスは http://、https://、socks5:// のいずれかで始まります (例: socks5://127.0.0.1:1080)。</translation>
     </message>
     <message>
         <source>The proxy address needs a host after “//”.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロキシのアドレスには「//」の後にホストが必要です。</translation>
     </message>
     <message>
         <source>A proxy address ends with its host and port, with nothing after them.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロキシのアドレスはホストとポートで終わり、その後には何も付けられません。</translation>
     </message>
 </context>
 <context>
@@ -1180,31 +1180,31 @@
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>待機中</translation>
     </message>
     <message>
         <source>Looking it up…</source>
-        <translation type="unfinished">取得中…</translation>
+        <translation>取得中…</translation>
     </message>
     <message numerus="yes">
         <source>%n video(s) so far</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>これまでに %n 本の動画</numerusform>
         </translation>
     </message>
     <message>
         <source>Not looked up</source>
-        <translation type="unfinished"></translation>
+        <translation>未取得</translation>
     </message>
     <message numerus="yes">
         <source>%n video(s), listing stopped</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n 本の動画 (一覧の取得を停止)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n video(s)</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n 本の動画</numerusform>
         </translation>
     </message>
@@ -1498,55 +1498,55 @@ You can also drag a link onto this window, or type words to search YouTube.</sou
     </message>
     <message>
         <source>File names</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名</translation>
     </message>
     <message>
         <source>How downloaded files are named</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロードしたファイルの名前の付け方</translation>
     </message>
     <message>
         <source>Name template</source>
-        <translation type="unfinished"></translation>
+        <translation>名前のテンプレート</translation>
     </message>
     <message>
         <source>Put each playlist in a folder of its own, numbered</source>
-        <translation type="unfinished"></translation>
+        <translation>再生リストごとに番号付きの個別フォルダーに保存</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>ネットワーク</translation>
     </message>
     <message>
         <source>Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>プロキシ</translation>
     </message>
     <message>
         <source>None, or socks5://host:port</source>
-        <translation type="unfinished"></translation>
+        <translation>なし、または socks5://host:port</translation>
     </message>
     <message>
         <source> MB/s</source>
-        <translation type="unfinished"></translation>
+        <translation> MB/s</translation>
     </message>
     <message>
         <source>No limit</source>
-        <translation type="unfinished"></translation>
+        <translation>制限なし</translation>
     </message>
     <message>
         <source>Limit each download to, in MB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロードごとの速度制限 (MB/s)</translation>
     </message>
     <message>
         <source>Limit each download to</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロードごとの速度制限</translation>
     </message>
     <message>
         <source>Lookups and downloads go through the proxy; the limit holds for each download on its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>取得とダウンロードはプロキシを経由します。速度制限はダウンロードごとに個別に適用されます。</translation>
     </message>
     <message>
         <source>For example: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>例: %1</translation>
     </message>
 </context>
 <context>
@@ -1609,23 +1609,23 @@ You can also drag a link onto this window, or type words to search YouTube.</sou
     </message>
     <message>
         <source>Look up the links in a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストファイル内のリンクを取得</translation>
     </message>
     <message>
         <source>Show the history of finished videos</source>
-        <translation type="unfinished"></translation>
+        <translation>完了した動画の履歴を表示</translation>
     </message>
     <message>
         <source>History: show the selected video&apos;s file in its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴: 選択した動画のファイルをフォルダーに表示</translation>
     </message>
     <message>
         <source>History: download the selected video again</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴: 選択した動画を再ダウンロード</translation>
     </message>
     <message>
         <source>History: export the videos listed as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴: 一覧の動画を CSV にエクスポート</translation>
     </message>
 </context>
 </TS>
