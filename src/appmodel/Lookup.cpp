@@ -84,6 +84,14 @@ void Lookup::setTicked(const QString& id, bool ticked)
     m_ticking = Ticking::none;
     m_sectionTicking.fill(Ticking::none);
     SelectionDelta delta;
+    tickInto(id, ticked, delta);
+    emit selectedChanged(delta);
+}
+
+void Lookup::tickInto(const QString& id, bool ticked, SelectionDelta& delta)
+{
+    if (m_selected.contains(id) == ticked)
+        return;
     if (ticked) {
         m_selected.insert(id);
         delta.ticked.append(id);
@@ -91,7 +99,6 @@ void Lookup::setTicked(const QString& id, bool ticked)
         m_selected.remove(id);
         delta.unticked.append(id);
     }
-    emit selectedChanged(delta);
 }
 
 void Lookup::replaceSelected(QSet<QString> selected, bool whole)

@@ -180,6 +180,9 @@ private:
     void startRun(const QString& typed, int section);
     // The stream's items and, at its end, the lookup's outcome.
     void collect(quint64 generation, LookupStream& stream);
+    // Ticks or unticks one video in the set, noting it in `delta` if that
+    // changed it.
+    void tickInto(const QString& id, bool ticked, SelectionDelta& delta);
     void add(Run& run, QList<VideoItem> items, const QString& title);
     // The end of a single lookup, or of one link of several.
     void finish(quint64 generation, const StreamReady& ready);

@@ -173,18 +173,8 @@ void Lookup::selectSection(int section, bool ticked)
         return;
     const LinkSection& link = m_sections.at(section);
     SelectionDelta delta;
-    for (qsizetype row = link.first; row < link.first + link.count; ++row) {
-        const QString& id = m_results.at(row).id();
-        if (m_selected.contains(id) == ticked)
-            continue;
-        if (ticked) {
-            m_selected.insert(id);
-            delta.ticked.append(id);
-        } else {
-            m_selected.remove(id);
-            delta.unticked.append(id);
-        }
-    }
+    for (qsizetype row = link.first; row < link.first + link.count; ++row)
+        tickInto(m_results.at(row).id(), ticked, delta);
     // The other links keep what they tick on arrival; the lookup's own
     // ticking follows the user from now on.
     m_ticking = Ticking::none;
