@@ -10,6 +10,6 @@ $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recomme
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
     libarchive-dev libcanberra-dev \
     yt-dlp ffmpeg python3 gpgv gnupg \
-    xvfb xauth dbus-daemon \
+    xvfb xauth dbus-daemon fonts-wqy-microhei \
     clang libclang-rt-14-dev clang-tidy \
     dpkg-dev fakeroot file lintian appstream desktop-file-utils librsvg2-bin
