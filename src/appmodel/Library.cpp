@@ -14,8 +14,10 @@ using Kind = Download::Phase::Kind;
 
 StoredJob stored(const Download& job)
 {
-    return {job.id(),     job.video(), job.preset(), job.phase().kind(), job.phase().message(),
-            job.detail(), job.file(),  false,        job.formatChoice(), job.clip()};
+    return {
+        job.id(),           job.video(), job.preset(), job.phase().kind(), job.phase().message(),
+        job.detail(),       job.file(),  false,        job.formatChoice(), job.clip(),
+        job.playlistPlace()};
 }
 
 // Why the list can't be saved, in plain words.
@@ -126,6 +128,7 @@ void Library::restore(const LibrarySnapshot& snapshot)
         auto job = std::make_shared<Download>(kept.id, kept.video, kept.preset);
         job->setFormatChoice(kept.formatChoice);
         job->setClip(kept.clip);
+        job->setPlaylistPlace(kept.place);
         switch (kept.kind) {
         case Kind::queued:
         case Kind::downloading:

@@ -55,6 +55,9 @@ const char* const migrations[] = {
      " WHERE j.video_id = history.video_id ORDER BY j.rowid DESC LIMIT 1)"
      " WHERE video_id IN (SELECT video_id FROM jobs)"),
     "CREATE INDEX history_finished ON history (finished DESC)",
+    // The playlist or channel a job was listed in: both null for none.
+    ("ALTER TABLE jobs ADD COLUMN playlist_title TEXT;"
+     " ALTER TABLE jobs ADD COLUMN playlist_index INTEGER"),
 };
 static_assert(std::size(migrations) == LibraryStore::schemaVersion);
 
@@ -370,10 +373,12 @@ LibraryStore::Opened LibraryStore::read(LibrarySnapshot& snapshot)
 {
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT id, video_id, title, channel, duration, url, "
-                                   "thumbnail, preset, phase, message, detail, file, format_ids, "
-                                   "format_words, clip_start, clip_end FROM jobs "
-                                   "ORDER BY rowid DESC")))
+    if (!query.exec(
+            QStringLiteral("SELECT id, video_id, title, channel, duration, url, "
+                           "thumbnail, preset, phase, message, detail, file, format_ids, "
+                           "format_words, clip_start, clip_end, playlist_title, playlist_index "
+                           "FROM jobs "
+                           "ORDER BY rowid DESC")))
         return failed(query.lastError());
     while (query.next()) {
         QJsonObject video{{QStringLiteral("id"), query.value(1).toString()},
@@ -404,6 +409,8 @@ LibraryStore::Opened LibraryStore::read(LibrarySnapshot& snapshot)
             job.formatChoice = FormatChoice{query.value(12).toString(), query.value(13).toString()};
         if (!query.isNull(14) && !query.isNull(15))
             job.clip = ClipRange{query.value(14).toDouble(), query.value(15).toDouble()};
+        if (!query.isNull(16) && !query.isNull(17))
+            job.place = PlaylistPlace{query.value(16).toString(), query.value(17).toInt()};
         snapshot.jobs.append(std::move(job));
     }
     if (query.lastError().isValid() || !query.exec(QStringLiteral("SELECT video_id FROM history")))
@@ -439,8 +446,8 @@ bool LibraryStore::write(LibraryChanges changes)
     QSqlQuery upsert(db);
     upsert.prepare(QStringLiteral(
         "INSERT INTO jobs (id, video_id, title, channel, duration, url, thumbnail, preset, phase,"
-        " message, detail, file, format_ids, format_words, clip_start, clip_end)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+        " message, detail, file, format_ids, format_words, clip_start, clip_end, playlist_title,"
+        " playlist_index) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
         " ON CONFLICT(id) DO UPDATE SET phase = excluded.phase, message = excluded.message,"
         " detail = excluded.detail, file = excluded.file"));
     QSqlQuery remove(db);
@@ -468,7 +475,9 @@ bool LibraryStore::write(LibraryChanges changes)
             orNull(job.formatChoice ? std::optional(job.formatChoice->formatIds) : std::nullopt),
             orNull(job.formatChoice ? std::optional(job.formatChoice->words) : std::nullopt),
             job.clip ? QVariant(job.clip->start) : QVariant(QMetaType(QMetaType::Double)),
-            job.clip ? QVariant(job.clip->end) : QVariant(QMetaType(QMetaType::Double))};
+            job.clip ? QVariant(job.clip->end) : QVariant(QMetaType(QMetaType::Double)),
+            orNull(job.place ? std::optional(job.place->title) : std::nullopt),
+            job.place ? QVariant(job.place->index) : QVariant(QMetaType(QMetaType::Int))};
         for (int i = 0; i < values.size(); ++i)
             upsert.bindValue(i, values.at(i));
         ok = upsert.exec();

@@ -33,6 +33,8 @@ struct StoredJob {
     bool fileGone = false;
     std::optional<FormatChoice> formatChoice = {};
     std::optional<ClipRange> clip = {};
+    // The playlist or channel it was listed in: where its file goes.
+    std::optional<PlaylistPlace> place = {};
 };
 
 // One video downloaded to the end. Title, channel and link are empty for
@@ -101,7 +103,7 @@ struct LibrarySnapshot {
 // thread that opened it.
 class LibraryStore {
 public:
-    static constexpr int schemaVersion = 10;
+    static constexpr int schemaVersion = 11;
     static QString fileName() { return QStringLiteral("library.sqlite"); }
 
     explicit LibraryStore(QString folder);

@@ -164,6 +164,7 @@ void TestLibrary::olderSchemaIsBroughtUp()
     StoredJob chosen = job(u"new"_qs);
     chosen.formatChoice = FormatChoice{u"137+140"_qs, u"1080p H.264 + German (original)"_qs};
     chosen.clip = ClipRange{60, 90.5};
+    chosen.place = PlaylistPlace{u"Mix"_qs, 7};
     QVERIFY(store.write(
         {{chosen}, {}, {{u"old"_qs, Preset::mp3, u"/x.mp3"_qs, QDateTime::currentDateTime(), {}, {}, {}}}, {}}));
     store.close();
@@ -173,7 +174,8 @@ void TestLibrary::olderSchemaIsBroughtUp()
     QCOMPARE(back.jobs.size(), 2);
     QCOMPARE(back.jobs.at(0).formatChoice, chosen.formatChoice);
     QCOMPARE(back.jobs.at(0).clip, chosen.clip);
-    QVERIFY(!back.jobs.at(1).formatChoice && !back.jobs.at(1).clip);
+    QCOMPARE(back.jobs.at(0).place, chosen.place);
+    QVERIFY(!back.jobs.at(1).formatChoice && !back.jobs.at(1).clip && !back.jobs.at(1).place);
     again.close();
     QCOMPARE(ask(file, u"PRAGMA journal_mode"_qs), u"wal"_qs);
     QCOMPARE(ask(file, u"SELECT file FROM history WHERE video_id = 'old'"_qs), u"/x.mp3"_qs);
