@@ -216,19 +216,22 @@ QList<DownloadPtr> DownloadQueue::restore(const QList<DownloadPtr>& jobs)
     while (!m_later.empty())
         addSlice();
     QSet<QUuid> listed;
-    QSet<std::pair<QString, Preset>> pending;
+    // The same video in the same preset, formats and stretch is the same file.
+    const auto key = [](const Download& job) {
+        return pendingKey(job.video().id(), job.preset(), job.formatChoice(), job.clip());
+    };
+    QSet<QString> pending;
     const auto note = [&](const Download& job) {
         listed.insert(job.id());
         if (isWaiting(job) || job.isActive())
-            pending.insert({job.video().id(), job.preset()});
+            pending.insert(key(job));
     };
     for (const DownloadPtr& job : std::as_const(m_downloads))
         note(*job);
     QList<DownloadPtr> taken, left;
     for (const DownloadPtr& job : jobs) {
         const bool waits = isWaiting(*job) || job->isActive();
-        if (listed.contains(job->id()) ||
-            (waits && pending.contains({job->video().id(), job->preset()}))) {
+        if (listed.contains(job->id()) || (waits && pending.contains(key(*job)))) {
             left.append(job);
             continue;
         }

@@ -66,6 +66,7 @@ class TestLibrary : public QObject {
 private slots:
     void listAndHistoryComeBack();
     void olderSchemaIsBroughtUp();
+    void clipBesideItsVideoComesBack();
     void unreadableFileIsMovedAside();
     void fullDiskKeepsChangesInMemory();
     void fullDiskAtStartLeavesTheFile();
@@ -179,6 +180,24 @@ void TestLibrary::olderSchemaIsBroughtUp()
     again.close();
     QCOMPARE(ask(file, u"PRAGMA journal_mode"_qs), u"wal"_qs);
     QCOMPARE(ask(file, u"SELECT file FROM history WHERE video_id = 'old'"_qs), u"/x.mp3"_qs);
+}
+
+// A clip waits beside the whole video in the same preset: two files, two jobs.
+void TestLibrary::clipBesideItsVideoComesBack()
+{
+    QTemporaryDir data;
+    {
+        Fixture f;
+        QVERIFY(openAndWait(f, data.path()));
+        QSignalSpy written(&f.model.library(), &Library::written);
+        f.queue().enqueue({videoItem(u"a"_qs)}, Preset::p720);
+        f.queue().enqueue({videoItem(u"a"_qs)}, Preset::p720, std::nullopt, ClipRange{1, 2});
+        QVERIFY(written.wait(20000));
+        f.model.shutDown();
+    }
+    Fixture f;
+    QVERIFY(openAndWait(f, data.path()));
+    QCOMPARE(f.queue().downloads().size(), 2);
 }
 
 void TestLibrary::unreadableFileIsMovedAside()
