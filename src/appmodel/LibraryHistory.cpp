@@ -1,8 +1,9 @@
 // The store's history of finished videos: written with each batch of
 // changes, read newest first (the whole of it or what matches a search) and
-// written out as CSV.
+// written out as CSV; and how batches not yet written are merged.
 #include "appmodel/AppLog.h"
 #include "appmodel/LibraryStore.h"
+#include "appmodel/StoreValues.h"
 
 #include <QSaveFile>
 #include <QSqlDatabase>
@@ -14,11 +15,7 @@ namespace reelcatch {
 
 namespace {
 
-// A null QString would be bound as NULL.
-QVariant text(const QString& value)
-{
-    return value.isNull() ? QVariant(QString(QLatin1String(""))) : QVariant(value);
-}
+using StoreValues::text;
 
 // `search` as a LIKE pattern that finds it anywhere, its wildcards taken literally.
 QString containing(QString search)
@@ -135,6 +132,24 @@ bool writeHistoryCsv(const QList<HistoryEntry>& entries, const QString& path)
     }
     file.write(lines.toUtf8());
     return file.commit();
+}
+
+void LibraryChanges::merge(LibraryChanges later)
+{
+    for (const QUuid& id : std::as_const(later.deletes))
+        upserts.removeIf([&id](const StoredJob& job) { return job.id == id; });
+    for (StoredJob& job : later.upserts) {
+        upserts.removeIf([&job](const StoredJob& old) { return old.id == job.id; });
+        upserts.append(std::move(job));
+    }
+    deletes += later.deletes;
+    // A video forgotten after it finished, or finished again after it was.
+    for (const QString& id : std::as_const(later.forgotten))
+        history.removeIf([&id](const HistoryEntry& entry) { return entry.videoId == id; });
+    for (const HistoryEntry& entry : std::as_const(later.history))
+        forgotten.removeAll(entry.videoId);
+    history += later.history;
+    forgotten += later.forgotten;
 }
 
 } // namespace reelcatch

@@ -3,6 +3,7 @@
 #include "appmodel/LibraryStore.h"
 
 #include "appmodel/AppLog.h"
+#include "appmodel/StoreValues.h"
 
 #include <QDir>
 #include <QFile>
@@ -77,16 +78,8 @@ std::optional<Kind> phaseKind(const QString& name)
     return std::nullopt;
 }
 
-// A null QString would be bound as NULL.
-QVariant text(const QString& value)
-{
-    return value.isNull() ? QVariant(QString(QLatin1String(""))) : QVariant(value);
-}
-
-QVariant orNull(const std::optional<QString>& value)
-{
-    return value ? text(*value) : QVariant(QMetaType(QMetaType::QString));
-}
+using StoreValues::orNull;
+using StoreValues::text;
 
 // SQLite's primary result codes that matter here.
 enum SqliteCode {
@@ -148,24 +141,6 @@ bool exec(QSqlQuery& query, const QString& sql)
 }
 
 } // namespace
-
-void LibraryChanges::merge(LibraryChanges later)
-{
-    for (const QUuid& id : std::as_const(later.deletes))
-        upserts.removeIf([&id](const StoredJob& job) { return job.id == id; });
-    for (StoredJob& job : later.upserts) {
-        upserts.removeIf([&job](const StoredJob& old) { return old.id == job.id; });
-        upserts.append(std::move(job));
-    }
-    deletes += later.deletes;
-    // A video forgotten after it finished, or finished again after it was.
-    for (const QString& id : std::as_const(later.forgotten))
-        history.removeIf([&id](const HistoryEntry& entry) { return entry.videoId == id; });
-    for (const HistoryEntry& entry : std::as_const(later.history))
-        forgotten.removeAll(entry.videoId);
-    history += later.history;
-    forgotten += later.forgotten;
-}
 
 LibraryStore::LibraryStore(QString folder) : m_folder(std::move(folder))
 {
