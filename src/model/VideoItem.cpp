@@ -11,6 +11,15 @@ namespace reelcatch {
 
 namespace {
 
+// "U+2069 U+202E": an id made of nothing but bidi controls, named.
+QString codePoints(const QString& text)
+{
+    QStringList names;
+    for (const char32_t c : text.toUcs4())
+        names.append(QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper());
+    return ShownText::forDisplay(names.join(QLatin1Char(' ')));
+}
+
 // A thumbnail is an absolute web address. Anything QUrl accepts only
 // tolerantly (spaces, broken escapes), a relative one and every other scheme
 // are refused: a page's image could otherwise name a local file (or a fifo,
@@ -134,6 +143,8 @@ std::optional<VideoItem> VideoItem::fromSource(const Source& json)
     item.m_title = ShownText::forDisplay(json.nonEmptyString(Key::title).value_or(*id));
     if (item.m_title.isEmpty()) // nothing but controls
         item.m_title = ShownText::forDisplay(*id);
+    if (item.m_title.isEmpty()) // the id too: name its characters, so the row says something
+        item.m_title = codePoints(*id);
     std::optional<QString> channel = json.nonEmptyString(Key::channel);
     if (!channel)
         channel = json.nonEmptyString(Key::uploader);

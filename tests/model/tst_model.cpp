@@ -64,6 +64,8 @@ void TestModel::videoItem_data()
         QTest::newRow(bad) << R"({"id":"x","thumbnail":")" + QByteArray(bad) + "\"}" << bare << -1.0;
     QTest::newRow("bidi controls") << QByteArray(R"({"id":"x","title":"a\u202Eb\u2069c\u200Fd\u061Ce",
         "channel":"\u202A\u200E"})") << QStringList{u"x"_s, u"abcde"_s, {}, u"x"_s, {}} << -1.0;
+    QTest::newRow("controls only") << QByteArray(R"({"id":"\u2069\u202e","title":"\u200e"})")
+        << QStringList{u"\u2069\u202e"_s, u"U+2069 U+202E"_s, {}, u"\u2069\u202e"_s, {}} << -1.0;
     // Cut in "e" + a combining accent and in a surrogate pair; id and address stay whole.
     const QByteArray a(498, 'a'), id(600, 'i');
     const QString cut = QString::fromLatin1(a) + u'\u2026', longId = QString::fromLatin1(id);
