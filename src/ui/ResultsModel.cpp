@@ -20,6 +20,7 @@ ResultsModel::ResultsModel(AppModel& model, QObject* parent)
     connect(&model.lookup(), &Lookup::sectionChanged, this, &ResultsModel::sectionChanged);
     connect(&model.lookup(), &Lookup::selectedChanged, this, &ResultsModel::selectionChanged);
     connect(&model.library(), &Library::historyChanged, this, &ResultsModel::historyChanged);
+    connect(&model.library(), &Library::historyRemoved, this, &ResultsModel::historyChanged);
 }
 
 void ResultsModel::indexRows(qsizetype first)
@@ -69,9 +70,9 @@ qsizetype ResultsModel::itemIndex(int row) const
     return section < 0 ? row : row - section - 1;
 }
 
-void ResultsModel::historyChanged(const QList<QString>& added)
+void ResultsModel::historyChanged(const QList<QString>& ids)
 {
-    rowsChanged(added, {}, {DownloadedRole, Qt::AccessibleDescriptionRole});
+    rowsChanged(ids, {}, {DownloadedRole, Qt::AccessibleDescriptionRole});
 }
 
 void ResultsModel::rowsChanged(const QList<QString>& ids, const QList<QString>& more,

@@ -85,7 +85,8 @@ private:
     // Adds the rows from `first` on to m_rows (all of them from 0).
     void indexRows(qsizetype first);
     void selectionChanged(const SelectionDelta& delta);
-    void historyChanged(const QList<QString>& added);
+    // Videos added to the history or removed from it.
+    void historyChanged(const QList<QString>& ids);
     // dataChanged for the rows of those ids, in runs of neighbouring rows;
     // for all rows when the ids are many.
     void rowsChanged(const QList<QString>& ids, const QList<QString>& more,

@@ -59,6 +59,14 @@ ResultsPane::ResultsPane(AppModel& model, ThumbnailCache& thumbnails, DesktopAct
     // A link of several failing, or listed in full, changes the count line.
     connect(&lookup, &Lookup::sectionChanged, this, &ResultsPane::refresh);
     connect(&m_model.library(), &Library::historyChanged, this, &ResultsPane::historyChanged);
+    connect(&m_model.library(), &Library::historyRemoved, this, [this](const QList<QString>& ids) {
+        // Removed from the history: perhaps the last listed one downloaded.
+        const ResultsModel& rows = m_list->results();
+        if (m_anyDownloaded && std::any_of(ids.cbegin(), ids.cend(), [&rows](const QString& id) {
+                return rows.contains(id);
+            }))
+            findDownloaded();
+    });
     findDownloaded();
 }
 

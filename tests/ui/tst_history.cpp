@@ -129,6 +129,13 @@ void TestHistory::historyWindowByKeyboard()
         Ui ui;
         ui.model.library().open(data.path());
         QVERIFY(ui.showActive());
+        // Listed in the main window too, both marked downloaded.
+        ui.model.lookup().setInput(u"https://example.org/list"_s);
+        ui.model.lookup().fetch();
+        QVERIFY(ui.answer(u"List"_s, {removed}));
+        const QAbstractItemModel* listed = ui.window.resultsPane()->list()->model();
+        QTRY_VERIFY(listed->index(0, 0).data(ResultsModel::DownloadedRole).toBool());
+        QVERIFY(ui.window.resultsPane()->selectNewButton()->isVisible());
         QTest::keyClick(&ui.window, Qt::Key_H, Qt::ControlModifier);
         QTRY_VERIFY(ui.window.historyWindow() && QTest::qWaitForWindowActive(ui.window.historyWindow()));
         HistoryWindow& history = *ui.window.historyWindow();
@@ -188,9 +195,14 @@ void TestHistory::historyWindowByKeyboard()
         history.list()->setFocus();
         history.list()->setCurrentIndex(rows.index(0));
         QSignalSpy written2(&ui.model.library(), &Library::written);
+        QSignalSpy repainted(listed, &QAbstractItemModel::dataChanged);
         QTest::keyClick(history.list(), Qt::Key_Delete);
+        QVERIFY(!repainted.isEmpty() && repainted.first().at(2).value<QList<int>>().contains(ResultsModel::DownloadedRole));
         QCOMPARE(rows.rowCount(), 2);
         QVERIFY(!ui.model.library().isDownloaded(removed));
+        QVERIFY(!listed->index(0, 0).data(ResultsModel::DownloadedRole).toBool());
+        QVERIFY(!listed->index(0, 0).data(Qt::AccessibleDescriptionRole).toString().contains(u"Downloaded"_s));
+        QVERIFY(!ui.window.resultsPane()->selectNewButton()->isVisible());
         QCOMPARE(history.list()->currentIndex().data().toString(), u"Lost clip"_s);
         QTRY_VERIFY(!written2.isEmpty() && written2.last().at(0).toBool());
     }
