@@ -6,6 +6,7 @@
 #include "appmodel/AppModel.h"
 #include "engine/Engine.h"
 #include "engine/Installer.h"
+#include "engine/NetworkProxy.h"
 #include "model/Prefs.h"
 #include "ui/AppIcon.h"
 #include "ui/AppShell.h"
@@ -110,6 +111,14 @@ int main(int argc, char* argv[])
     AppModel model(engine, *prefs, installer, Platform{&clipboard, &cues, &cues, &notifier});
 
     QNetworkAccessManager network;
+    // Installs and thumbnails take the proxy yt-dlp is given.
+    const auto followProxy = [&] {
+        const QString proxy = prefs->value(PrefKey::proxy);
+        installer.setProxy(proxy);
+        network.setProxy(networkProxy(proxy));
+    };
+    followProxy();
+    prefs->onChange(PrefKey::proxy, &network, followProxy);
     ThumbnailCache thumbnails(&network,
                               QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
                                   QStringLiteral("/thumbnails"));

@@ -1,6 +1,7 @@
 #include "engine/Installer.h"
 
 #include "engine/InstallerJob.h"
+#include "engine/NetworkProxy.h"
 #include "engine/ToolTrust.h"
 
 #include <QNetworkAccessManager>
@@ -53,6 +54,11 @@ Installer::~Installer()
 {
     delete m_jobs;
     delete m_network;
+}
+
+void Installer::setProxy(const QString& address)
+{
+    m_network->setProxy(networkProxy(address));
 }
 
 QString Installer::host(const QString& configured) const

@@ -62,6 +62,10 @@ public:
     QString ffmpegUrl() const;
     QString ffprobeUrl() const;
 
+    // Downloads from now on go through the proxy at `address` (see
+    // networkProxy()); an empty one, through the application's default.
+    void setProxy(const QString& address);
+
     void installYtdlp(QObject* context, OnDone done, Progress progress = {}) override;
     void installDeno(QObject* context, OnDone done, Progress progress = {}) override;
     void installFfmpeg(QObject* context, OnDone done) override;

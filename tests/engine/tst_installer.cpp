@@ -209,6 +209,18 @@ void TestInstaller::installsEveryTool()
                  tool(version.endsWith("10.0") ? version : "deno 9.9.9 stable"));
     }
     QCOMPARE(entries(rig.engine->supportDir()), names);
+
+    // Through the proxy set (the server, as one), never around it.
+    const QString denoPath = Rig::pathOf(rig.installer->denoUrl());
+    rig.publish(rig.installer->denoUrl(), zip({"deno", tool("deno 9.11.0")}));
+    rig.installer->setProxy(u"socks5://127.0.0.1:1"_s);
+    QVERIFY(!rig.install(QStringLiteral("deno"), &received).isEmpty());
+    const int direct = rig.server.requestCount(denoPath);
+    rig.installer->setProxy(rig.server.url(u"/"_s).chopped(1));
+    QCOMPARE(rig.install(QStringLiteral("deno"), &received), QString());
+    QCOMPARE(rig.contents(QStringLiteral("deno")), tool("deno 9.11.0"));
+    QVERIFY(rig.server.proxiedCount(denoPath) > 0);
+    QCOMPARE(rig.server.requestCount(denoPath) - direct, rig.server.proxiedCount(denoPath));
 }
 
 void TestInstaller::failureKeepsTheEarlierCopy_data()
