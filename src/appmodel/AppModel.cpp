@@ -61,7 +61,9 @@ void AppModel::shutDown()
 {
     if (std::exchange(m_shutDown, true))
         return;
-    // The list first: stopping the downloads must not be what it keeps.
+    // The list first: stopping the downloads must not be what it keeps;
+    // with it, what was queued but not listed yet.
+    m_queue.addWaiting();
     m_library.keepForNextStart();
     // Every download stops, and with it every ffmpeg it started.
     m_queue.cancelAll();

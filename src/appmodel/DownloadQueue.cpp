@@ -210,6 +210,15 @@ void DownloadQueue::addSlice()
     pump();
 }
 
+void DownloadQueue::addWaiting()
+{
+    m_slicer.stop();
+    const bool held = std::exchange(m_holdPump, true);
+    while (!m_later.empty())
+        addSlice();
+    m_holdPump = held;
+}
+
 QList<DownloadPtr> DownloadQueue::restore(const QList<DownloadPtr>& jobs)
 {
     // Jobs still to be added go in first: they are checked against them.

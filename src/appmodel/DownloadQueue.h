@@ -60,6 +60,9 @@ public:
                  const std::optional<ClipRange>& clip = std::nullopt,
                  const QList<PlaylistPlace>& places = {});
     static constexpr int slice = 2000;
+    // Adds at once what enqueue() left for later turns, starting none of it
+    // (as on quitting, where it is kept for the next start).
+    void addWaiting();
     // Brings back jobs kept from an earlier run, newest first, behind those
     // listed now; the waiting ones start under the parallel limit. A job
     // already listed, or waiting for what a listed job already waits for,

@@ -182,7 +182,8 @@ void TestLibrary::olderSchemaIsBroughtUp()
     QCOMPARE(ask(file, u"SELECT file FROM history WHERE video_id = 'old'"_qs), u"/x.mp3"_qs);
 }
 
-// A clip waits beside the whole video in the same preset: two files, two jobs.
+// A clip waits beside the whole video in the same preset: two files, two
+// jobs. What is queued as the app quits is kept too.
 void TestLibrary::clipBesideItsVideoComesBack()
 {
     QTemporaryDir data;
@@ -193,11 +194,16 @@ void TestLibrary::clipBesideItsVideoComesBack()
         f.queue().enqueue({videoItem(u"a"_qs)}, Preset::p720);
         f.queue().enqueue({videoItem(u"a"_qs)}, Preset::p720, std::nullopt, ClipRange{1, 2});
         QVERIFY(written.wait(20000));
+        // More than one turn adds, queued as the app quits: all kept.
+        QList<VideoItem> many;
+        for (int i = 0; i < DownloadQueue::slice + 5; ++i)
+            many.append(videoItem(QString::number(i)));
+        f.queue().enqueue(many, Preset::mp3);
         f.model.shutDown();
     }
     Fixture f;
     QVERIFY(openAndWait(f, data.path()));
-    QCOMPARE(f.queue().downloads().size(), 2);
+    QCOMPARE(f.queue().downloads().size(), 2 + DownloadQueue::slice + 5);
 }
 
 void TestLibrary::unreadableFileIsMovedAside()
