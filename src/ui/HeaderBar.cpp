@@ -96,6 +96,7 @@ HeaderBar::HeaderBar(AppModel& model, FolderChooser& chooser, QWidget* parent)
     m_fetch->setObjectName(QStringLiteral("fetch"));
     m_fetch->setAutoDefault(false);
     row->addWidget(m_fetch, 0, Qt::AlignVCenter);
+    fitFetchButton();
 
     m_picker = new QComboBox(this);
     m_picker->setObjectName(QStringLiteral("preset"));
@@ -258,6 +259,22 @@ void HeaderBar::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange)
         refreshIcons();
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        fitFetchButton();
+}
+
+void HeaderBar::fitFetchButton()
+{
+    if (!m_fetch)
+        return;
+    const QString shown = m_fetch->text();
+    int width = 0;
+    for (const QString& text : {tr("Fetch"), tr("Stop")}) {
+        m_fetch->setText(text);
+        width = std::max(width, m_fetch->sizeHint().width());
+    }
+    m_fetch->setText(shown);
+    m_fetch->setMinimumWidth(width);
 }
 
 } // namespace reelcatch

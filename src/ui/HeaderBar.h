@@ -60,6 +60,8 @@ private:
     void clear();
     void refresh();
     void refreshIcons();
+    // Wide enough for Fetch and Stop alike, so the field beside it keeps still.
+    void fitFetchButton();
 
     AppModel& m_model;
     FolderChooser& m_chooser;

@@ -5,6 +5,7 @@
 #include "ui/EngineBanner.h"
 #include "ui/ResultDelegate.h"
 
+#include <QLineEdit>
 #include <QTextDocument>
 #include <QTimer>
 #include <QToolTip>
@@ -47,7 +48,7 @@ private slots:
     void pageTextShowsAsWritten();
     void engineBanner();
     void startsWaitForTheVersion();
-    void inGerman();
+    void inGermanAndPolish();
 };
 
 void TestMainWindowStates::emptyAndErrorStates()
@@ -285,7 +286,7 @@ void TestMainWindowStates::startsWaitForTheVersion()
     }
 }
 
-void TestMainWindowStates::inGerman()
+void TestMainWindowStates::inGermanAndPolish()
 {
     {
         const std::unique_ptr<QObject> german = Translations::install(QLocale(QLocale::German));
@@ -297,6 +298,19 @@ void TestMainWindowStates::inGerman()
         QVERIFY(YtdlpArgs::download(ui.engine, {}, best).join(u' ').contains(u" [Best].%(ext)s"_s));
     }
     QCOMPARE(ResultsPane::countLine(1, 2), u"1 video \u00b7 2 selected"_s); // gone with its owner
+    // Where Stop is much longer than Fetch, the field beside it keeps still.
+    const std::unique_ptr<QObject> polish = Translations::install(QLocale(QLocale::Polish));
+    Ui ui;
+    QFont large = ui.window.font();
+    large.setPointSize(20); // Stop's words outgrow the button's least width
+    ui.window.header()->setFont(large);
+    QVERIFY(ui.showActive());
+    const QRect button = ui.window.header()->fetchButton()->geometry();
+    QTest::keyClicks(ui.window.header()->input(), u"lofi"_s);
+    QTest::keyClick(ui.window.header()->input(), Qt::Key_Return);
+    QCOMPARE(ui.window.header()->fetchButton()->text(), u"Zatrzymaj"_s);
+    QCoreApplication::processEvents();
+    QCOMPARE(ui.window.header()->fetchButton()->geometry(), button);
 }
 
 QTEST_MAIN(TestMainWindowStates)
