@@ -12,10 +12,10 @@ namespace reelcatch::FileNaming {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("reelcatch::FileNaming", text);
-}
+// The texts' translations, in their own context.
+class Texts {
+    Q_DECLARE_TR_FUNCTIONS(reelcatch::FileNaming)
+};
 
 // The title and id are cut (in bytes, on a character's edge) so that a name,
 // a preset's label and yt-dlp's longest suffixes (".f137.mp4.part-Frag12")
@@ -88,16 +88,17 @@ Parsed parse(const QString& pattern)
         }
         const qsizetype close = pattern.indexOf(u')', at + 2);
         if (close < 0) {
-            parsed.problem =
-                tr("\u201c%1\u201d is missing its closing parenthesis.").arg(pattern.mid(at, 24));
+            parsed.problem = Texts::tr("\u201c%1\u201d is missing its closing parenthesis.")
+                                 .arg(pattern.mid(at, 24));
             return parsed;
         }
         const QString expr = pattern.mid(at + 2, close - at - 2);
         const QRegularExpressionMatch spec = specRe.match(pattern.mid(close + 1));
         if (!spec.hasMatch()) {
-            parsed.problem = tr("\u201c%(%1)\u201d needs a letter after it: s for text, d for "
-                                "a number.")
-                                 .arg(expr);
+            parsed.problem =
+                Texts::tr("\u201c%(%1)\u201d needs a letter after it: s for text, d for "
+                          "a number.")
+                    .arg(expr);
             return parsed;
         }
         if (!text.isEmpty())
@@ -222,7 +223,7 @@ QString folderPrefix(bool playlistFolders, const std::optional<PlaylistPlace>& p
     while (folder.startsWith(u'.'))
         folder.remove(0, 1);
     if (folder.isEmpty())
-        folder = tr("Playlist");
+        folder = Texts::tr("Playlist");
     return folder + u'/' + QString::number(place->index).rightJustified(3, u'0') +
            QStringLiteral(" \u2013 ");
 }
@@ -258,15 +259,15 @@ QString label(Style style)
 {
     switch (style) {
     case Style::titleId:
-        return tr("Title [id]");
+        return Texts::tr("Title [id]");
     case Style::title:
-        return tr("Title");
+        return Texts::tr("Title");
     case Style::channelTitle:
-        return tr("Channel \u2013 Title");
+        return Texts::tr("Channel \u2013 Title");
     case Style::dateTitle:
-        return tr("Upload date \u2013 Title");
+        return Texts::tr("Upload date \u2013 Title");
     case Style::custom:
-        return tr("Custom\u2026");
+        return Texts::tr("Custom\u2026");
     }
     return {};
 }
@@ -297,20 +298,21 @@ QString pattern(Style style, const QString& custom)
 std::optional<QString> problem(const QString& pattern)
 {
     if (pattern.trimmed().isEmpty())
-        return tr("Type a name for the files.");
+        return Texts::tr("Type a name for the files.");
     if (pattern.contains(QRegularExpression(QStringLiteral("[\\x00-\\x1f\\x7f]"))))
-        return tr("A name cannot hold line breaks or tabs.");
+        return Texts::tr("A name cannot hold line breaks or tabs.");
     if (pattern.startsWith(u'/') || pattern.startsWith(u'~'))
-        return tr("Files stay in the download folder: a name cannot begin with \u201c/\u201d or "
-                  "\u201c~\u201d.");
+        return Texts::tr(
+            "Files stay in the download folder: a name cannot begin with \u201c/\u201d or "
+            "\u201c~\u201d.");
     const QStringList parts = pattern.split(u'/');
     for (const QString& part : parts)
         if (part.trimmed() == u"..")
-            return tr("Files stay in the download folder: a name cannot step out of it with "
-                      "\u201c..\u201d.");
+            return Texts::tr("Files stay in the download folder: a name cannot step out of it with "
+                             "\u201c..\u201d.");
     if (parts.last().trimmed().isEmpty())
-        return tr("The name ends with a folder: add the file's own name after the last "
-                  "\u201c/\u201d.");
+        return Texts::tr("The name ends with a folder: add the file's own name after the last "
+                         "\u201c/\u201d.");
     const Parsed parsed = parse(pattern);
     if (parsed.problem)
         return parsed.problem;
@@ -321,13 +323,13 @@ std::optional<QString> problem(const QString& pattern)
         anyField = true;
         for (const QString& name : split(piece.text).names) {
             if (name.isEmpty())
-                return tr("\u201c%(%1)\u201d names no field.").arg(piece.text);
+                return Texts::tr("\u201c%(%1)\u201d names no field.").arg(piece.text);
             if (!isKnownField(name))
-                return tr("yt-dlp knows no field named \u201c%1\u201d.").arg(name);
+                return Texts::tr("yt-dlp knows no field named \u201c%1\u201d.").arg(name);
         }
     }
     if (!anyField)
-        return tr("Every video would get this same name: add a field such as %(title)s.");
+        return Texts::tr("Every video would get this same name: add a field such as %(title)s.");
     return std::nullopt;
 }
 
