@@ -82,6 +82,12 @@ void ClipboardWatch::check()
     m_lookup.fetch();
 }
 
+void ClipboardWatch::markSeen()
+{
+    if (m_clipboard)
+        m_lastChange = m_clipboard->changeCount();
+}
+
 void ClipboardWatch::copy(const QString& text)
 {
     if (!m_clipboard)

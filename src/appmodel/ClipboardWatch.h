@@ -23,6 +23,10 @@ public:
 
     // Looks at the clipboard if it changed since the last look.
     void check();
+    // What the clipboard holds now counts as seen: called as the
+    // application loses the focus, so that what the user copied in its own
+    // windows (a link in a text field) is not taken for another's copy.
+    void markSeen();
     // Puts text on the clipboard for the user (a row's link, an error):
     // every copy the application makes goes through here.
     void copy(const QString& text);

@@ -127,11 +127,14 @@ MainWindow::MainWindow(AppModel& model, ThumbnailCache& thumbnails, DesktopActio
     QWidget::setTabOrder(m_downloads->openFolderButton(), m_downloads->clearFinishedButton());
     QWidget::setTabOrder(m_downloads->clearFinishedButton(), m_downloads->list());
 
-    // A YouTube link copied in another application is picked up on return.
+    // A YouTube link copied in another application is picked up on return;
+    // one copied here before leaving is not.
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 if (state == Qt::ApplicationActive)
                     m_model.clipboard().check();
+                else
+                    m_model.clipboard().markSeen();
             });
 }
 

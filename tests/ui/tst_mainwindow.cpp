@@ -186,6 +186,17 @@ void TestMainWindow::resultsTickSelectAndDownload()
     QGuiApplication::clipboard()->setText(u"https://youtu.be/other"_s);
     emit qGuiApp->applicationStateChanged(Qt::ApplicationActive);
     QCOMPARE(ui.model.lookup().input(), u"https://youtu.be/other"_s);
+    // Nor is a link copied from the field by keyboard, away and back.
+    QVERIFY(ui.answer(u"Other"_s, {u"o"_s}));
+    QLineEdit* input = ui.window.header()->input();
+    QTest::keyClicks(input, u" https://youtu.be/b"_s);
+    input->setSelection(input->text().size() - 18, 18);
+    QTest::keyClick(input, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"https://youtu.be/b"_s);
+    emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+    emit qGuiApp->applicationStateChanged(Qt::ApplicationActive);
+    QVERIFY(!ui.model.lookup().isFetching());
+    QCOMPARE(ui.model.lookup().results().size(), 1);
 }
 
 void TestMainWindow::rowsArriveBelowWhatIsShown()
