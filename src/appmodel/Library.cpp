@@ -304,10 +304,10 @@ int Library::findHistory(const QString& search, int offset, int limit)
     // Behind the writes of what changed before it.
     flush();
     const int ticket = ++m_tickets;
-    const auto found = [this, ticket](const QList<HistoryEntry>& entries) {
+    const auto found = [this, ticket](QList<HistoryEntry> entries) {
         QMetaObject::invokeMethod(
             this,
-            [this, ticket, entries]() mutable {
+            [this, ticket, entries = std::move(entries)]() mutable {
                 emit historyFound(ticket, entries);
                 // Whoever keeps them holds a reference of its own: this one
                 // is let go on the store's thread, not here.
