@@ -304,9 +304,15 @@ int Library::findHistory(const QString& search, int offset, int limit)
     // Behind the writes of what changed before it.
     flush();
     const int ticket = ++m_tickets;
-    const auto found = [this, ticket](const QList<HistoryEntry>& entries) {
+    const auto found = [this, ticket](QList<HistoryEntry> entries) {
         QMetaObject::invokeMethod(
-            this, [this, ticket, entries] { emit historyFound(ticket, entries); },
+            this,
+            [this, ticket, entries = std::move(entries)]() mutable {
+                emit historyFound(ticket, entries);
+                // Whoever keeps them holds a reference of its own: this one
+                // is let go on the store's thread, not here.
+                dispose(std::move(entries));
+            },
             Qt::QueuedConnection);
     };
     if (!m_thread)
@@ -348,8 +354,11 @@ void Library::exportHistory(const QString& search, const QString& path)
 
 void Library::dispose(QList<HistoryEntry> entries)
 {
+    // Freed while the call runs, not when it is destroyed: a posted call is
+    // destroyed by whichever thread lets go of it last, and that is this one
+    // whenever the store's thread has run it before invokeMethod() returns.
     if (m_thread && entries.size() > 1000)
-        post([entries = std::move(entries)] {});
+        post([entries = std::move(entries)]() mutable { QList<HistoryEntry>().swap(entries); });
 }
 
 void Library::send(LibraryChanges changes)

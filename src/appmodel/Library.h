@@ -71,7 +71,9 @@ signals:
     void historyChanged(const QList<QString>& added);
     // Videos were taken out of the history.
     void historyRemoved(const QList<QString>& removed);
-    // What findHistory() found; nothing when the store is not in use.
+    // What findHistory() found; nothing when the store is not in use. The
+    // signal's own reference is let go on the store's thread once every
+    // receiver has had it: one that keeps the list keeps a reference of its own.
     void historyFound(int ticket, const QList<HistoryEntry>& entries);
     void historyExported(const QString& path, bool ok);
     void noteChanged();

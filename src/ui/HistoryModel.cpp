@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QLocale>
-#include <QScopeGuard>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace reelcatch {
@@ -118,9 +117,6 @@ void HistoryModel::ask()
 // of them, read next, are added after it.
 void HistoryModel::found(int ticket, const QList<HistoryEntry>& entries)
 {
-    // A long list is let go on the store's thread, whether it is kept or not:
-    // freeing 100,000 entries here would hold up the next keystroke.
-    const auto letGo = qScopeGuard([&] { m_library.dispose(entries); });
     if (ticket != m_inFlight)
         return;
     m_inFlight = 0;
