@@ -7,8 +7,6 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
-#include <optional>
-
 namespace reelcatch {
 
 namespace {
@@ -19,22 +17,10 @@ class HistoryDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    // The second line's font for rows in `base`: looked up once per font,
-    // not for every row painted (the lookup asks the system's font
-    // configuration, and took most of a page's paint).
-    const QFont& smallFont(const QFont& base) const
-    {
-        if (!m_smallFor || *m_smallFor != base) {
-            m_smallFor = base;
-            m_small = RowStyle::smallest(base);
-        }
-        return m_small;
-    }
-
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override
     {
         const QFontMetrics title(option.font);
-        const QFontMetrics small(smallFont(option.font));
+        const QFontMetrics small(RowStyle::smallest(option.font));
         return {200, title.height() + small.height() + 3 * padding};
     }
 
@@ -55,8 +41,8 @@ public:
             selected ? palette.color(QPalette::Highlight) : palette.color(QPalette::Base);
         const QRect area = option.rect.adjusted(2 * padding, padding, -2 * padding, -padding);
         const QFontMetrics titleMetrics(option.font);
-        const QFont& small = smallFont(option.font);
-        const QFontMetrics smallMetrics(small);
+        const QFont smallFont = RowStyle::smallest(option.font);
+        const QFontMetrics smallMetrics(smallFont);
 
         painter->save();
         painter->setPen(text);
@@ -68,7 +54,7 @@ public:
 
         // The file's state at the right of the second line, when it is gone.
         line = QRect(area.left(), line.bottom() + padding, area.width(), smallMetrics.height());
-        painter->setFont(small);
+        painter->setFont(smallFont);
         const QVariant present = index.data(HistoryModel::FilePresentRole);
         if (present.isValid() && !present.toBool()) {
             const QString missing = HistoryModel::tr("File moved or deleted");
@@ -90,10 +76,6 @@ public:
                                                   Qt::ElideRight, line.width()));
         painter->restore();
     }
-
-private:
-    mutable std::optional<QFont> m_smallFor;
-    mutable QFont m_small;
 };
 
 } // namespace

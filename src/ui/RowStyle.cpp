@@ -12,6 +12,8 @@
 #include <QTextLayout>
 
 #include <cmath>
+#include <optional>
+#include <utility>
 
 namespace reelcatch {
 
@@ -64,11 +66,18 @@ namespace RowStyle {
 
 QFont smallest(const QFont& base)
 {
+    // Asked for every row painted, and the system's answer comes from its
+    // font configuration: the last answer is kept for the font asked last
+    // (the GUI thread's only).
+    static std::optional<std::pair<QFont, QFont>> last;
+    if (last && last->first == base)
+        return last->second;
     const QFont system = QFontDatabase::systemFont(QFontDatabase::SmallestReadableFont);
     const qreal body = QFontInfo(base).pointSizeF();
     const qreal small = QFontInfo(system).pointSizeF();
     QFont font = base;
     font.setPointSizeF(small > 0 && small < body ? small : body * 11 / designBody);
+    last.emplace(base, font);
     return font;
 }
 
