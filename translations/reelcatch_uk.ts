@@ -1332,7 +1332,7 @@ You can also drag a link onto this window, or type words to search YouTube.</sou
     </message>
     <message>
         <source>Above 1080p YouTube only offers VP9/AV1. Those play in VLC, mpv and current browsers, but not on every older device.</source>
-        <translation>Понад 1080p YouTube дає лише VP9/AV1: їх відтворюють VLC, mpv і браузери, та не всі старі пристрої.</translation>
+        <translation>Понад 1080p YouTube пропонує лише VP9/AV1. Їх відтворюють VLC, mpv і сучасні браузери, але не всі старіші пристрої.</translation>
     </message>
     <message>
         <source>Settings</source>

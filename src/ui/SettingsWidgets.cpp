@@ -61,6 +61,29 @@ private:
     int m_step = 0;
 };
 
+// A form whose rows are worked out afresh whenever its width changes.
+// QFormLayout keeps the row heights of the last width it was asked about and,
+// laid out at its own preferred width, uses them even when they were worked out
+// for another width (a scroll bar coming or going asks about both): a wrapped
+// note then gets the height of fewer lines than it shows.
+class Form : public QFormLayout {
+public:
+    using QFormLayout::QFormLayout;
+
+    void setGeometry(const QRect& rect) override
+    {
+        // Only on a new width: each time would lay the window out on and on.
+        if (rect.width() != m_width) {
+            m_width = rect.width();
+            invalidate();
+        }
+        QFormLayout::setGeometry(rect);
+    }
+
+private:
+    int m_width = -1;
+};
+
 // The caption font: a step smaller than the window's own.
 QFont captionFont(QFont font)
 {
@@ -100,7 +123,7 @@ QLabel* valueLabel(const QString& name, QWidget* parent)
 
 QFormLayout* formLayout(QWidget* parent)
 {
-    auto* form = new QFormLayout(parent);
+    auto* form = new Form(parent);
     form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     form->setFormAlignment(Qt::AlignLeft | Qt::AlignTop);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);

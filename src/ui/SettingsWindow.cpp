@@ -116,8 +116,12 @@ void SettingsWindow::growToContent()
     const int inner = width() - scrollBarWidth();
     const int needed = content->hasHeightForWidth() ? content->heightForWidth(inner)
                                                     : content->sizeHint().height();
-    if (needed > height()) {
-        resize(width(), needed);
+    // Once as tall as the screen lets it be, the window stays: asking for more
+    // and being cut back would hide and show the scroll bar, which lays the
+    // form out anew and asks again, on and on.
+    const int wanted = std::min(needed, WindowFit::room(*this).height());
+    if (wanted > height()) {
+        resize(width(), wanted);
         WindowFit::fitToScreen(*this);
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+class QSize;
 class QWidget;
 
 namespace reelcatch {
@@ -9,6 +10,8 @@ namespace reelcatch {
 namespace WindowFit {
 
 void fitToScreen(QWidget& window);
+// The largest size the window may take on its screen, its frame left out.
+QSize room(const QWidget& window);
 
 } // namespace WindowFit
 

@@ -56,6 +56,16 @@ static QStringList cutOff(QWidget& window, const QString& state)
     return faults;
 }
 
+// Counts the times the widgets it watches are resized or laid out anew.
+struct Relayouts : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        count += event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest;
+        return false;
+    }
+};
+
 class TestSettingsWindow : public QObject {
     Q_OBJECT
 public:
@@ -382,6 +392,8 @@ void TestSettingsWindow::textsFit()
         Ui ui;
         ui.prefs.setValue(PrefKey::subs, true);
         ui.prefs.setValue(PrefKey::cookiesFrom, u"chrome"_s); // gone: its note shows
+        ui.prefs.setValue(PrefKey::nameStyle, u"custom"_s);    // its example shows
+        ui.prefs.setValue(PrefKey::nameCustom, u"%(uploader)s/%(title)s [%(id)s]"_s);
         QVERIFY(ui.showActive());
         QStringList faults = cutOff(ui.window, language + u" empty"_s);
         // A list with a long title, downloads running and failed, the engine banner.
@@ -398,8 +410,21 @@ void TestSettingsWindow::textsFit()
         settings.show();
         QVERIFY(QTest::qWaitForWindowExposed(&settings));
         QTRY_VERIFY_WITH_TIMEOUT(settings.findChild<QLabel*>(u"cookiesNote"_s)->isVisible(), 20000);
+        QTest::keyClicks(settings.findChild<QLineEdit*>(u"proxy"_s), u"localhost:3128"_s); // its problem shows
         QTest::qWait(50);
         faults << cutOff(settings, language + u" settings"_s);
+        // Settled, it keeps its size and layout; made low, its form scrolls and every note still fits.
+        Relayouts relayouts;
+        settings.installEventFilter(&relayouts);
+        settings.findChild<QScrollArea*>()->widget()->installEventFilter(&relayouts);
+        QTest::qWait(150);
+        relayouts.count = 0;
+        QTest::qWait(100);
+        if (relayouts.count > 0)
+            faults << language + u" settings: laid out %1 times at rest"_s.arg(relayouts.count);
+        settings.resize(settings.width(), settings.height() / 2);
+        QTest::qWait(50);
+        faults << cutOff(settings, language + u" settings, low"_s);
         AboutDialog about(ui.model, ui.thumbnails, &ui.window);
         ClipDialog clip(video(u"a"_s), Preset::p1080, &ui.window);
         FormatDialog formats(ui.model, video(u"a"_s), Preset::p1080, &ui.window); // asking
