@@ -5,7 +5,6 @@
 #include "ui/ThumbnailCache.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QFontInfo>
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -33,29 +32,25 @@ constexpr qreal buttonSymbolSize = 17;
 // The indeterminate bar's sweep.
 constexpr qint64 sweepMs = 1400;
 
-QFont baseFont(const QWidget* widget)
-{
-    return widget ? widget->font() : QApplication::font();
-}
-
 QFont titleFont(const QWidget* widget)
 {
-    return RowStyle::font(baseFont(widget), 12, QFont::Medium);
+    return RowStyle::font(RowStyle::baseFont(widget), 12, QFont::Medium);
 }
 
 QFont badgeFont(const QWidget* widget)
 {
-    return RowStyle::font(baseFont(widget), 9, QFont::Bold);
+    return RowStyle::font(RowStyle::baseFont(widget), 9, QFont::Bold);
 }
 
 QFont captionFont(const QWidget* widget)
 {
-    return RowStyle::font(baseFont(widget), 10);
+    return RowStyle::font(RowStyle::baseFont(widget), 10);
 }
 
 qreal symbolSize(const QWidget* widget)
 {
-    return QFontInfo(RowStyle::font(baseFont(widget), buttonSymbolSize)).pixelSize() * 1.4;
+    return QFontInfo(RowStyle::font(RowStyle::baseFont(widget), buttonSymbolSize)).pixelSize() *
+           1.4;
 }
 
 Kind phaseOf(const QModelIndex& index)
@@ -201,7 +196,7 @@ QSize DownloadDelegate::sizeHint(const QStyleOptionViewItem& option, const QMode
     // (a failure keeps room for the two lines its message may take), so a
     // row is never measured by its text and one row's change leaves the
     // others as they are.
-    const QFont base = baseFont(option.widget);
+    const QFont base = RowStyle::baseFont(option.widget);
     if (base != m_heightsFont) {
         m_heightsFont = base;
         m_heights.fill(0);

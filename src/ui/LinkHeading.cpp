@@ -3,7 +3,6 @@
 #include "ui/ResultsModel.h"
 #include "ui/RowStyle.h"
 
-#include <QApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QStyle>
@@ -17,24 +16,19 @@ constexpr qreal horizontalPadding = 14;
 constexpr qreal spacing = 14;
 constexpr qreal lineSpacing = 3;
 
-QFont baseFont(const QWidget* widget)
-{
-    return widget ? widget->font() : QApplication::font();
-}
-
 QFont titleFont(const QWidget* widget)
 {
-    return RowStyle::font(baseFont(widget), 14, QFont::DemiBold);
+    return RowStyle::font(RowStyle::baseFont(widget), 14, QFont::DemiBold);
 }
 
 QFont detailFont(const QWidget* widget)
 {
-    return RowStyle::font(baseFont(widget), 11);
+    return RowStyle::font(RowStyle::baseFont(widget), 11);
 }
 
 QFont buttonFont(const QWidget* widget)
 {
-    return RowStyle::font(baseFont(widget), 12, QFont::Medium);
+    return RowStyle::font(RowStyle::baseFont(widget), 12, QFont::Medium);
 }
 
 } // namespace

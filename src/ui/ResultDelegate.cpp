@@ -37,30 +37,26 @@ QStyle* styleOf(const QWidget* widget)
     return widget ? widget->style() : QApplication::style();
 }
 
-QFont baseFont(const QWidget* widget)
-{
-    return widget ? widget->font() : QApplication::font();
-}
-
 QFont titleFont(const QWidget* widget)
 {
-    return RowStyle::font(baseFont(widget), 13, QFont::Medium);
+    return RowStyle::font(RowStyle::baseFont(widget), 13, QFont::Medium);
 }
 
 QFont channelFont(const QWidget* widget)
 {
-    return RowStyle::font(baseFont(widget), 10);
+    return RowStyle::font(RowStyle::baseFont(widget), 10);
 }
 
 QFont badgeFont(const QWidget* widget)
 {
-    return RowStyle::font(baseFont(widget), 10, QFont::DemiBold);
+    return RowStyle::font(RowStyle::baseFont(widget), 10, QFont::DemiBold);
 }
 
 // The symbol's size in the design, scaled like the text.
 qreal symbolSize(const QWidget* widget)
 {
-    return QFontInfo(RowStyle::font(baseFont(widget), buttonSymbolSize)).pixelSize() * 1.4;
+    return QFontInfo(RowStyle::font(RowStyle::baseFont(widget), buttonSymbolSize)).pixelSize() *
+           1.4;
 }
 
 } // namespace

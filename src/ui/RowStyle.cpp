@@ -2,6 +2,7 @@
 
 #include "ui/Icons.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -10,6 +11,7 @@
 #include <QPainterPath>
 #include <QPixmapCache>
 #include <QTextLayout>
+#include <QWidget>
 
 #include <cmath>
 #include <optional>
@@ -79,6 +81,11 @@ QFont smallest(const QFont& base)
     font.setPointSizeF(small > 0 && small < body ? small : body * 11 / designBody);
     last.emplace(base, font);
     return font;
+}
+
+QFont baseFont(const QWidget* view)
+{
+    return view ? view->font() : QApplication::font();
 }
 
 QFont font(const QFont& base, qreal designSize, QFont::Weight weight)

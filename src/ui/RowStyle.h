@@ -13,6 +13,8 @@
 class QFontMetricsF;
 class QPainter;
 
+class QWidget;
+
 namespace reelcatch {
 
 // Drawing helpers shared by the painted rows of the results and downloads
@@ -22,6 +24,8 @@ namespace RowStyle {
 // The design's text sizes are given for a 13-pixel body text; they are
 // scaled by the desktop's own body size so the rows follow its settings.
 QFont font(const QFont& base, qreal designSize, QFont::Weight weight = QFont::Normal);
+// The font a row's texts are scaled from: its view's, else the application's.
+QFont baseFont(const QWidget* view);
 
 // The smallest text the rows and captions use: the platform's smallest
 // readable size when it has one below its body text, else 11 of the design's 13.
